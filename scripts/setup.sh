@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing on Debian 12, builds, then starts Orvane ("run") or runs the tests ("test").
+set -euo pipefail
+mode=${1:-run}
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${ORVANE_BUILD_DIR:-$top/build}
+
+packages=(build-essential cmake ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$jobs"
+
+case "$mode" in
+  run)
+    exec "$build/bin/orvane" ;;
+  test)
+    cd "$build"
+    exec ctest --output-on-failure -j"$jobs" ;;
+  *)
+    echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac

@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs.h"
+
+#include <QDialog>
+
+namespace {
+
+std::unique_ptr<DialogService> &current()
+{
+    static std::unique_ptr<DialogService> service = std::make_unique<WidgetDialogService>();
+    return service;
+}
+
+QMessageBox::Icon toQt(DialogService::Icon icon)
+{
+    switch (icon) {
+    case DialogService::Icon::Information: return QMessageBox::Information;
+    case DialogService::Icon::Question: return QMessageBox::Question;
+    case DialogService::Icon::Warning: return QMessageBox::Warning;
+    case DialogService::Icon::Critical: return QMessageBox::Critical;
+    case DialogService::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+DialogService &DialogService::instance()
+{
+    return *current();
+}
+
+void DialogService::setInstance(std::unique_ptr<DialogService> service)
+{
+    current() = service ? std::move(service) : std::make_unique<WidgetDialogService>();
+}
+
+QMessageBox::StandardButton WidgetDialogService::message(QWidget *parent, Icon icon,
+                                                         const QString &caption,
+                                                         const QString &text,
+                                                         QMessageBox::StandardButtons buttons,
+                                                         QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(toQt(icon), caption, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int WidgetDialogService::exec(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+namespace Dialogs {
+
+void informationBox(QWidget *parent, const QString &text)
+{
+    DialogService::instance().message(parent, DialogService::Icon::Information,
+                                      QStringLiteral("Information"), text, QMessageBox::Ok,
+                                      QMessageBox::Ok);
+}
+
+bool yesNoQuestion(QWidget *parent, const QString &caption, const QString &text)
+{
+    return DialogService::instance().message(parent, DialogService::Icon::Question, caption, text,
+                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+           == QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton yesNoCancelQuestion(QWidget *parent, const QString &caption,
+                                                const QString &text)
+{
+    return DialogService::instance().message(parent, DialogService::Icon::Question, caption, text,
+                                             QMessageBox::Yes | QMessageBox::No
+                                                 | QMessageBox::Cancel,
+                                             QMessageBox::Yes);
+}
+
+void errorBox(QWidget *parent, const QString &caption, const QString &text)
+{
+    DialogService::instance().message(parent, DialogService::Icon::Critical, caption, text,
+                                      QMessageBox::Ok, QMessageBox::Ok);
+}
+
+int exec(QDialog &dialog)
+{
+    return DialogService::instance().exec(dialog);
+}
+
+} // namespace Dialogs

@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvane"));
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Orvane"));
+    window.resize(900, 700);
+    window.show();
+    return app.exec();
+}
