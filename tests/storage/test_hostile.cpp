@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QRandomGenerator>
+
+#include "storage/reader.h"
+#include "storage/streamerror.h"
+#include "storage/writer.h"
+#include "sampleobjects.h"
+
+namespace {
+
+class Hostile : public ::testing::Test
+{
+protected:
+    void SetUp() override { ClassRegistry::registerClass(SampleShape::staticClassInfo()); }
+    void TearDown() override { ClassRegistry::unregisterClass(QStringLiteral("TSampleShape")); }
+
+    static QByteArray sampleRecord()
+    {
+        SampleShape shape;
+        shape.setName(QStringLiteral("S"));
+        shape.caption = QString(300, QLatin1Char('c'));
+        shape.items.items = {SampleItem(QStringLiteral("one"), 1), SampleItem(QStringLiteral("two"), 2)};
+        shape.data = QByteArray(40, 'd');
+        shape.angle = 2.5;
+        shape.options = 5;
+        shape.adoptChild(std::make_unique<SampleShape>());
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        {
+            TWriter writer(&buffer);
+            writer.PutRootRecord(shape);
+        }
+        return bytes;
+    }
+
+    // Reads a root record; returns the error message, or an empty string on success.
+    static QString tryRead(QByteArray bytes)
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        TReader reader(&buffer);
+        try {
+            reader.GetRootRecord();
+        } catch (const StreamError &e) {
+            return e.message();
+        }
+        return QString();
+    }
+};
+
+} // namespace
+
+TEST_F(Hostile, EveryTruncationFailsWithAMessage)
+{
+    const QByteArray full = sampleRecord();
+    ASSERT_TRUE(tryRead(full).isEmpty());
+    for (int size = 0; size < full.size(); ++size) {
+        const QString message = tryRead(full.left(size));
+        EXPECT_FALSE(message.isEmpty()) << size;
+    }
+}
+
+TEST_F(Hostile, RandomDamageNeverCrashes)
+{
+    const QByteArray full = sampleRecord();
+    QRandomGenerator random(1234);
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray damaged = full;
+        const int flips = 1 + random.bounded(4);
+        for (int i = 0; i < flips; ++i)
+            damaged[random.bounded(int(damaged.size()))] = char(random.bounded(256));
+        tryRead(damaged); // any outcome but a crash, hang or huge allocation is fine
+    }
+    SUCCEED();
+}
+
+TEST_F(Hostile, HugeLengthsAreCheckedBeforeAllocating)
+{
+    QByteArray longString = QByteArray("TPF0\x0cTSampleShape\x00", 18) + "\x07" "Caption"
+                            + QByteArray("\x0c\xff\xff\xff\x7f", 5) + "abc";
+    EXPECT_EQ(tryRead(longString), QStringLiteral("Error reading TSampleShape.Caption: Stream read error"));
+    QByteArray negative = QByteArray("TPF0\x0cTSampleShape\x00", 18) + "\x04" "Data"
+                          + QByteArray("\x0a\xff\xff\xff\xff", 5);
+    EXPECT_EQ(tryRead(negative), QStringLiteral("Error reading TSampleShape.Data: Stream read error"));
+    QByteArray farIndex = QByteArray("TPF0\x0cTSampleShape\x00", 18) + "\x05" "Items"
+                          + QByteArray("\x0e\x04\xff\xff\xff\x7f\x01\x00\x00\x00\x00", 11);
+    EXPECT_EQ(tryRead(farIndex), QStringLiteral("Error reading TSampleShape.Items: Invalid property value"));
+}
+
+TEST_F(Hostile, DeepNestingIsRefusedNotRecursedInto)
+{
+    QByteArray lists = QByteArray("TPF0\x0cTSampleShape\x00", 18) + "\x05" "Bogus"
+                       + QByteArray(100000, '\x01');
+    EXPECT_FALSE(tryRead(lists).isEmpty());
+
+    QByteArray children = QByteArray("TPF0");
+    for (int i = 0; i < 5000; ++i)
+        children += QByteArray("\x0cTSampleShape\x00\x00", 15);
+    EXPECT_EQ(tryRead(children), QStringLiteral("Invalid stream format"));
+}
+
+TEST_F(Hostile, UndefinedTagsAreInvalidValues)
+{
+    QByteArray bytes = QByteArray("TPF0\x0cTSampleShape\x00", 18) + "\x05" "Bogus" + "\x20";
+    EXPECT_EQ(tryRead(bytes), QStringLiteral("Error reading TSampleShape.Bogus: Invalid property value"));
+}
