@@ -8,9 +8,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSaveFile>
 
 #include <algorithm>
+
+Q_LOGGING_CATEGORY(lcRecurring, "orvane.recurring")
 
 namespace RecurringStore {
 
@@ -93,8 +96,10 @@ QString save(const QString &path, const QStringList &lines)
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
     const QByteArray bytes = serializeLines(lines);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        qCWarning(lcRecurring) << "Saving" << path << "failed:" << file.errorString();
         return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    }
     return QString();
 }
 
@@ -124,6 +129,7 @@ ConversionResult convertOldFile(const QString &oldPath, const QString &newPath)
     QFile oldFile(oldPath);
     if (!oldFile.remove())
         return {true, QStringLiteral("Cannot remove \"%1\": %2").arg(oldPath, oldFile.errorString())};
+    qCInfo(lcRecurring) << "Converted" << old.lines.size() << "lines of" << oldPath << "into" << newPath;
     return {true, QString()};
 }
 

@@ -60,7 +60,10 @@ QList<int> expectedWeekdays(unsigned mask, int year, int month)
 
 TEST(RecurringDays, EveryNthWeekdayCombinationMatchesTheStandardCalendar)
 {
-    for (int year : {1, 1600, 1899, 1900, 1999, 2000, 2023, 2024, 2100, 9999}) {
+    QList<int> years = {1, 1600, 9999};
+    for (int year = 1890; year <= 2110; ++year)
+        years.append(year);
+    for (int year : years) {
         for (int month = 1; month <= 12; ++month) {
             for (int occurrence = 0; occurrence <= 5; ++occurrence) {
                 for (int weekday = 0; weekday <= 7; ++weekday) {
@@ -71,23 +74,6 @@ TEST(RecurringDays, EveryNthWeekdayCombinationMatchesTheStandardCalendar)
                                   expectedSpecial(occurrence, weekday, formulaMonth, year, month))
                             << formula.toStdString() << " " << year << "-" << month;
                     }
-                }
-            }
-        }
-    }
-}
-
-TEST(RecurringDays, NthWeekdayOverManyYears)
-{
-    // Each month of two centuries, every occurrence of every weekday, each-month formulas.
-    for (int year = 1900; year <= 2100; ++year) {
-        for (int month = 1; month <= 12; ++month) {
-            for (int occurrence = 0; occurrence <= 5; ++occurrence) {
-                for (int weekday = 0; weekday <= 6; ++weekday) {
-                    const QString formula = RecurringFormula::specialFormula({occurrence, weekday, 0});
-                    ASSERT_EQ(RecurringDays(formula, year, month),
-                              expectedSpecial(occurrence, weekday, 0, year, month))
-                        << formula.toStdString() << " " << year << "-" << month;
                 }
             }
         }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "englishnames.h"
-#include "platform/apppaths.h"
 #include "recurring/recurringstore.h"
 
 #include <QDir>
@@ -84,12 +83,6 @@ TEST(RecurringStore, SaveReplacesTheFileAndReportsFailure)
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(RecurringStore, DefaultFilesLiveInTheUserFolder)
-{
-    EXPECT_EQ(datesFilePath(), AppPaths::userFolder() + QStringLiteral("OVRECUR.DAX"));
-    EXPECT_EQ(oldDatesFilePath(), AppPaths::userFolder() + QStringLiteral("OVRECUR.DAT"));
-}
-
 TEST(Conversion, OldLinesBecomeDayOfMonthEntries)
 {
     EXPECT_EQ(convertOldLine(QStringLiteral("1225Christmas")),
@@ -147,14 +140,4 @@ TEST(Conversion, AFailureKeepsBothFiles)
     EXPECT_FALSE(result.converted);
     EXPECT_FALSE(result.error.isEmpty());
     EXPECT_EQ(readBytes(oldPath), QByteArray("1225Christmas\r\n"));
-}
-
-TEST(ListOrder, WholeLinesWithoutRegardToCase)
-{
-    const QStringList sorted = {QStringLiteral("apple"), QStringLiteral("Banana"), QStringLiteral("cherry")};
-    EXPECT_EQ(sortedPosition(sorted, QStringLiteral("BANANA")), 2);
-    EXPECT_EQ(sortedPosition(sorted, QStringLiteral("aardvark")), 0);
-    EXPECT_EQ(sortedPosition(sorted, QStringLiteral("Zebra")), 3);
-    EXPECT_TRUE(containsIgnoringCase(sorted, QStringLiteral("CHERRY")));
-    EXPECT_FALSE(containsIgnoringCase(sorted, QStringLiteral("cherry ")));
 }
