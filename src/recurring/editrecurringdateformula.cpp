@@ -22,6 +22,10 @@ using namespace RecurringFormula;
 
 namespace {
 
+// Sunday first, as the weekday digits 1 to 7 of a formula.
+const char *const kWeekdayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                      "Thursday", "Friday", "Saturday"};
+
 // Hints break lines at a carriage return; tool tips break at a line feed.
 QString hint(const char *text)
 {
@@ -79,7 +83,18 @@ void TEditRecurringDateFormula::createControls()
 {
     m_event = new QLineEdit(this);
     m_event->setObjectName(QStringLiteral("Event"));
+    createDayOfMonthControls();
+    createWeekdayControls();
+    createSpecialControls();
+    m_okButton = new QPushButton(QStringLiteral("&Ok"), this);
+    m_okButton->setObjectName(QStringLiteral("Okbutton"));
+    m_okButton->setDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("CancelButton"));
+}
 
+void TEditRecurringDateFormula::createDayOfMonthControls()
+{
     m_rbDayOfMonth = radioButton("rbDayOfMonth", "Day of the &Month",
                                  "Check here to choose a 'Day of the Month' \rstyle Repeating Reminder",
                                  this);
@@ -91,23 +106,27 @@ void TEditRecurringDateFormula::createControls()
     m_dayOfMonthMonth = dropDownList("DayOfMonthMonth", monthItems(), this);
     m_dayOfMonthMonth->setToolTip(
         hint("Select the month, or 'Each Month' to use\rthis reminder in every month"));
+}
 
+void TEditRecurringDateFormula::createWeekdayControls()
+{
     m_rbDayOfWeek = radioButton("rbDayOfweek", "Day of the &Week",
                                 "Check here to choose a 'Days of the Week' \rstyle Repeating Reminder",
                                 this);
-    static const char *const names[7] = {"Sunday", "Monday", "Tuesday", "Wednesday",
-                                         "Thursday", "Friday", "Saturday"};
     static const char *const captions[7] = {"Sun", "Mon", "Tues", "Wed", "Thu", "Fri", "Sat"};
     for (int i = 0; i < 7; ++i) {
         m_weekdays[i] = new QCheckBox(QLatin1String(captions[i]), this);
-        m_weekdays[i]->setObjectName(QLatin1String(names[i]));
+        m_weekdays[i]->setObjectName(QLatin1String(kWeekdayNames[i]));
         m_weekdays[i]->setToolTip(hint("Check to use this reminder on this day of \reach week"));
         m_weekdays[i]->setChecked(i >= 1 && i <= 5);
     }
     m_allDaysCheck = new QCheckBox(QStringLiteral("All Days"), this);
     m_allDaysCheck->setObjectName(QStringLiteral("AllDaysCheck"));
     m_allDaysCheck->setToolTip(hint("Check to include all days"));
+}
 
+void TEditRecurringDateFormula::createSpecialControls()
+{
     m_rbSpecial = radioButton("rbSpecial", "&Special",
                               "Check here to choose a 'nth Day of Month' \rstyle Repeating Reminder",
                               this);
@@ -119,7 +138,7 @@ void TEditRecurringDateFormula::createControls()
     m_specialOccurrance->setToolTip(
         hint("Select the occurrance: First, 2nd, 3rd, 4th, 5th\ror Last"));
     QStringList weekdayItems;
-    for (const char *name : names)
+    for (const char *name : kWeekdayNames)
         weekdayItems.append(QLatin1String(name));
     weekdayItems.append(QStringLiteral("Day (any day)"));
     m_specialDayOfWeek = dropDownList("SpecialDayOfWeek", weekdayItems, this);
@@ -128,12 +147,6 @@ void TEditRecurringDateFormula::createControls()
     m_specialMonth = dropDownList("SpecialMonth", monthItems(), this);
     m_specialMonth->setToolTip(
         hint("Select the month, or 'Each Month' to use\rthis reminder in every month"));
-
-    m_okButton = new QPushButton(QStringLiteral("&Ok"), this);
-    m_okButton->setObjectName(QStringLiteral("Okbutton"));
-    m_okButton->setDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-    m_cancelButton->setObjectName(QStringLiteral("CancelButton"));
 }
 
 void TEditRecurringDateFormula::createLayout()

@@ -46,6 +46,9 @@ protected:
 
 private:
     void createControls();
+    void createDayOfMonthControls();
+    void createWeekdayControls();
+    void createSpecialControls();
     void createLayout();
     void connectControls();
     void loadSpecial();
