@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+
+// Easter Sunday by a short integer formula that gives the Gregorian date for 1900 to 2099.
+// It is applied unchanged to every year, so outside that range it may differ from the
+// Gregorian computus (tests/recurring/test_easter.cpp lists where). Invalid for years
+// outside 1..9999.
+QDate easterSunday(int year);
+
+// The day of the month on which the feast falls in that year, or 0 when it falls in
+// another month (or the year is outside 1..9999).
+int EasterDay(int year, int month);
+int GoodFridayDay(int year, int month);
+int PalmSundayDay(int year, int month);
