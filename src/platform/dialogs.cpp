@@ -42,7 +42,10 @@ QMessageBox::StandardButton WidgetDialogService::message(QWidget *parent, Icon i
                                                          QMessageBox::StandardButtons buttons,
                                                          QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(toQt(icon), caption, text, buttons, parent);
+    // Messages break lines with "\r" or "\r\n", as they always have.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(toQt(icon), caption, shown, buttons, parent);
     box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

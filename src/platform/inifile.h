@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// An INI file with the behaviour settings files have always had: sections and keys match
+// without regard to case, the order of lines is kept, a value is everything after the
+// first '='. Every call reads the file afresh and every write stores it at once (through
+// a temporary file), so several users of one file never overwrite each other's keys.
+// Text is UTF-8, so paths with any characters survive.
+class IniFile
+{
+public:
+    explicit IniFile(QString path) : m_path(std::move(path)) {}
+
+    const QString &path() const { return m_path; }
+
+    QString readString(const QString &section, const QString &key, const QString &def) const;
+    // Decimal, or hexadecimal after "0x"/"0X" (when more than two characters); a value
+    // that does not convert gives the default.
+    int readInteger(const QString &section, const QString &key, int def) const;
+    // Any integer other than 0 is true.
+    bool readBool(const QString &section, const QString &key, bool def) const;
+    // The lines of a section ("key=value"), in file order.
+    QStringList readSection(const QString &section) const;
+    bool hasSection(const QString &section) const;
+
+    // Writes return false (and leave the file as it was) when the file cannot be stored.
+    bool writeString(const QString &section, const QString &key, const QString &value);
+    bool writeInteger(const QString &section, const QString &key, int value);
+    bool writeBool(const QString &section, const QString &key, bool value);
+    bool eraseSection(const QString &section);
+
+private:
+    QStringList load() const;
+    bool store(const QStringList &lines);
+    std::optional<QString> value(const QString &section, const QString &key) const;
+
+    QString m_path;
+};

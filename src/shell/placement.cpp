@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "placement.h"
+
+#include "platform/inifile.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+QScreen *screenOf(const QWidget &window)
+{
+    QScreen *screen = window.screen();
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+int screenDpi(const QWidget &window)
+{
+    QScreen *screen = screenOf(window);
+    return screen ? int(std::lround(screen->logicalDotsPerInchY())) : 96;
+}
+
+QSize screenSize(const QWidget &window)
+{
+    QScreen *screen = screenOf(window);
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+// Some window systems (Wayland) don't let programs place their windows.
+bool canPlaceWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
+
+namespace Placement {
+
+QString sectionName(const QString &className, int dpi)
+{
+    QString name = className + QStringLiteral("_Placement");
+    if (dpi > 96)
+        name += QString::number(dpi);
+    return name;
+}
+
+QRect fitToScreen(int left, int top, int right, int bottom, const QSize &screen)
+{
+    if (screen.width() < right) {
+        left -= right - screen.width();
+        right = screen.width();
+    }
+    if (screen.height() < bottom) {
+        top -= bottom - screen.height();
+        bottom = screen.height();
+    }
+    return QRect(QPoint(left, top), QSize(right - left, bottom - top));
+}
+
+QPoint centeredOver(const QRect &over, const QSize &size)
+{
+    return QPoint(over.left() + (over.width() - size.width()) / 2,
+                  over.top() + (over.height() - size.height()) / 2);
+}
+
+} // namespace Placement
+
+void RestorePlacement(QWidget &window, const QString &className, IniFile &ini,
+                      QWidget *mainWindow)
+{
+    const QString section = Placement::sectionName(className, screenDpi(window));
+    const int left = ini.readInteger(section, QStringLiteral("Left"), 0);
+    const int top = ini.readInteger(section, QStringLiteral("Top"), 0);
+    const int right = ini.readInteger(section, QStringLiteral("Right"), 0);
+    const int bottom = ini.readInteger(section, QStringLiteral("Bottom"), 0);
+    const bool maximized = ini.readBool(section, QStringLiteral("Maximized"), window.isMaximized());
+    if (bottom != 0) {
+        const QRect bounds = Placement::fitToScreen(left, top, right, bottom, screenSize(window));
+        if (canPlaceWindows())
+            window.setGeometry(bounds);
+        else
+            window.resize(bounds.size());
+    } else {
+        CenterForm(window, mainWindow);
+    }
+    if (maximized)
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    SavePlacement(window, className, ini);
+}
+
+void SavePlacement(const QWidget &window, const QString &className, IniFile &ini)
+{
+    const QString section = Placement::sectionName(className, screenDpi(window));
+    const bool maximized = window.isMaximized();
+    const QRect normal = maximized && window.normalGeometry().isValid() ? window.normalGeometry()
+                                                                          : window.geometry();
+    ini.writeInteger(section, QStringLiteral("Left"), normal.left());
+    ini.writeInteger(section, QStringLiteral("Top"), normal.top());
+    ini.writeInteger(section, QStringLiteral("Right"), normal.left() + normal.width());
+    ini.writeInteger(section, QStringLiteral("Bottom"), normal.top() + normal.height());
+    ini.writeBool(section, QStringLiteral("Maximized"), maximized);
+}
+
+void CenterForm(QWidget &window, QWidget *mainWindow)
+{
+    if (!canPlaceWindows())
+        return;
+    QRect over;
+    if (!mainWindow || mainWindow == &window || mainWindow->isMaximized()) {
+        QScreen *screen = screenOf(window);
+        over = screen ? screen->geometry() : QRect(QPoint(0, 0), screenSize(window));
+    } else {
+        over = mainWindow->geometry();
+    }
+    window.move(Placement::centeredOver(over, window.size()));
+    if (window.windowFlags() & Qt::WindowMaximizeButtonHint)
+        window.setWindowFlag(Qt::WindowSystemMenuHint);
+}

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QMainWindow>
+#include <QTemporaryDir>
+
+#include "platform/inifile.h"
+#include "shell/placement.h"
+
+TEST(Placement, SectionNamesCarryTheDpiAbove96)
+{
+    EXPECT_EQ(Placement::sectionName(QStringLiteral("TCalendarMain"), 96),
+              QStringLiteral("TCalendarMain_Placement"));
+    EXPECT_EQ(Placement::sectionName(QStringLiteral("TCalendarMain"), 120),
+              QStringLiteral("TCalendarMain_Placement120"));
+    EXPECT_EQ(Placement::sectionName(QStringLiteral("TFloatingPalette"), 72),
+              QStringLiteral("TFloatingPalette_Placement"));
+}
+
+TEST(Placement, BoundsBeyondTheRightOrBottomEdgeMoveBackInside)
+{
+    EXPECT_EQ(Placement::fitToScreen(400, 10, 1300, 500, QSize(1024, 768)),
+              QRect(QPoint(124, 10), QSize(900, 490)));
+    EXPECT_EQ(Placement::fitToScreen(0, 600, 300, 900, QSize(1024, 768)),
+              QRect(QPoint(0, 468), QSize(300, 300)));
+    // Overhangs to the left and top are kept.
+    EXPECT_EQ(Placement::fitToScreen(-50, -20, 300, 200, QSize(1024, 768)),
+              QRect(QPoint(-50, -20), QSize(350, 220)));
+}
+
+TEST(Placement, DialogsCentreOverTheMainWindow)
+{
+    EXPECT_EQ(Placement::centeredOver(QRect(100, 50, 801, 600), QSize(300, 201)), QPoint(350, 249));
+}
+
+TEST(Placement, RestoreUsesStoredBoundsAndStoresThemAgain)
+{
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath(QStringLiteral("OV.INI")));
+    const QString section = QStringLiteral("TCalendarMain_Placement");
+    ini.writeInteger(section, QStringLiteral("Left"), 30);
+    ini.writeInteger(section, QStringLiteral("Top"), 40);
+    ini.writeInteger(section, QStringLiteral("Right"), 630);
+    ini.writeInteger(section, QStringLiteral("Bottom"), 440);
+    QMainWindow window;
+    RestorePlacement(window, QStringLiteral("TCalendarMain"), ini, &window);
+    EXPECT_EQ(window.geometry(), QRect(30, 40, 600, 400));
+    EXPECT_FALSE(window.isMaximized());
+    window.setGeometry(10, 20, 500, 300);
+    SavePlacement(window, QStringLiteral("TCalendarMain"), ini);
+    EXPECT_EQ(ini.readInteger(section, QStringLiteral("Right"), 0), 510);
+    EXPECT_EQ(ini.readInteger(section, QStringLiteral("Bottom"), 0), 320);
+    EXPECT_FALSE(ini.readBool(section, QStringLiteral("Maximized"), true));
+}
+
+TEST(Placement, NothingStoredCentresTheWindowAndRecordsIt)
+{
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath(QStringLiteral("OV.INI")));
+    QMainWindow main;
+    main.setGeometry(100, 100, 800, 600);
+    QDialog dialog;
+    dialog.resize(200, 100);
+    RestorePlacement(dialog, QStringLiteral("TCalendarProperties"), ini, &main);
+    EXPECT_EQ(dialog.pos(), QPoint(400, 350));
+    EXPECT_EQ(ini.readInteger(QStringLiteral("TCalendarProperties_Placement"), QStringLiteral("Left"), 0), 400);
+}
