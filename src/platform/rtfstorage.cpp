@@ -106,8 +106,10 @@ private:
                 return false;
             }
             if (c == '\'') {
+                // A character by its code; a code cut off by the end of the text is none.
+                const bool complete = m_text.size() - pos >= 2;
                 pos = qMin(pos + 2, m_text.size());
-                return !skipped.back();
+                return complete && !skipped.back();
             }
             const bool symbol = c == '\\' || c == '{' || c == '}' || c == '~' || c == '_';
             return symbol && !skipped.back();
