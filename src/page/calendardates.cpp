@@ -12,6 +12,8 @@ constexpr qint64 MillisecondsPerDay = 86400000;
 
 qint64 millisecondOfDay(TDateTime value)
 {
+    if (!std::isfinite(value))
+        return 0;
     const double fraction = std::fabs(value - std::trunc(value));
     const auto ms = static_cast<qint64>(std::llround(fraction * MillisecondsPerDay));
     return ms % MillisecondsPerDay;

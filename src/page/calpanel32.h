@@ -173,6 +173,10 @@ public:
     CellTable computeCellTable() const;
     void UpdateCellTable();
 
+    // The values the main window's page and the properties dialog's example page start
+    // with, which differ from the constructor's; the example page has a larger title.
+    void applyFormInitialValues(bool examplePage);
+
     void AssignSettings(const TCalendarPanel32 &source);
     bool SameSettings(const TCalendarPanel32 &other) const;
     void ResetToDefaults();

@@ -91,3 +91,23 @@ void TCalendarPanel32::ResetToDefaults()
     SetWMFBorderFile(QString());
     RecalcLayout(true);
 }
+
+void TCalendarPanel32::applyFormInitialValues(bool examplePage)
+{
+    SetCalendarLayout(loFCMinisInTitleLS);
+    SetHeadersStyle(dsWhole);
+    SetMiniCellBorder(cbAll);
+    SetMiniHeadersBGColor(Colors::clBlack);
+    for (TFont *font : {&m_titleFont, &m_headersFont, &m_cellFont})
+        font->setColor(Colors::clBlack);
+    if (examplePage)
+        m_titleFont.setPixelHeight(64);
+    m_miniTitleFont.setPixelHeight(13);
+    m_miniTitleFont.setStyle(TFont::Style::Bold);
+    m_miniHeadersFont.setPixelHeight(11);
+    m_miniHeadersFont.setColor(Colors::clWhite);
+    m_miniCellFont.setPixelHeight(11);
+    SetMainCalMonth(12);
+    SetMainCalYear(1997);
+    repaintPage();
+}

