@@ -38,12 +38,20 @@ void TCalendarPanel32::copySettingsFrom(const TCalendarPanel32 &source)
 
 void TCalendarPanel32::AssignSettings(const TCalendarPanel32 &source)
 {
+    const TCalendarOrientation before = m_orientation;
     copySettingsFrom(source);
     // Border styles follow from the line layouts, and only when those change.
     SetCalendarLineLayout(source.m_lineLayout);
     SetMiniCalendarLineLayout(source.m_miniLineLayout);
     SetUserTitle(source.m_userTitle);
-    SetWMFBorderFile(source.m_borderFile);
+    if (source.m_borderFile == m_borderFile && !m_borderFile.isEmpty()
+        && orientationOfLayout(m_calendarLayout) != before) {
+        // Same border, other orientation: the picture for the new orientation is needed.
+        m_orientation = orientationOfLayout(m_calendarLayout);
+        loadBorder(m_borderFile);
+    } else {
+        SetWMFBorderFile(source.m_borderFile);
+    }
     RecalcLayout(false);
 }
 

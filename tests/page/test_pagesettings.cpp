@@ -196,6 +196,23 @@ TEST(PageSettings, BorderFilesByOrientation)
     EXPECT_EQ(page.CalendarRect(), (PageRect{50, 50, 766, 1006}));
 }
 
+TEST(PageSettings, AssigningAnotherOrientationReloadsTheSameBorder)
+{
+    BorderFolder folder;
+    folder.write(QStringLiteral("Holly.wpo"), minimalMetafile('p'));
+    folder.write(QStringLiteral("Holly.wls"), minimalMetafile('l'));
+    TCalendarPanel32 source;
+    TCalendarPanel32 target;
+    source.SetCalendarLayout(LOFullCalendarLS);
+    source.SetWMFBorderFile(QStringLiteral("Holly"));
+    target.SetWMFBorderFile(QStringLiteral("Holly"));
+    ASSERT_EQ(target.borderPicture().bytes(), minimalMetafile('p'));
+    target.AssignSettings(source);
+    EXPECT_EQ(target.CalendarOrientation(), coLandscape);
+    EXPECT_EQ(target.borderPicture().bytes(), minimalMetafile('l'));
+    EXPECT_TRUE(target.SameSettings(source));
+}
+
 TEST(PageSettings, MetafileHeaders)
 {
     EXPECT_TRUE(BorderPicture::looksLikeMetafile(minimalMetafile(0)));
