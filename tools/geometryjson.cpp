@@ -30,11 +30,12 @@ QJsonArray minisJson(const PageLayout &layout)
 QJsonObject pageGeometryJson(const TCalendarPanel32 &page)
 {
     const PageLayout &layout = page.pageLayout();
-    return QJsonObject{
+    return QJsonObject {
         {QStringLiteral("pageWidth"), layout.pageWidth},
         {QStringLiteral("pageHeight"), layout.pageHeight},
         {QStringLiteral("orientation"),
-         layout.orientation == coLandscape ? QStringLiteral("landscape") : QStringLiteral("portrait")},
+         layout.orientation == coLandscape ? QStringLiteral("landscape")
+                                           : QStringLiteral("portrait")},
         {QStringLiteral("marginRect"), rectJson(layout.marginRect)},
         {QStringLiteral("calendarRect"), rectJson(layout.calendarRect)},
         {QStringLiteral("showMainCalendar"), layout.showMainCalendar},

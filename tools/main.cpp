@@ -32,7 +32,8 @@ int main(int argc, char *argv[])
     page.ResetToDefaults();
     applyRenderOptions(parsed.options, page);
     if (parsed.options.geometry) {
-        const QByteArray json = QJsonDocument(pageGeometryJson(page)).toJson(QJsonDocument::Indented);
+        const QByteArray json
+            = QJsonDocument(pageGeometryJson(page)).toJson(QJsonDocument::Indented);
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     }
     return 0;

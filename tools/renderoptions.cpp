@@ -154,7 +154,8 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        result.error = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
+        result.error
+            = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
         return result;
     }
     RenderOptions &options = result.options;

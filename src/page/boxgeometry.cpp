@@ -108,7 +108,8 @@ PlannerBoxGeometry layoutPlannerBox(const PageRect &box, int rows, int titleLine
     g.title = {box.left + 5, box.top + 1, g.frame.right - 5, box.top + 1 + titleLineHeight};
     g.body = {box.left, g.title.bottom + 1, g.frame.right, g.frame.bottom};
     g.rowHeight = rows > 0 ? g.body.height() / rows : 0;
-    const int labelRight = box.left + static_cast<int>(std::trunc(0.15 * (g.frame.right - box.left)));
+    const int labelRight
+        = box.left + static_cast<int>(std::trunc(0.15 * (g.frame.right - box.left)));
     g.labelColumn = {box.left + 1, g.body.top + 1, labelRight, g.body.bottom - 1};
     return g;
 }

@@ -102,10 +102,25 @@ void TCalendarPanel32::setMargin(float &margin, float inches)
         RecalcLayout(false);
 }
 
-void TCalendarPanel32::SetLeftMarginInch(float inches) { setMargin(m_leftMargin, inches); }
-void TCalendarPanel32::SetTopMarginInch(float inches) { setMargin(m_topMargin, inches); }
-void TCalendarPanel32::SetRightMarginInch(float inches) { setMargin(m_rightMargin, inches); }
-void TCalendarPanel32::SetBottomMarginInch(float inches) { setMargin(m_bottomMargin, inches); }
+void TCalendarPanel32::SetLeftMarginInch(float inches)
+{
+    setMargin(m_leftMargin, inches);
+}
+
+void TCalendarPanel32::SetTopMarginInch(float inches)
+{
+    setMargin(m_topMargin, inches);
+}
+
+void TCalendarPanel32::SetRightMarginInch(float inches)
+{
+    setMargin(m_rightMargin, inches);
+}
+
+void TCalendarPanel32::SetBottomMarginInch(float inches)
+{
+    setMargin(m_bottomMargin, inches);
+}
 
 void TCalendarPanel32::SetMainCalDay(int day)
 {
@@ -197,30 +212,122 @@ void TCalendarPanel32::setAndRepaint(T &member, const T &value)
         repaintPage();
 }
 
-void TCalendarPanel32::SetCalendarBorder(TCalBorderStyle style) { setAndRepaint(m_calendarBorder, style); }
-void TCalendarPanel32::SetHeadersBorder(TCalBorderStyle style) { setAndRepaint(m_headersBorder, style); }
-void TCalendarPanel32::SetCellBorder(TCalBorderStyle style) { setAndRepaint(m_cellBorder, style); }
-void TCalendarPanel32::SetMiniCalBorder(TCalBorderStyle style) { setAndRepaint(m_miniCalBorder, style); }
-void TCalendarPanel32::SetMiniHeadersBorder(TCalBorderStyle style) { setAndRepaint(m_miniHeadersBorder, style); }
-void TCalendarPanel32::SetMiniCellBorder(TCalBorderStyle style) { setAndRepaint(m_miniCellBorder, style); }
-void TCalendarPanel32::SetTitleBGColor(TColor color) { setAndRepaint(m_titleBGColor, color); }
-void TCalendarPanel32::SetHeadersBGColor(TColor color) { setAndRepaint(m_headersBGColor, color); }
-void TCalendarPanel32::SetMiniCalBGColor(TColor color) { setAndRepaint(m_miniCalBGColor, color); }
-void TCalendarPanel32::SetMiniHeadersBGColor(TColor color) { setAndRepaint(m_miniHeadersBGColor, color); }
-void TCalendarPanel32::SetTitleShowYear(bool show) { setAndRepaint(m_titleShowYear, show); }
-void TCalendarPanel32::SetMiniShowYear(bool show) { setAndRepaint(m_miniShowYear, show); }
-void TCalendarPanel32::SetHeadersStyle(TCalHeadersStyle style) { setAndRepaint(m_headersStyle, style); }
-void TCalendarPanel32::SetMiniHeadersStyle(TCalHeadersStyle style) { setAndRepaint(m_miniHeadersStyle, style); }
-void TCalendarPanel32::SetNumberPosition(TCalendarNumberPosition position) { setAndRepaint(m_numberPosition, position); }
-void TCalendarPanel32::SetUserTitle(const QString &title) { setAndRepaint(m_userTitle, title); }
+void TCalendarPanel32::SetCalendarBorder(TCalBorderStyle style)
+{
+    setAndRepaint(m_calendarBorder, style);
+}
+
+void TCalendarPanel32::SetHeadersBorder(TCalBorderStyle style)
+{
+    setAndRepaint(m_headersBorder, style);
+}
+
+void TCalendarPanel32::SetCellBorder(TCalBorderStyle style)
+{
+    setAndRepaint(m_cellBorder, style);
+}
+
+void TCalendarPanel32::SetMiniCalBorder(TCalBorderStyle style)
+{
+    setAndRepaint(m_miniCalBorder, style);
+}
+
+void TCalendarPanel32::SetMiniHeadersBorder(TCalBorderStyle style)
+{
+    setAndRepaint(m_miniHeadersBorder, style);
+}
+
+void TCalendarPanel32::SetMiniCellBorder(TCalBorderStyle style)
+{
+    setAndRepaint(m_miniCellBorder, style);
+}
+
+void TCalendarPanel32::SetTitleBGColor(TColor color)
+{
+    setAndRepaint(m_titleBGColor, color);
+}
+
+void TCalendarPanel32::SetHeadersBGColor(TColor color)
+{
+    setAndRepaint(m_headersBGColor, color);
+}
+
+void TCalendarPanel32::SetMiniCalBGColor(TColor color)
+{
+    setAndRepaint(m_miniCalBGColor, color);
+}
+
+void TCalendarPanel32::SetMiniHeadersBGColor(TColor color)
+{
+    setAndRepaint(m_miniHeadersBGColor, color);
+}
+
+void TCalendarPanel32::SetTitleShowYear(bool show)
+{
+    setAndRepaint(m_titleShowYear, show);
+}
+
+void TCalendarPanel32::SetMiniShowYear(bool show)
+{
+    setAndRepaint(m_miniShowYear, show);
+}
+
+void TCalendarPanel32::SetHeadersStyle(TCalHeadersStyle style)
+{
+    setAndRepaint(m_headersStyle, style);
+}
+
+void TCalendarPanel32::SetMiniHeadersStyle(TCalHeadersStyle style)
+{
+    setAndRepaint(m_miniHeadersStyle, style);
+}
+
+void TCalendarPanel32::SetNumberPosition(TCalendarNumberPosition position)
+{
+    setAndRepaint(m_numberPosition, position);
+}
+
+void TCalendarPanel32::SetUserTitle(const QString &title)
+{
+    setAndRepaint(m_userTitle, title);
+}
 
 // Fonts are copied whether or not they differ: the page's fonts are its own.
-void TCalendarPanel32::SetTitleFont(const TFont &font) { m_titleFont = font; repaintPage(); }
-void TCalendarPanel32::SetHeadersFont(const TFont &font) { m_headersFont = font; repaintPage(); }
-void TCalendarPanel32::SetCellFont(const TFont &font) { m_cellFont = font; repaintPage(); }
-void TCalendarPanel32::SetMiniTitleFont(const TFont &font) { m_miniTitleFont = font; repaintPage(); }
-void TCalendarPanel32::SetMiniHeadersFont(const TFont &font) { m_miniHeadersFont = font; repaintPage(); }
-void TCalendarPanel32::SetMiniCellFont(const TFont &font) { m_miniCellFont = font; repaintPage(); }
+void TCalendarPanel32::SetTitleFont(const TFont &font)
+{
+    m_titleFont = font;
+    repaintPage();
+}
+
+void TCalendarPanel32::SetHeadersFont(const TFont &font)
+{
+    m_headersFont = font;
+    repaintPage();
+}
+
+void TCalendarPanel32::SetCellFont(const TFont &font)
+{
+    m_cellFont = font;
+    repaintPage();
+}
+
+void TCalendarPanel32::SetMiniTitleFont(const TFont &font)
+{
+    m_miniTitleFont = font;
+    repaintPage();
+}
+
+void TCalendarPanel32::SetMiniHeadersFont(const TFont &font)
+{
+    m_miniHeadersFont = font;
+    repaintPage();
+}
+
+void TCalendarPanel32::SetMiniCellFont(const TFont &font)
+{
+    m_miniCellFont = font;
+    repaintPage();
+}
 
 void TCalendarPanel32::SetPanelState(TLPanelState state)
 {

@@ -57,7 +57,8 @@ void setMainWithStrips(const Margins &mg, bool landscape, PageLayout &out)
     if (!landscape) {
         out.calendarRect = {mg.leftPx() + 2, mg.topPx(1.3) + 2, w - mg.rightPx() - 2,
                             h - mg.bottomPx(1.3) - 2};
-        DivideIntoGrid(1, 6, {mg.leftPx() + 2, mg.topPx() + 2, w - mg.rightPx() - 2, mg.topPx(1.3) - 2},
+        DivideIntoGrid(1, 6,
+                       {mg.leftPx() + 2, mg.topPx() + 2, w - mg.rightPx() - 2, mg.topPx(1.3) - 2},
                        1, 6, out.miniRects);
         DivideIntoGrid(1, 6, {mg.leftPx() + 2, h - mg.bottomPx(1.3) + 2, w - mg.rightPx() - 2,
                               h - mg.bottomPx() - 2}, 7, 12, out.miniRects);
@@ -227,15 +228,19 @@ void DivideIntoGrid(int rows, int cols, const PageRect &area, int first, int las
         return;
     const int gapY = static_cast<int>(std::trunc(0.01 * area.height()));
     const int gapX = static_cast<int>(std::trunc(0.01 * area.width()));
-    const int boxHeight = static_cast<int>(std::trunc(double(area.height() - gapY * (rows - 1)) / rows));
-    const int boxWidth = static_cast<int>(std::trunc(double(area.width() - gapX * (cols - 1)) / cols));
+    const int boxHeight
+        = static_cast<int>(std::trunc(double(area.height() - gapY * (rows - 1)) / rows));
+    const int boxWidth
+        = static_cast<int>(std::trunc(double(area.width() - gapX * (cols - 1)) / cols));
     int index = first;
     for (int i = 0; i < rows; ++i) {
         for (int j = 0; j < cols; ++j) {
             if (index > last || index < 1 || index > MaxMiniCount)
                 return;
-            const int left = j == cols - 1 ? area.right - boxWidth : area.left + j * (gapX + boxWidth);
-            const int top = i == rows - 1 ? area.bottom - boxHeight : area.top + i * (gapY + boxHeight);
+            const int left
+                = j == cols - 1 ? area.right - boxWidth : area.left + j * (gapX + boxWidth);
+            const int top
+                = i == rows - 1 ? area.bottom - boxHeight : area.top + i * (gapY + boxHeight);
             rects[index - 1] = {left, top, left + boxWidth, top + boxHeight};
             ++index;
         }

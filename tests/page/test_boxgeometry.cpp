@@ -69,7 +69,8 @@ TEST(BoxGeometry, PlannerBox)
     EXPECT_EQ(g.lowerLabel(0), (PageRect{51, 149, 157, 206}));
     EXPECT_EQ(g.cellRect(0), (PageRect{161, 95, 761, 201}));
     EXPECT_EQ(g.cellRect(6), (PageRect{161, 779, 761, 885}));
-    EXPECT_EQ(g.cellRect(7), (PageRect{161, 893, 761, 1001})); // the notes row reaches the body's end
+    EXPECT_EQ(g.cellRect(7),
+              (PageRect{161, 893, 761, 1001})); // the notes row reaches the body's end
     EXPECT_EQ(g.rowLineY(1), 205);
 }
 

@@ -42,8 +42,10 @@ struct EventLog
             openedCells.append(cell);
         });
         page.setOnClick([this](TCalendarPanel32 &) { events.append(QStringLiteral("click")); });
-        page.setOnClickedHeader([this](TCalendarPanel32 &) { events.append(QStringLiteral("header")); });
-        page.setOnClickedDaysArea([this](TCalendarPanel32 &) { events.append(QStringLiteral("days")); });
+        page.setOnClickedHeader(
+            [this](TCalendarPanel32 &) { events.append(QStringLiteral("header")); });
+        page.setOnClickedDaysArea(
+            [this](TCalendarPanel32 &) { events.append(QStringLiteral("days")); });
     }
 };
 

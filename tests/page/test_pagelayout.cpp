@@ -187,7 +187,8 @@ TEST(PageLayout, AllLayoutsPapersAndBorders)
     out.flush();
     const QString refPath = QStringLiteral(ORVANE_PAGE_TEST_DIR "/layouts.ref");
     QFile ref(refPath);
-    const QString expected = ref.open(QIODevice::ReadOnly) ? QString::fromUtf8(ref.readAll()) : QString();
+    const QString expected
+        = ref.open(QIODevice::ReadOnly) ? QString::fromUtf8(ref.readAll()) : QString();
     if (expected != dump) {
         QFile actual(QStringLiteral(ORVANE_PAGE_TEST_DIR "/layouts.out"));
         if (actual.open(QIODevice::WriteOnly))

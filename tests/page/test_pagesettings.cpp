@@ -45,7 +45,8 @@ const std::vector<Change> &listedChanges()
         {"MiniCalBGColor", [](TCalendarPanel32 &p) { p.SetMiniCalBGColor(Colors::clSilver); }},
         {"MiniTitleFont", [](TCalendarPanel32 &p) { p.SetMiniTitleFont(otherFont()); }},
         {"MiniHeadersFont", [](TCalendarPanel32 &p) { p.SetMiniHeadersFont(otherFont()); }},
-        {"MiniHeadersBGColor", [](TCalendarPanel32 &p) { p.SetMiniHeadersBGColor(Colors::clBlack); }},
+        {"MiniHeadersBGColor",
+         [](TCalendarPanel32 &p) { p.SetMiniHeadersBGColor(Colors::clBlack); }},
         {"MiniHeadersStyle", [](TCalendarPanel32 &p) { p.SetMiniHeadersStyle(dsWhole); }},
         {"MiniCellFont", [](TCalendarPanel32 &p) { p.SetMiniCellFont(otherFont()); }},
         {"TitleShowYear", [](TCalendarPanel32 &p) { p.SetTitleShowYear(false); }},
@@ -56,7 +57,8 @@ const std::vector<Change> &listedChanges()
         {"BottomMarginInch", [](TCalendarPanel32 &p) { p.SetBottomMarginInch(1.0f); }},
         {"DayPlannerStartTime", [](TCalendarPanel32 &p) { p.SetDayPlannerStartTime(0.25); }},
         {"CalendarLineLayout", [](TCalendarPanel32 &p) { p.SetCalendarLineLayout(llCellsOnly); }},
-        {"MiniCalendarLineLayout", [](TCalendarPanel32 &p) { p.SetMiniCalendarLineLayout(mllMinimal); }},
+        {"MiniCalendarLineLayout",
+         [](TCalendarPanel32 &p) { p.SetMiniCalendarLineLayout(mllMinimal); }},
         {"UserTitle", [](TCalendarPanel32 &p) { p.SetUserTitle(QStringLiteral("Ours")); }},
     };
     return changes;
@@ -73,7 +75,8 @@ const std::vector<Change> &unlistedChanges()
         {"MiniCalBorder", [](TCalendarPanel32 &p) { p.SetMiniCalBorder(cbTop); }},
         {"MiniHeadersBorder", [](TCalendarPanel32 &p) { p.SetMiniHeadersBorder(cbBottom); }},
         {"MiniCellBorder", [](TCalendarPanel32 &p) { p.SetMiniCellBorder(cbTop); }},
-        {"cell text", [](TCalendarPanel32 &p) { p.SetCellRtfText(3, TWPRtfStorage("{\\rtf1 x}")); }},
+        {"cell text",
+         [](TCalendarPanel32 &p) { p.SetCellRtfText(3, TWPRtfStorage("{\\rtf1 x}")); }},
         {"PanelState", [](TCalendarPanel32 &p) { p.SetPanelState(psImage); }},
     };
     return changes;

@@ -63,30 +63,33 @@ TEST_P(RenderGolden, GeometryMatchesReference)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RenderGolden,
-    testing::Values(
-        GoldenCase{"letter-month-border-missing",
-                   {"--layout", "0", "--month", "1", "--year", "1997", "--margins", "0.5,0.5,0.5,0.5",
-                    "--border", "NoSuchBorder", "--language", "english"}},
-        GoldenCase{"a4-landscape-6before6after",
-                   {"--layout", "5", "--paper", "a4", "--month", "1", "--year", "1998",
-                    "--language", "german"}},
-        GoldenCase{"week-planner-two-years",
-                   {"--layout", "18", "--month", "12", "--year", "1997", "--day", "29",
-                    "--language", "english"}},
-        GoldenCase{"day-planner-french",
-                   {"--layout", "21", "--month", "1", "--year", "1997", "--day", "6",
-                    "--language", "french", "--week-start", "2"}},
-        GoldenCase{"mini-sheet-120ppi",
-                   {"--layout", "8", "--month", "11", "--year", "1999", "--ppi", "120",
-                    "--zoom", "0.7", "--language", "english"}}),
+    testing::Values(GoldenCase{"letter-month-border-missing",
+                                {"--layout", "0", "--month", "1", "--year", "1997", "--margins",
+                                 "0.5,0.5,0.5,0.5", "--border", "NoSuchBorder", "--language",
+                                 "english"}},
+                    GoldenCase{"a4-landscape-6before6after",
+                                {"--layout", "5", "--paper", "a4", "--month", "1", "--year", "1998",
+                                 "--language", "german"}},
+                    GoldenCase{"week-planner-two-years",
+                                {"--layout", "18", "--month", "12", "--year", "1997", "--day", "29",
+                                 "--language", "english"}},
+                    GoldenCase{"day-planner-french",
+                                {"--layout", "21", "--month", "1", "--year", "1997", "--day", "6",
+                                 "--language", "french", "--week-start", "2"}},
+                    GoldenCase{"mini-sheet-120ppi",
+                                {"--layout", "8", "--month", "11", "--year", "1999", "--ppi", "120",
+                                 "--zoom", "0.7", "--language", "english"}}),
     [](const testing::TestParamInfo<GoldenCase> &info) {
-        return QString::fromLatin1(info.param.name).replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
+        return QString::fromLatin1(info.param.name)
+            .replace(QLatin1Char('-'), QLatin1Char('_'))
+            .toStdString();
     });
 
 TEST(Render, GeometryIsStructuredJson)
 {
     const RunResult run = render({QStringLiteral("--geometry"), QStringLiteral("--layout"),
-                                  QStringLiteral("16"), QStringLiteral("--paper"), QStringLiteral("a4")});
+                                  QStringLiteral("16"), QStringLiteral("--paper"),
+                                  QStringLiteral("a4")});
     ASSERT_EQ(run.exitCode, 0);
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(json.value(QStringLiteral("pageWidth")).toInt(), 793);
