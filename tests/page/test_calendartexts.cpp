@@ -6,6 +6,8 @@
 #include "page/calendartexts.h"
 #include "platform/win1252.h"
 
+#include <cmath>
+
 namespace {
 
 const CalendarNames english = languageNames(CalendarLanguage::English);
@@ -84,6 +86,9 @@ TEST(CalendarTexts, DayPlannerTitleAndSlots)
     EXPECT_EQ(evening.first[9], QStringLiteral("5:00 AM"));
     EXPECT_EQ(SlotTimeLabel(EncodeTime(9, 5), QStringLiteral("a"), QStringLiteral("p")),
               QStringLiteral("9:05 a"));
+    // A damaged stored time shows as midnight rather than garbage.
+    EXPECT_EQ(SlotTimeLabel(std::nan(""), QStringLiteral("a"), QStringLiteral("p")),
+              QStringLiteral("12:00 a"));
 }
 
 TEST(CalendarTexts, LanguageTablesAreWindows1252Text)
