@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QMainWindow>
 
+#include "platform/tfont.h"
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    installFontSubstitutes();
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Orvane"));
     window.resize(900, 700);
