@@ -201,6 +201,16 @@ quint32 TReader::GetSet(const EnumType &elementType)
     return members;
 }
 
+QStringList TReader::GetSetNames()
+{
+    if (GetTag() != ValueTag::Set)
+        throw StreamError(StreamMessages::invalidValue());
+    QStringList names;
+    for (QString name = readShortText(); !name.isEmpty(); name = readShortText())
+        names << name;
+    return names;
+}
+
 QString TReader::GetShortName()
 {
     return readShortText();

@@ -51,6 +51,8 @@ public:
     double GetFloat();
     QChar GetChar();
     quint32 GetSet(const EnumType &elementType);
+    // The member names of a set value as stored, for tools that have no element type.
+    QStringList GetSetNames();
     QString GetShortName();
     QByteArray GetBinary();
     void SkipOneValue();
