@@ -2,14 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometryjson.h"
 #include "renderoptions.h"
+#include "reportcommands.h"
 
 #include "page/calpanel32.h"
 #include "platform/tfont.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
@@ -22,12 +27,24 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "orvane-render: %s\n", parsed.error.toLocal8Bit().constData());
         return 2;
     }
-    // The renderer never shows a window.
+    // The renderer never shows a window, and needs no session: give Qt a private runtime
+    // folder so it has nothing to warn about on standard error.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::tempPath() + QStringLiteral("/orvane-runtime-%1").arg(getuid());
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                           | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane-render"));
     installFontSubstitutes();
+    if (parsed.options.holidays || !parsed.options.recurringFile.isEmpty())
+        return runRecurringReport(parsed.options);
+    if (!parsed.options.dumpFile.isEmpty())
+        return runDump(parsed.options);
     TCalendarPanel32 page;
     page.ResetToDefaults();
     applyRenderOptions(parsed.options, page);

@@ -38,6 +38,11 @@ void addOptions(QCommandLineParser &parser)
     valueOption("ppi", "Screen pixels per inch (default 96).", "N");
     valueOption("zoom", "Zoom factor (default 1.0).", "Z");
     parser.addOption({QStringLiteral("geometry"), QStringLiteral("Print the layout as JSON.")});
+    valueOption("recurring", "Print the entries of a recurring-date file that apply to --month/--year.",
+                "FILE");
+    parser.addOption({QStringLiteral("holidays"),
+                      QStringLiteral("Print the built-in holidays that apply to --month/--year.")});
+    valueOption("dump", "Print a calendar document or style sheet as readable text.", "FILE");
 }
 
 std::optional<int> intValue(const QString &text, IntRange range)
@@ -160,6 +165,9 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
     }
     RenderOptions &options = result.options;
     options.geometry = parser.isSet(QStringLiteral("geometry"));
+    options.recurringFile = parser.value(QStringLiteral("recurring"));
+    options.holidays = parser.isSet(QStringLiteral("holidays"));
+    options.dumpFile = parser.value(QStringLiteral("dump"));
     if (readNumbers(parser, options, result.error) && readChoices(parser, options, result.error))
         readMargins(parser, options, result.error);
     return result;

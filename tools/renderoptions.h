@@ -27,6 +27,10 @@ struct RenderOptions
     int ppi = 96;
     float zoom = 1.0f;
     bool geometry = false;
+    // Report modes that print something else than a page.
+    QString recurringFile;   // --recurring FILE
+    bool holidays = false;   // --holidays
+    QString dumpFile;        // --dump FILE
 };
 
 struct RenderOptionsResult

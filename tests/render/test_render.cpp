@@ -8,30 +8,9 @@
 #include <QJsonObject>
 #include <QProcess>
 
+#include "renderprocess.h"
+
 namespace {
-
-struct RunResult
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-RunResult render(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(ORVANE_RENDER_PROGRAM), arguments);
-    RunResult result;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
 
 struct GoldenCase
 {

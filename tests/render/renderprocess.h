@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+struct RunResult
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs orvane-render with the arguments and collects its output.
+RunResult render(const QStringList &arguments);

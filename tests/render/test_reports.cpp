@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include "renderprocess.h"
+
+namespace {
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+QByteArray entryLine(const QByteArray &name, const QByteArray &formula)
+{
+    return name.leftJustified(120, ' ', true) + formula.leftJustified(10, ' ', true) + "\r\n";
+}
+
+std::vector<int> daysOf(const QJsonValue &entry)
+{
+    std::vector<int> days;
+    for (const QJsonValue &d : entry.toObject().value(QStringLiteral("days")).toArray())
+        days.push_back(d.toInt());
+    return days;
+}
+
+} // namespace
+
+TEST(RenderReports, HolidaysOfAMonthListTheirDays)
+{
+    const RunResult run = render({QStringLiteral("--holidays"), QStringLiteral("--month"),
+                                  QStringLiteral("12"), QStringLiteral("--year"),
+                                  QStringLiteral("2026")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonArray entries = QJsonDocument::fromJson(run.out).array();
+    bool christmas = false;
+    for (const QJsonValue &e : entries) {
+        const QJsonObject o = e.toObject();
+        if (o.value(QStringLiteral("description")).toString().startsWith(QStringLiteral("Christmas Day"))) {
+            christmas = true;
+            EXPECT_EQ(daysOf(e), std::vector<int>{25});
+        }
+    }
+    EXPECT_TRUE(christmas);
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.constData();
+}
+
+TEST(RenderReports, ARecurringFileIsReportedInFileOrder)
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("OVRECUR.DAX"),
+                                   entryLine("Book club", "$5 4 11") + entryLine("Not in November", "@0704")
+                                       + entryLine("Gym", "%246"));
+    const RunResult run = render({QStringLiteral("--recurring"), path, QStringLiteral("--month"),
+                                  QStringLiteral("11"), QStringLiteral("--year"), QStringLiteral("2026")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonArray entries = QJsonDocument::fromJson(run.out).array();
+    ASSERT_EQ(entries.size(), 2) << run.out.constData();
+    EXPECT_EQ(entries[0].toObject().value(QStringLiteral("line")).toInt(), 1);
+    EXPECT_EQ(daysOf(entries[0]), std::vector<int>{26}) << run.out.constData();
+    EXPECT_EQ(entries[1].toObject().value(QStringLiteral("line")).toInt(), 3);
+    EXPECT_EQ(daysOf(entries[1]).size(), 13u);
+}
+
+TEST(RenderReports, MissingFilesFailWithStatusOne)
+{
+    const RunResult recurring = render({QStringLiteral("--recurring"), QStringLiteral("/no/such/file")});
+    EXPECT_EQ(recurring.exitCode, 1);
+    EXPECT_FALSE(recurring.err.isEmpty());
+    const RunResult dump = render({QStringLiteral("--dump"), QStringLiteral("/no/such/file.OVF")});
+    EXPECT_EQ(dump.exitCode, 1);
+}
+
+TEST(RenderReports, ADamagedFileIsDumpedUpToTheDamage)
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("cut.OVS"),
+                                   QByteArray("\x01\x02\x04\x02\x02\x02\x00\x02\x01", 9));
+    const RunResult run = render({QStringLiteral("--dump"), path});
+    EXPECT_EQ(run.exitCode, 1);
+    const QString text = QString::fromUtf8(run.out);
+    EXPECT_TRUE(text.contains(QStringLiteral("version: tagInt8 4"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("PaperSize: tagInt8 0"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("CalendarOrientation: tagInt8 1"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("stopped at offset 9: Stream read error"))) << qPrintable(text);
+}

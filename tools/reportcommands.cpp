@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reportcommands.h"
+
+#include "renderoptions.h"
+
+#include "recurring/holidaylist.h"
+#include "recurring/recurringreport.h"
+#include "storage/streamdump.h"
+
+#include <QDate>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+void write(const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "orvane-render: %s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+} // namespace
+
+int runRecurringReport(const RenderOptions &options)
+{
+    const QDate today = QDate::currentDate();
+    const int month = options.month.value_or(today.month());
+    const int year = options.year.value_or(today.year());
+    if (const QString error = recurringReportMonthError(month, year); !error.isEmpty())
+        return fail(error);
+    QStringList lines;
+    if (options.holidays) {
+        lines = holidayLines();
+    } else {
+        QString error;
+        lines = loadRecurringReportFile(options.recurringFile, &error);
+        if (!error.isEmpty())
+            return fail(error);
+    }
+    write(recurringReportJson(lines, month, year));
+    return 0;
+}
+
+int runDump(const RenderOptions &options)
+{
+    QFile file(options.dumpFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Unable to open %1: %2").arg(options.dumpFile, file.errorString()));
+    const StreamDump dump = dumpCalendarFile(file.readAll());
+    write(dump.text.toUtf8());
+    return dump.complete ? 0 : 1;
+}
