@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "page/pagetypes.h"
+#include "platform/rtfstorage.h"
+#include "platform/tcolor.h"
+#include "platform/tfont.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TCalendarPanel32;
+class TComponent;
+class TReader;
+class TWriter;
+
+// The page settings a style sheet carries, in the order files store them.
+struct PageBlock {
+    int paperSize = 0;
+    int orientation = 0;
+    std::array<int, 4> margins{}; // left, top, right, bottom: inches x 100
+    int layout = 0;
+    int calendarBorder = 0;
+    int lineLayout = 0;
+    QStringList monthNames; // 12
+    QStringList dayNames;   // 7, Sunday first
+    TColor titleBGColor = 0;
+    TFont titleFont;
+    bool titleShowYear = true;
+    TFont headersFont;
+    int headersBorder = 0;
+    int headersStyle = 0;
+    TColor headersBGColor = 0;
+    TFont cellFont;
+    int cellBorder = 0;
+    int miniLineLayout = 0;
+    int miniCalBorder = 0;
+    TColor miniCalBGColor = 0;
+    bool miniShowYear = true;
+    TFont miniTitleFont;
+    TFont miniHeadersFont;
+    TColor miniHeadersBGColor = 0;
+    int miniHeadersStyle = 0;
+    int miniHeadersBorder = 0;
+    int miniCellBorder = 0;
+    TFont miniCellFont;
+    int numberPosition = 0;
+};
+
+// Everything a document holds besides its drawing objects.
+struct DocumentContent {
+    int version = 4;
+    PageBlock page;
+    QString borderFile;
+    int day = 0;
+    int month = 1;
+    int year = 1997;
+    int startOfWeek = 1;
+    int plannerHour = 8;
+    int plannerMinute = 0;
+    std::array<TWPRtfStorage, 42> cells;
+    QString userTitle;
+};
+
+// Calendar documents (.OVF) and style sheets (.OVS). Read failures throw StreamError with
+// the stream's fixed messages; files that cannot be opened or written throw StreamError
+// with the system's reason.
+namespace CalendarFile {
+
+constexpr int kVersion = 4;
+constexpr int kKindDocument = 1;
+constexpr int kKindStyleSheet = 2;
+
+// Margins are stored as inches x 100, truncated. The tiny allowance keeps a margin that
+// was read as n / 100 at n when written back, although n / 100 is not exact in binary.
+int marginToStored(float inches);
+float marginFromStored(int hundredths);
+
+void WriteFontBlock(TWriter &writer, const TFont &font, int ppi);
+TFont ReadFontBlock(TReader &reader);
+PageBlock pageBlockOf(const TCalendarPanel32 &page);
+void WritePageBlock(TWriter &writer, const PageBlock &block, int ppi);
+PageBlock ReadPageBlock(TReader &reader);
+void applyPageBlock(const PageBlock &block, TCalendarPanel32 &page);
+
+DocumentContent documentContentOf(const TCalendarPanel32 &page);
+void applyDocumentContent(const DocumentContent &content, TCalendarPanel32 &page);
+
+// The whole file in bytes; objects are the page's drawing objects back to front.
+QByteArray documentBytes(const TCalendarPanel32 &page, const std::vector<TComponent *> &objects);
+QByteArray styleSheetBytes(const TCalendarPanel32 &page);
+
+// Saving replaces the file only once everything is written.
+void SaveDocument(const TCalendarPanel32 &page, const QString &path,
+                  const std::vector<TComponent *> &objects);
+void SaveStyleSheet(const TCalendarPanel32 &page, const QString &path);
+
+// How a document was read: the objects list may have been cut short by damage, in which
+// case the objects read before it are kept and objectsError says what stopped it.
+struct LoadOutcome {
+    QString objectsError;
+};
+using ObjectSink = std::function<void(std::unique_ptr<TComponent>)>;
+
+// Reads the document; the page changes only when its settings and cells were read whole.
+// Drawing objects are created with 'owner' (their naming scope) and handed to 'sink'.
+LoadOutcome LoadDocument(TCalendarPanel32 &page, const QString &path, TComponent *owner,
+                         const ObjectSink &sink);
+LoadOutcome loadDocumentBytes(TCalendarPanel32 &page, const QByteArray &bytes, TComponent *owner,
+                              const ObjectSink &sink);
+void LoadStyleSheet(TCalendarPanel32 &page, const QString &path);
+void loadStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes);
+
+// The name a read drawing object takes: the first "Component<n>" (n = 0..1000) that the
+// owner does not hold, or the name from the file when all are taken.
+QString NameDroppedObject(const TComponent *owner, const QString &nameInFile);
+
+} // namespace CalendarFile

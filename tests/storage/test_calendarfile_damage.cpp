@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+
+#include "page/calpanel32.h"
+#include "storage/calendarfile.h"
+#include "storage/streamdump.h"
+#include "storage/streamerror.h"
+#include "sampleobjects.h"
+
+using namespace CalendarFile;
+
+namespace {
+
+class DamagedDocuments : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ClassRegistry::registerClass(SampleShape::staticClassInfo());
+        page.ResetToDefaults();
+        page.SetCellRtfText(3, TWPRtfStorage(QByteArray("{\\rtf1 Lunch\\par}")));
+        for (int i = 0; i < 3; ++i) {
+            auto shape = std::make_unique<SampleShape>(&writerOwner);
+            shape->setName(QStringLiteral("Special%1").arg(i + 1));
+            shape->left = 10 * i;
+            shape->caption = QStringLiteral("object %1").arg(i);
+            shapes.push_back(std::move(shape));
+        }
+        std::vector<TComponent *> objects;
+        for (auto &s : shapes)
+            objects.push_back(s.get());
+        bytes = documentBytes(page, objects);
+    }
+    void TearDown() override { ClassRegistry::unregisterClass(QStringLiteral("TSampleShape")); }
+
+    // Loads into a fresh page; returns the objects delivered, or -1 when the open failed.
+    int load(const QByteArray &data, QString *objectsError = nullptr)
+    {
+        TCalendarPanel32 target;
+        SampleForm owner;
+        std::vector<std::unique_ptr<TComponent>> read;
+        try {
+            const LoadOutcome outcome = loadDocumentBytes(target, data, &owner,
+                                                          [&](std::unique_ptr<TComponent> c) {
+                                                              read.push_back(std::move(c));
+                                                          });
+            if (objectsError)
+                *objectsError = outcome.objectsError;
+        } catch (const StreamError &) {
+            return -1;
+        }
+        return int(read.size());
+    }
+
+    TCalendarPanel32 page;
+    SampleForm writerOwner;
+    std::vector<std::unique_ptr<SampleShape>> shapes;
+    QByteArray bytes;
+};
+
+} // namespace
+
+TEST_F(DamagedDocuments, ObjectsAreReadBackWithFreshNames)
+{
+    TCalendarPanel32 target;
+    SampleForm owner;
+    std::vector<std::unique_ptr<TComponent>> read;
+    loadDocumentBytes(target, bytes, &owner, [&](std::unique_ptr<TComponent> c) { read.push_back(std::move(c)); });
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_EQ(read[0]->name(), QStringLiteral("Component0"));
+    EXPECT_EQ(read[2]->name(), QStringLiteral("Component2"));
+    EXPECT_EQ(static_cast<SampleShape *>(read[1].get())->caption, QStringLiteral("object 1"));
+}
+
+TEST_F(DamagedDocuments, ACutShortObjectListKeepsTheObjectsBeforeTheDamage)
+{
+    const int secondObject = bytes.indexOf("TPF0\x0cTSampleShape\x08Special2");
+    ASSERT_GT(secondObject, 0);
+    QString error;
+    EXPECT_EQ(load(bytes.left(secondObject + 30), &error), 1);
+    EXPECT_EQ(error, QStringLiteral("Stream read error"));
+    EXPECT_EQ(load(bytes, &error), 3);
+    EXPECT_TRUE(error.isEmpty());
+}
+
+TEST_F(DamagedDocuments, TruncationsNeverCrashAndFailBeforeTheObjects)
+{
+    const int objectList = bytes.indexOf("TPF0\x0cTSampleShape");
+    for (int size = 0; size < bytes.size(); ++size) {
+        QString error;
+        const int objects = load(bytes.left(size), &error);
+        if (size < objectList - 1)
+            EXPECT_EQ(objects, -1) << size;
+        else
+            EXPECT_FALSE(objects == 3 && error.isEmpty()) << size;
+        EXPECT_FALSE(dumpCalendarFile(bytes.left(size)).complete) << size;
+    }
+}
+
+TEST_F(DamagedDocuments, RandomDamageNeverCrashes)
+{
+    QRandomGenerator random(77);
+    for (int round = 0; round < 400; ++round) {
+        QByteArray damaged = bytes;
+        for (int i = 0; i < 1 + random.bounded(3); ++i)
+            damaged[random.bounded(int(damaged.size()))] = char(random.bounded(256));
+        load(damaged);
+        dumpCalendarFile(damaged);
+    }
+    SUCCEED();
+}
+
+TEST_F(DamagedDocuments, OutOfRangeSettingsAreRefused)
+{
+    QByteArray badLayout = bytes;
+    badLayout[18] = 99; // the layout follows paper, orientation and four margins
+    ASSERT_EQ(bytes[17], '\x02');
+    EXPECT_EQ(load(badLayout), -1);
+    EXPECT_EQ(load(QByteArray("\x01\x02\x04\x02\x02", 5)), -1);
+}
