@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometryjson.h"
+#include "documentcommands.h"
 #include "renderoptions.h"
 #include "reportcommands.h"
 
@@ -47,7 +48,11 @@ int main(int argc, char *argv[])
         return runDump(parsed.options);
     TCalendarPanel32 page;
     page.ResetToDefaults();
+    if (!loadRenderInputs(parsed.options, page))
+        return 1;
     applyRenderOptions(parsed.options, page);
+    if (!saveRenderOutput(parsed.options, page))
+        return 1;
     if (parsed.options.geometry) {
         const QByteArray json
             = QJsonDocument(pageGeometryJson(page)).toJson(QJsonDocument::Indented);

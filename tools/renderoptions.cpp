@@ -5,6 +5,7 @@
 #include "page/calpanel32.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <cmath>
 
@@ -43,6 +44,12 @@ void addOptions(QCommandLineParser &parser)
     parser.addOption({QStringLiteral("holidays"),
                       QStringLiteral("Print the built-in holidays that apply to --month/--year.")});
     valueOption("dump", "Print a calendar document or style sheet as readable text.", "FILE");
+    valueOption("style", "Apply a calendar style sheet (.OVS).", "FILE");
+    valueOption("save", "Save the page as a calendar document (.OVF) or style sheet (.OVS).",
+                "FILE");
+    parser.addPositionalArgument(QStringLiteral("document"),
+                                 QStringLiteral("A calendar document (.OVF) to start from."),
+                                 QStringLiteral("[document]"));
 }
 
 std::optional<int> intValue(const QString &text, IntRange range)
@@ -158,9 +165,18 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         result.error = parser.errorText();
         return result;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (parser.positionalArguments().size() > 1) {
         result.error
-            = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
+            = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().at(1));
+        return result;
+    }
+    result.options.documentFile = parser.positionalArguments().value(0);
+    result.options.styleFile = parser.value(QStringLiteral("style"));
+    result.options.saveFile = parser.value(QStringLiteral("save"));
+    const QString saveSuffix = QFileInfo(result.options.saveFile).suffix().toUpper();
+    if (!result.options.saveFile.isEmpty() && saveSuffix != QLatin1String("OVF")
+        && saveSuffix != QLatin1String("OVS")) {
+        result.error = invalid(QStringLiteral("save"), result.options.saveFile);
         return result;
     }
     RenderOptions &options = result.options;

@@ -31,6 +31,10 @@ struct RenderOptions
     QString recurringFile;   // --recurring FILE
     bool holidays = false;   // --holidays
     QString dumpFile;        // --dump FILE
+    // Documents: a calendar file to start from, a style sheet to apply, a file to write.
+    QString documentFile;    // the one positional argument
+    QString styleFile;       // --style FILE.OVS
+    QString saveFile;        // --save FILE.OVF or FILE.OVS
 };
 
 struct RenderOptionsResult

@@ -94,3 +94,47 @@ TEST(RenderReports, ADamagedFileIsDumpedUpToTheDamage)
     EXPECT_TRUE(text.contains(QStringLiteral("CalendarOrientation: tagInt8 1"))) << qPrintable(text);
     EXPECT_TRUE(text.contains(QStringLiteral("stopped at offset 9: Stream read error"))) << qPrintable(text);
 }
+
+TEST(RenderDocuments, SavedDocumentsAndStyleSheetsAreReadBack)
+{
+    QTemporaryDir dir;
+    const QString doc = dir.filePath(QStringLiteral("Mar1998.OVF"));
+    const QString style = dir.filePath(QStringLiteral("MyStyle.ovs"));
+    ASSERT_EQ(render({QStringLiteral("--layout"), QStringLiteral("18"), QStringLiteral("--month"),
+                      QStringLiteral("3"), QStringLiteral("--year"), QStringLiteral("1998"),
+                      QStringLiteral("--save"), doc}).exitCode, 0);
+    ASSERT_EQ(render({QStringLiteral("--layout"), QStringLiteral("9"), QStringLiteral("--paper"),
+                      QStringLiteral("a4"), QStringLiteral("--save"), style}).exitCode, 0);
+
+    const RunResult fromDoc = render({doc, QStringLiteral("--geometry")});
+    ASSERT_EQ(fromDoc.exitCode, 0) << fromDoc.err.constData();
+    const QJsonObject json = QJsonDocument::fromJson(fromDoc.out).object();
+    EXPECT_TRUE(json.value(QStringLiteral("isPlanner")).toBool());
+
+    const RunResult styled = render({doc, QStringLiteral("--style"), style, QStringLiteral("--geometry")});
+    ASSERT_EQ(styled.exitCode, 0) << styled.err.constData();
+    const QJsonObject styledJson = QJsonDocument::fromJson(styled.out).object();
+    EXPECT_EQ(styledJson.value(QStringLiteral("minis")).toArray().size(), 6);
+    EXPECT_EQ(styledJson.value(QStringLiteral("orientation")).toString(), QStringLiteral("landscape"));
+
+    const RunResult dump = render({QStringLiteral("--dump"), doc});
+    EXPECT_EQ(dump.exitCode, 0);
+    EXPECT_TRUE(dump.out.contains("CalendarLayout: tagInt8 18"));
+}
+
+TEST(RenderDocuments, UnreadableFilesGiveTheProgramsMessage)
+{
+    QTemporaryDir dir;
+    const QString junk = writeFile(dir, QStringLiteral("junk.OVF"), QByteArray("not a calendar"));
+    const RunResult run = render({junk, QStringLiteral("--geometry")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains("Unable to open " + junk.toLocal8Bit()
+                                 + ". Possibly  corrupted, possibly not a Calendar file"))
+        << run.err.constData();
+    const RunResult style = render({QStringLiteral("--style"), junk});
+    EXPECT_EQ(style.exitCode, 1);
+    EXPECT_TRUE(style.err.contains("possibly not a Calendar Style file")) << style.err.constData();
+    const RunResult badSave = render({QStringLiteral("--save"), dir.filePath(QStringLiteral("x.txt"))});
+    EXPECT_EQ(badSave.exitCode, 2);
+}
