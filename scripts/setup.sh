@@ -7,7 +7,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORVANE_BUILD_DIR:-$top/build}
 
 packages=(build-essential cmake ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 xvfb xauth)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 xvfb xauth
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -27,6 +28,9 @@ case "$mode" in
   run)
     exec "$build/bin/orvane" ;;
   test)
+    # The document readers are fuzzed for a while first (when clang is there), so the
+    # test summary stays the last thing printed.
+    "$top/scripts/fuzz.sh" "${ORVANE_FUZZ_SECONDS:-45}"
     cd "$build"
     exec ctest --output-on-failure -j"$jobs" ;;
   *)

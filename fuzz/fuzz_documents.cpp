@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Feeds arbitrary bytes to every reader of documents and style sheets. Any outcome but a
+// crash, a hang, a leak or a huge allocation is fine.
+#include <QApplication>
+
+#include "page/calpanel32.h"
+#include "storage/calendarfile.h"
+#include "storage/persistent.h"
+#include "storage/streamdump.h"
+#include "storage/streamerror.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+class Scope : public TComponent
+{
+public:
+    const TClassInfo &classInfo() const override
+    {
+        static const TClassInfo info(QStringLiteral("TCalendarMain"), nullptr, {});
+        return info;
+    }
+};
+
+TCalendarPanel32 *g_page = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(*argc, *argv);
+    g_page = new TCalendarPanel32;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    dumpCalendarFile(bytes);
+    Scope scope;
+    try {
+        CalendarFile::loadDocumentBytes(*g_page, bytes, &scope, [](std::unique_ptr<TComponent>) {});
+    } catch (const StreamError &) {
+    }
+    try {
+        CalendarFile::loadStyleSheetBytes(*g_page, bytes);
+    } catch (const StreamError &) {
+    }
+    return 0;
+}
