@@ -1,0 +1,152 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "page/pagetypes.h"
+
+#include <QDialog>
+#include <QTime>
+
+#include <array>
+#include <functional>
+
+class QButtonGroup;
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QStackedWidget;
+class QTabBar;
+class TCalendarPanel32;
+
+// The Calendar Properties dialog: every setting of a page but its cell texts and objects,
+// edited live on its own example page. The caller copies settings in before and out after.
+class TCalendarProperties : public QDialog
+{
+    Q_OBJECT
+public:
+    // Services of the main window the dialog borrows.
+    struct Hooks {
+        std::function<bool(QWidget *parent, QTime &time)> editTime; // the time dialog
+        std::function<void(int topic)> showHelpTopic;
+        std::function<void(QWidget &dialog)> restorePlacement;
+        std::function<void(QWidget &dialog)> savePlacement;
+    };
+
+    explicit TCalendarProperties(QWidget *parent = nullptr, Hooks hooks = {});
+    ~TCalendarProperties() override;
+
+    TCalendarPanel32 &ExampleCalendar() { return *m_example; }
+
+    bool NewCalendarMode = false;
+    bool WarnLayoutKindChange = false;
+    int OldLayoutKind = 1;
+    bool WarnObjectsMove = false;
+
+    // Runs once, at the first activation: loads the controls from the example page.
+    void FormActivate();
+    void DetermineSettings();
+    void LayoutListClick();
+    void SetButtons();
+    void CalendarChange();
+    void StartingtimeButtonClick();
+    void storeMonthNames();
+    void storeDayNames();
+    void applyLanguage(int language);
+    void marginChosen(int which, int index);
+    void setUseMillimeters(bool millimeters);
+    void BorderFilesClick(int row);
+    void ZoomInButtonClick();
+    void ZoomOutbuttonClick();
+    void DefaultbuttonClick();
+    void SaveAsStyleSheetButtonClick();
+    void LoadStyleSheetButtonClick();
+    void OkButtonClick();
+    void HelpButtonClick();
+    void showNotebookPage(int index);
+
+    // The captions of the thirteen layout families, and of margin items.
+    static QStringList layoutCaptions();
+    static QStringList marginCaptions(bool millimeters);
+    // The list item for a margin: the largest of 0.25 .. 1.5 inches not above it.
+    static int marginIndex(float inches);
+    static float marginInches(int index);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildLayoutPage();
+    QWidget *buildDatePage();
+    QWidget *buildFontsPage();
+    QWidget *buildMiniFontsPage();
+    QWidget *buildHeadersPage();
+    QWidget *buildLinesPage();
+    QWidget *buildPlannersPage();
+    QWidget *buildLanguagePage();
+    QWidget *buildMarginsPage();
+    QWidget *buildBordersPage();
+    QWidget *buildExample();
+    QWidget *buildButtons();
+    QPushButton *fontButton(const QString &caption, const QString &name, int which);
+    QPushButton *colorButton(const QString &caption, const QString &name, int which);
+    void chooseFont(int which);
+    void chooseColor(int which);
+    void refreshColorButtons();
+    void fillBorderList();
+    void showDateLabel();
+    void showZoom();
+    bool checkNameText(QPlainTextEdit *edit);
+    void rememberForWarning();
+    bool objectsWouldMove() const;
+    void reloadAfterStyleSheet();
+
+    Hooks m_hooks;
+    TCalendarPanel32 *m_example;
+    bool m_activating = true;
+    bool m_startingDateMode = false;
+    bool m_millimeters = false;
+
+    struct Remembered {
+        std::array<float, 4> margins{};
+        QString border;
+        TCalendarLayout layout = loFullCalendar;
+        int paper = 0;
+        TCalendarOrientation orientation = coPortrait;
+    } m_remembered;
+
+    QTabBar *m_tabs = nullptr;
+    QStackedWidget *m_notebook = nullptr;
+    QListWidget *m_layoutList = nullptr;
+    QButtonGroup *m_orientation = nullptr;
+    QButtonGroup *m_paper = nullptr;
+    QCalendarWidget *m_calendar = nullptr;
+    QLabel *m_dateLabel = nullptr;
+    QLabel *m_selectLabel = nullptr;
+    QButtonGroup *m_weekStarts = nullptr;
+    QCheckBox *m_titleShowYear = nullptr;
+    QCheckBox *m_miniShowYear = nullptr;
+    QComboBox *m_headerStyle = nullptr;
+    QComboBox *m_miniHeaderStyle = nullptr;
+    QComboBox *m_lineLayout = nullptr;
+    QComboBox *m_miniLineLayout = nullptr;
+    QPushButton *m_startingTime = nullptr;
+    QLabel *m_timeLabel = nullptr;
+    QPlainTextEdit *m_monthNames = nullptr;
+    QPlainTextEdit *m_dayNames = nullptr;
+    QLabel *m_nameWarning = nullptr;
+    std::array<QComboBox *, 4> m_margins{};
+    QRadioButton *m_useInches = nullptr;
+    QRadioButton *m_useMillimeters = nullptr;
+    QListWidget *m_borderFiles = nullptr;
+    QLabel *m_zoomLabel = nullptr;
+    std::array<QPushButton *, 6> m_fontButtons{};
+    std::array<QPushButton *, 4> m_colorButtons{};
+};

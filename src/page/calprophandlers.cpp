@@ -1,0 +1,485 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the controls of the Calendar Properties dialog do to the example page.
+#include "calprop.h"
+
+#include "page/calendardates.h"
+#include "page/calendarnames.h"
+#include "page/calpanel32.h"
+#include "platform/apppaths.h"
+#include "platform/choosers.h"
+#include "platform/dialogs.h"
+#include "platform/win1252.h"
+#include "storage/calendarfile.h"
+#include "storage/documentmessages.h"
+#include "storage/streamerror.h"
+
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabBar>
+
+#include <cmath>
+
+namespace {
+
+constexpr float kMarginSteps[] = {0.25f, 0.5f, 0.75f, 1.0f, 1.25f, 1.5f};
+
+// Scope guard for loading controls without their handlers touching the page.
+class Loading
+{
+public:
+    explicit Loading(bool &flag) : m_flag(flag), m_saved(flag) { m_flag = true; }
+    ~Loading() { m_flag = m_saved; }
+    Loading(const Loading &) = delete;
+    Loading &operator=(const Loading &) = delete;
+
+private:
+    bool &m_flag;
+    bool m_saved;
+};
+
+QString shortTime(TDateTime value)
+{
+    return QLocale::system().toString(QTime(HourOfDateTime(value), MinuteOfDateTime(value)),
+                                      QLocale::ShortFormat);
+}
+
+} // namespace
+
+int TCalendarProperties::marginIndex(float inches)
+{
+    int index = 0;
+    for (int i = 0; i < 6; ++i) {
+        if (kMarginSteps[i] <= inches + 1e-6f)
+            index = i;
+    }
+    return index;
+}
+
+float TCalendarProperties::marginInches(int index)
+{
+    return kMarginSteps[std::clamp(index, 0, 5)];
+}
+
+void TCalendarProperties::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+void TCalendarProperties::FormActivate()
+{
+    if (!m_activating)
+        return;
+    showZoom();
+    if (m_hooks.restorePlacement)
+        m_hooks.restorePlacement(*this);
+    if (NewCalendarMode)
+        m_example->ResetToDefaults();
+    DetermineSettings();
+    m_activating = false;
+    LayoutListClick();
+    int borderRow = 0;
+    for (int row = 1; row < m_borderFiles->count(); ++row) {
+        if (m_borderFiles->item(row)->text().compare(m_example->WMFBorderFile(), Qt::CaseInsensitive) == 0)
+            borderRow = row;
+    }
+    if (m_borderFiles->count() > 0)
+        m_borderFiles->setCurrentRow(borderRow);
+    rememberForWarning();
+}
+
+void TCalendarProperties::DetermineSettings()
+{
+    Loading loading(m_activating);
+    TCalendarPanel32 &page = *m_example;
+    const int layout = page.CalendarLayout();
+    m_layoutList->setCurrentRow(layout <= 17 ? layout / 2 : layout - 9);
+    m_orientation->button(layout <= 17 ? layout % 2 : 0)->setChecked(true);
+    m_paper->button(page.PaperSize() == PaperA4 ? 1 : 0)->setChecked(true);
+    m_startingDateMode = layout > 17;
+    m_selectLabel->setText(m_startingDateMode ? QStringLiteral("Select Starting Date")
+                                              : QStringLiteral("Select Month && Year"));
+    const QDate first(page.MainCalYear(), page.MainCalMonth(), 1);
+    const int day = page.MainCalDay() >= 1 && page.MainCalDay() <= first.daysInMonth() ? page.MainCalDay() : 1;
+    m_calendar->setSelectedDate(first.addDays(day - 1));
+    QStringList months, days;
+    for (int i = 1; i <= 12; ++i)
+        months << page.names().month(i);
+    for (int i = 1; i <= 7; ++i)
+        days << page.names().day(i);
+    m_monthNames->setPlainText(months.join(QLatin1Char('\n')));
+    m_dayNames->setPlainText(days.join(QLatin1Char('\n')));
+    m_weekStarts->button(page.StartOfWeek() == 1 ? 0 : 1)->setChecked(true);
+    refreshColorButtons();
+    m_headerStyle->setCurrentIndex(page.HeadersStyle());
+    m_miniHeaderStyle->setCurrentIndex(page.MiniHeadersStyle());
+    m_lineLayout->setCurrentIndex(page.CalendarLineLayout());
+    m_miniLineLayout->setCurrentIndex(page.MiniCalendarLineLayout());
+    m_titleShowYear->setChecked(page.TitleShowYear());
+    m_miniShowYear->setChecked(page.MiniShowYear());
+    showDateLabel();
+    m_timeLabel->setText(shortTime(page.DayPlannerStartTime()));
+    const float margins[] = {page.LeftMarginInch(), page.TopMarginInch(), page.RightMarginInch(),
+                             page.BottomMarginInch()};
+    for (int i = 0; i < 4; ++i)
+        m_margins[size_t(i)]->setCurrentIndex(marginIndex(margins[i]));
+}
+
+void TCalendarProperties::LayoutListClick()
+{
+    if (m_activating)
+        return;
+    TCalendarPanel32 &page = *m_example;
+    page.SetPaperSize(m_paper->checkedId() == 1 ? PaperA4 : PaperLetter);
+    const int item = std::max(0, m_layoutList->currentRow());
+    const int layout = item >= 9 ? item + 9 : 2 * item + (m_orientation->checkedId() == 1 ? 1 : 0);
+    m_startingDateMode = layout > 17;
+    m_selectLabel->setText(m_startingDateMode ? QStringLiteral("Select Starting Date")
+                                              : QStringLiteral("Select Month && Year"));
+    CalendarChange();
+    page.SetCalendarLayout(TCalendarLayout(layout));
+    page.RecalcLayout(true);
+    page.update();
+    SetButtons();
+}
+
+void TCalendarProperties::SetButtons()
+{
+    const int layout = m_example->CalendarLayout();
+    const int kind = m_example->LayoutKind();
+    findChild<QWidget *>(QStringLiteral("rOrientation"))->setEnabled(kind == 0 || kind == 1);
+    findChild<QWidget *>(QStringLiteral("WeekStartsOn"))->setEnabled(layout < 18);
+    const bool month = layout < 8;
+    m_titleShowYear->setEnabled(month);
+    m_colorButtons[0]->setEnabled(month);
+    m_fontButtons[2]->setEnabled(month);
+    m_lineLayout->setEnabled(month);
+    const bool titled = layout < 8 || layout > 17;
+    for (QWidget *w : {static_cast<QWidget *>(m_fontButtons[0]), static_cast<QWidget *>(m_fontButtons[1]),
+                       static_cast<QWidget *>(m_colorButtons[1]), static_cast<QWidget *>(m_headerStyle)})
+        w->setEnabled(titled);
+    const bool minis = layout >= 2 && layout <= 17;
+    for (QWidget *w : {static_cast<QWidget *>(m_miniShowYear), static_cast<QWidget *>(m_fontButtons[3]),
+                       static_cast<QWidget *>(m_fontButtons[4]), static_cast<QWidget *>(m_fontButtons[5]),
+                       static_cast<QWidget *>(m_colorButtons[2]), static_cast<QWidget *>(m_colorButtons[3]),
+                       static_cast<QWidget *>(m_miniHeaderStyle), static_cast<QWidget *>(m_miniLineLayout)})
+        w->setEnabled(minis);
+    m_startingTime->setEnabled(kind == 4 || kind == 5);
+}
+
+void TCalendarProperties::showDateLabel()
+{
+    const QDate date = m_calendar->selectedDate();
+    m_dateLabel->setText(m_startingDateMode ? QLocale::system().toString(date, QLocale::LongFormat)
+                                            : QLocale::system().toString(date, QStringLiteral("MMMM yyyy")));
+}
+
+void TCalendarProperties::CalendarChange()
+{
+    showDateLabel();
+    if (m_activating)
+        return;
+    const QDate date = m_calendar->selectedDate();
+    m_example->SetMainCalMonth(date.month());
+    m_example->SetMainCalYear(date.year());
+    m_example->SetMainCalDay(date.day());
+}
+
+void TCalendarProperties::StartingtimeButtonClick()
+{
+    if (!m_hooks.editTime)
+        return;
+    TDateTime start = m_example->DayPlannerStartTime();
+    QTime time(HourOfDateTime(start), MinuteOfDateTime(start));
+    if (!m_hooks.editTime(this, time))
+        return;
+    m_example->SetDayPlannerStartTime(EncodeTime(time.hour(), time.minute()));
+    m_timeLabel->setText(shortTime(m_example->DayPlannerStartTime()));
+}
+
+bool TCalendarProperties::checkNameText(QPlainTextEdit *edit)
+{
+    const QString text = edit->toPlainText();
+    if (Win1252::canEncode(text)) {
+        edit->setProperty("accepted", text);
+        return true;
+    }
+    // Calendar files keep names in a one-byte character set; refuse what it cannot hold.
+    QString bad;
+    for (QChar c : text) {
+        if (!Win1252::canEncode(c)) {
+            bad = c;
+            break;
+        }
+    }
+    m_nameWarning->setText(QStringLiteral("\u201c%1\u201d can't be kept in a calendar file; "
+                                          "use letters of Western European languages.").arg(bad));
+    const QSignalBlocker blocker(edit);
+    edit->setPlainText(edit->property("accepted").toString());
+    edit->moveCursor(QTextCursor::End);
+    return false;
+}
+
+bool TCalendarProperties::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        if (watched == m_monthNames)
+            storeMonthNames();
+        else if (watched == m_dayNames)
+            storeDayNames();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TCalendarProperties::storeMonthNames()
+{
+    const QStringList lines = m_monthNames->toPlainText().split(QLatin1Char('\n'));
+    for (int i = 0; i < 12 && i < lines.size(); ++i)
+        m_example->SetMonthName(i + 1, lines[i]);
+    m_example->update();
+}
+
+void TCalendarProperties::storeDayNames()
+{
+    const QStringList lines = m_dayNames->toPlainText().split(QLatin1Char('\n'));
+    for (int i = 0; i < 7 && i < lines.size(); ++i)
+        m_example->SetDayName(i + 1, lines[i]);
+    m_example->update();
+}
+
+void TCalendarProperties::applyLanguage(int language)
+{
+    const CalendarNames names = languageNames(CalendarLanguage(language));
+    m_monthNames->setPlainText(QStringList(names.months.begin(), names.months.end()).join(QLatin1Char('\n')));
+    m_dayNames->setPlainText(QStringList(names.days.begin(), names.days.end()).join(QLatin1Char('\n')));
+    storeMonthNames();
+    storeDayNames();
+}
+
+void TCalendarProperties::marginChosen(int which, int index)
+{
+    if (m_activating)
+        return;
+    const float inches = marginInches(index);
+    switch (which) {
+    case 0: m_example->SetLeftMarginInch(inches); break;
+    case 1: m_example->SetTopMarginInch(inches); break;
+    case 2: m_example->SetRightMarginInch(inches); break;
+    default: m_example->SetBottomMarginInch(inches); break;
+    }
+}
+
+void TCalendarProperties::setUseMillimeters(bool millimeters)
+{
+    m_millimeters = millimeters;
+    for (QComboBox *combo : m_margins) {
+        const int index = combo->currentIndex();
+        const QSignalBlocker blocker(combo);
+        combo->clear();
+        combo->addItems(marginCaptions(millimeters));
+        combo->setCurrentIndex(index);
+    }
+}
+
+void TCalendarProperties::BorderFilesClick(int row)
+{
+    if (row < 0 || m_activating)
+        return;
+    m_example->SetWMFBorderFile(row == 0 ? QString() : m_borderFiles->item(row)->text());
+}
+
+void TCalendarProperties::showZoom()
+{
+    m_zoomLabel->setText(QStringLiteral("%1%").arg(std::lround(m_example->ZoomFactor() * 100.0)));
+}
+
+void TCalendarProperties::ZoomInButtonClick()
+{
+    if (m_example->ZoomFactor() >= 1.0f)
+        return;
+    m_example->SetZoom(m_example->ZoomFactor() + 0.1f);
+    showZoom();
+}
+
+void TCalendarProperties::ZoomOutbuttonClick()
+{
+    if (m_example->ZoomFactor() <= 0.2f)
+        return;
+    m_example->SetZoom(m_example->ZoomFactor() - 0.1f);
+    showZoom();
+}
+
+void TCalendarProperties::DefaultbuttonClick()
+{
+    m_example->ResetToDefaults();
+    DetermineSettings();
+    LayoutListClick();
+}
+
+void TCalendarProperties::reloadAfterStyleSheet()
+{
+    DetermineSettings();
+    LayoutListClick();
+}
+
+void TCalendarProperties::SaveAsStyleSheetButtonClick()
+{
+    const auto path = Choosers::chooseSaveFile(this, QStringLiteral("Save As Calendar Style Sheet"),
+                                               AppPaths::userFolder() + QStringLiteral("MyStyle.OVS"),
+                                               QStringLiteral("Calendar Style Sheet|*.OVS"),
+                                               QStringLiteral("OVS"));
+    if (!path)
+        return;
+    if (QFileInfo(*path).suffix().toUpper() != QLatin1String("OVS")) {
+        Dialogs::informationBox(this, QStringLiteral("Must save as a Calendar Style Sheet (*.OVS)"));
+        return;
+    }
+    try {
+        CalendarFile::SaveStyleSheet(*m_example, *path);
+    } catch (const StreamError &error) {
+        Dialogs::informationBox(this, DocumentMessages::saveFailed(*path, error.message()));
+    }
+}
+
+void TCalendarProperties::LoadStyleSheetButtonClick()
+{
+    const auto path = Choosers::chooseOpenFile(this, QStringLiteral("Open Calendar Style Sheet"),
+                                               AppPaths::userFolder(),
+                                               QStringLiteral("Calendar Style Sheet|*.OVS"));
+    if (!path)
+        return;
+    if (QFileInfo(*path).suffix().toUpper() != QLatin1String("OVS")) {
+        Dialogs::informationBox(this, QStringLiteral("Must be a Calendar Style Sheet (*.OVS)"));
+        return;
+    }
+    try {
+        CalendarFile::LoadStyleSheet(*m_example, *path);
+    } catch (const StreamError &) {
+        Dialogs::informationBox(this, DocumentMessages::styleOpenFailed(*path));
+    }
+    reloadAfterStyleSheet();
+}
+
+void TCalendarProperties::rememberForWarning()
+{
+    const TCalendarPanel32 &page = *m_example;
+    m_remembered = {{page.LeftMarginInch(), page.TopMarginInch(), page.RightMarginInch(), page.BottomMarginInch()},
+                    page.WMFBorderFile(),
+                    page.CalendarLayout(),
+                    page.PaperSize(),
+                    page.CalendarOrientation()};
+}
+
+bool TCalendarProperties::objectsWouldMove() const
+{
+    const TCalendarPanel32 &page = *m_example;
+    const std::array<float, 4> margins = {page.LeftMarginInch(), page.TopMarginInch(),
+                                          page.RightMarginInch(), page.BottomMarginInch()};
+    const bool borderAddedOrRemoved = m_remembered.border.isEmpty() != page.WMFBorderFile().isEmpty();
+    return margins != m_remembered.margins || borderAddedOrRemoved
+           || page.CalendarLayout() != m_remembered.layout || page.PaperSize() != m_remembered.paper
+           || page.CalendarOrientation() != m_remembered.orientation;
+}
+
+void TCalendarProperties::OkButtonClick()
+{
+    storeMonthNames();
+    storeDayNames();
+    if (WarnLayoutKindChange && m_example->LayoutKind() != OldLayoutKind
+        && !Dialogs::yesNoQuestion(this, QStringLiteral("WARNING"),
+                                   QStringLiteral("Warning: changing to this type of layout\r"
+                                                  "will erase all text and icons from the current\r"
+                                                  "calendar. Proceed?")))
+        return;
+    if (WarnObjectsMove && objectsWouldMove()
+        && !Dialogs::yesNoQuestion(this, QStringLiteral("WARNING"),
+                                   QStringLiteral("Warning: The Calendar has one or more items\r"
+                                                  "placed on it using the Label, Clip Art, RichText,\r"
+                                                  "SuperText or Floating Calendar tools.\r\r"
+                                                  "Changing Paper Size, Orientation, Layout, Margins or Border\r"
+                                                  "means you will have to reposition these items.\r\r"
+                                                  "Proceed?")))
+        return;
+    accept();
+}
+
+void TCalendarProperties::HelpButtonClick()
+{
+    if (!m_hooks.showHelpTopic)
+        return;
+    const int page = m_notebook->currentIndex();
+    m_hooks.showHelpTopic(page == 9 ? 3109 : 2100 + page);
+}
+
+void TCalendarProperties::showNotebookPage(int index)
+{
+    m_notebook->setCurrentIndex(index);
+    if (m_tabs->currentIndex() != index)
+        m_tabs->setCurrentIndex(index);
+}
+
+void TCalendarProperties::done(int result)
+{
+    if (m_hooks.savePlacement)
+        m_hooks.savePlacement(*this);
+    QDialog::done(result);
+}
+
+void TCalendarProperties::chooseFont(int which)
+{
+    TCalendarPanel32 &page = *m_example;
+    const TFont *fonts[] = {&page.TitleFont(), &page.HeadersFont(), &page.CellFont(),
+                            &page.MiniTitleFont(), &page.MiniHeadersFont(), &page.MiniCellFont()};
+    const auto chosen = Choosers::chooseFont(this, *fonts[which], page.pixelsPerInch());
+    if (chosen) {
+        switch (which) {
+        case 0: page.SetTitleFont(*chosen); break;
+        case 1: page.SetHeadersFont(*chosen); break;
+        case 2: page.SetCellFont(*chosen); break;
+        case 3: page.SetMiniTitleFont(*chosen); break;
+        case 4: page.SetMiniHeadersFont(*chosen); break;
+        default: page.SetMiniCellFont(*chosen); break;
+        }
+    }
+    page.update();
+}
+
+void TCalendarProperties::chooseColor(int which)
+{
+    TCalendarPanel32 &page = *m_example;
+    const TColor current[] = {page.TitleBGColor(), page.HeadersBGColor(), page.MiniHeadersBGColor(),
+                              page.MiniCalBGColor()};
+    const auto chosen = Choosers::chooseColor(this, current[which]);
+    if (!chosen)
+        return;
+    switch (which) {
+    case 0: page.SetTitleBGColor(*chosen); break;
+    case 1: page.SetHeadersBGColor(*chosen); break;
+    case 2: page.SetMiniHeadersBGColor(*chosen); break;
+    default: page.SetMiniCalBGColor(*chosen); break;
+    }
+    refreshColorButtons();
+}
+
+void TCalendarProperties::refreshColorButtons()
+{
+    const TColor colors[] = {m_example->TitleBGColor(), m_example->HeadersBGColor(),
+                             m_example->MiniHeadersBGColor(), m_example->MiniCalBGColor()};
+    for (size_t i = 0; i < m_colorButtons.size(); ++i) {
+        QPixmap swatch(16, 16);
+        swatch.fill(Colors::toQColor(colors[i]));
+        m_colorButtons[i]->setIcon(QIcon(swatch));
+    }
+}

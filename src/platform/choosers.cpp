@@ -1,0 +1,142 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "choosers.h"
+
+#include "platform/dialogs.h"
+
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+FontChooser::FontChooser(const TFont &font, int ppi, QWidget *parent)
+    : QDialog(parent), m_fonts(new QFontDialog(this)), m_colorButton(new QPushButton(this)),
+      m_color(font.color()), m_ppi(ppi)
+{
+    setWindowTitle(tr("Font"));
+    // The font dialog is embedded as a plain widget; this dialog owns the buttons.
+    m_fonts->setWindowFlags(Qt::Widget);
+    m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    auto *colorRow = new QHBoxLayout;
+    colorRow->addWidget(new QLabel(tr("&Color:"), this));
+    colorRow->addWidget(m_colorButton);
+    colorRow->addStretch();
+    static_cast<QLabel *>(colorRow->itemAt(0)->widget())->setBuddy(m_colorButton);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_fonts);
+    layout->addLayout(colorRow);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_colorButton, &QPushButton::clicked, this, &FontChooser::pickColor);
+    setChosenFont(font);
+}
+
+TFont FontChooser::font() const
+{
+    const QFont chosen = m_fonts->currentFont();
+    TFont::Styles style;
+    style.setFlag(TFont::Style::Bold, chosen.bold());
+    style.setFlag(TFont::Style::Italic, chosen.italic());
+    style.setFlag(TFont::Style::Underline, chosen.underline());
+    style.setFlag(TFont::Style::StrikeOut, chosen.strikeOut());
+    return TFont(chosen.family(), qMax(1, chosen.pointSize()), style, m_color);
+}
+
+void FontChooser::setChosenFont(const TFont &font)
+{
+    QFont qfont(font.name());
+    qfont.setPointSize(qMax(1, font.pointSizeAt(m_ppi)));
+    qfont.setBold(font.style().testFlag(TFont::Style::Bold));
+    qfont.setItalic(font.style().testFlag(TFont::Style::Italic));
+    qfont.setUnderline(font.style().testFlag(TFont::Style::Underline));
+    qfont.setStrikeOut(font.style().testFlag(TFont::Style::StrikeOut));
+    m_fonts->setCurrentFont(qfont);
+    setChosenColor(font.color());
+}
+
+void FontChooser::setChosenColor(TColor color)
+{
+    m_color = color;
+    showColor();
+}
+
+void FontChooser::pickColor()
+{
+    if (const auto color = Choosers::chooseColor(this, m_color))
+        setChosenColor(*color);
+}
+
+void FontChooser::showColor()
+{
+    QPixmap swatch(32, 14);
+    swatch.fill(Colors::toQColor(m_color));
+    m_colorButton->setIcon(QIcon(swatch));
+    m_colorButton->setIconSize(swatch.size());
+}
+
+namespace Choosers {
+
+std::optional<TFont> chooseFont(QWidget *parent, const TFont &font, int ppi)
+{
+    FontChooser dialog(font, ppi, parent);
+    if (Dialogs::exec(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.font();
+}
+
+std::optional<TColor> chooseColor(QWidget *parent, TColor color)
+{
+    QColorDialog dialog(Colors::toQColor(color), parent);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (Dialogs::exec(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return Colors::fromQColor(dialog.currentColor());
+}
+
+QString qtFilter(const QString &filter)
+{
+    const int bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + QLatin1Char(')');
+}
+
+namespace {
+
+std::optional<QString> runFileDialog(QFileDialog &dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (Dialogs::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+std::optional<QString> chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
+                                      const QString &filter)
+{
+    QFileDialog dialog(parent, title, folder, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return runFileDialog(dialog);
+}
+
+std::optional<QString> chooseSaveFile(QWidget *parent, const QString &title,
+                                      const QString &proposedPath, const QString &filter,
+                                      const QString &defaultSuffix)
+{
+    QFileDialog dialog(parent, title, proposedPath, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    return runFileDialog(dialog);
+}
+
+} // namespace Choosers

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/tcolor.h"
+#include "platform/tfont.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <optional>
+
+class QFontDialog;
+class QPushButton;
+
+// The font dialog: face, size and style, plus the colour, which documents keep with the
+// font. Shown through the dialog service like every other dialog.
+class FontChooser : public QDialog
+{
+    Q_OBJECT
+public:
+    FontChooser(const TFont &font, int ppi, QWidget *parent = nullptr);
+
+    TFont font() const;
+    void setChosenFont(const TFont &font);
+    void setChosenColor(TColor color);
+
+private:
+    void pickColor();
+    void showColor();
+
+    QFontDialog *m_fonts;
+    QPushButton *m_colorButton;
+    TColor m_color;
+    int m_ppi;
+};
+
+namespace Choosers {
+
+// Each returns nothing when the user cancels.
+std::optional<TFont> chooseFont(QWidget *parent, const TFont &font, int ppi);
+std::optional<TColor> chooseColor(QWidget *parent, TColor color);
+// Filters are "Description|*.EXT" as the program states them.
+std::optional<QString> chooseOpenFile(QWidget *parent, const QString &title,
+                                      const QString &folder, const QString &filter);
+std::optional<QString> chooseSaveFile(QWidget *parent, const QString &title,
+                                      const QString &proposedPath, const QString &filter,
+                                      const QString &defaultSuffix);
+// "Calendar File|*.OVF" becomes "Calendar File (*.OVF)".
+QString qtFilter(const QString &filter);
+
+} // namespace Choosers

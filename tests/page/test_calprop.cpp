@@ -1,0 +1,304 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "fakedialogs.h"
+#include "page/calendardates.h"
+#include "page/calprop.h"
+#include "page/calpanel32.h"
+#include "platform/apppaths.h"
+
+namespace {
+
+QByteArray minimalMetafile()
+{
+    return QByteArray("\x01\x00\x09\x00\x00\x03\x0c\x00\x00\x00\x00\x00\x03\x00\x00\x00\x00\x00"
+                      "\x03\x00\x00\x00\x00\x00",
+                      24);
+}
+
+// A data folder with a "Borders" folder holding the named borders in both orientations.
+class BorderFolder
+{
+public:
+    explicit BorderFolder(const QStringList &names)
+    {
+        QDir(m_dir.path()).mkdir(QStringLiteral("Borders"));
+        for (const QString &name : names) {
+            for (const char *ext : {".wls", ".wpo"}) {
+                QFile file(m_dir.path() + QStringLiteral("/Borders/") + name + QLatin1String(ext));
+                file.open(QIODevice::WriteOnly);
+                file.write(minimalMetafile());
+            }
+        }
+        AppPaths::setDataFolderOverride(m_dir.path());
+    }
+    ~BorderFolder() { AppPaths::setDataFolderOverride(qEnvironmentVariable("ORVANE_SOURCE_DATA")); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+template<typename T>
+T *child(QObject &parent, const char *name)
+{
+    T *found = parent.findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// A dialog opened on a page the way the main window does it.
+struct Opened {
+    explicit Opened(const TCalendarPanel32 &document, TCalendarProperties::Hooks hooks = {})
+        : dialog(nullptr, std::move(hooks))
+    {
+        dialog.ExampleCalendar().AssignSettings(document);
+    }
+    TCalendarProperties dialog;
+};
+
+} // namespace
+
+TEST(CalendarProperties, ChoosingLayoutsSetsTheExamplePage)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    Opened o(page);
+    o.dialog.FormActivate();
+    TCalendarPanel32 &example = o.dialog.ExampleCalendar();
+    auto *list = child<QListWidget>(o.dialog, "LayoutList");
+    list->setCurrentRow(1);
+    child<QGroupBox>(o.dialog, "rOrientation")->findChildren<QRadioButton *>()[0]->click();
+    EXPECT_EQ(example.CalendarLayout(), loFCMinisInTitle);
+    child<QGroupBox>(o.dialog, "rOrientation")->findChildren<QRadioButton *>()[1]->click();
+    EXPECT_EQ(example.CalendarLayout(), loFCMinisInTitleLS);
+    EXPECT_EQ(example.CalendarOrientation(), coLandscape);
+
+    list->setCurrentRow(9);
+    EXPECT_EQ(example.CalendarLayout(), loWeek);
+    EXPECT_FALSE(child<QGroupBox>(o.dialog, "rOrientation")->isEnabled());
+    EXPECT_EQ(child<QLabel>(o.dialog, "SelectMonthYearLabel")->text(), QStringLiteral("Select Starting Date"));
+    EXPECT_FALSE(child<QWidget>(o.dialog, "StartingtimeButton")->isEnabled());
+    list->setCurrentRow(12);
+    EXPECT_EQ(example.CalendarLayout(), loDay15);
+    EXPECT_TRUE(child<QWidget>(o.dialog, "StartingtimeButton")->isEnabled());
+    EXPECT_FALSE(child<QWidget>(o.dialog, "MiniCalBGColorButton")->isEnabled());
+}
+
+TEST(CalendarProperties, OpeningResetsMiniFontsToTheLayoutsSizes)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetCalendarLayout(loFCMinisInTitle);
+    page.SetMiniTitleFont(TFont(QStringLiteral("Arial"), 30));
+    page.SetMiniCellFont(TFont(QStringLiteral("Arial"), 30));
+    Opened o(page);
+    o.dialog.FormActivate();
+    EXPECT_EQ(o.dialog.ExampleCalendar().MiniTitleFont().size(), 10);
+    EXPECT_EQ(o.dialog.ExampleCalendar().MiniHeadersFont().size(), 8);
+    EXPECT_EQ(o.dialog.ExampleCalendar().MiniCellFont().size(), 8);
+}
+
+TEST(CalendarProperties, MarginListsShowTheStepBelowAndKeepUnchangedValues)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetLeftMarginInch(0.6f);
+    page.SetTopMarginInch(0.3f);
+    Opened o(page);
+    o.dialog.FormActivate();
+    auto *left = child<QComboBox>(o.dialog, "LeftMarginInchcombo");
+    EXPECT_EQ(left->currentText(), QStringLiteral("\u00bd Inch"));
+    EXPECT_EQ(child<QComboBox>(o.dialog, "TopMarginInchcombo")->currentIndex(), 0);
+    child<QRadioButton>(o.dialog, "UseMillimeters")->setChecked(true);
+    EXPECT_EQ(left->currentText(), QStringLiteral("13 mm"));
+    EXPECT_FLOAT_EQ(o.dialog.ExampleCalendar().LeftMarginInch(), 0.6f);
+    child<QRadioButton>(o.dialog, "useInches")->setChecked(true);
+    EXPECT_EQ(left->currentIndex(), 1);
+    o.dialog.marginChosen(2, 5);
+    EXPECT_FLOAT_EQ(o.dialog.ExampleCalendar().RightMarginInch(), 1.5f);
+    o.dialog.OkButtonClick();
+    EXPECT_EQ(o.dialog.result(), QDialog::Accepted);
+    EXPECT_FLOAT_EQ(o.dialog.ExampleCalendar().LeftMarginInch(), 0.6f);
+}
+
+TEST(CalendarProperties, NamesComeFromTheEditsAndTheLanguageButtons)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    Opened o(page);
+    o.dialog.FormActivate();
+    o.dialog.applyLanguage(int(CalendarLanguage::German));
+    QString name;
+    o.dialog.ExampleCalendar().GetMonthName(3, name);
+    EXPECT_EQ(name, QStringLiteral("M\u00e4rz"));
+    o.dialog.ExampleCalendar().GetDayName(6, name);
+    EXPECT_EQ(name, QStringLiteral("Freitag "));
+
+    auto *months = child<QPlainTextEdit>(o.dialog, "MonthNames");
+    months->setPlainText(QStringLiteral("Jan\nFeb"));
+    o.dialog.storeMonthNames();
+    o.dialog.ExampleCalendar().GetMonthName(2, name);
+    EXPECT_EQ(name, QStringLiteral("Feb"));
+    o.dialog.ExampleCalendar().GetMonthName(3, name);
+    EXPECT_EQ(name, QStringLiteral("M\u00e4rz")); // missing lines leave names alone
+
+    // A character calendar files cannot hold is refused where it is typed.
+    months->setPlainText(QStringLiteral("Jan\nFeb\u65e5"));
+    EXPECT_EQ(months->toPlainText(), QStringLiteral("Jan\nFeb"));
+}
+
+TEST(CalendarProperties, TheRepositionWarningIgnoresSwappedBorders)
+{
+    BorderFolder borders({QStringLiteral("Flowers"), QStringLiteral("Holly")});
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetWMFBorderFile(QStringLiteral("Flowers"));
+    ASSERT_EQ(page.WMFBorderFile(), QStringLiteral("Flowers"));
+    ScopedFakeDialogs fake;
+    {
+        Opened o(page);
+        o.dialog.WarnObjectsMove = true;
+        o.dialog.FormActivate();
+        auto *list = child<QListWidget>(o.dialog, "BorderFiles");
+        ASSERT_EQ(list->count(), 3);
+        EXPECT_EQ(list->item(0)->text(), QStringLiteral(" [No Special Border]"));
+        EXPECT_EQ(list->currentRow(), 1);
+        o.dialog.BorderFilesClick(2);
+        EXPECT_EQ(o.dialog.ExampleCalendar().WMFBorderFile(), QStringLiteral("Holly"));
+        o.dialog.OkButtonClick();
+        EXPECT_TRUE(fake->messages.isEmpty());
+        EXPECT_EQ(o.dialog.result(), QDialog::Accepted);
+    }
+    {
+        Opened o(page);
+        o.dialog.WarnObjectsMove = true;
+        o.dialog.FormActivate();
+        o.dialog.BorderFilesClick(0);
+        fake->answers = {QMessageBox::No};
+        o.dialog.OkButtonClick();
+        ASSERT_EQ(fake->messages.size(), 1);
+        EXPECT_EQ(fake->messages[0].caption, QStringLiteral("WARNING"));
+        EXPECT_TRUE(fake->messages[0].text.startsWith(
+            QStringLiteral("Warning: The Calendar has one or more items\rplaced on it")));
+        EXPECT_TRUE(fake->messages[0].text.endsWith(QStringLiteral("these items.\r\rProceed?")));
+        EXPECT_NE(o.dialog.result(), QDialog::Accepted);
+    }
+}
+
+TEST(CalendarProperties, TheLayoutFamilyWarningCanStopOk)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    ScopedFakeDialogs fake;
+    Opened o(page);
+    o.dialog.WarnLayoutKindChange = true;
+    o.dialog.OldLayoutKind = page.LayoutKind();
+    o.dialog.FormActivate();
+    child<QListWidget>(o.dialog, "LayoutList")->setCurrentRow(10);
+    fake->answers = {QMessageBox::No, QMessageBox::Yes};
+    o.dialog.OkButtonClick();
+    EXPECT_NE(o.dialog.result(), QDialog::Accepted);
+    o.dialog.OkButtonClick();
+    EXPECT_EQ(o.dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(fake->messages.size(), 2);
+    EXPECT_EQ(fake->messages[0].text, QStringLiteral("Warning: changing to this type of layout\r"
+                                                     "will erase all text and icons from the current\r"
+                                                     "calendar. Proceed?"));
+}
+
+TEST(CalendarProperties, WithoutABordersFolderTheListIsDisabledAndTheBorderKept)
+{
+    QTemporaryDir empty;
+    AppPaths::setDataFolderOverride(empty.path());
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    Opened o(page);
+    o.dialog.FormActivate();
+    EXPECT_FALSE(child<QListWidget>(o.dialog, "BorderFiles")->isEnabled());
+    EXPECT_EQ(child<QListWidget>(o.dialog, "BorderFiles")->count(), 0);
+    AppPaths::setDataFolderOverride(qEnvironmentVariable("ORVANE_SOURCE_DATA"));
+}
+
+TEST(CalendarProperties, DateZoomHelpAndStartingTime)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetCalendarLayout(loDay10);
+    QList<int> topics;
+    TCalendarProperties::Hooks hooks;
+    hooks.showHelpTopic = [&](int topic) { topics << topic; };
+    hooks.editTime = [](QWidget *, QTime &time) {
+        time = QTime(6, 30);
+        return true;
+    };
+    Opened o(page, hooks);
+    o.dialog.FormActivate();
+    TCalendarPanel32 &example = o.dialog.ExampleCalendar();
+    child<QCalendarWidget>(o.dialog, "Calendar")->setSelectedDate(QDate(1998, 3, 17));
+    EXPECT_EQ(example.MainCalMonth(), 3);
+    EXPECT_EQ(example.MainCalYear(), 1998);
+    EXPECT_EQ(example.MainCalDay(), 17);
+    o.dialog.StartingtimeButtonClick();
+    EXPECT_EQ(HourOfDateTime(example.DayPlannerStartTime()), 6);
+    EXPECT_EQ(MinuteOfDateTime(example.DayPlannerStartTime()), 30);
+
+    example.SetZoom(0.2f);
+    o.dialog.ZoomOutbuttonClick();
+    EXPECT_FLOAT_EQ(example.ZoomFactor(), 0.2f);
+    o.dialog.ZoomInButtonClick();
+    EXPECT_EQ(child<QLabel>(o.dialog, "ZoomLabel")->text(), QStringLiteral("30%"));
+
+    o.dialog.showNotebookPage(4);
+    o.dialog.HelpButtonClick();
+    o.dialog.showNotebookPage(9);
+    o.dialog.HelpButtonClick();
+    EXPECT_EQ(topics, (QList<int>{2104, 3109}));
+}
+
+TEST(CalendarProperties, StyleSheetsGoThroughTheFileDialogsAndCheckTheExtension)
+{
+    QTemporaryDir dir;
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetCalendarLayout(loMC24Month);
+    ScopedFakeDialogs fake;
+    QString chosen = dir.filePath(QStringLiteral("Look.OVS"));
+    fake->onDialog = [&](QDialog &d) {
+        auto *files = dynamic_cast<QFileDialog *>(&d);
+        if (!files)
+            return int(QDialog::Rejected);
+        files->selectFile(chosen);
+        return int(QDialog::Accepted);
+    };
+    {
+        Opened o(page);
+        o.dialog.FormActivate();
+        o.dialog.SaveAsStyleSheetButtonClick();
+    }
+    ASSERT_TRUE(QFile::exists(chosen));
+    TCalendarPanel32 other;
+    other.ResetToDefaults();
+    Opened o(other);
+    o.dialog.FormActivate();
+    o.dialog.LoadStyleSheetButtonClick();
+    EXPECT_EQ(o.dialog.ExampleCalendar().CalendarLayout(), loMC24Month);
+    EXPECT_EQ(child<QListWidget>(o.dialog, "LayoutList")->currentRow(), 6);
+
+    chosen = dir.filePath(QStringLiteral("Look.txt"));
+    o.dialog.LoadStyleSheetButtonClick();
+    ASSERT_FALSE(fake->messages.isEmpty());
+    EXPECT_EQ(fake->messages.last().text, QStringLiteral("Must be a Calendar Style Sheet (*.OVS)"));
+}
