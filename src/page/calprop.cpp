@@ -38,6 +38,16 @@ QButtonGroup *radioGroup(QWidget *owner, QBoxLayout *layout, const QStringList &
     return group;
 }
 
+// A titled box holding a row of buttons.
+QGroupBox *buttonGroup(QWidget *owner, const QString &title, std::initializer_list<QPushButton *> buttons)
+{
+    auto *box = new QGroupBox(title, owner);
+    auto *row = new QHBoxLayout(box);
+    for (QPushButton *button : buttons)
+        row->addWidget(button);
+    return box;
+}
+
 QComboBox *choiceList(QWidget *owner, const QString &name, const QStringList &items)
 {
     auto *combo = new QComboBox(owner);
@@ -222,11 +232,7 @@ QWidget *TCalendarProperties::buildFontsPage()
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
     const auto group = [&](const QString &title, std::initializer_list<QPushButton *> buttons) {
-        auto *box = new QGroupBox(title, page);
-        auto *row = new QHBoxLayout(box);
-        for (QPushButton *b : buttons)
-            row->addWidget(b);
-        layout->addWidget(box);
+        layout->addWidget(buttonGroup(page, title, buttons));
     };
     group(QStringLiteral("Title"), {fontButton(QStringLiteral("Font..."), QStringLiteral("TitleFontbutton"), 0),
                                     colorButton(QStringLiteral("Background Color..."), QStringLiteral("TitleBGColor"), 0)});
@@ -242,11 +248,7 @@ QWidget *TCalendarProperties::buildMiniFontsPage()
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
     const auto group = [&](const QString &title, std::initializer_list<QPushButton *> buttons) {
-        auto *box = new QGroupBox(title, page);
-        auto *row = new QHBoxLayout(box);
-        for (QPushButton *b : buttons)
-            row->addWidget(b);
-        layout->addWidget(box);
+        layout->addWidget(buttonGroup(page, title, buttons));
     };
     group(QStringLiteral("Mini Title"), {fontButton(QStringLiteral("Font..."), QStringLiteral("Minititlefontbutton"), 3)});
     group(QStringLiteral("Mini Header"),
