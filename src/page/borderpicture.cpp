@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "borderpicture.h"
+
+#include "platform/apppaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+
+namespace {
+
+// Border metafiles are a few hundred kilobytes; anything far larger is not one.
+constexpr qint64 MaxBorderFileSize = 64 * 1024 * 1024;
+constexpr quint32 PlaceableKey = 0x9AC6CDD7;
+constexpr int PlaceableHeaderSize = 22;
+constexpr int MetaHeaderSize = 18;
+
+bool isPlainHeaderAt(const QByteArray &bytes, qsizetype offset)
+{
+    if (offset < 0 || bytes.size() - offset < MetaHeaderSize)
+        return false;
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + offset;
+    const quint16 type = qFromLittleEndian<quint16>(data);
+    const quint16 headerWords = qFromLittleEndian<quint16>(data + 2);
+    return (type == 1 || type == 2) && headerWords == 9;
+}
+
+} // namespace
+
+bool BorderPicture::looksLikeMetafile(const QByteArray &bytes)
+{
+    if (bytes.size() >= 4
+        && qFromLittleEndian<quint32>(reinterpret_cast<const uchar *>(bytes.constData()))
+            == PlaceableKey)
+        return isPlainHeaderAt(bytes, PlaceableHeaderSize);
+    return isPlainHeaderAt(bytes, 0);
+}
+
+bool BorderPicture::loadFromFile(const QString &path, QString *error)
+{
+    const auto fail = [error](const QString &message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    if (file.size() > MaxBorderFileSize)
+        return fail(QStringLiteral("%1 is too large for a border picture").arg(path));
+    const QByteArray bytes = file.readAll();
+    if (!looksLikeMetafile(bytes))
+        return fail(QStringLiteral("%1 is not a Windows metafile").arg(path));
+    m_bytes = bytes;
+    return true;
+}
+
+QString BorderPicture::findFile(const QString &name, bool landscape)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name == QLatin1String(".") || name == QLatin1String(".."))
+        return {};
+    const QString wanted = name + (landscape ? QStringLiteral(".wls") : QStringLiteral(".wpo"));
+    QDir folder(AppPaths::dataFolder());
+    const QStringList subfolders = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &sub : subfolders) {
+        if (sub.compare(QLatin1String("Borders"), Qt::CaseInsensitive) != 0)
+            continue;
+        const QDir borders(folder.filePath(sub));
+        const QStringList files = borders.entryList(QDir::Files);
+        for (const QString &file : files) {
+            if (file.compare(wanted, Qt::CaseInsensitive) == 0)
+                return borders.filePath(file);
+        }
+    }
+    return {};
+}

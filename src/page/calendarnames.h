@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// A page's own month names (January first) and day names (Sunday first).
+struct CalendarNames
+{
+    std::array<QString, 12> months;
+    std::array<QString, 7> days;
+
+    // Index 1..12 and 1..7; any other index gives an empty string.
+    QString month(int index) const;
+    QString day(int index) const;
+
+    friend bool operator==(const CalendarNames &, const CalendarNames &) = default;
+};
+
+// The built-in languages, in the order the properties dialog offers them.
+enum class CalendarLanguage { English, French, German, Italian, Spanish };
+
+CalendarNames languageNames(CalendarLanguage language);
+// The user's long month and day names from the system locale.
+CalendarNames localeNames();
+// The locale's morning and afternoon designators.
+QString localeAmText();
+QString localePmText();

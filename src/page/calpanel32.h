@@ -1,0 +1,275 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "page/borderpicture.h"
+#include "page/calendarnames.h"
+#include "page/calendartexts.h"
+#include "page/celltable.h"
+#include "page/pagelayout.h"
+#include "page/pagetypes.h"
+#include "platform/rtfstorage.h"
+#include "platform/tcolor.h"
+#include "platform/tfont.h"
+#include "surface/gbasepanel.h"
+
+#include <functional>
+#include <memory>
+
+class TCalendarPanel32;
+
+// Creates the freeform object a drawing tool asks for; the page only prepares the
+// rectangle. The page owns its factory.
+class PageObjectFactory
+{
+public:
+    virtual ~PageObjectFactory() = default;
+    virtual void createObject(TCalendarPanel32 &page, TLPanelState tool, const PageRect &rect) = 0;
+};
+
+// The calendar page: page settings, style, the rich texts of the 42 day cells and the
+// layout computed from them. It owns its fonts, cell storages and border picture.
+class TCalendarPanel32 : public TGBasePanel
+{
+    Q_OBJECT
+
+public:
+    explicit TCalendarPanel32(QWidget *parent = nullptr);
+    ~TCalendarPanel32() override;
+
+    // Page settings; setters of values that move things recompute the layout.
+    TCalendarLayout CalendarLayout() const { return m_calendarLayout; }
+    void SetCalendarLayout(TCalendarLayout layout);
+    TCalendarOrientation CalendarOrientation() const { return m_orientation; }
+    void SetCalendarOrientation(TCalendarOrientation orientation);
+    int PaperSize() const { return m_paperSize; }
+    void SetPaperSize(int paperSize);
+    float LeftMarginInch() const { return m_leftMargin; }
+    float TopMarginInch() const { return m_topMargin; }
+    float RightMarginInch() const { return m_rightMargin; }
+    float BottomMarginInch() const { return m_bottomMargin; }
+    void SetLeftMarginInch(float inches);
+    void SetTopMarginInch(float inches);
+    void SetRightMarginInch(float inches);
+    void SetBottomMarginInch(float inches);
+    int MainCalDay() const { return m_day; }
+    int MainCalMonth() const { return m_month; }
+    int MainCalYear() const { return m_year; }
+    void SetMainCalDay(int day);
+    // Months outside 1..12 and years outside 1..9999 are brought into range.
+    void SetMainCalMonth(int month);
+    void SetMainCalYear(int year);
+    int StartOfWeek() const { return m_startOfWeek; }
+    void SetStartOfWeek(int startOfWeek);
+    TDateTime DayPlannerStartTime() const { return m_dayPlannerStart; }
+    void SetDayPlannerStartTime(TDateTime time);
+    QString WMFBorderFile() const { return m_borderFile; }
+    void SetWMFBorderFile(const QString &name);
+    const BorderPicture &borderPicture() const { return m_borderPicture; }
+    // Screen pixels per inch that page pixels are measured in.
+    int pixelsPerInch() const { return m_ppi; }
+    void setPixelsPerInch(int ppi);
+
+    // Style settings; setters repaint.
+    TCalendarLineLayout CalendarLineLayout() const { return m_lineLayout; }
+    void SetCalendarLineLayout(TCalendarLineLayout lineLayout);
+    TMiniCalendarLineLayout MiniCalendarLineLayout() const { return m_miniLineLayout; }
+    void SetMiniCalendarLineLayout(TMiniCalendarLineLayout lineLayout);
+    TCalBorderStyle CalendarBorder() const { return m_calendarBorder; }
+    TCalBorderStyle HeadersBorder() const { return m_headersBorder; }
+    TCalBorderStyle CellBorder() const { return m_cellBorder; }
+    TCalBorderStyle MiniCalBorder() const { return m_miniCalBorder; }
+    TCalBorderStyle MiniHeadersBorder() const { return m_miniHeadersBorder; }
+    TCalBorderStyle MiniCellBorder() const { return m_miniCellBorder; }
+    void SetCalendarBorder(TCalBorderStyle style);
+    void SetHeadersBorder(TCalBorderStyle style);
+    void SetCellBorder(TCalBorderStyle style);
+    void SetMiniCalBorder(TCalBorderStyle style);
+    void SetMiniHeadersBorder(TCalBorderStyle style);
+    void SetMiniCellBorder(TCalBorderStyle style);
+    TColor TitleBGColor() const { return m_titleBGColor; }
+    TColor HeadersBGColor() const { return m_headersBGColor; }
+    TColor MiniCalBGColor() const { return m_miniCalBGColor; }
+    TColor MiniHeadersBGColor() const { return m_miniHeadersBGColor; }
+    void SetTitleBGColor(TColor color);
+    void SetHeadersBGColor(TColor color);
+    void SetMiniCalBGColor(TColor color);
+    void SetMiniHeadersBGColor(TColor color);
+    // Font setters always copy and repaint.
+    const TFont &TitleFont() const { return m_titleFont; }
+    const TFont &HeadersFont() const { return m_headersFont; }
+    const TFont &CellFont() const { return m_cellFont; }
+    const TFont &MiniTitleFont() const { return m_miniTitleFont; }
+    const TFont &MiniHeadersFont() const { return m_miniHeadersFont; }
+    const TFont &MiniCellFont() const { return m_miniCellFont; }
+    void SetTitleFont(const TFont &font);
+    void SetHeadersFont(const TFont &font);
+    void SetCellFont(const TFont &font);
+    void SetMiniTitleFont(const TFont &font);
+    void SetMiniHeadersFont(const TFont &font);
+    void SetMiniCellFont(const TFont &font);
+    bool TitleShowYear() const { return m_titleShowYear; }
+    bool MiniShowYear() const { return m_miniShowYear; }
+    void SetTitleShowYear(bool show);
+    void SetMiniShowYear(bool show);
+    TCalHeadersStyle HeadersStyle() const { return m_headersStyle; }
+    TCalHeadersStyle MiniHeadersStyle() const { return m_miniHeadersStyle; }
+    void SetHeadersStyle(TCalHeadersStyle style);
+    void SetMiniHeadersStyle(TCalHeadersStyle style);
+    TCalendarNumberPosition NumberPosition() const { return m_numberPosition; }
+    void SetNumberPosition(TCalendarNumberPosition position);
+    QString UserTitle() const { return m_userTitle; }
+    void SetUserTitle(const QString &title);
+    TLPanelState PanelState() const { return m_panelState; }
+    void SetPanelState(TLPanelState state);
+
+    // Names: indexes 1..12 and 1..7; other indexes leave name untouched or are ignored.
+    // Setting a name does not repaint; the caller does.
+    void GetMonthName(int index, QString &name) const;
+    void SetMonthName(int index, const QString &name);
+    void GetDayName(int index, QString &name) const;
+    void SetDayName(int index, const QString &name);
+    const CalendarNames &names() const { return m_names; }
+    void setNames(const CalendarNames &names) { m_names = names; }
+
+    // Layout results in unzoomed page pixels.
+    void RecalcLayout(bool resetMiniFonts);
+    const PageLayout &pageLayout() const { return m_layout; }
+    int PageWidth() const { return m_layout.pageWidth; }
+    int PageHeight() const { return m_layout.pageHeight; }
+    PageRect MarginRect() const { return m_layout.marginRect; }
+    PageRect CalendarRect() const { return m_layout.calendarRect; }
+    int MiniCount() const { return m_layout.miniCount; }
+    bool ShowMainCalendar() const { return m_layout.showMainCalendar; }
+    bool ShowMiniCalendars() const { return m_layout.showMiniCalendars; }
+    bool IsPlanner() const { return m_layout.isPlanner; }
+
+    // Titles and planner labels as the page shows them.
+    QString titleText() const;
+    // The first day of a week planner and the day of a day planner; the stored day is
+    // kept within the month so a page that never chose a day still has a date.
+    QDate plannerDate() const;
+    PlannerLabels plannerLabels() const;
+
+    // Cells 1..42.
+    TWPRtfStorage GetCellRtfText(int cell, const TWPRtfStorage &fallback) const;
+    void SetCellRtfText(int cell, const TWPRtfStorage &source);
+    int DayOfCell(int cell) const;
+    int CellOfDay(int day) const;
+    int CellAtPoint(int x, int y) const;
+    bool PointInCell(int x, int y) const;
+    void OpenCellAtPoint(int x, int y);
+    void OpenCell(int cell);
+    void OpenPreviousCell(int cell);
+    void OpenNextCell(int cell);
+    void ClearAllCells();
+    bool HasCellText() const;
+    int LayoutKind() const;
+    bool HasEditableCells() const;
+
+    // The cell table of the last paint. The painter stores what computeCellTable() gives
+    // for the current zoom and settings through UpdateCellTable().
+    const CellTable &cellTable() const { return m_cells; }
+    CellTable computeCellTable() const;
+    void UpdateCellTable();
+
+    void AssignSettings(const TCalendarPanel32 &source);
+    bool SameSettings(const TCalendarPanel32 &other) const;
+    void ResetToDefaults();
+
+    // Events; an empty handler counts as not assigned.
+    using CellHandler = std::function<void(TCalendarPanel32 &page, const PageRect &rTotal,
+                                           const PageRect &rFree, int iCell, int iDay,
+                                           TWPRtfStorage &rtfstorage)>;
+    using NotifyHandler = std::function<void(TCalendarPanel32 &page)>;
+    void setClickedInCellEvent(CellHandler handler) { m_clickedInCell = std::move(handler); }
+    void setOnClick(NotifyHandler handler) { m_onClick = std::move(handler); }
+    void setOnClickedHeader(NotifyHandler handler) { m_onClickedHeader = std::move(handler); }
+    void setOnClickedDaysArea(NotifyHandler handler) { m_onClickedDaysArea = std::move(handler); }
+    // The page's click at a point in zoomed page pixels.
+    void Click(const QPoint &point);
+
+    // Drawing tools.
+    void setObjectFactory(std::unique_ptr<PageObjectFactory> factory);
+    void CreateObjectInRect(const PageRect &rect) override;
+    // A dragged-out rectangle widened to the smallest object a tool makes.
+    static PageRect toolRectangle(const PageRect &rect);
+
+signals:
+    void layoutRecalculated();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void setConstructorValues();
+    void loadBorder(const QString &name);
+    void repaintPage();
+    template<typename T>
+    void setAndRepaint(T &member, const T &value);
+    void raiseCellEvent(int cell);
+    void setMargin(float &margin, float inches);
+    PageLayoutInput layoutInput() const;
+    void resetMiniFonts();
+    MonthBoxMetrics mainMonthMetrics() const;
+    void setCursorForTool(bool tool);
+    void copySettingsFrom(const TCalendarPanel32 &source);
+
+    TCalendarLayout m_calendarLayout = loFullCalendar;
+    TCalendarOrientation m_orientation = coPortrait;
+    int m_paperSize = PaperLetter;
+    float m_leftMargin = 0.25f;
+    float m_topMargin = 0.25f;
+    float m_rightMargin = 0.25f;
+    float m_bottomMargin = 0.25f;
+    int m_day = 0;
+    int m_month = 1;
+    int m_year = 1997;
+    int m_startOfWeek = 1;
+    TDateTime m_dayPlannerStart = 0;
+    QString m_borderFile;
+    BorderPicture m_borderPicture;
+    int m_ppi = 96;
+
+    TCalendarLineLayout m_lineLayout = llFull;
+    TMiniCalendarLineLayout m_miniLineLayout = mllFull;
+    TCalBorderStyle m_calendarBorder = cbAll;
+    TCalBorderStyle m_headersBorder = cbAll;
+    TCalBorderStyle m_cellBorder = cbAll;
+    TCalBorderStyle m_miniCalBorder = cbAll;
+    TCalBorderStyle m_miniHeadersBorder = cbBottom;
+    TCalBorderStyle m_miniCellBorder = cbNone;
+    TColor m_titleBGColor = Colors::clWhite;
+    TColor m_headersBGColor = Colors::clWhite;
+    TColor m_miniCalBGColor = Colors::clWhite;
+    TColor m_miniHeadersBGColor = Colors::clWhite;
+    TFont m_titleFont;
+    TFont m_headersFont;
+    TFont m_cellFont;
+    TFont m_miniTitleFont;
+    TFont m_miniHeadersFont;
+    TFont m_miniCellFont;
+    bool m_titleShowYear = true;
+    bool m_miniShowYear = true;
+    TCalHeadersStyle m_headersStyle = dsThreeChars;
+    TCalHeadersStyle m_miniHeadersStyle = dsFirstChar;
+    TCalendarNumberPosition m_numberPosition = cnpUpperRight;
+    QString m_userTitle;
+    TLPanelState m_panelState = psPointing;
+    bool m_cursorOverridden = false;
+    bool m_creatingObject = false;
+
+    CalendarNames m_names;
+    std::array<TWPRtfStorage, CellCount> m_cellTexts;
+    TWPRtfStorage m_blankCellText;
+    CellTable m_cells;
+    PageLayout m_layout;
+
+    CellHandler m_clickedInCell;
+    NotifyHandler m_onClick;
+    NotifyHandler m_onClickedHeader;
+    NotifyHandler m_onClickedDaysArea;
+    std::unique_ptr<PageObjectFactory> m_objectFactory;
+};

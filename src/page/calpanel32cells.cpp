@@ -1,0 +1,182 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Day cells, clicks and drawing tools of the page.
+#include "calpanel32.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+bool isCellIndex(int cell)
+{
+    return cell >= 1 && cell <= CellCount;
+}
+
+} // namespace
+
+TWPRtfStorage TCalendarPanel32::GetCellRtfText(int cell, const TWPRtfStorage &fallback) const
+{
+    return isCellIndex(cell) ? m_cellTexts[cell - 1] : fallback;
+}
+
+void TCalendarPanel32::SetCellRtfText(int cell, const TWPRtfStorage &source)
+{
+    if (!isCellIndex(cell))
+        return;
+    m_cellTexts[cell - 1].assign(source);
+    repaintPage();
+}
+
+int TCalendarPanel32::DayOfCell(int cell) const
+{
+    return m_cells.cell(cell).iDay;
+}
+
+int TCalendarPanel32::CellOfDay(int day) const
+{
+    return m_cells.cellOfDay(day);
+}
+
+int TCalendarPanel32::CellAtPoint(int x, int y) const
+{
+    return m_cells.cellAtPoint(x, y);
+}
+
+bool TCalendarPanel32::PointInCell(int x, int y) const
+{
+    return CellAtPoint(x, y) != 0;
+}
+
+void TCalendarPanel32::raiseCellEvent(int cell)
+{
+    const CellRecord record = m_cells.cell(cell);
+    m_clickedInCell(*this, record.rTotal, record.rFree, cell, record.iDay, m_cellTexts[cell - 1]);
+}
+
+void TCalendarPanel32::OpenCellAtPoint(int x, int y)
+{
+    const int cell = CellAtPoint(x, y);
+    if (cell != 0 && m_clickedInCell)
+        raiseCellEvent(cell);
+}
+
+void TCalendarPanel32::OpenCell(int cell)
+{
+    if (isCellIndex(cell) && m_clickedInCell)
+        raiseCellEvent(cell);
+}
+
+void TCalendarPanel32::OpenPreviousCell(int cell)
+{
+    if (cell <= 1 || cell > CellCount + 1)
+        return;
+    if (!m_cells.cell(cell - 1).rFree.isAllZero() && m_clickedInCell)
+        raiseCellEvent(cell - 1);
+}
+
+void TCalendarPanel32::OpenNextCell(int cell)
+{
+    if (cell < 0 || cell >= CellCount)
+        return;
+    if (!m_cells.cell(cell + 1).rFree.isAllZero() && m_clickedInCell)
+        raiseCellEvent(cell + 1);
+}
+
+void TCalendarPanel32::ClearAllCells()
+{
+    for (TWPRtfStorage &text : m_cellTexts)
+        text.assign(m_blankCellText);
+    m_cells.clearRects();
+}
+
+bool TCalendarPanel32::HasCellText() const
+{
+    for (const TWPRtfStorage &text : m_cellTexts) {
+        if (!text.isEmpty())
+            return true;
+    }
+    return false;
+}
+
+int TCalendarPanel32::LayoutKind() const
+{
+    switch (m_calendarLayout) {
+    case loWeek: return 2;
+    case lo2Week: return 3;
+    case loDay10: return 4;
+    case loDay15: return 5;
+    default: return m_calendarLayout <= loFC12AfterLS ? 0 : 1;
+    }
+}
+
+bool TCalendarPanel32::HasEditableCells() const
+{
+    const bool layoutTakesText = m_calendarLayout <= loFC12AfterLS || m_calendarLayout >= loWeek;
+    return layoutTakesText && visibleFlag(this);
+}
+
+void TCalendarPanel32::Click(const QPoint &point)
+{
+    if (m_panelState != psPointing)
+        return;
+    const int x = point.x();
+    const int y = point.y();
+    if (m_cells.titleRect().contains(x, y) && m_onClickedHeader)
+        m_onClickedHeader(*this);
+    if (m_cells.daysRect().contains(x, y) && m_onClickedDaysArea)
+        m_onClickedDaysArea(*this);
+    const int cell = CellAtPoint(x, y);
+    if (cell != 0 && (ShowMainCalendar() || IsPlanner())) {
+        if (m_clickedInCell && !PointOnObject(x, y))
+            raiseCellEvent(cell);
+        return;
+    }
+    if (m_onClick)
+        m_onClick(*this);
+}
+
+void TCalendarPanel32::mouseReleaseEvent(QMouseEvent *event)
+{
+    TGBasePanel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Click(event->position().toPoint());
+}
+
+void TCalendarPanel32::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A double click on the page itself raises nothing.
+    event->accept();
+}
+
+bool TCalendarPanel32::focusNextPrevChild(bool)
+{
+    // The page takes Tab itself: the cell editor moves between cells with it.
+    return false;
+}
+
+void TCalendarPanel32::setObjectFactory(std::unique_ptr<PageObjectFactory> factory)
+{
+    m_objectFactory = std::move(factory);
+}
+
+PageRect TCalendarPanel32::toolRectangle(const PageRect &rect)
+{
+    PageRect result = rect;
+    if (result.width() < 25)
+        result.right = result.left + 50;
+    if (result.height() < 15)
+        result.bottom = result.top + 15;
+    return result;
+}
+
+void TCalendarPanel32::CreateObjectInRect(const PageRect &rect)
+{
+    if (m_creatingObject)
+        return;
+    m_creatingObject = true;
+    const TLPanelState tool = m_panelState;
+    if (tool != psPointing && m_objectFactory)
+        m_objectFactory->createObject(*this, tool, toolRectangle(rect));
+    SetPanelState(psPointing);
+    m_creatingObject = false;
+}

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/tcolor.h"
+
+#include <QFlags>
+#include <QFont>
+#include <QString>
+
+// A font description as pages and objects keep it. The size is either in points or, where
+// a stored value says so, a height in pixels; only one of the two is set at a time.
+class TFont
+{
+public:
+    enum class Style { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
+    Q_DECLARE_FLAGS(Styles, Style)
+
+    TFont() = default;
+    TFont(const QString &name, int pointSize, Styles style = {}, TColor color = Colors::clBlack);
+
+    QString name() const { return m_name; }
+    void setName(const QString &name) { m_name = name; }
+    // Points; 0 when the font was given as a pixel height.
+    int size() const { return m_size; }
+    void setSize(int points);
+    // Pixels; 0 when the font was given in points.
+    int pixelHeight() const { return m_pixelHeight; }
+    void setPixelHeight(int pixels);
+    bool isPixelHeight() const { return m_pixelHeight != 0; }
+    Styles style() const { return m_style; }
+    void setStyle(Styles style) { m_style = style; }
+    bool bold() const { return m_style.testFlag(Style::Bold); }
+    TColor color() const { return m_color; }
+    void setColor(TColor color) { m_color = color; }
+
+    // The size in points at a resolution, converting a pixel height with rounding.
+    int pointSizeAt(int ppi) const;
+    // The em height in pixels at a resolution: points x PPI / 72, rounded as the font
+    // system rounds it. It depends only on the requested size, never on installed fonts.
+    int pixelSizeAt(int ppi) const;
+    // The same font with its point size multiplied by zoom and truncated.
+    TFont zoomed(float zoom, int ppi) const;
+    // The height of one line of text (ascent plus descent) for an em height in pixels.
+    // Measured with the proportions of the page's default serif face so that layouts
+    // do not move when a requested font is missing.
+    static int lineHeight(int pixelSize);
+
+    // A QFont for drawing at the given resolution.
+    QFont toQFont(int ppi) const;
+
+    friend bool operator==(const TFont &, const TFont &) = default;
+
+private:
+    QString m_name;
+    int m_size = 0;
+    int m_pixelHeight = 0;
+    Styles m_style;
+    TColor m_color = Colors::clBlack;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TFont::Styles)
+
+// Maps the font names stored in documents to the metric-compatible faces shipped with
+// the system. Call once at start-up, before any text is measured.
+void installFontSubstitutes();

@@ -1,0 +1,207 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "page/calendardates.h"
+#include "page/calpanel32.h"
+
+
+
+TEST(CalendarPanel, ConstructorValues)
+{
+    TCalendarPanel32 page;
+    EXPECT_EQ(page.CalendarLayout(), loFullCalendar);
+    EXPECT_EQ(page.CalendarOrientation(), coPortrait);
+    EXPECT_EQ(page.LeftMarginInch(), 0.25f);
+    EXPECT_EQ(page.BottomMarginInch(), 0.25f);
+    EXPECT_EQ(page.MainCalDay(), 0);
+    EXPECT_EQ(page.MainCalMonth(), 1);
+    EXPECT_EQ(page.MainCalYear(), 1997);
+    EXPECT_EQ(page.StartOfWeek(), 1);
+    EXPECT_EQ(page.HeadersStyle(), dsThreeChars);
+    EXPECT_EQ(page.MiniHeadersStyle(), dsFirstChar);
+    EXPECT_EQ(page.NumberPosition(), cnpUpperRight);
+    EXPECT_EQ(page.MiniHeadersBorder(), cbBottom);
+    EXPECT_EQ(page.MiniCellBorder(), cbNone);
+    EXPECT_EQ(page.TitleFont(), TFont(QStringLiteral("Times New Roman"), 26, TFont::Style::Bold));
+    EXPECT_EQ(page.MiniHeadersFont(),
+              TFont(QStringLiteral("Times New Roman"), 8, {}, Colors::clWhite));
+    EXPECT_EQ(page.MiniCellFont().size(), 6);
+    EXPECT_EQ(HourOfDateTime(page.DayPlannerStartTime()), 8);
+    EXPECT_EQ(page.PanelState(), psPointing);
+    EXPECT_TRUE(page.Pointing());
+    EXPECT_TRUE(page.WMFBorderFile().isEmpty());
+    EXPECT_EQ(page.names(), localeNames());
+}
+
+TEST(CalendarPanel, ResetToDefaultsKeepsMainFontsAndHeaderStyle)
+{
+    TCalendarPanel32 page;
+    page.SetHeadersStyle(dsWhole);
+    page.SetNumberPosition(cnpCenter);
+    const TFont title(QStringLiteral("Arial"), 40);
+    page.SetTitleFont(title);
+    page.SetPaperSize(PaperA4);
+    page.SetUserTitle(QStringLiteral("x"));
+    page.ResetToDefaults();
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(page.CalendarLayout(), loFCMinisInTitleLS);
+    EXPECT_EQ(page.CalendarOrientation(), coLandscape);
+    EXPECT_EQ(page.PaperSize(), PaperLetter);
+    EXPECT_TRUE(page.UserTitle().isEmpty());
+    EXPECT_EQ(page.TopMarginInch(), 0.5f);
+    EXPECT_EQ(QDate(page.MainCalYear(), page.MainCalMonth(), page.MainCalDay()), today);
+    EXPECT_EQ(page.MiniCalendarLineLayout(), mllBoxed);
+    EXPECT_EQ(page.MiniCalBorder(), cbAll);
+    EXPECT_EQ(page.MiniCellBorder(), cbNone);
+    EXPECT_EQ(page.MiniHeadersBorder(), cbTopBottom);
+    EXPECT_EQ(page.MiniTitleFont().size(), 10);
+    EXPECT_EQ(page.MiniHeadersFont().size(), 8);
+    EXPECT_EQ(page.MiniHeadersFont().color(), Colors::clBlack);
+    EXPECT_EQ(page.MiniCellFont().size(), 8);
+    EXPECT_EQ(page.HeadersStyle(), dsWhole);
+    EXPECT_EQ(page.NumberPosition(), cnpCenter);
+    EXPECT_EQ(page.TitleFont(), title);
+}
+
+TEST(CalendarPanel, OrientationFollowsTheLayout)
+{
+    TCalendarPanel32 page;
+    page.SetCalendarLayout(loWeek);
+    page.SetCalendarOrientation(coLandscape);
+    EXPECT_EQ(page.CalendarOrientation(), coPortrait);
+    page.SetCalendarLayout(LOFullCalendarLS);
+    EXPECT_EQ(page.CalendarOrientation(), coLandscape);
+    EXPECT_EQ(page.width(), 1056);
+    EXPECT_EQ(page.height(), 816);
+}
+
+TEST(CalendarPanel, MiniFontsFollowTheLayoutOnlyWhenReset)
+{
+    TCalendarPanel32 page;
+    page.SetCalendarLayout(loMC60Month);
+    EXPECT_EQ(page.MiniTitleFont().size(), 6);
+    page.RecalcLayout(true);
+    EXPECT_EQ(page.MiniTitleFont().size(), 8);
+    EXPECT_EQ(page.MiniHeadersFont().size(), 6);
+    EXPECT_EQ(page.MiniCellFont().size(), 6);
+    page.SetCalendarLayout(loWeek);
+    page.RecalcLayout(true);
+    EXPECT_EQ(page.MiniTitleFont().size(), 8);
+}
+
+TEST(CalendarPanel, LineLayoutsPresetBordersOnlyWhenChanged)
+{
+    TCalendarPanel32 page;
+    page.SetCellBorder(cbNone);
+    page.SetCalendarLineLayout(llFull);
+    EXPECT_EQ(page.CellBorder(), cbNone);
+    page.SetCalendarLineLayout(llHeadersAndCells);
+    EXPECT_EQ(page.CalendarBorder(), cbNone);
+    EXPECT_EQ(page.HeadersBorder(), cbAll);
+    EXPECT_EQ(page.CellBorder(), cbAll);
+    page.SetCalendarLineLayout(llCellsOnly);
+    EXPECT_EQ(page.HeadersBorder(), cbNone);
+    page.SetMiniCalendarLineLayout(mllMinimal);
+    EXPECT_EQ(page.MiniCalBorder(), cbNone);
+    EXPECT_EQ(page.MiniCellBorder(), cbNone);
+    EXPECT_EQ(page.MiniHeadersBorder(), cbTop);
+    page.SetMiniCalendarLineLayout(mllFull);
+    EXPECT_EQ(page.MiniCellBorder(), cbAll);
+    EXPECT_EQ(page.MiniHeadersBorder(), cbAll);
+}
+
+TEST(CalendarPanel, UnchangedValuesDoNotRecomputeTheLayout)
+{
+    TCalendarPanel32 page;
+    int recalculations = 0;
+    QObject::connect(&page, &TCalendarPanel32::layoutRecalculated, [&] { ++recalculations; });
+    page.SetMainCalMonth(1);
+    page.SetMainCalYear(1997);
+    page.SetLeftMarginInch(0.25f);
+    page.SetCalendarLayout(loFullCalendar);
+    page.SetPaperSize(PaperLetter);
+    page.SetDayPlannerStartTime(page.DayPlannerStartTime());
+    page.SetWMFBorderFile(QString());
+    EXPECT_EQ(recalculations, 0);
+    page.SetMainCalMonth(2);
+    page.SetTopMarginInch(1.0f);
+    EXPECT_EQ(recalculations, 2);
+    page.SetHeadersStyle(dsWhole);
+    EXPECT_EQ(recalculations, 2) << "style changes only repaint";
+}
+
+TEST(CalendarPanel, DatesOutOfRangeAreBroughtIntoRange)
+{
+    TCalendarPanel32 page;
+    page.SetMainCalMonth(13);
+    EXPECT_EQ(page.MainCalMonth(), 12);
+    page.SetMainCalMonth(0);
+    EXPECT_EQ(page.MainCalMonth(), 1);
+    page.SetMainCalYear(0);
+    EXPECT_EQ(page.MainCalYear(), 1);
+    // A planner on a page that never chose a day starts on the 1st.
+    page.SetMainCalYear(1997);
+    page.SetMainCalDay(0);
+    EXPECT_EQ(page.plannerDate(), QDate(1997, 1, 1));
+    page.SetMainCalMonth(2);
+    page.SetMainCalDay(31);
+    EXPECT_EQ(page.plannerDate(), QDate(1997, 2, 28));
+}
+
+TEST(CalendarPanel, NameAccessorsIgnoreBadIndexes)
+{
+    TCalendarPanel32 page;
+    QString name = QStringLiteral("untouched");
+    page.GetMonthName(0, name);
+    page.GetMonthName(13, name);
+    page.GetDayName(8, name);
+    EXPECT_EQ(name, QStringLiteral("untouched"));
+    const CalendarNames before = page.names();
+    page.SetDayName(8, QStringLiteral("x"));
+    page.SetMonthName(0, QStringLiteral("x"));
+    EXPECT_EQ(page.names(), before);
+    page.SetMonthName(12, QStringLiteral("Dez"));
+    page.GetMonthName(12, name);
+    EXPECT_EQ(name, QStringLiteral("Dez"));
+}
+
+TEST(CalendarPanel, TitlesByLayout)
+{
+    TCalendarPanel32 page;
+    page.setNames(languageNames(CalendarLanguage::English));
+    page.SetMainCalDay(6);
+    EXPECT_EQ(page.titleText(), QStringLiteral("January 1997"));
+    page.SetCalendarLayout(loWeek);
+    EXPECT_EQ(page.titleText(), QStringLiteral("January 6-12, 1997"));
+    page.SetCalendarLayout(loDay15);
+    EXPECT_EQ(page.titleText(), QStringLiteral("Monday, January 6, 1997"));
+    page.SetCalendarLayout(loMC12Month);
+    EXPECT_EQ(page.titleText(), QString());
+    page.SetCalendarLayout(loFCMinisInTitle);
+    page.SetUserTitle(QStringLiteral("Ours"));
+    EXPECT_EQ(page.titleText(), QStringLiteral("Ours"));
+}
+
+TEST(CalendarPanel, LayoutKinds)
+{
+    TCalendarPanel32 page;
+    const int expected[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 3, 4, 5};
+    for (int value = 0; value < CalendarLayoutCount; ++value) {
+        page.SetCalendarLayout(static_cast<TCalendarLayout>(value));
+        EXPECT_EQ(page.LayoutKind(), expected[value]) << value;
+    }
+}
+
+TEST(CalendarPanel, EditableCellsNeedATextLayoutAndAVisiblePage)
+{
+    QWidget window;
+    auto *page = new TCalendarPanel32(&window);
+    EXPECT_TRUE(page->HasEditableCells());
+    page->SetCalendarLayout(loMC24Month);
+    EXPECT_FALSE(page->HasEditableCells());
+    page->SetCalendarLayout(loDay10);
+    EXPECT_TRUE(page->HasEditableCells());
+    page->hide();
+    EXPECT_FALSE(page->HasEditableCells());
+}

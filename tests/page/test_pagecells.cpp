@@ -1,0 +1,252 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "page/calpanel32.h"
+
+#include <QList>
+
+namespace {
+
+void showMonth(TCalendarPanel32 &page, TCalendarNumberPosition position = cnpUpperRight)
+{
+    page.setPixelsPerInch(96);
+    page.ResetToDefaults();
+    page.SetCalendarLayout(loFullCalendar);
+    page.SetMainCalYear(1997);
+    page.SetMainCalMonth(1);
+    page.SetNumberPosition(position);
+    page.UpdateCellTable();
+}
+
+TWPRtfStorage textOf(const char *text)
+{
+    return TWPRtfStorage(QByteArray("{\\rtf1\\ansi ") + text + "\\par}");
+}
+
+QPoint centreOf(const PageRect &rect)
+{
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// Records every event the page raises.
+struct EventLog
+{
+    QList<int> openedCells;
+    QStringList events;
+
+    void attach(TCalendarPanel32 &page)
+    {
+        page.setClickedInCellEvent([this](TCalendarPanel32 &, const PageRect &, const PageRect &,
+                                          int cell, int, TWPRtfStorage &) {
+            openedCells.append(cell);
+        });
+        page.setOnClick([this](TCalendarPanel32 &) { events.append(QStringLiteral("click")); });
+        page.setOnClickedHeader([this](TCalendarPanel32 &) { events.append(QStringLiteral("header")); });
+        page.setOnClickedDaysArea([this](TCalendarPanel32 &) { events.append(QStringLiteral("days")); });
+    }
+};
+
+class RecordingFactory : public PageObjectFactory
+{
+public:
+    explicit RecordingFactory(QList<PageRect> &made) : m_made(made) {}
+    void createObject(TCalendarPanel32 &page, TLPanelState, const PageRect &rect) override
+    {
+        m_made.append(rect);
+        page.CreateObjectInRect({0, 0, 100, 100});
+    }
+
+private:
+    QList<PageRect> &m_made;
+};
+
+} // namespace
+
+TEST(PageCells, TextsByIndex)
+{
+    TCalendarPanel32 page;
+    const TWPRtfStorage fallback = textOf("fallback");
+    EXPECT_FALSE(page.HasCellText());
+    page.SetCellRtfText(5, textOf("Party"));
+    page.SetCellRtfText(0, textOf("ignored"));
+    page.SetCellRtfText(43, textOf("ignored"));
+    EXPECT_EQ(page.GetCellRtfText(5, fallback), textOf("Party"));
+    EXPECT_EQ(page.GetCellRtfText(43, fallback), fallback);
+    EXPECT_TRUE(page.GetCellRtfText(6, fallback).isEmpty());
+    EXPECT_TRUE(page.HasCellText());
+    showMonth(page);
+    page.ClearAllCells();
+    EXPECT_FALSE(page.HasCellText());
+    EXPECT_EQ(page.CellAtPoint(centreOf(page.cellTable().cell(10).rTotal).x(),
+                               centreOf(page.cellTable().cell(10).rTotal).y()), 0);
+    EXPECT_EQ(page.DayOfCell(10), 7) << "clearing keeps the days until the next paint";
+}
+
+TEST(PageCells, DaysOfCellsForEveryMonth)
+{
+    TCalendarPanel32 page;
+    showMonth(page);
+    for (int month = 1; month <= 12; ++month) {
+        page.SetMainCalMonth(month);
+        page.UpdateCellTable();
+        EXPECT_EQ(page.CellOfDay(32), -1) << month;
+        EXPECT_EQ(page.DayOfCell(page.CellOfDay(1)), 1);
+        const int firstBlank = page.CellOfDay(0);
+        EXPECT_EQ(page.DayOfCell(firstBlank), 0);
+        EXPECT_TRUE(firstBlank == 1 || page.DayOfCell(1) == 1);
+    }
+    EXPECT_EQ(page.DayOfCell(0), 0);
+    EXPECT_EQ(page.DayOfCell(43), 0);
+}
+
+TEST(PageCells, CellTableFollowsTheZoom)
+{
+    TCalendarPanel32 page;
+    showMonth(page);
+    const PageRect full = page.cellTable().cell(1).rTotal;
+    page.SetZoom(0.5f);
+    page.UpdateCellTable();
+    const PageRect half = page.cellTable().cell(1).rTotal;
+    EXPECT_LT(half.right, full.right);
+    EXPECT_NEAR(half.left, full.left / 2, 3);
+    EXPECT_EQ(page.CellAtPoint(half.left, half.top), 1);
+}
+
+TEST(PageCells, OpeningNeighboursNeedsFreeRectangles)
+{
+    TCalendarPanel32 page;
+    EventLog log;
+    log.attach(page);
+    showMonth(page);
+    page.OpenPreviousCell(1);
+    page.OpenNextCell(42);
+    page.OpenCell(0);
+    page.OpenCell(43);
+    EXPECT_TRUE(log.openedCells.isEmpty());
+    page.OpenNextCell(3);
+    page.OpenPreviousCell(3);
+    page.OpenCell(17);
+    EXPECT_EQ(log.openedCells, (QList<int>{4, 2, 17}));
+    showMonth(page, cnpCenter);
+    log.openedCells.clear();
+    page.OpenNextCell(3);
+    page.OpenPreviousCell(3);
+    EXPECT_TRUE(log.openedCells.isEmpty());
+}
+
+TEST(PageCells, CellEventMayExchangeTheStorage)
+{
+    TCalendarPanel32 page;
+    showMonth(page);
+    int seenDay = -1;
+    PageRect seenFree;
+    page.setClickedInCellEvent([&](TCalendarPanel32 &, const PageRect &, const PageRect &free,
+                                   int, int day, TWPRtfStorage &storage) {
+        seenDay = day;
+        seenFree = free;
+        storage = textOf("edited");
+    });
+    const PageRect rect = page.cellTable().cell(4).rTotal;
+    page.OpenCellAtPoint(rect.left, rect.top);
+    EXPECT_EQ(seenDay, 1);
+    EXPECT_EQ(seenFree, page.cellTable().cell(4).rFree);
+    EXPECT_EQ(page.GetCellRtfText(4, {}), textOf("edited"));
+}
+
+TEST(PageCells, ClicksOnTitleDaysAndCells)
+{
+    TCalendarPanel32 page;
+    EventLog log;
+    log.attach(page);
+    showMonth(page);
+    page.Click(centreOf(page.cellTable().titleRect()));
+    page.Click(centreOf(page.cellTable().daysRect()));
+    page.Click(centreOf(page.cellTable().cell(9).rTotal));
+    page.Click({2, 2});
+    // The header events do not stop the click: outside the cells OnClick follows.
+    EXPECT_EQ(log.events, (QStringList{QStringLiteral("header"), QStringLiteral("click"),
+                                       QStringLiteral("days"), QStringLiteral("click"),
+                                       QStringLiteral("click")}));
+    EXPECT_EQ(log.openedCells, (QList<int>{9}));
+}
+
+TEST(PageCells, ClicksThatOpenNothing)
+{
+    TCalendarPanel32 page;
+    EventLog log;
+    log.attach(page);
+    showMonth(page);
+    const QPoint inCell = centreOf(page.cellTable().cell(9).rTotal);
+    // A freeform object over the cell takes the click.
+    auto *object = new QWidget(&page);
+    object->setGeometry(inCell.x() - 5, inCell.y() - 5, 10, 10);
+    page.Click(inCell);
+    delete object;
+    // A drawing tool is active.
+    page.SetPanelState(psLabel);
+    page.Click(inCell);
+    page.SetPanelState(psPointing);
+    // No cell handler: nothing, not even OnClick.
+    page.setClickedInCellEvent({});
+    page.Click(inCell);
+    EXPECT_TRUE(log.openedCells.isEmpty());
+    EXPECT_TRUE(log.events.isEmpty());
+}
+
+TEST(PageCells, MiniSheetsRaiseOnClick)
+{
+    TCalendarPanel32 page;
+    EventLog log;
+    log.attach(page);
+    showMonth(page);
+    const QPoint inCell = centreOf(page.cellTable().cell(9).rTotal);
+    page.SetCalendarLayout(loMC12Month);
+    page.UpdateCellTable();
+    page.Click(inCell);
+    EXPECT_TRUE(log.openedCells.isEmpty());
+    EXPECT_EQ(log.events, QStringList{QStringLiteral("click")});
+}
+
+TEST(PageCells, PlannerCells)
+{
+    TCalendarPanel32 page;
+    showMonth(page);
+    page.SetMainCalDay(27);
+    const CellRecord monthCell = page.cellTable().cell(30);
+    page.SetCalendarLayout(loWeek);
+    EXPECT_EQ(page.cellTable().cell(30), monthCell) << "cells change only at the next paint";
+    page.UpdateCellTable();
+    QList<int> days;
+    for (int cell = 1; cell <= 8; ++cell)
+        days.append(page.DayOfCell(cell));
+    EXPECT_EQ(days, (QList<int>{27, 28, 29, 30, 31, 1, 2, 0}));
+    EXPECT_EQ(page.cellTable().cell(30), monthCell);
+    EXPECT_EQ(page.cellTable().cell(1).rFree, page.cellTable().cell(1).rTotal);
+    page.SetCalendarLayout(loDay10);
+    page.UpdateCellTable();
+    EXPECT_EQ(page.CellOfDay(27), -1);
+    EXPECT_FALSE(page.cellTable().cell(11).rTotal.isAllZero());
+    EXPECT_TRUE(page.cellTable().cell(12).rTotal.isAllZero());
+    EXPECT_TRUE(page.cellTable().cell(30).rTotal.isAllZero());
+}
+
+TEST(PageCells, ToolRectanglesGrowToTheSmallestObject)
+{
+    EXPECT_EQ(TCalendarPanel32::toolRectangle({10, 20, 20, 30}), (PageRect{10, 20, 60, 35}));
+    EXPECT_EQ(TCalendarPanel32::toolRectangle({10, 20, 35, 35}), (PageRect{10, 20, 35, 35}));
+    EXPECT_EQ(TCalendarPanel32::toolRectangle({10, 20, 34, 30}), (PageRect{10, 20, 60, 35}));
+    TCalendarPanel32 page;
+    QList<PageRect> made;
+    page.setObjectFactory(std::make_unique<RecordingFactory>(made));
+    page.CreateObjectInRect({5, 5, 15, 15});
+    EXPECT_TRUE(made.isEmpty()) << "pointing creates nothing";
+    page.SetPanelState(psSuperText);
+    EXPECT_FALSE(page.Pointing());
+    page.CreateObjectInRect({5, 5, 15, 15});
+    ASSERT_EQ(made.size(), 1) << "re-entry during creation is ignored";
+    EXPECT_EQ(made[0].width(), 50);
+    EXPECT_EQ(made[0].height(), 15);
+    EXPECT_EQ(page.PanelState(), psPointing);
+    EXPECT_TRUE(page.Pointing());
+}

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "geometryjson.h"
+
+#include "page/calpanel32.h"
+
+#include <QJsonArray>
+
+namespace {
+
+QJsonArray rectJson(const PageRect &rect)
+{
+    return QJsonArray{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+QJsonArray minisJson(const PageLayout &layout)
+{
+    QJsonArray minis;
+    for (int k = 1; k <= layout.miniCount; ++k) {
+        const MonthOfYear month = layout.miniMonth(k);
+        minis.append(QJsonObject{{QStringLiteral("rect"), rectJson(layout.miniRect(k))},
+                                 {QStringLiteral("month"), month.month},
+                                 {QStringLiteral("year"), month.year}});
+    }
+    return minis;
+}
+
+} // namespace
+
+QJsonObject pageGeometryJson(const TCalendarPanel32 &page)
+{
+    const PageLayout &layout = page.pageLayout();
+    return QJsonObject{
+        {QStringLiteral("pageWidth"), layout.pageWidth},
+        {QStringLiteral("pageHeight"), layout.pageHeight},
+        {QStringLiteral("orientation"),
+         layout.orientation == coLandscape ? QStringLiteral("landscape") : QStringLiteral("portrait")},
+        {QStringLiteral("marginRect"), rectJson(layout.marginRect)},
+        {QStringLiteral("calendarRect"), rectJson(layout.calendarRect)},
+        {QStringLiteral("showMainCalendar"), layout.showMainCalendar},
+        {QStringLiteral("showMiniCalendars"), layout.showMiniCalendars},
+        {QStringLiteral("isPlanner"), layout.isPlanner},
+        {QStringLiteral("minis"), minisJson(layout)},
+        {QStringLiteral("title"), page.titleText()},
+    };
+}

@@ -1,0 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QJsonObject>
+
+class TCalendarPanel32;
+
+// The page's layout results as one JSON object; rectangles are [left, top, right, bottom].
+QJsonObject pageGeometryJson(const TCalendarPanel32 &page);

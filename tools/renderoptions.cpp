@@ -1,0 +1,194 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "renderoptions.h"
+
+#include "page/calpanel32.h"
+
+#include <QCommandLineParser>
+
+#include <cmath>
+
+namespace {
+
+struct IntRange
+{
+    int low;
+    int high;
+};
+
+const QStringList languageKeys = {QStringLiteral("english"), QStringLiteral("french"),
+                                  QStringLiteral("german"), QStringLiteral("italian"),
+                                  QStringLiteral("spanish")};
+
+void addOptions(QCommandLineParser &parser)
+{
+    const auto valueOption = [&parser](const char *name, const char *help, const char *value) {
+        parser.addOption({QString::fromLatin1(name), QString::fromLatin1(help),
+                          QString::fromLatin1(value)});
+    };
+    valueOption("layout", "Page layout 0..21.", "N");
+    valueOption("paper", "Paper size: letter or a4.", "paper");
+    valueOption("month", "Month 1..12.", "M");
+    valueOption("year", "Year 1..9999.", "Y");
+    valueOption("day", "Day of the month 1..31.", "D");
+    valueOption("week-start", "1 = Sunday, 2 = Monday.", "1|2");
+    valueOption("margins", "Margins in inches.", "L,T,R,B");
+    valueOption("border", "Decorative border name.", "NAME");
+    valueOption("language", "english, french, german, italian or spanish.", "language");
+    valueOption("ppi", "Screen pixels per inch (default 96).", "N");
+    valueOption("zoom", "Zoom factor (default 1.0).", "Z");
+    parser.addOption({QStringLiteral("geometry"), QStringLiteral("Print the layout as JSON.")});
+}
+
+std::optional<int> intValue(const QString &text, IntRange range)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < range.low || value > range.high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<float> floatValue(const QString &text, float low, float high)
+{
+    bool ok = false;
+    const float value = text.toFloat(&ok);
+    if (!ok || !std::isfinite(value) || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+QString invalid(const QString &name, const QString &value)
+{
+    return QStringLiteral("invalid value for --%1: '%2'").arg(name, value);
+}
+
+// Reads one integer option into target; false when it is given but out of range.
+bool readInt(const QCommandLineParser &parser, const QString &name, IntRange range,
+             std::optional<int> &target, QString &error)
+{
+    if (!parser.isSet(name))
+        return true;
+    target = intValue(parser.value(name), range);
+    if (!target)
+        error = invalid(name, parser.value(name));
+    return target.has_value();
+}
+
+bool readMargins(const QCommandLineParser &parser, RenderOptions &options, QString &error)
+{
+    if (!parser.isSet(QStringLiteral("margins")))
+        return true;
+    const QString text = parser.value(QStringLiteral("margins"));
+    const QStringList parts = text.split(QLatin1Char(','));
+    std::array<float, 4> margins{};
+    for (int i = 0; i < 4; ++i) {
+        const auto value = parts.size() == 4 ? floatValue(parts[i], 0.0f, 5.0f) : std::nullopt;
+        if (!value) {
+            error = invalid(QStringLiteral("margins"), text);
+            return false;
+        }
+        margins[i] = *value;
+    }
+    options.margins = margins;
+    return true;
+}
+
+bool readChoices(const QCommandLineParser &parser, RenderOptions &options, QString &error)
+{
+    if (parser.isSet(QStringLiteral("paper"))) {
+        const QString paper = parser.value(QStringLiteral("paper")).toLower();
+        if (paper != QLatin1String("letter") && paper != QLatin1String("a4")) {
+            error = invalid(QStringLiteral("paper"), parser.value(QStringLiteral("paper")));
+            return false;
+        }
+        options.paperSize = paper == QLatin1String("a4") ? PaperA4 : PaperLetter;
+    }
+    if (parser.isSet(QStringLiteral("language"))) {
+        const int index = languageKeys.indexOf(parser.value(QStringLiteral("language")).toLower());
+        if (index < 0) {
+            error = invalid(QStringLiteral("language"), parser.value(QStringLiteral("language")));
+            return false;
+        }
+        options.language = static_cast<CalendarLanguage>(index);
+    }
+    if (parser.isSet(QStringLiteral("border")))
+        options.border = parser.value(QStringLiteral("border"));
+    return true;
+}
+
+bool readNumbers(const QCommandLineParser &parser, RenderOptions &options, QString &error)
+{
+    std::optional<int> layout;
+    std::optional<int> ppi;
+    if (!readInt(parser, QStringLiteral("layout"), {0, CalendarLayoutCount - 1}, layout, error)
+        || !readInt(parser, QStringLiteral("month"), {1, 12}, options.month, error)
+        || !readInt(parser, QStringLiteral("year"), {1, 9999}, options.year, error)
+        || !readInt(parser, QStringLiteral("day"), {1, 31}, options.day, error)
+        || !readInt(parser, QStringLiteral("week-start"), {1, 2}, options.startOfWeek, error)
+        || !readInt(parser, QStringLiteral("ppi"), {1, 4800}, ppi, error))
+        return false;
+    if (layout)
+        options.layout = static_cast<TCalendarLayout>(*layout);
+    options.ppi = ppi.value_or(options.ppi);
+    if (parser.isSet(QStringLiteral("zoom"))) {
+        const auto zoom = floatValue(parser.value(QStringLiteral("zoom")), 0.01f, 20.0f);
+        if (!zoom) {
+            error = invalid(QStringLiteral("zoom"), parser.value(QStringLiteral("zoom")));
+            return false;
+        }
+        options.zoom = *zoom;
+    }
+    return true;
+}
+
+} // namespace
+
+RenderOptionsResult parseRenderOptions(const QStringList &arguments)
+{
+    RenderOptionsResult result;
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(arguments)) {
+        result.error = parser.errorText();
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.error = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
+        return result;
+    }
+    RenderOptions &options = result.options;
+    options.geometry = parser.isSet(QStringLiteral("geometry"));
+    if (readNumbers(parser, options, result.error) && readChoices(parser, options, result.error))
+        readMargins(parser, options, result.error);
+    return result;
+}
+
+void applyRenderOptions(const RenderOptions &options, TCalendarPanel32 &page)
+{
+    page.setPixelsPerInch(options.ppi);
+    if (options.paperSize)
+        page.SetPaperSize(*options.paperSize);
+    if (options.layout)
+        page.SetCalendarLayout(*options.layout);
+    if (options.margins) {
+        page.SetLeftMarginInch((*options.margins)[0]);
+        page.SetTopMarginInch((*options.margins)[1]);
+        page.SetRightMarginInch((*options.margins)[2]);
+        page.SetBottomMarginInch((*options.margins)[3]);
+    }
+    if (options.year)
+        page.SetMainCalYear(*options.year);
+    if (options.month)
+        page.SetMainCalMonth(*options.month);
+    if (options.day)
+        page.SetMainCalDay(*options.day);
+    if (options.startOfWeek)
+        page.SetStartOfWeek(*options.startOfWeek);
+    if (options.language)
+        page.setNames(languageNames(*options.language));
+    if (options.border)
+        page.SetWMFBorderFile(*options.border);
+    page.SetZoom(options.zoom);
+    page.RecalcLayout(false);
+}

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "page/calendarnames.h"
+#include "page/pagetypes.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class TCalendarPanel32;
+
+// The renderer's command line: what to set on the page and what to print.
+struct RenderOptions
+{
+    std::optional<TCalendarLayout> layout;
+    std::optional<int> paperSize;
+    std::optional<int> month;
+    std::optional<int> year;
+    std::optional<int> day;
+    std::optional<int> startOfWeek;
+    std::optional<std::array<float, 4>> margins;
+    std::optional<QString> border;
+    std::optional<CalendarLanguage> language;
+    int ppi = 96;
+    float zoom = 1.0f;
+    bool geometry = false;
+};
+
+struct RenderOptionsResult
+{
+    RenderOptions options;
+    // One line naming the offending option; empty on success.
+    QString error;
+};
+
+// Parses arguments (the program name first, as QCoreApplication::arguments() gives them).
+RenderOptionsResult parseRenderOptions(const QStringList &arguments);
+
+// Applies the options to a page that was reset to the default style.
+void applyRenderOptions(const RenderOptions &options, TCalendarPanel32 &page);
