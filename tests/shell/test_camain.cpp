@@ -1,0 +1,299 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindowfixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+#include "page/calpanel32.h"
+#include "shell/gettitle.h"
+#include "shell/mrufilelist.h"
+
+namespace {
+
+struct Caption {
+    const char *name;
+    const char *text;
+    QKeySequence shortcut;
+};
+
+// Spot checks of captions and access keys as the user sees them.
+const Caption kCaptions[] = {
+    {"New1", "&New ", {}},
+    {"mnuSave", "&Save ", QKeySequence(Qt::CTRL | Qt::Key_S)},
+    {"mnuSaveAs", "Save &As...", {}},
+    {"mnuClearAllCellContents", "Clear &All Cell Contents", {}},
+    {"mnuPrintCalendar", "P&rint Calendar", {}},
+    {"mnuPrintSetup", "Print Set&up", {}},
+    {"Exit1", "E&xit", {}},
+    {"mnuShowHint", "&Show Hints", {}},
+    {"VisitOurInternetW1", "Visit Our Internet Website", {}},
+    {"FrequentlyAskedQuestions1", "Frequently Asked Questions", {}},
+};
+
+struct Hint {
+    const char *name;
+    const char *text;
+};
+
+const Hint kHints[] = {
+    {"ZoomSpinner", "Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage"},
+    {"PropertiesButton", "Set/change Properties for the calendar"},
+    {"Printbutton", "Print the calendar"},
+    {"Pointerbutton", "Selection tool"},
+    {"DrawImageButton", "Clip Art Tool"},
+    {"DrawSuperText", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps"},
+    {"PSpeedButton1", "Floating Calendar tool \nMini Calendar that you can place anywhere"},
+    {"Assistantbutton", "Show Quick Tips"},
+    {"Savebutton", "Save changes to the calendar"},
+    {"CancelButton", "Cancel all changes"},
+};
+
+QStringList menuTexts(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *a : menu->actions())
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainWindowFixture, MenusCarryTheirCaptionsAccessKeysAndSeparators)
+{
+    for (const Caption &c : kCaptions) {
+        SCOPED_TRACE(c.name);
+        QAction *a = action(c.name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(), QLatin1String(c.text));
+        EXPECT_EQ(a->shortcut(), c.shortcut);
+    }
+    const QStringList file = menuTexts(window().fileMenu());
+    EXPECT_EQ(file.mid(0, 3), (QStringList{"&New ", "&Open", "-"}));
+    EXPECT_EQ(file.indexOf("-", 3), file.indexOf("Save As JPG File") + 1);
+    EXPECT_EQ(file.last(), QStringLiteral("E&xit")) << "no recent files: no separator after Exit";
+    const QStringList help = menuTexts(window().findChild<QMenu *>(QStringLiteral("Help1")));
+    EXPECT_EQ(help.indexOf("-"), help.indexOf("&Show Hints") + 1);
+    EXPECT_TRUE(action("mnuShowHint")->isChecked());
+}
+
+TEST_F(MainWindowFixture, ToolBarHintsAndCaptions)
+{
+    for (const Hint &h : kHints) {
+        SCOPED_TRACE(h.name);
+        auto *w = window().findChild<QWidget *>(QLatin1String(h.name));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->toolTip(), QLatin1String(h.text));
+    }
+    auto *caption = window().findChild<QLabel *>(QStringLiteral("ZoomCaption"));
+    EXPECT_EQ(caption->text(), QStringLiteral("60%")) << "default zoom";
+    EXPECT_EQ(window().findChild<QToolButton *>(QStringLiteral("Savebutton"))->text(), QStringLiteral("&Save"));
+    EXPECT_EQ(window().findChild<QToolButton *>(QStringLiteral("ShowHideIconTool"))->text(),
+              QStringLiteral("Show Icon Tool"));
+}
+
+TEST_F(MainWindowFixture, WithoutADocumentOnlyFileIndependentCommandsAreAvailable)
+{
+    window().setHooks(allHooks());
+    for (const char *name : {"New1", "Open1", "DefaultEditorFont1", "mnuEditrecurringDates", "Exit1",
+                             "Contents1", "About1", "mnuShowHint", "ConfigurationInformation1",
+                             "Technicalsupport1", "FrequentlyAskedQuestions1", "VisitOurInternetW1"})
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
+    for (const char *name : {"mnuSave", "mnuSaveAs", "mnuSaveAsBitmap", "mnuSaveAsJPG", "mnuProperties",
+                             "mnuUserTitle", "mnuCancelChanges", "mnuClearAllCellContents",
+                             "mnuFillCalendarwithRecurringDates", "mnuPrintCalendar", "mnuPrintSetup"})
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+    for (const char *name : {"PropertiesButton", "Printbutton", "ZoomSpinner", "ShowHideIconTool"})
+        EXPECT_FALSE(window().findChild<QWidget *>(QLatin1String(name))->isEnabled()) << name;
+    EXPECT_TRUE(window().findChild<QWidget *>(QStringLiteral("Savebutton"))->isHidden());
+    EXPECT_TRUE(window().findChild<QWidget *>(QStringLiteral("CancelButton"))->isHidden());
+}
+
+TEST_F(MainWindowFixture, AnOpenDocumentEnablesByLayoutFileNameAndModifiedState)
+{
+    window().setHooks(allHooks());
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    for (const char *name : {"mnuSaveAs", "mnuProperties", "mnuPrintSetup", "mnuSaveAsBitmap",
+                             "mnuUserTitle", "mnuFillCalendarwithRecurringDates", "mnuClearAllCellContents"})
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
+    EXPECT_FALSE(action("mnuSave")->isEnabled()) << "no file name yet";
+    EXPECT_FALSE(action("mnuPrintCalendar")->isEnabled()) << "no printer checked";
+
+    window().CalendarPanel().SetCalendarLayout(loMC12Month);
+    window().SetButtons();
+    EXPECT_FALSE(action("mnuUserTitle")->isEnabled()) << "a sheet of mini calendars takes no text";
+    EXPECT_FALSE(action("mnuFillCalendarwithRecurringDates")->isEnabled());
+
+    window().SetModified(true);
+    EXPECT_FALSE(window().findChild<QWidget *>(QStringLiteral("Savebutton"))->isHidden());
+    EXPECT_TRUE(window().findChild<QWidget *>(QStringLiteral("CancelButton"))->isHidden());
+    window().setDocumentFileName(QStringLiteral("/home/someone/Cal/May.OVF"));
+    EXPECT_TRUE(action("mnuSave")->isEnabled());
+    EXPECT_TRUE(action("mnuCancelChanges")->isEnabled());
+    EXPECT_FALSE(window().findChild<QWidget *>(QStringLiteral("CancelButton"))->isHidden());
+}
+
+TEST_F(MainWindowFixture, CommandsOfUnconnectedModulesStayDisabled)
+{
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    window().setDocumentFileName(QStringLiteral("/tmp/a.OVF"));
+    for (const char *name : {"New1", "Open1", "mnuSave", "mnuSaveAs", "mnuProperties", "mnuPrintSetup",
+                             "mnuClearAllCellContents", "mnuFillCalendarwithRecurringDates"})
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+    EXPECT_TRUE(action("mnuUserTitle")->isEnabled());
+    EXPECT_TRUE(action("mnuEditrecurringDates")->isEnabled());
+}
+
+TEST_F(MainWindowFixture, CaptionShowsTheFileNameWithoutItsFolder)
+{
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane"));
+    window().setDocumentFileName(QStringLiteral("/home/someone/Calendars/Family 2027.OVF"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [Family 2027.OVF]"));
+    window().setDocumentFileName(QString());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane"));
+}
+
+TEST_F(MainWindowFixture, ZoomStepsStayOnTheGridAndStopAtTheLimits)
+{
+    auto *caption = window().findChild<QLabel *>(QStringLiteral("ZoomCaption"));
+    TCalendarPanel32 &page = window().CalendarPanel();
+    for (int i = 0; i < 6; ++i)
+        window().ZoomSpinnerUpClick();
+    EXPECT_FLOAT_EQ(page.ZoomFactor(), 1.001f);
+    EXPECT_EQ(caption->text(), QStringLiteral("100%"));
+    for (int i = 0; i < 8; ++i)
+        window().ZoomSpinnerDownClick();
+    EXPECT_NEAR(page.ZoomFactor(), 0.501f, 1e-5);
+    EXPECT_EQ(caption->text(), QStringLiteral("50%"));
+}
+
+TEST_F(MainWindowFixture, StoredZoomBelowTheOutLimitOnlyZoomsIn)
+{
+    IniFile file = ini();
+    file.writeInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 30);
+    window().ZoomSpinnerDownClick();
+    EXPECT_FLOAT_EQ(window().CalendarPanel().ZoomFactor(), 0.301f);
+    window().ZoomSpinnerUpClick();
+    EXPECT_NEAR(window().CalendarPanel().ZoomFactor(), 0.401f, 1e-5);
+}
+
+TEST_F(MainWindowFixture, PageKeysZoomOnlyWithinTheLimits)
+{
+    IniFile file = ini();
+    file.writeInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 100);
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &window();
+    TCalendarPanel32 &page = window().CalendarPanel();
+    QTest::keyClick(target, Qt::Key_PageDown);
+    EXPECT_FLOAT_EQ(page.ZoomFactor(), 1.001f) << "Page Down at 100 % does nothing";
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(target, Qt::Key_PageUp);
+    EXPECT_NEAR(page.ZoomFactor(), 0.501f, 1e-5);
+    QTest::keyClick(target, Qt::Key_PageUp);
+    EXPECT_NEAR(page.ZoomFactor(), 0.501f, 1e-5) << "Page Up at 50 % does nothing";
+    QTest::keyClick(target, Qt::Key_PageDown);
+    EXPECT_NEAR(page.ZoomFactor(), 0.601f, 1e-5) << "one key press, one step";
+}
+
+TEST_F(MainWindowFixture, ClosingStoresTheZoomAndThePlacement)
+{
+    window().ZoomSpinnerUpClick();
+    window().close();
+    EXPECT_EQ(ini().readInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 0), 70);
+    EXPECT_NE(ini().readInteger(QStringLiteral("TCalendarMain_Placement"), QStringLiteral("Bottom"), 0), 0);
+}
+
+TEST_F(MainWindowFixture, UserTitleDialogSetsTheTitleAndMarksTheDocument)
+{
+    window().CalendarPanel().SetUserTitle(QStringLiteral("Old"));
+    QString shownTitle;
+    m_dialogs->onDialog = [&shownTitle](QDialog &dialog) {
+        auto &form = dynamic_cast<TUserTitleForm &>(dialog);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("User Defined Title"));
+        shownTitle = form.TitleText()->text();
+        form.TitleText()->setText(QStringLiteral("Our Family Year"));
+        return int(QDialog::Accepted);
+    };
+    window().mnuUserTitleClick();
+    EXPECT_EQ(shownTitle, QStringLiteral("Old"));
+    EXPECT_EQ(window().CalendarPanel().UserTitle(), QStringLiteral("Our Family Year"));
+    EXPECT_TRUE(window().Modified());
+
+    window().SetModified(false);
+    m_dialogs->onDialog = [](QDialog &dialog) {
+        dynamic_cast<TUserTitleForm &>(dialog).TitleText()->setText(QStringLiteral("Ignored"));
+        return int(QDialog::Rejected);
+    };
+    window().mnuUserTitleClick();
+    EXPECT_EQ(window().CalendarPanel().UserTitle(), QStringLiteral("Our Family Year"));
+    EXPECT_FALSE(window().Modified());
+}
+
+TEST_F(MainWindowFixture, ShowHintsIsStoredAtOnceAndReadAtTheNextStart)
+{
+    action("mnuShowHint")->trigger();
+    EXPECT_FALSE(action("mnuShowHint")->isChecked());
+    EXPECT_FALSE(ini().readBool(QStringLiteral("Hints"), QStringLiteral("On"), true));
+    QWidget *button = window().findChild<QWidget *>(QStringLiteral("Printbutton"));
+    QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QObject &filter = window(); // the application-wide filter that handles hints
+    EXPECT_TRUE(filter.eventFilter(button, &tip)) << "tool tips are swallowed";
+
+    TCalendarMain second;
+    EXPECT_FALSE(second.findChild<QAction *>(QStringLiteral("mnuShowHint"))->isChecked());
+}
+
+TEST_F(MainWindowFixture, PropertiesOnAMonthLayoutClearCellsOnlyWhenTheMonthChanges)
+{
+    TCalendarPanel32 &page = window().CalendarPanel();
+    page.SetCalendarLayout(loFullCalendar);
+    page.SetMainCalMonth(5);
+    window().setPageShown(true);
+    page.SetCellRtfText(10, TWPRtfStorage(QByteArrayLiteral("{\\rtf1\\ansi Dentist\\par}")));
+
+    TCalendarMainHooks hooks = allHooks();
+    int nextMonth = 5;
+    hooks.runPropertiesDialog = [&nextMonth](TCalendarPanel32 &preview, const PropertiesRequest &request) {
+        EXPECT_EQ(request.oldLayoutKind, 0);
+        EXPECT_TRUE(request.warnLayoutKindChange) << "the page has cell text";
+        TFont font = preview.TitleFont();
+        font.setSize(font.size() + 4);
+        preview.SetTitleFont(font);
+        preview.SetMainCalMonth(nextMonth);
+        return true;
+    };
+    window().setHooks(hooks);
+    window().mnuPropertiesClick();
+    EXPECT_TRUE(window().Modified());
+    EXPECT_TRUE(page.HasCellText()) << "a font change keeps the cell texts";
+
+    nextMonth = 6;
+    window().mnuPropertiesClick();
+    EXPECT_EQ(page.MainCalMonth(), 6);
+    EXPECT_FALSE(page.HasCellText());
+}
+
+TEST_F(MainWindowFixture, RecentFilesComeFromTheMruSectionAndOpenThroughTheHook)
+{
+    IniFile file = ini();
+    file.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), QStringLiteral("/data/b.OVF"));
+    file.writeString(QStringLiteral("MRU"), QStringLiteral("F1"), QStringLiteral("/data/a.OVF"));
+    EXPECT_EQ(window().mruList().files(), (QStringList{"/data/b.OVF", "/data/a.OVF"}));
+    EXPECT_EQ(window().fileMenu()->actions().last()->text(), QStringLiteral("&2 /data/a.OVF"));
+    EXPECT_FALSE(window().fileMenu()->actions().last()->isEnabled()) << "nothing can open files yet";
+
+    QString opened;
+    TCalendarMainHooks hooks = allHooks();
+    hooks.openDocument = [&opened](const QString &path) { opened = path; };
+    window().setHooks(hooks);
+    window().fileMenu()->actions().last()->trigger();
+    EXPECT_EQ(opened, QStringLiteral("/data/a.OVF"));
+}
