@@ -4,7 +4,9 @@
 
 #include "platform/apppaths.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -113,9 +115,22 @@ void HelpWindow::showPage(const QUrl &url)
     } else {
         m_browser->setSource(url);
     }
+    if (!isVisible())
+        placeOnActiveScreen();
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::placeOnActiveScreen()
+{
+    // Beside the window the user is working in, on the same screen.
+    const QWidget *active = QApplication::activeWindow();
+    QScreen *screen = active ? active->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }
 
 void ShowHelpTopic(int topic)

@@ -34,6 +34,7 @@ public:
 
 private:
     void showPage(const QUrl &url);
+    void placeOnActiveScreen();
 
     QTextBrowser *m_browser;
 };

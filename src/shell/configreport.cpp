@@ -189,7 +189,9 @@ QStringList environmentLines()
     lines << QStringLiteral("Font:        \t") + fontSizeText(screen ? int(std::lround(screen->logicalDotsPerInch())) : 96);
     addMemoryLines(lines);
     addLocaleLines(lines);
-    lines << printerLines() << screenLines() << internationalLines();
+    for (const QStringList &section : {printerLines(), screenLines(), internationalLines()})
+        lines << QString() << section;
+    lines << QString();
     lines << QStringLiteral("Video Driver:\t") + QGuiApplication::platformName();
     lines << QStringLiteral("Keyboard:    \t") + deviceNames(QInputDevice::DeviceType::Keyboard);
     lines << QStringLiteral("Mouse:       \t")
