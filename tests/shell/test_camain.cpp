@@ -3,6 +3,7 @@
 #include "mainwindowfixture.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -296,4 +297,95 @@ TEST_F(MainWindowFixture, RecentFilesComeFromTheMruSectionAndOpenThroughTheHook)
     window().setHooks(hooks);
     window().fileMenu()->actions().last()->trigger();
     EXPECT_EQ(opened, QStringLiteral("/data/a.OVF"));
+}
+
+TEST_F(MainWindowFixture, FirstActivationReopensTheMostRecentFileWhenItExists)
+{
+    QTemporaryDir docs;
+    const QString existing = docs.filePath(QStringLiteral("Work.OVF"));
+    QFile(existing).open(QIODevice::WriteOnly);
+    IniFile file = ini();
+    file.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), existing);
+    TCalendarMainHooks hooks = allHooks();
+    QStringList opened;
+    bool printerChecked = false;
+    hooks.openDocument = [&](const QString &path) {
+        opened << path;
+        window().setDocumentFileName(path);
+        window().SetModified(true);
+    };
+    hooks.checkPrinter = [&printerChecked] { printerChecked = true; return true; };
+    window().setHooks(hooks);
+    window().FormActivate();
+    EXPECT_EQ(opened, QStringList{existing});
+    EXPECT_TRUE(printerChecked);
+    EXPECT_FALSE(window().firstActivationPending());
+    EXPECT_FALSE(window().Modified()) << "a freshly opened document is unchanged";
+    EXPECT_TRUE(window().CalendarPanel().isVisible());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [Work.OVF]"));
+    EXPECT_TRUE(action("mnuPrintCalendar")->isEnabled());
+
+    window().FormActivate();
+    EXPECT_EQ(opened.size(), 1) << "only the first activation reopens";
+}
+
+TEST_F(MainWindowFixture, FirstActivationWithAMissingRecentFileShowsNoPage)
+{
+    IniFile file = ini();
+    file.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), QStringLiteral("/nonexistent/Gone.OVF"));
+    TCalendarMainHooks hooks = allHooks();
+    bool opened = false;
+    hooks.openDocument = [&opened](const QString &) { opened = true; };
+    window().setHooks(hooks);
+    window().FormActivate();
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(window().CalendarPanel().isVisible());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane"));
+}
+
+TEST_F(MainWindowFixture, IconsWindowFollowsTheLayoutAndTheToolButton)
+{
+    QWidget icons;
+    window().setIconsWindow(&icons);
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    EXPECT_TRUE(icons.isVisible()) << "wanted by default";
+    auto *toggle = window().findChild<QToolButton *>(QStringLiteral("ShowHideIconTool"));
+    EXPECT_EQ(toggle->text(), QStringLiteral("Hide Icon Tool"));
+    EXPECT_TRUE(toggle->isEnabled());
+
+    window().CalendarPanel().SetCalendarLayout(loMC24Month);
+    window().CheckFloaterStatus();
+    window().SetButtons();
+    EXPECT_FALSE(icons.isVisible());
+    EXPECT_FALSE(window().iconsWindowWanted());
+    EXPECT_FALSE(toggle->isEnabled());
+
+    window().CalendarPanel().SetCalendarLayout(loWeek);
+    window().CheckFloaterStatus();
+    window().SetButtons();
+    EXPECT_FALSE(icons.isVisible()) << "switching back does not bring it back by itself";
+    toggle->click();
+    EXPECT_TRUE(icons.isVisible());
+    EXPECT_TRUE(window().iconsWindowWanted());
+    EXPECT_EQ(toggle->text(), QStringLiteral("Hide Icon Tool"));
+    window().setIconsWindow(nullptr);
+}
+
+TEST_F(MainWindowFixture, EditRecurringDatesStepsTheIconsWindowAside)
+{
+    QWidget icons;
+    window().setIconsWindow(&icons);
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    bool hiddenDuringDialog = false;
+    m_dialogs->onDialog = [&](QDialog &) {
+        hiddenDuringDialog = !icons.isVisible();
+        return int(QDialog::Rejected);
+    };
+    action("mnuEditrecurringDates")->trigger();
+    EXPECT_EQ(m_dialogs->dialogCount, 1);
+    EXPECT_TRUE(hiddenDuringDialog);
+    EXPECT_TRUE(icons.isVisible());
+    window().setIconsWindow(nullptr);
 }
