@@ -8,7 +8,6 @@
 #include "shell/asstvellform.h"
 #include "shell/mrufilelist.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
@@ -76,6 +75,10 @@ void TCalendarMain::createScrollBox()
     m_page = new TCalendarPanel32(m_scrollContents);
     m_page->setObjectName(QStringLiteral("CalendarPanel"));
     m_page->move(kPageMargin, kPageMargin);
+    // The sheet shows as paper against the button-face area, whatever the painter draws.
+    // The area around it paints with the button face, which children would inherit.
+    m_page->setBackgroundRole(QPalette::Window);
+    m_page->setAutoFillBackground(true);
     m_page->hide();
     m_page->installEventFilter(this);
     m_page->setLabelChangedEvent([this](TGBasePanel &) { SetModified(true); });
@@ -165,17 +168,17 @@ void TCalendarMain::setCommandEnabled(const char *name, bool rule, bool connecte
         action->setEnabled(rule && connected);
 }
 
-void TCalendarMain::setButtonVisible(QAbstractButton *button, bool visible)
-{
-    button->setVisible(visible);
-}
-
 void TCalendarMain::SetButtons()
 {
     if (!m_mru)
         return; // still being built
     const bool shown = TGBasePanel::visibleFlag(m_page);
-    const bool textLayout = m_page->HasEditableCells();
+    setMenuCommands(shown, m_page->HasEditableCells());
+    setToolButtons(shown, m_page->HasEditableCells());
+}
+
+void TCalendarMain::setMenuCommands(bool shown, bool textLayout)
+{
     const bool hasFile = !m_documentFileName.isEmpty();
     const TCalendarMainHooks &h = m_hooks;
     setCommandEnabled("New1", true, bool(h.New1Click));
@@ -193,6 +196,12 @@ void TCalendarMain::SetButtons()
     setCommandEnabled("mnuSaveAsJPG", shown, bool(h.mnuSaveAsJPGClick));
     setCommandEnabled("mnuPrintCalendar", shown && m_printerAvailable, bool(h.mnuPrintCalendarClick));
     setCommandEnabled("mnuCancelChanges", shown && hasFile, bool(h.mnuCancelChangesClick));
+}
+
+void TCalendarMain::setToolButtons(bool shown, bool textLayout)
+{
+    const bool hasFile = !m_documentFileName.isEmpty();
+    const TCalendarMainHooks &h = m_hooks;
     m_propertiesButton->setEnabled(shown && h.runPropertiesDialog);
     m_printButton->setEnabled(shown && m_printerAvailable && h.mnuPrintCalendarClick);
     m_zoomSpinner->setEnabled(shown);
@@ -201,9 +210,9 @@ void TCalendarMain::SetButtons()
                                                      : QStringLiteral("Show Icon Tool"));
     if (m_formatToolBar)
         m_formatToolBar->setEnabled(shown && m_cellEditor && m_cellEditor->hasFocus());
-    setButtonVisible(m_saveButton, m_modified);
+    m_saveButton->setVisible(m_modified);
     m_saveButton->setEnabled(h.mnuSaveClick || h.mnuSaveAsClick);
-    setButtonVisible(m_cancelButton, m_modified && hasFile);
+    m_cancelButton->setVisible(m_modified && hasFile);
     m_cancelButton->setEnabled(bool(h.mnuCancelChangesClick));
 }
 

@@ -10,7 +10,7 @@
 #include <functional>
 
 class IniFile;
-class QAbstractButton;
+class QBoxLayout;
 class QButtonGroup;
 class QLabel;
 class QMenu;
@@ -168,12 +168,15 @@ private:
                          void (TCalendarMain::*slot)());
     QWidget *createToolBar();
     QWidget *createZoomSpinner();
+    void addPageButtons(QBoxLayout *row);
+    void addDocumentButtons(QBoxLayout *row);
     QToolButton *addToolButton(const QString &name, const QString &hint, const QIcon &icon);
     void createDrawingTools();
     void createScrollBox();
     void createRecentFiles();
     void setCommandEnabled(const char *name, bool rule, bool connected);
-    void setButtonVisible(QAbstractButton *button, bool visible);
+    void setMenuCommands(bool shown, bool textLayout);
+    void setToolButtons(bool shown, bool textLayout);
     void applyHints();
     bool handleKey(QObject *watched, QKeyEvent *key);
     void zoomStep(bool zoomIn);

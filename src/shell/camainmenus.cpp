@@ -176,6 +176,19 @@ QWidget *TCalendarMain::createToolBar()
     m_zoomCaption->setMinimumWidth(40);
     colourText(m_zoomCaption, QColor(0, 0, 128));
     row->addWidget(m_zoomCaption);
+    addPageButtons(row);
+    row->addSpacing(12);
+    createDrawingTools();
+    for (QAbstractButton *tool : m_tools->buttons())
+        row->addWidget(tool);
+    row->addSpacing(12);
+    addDocumentButtons(row);
+    row->addStretch(1);
+    return panel;
+}
+
+void TCalendarMain::addPageButtons(QBoxLayout *row)
+{
     m_propertiesButton = addToolButton(QStringLiteral("PropertiesButton"),
                                        QStringLiteral("Set/change Properties for the calendar"),
                                        ToolIcons::properties());
@@ -187,15 +200,12 @@ QWidget *TCalendarMain::createToolBar()
     m_showHideIconTool->setText(QStringLiteral("Show Icon Tool"));
     m_showHideIconTool->setAutoRaise(false);
     connect(m_showHideIconTool, &QToolButton::clicked, this, &TCalendarMain::ShowHideIconToolClick);
-    for (QWidget *widget : {static_cast<QWidget *>(m_propertiesButton),
-                            static_cast<QWidget *>(m_printButton),
-                            static_cast<QWidget *>(m_showHideIconTool)})
-        row->addWidget(widget);
-    row->addSpacing(12);
-    createDrawingTools();
-    for (QAbstractButton *tool : m_tools->buttons())
-        row->addWidget(tool);
-    row->addSpacing(12);
+    for (QToolButton *button : {m_propertiesButton, m_printButton, m_showHideIconTool})
+        row->addWidget(button);
+}
+
+void TCalendarMain::addDocumentButtons(QBoxLayout *row)
+{
     auto *tips = addToolButton(QStringLiteral("Assistantbutton"), QStringLiteral("Show Quick Tips"),
                                QIcon());
     tips->setText(QStringLiteral("Tips"));
@@ -217,8 +227,6 @@ QWidget *TCalendarMain::createToolBar()
     }
     connect(m_saveButton, &QToolButton::clicked, this, &TCalendarMain::SavebuttonClick);
     connect(m_cancelButton, &QToolButton::clicked, this, &TCalendarMain::mnuCancelChangesClick);
-    row->addStretch(1);
-    return panel;
 }
 
 void TCalendarMain::createDrawingTools()

@@ -389,3 +389,17 @@ TEST_F(MainWindowFixture, EditRecurringDatesStepsTheIconsWindowAside)
     EXPECT_TRUE(icons.isVisible());
     window().setIconsWindow(nullptr);
 }
+
+TEST_F(MainWindowFixture, ThePageIsWhitePaperAndTheScrollAreaFollowsItsZoom)
+{
+    TCalendarPanel32 &page = window().CalendarPanel();
+    page.SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    EXPECT_EQ(page.grab().toImage().pixelColor(3, 3), QColor(Qt::white))
+        << "the page must not take the button face of the area around it";
+    EXPECT_EQ(page.pos(), QPoint(5, 5));
+    const QSize before = page.size();
+    window().ZoomSpinnerUpClick();
+    EXPECT_GT(page.width(), before.width());
+    EXPECT_EQ(page.parentWidget()->size(), page.size() + QSize(10, 10));
+}
