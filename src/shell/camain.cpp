@@ -35,7 +35,8 @@ TCalendarMain::TCalendarMain(QWidget *parent) : QMainWindow(parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     createMenus();
-    column->addWidget(createToolBar());
+    m_toolBar = createToolBar();
+    column->addWidget(m_toolBar);
     createScrollBox();
     column->addWidget(m_scrollBox, 1);
     setCentralWidget(central);
@@ -53,7 +54,11 @@ TCalendarMain::TCalendarMain(QWidget *parent) : QMainWindow(parent)
     QApplication::restoreOverrideCursor();
 }
 
-TCalendarMain::~TCalendarMain() = default;
+TCalendarMain::~TCalendarMain()
+{
+    // Children still send events while they are destroyed; none may reach a half-gone window.
+    qApp->removeEventFilter(this);
+}
 
 QString TCalendarMain::iniPath()
 {
@@ -149,6 +154,9 @@ void TCalendarMain::setCellEditor(QWidget *editor, QWidget *formatToolBar)
 {
     m_cellEditor = editor;
     m_formatToolBar = formatToolBar;
+    auto *column = qobject_cast<QBoxLayout *>(centralWidget()->layout());
+    if (formatToolBar && column && column->indexOf(formatToolBar) < 0)
+        column->insertWidget(0, formatToolBar);
     SetButtons();
 }
 

@@ -106,7 +106,10 @@ public:
     void setIconsWindow(QWidget *window);
     QWidget *iconsWindow() const { return m_iconsWindow; }
     bool iconsWindowWanted() const { return m_iconsWindowWanted; }
+    // The cell editor lies over the page in 'pageArea()'; its formatting tool bar goes
+    // above the main tool bar.
     void setCellEditor(QWidget *editor, QWidget *formatToolBar);
+    QWidget *pageArea() const { return m_scrollContents; }
 
     const Preferences &preferences() const { return m_prefs; }
     void setDefaultEditorFont(const DefaultFontSetting &font) { m_prefs.defaultFont = font; }
@@ -186,6 +189,7 @@ private:
     void showIconsWindow(bool show);
     bool iconsWindowShowing() const;
     void FormClose();
+    void restoreStuckCursor(QObject *watched);
     void runCommand(const std::function<void()> &command);
 
     TCalendarMainHooks m_hooks;
@@ -206,6 +210,7 @@ private:
     QMenu *m_helpMenu = nullptr;
     QAction *m_showHint = nullptr;
     QScrollArea *m_scrollBox = nullptr;
+    QWidget *m_toolBar = nullptr;
     QWidget *m_scrollContents = nullptr;
     QWidget *m_zoomSpinner = nullptr;
     QLabel *m_zoomCaption = nullptr;

@@ -119,6 +119,9 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
         if (watched == m_page)
             fitScrollContents();
         break;
+    case QEvent::Enter:
+        restoreStuckCursor(watched);
+        break;
     case QEvent::ToolTip:
         // Hints off: no tool tips anywhere in the program.
         return !m_prefs.hintsOn;
@@ -128,6 +131,21 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TCalendarMain::restoreStuckCursor(QObject *watched)
+{
+    // A busy cursor left behind by an interrupted operation goes away when the mouse
+    // reaches the tool bar; the drag cursors of a running drag stay.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || (widget != m_toolBar && !m_toolBar->isAncestorOf(widget)))
+        return;
+    while (const QCursor *cursor = QApplication::overrideCursor()) {
+        const Qt::CursorShape shape = cursor->shape();
+        if (shape == Qt::DragMoveCursor || shape == Qt::DragCopyCursor || shape == Qt::DragLinkCursor)
+            return;
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 bool TCalendarMain::handleKey(QObject *watched, QKeyEvent *key)

@@ -3,6 +3,7 @@
 #include "mainwindowfixture.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -402,4 +403,37 @@ TEST_F(MainWindowFixture, ThePageIsWhitePaperAndTheScrollAreaFollowsItsZoom)
     window().ZoomSpinnerUpClick();
     EXPECT_GT(page.width(), before.width());
     EXPECT_EQ(page.parentWidget()->size(), page.size() + QSize(10, 10));
+}
+
+TEST_F(MainWindowFixture, EnteringTheToolBarClearsABusyCursorButNotADrag)
+{
+    QWidget *toolBar = window().findChild<QWidget *>(QStringLiteral("Panel3"));
+    QEvent enter(QEvent::Enter);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::sendEvent(toolBar, &enter);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    QApplication::setOverrideCursor(Qt::DragMoveCursor);
+    QApplication::sendEvent(toolBar, &enter);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    QApplication::restoreOverrideCursor();
+}
+
+TEST_F(MainWindowFixture, TheFormattingToolBarSitsAboveTheToolBarAndNeedsTheEditorsFocus)
+{
+    auto *editor = new QLineEdit(window().pageArea());
+    auto *formatBar = new QWidget;
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    window().setCellEditor(editor, formatBar);
+    auto *column = qobject_cast<QBoxLayout *>(window().centralWidget()->layout());
+    ASSERT_NE(column, nullptr);
+    EXPECT_EQ(column->indexOf(formatBar), 0);
+    EXPECT_FALSE(formatBar->isEnabled());
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    editor->setFocus();
+    window().SetButtons();
+    EXPECT_TRUE(formatBar->isEnabled());
 }
