@@ -205,12 +205,34 @@ TEST_F(MainWindowFixture, PageKeysZoomOnlyWithinTheLimits)
     EXPECT_NEAR(page.ZoomFactor(), 0.601f, 1e-5) << "one key press, one step";
 }
 
-TEST_F(MainWindowFixture, ClosingStoresTheZoomAndThePlacement)
+TEST_F(MainWindowFixture, ExitAsksTheSaveQuestionThenStoresTheZoomAndThePlacement)
 {
+    TCalendarMainHooks hooks = allHooks();
+    int asked = 0;
+    hooks.FormCloseQuery = [&asked] { ++asked; };
+    window().setHooks(hooks);
     window().ZoomSpinnerUpClick();
-    window().close();
+    action("Exit1")->trigger();
+    EXPECT_EQ(asked, 1);
     EXPECT_EQ(ini().readInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 0), 70);
     EXPECT_NE(ini().readInteger(QStringLiteral("TCalendarMain_Placement"), QStringLiteral("Bottom"), 0), 0);
+    window().close();
+    EXPECT_EQ(asked, 1) << "a second close asks nothing more";
+}
+
+TEST_F(MainWindowFixture, TheSaveButtonSavesUnderTheNameOrAsksForOne)
+{
+    TCalendarMainHooks hooks = allHooks();
+    QStringList calls;
+    hooks.mnuSaveClick = [&calls] { calls << QStringLiteral("save"); };
+    hooks.mnuSaveAsClick = [&calls] { calls << QStringLiteral("save as"); };
+    window().setHooks(hooks);
+    window().SetModified(true);
+    auto *save = window().findChild<QToolButton *>(QStringLiteral("Savebutton"));
+    save->click();
+    window().setDocumentFileName(QStringLiteral("/tmp/x.OVF"));
+    save->click();
+    EXPECT_EQ(calls, (QStringList{"save as", "save"}));
 }
 
 TEST_F(MainWindowFixture, UserTitleDialogSetsTheTitleAndMarksTheDocument)
