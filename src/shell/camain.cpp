@@ -116,7 +116,12 @@ void TCalendarMain::fitScrollContents()
 
 void TCalendarMain::setHooks(TCalendarMainHooks hooks)
 {
-    m_hooks = std::move(hooks);
+    connectHooks([&hooks](TCalendarMainHooks &current) { current = std::move(hooks); });
+}
+
+void TCalendarMain::connectHooks(const std::function<void(TCalendarMainHooks &hooks)> &change)
+{
+    change(m_hooks);
     m_mru->SetEntriesEnabled(bool(m_hooks.openDocument));
     SetButtons();
 }

@@ -81,6 +81,8 @@ public:
     static QString version();
 
     void setHooks(TCalendarMainHooks hooks);
+    // Each module connects its own entry points without touching the others'.
+    void connectHooks(const std::function<void(TCalendarMainHooks &hooks)> &change);
     const TCalendarMainHooks &hooks() const { return m_hooks; }
 
     TCalendarPanel32 &CalendarPanel() const { return *m_page; }

@@ -150,6 +150,12 @@ TEST_F(MainWindowFixture, CommandsOfUnconnectedModulesStayDisabled)
         EXPECT_FALSE(action(name)->isEnabled()) << name;
     EXPECT_TRUE(action("mnuUserTitle")->isEnabled());
     EXPECT_TRUE(action("mnuEditrecurringDates")->isEnabled());
+
+    window().connectHooks([](TCalendarMainHooks &h) { h.Open1Click = [] {}; });
+    window().connectHooks([](TCalendarMainHooks &h) { h.mnuSaveClick = [] {}; });
+    EXPECT_TRUE(action("Open1")->isEnabled()) << "a later module keeps the earlier one's hooks";
+    EXPECT_TRUE(action("mnuSave")->isEnabled());
+    EXPECT_FALSE(action("New1")->isEnabled());
 }
 
 TEST_F(MainWindowFixture, CaptionShowsTheFileNameWithoutItsFolder)
