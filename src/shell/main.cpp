@@ -1,18 +1,48 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QApplication>
-#include <QMainWindow>
-
+#include "platform/singleinstance.h"
 #include "platform/tfont.h"
+#include "shell/camain.h"
+#include "shell/hintstyle.h"
+#include "shell/toolicons.h"
+
+#include <QApplication>
+#include <QCursor>
+
+namespace {
+
+// Tool tips appear after this long.
+constexpr int kHintDelayMs = 1200;
+
+void bringForward(QWidget &window)
+{
+    if (window.isMinimized())
+        window.showNormal();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
+
+    SingleInstance instance;
+    if (!instance.start())
+        return 0;
+
     installFontSubstitutes();
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Orvane"));
-    window.resize(900, 700);
-    window.show();
+    QApplication::setStyle(new HintDelayStyle(kHintDelayMs));
+    QApplication::setWindowIcon(QIcon(ToolIcons::programPicture(64)));
+
+    TCalendarMain window;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window,
+                     [&window] { bringForward(window); });
+    window.FormActivate();
     return app.exec();
 }

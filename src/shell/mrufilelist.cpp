@@ -38,6 +38,14 @@ void TMRUFileList::SetSubmenuName(const QString &name)
     RebuildMenu();
 }
 
+void TMRUFileList::SetEntriesEnabled(bool enabled)
+{
+    if (enabled == m_entriesEnabled)
+        return;
+    m_entriesEnabled = enabled;
+    RebuildMenu();
+}
+
 void TMRUFileList::SetFileMenu(QMenu *menu)
 {
     if (menu == m_fileMenu)
@@ -122,7 +130,11 @@ void TMRUFileList::RebuildMenu()
     }
     for (int n = 1; n <= m_files.size(); ++n) {
         auto *item = new TMRUMenuItem(n, target);
-        item->setText(QStringLiteral("&%1 %2").arg(n).arg(m_files[n - 1]));
+        // An '&' in a path is text, not an access key.
+        QString path = m_files[n - 1];
+        path.replace(QLatin1Char('&'), QLatin1String("&&"));
+        item->setText(QStringLiteral("&%1 %2").arg(n).arg(path));
+        item->setEnabled(m_entriesEnabled);
         connect(item, &QAction::triggered, this, [this, n] { clickEntry(n); });
         target->addAction(item);
     }
@@ -130,7 +142,7 @@ void TMRUFileList::RebuildMenu()
 
 void TMRUFileList::clickEntry(int number)
 {
-    if (number < 1 || number > m_files.size())
+    if (!m_entriesEnabled || number < 1 || number > m_files.size())
         return;
     const QString path = m_files[number - 1];
     if (m_removeOnClick) {

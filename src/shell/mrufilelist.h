@@ -43,6 +43,10 @@ public:
     // The INI file and its section that hold the list.
     void SetAutoSaveName(const QString &path) { m_autoSaveName = path; }
     void SetAutoSaveKey(const QString &section) { m_autoSaveKey = section; }
+    // Whether the entries can be clicked (the program disables them while it cannot open
+    // documents, so a click never drops an entry for nothing).
+    bool EntriesEnabled() const { return m_entriesEnabled; }
+    void SetEntriesEnabled(bool enabled);
 
     const QStringList &files() const { return m_files; }
     void AddFile(const QString &path);
@@ -64,6 +68,7 @@ private:
     int m_maximum = 5;
     bool m_removeOnClick = true;
     bool m_useSubmenu = false;
+    bool m_entriesEnabled = true;
     QString m_submenuName = QStringLiteral("Reopen");
     QPointer<QMenu> m_fileMenu;
     QPointer<QMenu> m_submenu;

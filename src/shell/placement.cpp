@@ -78,7 +78,9 @@ void RestorePlacement(QWidget &window, const QString &className, IniFile &ini,
     const int right = ini.readInteger(section, QStringLiteral("Right"), 0);
     const int bottom = ini.readInteger(section, QStringLiteral("Bottom"), 0);
     const bool maximized = ini.readBool(section, QStringLiteral("Maximized"), window.isMaximized());
-    if (bottom != 0) {
+    // A hand-edited section with its edges crossed would give a window of no size that
+    // the user could never find again; it counts as nothing stored.
+    if (bottom != 0 && right > left && bottom > top) {
         const QRect bounds = Placement::fitToScreen(left, top, right, bottom, screenSize(window));
         if (canPlaceWindows())
             window.setGeometry(bounds);

@@ -67,3 +67,20 @@ TEST(Placement, NothingStoredCentresTheWindowAndRecordsIt)
     EXPECT_EQ(dialog.pos(), QPoint(400, 350));
     EXPECT_EQ(ini.readInteger(QStringLiteral("TCalendarProperties_Placement"), QStringLiteral("Left"), 0), 400);
 }
+
+TEST(Placement, CrossedEdgesCountAsNothingStored)
+{
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath(QStringLiteral("OV.INI")));
+    const QString section = QStringLiteral("TCalendarProperties_Placement");
+    ini.writeInteger(section, QStringLiteral("Left"), 500);
+    ini.writeInteger(section, QStringLiteral("Top"), 300);
+    ini.writeInteger(section, QStringLiteral("Right"), 100);
+    ini.writeInteger(section, QStringLiteral("Bottom"), 200);
+    QMainWindow main;
+    main.setGeometry(100, 100, 800, 600);
+    QDialog dialog;
+    dialog.resize(200, 100);
+    RestorePlacement(dialog, QStringLiteral("TCalendarProperties"), ini, &main);
+    EXPECT_EQ(dialog.geometry(), QRect(400, 350, 200, 100));
+}

@@ -1,0 +1,275 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "camain.h"
+
+#include "page/calpanel32.h"
+#include "platform/apppaths.h"
+#include "recurring/recurringcommands.h"
+#include "shell/asstvellform.h"
+#include "shell/mrufilelist.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+// The page sits this far from the scrolling area's top-left corner.
+constexpr int kPageMargin = 5;
+
+} // namespace
+
+TCalendarMain::TCalendarMain(QWidget *parent) : QMainWindow(parent)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setObjectName(QStringLiteral("CalendarMain"));
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    createMenus();
+    m_toolBar = createToolBar();
+    column->addWidget(m_toolBar);
+    createScrollBox();
+    column->addWidget(m_scrollBox, 1);
+    setCentralWidget(central);
+    resize(1000, 740);
+
+    LoadPreferences();
+    m_page->SetZoom(zoomFactorFromPercent(m_prefs.mainZoomPercent));
+    m_page->SetCalendarLayout(LOFullCalendarLS);
+    createRecentFiles();
+    // Watches the whole application for the zoom keys and the hints setting.
+    qApp->installEventFilter(this);
+    convertOldRecurringDates(this);
+    SetButtons();
+    SetCaption();
+    QApplication::restoreOverrideCursor();
+}
+
+TCalendarMain::~TCalendarMain()
+{
+    // Children still send events while they are destroyed; none may reach a half-gone window.
+    qApp->removeEventFilter(this);
+}
+
+QString TCalendarMain::iniPath()
+{
+    return AppPaths::userFile(QStringLiteral("OV.INI"));
+}
+
+QString TCalendarMain::version()
+{
+    return QStringLiteral(ORVANE_VERSION);
+}
+
+void TCalendarMain::createScrollBox()
+{
+    m_scrollBox = new QScrollArea(this);
+    m_scrollBox->setObjectName(QStringLiteral("ScrollBox2"));
+    m_scrollBox->setBackgroundRole(QPalette::Button);
+    m_scrollContents = new QWidget;
+    m_scrollContents->setBackgroundRole(QPalette::Button);
+    m_page = new TCalendarPanel32(m_scrollContents);
+    m_page->setObjectName(QStringLiteral("CalendarPanel"));
+    m_page->move(kPageMargin, kPageMargin);
+    // The sheet shows as paper against the button-face area, whatever the painter draws.
+    // The area around it paints with the button face, which children would inherit.
+    m_page->setBackgroundRole(QPalette::Window);
+    m_page->setAutoFillBackground(true);
+    m_page->hide();
+    m_page->installEventFilter(this);
+    m_page->setLabelChangedEvent([this](TGBasePanel &) { SetModified(true); });
+    m_scrollBox->setWidget(m_scrollContents);
+    fitScrollContents();
+}
+
+void TCalendarMain::createRecentFiles()
+{
+    m_mru = new TMRUFileList(this);
+    m_mru->SetMaximum(5);
+    m_mru->SetRemoveOnClick(true);
+    m_mru->SetUseSubmenu(false);
+    m_mru->SetAutoSaveName(iniPath());
+    m_mru->SetAutoSaveKey(QStringLiteral("MRU"));
+    // A click removes the entry before opening it, so entries stay inert until files can
+    // be opened.
+    m_mru->SetEntriesEnabled(bool(m_hooks.openDocument));
+    m_mru->SetFileMenu(m_fileMenu);
+    connect(m_mru, &TMRUFileList::OnMRUItemClick, this, &TCalendarMain::MRUItemClick);
+    m_mru->LoadList();
+}
+
+void TCalendarMain::fitScrollContents()
+{
+    // The scrolling area's contents grow with the page and keep the margin around it.
+    const QSize page = m_page->isHidden() ? QSize() : m_page->size();
+    m_scrollContents->resize(page.width() + 2 * kPageMargin, page.height() + 2 * kPageMargin);
+}
+
+void TCalendarMain::setHooks(TCalendarMainHooks hooks)
+{
+    connectHooks([&hooks](TCalendarMainHooks &current) { current = std::move(hooks); });
+}
+
+void TCalendarMain::connectHooks(const std::function<void(TCalendarMainHooks &hooks)> &change)
+{
+    change(m_hooks);
+    m_mru->SetEntriesEnabled(bool(m_hooks.openDocument));
+    SetButtons();
+}
+
+void TCalendarMain::setDocumentFileName(const QString &path)
+{
+    m_documentFileName = path;
+    SetCaption();
+    SetButtons();
+}
+
+void TCalendarMain::SetModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    SetButtons();
+}
+
+void TCalendarMain::setPageShown(bool shown)
+{
+    m_page->setVisible(shown);
+    fitScrollContents();
+    CheckFloaterStatus();
+    SetButtons();
+}
+
+void TCalendarMain::setIconsWindow(QWidget *window)
+{
+    m_iconsWindow = window;
+    SetButtons();
+}
+
+void TCalendarMain::setCellEditor(QWidget *editor, QWidget *formatToolBar)
+{
+    m_cellEditor = editor;
+    m_formatToolBar = formatToolBar;
+    auto *column = qobject_cast<QBoxLayout *>(centralWidget()->layout());
+    if (formatToolBar && column && column->indexOf(formatToolBar) < 0)
+        column->insertWidget(0, formatToolBar);
+    SetButtons();
+}
+
+void TCalendarMain::SetCaption()
+{
+    QString caption = QStringLiteral("Orvane");
+    if (!m_documentFileName.isEmpty())
+        caption += QStringLiteral("  [") + QFileInfo(m_documentFileName).fileName() + QLatin1Char(']');
+    setWindowTitle(caption);
+    const long percent = std::lround(double(m_page->ZoomFactor()) * 100.0);
+    m_zoomCaption->setText(QString::number(percent) + QLatin1Char('%'));
+}
+
+void TCalendarMain::setCommandEnabled(const char *name, bool rule, bool connected)
+{
+    if (auto *action = findChild<QAction *>(QLatin1String(name)))
+        action->setEnabled(rule && connected);
+}
+
+void TCalendarMain::SetButtons()
+{
+    if (!m_mru)
+        return; // still being built
+    const bool shown = TGBasePanel::visibleFlag(m_page);
+    setMenuCommands(shown, m_page->HasEditableCells());
+    setToolButtons(shown, m_page->HasEditableCells());
+}
+
+void TCalendarMain::setMenuCommands(bool shown, bool textLayout)
+{
+    const bool hasFile = !m_documentFileName.isEmpty();
+    const TCalendarMainHooks &h = m_hooks;
+    setCommandEnabled("New1", true, bool(h.New1Click));
+    setCommandEnabled("Open1", true, bool(h.Open1Click));
+    setCommandEnabled("DefaultEditorFont1", true, bool(h.DefaultEditorFont1Click));
+    setCommandEnabled("mnuFillCalendarwithRecurringDates", textLayout,
+                      bool(h.mnuFillCalendarwithRecurringDatesClick));
+    setCommandEnabled("mnuUserTitle", textLayout, true);
+    setCommandEnabled("mnuClearAllCellContents", textLayout, bool(h.mnuClearAllCellContentsClick));
+    setCommandEnabled("mnuSave", hasFile, bool(h.mnuSaveClick));
+    setCommandEnabled("mnuSaveAs", shown, bool(h.mnuSaveAsClick));
+    setCommandEnabled("mnuProperties", shown, bool(h.runPropertiesDialog));
+    setCommandEnabled("mnuPrintSetup", shown, bool(h.mnuPrintSetupClick));
+    setCommandEnabled("mnuSaveAsBitmap", shown, bool(h.mnuSaveAsBitmapClick));
+    setCommandEnabled("mnuSaveAsJPG", shown, bool(h.mnuSaveAsJPGClick));
+    setCommandEnabled("mnuPrintCalendar", shown && m_printerAvailable, bool(h.mnuPrintCalendarClick));
+    setCommandEnabled("mnuCancelChanges", shown && hasFile, bool(h.mnuCancelChangesClick));
+}
+
+void TCalendarMain::setToolButtons(bool shown, bool textLayout)
+{
+    const bool hasFile = !m_documentFileName.isEmpty();
+    const TCalendarMainHooks &h = m_hooks;
+    m_propertiesButton->setEnabled(shown && h.runPropertiesDialog);
+    m_printButton->setEnabled(shown && m_printerAvailable && h.mnuPrintCalendarClick);
+    m_zoomSpinner->setEnabled(shown);
+    m_showHideIconTool->setEnabled(textLayout && m_iconsWindow);
+    m_showHideIconTool->setText(iconsWindowShowing() ? QStringLiteral("Hide Icon Tool")
+                                                     : QStringLiteral("Show Icon Tool"));
+    if (m_formatToolBar)
+        m_formatToolBar->setEnabled(shown && m_cellEditor && m_cellEditor->hasFocus());
+    m_saveButton->setVisible(m_modified);
+    m_saveButton->setEnabled(h.mnuSaveClick || h.mnuSaveAsClick);
+    m_cancelButton->setVisible(m_modified && hasFile);
+    m_cancelButton->setEnabled(bool(h.mnuCancelChangesClick));
+}
+
+bool TCalendarMain::iconsWindowShowing() const
+{
+    return m_iconsWindow && m_iconsWindow->isVisible();
+}
+
+void TCalendarMain::showIconsWindow(bool show)
+{
+    if (m_iconsWindow)
+        m_iconsWindow->setVisible(show);
+}
+
+void TCalendarMain::CheckFloaterStatus()
+{
+    if (!m_page->HasEditableCells()) {
+        m_iconsWindowWanted = false;
+        showIconsWindow(false);
+    } else if (m_iconsWindowWanted && !iconsWindowShowing()) {
+        showIconsWindow(true);
+    }
+}
+
+void TCalendarMain::hideIconsWindowForDialog()
+{
+    if (m_iconsWindowWanted)
+        showIconsWindow(false);
+}
+
+void TCalendarMain::restoreIconsWindowAfterDialog()
+{
+    if (m_iconsWindowWanted)
+        showIconsWindow(true);
+}
+
+void TCalendarMain::PageObjectDropped()
+{
+    SetModified(true);
+    m_pointerButton->setChecked(true);
+}
+
+void TCalendarMain::commitCellEditor()
+{
+    if (m_hooks.DoSaveRichtext)
+        m_hooks.DoSaveRichtext();
+}

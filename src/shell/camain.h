@@ -1,0 +1,230 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/preferences.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+class IniFile;
+class QBoxLayout;
+class QButtonGroup;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QToolButton;
+class TAssistantVellForm;
+class TCalendarPanel32;
+class TMRUFileList;
+
+// What the properties dialog is told about the page it edits.
+struct PropertiesRequest {
+    bool newCalendarMode = false;
+    // 0 one-month layouts, 1 multi-month sheets, 2 week, 3 two weeks, 4 and 5 day planners.
+    int oldLayoutKind = 1;
+    bool warnLayoutKindChange = false;
+    bool warnObjectsMove = false;
+};
+
+// Entry points of commands that other modules carry out. A command whose hook is not
+// assigned stays disabled in the menus and tool bar.
+struct TCalendarMainHooks {
+    std::function<void()> New1Click;
+    std::function<void()> Open1Click;
+    std::function<void()> mnuSaveClick;
+    std::function<void()> mnuSaveAsClick;
+    std::function<void()> mnuSaveAsBitmapClick;
+    std::function<void()> mnuSaveAsJPGClick;
+    std::function<void()> mnuCancelChangesClick;
+    std::function<void()> mnuClearAllCellContentsClick;
+    std::function<void()> DefaultEditorFont1Click;
+    std::function<void()> mnuFillCalendarwithRecurringDatesClick;
+    std::function<void()> mnuPrintCalendarClick;
+    std::function<void()> mnuPrintSetupClick;
+    // Runs the properties dialog on 'preview', which starts with the page's settings;
+    // true when the user confirmed. The main window applies the preview afterwards.
+    std::function<bool(TCalendarPanel32 &preview, const PropertiesRequest &request)>
+        runPropertiesDialog;
+    // Opens a named document: a recent-files entry, and the reopen at first activation.
+    std::function<void(const QString &path)> openDocument;
+    // The save question before closing; the close goes on whatever the answer.
+    std::function<void()> FormCloseQuery;
+    // Commits the open cell editor into its cell before the page changes.
+    std::function<void()> DoSaveRichtext;
+    // Tab (forward) or Shift+Tab in the cell editor; true when the key was used.
+    std::function<bool(bool forward)> cellEditorTab;
+    // The printer check of the first activation, with its messages.
+    std::function<bool()> checkPrinter;
+    // Loads an icon library into the icons window, and the library it shows now.
+    std::function<void(const QString &file)> loadIconLibrary;
+    std::function<QString()> currentIconFile;
+    // Whether freeform objects lie on the page.
+    std::function<bool()> hasDrawingObjects;
+};
+
+// The program's document window: menus, tool bar, the page in its scrolling area; it
+// runs start-up and closing and decides which commands are available. It owns the page,
+// the recent-files list and the quick tips window; the icons window and the cell editor
+// are owned by their modules and only registered here.
+class TCalendarMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TCalendarMain(QWidget *parent = nullptr);
+    ~TCalendarMain() override;
+
+    static QString iniPath();
+    static QString version();
+
+    void setHooks(TCalendarMainHooks hooks);
+    // Each module connects its own entry points without touching the others'.
+    void connectHooks(const std::function<void(TCalendarMainHooks &hooks)> &change);
+    const TCalendarMainHooks &hooks() const { return m_hooks; }
+
+    TCalendarPanel32 &CalendarPanel() const { return *m_page; }
+    TMRUFileList &mruList() const { return *m_mru; }
+    QMenu *fileMenu() const { return m_fileMenu; }
+
+    // Document state for the file commands.
+    const QString &documentFileName() const { return m_documentFileName; }
+    void setDocumentFileName(const QString &path);
+    bool Modified() const { return m_modified; }
+    void SetModified(bool modified);
+    bool newCalendarMode() const { return m_newCalendarMode; }
+    void setNewCalendarMode(bool on) { m_newCalendarMode = on; }
+    bool firstActivationPending() const { return m_firstActivationPending; }
+    void setFirstActivationPending(bool pending) { m_firstActivationPending = pending; }
+    bool printerAvailable() const { return m_printerAvailable; }
+    int currentCell() const { return m_currentCell; }
+    void setCurrentCell(int cell) { m_currentCell = cell; }
+    // Shows or hides the page (a document is open) and updates the commands.
+    void setPageShown(bool shown);
+
+    // Modules register their windows here; the main window does not own them.
+    void setIconsWindow(QWidget *window);
+    QWidget *iconsWindow() const { return m_iconsWindow; }
+    bool iconsWindowWanted() const { return m_iconsWindowWanted; }
+    // The cell editor lies over the page in 'pageArea()'; its formatting tool bar goes
+    // above the main tool bar.
+    void setCellEditor(QWidget *editor, QWidget *formatToolBar);
+    QWidget *pageArea() const { return m_scrollContents; }
+
+    const Preferences &preferences() const { return m_prefs; }
+    void setDefaultEditorFont(const DefaultFontSetting &font) { m_prefs.defaultFont = font; }
+    void LoadPreferences();
+    void SavePreferences();
+
+    void SetButtons();
+    void SetCaption();
+    void CheckFloaterStatus();
+    // The page reported a freeform object placed by a drawing tool.
+    void PageObjectDropped();
+
+    // The icons window steps aside while a modal dialog is open.
+    void hideIconsWindowForDialog();
+    void restoreIconsWindowAfterDialog();
+
+    void FormActivate();
+
+public slots:
+    void New1Click();
+    void Open1Click();
+    void mnuSaveClick();
+    void mnuSaveAsClick();
+    void mnuSaveAsBitmapClick();
+    void mnuSaveAsJPGClick();
+    void mnuPropertiesClick();
+    void mnuUserTitleClick();
+    void mnuCancelChangesClick();
+    void mnuClearAllCellContentsClick();
+    void DefaultEditorFont1Click();
+    void mnuFillCalendarwithRecurringDatesClick();
+    void mnuEditrecurringDatesClick();
+    void mnuPrintCalendarClick();
+    void mnuPrintSetupClick();
+    void Exit1Click();
+    void Contents1Click();
+    void About1Click();
+    void mnuShowHintClick();
+    void VisitOurInternetW1Click();
+    void ConfigurationInformation1Click();
+    void Technicalsupport1Click();
+    void FrequentlyAskedQuestions1Click();
+    void ZoomSpinnerUpClick();
+    void ZoomSpinnerDownClick();
+    void ShowHideIconToolClick();
+    void AssistantbuttonClick();
+    void SavebuttonClick();
+    void MRUItemClick(const QString &fileName);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createMenus();
+    void createFileMenu();
+    void createHelpMenu();
+    QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption,
+                         void (TCalendarMain::*slot)());
+    QWidget *createToolBar();
+    QWidget *createZoomSpinner();
+    void addPageButtons(QBoxLayout *row);
+    void addDocumentButtons(QBoxLayout *row);
+    QToolButton *addToolButton(const QString &name, const QString &hint, const QIcon &icon);
+    void createDrawingTools();
+    void createScrollBox();
+    void createRecentFiles();
+    void setCommandEnabled(const char *name, bool rule, bool connected);
+    void setMenuCommands(bool shown, bool textLayout);
+    void setToolButtons(bool shown, bool textLayout);
+    void applyHints();
+    bool handleKey(QObject *watched, QKeyEvent *key);
+    void zoomStep(bool zoomIn);
+    void commitCellEditor();
+    void fitScrollContents();
+    void applyProperties(const TCalendarPanel32 &preview, int oldMonth, int oldYear);
+    void showIconsWindow(bool show);
+    bool iconsWindowShowing() const;
+    void FormClose();
+    void restoreStuckCursor(QObject *watched);
+    void runCommand(const std::function<void()> &command);
+
+    TCalendarMainHooks m_hooks;
+    Preferences m_prefs;
+    QString m_documentFileName;
+    bool m_modified = false;
+    bool m_firstActivationPending = true;
+    bool m_iconsWindowWanted = true;
+    bool m_printerAvailable = false;
+    bool m_zoomBusy = false;
+    bool m_newCalendarMode = false;
+    bool m_closing = false;
+    int m_currentCell = 0;
+
+    TCalendarPanel32 *m_page = nullptr;
+    TMRUFileList *m_mru = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QAction *m_showHint = nullptr;
+    QScrollArea *m_scrollBox = nullptr;
+    QWidget *m_toolBar = nullptr;
+    QWidget *m_scrollContents = nullptr;
+    QWidget *m_zoomSpinner = nullptr;
+    QLabel *m_zoomCaption = nullptr;
+    QToolButton *m_propertiesButton = nullptr;
+    QToolButton *m_printButton = nullptr;
+    QToolButton *m_showHideIconTool = nullptr;
+    QButtonGroup *m_tools = nullptr;
+    QToolButton *m_pointerButton = nullptr;
+    QToolButton *m_saveButton = nullptr;
+    QToolButton *m_cancelButton = nullptr;
+    QPointer<QWidget> m_iconsWindow;
+    QPointer<QWidget> m_cellEditor;
+    QPointer<QWidget> m_formatToolBar;
+    QPointer<TAssistantVellForm> m_quickTips;
+};

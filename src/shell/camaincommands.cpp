@@ -1,0 +1,201 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "camain.h"
+
+#include "page/calpanel32.h"
+#include "platform/dialogs.h"
+#include "platform/helpwindow.h"
+#include "recurring/recurringcommands.h"
+#include "shell/asstvellform.h"
+#include "shell/configinfo.h"
+#include "shell/gettitle.h"
+#include "shell/placement.h"
+#include "shell/splashform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+
+constexpr int kTechnicalSupportTopic = 1015;
+constexpr int kFaqTopic = 911;
+
+// The icons window steps aside for as long as a modal dialog of the main window is open.
+class IconsWindowAway
+{
+public:
+    explicit IconsWindowAway(TCalendarMain &main) : m_main(main) { m_main.hideIconsWindowForDialog(); }
+    ~IconsWindowAway() { m_main.restoreIconsWindowAfterDialog(); }
+    IconsWindowAway(const IconsWindowAway &) = delete;
+    IconsWindowAway &operator=(const IconsWindowAway &) = delete;
+
+private:
+    TCalendarMain &m_main;
+};
+
+} // namespace
+
+void TCalendarMain::runCommand(const std::function<void()> &command)
+{
+    // Commands of modules that have not been connected yet are disabled; a call that
+    // arrives anyway does nothing.
+    if (command)
+        command();
+}
+
+void TCalendarMain::New1Click() { runCommand(m_hooks.New1Click); }
+void TCalendarMain::Open1Click() { runCommand(m_hooks.Open1Click); }
+void TCalendarMain::mnuSaveClick() { runCommand(m_hooks.mnuSaveClick); }
+void TCalendarMain::mnuSaveAsClick() { runCommand(m_hooks.mnuSaveAsClick); }
+void TCalendarMain::mnuSaveAsBitmapClick() { runCommand(m_hooks.mnuSaveAsBitmapClick); }
+void TCalendarMain::mnuSaveAsJPGClick() { runCommand(m_hooks.mnuSaveAsJPGClick); }
+void TCalendarMain::mnuCancelChangesClick() { runCommand(m_hooks.mnuCancelChangesClick); }
+void TCalendarMain::mnuClearAllCellContentsClick() { runCommand(m_hooks.mnuClearAllCellContentsClick); }
+void TCalendarMain::DefaultEditorFont1Click() { runCommand(m_hooks.DefaultEditorFont1Click); }
+void TCalendarMain::mnuPrintCalendarClick() { runCommand(m_hooks.mnuPrintCalendarClick); }
+void TCalendarMain::mnuPrintSetupClick() { runCommand(m_hooks.mnuPrintSetupClick); }
+
+void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
+{
+    runCommand(m_hooks.mnuFillCalendarwithRecurringDatesClick);
+}
+
+void TCalendarMain::SavebuttonClick()
+{
+    if (m_documentFileName.isEmpty())
+        mnuSaveAsClick();
+    else
+        mnuSaveClick();
+}
+
+void TCalendarMain::MRUItemClick(const QString &fileName)
+{
+    if (m_hooks.openDocument)
+        m_hooks.openDocument(fileName);
+}
+
+void TCalendarMain::mnuEditrecurringDatesClick()
+{
+    RecurringDialogHooks hooks;
+    hooks.before = [this] { hideIconsWindowForDialog(); };
+    hooks.after = [this] { restoreIconsWindowAfterDialog(); };
+    editRecurringDates(this, hooks);
+}
+
+void TCalendarMain::Exit1Click()
+{
+    close();
+}
+
+void TCalendarMain::zoomStep(bool zoomIn)
+{
+    if (m_zoomBusy)
+        return;
+    m_zoomBusy = true;
+    // The stored zooms lie on the grid 0.201, 0.301, ... 1.001, so these limits stop
+    // zooming in at 100 % and zooming out at 50 %.
+    const double factor = m_page->ZoomFactor();
+    if (zoomIn ? factor <= 0.95 : factor > 0.6) {
+        commitCellEditor();
+        QCoreApplication::processEvents();
+        m_page->SetZoom(static_cast<float>(zoomIn ? factor + 0.1 : factor - 0.1));
+        fitScrollContents();
+        SetCaption();
+    }
+    m_zoomBusy = false;
+}
+
+void TCalendarMain::ZoomSpinnerUpClick()
+{
+    zoomStep(true);
+}
+
+void TCalendarMain::ZoomSpinnerDownClick()
+{
+    zoomStep(false);
+}
+
+void TCalendarMain::mnuUserTitleClick()
+{
+    IconsWindowAway away(*this);
+    TUserTitleForm form(this);
+    form.setTitle(m_page->UserTitle());
+    CenterForm(form, this);
+    if (Dialogs::exec(form) != QDialog::Accepted)
+        return;
+    m_page->SetUserTitle(form.title());
+    SetModified(true);
+}
+
+void TCalendarMain::mnuShowHintClick()
+{
+    m_prefs.hintsOn = m_showHint->isChecked();
+    SavePreferences();
+    applyHints();
+}
+
+void TCalendarMain::About1Click()
+{
+    IconsWindowAway away(*this);
+    TSplashform about(version(), this);
+    CenterForm(about, this);
+    Dialogs::exec(about);
+}
+
+void TCalendarMain::ConfigurationInformation1Click()
+{
+    IconsWindowAway away(*this);
+    ConfigurationReport::Settings settings;
+    settings.preferences = m_prefs;
+    settings.preferences.iconsVisible = m_iconsWindowWanted;
+    settings.preferences.hintsOn = m_showHint->isChecked();
+    const QString report = ConfigurationReport::build(version(), settings,
+                                                      ConfigurationReport::environmentLines());
+    TConfigurationInfo info(report, this);
+    CenterForm(info, this);
+    Dialogs::exec(info);
+}
+
+void TCalendarMain::AssistantbuttonClick()
+{
+    if (!m_quickTips)
+        m_quickTips = new TAssistantVellForm(this);
+    m_quickTips->showTopics();
+    if (!m_quickTips->isVisible())
+        CenterForm(*m_quickTips, this);
+    m_quickTips->show();
+    m_quickTips->raise();
+}
+
+void TCalendarMain::ShowHideIconToolClick()
+{
+    if (!m_iconsWindow)
+        return;
+    const bool show = !m_iconsWindow->isVisible();
+    m_iconsWindowWanted = show;
+    showIconsWindow(show);
+    SetButtons();
+}
+
+void TCalendarMain::Contents1Click()
+{
+    ShowHelpContents();
+}
+
+void TCalendarMain::Technicalsupport1Click()
+{
+    ShowHelpTopic(kTechnicalSupportTopic);
+}
+
+void TCalendarMain::FrequentlyAskedQuestions1Click()
+{
+    ShowHelpTopic(kFaqTopic);
+}
+
+void TCalendarMain::VisitOurInternetW1Click()
+{
+    const QString address = QStringLiteral(ORVANE_WEBSITE);
+    if (address.isEmpty() || !QDesktopServices::openUrl(QUrl(address)))
+        ShowHelpContents();
+}

@@ -1,0 +1,265 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "camain.h"
+
+#include "page/calpanel32.h"
+#include "shell/toolicons.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct MenuItem {
+    const char *name;
+    const char *caption;
+    void (TCalendarMain::*slot)();
+    bool separatorAfter;
+};
+
+// The trailing blanks of "&New " and "&Save " are part of the captions.
+const MenuItem kFileMenu[] = {
+    {"New1", "&New ", &TCalendarMain::New1Click, false},
+    {"Open1", "&Open", &TCalendarMain::Open1Click, true},
+    {"mnuSave", "&Save ", &TCalendarMain::mnuSaveClick, false},
+    {"mnuSaveAs", "Save &As...", &TCalendarMain::mnuSaveAsClick, false},
+    {"mnuSaveAsBitmap", "Save As Bitmap File", &TCalendarMain::mnuSaveAsBitmapClick, false},
+    {"mnuSaveAsJPG", "Save As JPG File", &TCalendarMain::mnuSaveAsJPGClick, true},
+    {"mnuProperties", "&Properties", &TCalendarMain::mnuPropertiesClick, false},
+    {"mnuUserTitle", "User Defined Title", &TCalendarMain::mnuUserTitleClick, false},
+    {"mnuCancelChanges", "&Cancel Changes", &TCalendarMain::mnuCancelChangesClick, false},
+    {"mnuClearAllCellContents", "Clear &All Cell Contents",
+     &TCalendarMain::mnuClearAllCellContentsClick, false},
+    {"DefaultEditorFont1", "&Default Editor Font", &TCalendarMain::DefaultEditorFont1Click, true},
+    {"mnuFillCalendarwithRecurringDates", "Fill Calendar with Recurring Dates",
+     &TCalendarMain::mnuFillCalendarwithRecurringDatesClick, false},
+    {"mnuEditrecurringDates", "Edit Recurring Dates", &TCalendarMain::mnuEditrecurringDatesClick,
+     true},
+    {"mnuPrintCalendar", "P&rint Calendar", &TCalendarMain::mnuPrintCalendarClick, false},
+    {"mnuPrintSetup", "Print Set&up", &TCalendarMain::mnuPrintSetupClick, true},
+    {"Exit1", "E&xit", &TCalendarMain::Exit1Click, false},
+};
+
+const MenuItem kHelpMenu[] = {
+    {"Contents1", "&Contents", &TCalendarMain::Contents1Click, false},
+    {"About1", "&About", &TCalendarMain::About1Click, false},
+    {"mnuShowHint", "&Show Hints", &TCalendarMain::mnuShowHintClick, true},
+    {"VisitOurInternetW1", "Visit Our Internet Website", &TCalendarMain::VisitOurInternetW1Click,
+     false},
+    {"ConfigurationInformation1", "Configuration Information",
+     &TCalendarMain::ConfigurationInformation1Click, false},
+    {"Technicalsupport1", "Technical Support", &TCalendarMain::Technicalsupport1Click, false},
+    {"FrequentlyAskedQuestions1", "Frequently Asked Questions",
+     &TCalendarMain::FrequentlyAskedQuestions1Click, false},
+};
+
+// Hints break lines at "\r", as messages do.
+QString hintText(QString hint)
+{
+    return hint.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+QFont arialFont(int pixels, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void colourText(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::ButtonText, color);
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+QAction *TCalendarMain::addMenuItem(QMenu *menu, const QString &name, const QString &caption,
+                                    void (TCalendarMain::*slot)())
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+void TCalendarMain::createMenus()
+{
+    createFileMenu();
+    createHelpMenu();
+}
+
+void TCalendarMain::createFileMenu()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->setObjectName(QStringLiteral("File1"));
+    for (const MenuItem &item : kFileMenu) {
+        addMenuItem(m_fileMenu, QLatin1String(item.name), QLatin1String(item.caption), item.slot);
+        if (item.separatorAfter)
+            m_fileMenu->addSeparator();
+    }
+    findChild<QAction *>(QStringLiteral("mnuSave"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+}
+
+void TCalendarMain::createHelpMenu()
+{
+    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_helpMenu->setObjectName(QStringLiteral("Help1"));
+    for (const MenuItem &item : kHelpMenu) {
+        addMenuItem(m_helpMenu, QLatin1String(item.name), QLatin1String(item.caption), item.slot);
+        if (item.separatorAfter)
+            m_helpMenu->addSeparator();
+    }
+    m_showHint = findChild<QAction *>(QStringLiteral("mnuShowHint"));
+    m_showHint->setCheckable(true);
+    m_showHint->setChecked(true);
+}
+
+QToolButton *TCalendarMain::addToolButton(const QString &name, const QString &hint,
+                                          const QIcon &icon)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setToolTip(hintText(hint));
+    button->setIcon(icon);
+    button->setIconSize(QSize(24, 24));
+    button->setAutoRaise(true);
+    return button;
+}
+
+QWidget *TCalendarMain::createZoomSpinner()
+{
+    m_zoomSpinner = new QWidget(this);
+    m_zoomSpinner->setObjectName(QStringLiteral("ZoomSpinner"));
+    m_zoomSpinner->setToolTip(hintText(
+        QStringLiteral("Press plus (+) or minus (-) to \rincrease or decrease the zoom percentage")));
+    auto *up = new QToolButton(m_zoomSpinner);
+    auto *down = new QToolButton(m_zoomSpinner);
+    up->setObjectName(QStringLiteral("ZoomSpinnerUp"));
+    down->setObjectName(QStringLiteral("ZoomSpinnerDown"));
+    up->setArrowType(Qt::UpArrow);
+    down->setArrowType(Qt::DownArrow);
+    for (QToolButton *arrow : {up, down}) {
+        arrow->setFixedSize(20, 14);
+        arrow->setAutoRepeat(true);
+    }
+    connect(up, &QToolButton::clicked, this, &TCalendarMain::ZoomSpinnerUpClick);
+    connect(down, &QToolButton::clicked, this, &TCalendarMain::ZoomSpinnerDownClick);
+    auto *stack = new QVBoxLayout(m_zoomSpinner);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    stack->addWidget(up);
+    stack->addWidget(down);
+    return m_zoomSpinner;
+}
+
+QWidget *TCalendarMain::createToolBar()
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel3"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->addWidget(createZoomSpinner());
+    m_zoomCaption = new QLabel(QStringLiteral("100%"), panel);
+    m_zoomCaption->setObjectName(QStringLiteral("ZoomCaption"));
+    m_zoomCaption->setFont(arialFont(13, false));
+    m_zoomCaption->setMinimumWidth(40);
+    colourText(m_zoomCaption, QColor(0, 0, 128));
+    row->addWidget(m_zoomCaption);
+    addPageButtons(row);
+    row->addSpacing(12);
+    createDrawingTools();
+    for (QAbstractButton *tool : m_tools->buttons())
+        row->addWidget(tool);
+    row->addSpacing(12);
+    addDocumentButtons(row);
+    row->addStretch(1);
+    return panel;
+}
+
+void TCalendarMain::addPageButtons(QBoxLayout *row)
+{
+    m_propertiesButton = addToolButton(QStringLiteral("PropertiesButton"),
+                                       QStringLiteral("Set/change Properties for the calendar"),
+                                       ToolIcons::properties());
+    connect(m_propertiesButton, &QToolButton::clicked, this, &TCalendarMain::mnuPropertiesClick);
+    m_printButton = addToolButton(QStringLiteral("Printbutton"), QStringLiteral("Print the calendar"),
+                                  ToolIcons::print());
+    connect(m_printButton, &QToolButton::clicked, this, &TCalendarMain::mnuPrintCalendarClick);
+    m_showHideIconTool = addToolButton(QStringLiteral("ShowHideIconTool"), QString(), QIcon());
+    m_showHideIconTool->setText(QStringLiteral("Show Icon Tool"));
+    m_showHideIconTool->setAutoRaise(false);
+    connect(m_showHideIconTool, &QToolButton::clicked, this, &TCalendarMain::ShowHideIconToolClick);
+    for (QToolButton *button : {m_propertiesButton, m_printButton, m_showHideIconTool})
+        row->addWidget(button);
+}
+
+void TCalendarMain::addDocumentButtons(QBoxLayout *row)
+{
+    auto *tips = addToolButton(QStringLiteral("Assistantbutton"), QStringLiteral("Show Quick Tips"),
+                               QIcon());
+    tips->setText(QStringLiteral("Tips"));
+    tips->setAutoRaise(false);
+    connect(tips, &QToolButton::clicked, this, &TCalendarMain::AssistantbuttonClick);
+    row->addWidget(tips);
+    m_saveButton = addToolButton(QStringLiteral("Savebutton"),
+                                 QStringLiteral("Save changes to the calendar"), QIcon());
+    m_saveButton->setText(QStringLiteral("&Save"));
+    colourText(m_saveButton, QColor(0, 128, 0));
+    m_cancelButton = addToolButton(QStringLiteral("CancelButton"),
+                                   QStringLiteral("Cancel all changes"), QIcon());
+    m_cancelButton->setText(QStringLiteral("&Cancel"));
+    colourText(m_cancelButton, QColor(255, 0, 0));
+    for (QToolButton *button : {m_saveButton, m_cancelButton}) {
+        button->setFont(arialFont(13, true));
+        button->setAutoRaise(false);
+        row->addWidget(button);
+    }
+    connect(m_saveButton, &QToolButton::clicked, this, &TCalendarMain::SavebuttonClick);
+    connect(m_cancelButton, &QToolButton::clicked, this, &TCalendarMain::mnuCancelChangesClick);
+}
+
+void TCalendarMain::createDrawingTools()
+{
+    struct Tool {
+        const char *name;
+        const char *hint;
+        QIcon (*icon)();
+        TLPanelState state;
+    };
+    static const Tool tools[] = {
+        {"Pointerbutton", "Selection tool", &ToolIcons::pointer, psPointing},
+        {"DrawLabelButton", "Label tool", &ToolIcons::label, psLabel},
+        {"DrawImageButton", "Clip Art Tool", &ToolIcons::clipArt, psImage},
+        {"DrawRichText", "Rich Text tool \rMixed fonts, colors and styles", &ToolIcons::richText,
+         psRichLabel},
+        {"DrawSuperText", "SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps",
+         &ToolIcons::superText, psSuperText},
+        {"PSpeedButton1", "Floating Calendar tool \rMini Calendar that you can place anywhere",
+         &ToolIcons::miniCalendar, psFlatCalendar},
+    };
+    m_tools = new QButtonGroup(this);
+    m_tools->setExclusive(true);
+    for (const Tool &tool : tools) {
+        QToolButton *button = addToolButton(QLatin1String(tool.name), QLatin1String(tool.hint),
+                                            tool.icon());
+        button->setCheckable(true);
+        m_tools->addButton(button, int(tool.state));
+    }
+    m_pointerButton = qobject_cast<QToolButton *>(m_tools->button(int(psPointing)));
+    m_pointerButton->setChecked(true);
+    connect(m_tools, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            m_page->SetPanelState(static_cast<TLPanelState>(id));
+    });
+}

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "camain.h"
+
+#include "page/calpanel32.h"
+
+void TCalendarMain::mnuPropertiesClick()
+{
+    if (!m_hooks.runPropertiesDialog)
+        return;
+    hideIconsWindowForDialog();
+    const int oldMonth = m_page->MainCalMonth();
+    const int oldYear = m_page->MainCalYear();
+    commitCellEditor();
+
+    PropertiesRequest request;
+    request.newCalendarMode = m_newCalendarMode;
+    if (!m_newCalendarMode && TGBasePanel::visibleFlag(m_page)) {
+        request.oldLayoutKind = m_page->LayoutKind();
+        request.warnLayoutKindChange = m_page->HasCellText();
+        request.warnObjectsMove = m_hooks.hasDrawingObjects && m_hooks.hasDrawingObjects();
+    }
+    // The dialog works on a copy, so Cancel leaves the page exactly as it was.
+    TCalendarPanel32 preview;
+    preview.hide();
+    preview.SetZoom(zoomFactorFromPercent(m_prefs.propZoomPercent));
+    preview.AssignSettings(*m_page);
+    const bool confirmed = m_hooks.runPropertiesDialog(preview, request);
+    m_prefs.propZoomPercent = percentFromZoomFactor(preview.ZoomFactor());
+    if (confirmed)
+        applyProperties(preview, oldMonth, oldYear);
+
+    m_newCalendarMode = false;
+    m_page->update();
+    CheckFloaterStatus();
+    restoreIconsWindowAfterDialog();
+    SetButtons();
+    SavePreferences();
+}
+
+void TCalendarMain::applyProperties(const TCalendarPanel32 &preview, int oldMonth, int oldYear)
+{
+    if (!m_page->SameSettings(preview))
+        SetModified(true);
+    const int oldKind = m_page->LayoutKind();
+    m_page->AssignSettings(preview);
+    // Cell texts belong to the days of one month and one kind of layout; they make no
+    // sense once either changes.
+    if (m_page->LayoutKind() != oldKind)
+        m_page->ClearAllCells();
+    const bool monthChanged = m_page->MainCalMonth() != oldMonth || m_page->MainCalYear() != oldYear;
+    if (monthChanged && m_page->HasEditableCells())
+        m_page->ClearAllCells();
+    fitScrollContents();
+}

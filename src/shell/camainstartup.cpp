@@ -1,0 +1,178 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "camain.h"
+
+#include "page/calpanel32.h"
+#include "platform/helpwindow.h"
+#include "platform/inifile.h"
+#include "shell/asstvellform.h"
+#include "shell/mrufilelist.h"
+#include "shell/placement.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLoggingCategory>
+#include <QPrinterInfo>
+#include <QToolTip>
+
+Q_LOGGING_CATEGORY(lcMainWindow, "orvane.shell.mainwindow")
+
+namespace {
+
+const QString kPlacementName = QStringLiteral("TCalendarMain");
+
+} // namespace
+
+void TCalendarMain::LoadPreferences()
+{
+    const IniFile ini(iniPath());
+    m_prefs = Preferences::load(ini);
+    m_iconsWindowWanted = m_prefs.iconsVisible;
+    m_showHint->setChecked(m_prefs.hintsOn);
+    applyHints();
+}
+
+void TCalendarMain::SavePreferences()
+{
+    m_prefs.hintsOn = m_showHint->isChecked();
+    // Without an icons window nothing can have changed the wish to see it.
+    m_prefs.iconsVisible = m_iconsWindow ? m_iconsWindow->isVisible() : m_iconsWindowWanted;
+    if (m_hooks.currentIconFile)
+        m_prefs.iconFile = m_hooks.currentIconFile();
+    IniFile ini(iniPath());
+    if (!m_prefs.save(ini))
+        qCWarning(lcMainWindow) << "Could not write the preferences to" << ini.path();
+}
+
+void TCalendarMain::applyHints()
+{
+    if (!m_prefs.hintsOn)
+        QToolTip::hideText();
+}
+
+void TCalendarMain::FormActivate()
+{
+    if (!m_firstActivationPending)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (m_hooks.loadIconLibrary)
+        m_hooks.loadIconLibrary(m_prefs.iconFile);
+    IniFile ini(iniPath());
+    RestorePlacement(*this, kPlacementName, ini, this);
+    show();
+    m_printerAvailable = m_hooks.checkPrinter ? m_hooks.checkPrinter()
+                                              : !QPrinterInfo::availablePrinterNames().isEmpty();
+    m_page->ResetToDefaults();
+    const QStringList recent = m_mru->files();
+    if (!recent.isEmpty() && QFileInfo::exists(recent.first()) && m_hooks.openDocument)
+        m_hooks.openDocument(recent.first());
+    QCoreApplication::processEvents();
+    m_page->setVisible(!m_documentFileName.isEmpty());
+    fitScrollContents();
+    QCoreApplication::processEvents();
+
+    SetModified(false);
+    m_firstActivationPending = false;
+    SetButtons();
+    SetCaption();
+    QApplication::restoreOverrideCursor();
+    CheckFloaterStatus();
+    if (m_iconsWindowWanted)
+        showIconsWindow(true);
+    SetButtons();
+    m_page->SetPaintSuspended(false);
+    m_page->update();
+}
+
+void TCalendarMain::closeEvent(QCloseEvent *event)
+{
+    if (!m_closing) {
+        m_closing = true;
+        // The save question may cancel nothing: closing always goes on.
+        if (m_hooks.FormCloseQuery)
+            m_hooks.FormCloseQuery();
+        FormClose();
+    }
+    event->accept();
+}
+
+void TCalendarMain::FormClose()
+{
+    m_prefs.mainZoomPercent = percentFromZoomFactor(m_page->ZoomFactor());
+    SavePreferences();
+    IniFile ini(iniPath());
+    SavePlacement(*this, kPlacementName, ini);
+    showIconsWindow(false);
+    if (m_quickTips)
+        m_quickTips->close();
+    HelpWindow::closeIfOpen();
+    hide();
+}
+
+bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Resize:
+        if (watched == m_page)
+            fitScrollContents();
+        break;
+    case QEvent::Enter:
+        restoreStuckCursor(watched);
+        break;
+    case QEvent::ToolTip:
+        // Hints off: no tool tips anywhere in the program.
+        return !m_prefs.hintsOn;
+    case QEvent::KeyPress:
+        return handleKey(watched, static_cast<QKeyEvent *>(event));
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TCalendarMain::restoreStuckCursor(QObject *watched)
+{
+    // A busy cursor left behind by an interrupted operation goes away when the mouse
+    // reaches the tool bar; the drag cursors of a running drag stay.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || (widget != m_toolBar && !m_toolBar->isAncestorOf(widget)))
+        return;
+    while (const QCursor *cursor = QApplication::overrideCursor()) {
+        const Qt::CursorShape shape = cursor->shape();
+        if (shape == Qt::DragMoveCursor || shape == Qt::DragCopyCursor || shape == Qt::DragLinkCursor)
+            return;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+bool TCalendarMain::handleKey(QObject *watched, QKeyEvent *key)
+{
+    // A key press is offered to the focus widget and then to its parents; act once, on
+    // the first of them, and only while this window is the active one.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    QWidget *focus = QApplication::focusWidget();
+    if (!widget || widget->window() != this || !isActiveWindow() || widget != (focus ? focus : this))
+        return false;
+    switch (key->key()) {
+    case Qt::Key_PageDown:
+        ZoomSpinnerUpClick();
+        return false;
+    case Qt::Key_PageUp:
+        ZoomSpinnerDownClick();
+        return false;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (m_cellEditor && m_cellEditor->isVisible() && m_cellEditor->hasFocus()
+            && m_hooks.cellEditorTab) {
+            const bool backwards = key->key() == Qt::Key_Backtab
+                                   || key->modifiers().testFlag(Qt::ShiftModifier);
+            return m_hooks.cellEditorTab(!backwards);
+        }
+        return false;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QTextBrowser>
+
+#include "platform/helpwindow.h"
+
+TEST(HelpWindow, EveryTopicTheProgramOpensHasAPage)
+{
+    QList<int> topics{911, 1015, 3109, 40003, 40004, 40008, 40012, 40013, 40014};
+    for (int t = 2100; t <= 2108; ++t)
+        topics << t;
+    EXPECT_TRUE(QFileInfo::exists(HelpWindow::contentsUrl().toLocalFile()));
+    for (int topic : topics) {
+        const QString file = HelpWindow::topicUrl(topic).toLocalFile();
+        EXPECT_TRUE(QFileInfo(file).size() > 400) << topic;
+    }
+}
+
+TEST(HelpWindow, ShowHelpTopicOpensThatTopicsPage)
+{
+    ShowHelpTopic(1015);
+    HelpWindow &help = HelpWindow::instance();
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.currentPage(), HelpWindow::topicUrl(1015));
+    EXPECT_TRUE(help.browser()->toPlainText().contains(QStringLiteral("Technical Support")));
+    ShowHelpContents();
+    EXPECT_EQ(help.currentPage(), HelpWindow::contentsUrl());
+    ShowHelpTopic(2102);
+    EXPECT_TRUE(help.browser()->toPlainText().contains(QStringLiteral("Number Cells")));
+    HelpWindow::closeIfOpen();
+    EXPECT_FALSE(help.isVisible());
+}
+
+TEST(HelpWindow, ATopicWithoutAPageShowsTheContentsWithANote)
+{
+    ShowHelpTopic(123456);
+    HelpWindow &help = HelpWindow::instance();
+    EXPECT_EQ(help.currentPage(), HelpWindow::contentsUrl());
+    EXPECT_TRUE(help.browser()->toPlainText().contains(QStringLiteral("no help page for topic 123456")));
+    HelpWindow::closeIfOpen();
+}

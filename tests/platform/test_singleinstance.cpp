@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QUuid>
+
+#include "platform/singleinstance.h"
+
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+QString uniqueName()
+{
+    return QStringLiteral("orvane-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+} // namespace
+
+TEST(SingleInstance, ASecondStartAsksTheFirstToComeForwardAndEnds)
+{
+    const QString name = uniqueName();
+    SingleInstance first(name);
+    ASSERT_TRUE(first.start());
+    EXPECT_TRUE(first.isPrimary());
+    QSignalSpy raised(&first, &SingleInstance::activationRequested);
+
+    SingleInstance second(name);
+    EXPECT_FALSE(second.start());
+    EXPECT_FALSE(second.isPrimary());
+    EXPECT_TRUE(raised.wait(2000));
+    EXPECT_EQ(raised.count(), 1);
+}
+
+TEST(SingleInstance, DifferentNamesDoNotMeet)
+{
+    SingleInstance a(uniqueName());
+    SingleInstance b(uniqueName());
+    EXPECT_TRUE(a.start());
+    EXPECT_TRUE(b.start());
+}
+
+TEST(SingleInstance, AStaleSocketLeftByACrashDoesNotBlockTheStart)
+{
+    const QString name = uniqueName();
+    QString socketPath;
+    {
+        QLocalServer probe;
+        ASSERT_TRUE(probe.listen(name));
+        socketPath = probe.fullServerName();
+    }
+    // A socket file nobody listens on is what an abnormal end leaves behind.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socketPath);
+    ASSERT_LT(size_t(path.size()), sizeof(address.sun_path));
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFile::exists(socketPath));
+
+    SingleInstance instance(name);
+    EXPECT_TRUE(instance.start());
+    EXPECT_TRUE(instance.isPrimary());
+}
+
+TEST(SingleInstance, UnknownRequestsAreIgnored)
+{
+    const QString name = uniqueName();
+    SingleInstance first(name);
+    ASSERT_TRUE(first.start());
+    QSignalSpy raised(&first, &SingleInstance::activationRequested);
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    ASSERT_TRUE(socket.waitForConnected(1000));
+    socket.write("please\nactivate now\n");
+    socket.waitForBytesWritten(1000);
+    EXPECT_FALSE(raised.wait(300));
+}

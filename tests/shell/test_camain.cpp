@@ -1,0 +1,467 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindowfixture.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+#include "page/calpanel32.h"
+#include "shell/gettitle.h"
+#include "shell/mrufilelist.h"
+
+namespace {
+
+struct Caption {
+    const char *name;
+    const char *text;
+    QKeySequence shortcut;
+};
+
+// Spot checks of captions and access keys as the user sees them.
+const Caption kCaptions[] = {
+    {"New1", "&New ", {}},
+    {"mnuSave", "&Save ", QKeySequence(Qt::CTRL | Qt::Key_S)},
+    {"mnuSaveAs", "Save &As...", {}},
+    {"mnuClearAllCellContents", "Clear &All Cell Contents", {}},
+    {"mnuPrintCalendar", "P&rint Calendar", {}},
+    {"mnuPrintSetup", "Print Set&up", {}},
+    {"Exit1", "E&xit", {}},
+    {"mnuShowHint", "&Show Hints", {}},
+    {"VisitOurInternetW1", "Visit Our Internet Website", {}},
+    {"FrequentlyAskedQuestions1", "Frequently Asked Questions", {}},
+};
+
+struct Hint {
+    const char *name;
+    const char *text;
+};
+
+const Hint kHints[] = {
+    {"ZoomSpinner", "Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage"},
+    {"PropertiesButton", "Set/change Properties for the calendar"},
+    {"Printbutton", "Print the calendar"},
+    {"Pointerbutton", "Selection tool"},
+    {"DrawImageButton", "Clip Art Tool"},
+    {"DrawSuperText", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps"},
+    {"PSpeedButton1", "Floating Calendar tool \nMini Calendar that you can place anywhere"},
+    {"Assistantbutton", "Show Quick Tips"},
+    {"Savebutton", "Save changes to the calendar"},
+    {"CancelButton", "Cancel all changes"},
+};
+
+QStringList menuTexts(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *a : menu->actions())
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainWindowFixture, MenusCarryTheirCaptionsAccessKeysAndSeparators)
+{
+    for (const Caption &c : kCaptions) {
+        SCOPED_TRACE(c.name);
+        QAction *a = action(c.name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(), QLatin1String(c.text));
+        EXPECT_EQ(a->shortcut(), c.shortcut);
+    }
+    const QStringList file = menuTexts(window().fileMenu());
+    EXPECT_EQ(file.mid(0, 3), (QStringList{"&New ", "&Open", "-"}));
+    EXPECT_EQ(file.indexOf("-", 3), file.indexOf("Save As JPG File") + 1);
+    EXPECT_EQ(file.last(), QStringLiteral("E&xit")) << "no recent files: no separator after Exit";
+    const QStringList help = menuTexts(window().findChild<QMenu *>(QStringLiteral("Help1")));
+    EXPECT_EQ(help.indexOf("-"), help.indexOf("&Show Hints") + 1);
+    EXPECT_TRUE(action("mnuShowHint")->isChecked());
+}
+
+TEST_F(MainWindowFixture, ToolBarHintsAndCaptions)
+{
+    for (const Hint &h : kHints) {
+        SCOPED_TRACE(h.name);
+        auto *w = window().findChild<QWidget *>(QLatin1String(h.name));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->toolTip(), QLatin1String(h.text));
+    }
+    auto *caption = window().findChild<QLabel *>(QStringLiteral("ZoomCaption"));
+    EXPECT_EQ(caption->text(), QStringLiteral("60%")) << "default zoom";
+    EXPECT_EQ(window().findChild<QToolButton *>(QStringLiteral("Savebutton"))->text(), QStringLiteral("&Save"));
+    EXPECT_EQ(window().findChild<QToolButton *>(QStringLiteral("ShowHideIconTool"))->text(),
+              QStringLiteral("Show Icon Tool"));
+}
+
+TEST_F(MainWindowFixture, WithoutADocumentOnlyFileIndependentCommandsAreAvailable)
+{
+    window().setHooks(allHooks());
+    for (const char *name : {"New1", "Open1", "DefaultEditorFont1", "mnuEditrecurringDates", "Exit1",
+                             "Contents1", "About1", "mnuShowHint", "ConfigurationInformation1",
+                             "Technicalsupport1", "FrequentlyAskedQuestions1", "VisitOurInternetW1"})
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
+    for (const char *name : {"mnuSave", "mnuSaveAs", "mnuSaveAsBitmap", "mnuSaveAsJPG", "mnuProperties",
+                             "mnuUserTitle", "mnuCancelChanges", "mnuClearAllCellContents",
+                             "mnuFillCalendarwithRecurringDates", "mnuPrintCalendar", "mnuPrintSetup"})
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+    for (const char *name : {"PropertiesButton", "Printbutton", "ZoomSpinner", "ShowHideIconTool"})
+        EXPECT_FALSE(window().findChild<QWidget *>(QLatin1String(name))->isEnabled()) << name;
+    EXPECT_TRUE(window().findChild<QWidget *>(QStringLiteral("Savebutton"))->isHidden());
+    EXPECT_TRUE(window().findChild<QWidget *>(QStringLiteral("CancelButton"))->isHidden());
+}
+
+TEST_F(MainWindowFixture, AnOpenDocumentEnablesByLayoutFileNameAndModifiedState)
+{
+    window().setHooks(allHooks());
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    for (const char *name : {"mnuSaveAs", "mnuProperties", "mnuPrintSetup", "mnuSaveAsBitmap",
+                             "mnuUserTitle", "mnuFillCalendarwithRecurringDates", "mnuClearAllCellContents"})
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
+    EXPECT_FALSE(action("mnuSave")->isEnabled()) << "no file name yet";
+    EXPECT_FALSE(action("mnuPrintCalendar")->isEnabled()) << "no printer checked";
+
+    window().CalendarPanel().SetCalendarLayout(loMC12Month);
+    window().SetButtons();
+    EXPECT_FALSE(action("mnuUserTitle")->isEnabled()) << "a sheet of mini calendars takes no text";
+    EXPECT_FALSE(action("mnuFillCalendarwithRecurringDates")->isEnabled());
+
+    window().SetModified(true);
+    EXPECT_FALSE(window().findChild<QWidget *>(QStringLiteral("Savebutton"))->isHidden());
+    EXPECT_TRUE(window().findChild<QWidget *>(QStringLiteral("CancelButton"))->isHidden());
+    window().setDocumentFileName(QStringLiteral("/home/someone/Cal/May.OVF"));
+    EXPECT_TRUE(action("mnuSave")->isEnabled());
+    EXPECT_TRUE(action("mnuCancelChanges")->isEnabled());
+    EXPECT_FALSE(window().findChild<QWidget *>(QStringLiteral("CancelButton"))->isHidden());
+}
+
+TEST_F(MainWindowFixture, CommandsOfUnconnectedModulesStayDisabled)
+{
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    window().setDocumentFileName(QStringLiteral("/tmp/a.OVF"));
+    for (const char *name : {"New1", "Open1", "mnuSave", "mnuSaveAs", "mnuProperties", "mnuPrintSetup",
+                             "mnuClearAllCellContents", "mnuFillCalendarwithRecurringDates"})
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+    EXPECT_TRUE(action("mnuUserTitle")->isEnabled());
+    EXPECT_TRUE(action("mnuEditrecurringDates")->isEnabled());
+
+    window().connectHooks([](TCalendarMainHooks &h) { h.Open1Click = [] {}; });
+    window().connectHooks([](TCalendarMainHooks &h) { h.mnuSaveClick = [] {}; });
+    EXPECT_TRUE(action("Open1")->isEnabled()) << "a later module keeps the earlier one's hooks";
+    EXPECT_TRUE(action("mnuSave")->isEnabled());
+    EXPECT_FALSE(action("New1")->isEnabled());
+}
+
+TEST_F(MainWindowFixture, CaptionShowsTheFileNameWithoutItsFolder)
+{
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane"));
+    window().setDocumentFileName(QStringLiteral("/home/someone/Calendars/Family 2027.OVF"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [Family 2027.OVF]"));
+    window().setDocumentFileName(QString());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane"));
+}
+
+TEST_F(MainWindowFixture, ZoomStepsStayOnTheGridAndStopAtTheLimits)
+{
+    auto *caption = window().findChild<QLabel *>(QStringLiteral("ZoomCaption"));
+    TCalendarPanel32 &page = window().CalendarPanel();
+    for (int i = 0; i < 6; ++i)
+        window().ZoomSpinnerUpClick();
+    EXPECT_FLOAT_EQ(page.ZoomFactor(), 1.001f);
+    EXPECT_EQ(caption->text(), QStringLiteral("100%"));
+    for (int i = 0; i < 8; ++i)
+        window().ZoomSpinnerDownClick();
+    EXPECT_NEAR(page.ZoomFactor(), 0.501f, 1e-5);
+    EXPECT_EQ(caption->text(), QStringLiteral("50%"));
+}
+
+TEST_F(MainWindowFixture, StoredZoomBelowTheOutLimitOnlyZoomsIn)
+{
+    IniFile file = ini();
+    file.writeInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 30);
+    window().ZoomSpinnerDownClick();
+    EXPECT_FLOAT_EQ(window().CalendarPanel().ZoomFactor(), 0.301f);
+    window().ZoomSpinnerUpClick();
+    EXPECT_NEAR(window().CalendarPanel().ZoomFactor(), 0.401f, 1e-5);
+}
+
+TEST_F(MainWindowFixture, PageKeysZoomOnlyWithinTheLimits)
+{
+    IniFile file = ini();
+    file.writeInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 100);
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &window();
+    TCalendarPanel32 &page = window().CalendarPanel();
+    QTest::keyClick(target, Qt::Key_PageDown);
+    EXPECT_FLOAT_EQ(page.ZoomFactor(), 1.001f) << "Page Down at 100 % does nothing";
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(target, Qt::Key_PageUp);
+    EXPECT_NEAR(page.ZoomFactor(), 0.501f, 1e-5);
+    QTest::keyClick(target, Qt::Key_PageUp);
+    EXPECT_NEAR(page.ZoomFactor(), 0.501f, 1e-5) << "Page Up at 50 % does nothing";
+    QTest::keyClick(target, Qt::Key_PageDown);
+    EXPECT_NEAR(page.ZoomFactor(), 0.601f, 1e-5) << "one key press, one step";
+}
+
+TEST_F(MainWindowFixture, ExitAsksTheSaveQuestionThenStoresTheZoomAndThePlacement)
+{
+    TCalendarMainHooks hooks = allHooks();
+    int asked = 0;
+    hooks.FormCloseQuery = [&asked] { ++asked; };
+    window().setHooks(hooks);
+    window().ZoomSpinnerUpClick();
+    action("Exit1")->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(ini().readInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 0), 70);
+    EXPECT_NE(ini().readInteger(QStringLiteral("TCalendarMain_Placement"), QStringLiteral("Bottom"), 0), 0);
+    window().close();
+    EXPECT_EQ(asked, 1) << "a second close asks nothing more";
+}
+
+TEST_F(MainWindowFixture, TheSaveButtonSavesUnderTheNameOrAsksForOne)
+{
+    TCalendarMainHooks hooks = allHooks();
+    QStringList calls;
+    hooks.mnuSaveClick = [&calls] { calls << QStringLiteral("save"); };
+    hooks.mnuSaveAsClick = [&calls] { calls << QStringLiteral("save as"); };
+    window().setHooks(hooks);
+    window().SetModified(true);
+    auto *save = window().findChild<QToolButton *>(QStringLiteral("Savebutton"));
+    save->click();
+    window().setDocumentFileName(QStringLiteral("/tmp/x.OVF"));
+    save->click();
+    EXPECT_EQ(calls, (QStringList{"save as", "save"}));
+}
+
+TEST_F(MainWindowFixture, UserTitleDialogSetsTheTitleAndMarksTheDocument)
+{
+    window().CalendarPanel().SetUserTitle(QStringLiteral("Old"));
+    QString shownTitle;
+    m_dialogs->onDialog = [&shownTitle](QDialog &dialog) {
+        auto &form = dynamic_cast<TUserTitleForm &>(dialog);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("User Defined Title"));
+        shownTitle = form.TitleText()->text();
+        form.TitleText()->setText(QStringLiteral("Our Family Year"));
+        return int(QDialog::Accepted);
+    };
+    window().mnuUserTitleClick();
+    EXPECT_EQ(shownTitle, QStringLiteral("Old"));
+    EXPECT_EQ(window().CalendarPanel().UserTitle(), QStringLiteral("Our Family Year"));
+    EXPECT_TRUE(window().Modified());
+
+    window().SetModified(false);
+    m_dialogs->onDialog = [](QDialog &dialog) {
+        dynamic_cast<TUserTitleForm &>(dialog).TitleText()->setText(QStringLiteral("Ignored"));
+        return int(QDialog::Rejected);
+    };
+    window().mnuUserTitleClick();
+    EXPECT_EQ(window().CalendarPanel().UserTitle(), QStringLiteral("Our Family Year"));
+    EXPECT_FALSE(window().Modified());
+}
+
+TEST_F(MainWindowFixture, ShowHintsIsStoredAtOnceAndReadAtTheNextStart)
+{
+    action("mnuShowHint")->trigger();
+    EXPECT_FALSE(action("mnuShowHint")->isChecked());
+    EXPECT_FALSE(ini().readBool(QStringLiteral("Hints"), QStringLiteral("On"), true));
+    QWidget *button = window().findChild<QWidget *>(QStringLiteral("Printbutton"));
+    QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QObject &filter = window(); // the application-wide filter that handles hints
+    EXPECT_TRUE(filter.eventFilter(button, &tip)) << "tool tips are swallowed";
+
+    TCalendarMain second;
+    EXPECT_FALSE(second.findChild<QAction *>(QStringLiteral("mnuShowHint"))->isChecked());
+}
+
+TEST_F(MainWindowFixture, PropertiesOnAMonthLayoutClearCellsOnlyWhenTheMonthChanges)
+{
+    TCalendarPanel32 &page = window().CalendarPanel();
+    page.SetCalendarLayout(loFullCalendar);
+    page.SetMainCalMonth(5);
+    window().setPageShown(true);
+    page.SetCellRtfText(10, TWPRtfStorage(QByteArrayLiteral("{\\rtf1\\ansi Dentist\\par}")));
+
+    TCalendarMainHooks hooks = allHooks();
+    int nextMonth = 5;
+    hooks.runPropertiesDialog = [&nextMonth](TCalendarPanel32 &preview, const PropertiesRequest &request) {
+        EXPECT_EQ(request.oldLayoutKind, 0);
+        EXPECT_TRUE(request.warnLayoutKindChange) << "the page has cell text";
+        TFont font = preview.TitleFont();
+        font.setSize(font.size() + 4);
+        preview.SetTitleFont(font);
+        preview.SetMainCalMonth(nextMonth);
+        return true;
+    };
+    window().setHooks(hooks);
+    window().mnuPropertiesClick();
+    EXPECT_TRUE(window().Modified());
+    EXPECT_TRUE(page.HasCellText()) << "a font change keeps the cell texts";
+
+    nextMonth = 6;
+    window().mnuPropertiesClick();
+    EXPECT_EQ(page.MainCalMonth(), 6);
+    EXPECT_FALSE(page.HasCellText());
+}
+
+TEST_F(MainWindowFixture, RecentFilesComeFromTheMruSectionAndOpenThroughTheHook)
+{
+    IniFile file = ini();
+    file.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), QStringLiteral("/data/b.OVF"));
+    file.writeString(QStringLiteral("MRU"), QStringLiteral("F1"), QStringLiteral("/data/a.OVF"));
+    EXPECT_EQ(window().mruList().files(), (QStringList{"/data/b.OVF", "/data/a.OVF"}));
+    EXPECT_EQ(window().fileMenu()->actions().last()->text(), QStringLiteral("&2 /data/a.OVF"));
+    EXPECT_FALSE(window().fileMenu()->actions().last()->isEnabled()) << "nothing can open files yet";
+
+    QString opened;
+    TCalendarMainHooks hooks = allHooks();
+    hooks.openDocument = [&opened](const QString &path) { opened = path; };
+    window().setHooks(hooks);
+    window().fileMenu()->actions().last()->trigger();
+    EXPECT_EQ(opened, QStringLiteral("/data/a.OVF"));
+}
+
+TEST_F(MainWindowFixture, FirstActivationReopensTheMostRecentFileWhenItExists)
+{
+    QTemporaryDir docs;
+    const QString existing = docs.filePath(QStringLiteral("Work.OVF"));
+    QFile(existing).open(QIODevice::WriteOnly);
+    IniFile file = ini();
+    file.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), existing);
+    TCalendarMainHooks hooks = allHooks();
+    QStringList opened;
+    bool printerChecked = false;
+    hooks.openDocument = [&](const QString &path) {
+        opened << path;
+        window().setDocumentFileName(path);
+        window().SetModified(true);
+    };
+    hooks.checkPrinter = [&printerChecked] { printerChecked = true; return true; };
+    window().setHooks(hooks);
+    window().FormActivate();
+    EXPECT_EQ(opened, QStringList{existing});
+    EXPECT_TRUE(printerChecked);
+    EXPECT_FALSE(window().firstActivationPending());
+    EXPECT_FALSE(window().Modified()) << "a freshly opened document is unchanged";
+    EXPECT_TRUE(window().CalendarPanel().isVisible());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [Work.OVF]"));
+    EXPECT_TRUE(action("mnuPrintCalendar")->isEnabled());
+
+    window().FormActivate();
+    EXPECT_EQ(opened.size(), 1) << "only the first activation reopens";
+}
+
+TEST_F(MainWindowFixture, FirstActivationWithAMissingRecentFileShowsNoPage)
+{
+    IniFile file = ini();
+    file.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), QStringLiteral("/nonexistent/Gone.OVF"));
+    TCalendarMainHooks hooks = allHooks();
+    bool opened = false;
+    hooks.openDocument = [&opened](const QString &) { opened = true; };
+    window().setHooks(hooks);
+    window().FormActivate();
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(window().CalendarPanel().isVisible());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane"));
+}
+
+TEST_F(MainWindowFixture, IconsWindowFollowsTheLayoutAndTheToolButton)
+{
+    QWidget icons;
+    window().setIconsWindow(&icons);
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    EXPECT_TRUE(icons.isVisible()) << "wanted by default";
+    auto *toggle = window().findChild<QToolButton *>(QStringLiteral("ShowHideIconTool"));
+    EXPECT_EQ(toggle->text(), QStringLiteral("Hide Icon Tool"));
+    EXPECT_TRUE(toggle->isEnabled());
+
+    window().CalendarPanel().SetCalendarLayout(loMC24Month);
+    window().CheckFloaterStatus();
+    window().SetButtons();
+    EXPECT_FALSE(icons.isVisible());
+    EXPECT_FALSE(window().iconsWindowWanted());
+    EXPECT_FALSE(toggle->isEnabled());
+
+    window().CalendarPanel().SetCalendarLayout(loWeek);
+    window().CheckFloaterStatus();
+    window().SetButtons();
+    EXPECT_FALSE(icons.isVisible()) << "switching back does not bring it back by itself";
+    toggle->click();
+    EXPECT_TRUE(icons.isVisible());
+    EXPECT_TRUE(window().iconsWindowWanted());
+    EXPECT_EQ(toggle->text(), QStringLiteral("Hide Icon Tool"));
+    window().setIconsWindow(nullptr);
+}
+
+TEST_F(MainWindowFixture, EditRecurringDatesStepsTheIconsWindowAside)
+{
+    QWidget icons;
+    window().setIconsWindow(&icons);
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    bool hiddenDuringDialog = false;
+    m_dialogs->onDialog = [&](QDialog &) {
+        hiddenDuringDialog = !icons.isVisible();
+        return int(QDialog::Rejected);
+    };
+    action("mnuEditrecurringDates")->trigger();
+    EXPECT_EQ(m_dialogs->dialogCount, 1);
+    EXPECT_TRUE(hiddenDuringDialog);
+    EXPECT_TRUE(icons.isVisible());
+    window().setIconsWindow(nullptr);
+}
+
+TEST_F(MainWindowFixture, ThePageIsWhitePaperAndTheScrollAreaFollowsItsZoom)
+{
+    TCalendarPanel32 &page = window().CalendarPanel();
+    page.SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    EXPECT_EQ(page.grab().toImage().pixelColor(3, 3), QColor(Qt::white))
+        << "the page must not take the button face of the area around it";
+    EXPECT_EQ(page.pos(), QPoint(5, 5));
+    const QSize before = page.size();
+    window().ZoomSpinnerUpClick();
+    EXPECT_GT(page.width(), before.width());
+    EXPECT_EQ(page.parentWidget()->size(), page.size() + QSize(10, 10));
+}
+
+TEST_F(MainWindowFixture, EnteringTheToolBarClearsABusyCursorButNotADrag)
+{
+    QWidget *toolBar = window().findChild<QWidget *>(QStringLiteral("Panel3"));
+    QEvent enter(QEvent::Enter);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::sendEvent(toolBar, &enter);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    QApplication::setOverrideCursor(Qt::DragMoveCursor);
+    QApplication::sendEvent(toolBar, &enter);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    QApplication::restoreOverrideCursor();
+}
+
+TEST_F(MainWindowFixture, TheFormattingToolBarSitsAboveTheToolBarAndNeedsTheEditorsFocus)
+{
+    auto *editor = new QLineEdit(window().pageArea());
+    auto *formatBar = new QWidget;
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    window().setCellEditor(editor, formatBar);
+    auto *column = qobject_cast<QBoxLayout *>(window().centralWidget()->layout());
+    ASSERT_NE(column, nullptr);
+    EXPECT_EQ(column->indexOf(formatBar), 0);
+    EXPECT_FALSE(formatBar->isEnabled());
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    editor->setFocus();
+    window().SetButtons();
+    EXPECT_TRUE(formatBar->isEnabled());
+}
