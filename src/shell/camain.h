@@ -50,8 +50,8 @@ struct TCalendarMainHooks {
         runPropertiesDialog;
     // Opens a named document: a recent-files entry, and the reopen at first activation.
     std::function<void(const QString &path)> openDocument;
-    // The save question before closing; the close goes on whatever the answer.
-    std::function<void()> FormCloseQuery;
+    // The save question before closing; false (the user cancelled) keeps the window open.
+    std::function<bool()> FormCloseQuery;
     // Commits the open cell editor into its cell before the page changes.
     std::function<void()> DoSaveRichtext;
     // Tab (forward) or Shift+Tab in the cell editor; true when the key was used.
@@ -129,6 +129,8 @@ public:
     void restoreIconsWindowAfterDialog();
 
     void FormActivate();
+    // The Properties command; true when the user confirmed the dialog.
+    bool runProperties();
 
 public slots:
     void New1Click();

@@ -6,8 +6,13 @@
 
 void TCalendarMain::mnuPropertiesClick()
 {
+    runProperties();
+}
+
+bool TCalendarMain::runProperties()
+{
     if (!m_hooks.runPropertiesDialog)
-        return;
+        return false;
     hideIconsWindowForDialog();
     const int oldMonth = m_page->MainCalMonth();
     const int oldYear = m_page->MainCalYear();
@@ -36,6 +41,7 @@ void TCalendarMain::mnuPropertiesClick()
     restoreIconsWindowAfterDialog();
     SetButtons();
     SavePreferences();
+    return confirmed;
 }
 
 void TCalendarMain::applyProperties(const TCalendarPanel32 &preview, int oldMonth, int oldYear)

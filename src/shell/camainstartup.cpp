@@ -90,10 +90,12 @@ void TCalendarMain::FormActivate()
 void TCalendarMain::closeEvent(QCloseEvent *event)
 {
     if (!m_closing) {
+        // Cancelling the save question keeps the window and its unsaved work.
+        if (m_hooks.FormCloseQuery && !m_hooks.FormCloseQuery()) {
+            event->ignore();
+            return;
+        }
         m_closing = true;
-        // The save question may cancel nothing: closing always goes on.
-        if (m_hooks.FormCloseQuery)
-            m_hooks.FormCloseQuery();
         FormClose();
     }
     event->accept();

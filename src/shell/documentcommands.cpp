@@ -5,6 +5,7 @@
 #include "page/calpanel32.h"
 #include "platform/choosers.h"
 #include "platform/dialogs.h"
+#include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
 #include "storage/calendarfile.h"
 #include "storage/documentmessages.h"
@@ -30,67 +31,55 @@ public:
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
 
-void call(const std::function<void()> &f)
-{
-    if (f)
-        f();
-}
-
 } // namespace
 
-DocumentCommands::DocumentCommands(Services services, QObject *parent)
-    : QObject(parent), m_s(std::move(services))
+void DocumentHost::adoptObject(std::unique_ptr<TComponent>)
 {
+    // A host without drawing objects drops what a document brings.
 }
 
-void DocumentCommands::SetModified(bool modified)
+DocumentCommands::DocumentCommands(DocumentHost &host, QObject *parent)
+    : QObject(parent), m_host(host)
 {
-    if (modified == m_modified)
-        return;
-    m_modified = modified;
-    call(m_s.setButtons);
-    emit modifiedChanged(modified);
-}
-
-QString DocumentCommands::captionText() const
-{
-    if (!m_fileName.isEmpty())
-        return QStringLiteral("Orvane  [") + QFileInfo(m_fileName).fileName() + QLatin1Char(']');
-    return m_untitled ? QStringLiteral("Orvane [untitled]") : QStringLiteral("Orvane");
-}
-
-void DocumentCommands::refreshCaption()
-{
-    if (m_s.setWindowCaption)
-        m_s.setWindowCaption(captionText());
 }
 
 QString DocumentCommands::proposedSaveName() const
 {
-    if (!m_fileName.isEmpty())
-        return QFileInfo(m_fileName).fileName();
+    const QString fileName = m_host.documentFileName();
+    if (!fileName.isEmpty())
+        return QFileInfo(fileName).fileName();
     QString month;
-    m_s.page->GetMonthName(m_s.page->MainCalMonth(), month);
-    return month.left(3) + QString::number(m_s.page->MainCalYear()) + QStringLiteral(".OVF");
+    m_host.page().GetMonthName(m_host.page().MainCalMonth(), month);
+    return month.left(3) + QString::number(m_host.page().MainCalYear()) + QStringLiteral(".OVF");
 }
 
 QString DocumentCommands::startFolder() const
 {
-    if (!m_fileName.isEmpty())
-        return QFileInfo(m_fileName).absolutePath();
+    const QString fileName = m_host.documentFileName();
+    if (!fileName.isEmpty())
+        return QFileInfo(fileName).absolutePath();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
+void DocumentCommands::addRecentFile(const QString &path)
+{
+    if (TMRUFileList *recent = m_host.recentFiles()) {
+        recent->AddFile(path);
+        m_host.saveRecentFiles();
+    }
+}
+
 bool DocumentCommands::CheckSaveNeeded()
 {
-    call(m_s.commitCellEditor);
-    if (!m_modified)
+    m_host.DoSaveRichtext();
+    if (!m_host.Modified())
         return true;
     // Cancel keeps the document and stops whatever asked, so no work is lost by accident.
-    switch (Dialogs::yesNoCancelQuestion(m_s.parent, QStringLiteral("Save"), QStringLiteral("Save changes?"))) {
+    switch (Dialogs::yesNoCancelQuestion(m_host.dialogParent(), QStringLiteral("Save"),
+                                         QStringLiteral("Save changes?"))) {
     case QMessageBox::Yes:
-        return m_fileName.isEmpty() ? saveAs() : SaveCalendarFile(m_fileName);
+        return m_host.documentFileName().isEmpty() ? saveAs() : SaveCalendarFile(m_host.documentFileName());
     case QMessageBox::No:
         return true;
     default:
@@ -109,31 +98,30 @@ void DocumentCommands::New1Click()
         return;
     {
         BusyCursor busy;
-        call(m_s.commitCellEditor);
+        m_host.DoSaveRichtext();
     }
-    if (!m_s.runNewCalendarProperties || !m_s.runNewCalendarProperties())
+    if (!m_host.runNewCalendarProperties())
         return;
-    m_fileName.clear();
-    m_untitled = true;
-    m_s.page->ClearAllCells();
-    call(m_s.deleteAllObjects);
-    m_s.page->show();
-    SetModified(true);
-    call(m_s.setButtons);
-    refreshCaption();
+    m_host.SetModified(true);
+    m_host.setDocumentFileName(QString());
+    m_host.page().ClearAllCells();
+    m_host.deleteAllObjects();
+    m_host.setPageShown(true);
+    m_host.SetButtons();
+    m_host.setWindowCaption(QStringLiteral("Orvane [untitled]"));
 }
 
 void DocumentCommands::Open1Click()
 {
-    call(m_s.commitCellEditor);
+    m_host.DoSaveRichtext();
     if (!CheckSaveNeeded())
         return;
-    const auto path = Choosers::chooseOpenFile(m_s.parent, QStringLiteral("Open Calendar File"),
+    const auto path = Choosers::chooseOpenFile(m_host.dialogParent(), QStringLiteral("Open Calendar File"),
                                                startFolder(), kFilter);
     if (!path)
         return;
     if (QFileInfo(*path).suffix().toUpper() != QLatin1String("OVF")) {
-        Dialogs::informationBox(m_s.parent, QStringLiteral("Must be a Calendar file (*.OVF)"));
+        Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("Must be a Calendar file (*.OVF)"));
         return;
     }
     OpenCalendarFile(*path);
@@ -141,62 +129,57 @@ void DocumentCommands::Open1Click()
 
 void DocumentCommands::OpenCalendarFile(QString path)
 {
-    TCalendarPanel32 &page = *m_s.page;
+    TCalendarPanel32 &page = m_host.page();
     page.SetPaintSuspended(true);
     float zoom = page.ZoomFactor();
     const bool rememberZoom = zoom != 1.0f;
     if (zoom < 0.1f || zoom > 1.1f)
         zoom = 1.0f;
-    m_opening = true;
-    m_fileName.clear();
-    m_untitled = false;
-    call(m_s.commitCellEditor);
+    m_host.setOpening(true);
+    m_host.setDocumentFileName(QString());
+    m_host.DoSaveRichtext();
     if (!QFileInfo::exists(path)) {
-        Dialogs::informationBox(m_s.parent, QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
+        Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
     } else {
         BusyCursor busy;
         page.SetLoading(true);
         page.ClearAllCells();
-        call(m_s.deleteAllObjects);
+        m_host.deleteAllObjects();
         page.SetUserTitle(QString());
         page.SetZoom(1.0f);
         try {
-            const CalendarFile::LoadOutcome outcome =
-                CalendarFile::LoadDocument(page, path, m_s.objectOwner, [this](std::unique_ptr<TComponent> object) {
-                    if (m_s.adoptObject)
-                        m_s.adoptObject(std::move(object));
-                });
-            call(m_s.connectObjects);
-            m_fileName = path;
-            if (m_s.recentFiles) {
-                m_s.recentFiles->AddFile(path);
-                call(m_s.saveRecentFiles);
-            }
+            const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
+                page, path, m_host.objectOwner(),
+                [this](std::unique_ptr<TComponent> object) { m_host.adoptObject(std::move(object)); });
+            m_host.connectObjects();
+            m_host.setDocumentFileName(path);
+            addRecentFile(path);
             if (!outcome.objectsError.isEmpty())
-                Dialogs::informationBox(m_s.parent, DocumentMessages::objectsDamaged(path, outcome.objectsError));
+                Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::objectsDamaged(path, outcome.objectsError));
         } catch (const StreamError &) {
-            m_fileName.clear();
+            m_host.setDocumentFileName(QString());
             page.ResetToDefaults();
-            Dialogs::informationBox(m_s.parent, DocumentMessages::openFailed(path));
+            Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::openFailed(path));
         }
     }
-    m_opening = false;
-    page.setVisible(!m_fileName.isEmpty());
+    m_host.setOpening(false);
+    m_host.setPageShown(!m_host.documentFileName().isEmpty());
     page.update();
-    SetModified(false);
-    call(m_s.setButtons);
-    call(m_s.updateIconWindow);
-    refreshCaption();
+    m_host.SetModified(false);
+    m_host.SetButtons();
+    m_host.updateIconWindow();
+    m_host.SetCaption();
     if (rememberZoom)
         page.SetZoom(zoom);
     page.SetPaintSuspended(false);
     page.SetLoading(false);
+    m_host.SetCaption();
     page.update();
 }
 
 bool DocumentCommands::SaveCalendarFile(QString path)
 {
-    TCalendarPanel32 &page = *m_s.page;
+    TCalendarPanel32 &page = m_host.page();
     page.SetPaintSuspended(true);
     float zoom = page.ZoomFactor();
     const bool rememberZoom = zoom != 1.0f;
@@ -209,47 +192,42 @@ bool DocumentCommands::SaveCalendarFile(QString path)
     bool saved = false;
     try {
         BusyCursor busy;
-        call(m_s.commitCellEditor);
-        const std::vector<TComponent *> objects = m_s.drawingObjects ? m_s.drawingObjects() : std::vector<TComponent *>{};
-        CalendarFile::SaveDocument(page, path, objects);
-        m_fileName = path;
-        m_untitled = false;
-        SetModified(false);
+        m_host.DoSaveRichtext();
+        CalendarFile::SaveDocument(page, path, m_host.drawingObjects());
+        m_host.setDocumentFileName(path);
+        m_host.SetModified(false);
         saved = true;
     } catch (const StreamError &error) {
         // The old file is untouched and the document stays modified.
-        Dialogs::informationBox(m_s.parent, DocumentMessages::saveFailed(path, error.message()));
+        Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::saveFailed(path, error.message()));
     }
     if (rememberZoom && zoom >= 0.2f && zoom <= 1.0f)
         page.SetZoom(zoom);
     page.SetPaintSuspended(false);
     page.update();
-    call(m_s.setButtons);
-    refreshCaption();
+    m_host.SetButtons();
+    m_host.SetCaption();
     return saved;
 }
 
 void DocumentCommands::mnuSaveClick()
 {
-    if (!m_fileName.isEmpty())
-        SaveCalendarFile(m_fileName);
+    if (!m_host.documentFileName().isEmpty())
+        SaveCalendarFile(m_host.documentFileName());
 }
 
 bool DocumentCommands::saveAs()
 {
-    const auto path = Choosers::chooseSaveFile(m_s.parent, QStringLiteral("Save Calendar File"),
+    const auto path = Choosers::chooseSaveFile(m_host.dialogParent(), QStringLiteral("Save Calendar File"),
                                                startFolder() + QLatin1Char('/') + proposedSaveName(),
                                                kFilter, QStringLiteral("OVF"));
     bool saved = false;
     if (path && SaveCalendarFile(*path)) {
-        SetModified(false);
-        if (m_s.recentFiles) {
-            m_s.recentFiles->AddFile(*path);
-            call(m_s.saveRecentFiles);
-        }
+        m_host.SetModified(false);
+        addRecentFile(*path);
         saved = true;
     }
-    call(m_s.setButtons);
+    m_host.SetButtons();
     return saved;
 }
 
@@ -260,7 +238,7 @@ void DocumentCommands::mnuSaveAsClick()
 
 void DocumentCommands::SavebuttonClick()
 {
-    if (!m_fileName.isEmpty())
+    if (!m_host.documentFileName().isEmpty())
         mnuSaveClick();
     else
         saveAs();
@@ -268,20 +246,10 @@ void DocumentCommands::SavebuttonClick()
 
 void DocumentCommands::mnuCancelChangesClick()
 {
-    if (!Dialogs::yesNoQuestion(m_s.parent, QStringLiteral("CANCEL"), QStringLiteral("Cancel all changes?")))
+    if (!Dialogs::yesNoQuestion(m_host.dialogParent(), QStringLiteral("CANCEL"), QStringLiteral("Cancel all changes?")))
         return;
-    if (!m_fileName.isEmpty())
-        OpenCalendarFile(m_fileName);
+    if (!m_host.documentFileName().isEmpty())
+        OpenCalendarFile(m_host.documentFileName());
     QCoreApplication::processEvents();
-    SetModified(false);
-}
-
-void DocumentCommands::openAtStart()
-{
-    m_s.page->ResetToDefaults();
-    if (m_s.recentFiles && !m_s.recentFiles->files().isEmpty()
-        && QFileInfo::exists(m_s.recentFiles->files().constFirst()))
-        OpenCalendarFile(m_s.recentFiles->files().constFirst());
-    m_s.page->setVisible(!m_fileName.isEmpty());
-    SetModified(false);
+    m_host.SetModified(false);
 }

@@ -3,6 +3,7 @@
 #include "platform/singleinstance.h"
 #include "platform/tfont.h"
 #include "shell/camain.h"
+#include "shell/documentwiring.h"
 #include "shell/hintstyle.h"
 #include "shell/toolicons.h"
 
@@ -41,6 +42,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(ToolIcons::programPicture(64)));
 
     TCalendarMain window;
+    connectDocuments(window);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringForward(window); });
     window.FormActivate();

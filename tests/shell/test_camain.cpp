@@ -215,7 +215,10 @@ TEST_F(MainWindowFixture, ExitAsksTheSaveQuestionThenStoresTheZoomAndThePlacemen
 {
     TCalendarMainHooks hooks = allHooks();
     int asked = 0;
-    hooks.FormCloseQuery = [&asked] { ++asked; };
+    hooks.FormCloseQuery = [&asked] {
+        ++asked;
+        return true;
+    };
     window().setHooks(hooks);
     window().ZoomSpinnerUpClick();
     action("Exit1")->trigger();

@@ -3,32 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QTemporaryDir>
 
 #include "fakedialogs.h"
 #include "page/calpanel32.h"
 #include "shell/documentcommands.h"
+#include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
 #include "storage/calendarfile.h"
 
 namespace {
 
-// The document commands over a real page, with every window service recorded.
-struct Window {
+// A window holding one document, recording what the commands ask of it.
+struct Window : DocumentHost {
     Window()
     {
-        page.ResetToDefaults();
-        DocumentCommands::Services s;
-        s.page = &page;
-        s.recentFiles = &recent;
-        s.runNewCalendarProperties = [this] {
-            ++propertiesRuns;
-            return confirmNew;
-        };
-        s.setWindowCaption = [this](const QString &c) { caption = c; };
-        s.saveRecentFiles = [this] { ++recentSaves; };
-        commands = std::make_unique<DocumentCommands>(std::move(s));
+        calendar.ResetToDefaults();
+        commands = std::make_unique<DocumentCommands>(*this);
         fake->onDialog = [this](QDialog &d) {
             auto *files = dynamic_cast<QFileDialog *>(&d);
             if (!files || chosenFile.isEmpty())
@@ -37,6 +30,27 @@ struct Window {
             files->selectFile(chosenFile);
             return int(QDialog::Accepted);
         };
+    }
+
+    QWidget *dialogParent() override { return nullptr; }
+    TCalendarPanel32 &page() override { return calendar; }
+    TMRUFileList *recentFiles() override { return &recent; }
+    void saveRecentFiles() override { ++recentSaves; }
+    QString documentFileName() const override { return fileName; }
+    void setDocumentFileName(const QString &path) override { fileName = path; }
+    bool Modified() const override { return modified; }
+    void SetModified(bool on) override { modified = on; }
+    void setOpening(bool on) override { opening = on; }
+    void setPageShown(bool shown) override { pageShown = shown; }
+    void SetButtons() override {}
+    void SetCaption() override { caption = fileName.isEmpty() ? QStringLiteral("Orvane") : QFileInfo(fileName).fileName(); }
+    void setWindowCaption(const QString &text) override { caption = text; }
+    void updateIconWindow() override {}
+    void DoSaveRichtext() override { ++commits; }
+    bool runNewCalendarProperties() override
+    {
+        ++propertiesRuns;
+        return confirmNew;
     }
 
     QString writeDocument(const QString &name)
@@ -51,12 +65,17 @@ struct Window {
 
     QTemporaryDir dir;
     ScopedFakeDialogs fake;
-    TCalendarPanel32 page;
+    TCalendarPanel32 calendar;
     TMRUFileList recent;
     std::unique_ptr<DocumentCommands> commands;
+    QString fileName;
+    bool modified = false;
+    bool opening = false;
+    bool pageShown = false;
     bool confirmNew = true;
     int propertiesRuns = 0;
     int recentSaves = 0;
+    int commits = 0;
     QString caption;
     QString chosenFile;
     QString lastProposal;
@@ -69,8 +88,8 @@ TEST(DocumentCommands, NewMakesAnUntitledModifiedDocument)
     Window w;
     w.commands->New1Click();
     EXPECT_EQ(w.propertiesRuns, 1);
-    EXPECT_TRUE(w.commands->modified());
-    EXPECT_TRUE(w.commands->fileName().isEmpty());
+    EXPECT_TRUE(w.modified);
+    EXPECT_TRUE(w.fileName.isEmpty());
     EXPECT_EQ(w.caption, QStringLiteral("Orvane [untitled]"));
     EXPECT_TRUE(w.fake->messages.isEmpty());
 }
@@ -78,16 +97,16 @@ TEST(DocumentCommands, NewMakesAnUntitledModifiedDocument)
 TEST(DocumentCommands, CancellingTheSaveQuestionKeepsTheWork)
 {
     Window w;
-    w.commands->SetModified(true);
+    w.modified = true;
     w.fake->answers = {QMessageBox::Cancel};
     w.commands->New1Click();
     EXPECT_EQ(w.propertiesRuns, 0);
-    EXPECT_TRUE(w.commands->modified());
+    EXPECT_TRUE(w.modified);
 
     // Yes, then cancelling the Save As dialog, also stops and keeps the flag.
     w.fake->answers = {QMessageBox::Yes};
     EXPECT_FALSE(w.commands->FormCloseQuery());
-    EXPECT_TRUE(w.commands->modified());
+    EXPECT_TRUE(w.modified);
 
     // No goes on without saving.
     w.fake->answers = {QMessageBox::No};
@@ -100,18 +119,18 @@ TEST(DocumentCommands, CancellingTheSaveQuestionKeepsTheWork)
 TEST(DocumentCommands, SaveAsProposesMonthAndYearAndRemembersTheFile)
 {
     Window w;
-    w.page.SetMainCalYear(1998);
-    w.page.SetMainCalMonth(3);
-    w.page.setNames(languageNames(CalendarLanguage::English));
+    w.calendar.SetMainCalYear(1998);
+    w.calendar.SetMainCalMonth(3);
+    w.calendar.setNames(languageNames(CalendarLanguage::English));
     EXPECT_EQ(w.commands->proposedSaveName(), QStringLiteral("Mar1998.OVF"));
-    w.commands->SetModified(true);
+    w.modified = true;
     w.chosenFile = w.dir.filePath(QStringLiteral("Mar1998.OVF"));
     w.commands->SavebuttonClick();
     EXPECT_TRUE(w.lastProposal.endsWith(QStringLiteral("Mar1998.OVF")));
     EXPECT_TRUE(QFile::exists(w.chosenFile));
-    EXPECT_FALSE(w.commands->modified());
-    EXPECT_EQ(w.commands->fileName(), w.chosenFile);
-    EXPECT_EQ(w.caption, QStringLiteral("Orvane  [Mar1998.OVF]"));
+    EXPECT_FALSE(w.modified);
+    EXPECT_EQ(w.fileName, w.chosenFile);
+    EXPECT_EQ(w.caption, QStringLiteral("Mar1998.OVF"));
     EXPECT_EQ(w.recent.files().value(0), w.chosenFile);
     EXPECT_EQ(w.recentSaves, 1);
     EXPECT_EQ(w.commands->proposedSaveName(), QStringLiteral("Mar1998.OVF"));
@@ -121,22 +140,22 @@ TEST(DocumentCommands, SavingWritesAtFullScaleAndRestoresTheZoom)
 {
     Window w;
     const QString path = w.dir.filePath(QStringLiteral("z.OVF"));
-    w.page.SetZoom(0.701f);
+    w.calendar.SetZoom(0.701f);
     ASSERT_TRUE(w.commands->SaveCalendarFile(path));
-    EXPECT_FLOAT_EQ(w.page.ZoomFactor(), 0.701f);
-    w.page.SetZoom(1.001f);
+    EXPECT_FLOAT_EQ(w.calendar.ZoomFactor(), 0.701f);
+    w.calendar.SetZoom(1.001f);
     ASSERT_TRUE(w.commands->SaveCalendarFile(path));
-    EXPECT_EQ(w.page.ZoomFactor(), 1.0f);
+    EXPECT_EQ(w.calendar.ZoomFactor(), 1.0f);
 }
 
 TEST(DocumentCommands, AFailedSaveSaysWhyAndStaysModified)
 {
     Window w;
     const QString blocker = w.writeDocument(QStringLiteral("a.OVF"));
-    w.commands->SetModified(true);
+    w.modified = true;
     EXPECT_FALSE(w.commands->SaveCalendarFile(blocker + QStringLiteral("/b.OVF")));
-    EXPECT_TRUE(w.commands->modified());
-    EXPECT_TRUE(w.commands->fileName().isEmpty());
+    EXPECT_TRUE(w.modified);
+    EXPECT_TRUE(w.fileName.isEmpty());
     ASSERT_EQ(w.fake->messages.size(), 1);
     EXPECT_TRUE(w.fake->messages[0].text.startsWith(QStringLiteral("Unable to save ") + blocker));
 }
@@ -151,10 +170,10 @@ TEST(DocumentCommands, OpeningChecksTheExtensionAndReportsDamage)
 
     w.chosenFile = w.writeDocument(QStringLiteral("june.ovf"));
     w.commands->Open1Click();
-    EXPECT_EQ(w.commands->fileName(), w.chosenFile);
-    EXPECT_EQ(w.page.MainCalMonth(), 6);
-    EXPECT_TRUE(TGBasePanel::visibleFlag(&w.page));
-    EXPECT_FALSE(w.commands->modified());
+    EXPECT_EQ(w.fileName, w.chosenFile);
+    EXPECT_EQ(w.calendar.MainCalMonth(), 6);
+    EXPECT_TRUE(w.pageShown);
+    EXPECT_FALSE(w.modified);
 
     const QString junk = w.dir.filePath(QStringLiteral("junk.OVF"));
     QFile file(junk);
@@ -162,8 +181,8 @@ TEST(DocumentCommands, OpeningChecksTheExtensionAndReportsDamage)
     file.write("TPF0 nothing like a calendar");
     file.close();
     w.commands->OpenCalendarFile(junk);
-    EXPECT_TRUE(w.commands->fileName().isEmpty());
-    EXPECT_FALSE(TGBasePanel::visibleFlag(&w.page));
+    EXPECT_TRUE(w.fileName.isEmpty());
+    EXPECT_FALSE(w.pageShown);
     EXPECT_EQ(w.fake->messages.last().text,
               QStringLiteral("Unable to open ") + junk + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file"));
 
@@ -175,32 +194,18 @@ TEST(DocumentCommands, OpeningChecksTheExtensionAndReportsDamage)
 TEST(DocumentCommands, CancelChangesRereadsTheSavedFile)
 {
     Window w;
-    w.commands->SetModified(true);
+    w.modified = true;
     w.fake->answers = {QMessageBox::Yes};
     w.commands->mnuCancelChangesClick();
-    EXPECT_FALSE(w.commands->modified());
+    EXPECT_FALSE(w.modified);
 
     const QString path = w.writeDocument(QStringLiteral("june.OVF"));
     w.commands->OpenCalendarFile(path);
-    w.page.SetMainCalMonth(9);
-    w.commands->SetModified(true);
+    w.calendar.SetMainCalMonth(9);
+    w.modified = true;
     w.fake->answers = {QMessageBox::Yes};
     w.commands->mnuCancelChangesClick();
-    EXPECT_EQ(w.page.MainCalMonth(), 6);
-    EXPECT_FALSE(w.commands->modified());
+    EXPECT_EQ(w.calendar.MainCalMonth(), 6);
+    EXPECT_FALSE(w.modified);
     EXPECT_EQ(w.fake->messages.last().caption, QStringLiteral("CANCEL")) << qPrintable(w.fake->messages.last().text);
-}
-
-TEST(DocumentCommands, StartUpReopensTheMostRecentDocumentIfItExists)
-{
-    Window w;
-    const QString path = w.writeDocument(QStringLiteral("last.OVF"));
-    w.recent.AddFile(w.dir.filePath(QStringLiteral("missing.OVF")));
-    w.commands->openAtStart();
-    EXPECT_TRUE(w.commands->fileName().isEmpty());
-    EXPECT_FALSE(TGBasePanel::visibleFlag(&w.page));
-    w.recent.AddFile(path);
-    w.commands->openAtStart();
-    EXPECT_EQ(w.commands->fileName(), path);
-    EXPECT_TRUE(TGBasePanel::visibleFlag(&w.page));
 }

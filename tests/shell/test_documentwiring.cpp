@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindowfixture.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QListWidget>
+
+#include "page/calprop.h"
+#include "page/calpanel32.h"
+#include "shell/documentwiring.h"
+#include "shell/mrufilelist.h"
+
+namespace {
+
+class DocumentWiring : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        connectDocuments(window());
+        m_dialogs->onDialog = [this](QDialog &d) {
+            if (auto *properties = dynamic_cast<TCalendarProperties *>(&d)) {
+                properties->FormActivate();
+                if (!layoutRow.has_value())
+                    return int(QDialog::Rejected);
+                properties->findChild<QListWidget *>(QStringLiteral("LayoutList"))->setCurrentRow(*layoutRow);
+                properties->OkButtonClick();
+                return properties->result();
+            }
+            if (auto *files = dynamic_cast<QFileDialog *>(&d)) {
+                files->selectFile(chosenFile);
+                return int(chosenFile.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
+            }
+            return int(QDialog::Rejected);
+        };
+        window().FormActivate();
+    }
+
+    std::optional<int> layoutRow;
+    QString chosenFile;
+    QTemporaryDir documents;
+};
+
+} // namespace
+
+TEST_F(DocumentWiring, NewSaveReopenThroughTheMenus)
+{
+    layoutRow = 9; // One Week Planner
+    action("New1")->trigger();
+    EXPECT_EQ(window().CalendarPanel().CalendarLayout(), loWeek);
+    EXPECT_TRUE(window().Modified());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane [untitled]"));
+    EXPECT_TRUE(action("mnuSaveAs")->isEnabled());
+
+    chosenFile = documents.filePath(QStringLiteral("week.OVF"));
+    action("mnuSaveAs")->trigger();
+    ASSERT_TRUE(QFile::exists(chosenFile));
+    EXPECT_FALSE(window().Modified());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [week.OVF]"));
+    EXPECT_EQ(window().mruList().files().value(0), chosenFile);
+    EXPECT_EQ(ini().readString(QStringLiteral("MRU"), QStringLiteral("F0"), QString()), chosenFile);
+
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().SetModified(true);
+    m_dialogs->answers = {QMessageBox::Yes};
+    action("mnuCancelChanges")->trigger();
+    EXPECT_EQ(window().CalendarPanel().CalendarLayout(), loWeek);
+    EXPECT_FALSE(window().Modified());
+}
+
+TEST_F(DocumentWiring, CancellingTheSaveQuestionKeepsTheWindowOpen)
+{
+    layoutRow = 0;
+    action("New1")->trigger();
+    ASSERT_TRUE(window().Modified());
+    window().show();
+    m_dialogs->answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(window().close());
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(window().Modified());
+    m_dialogs->answers = {QMessageBox::No};
+    EXPECT_TRUE(window().close());
+}
+
+TEST_F(DocumentWiring, PropertiesCancelLeavesThePageAndNewStops)
+{
+    const TCalendarLayout before = window().CalendarPanel().CalendarLayout();
+    layoutRow.reset();
+    action("New1")->trigger();
+    EXPECT_EQ(window().CalendarPanel().CalendarLayout(), before);
+    EXPECT_FALSE(window().Modified());
+    EXPECT_FALSE(action("mnuSaveAs")->isEnabled());
+}
