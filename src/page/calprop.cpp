@@ -94,6 +94,8 @@ TCalendarProperties::TCalendarProperties(QWidget *parent, Hooks hooks)
     layout->addWidget(buildButtons());
     fillBorderList();
     showNotebookPage(0);
+    // Room for every tab and a preview large enough to judge the page.
+    resize(1000, 640);
 }
 
 TCalendarProperties::~TCalendarProperties() = default;
