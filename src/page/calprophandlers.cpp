@@ -10,6 +10,7 @@
 #include "platform/choosers.h"
 #include "platform/dialogs.h"
 #include "platform/win1252.h"
+#include "platform/win1252validator.h"
 #include "storage/calendarfile.h"
 #include "storage/documentmessages.h"
 #include "storage/streamerror.h"
@@ -224,8 +225,7 @@ bool TCalendarProperties::checkNameText(QPlainTextEdit *edit)
             break;
         }
     }
-    m_nameWarning->setText(QStringLiteral("\u201c%1\u201d can't be kept in a calendar file; "
-                                          "use letters of Western European languages.").arg(bad));
+    m_nameWarning->setText(Win1252Validator::refusalText(bad.at(0)));
     const QSignalBlocker blocker(edit);
     edit->setPlainText(edit->property("accepted").toString());
     edit->moveCursor(QTextCursor::End);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gettitle.h"
 
+#include "platform/win1252validator.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,17 @@ TUserTitleForm::TUserTitleForm(QWidget *parent) : QDialog(parent), m_titleText(n
     m_titleText->setMinimumWidth(320);
     auto *label = new QLabel(QStringLiteral("Enter calendar title (leave blank for default):"), this);
     label->setBuddy(m_titleText);
+    // Titles are stored in calendar files, which hold one byte a character.
+    auto *refusal = new QLabel(this);
+    refusal->setObjectName(QStringLiteral("RefusalText"));
+    refusal->setWordWrap(true);
+    refusal->hide();
+    auto *validator = new Win1252Validator(m_titleText);
+    connect(validator, &Win1252Validator::refused, refusal, [refusal](const QString &text) {
+        refusal->setText(text);
+        refusal->show();
+    });
+    m_titleText->setValidator(validator);
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
@@ -25,6 +38,7 @@ TUserTitleForm::TUserTitleForm(QWidget *parent) : QDialog(parent), m_titleText(n
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_titleText);
+    layout->addWidget(refusal);
     layout->addWidget(buttons);
     m_titleText->setFocus();
 }
