@@ -48,7 +48,13 @@ int main(int argc, char *argv[])
     TCalendarPanel32 page;
     page.ResetToDefaults();
     applyRenderOptions(parsed.options, page);
+    if (!parsed.options.outFile.isEmpty()) {
+        if (const int status = runOutput(parsed.options, page); status != 0)
+            return status;
+    }
     if (parsed.options.geometry) {
+        // The cell table is what the last paint wrote.
+        page.RenderToBitmap();
         const QByteArray json
             = QJsonDocument(pageGeometryJson(page)).toJson(QJsonDocument::Indented);
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);

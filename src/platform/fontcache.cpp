@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fontcache.h"
+
+#include <memory>
+#include <unordered_map>
+
+namespace {
+
+// Strings measured once per font; past this many the table starts again so a long run of
+// changing titles cannot grow it without bound.
+constexpr qsizetype MaxCachedWidths = 4096;
+
+struct FontKey
+{
+    QString name;
+    int pixelSize;
+    int style;
+    friend bool operator==(const FontKey &, const FontKey &) = default;
+};
+
+struct FontKeyHash
+{
+    size_t operator()(const FontKey &key) const
+    {
+        return qHashMulti(0, key.name, key.pixelSize, key.style);
+    }
+};
+
+using FontTable = std::unordered_map<FontKey, std::unique_ptr<CachedFont>, FontKeyHash>;
+
+FontTable &table()
+{
+    static FontTable fonts;
+    return fonts;
+}
+
+} // namespace
+
+CachedFont::CachedFont(const QFont &font)
+    : m_font(font), m_metrics(font), m_ascent(m_metrics.ascent()), m_height(m_metrics.height()),
+      m_leading(m_metrics.leading())
+{
+}
+
+int CachedFont::width(const QString &text) const
+{
+    const auto found = m_widths.constFind(text);
+    if (found != m_widths.constEnd())
+        return *found;
+    if (m_widths.size() >= MaxCachedWidths)
+        m_widths.clear();
+    const int w = m_metrics.horizontalAdvance(text);
+    m_widths.insert(text, w);
+    return w;
+}
+
+namespace FontCache {
+
+const CachedFont &font(const QString &name, int pixelSize, TFont::Styles style)
+{
+    FontKey key{name, qMax(1, pixelSize), int(style.toInt())};
+    FontTable &fonts = table();
+    auto found = fonts.find(key);
+    if (found == fonts.end()) {
+        TFont description(name, 0, style);
+        description.setPixelHeight(key.pixelSize);
+        QFont qfont = description.toQFont(0);
+        // Pages are composed on integer pixels: hinted metrics keep text where the
+        // layout puts it at every zoom.
+        qfont.setHintingPreference(QFont::PreferDefaultHinting);
+        found = fonts.emplace(key, std::make_unique<CachedFont>(qfont)).first;
+    }
+    return *found->second;
+}
+
+const CachedFont &font(const TFont &description, int ppi)
+{
+    return font(description.name(), description.pixelSizeAt(ppi), description.style());
+}
+
+void clear()
+{
+    table().clear();
+}
+
+} // namespace FontCache
