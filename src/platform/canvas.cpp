@@ -4,6 +4,8 @@
 
 #include "platform/fontcache.h"
 
+#include <QPaintEngine>
+
 Qt::PenStyle toQtPenStyle(TPenStyle style)
 {
     switch (style) {
@@ -18,13 +20,14 @@ Qt::PenStyle toQtPenStyle(TPenStyle style)
     return Qt::SolidLine;
 }
 
-Canvas::Canvas(QPainter &painter, int ppi) : m_painter(painter), m_ppi(ppi > 0 ? ppi : 96)
+Canvas::Canvas(QPainter &painter, int ppi)
+    : m_painter(painter), m_ppi(ppi > 0 ? ppi : 96),
+      m_rasterDevice(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
 {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setBackgroundMode(Qt::TransparentMode);
     m_painter.setBrush(Qt::NoBrush);
     setPen(Colors::clBlack);
-    setFont(TFont(QStringLiteral("Times New Roman"), 10));
 }
 
 void Canvas::setPen(TColor color, TPenStyle style, int width)
@@ -70,17 +73,17 @@ void Canvas::setFont(const TFont &font)
 
 int Canvas::textWidth(const QString &text) const
 {
-    return m_font->width(text);
+    return m_font ? m_font->width(text) : 0;
 }
 
 int Canvas::textHeight() const
 {
-    return m_font->height();
+    return m_font ? m_font->height() : 0;
 }
 
 int Canvas::textLeading() const
 {
-    return m_font->leading();
+    return m_font ? m_font->leading() : 0;
 }
 
 void Canvas::fillRect(const PageRect &rect)
@@ -132,15 +135,20 @@ void Canvas::lineTo(int x, int y)
 
 void Canvas::textOut(int x, int top, const QString &text)
 {
-    if (text.isEmpty())
+    if (text.isEmpty() || !m_font)
         return;
     useTextPen();
-    m_painter.drawText(QPoint(x, top + m_font->ascent()), text);
+    if (m_rasterDevice) {
+        m_painter.drawStaticText(QPoint(x, top), m_font->staticText(text));
+        return;
+    }
+    for (const QGlyphRun &run : m_font->glyphRuns(text))
+        m_painter.drawGlyphRun(QPointF(x, top), run);
 }
 
 void Canvas::drawText(const PageRect &rect, const QString &text, Qt::Alignment alignment)
 {
-    if (text.isEmpty() || rect.width() <= 0 || rect.height() <= 0)
+    if (text.isEmpty() || !m_font || rect.width() <= 0 || rect.height() <= 0)
         return;
     const int width = textWidth(text);
     const int height = textHeight();
@@ -154,9 +162,11 @@ void Canvas::drawText(const PageRect &rect, const QString &text, Qt::Alignment a
         y = rect.top + (rect.height() - height) / 2;
     else if (alignment & Qt::AlignBottom)
         y = rect.bottom - height;
-    // Clipping costs more than drawing; only text that overflows its box needs it.
-    const bool overflows = x < rect.left || y < rect.top || x + width > rect.right
-                           || y + height > rect.bottom;
+    // Clipping costs more than drawing, and text whose line is taller than its box
+    // rarely inks outside it: clip only when the ink would cross the box.
+    const QRect ink = m_font->inkBounds(text).translated(x, y + m_font->ascent());
+    const bool overflows = ink.left() < rect.left || ink.top() < rect.top
+                           || ink.right() >= rect.right || ink.bottom() >= rect.bottom;
     useTextPen();
     if (overflows) {
         m_painter.save();

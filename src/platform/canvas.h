@@ -36,8 +36,9 @@ public:
     bool brushIsClear() const { return m_brushClear; }
 
     // A font in points (converted at the canvas's resolution) or with its pixel height.
+    // Text drawn before the first font is set is left out.
     void setFont(const TFont &font);
-    const CachedFont &font() const { return *m_font; }
+    const CachedFont *font() const { return m_font; }
     // The extent of a single line of text in the current font.
     int textWidth(const QString &text) const;
     int textHeight() const;
@@ -65,6 +66,7 @@ private:
 
     QPainter &m_painter;
     int m_ppi;
+    bool m_rasterDevice;
     QPen m_pen;
     QPen m_textPen;
     bool m_textPenActive = false;

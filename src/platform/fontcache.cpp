@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fontcache.h"
 
+#include <QTextLayout>
+
 #include <memory>
 #include <unordered_map>
 
@@ -43,16 +45,58 @@ CachedFont::CachedFont(const QFont &font)
 {
 }
 
+CachedFont::Measures &CachedFont::measures(const QString &text) const
+{
+    auto found = m_measures.find(text);
+    if (found != m_measures.end())
+        return *found;
+    if (m_measures.size() >= MaxCachedWidths)
+        m_measures.clear();
+    Measures fresh;
+    fresh.width = m_metrics.horizontalAdvance(text);
+    return *m_measures.insert(text, fresh);
+}
+
 int CachedFont::width(const QString &text) const
 {
-    const auto found = m_widths.constFind(text);
-    if (found != m_widths.constEnd())
-        return *found;
-    if (m_widths.size() >= MaxCachedWidths)
-        m_widths.clear();
-    const int w = m_metrics.horizontalAdvance(text);
-    m_widths.insert(text, w);
-    return w;
+    return measures(text).width;
+}
+
+QRect CachedFont::inkBounds(const QString &text) const
+{
+    Measures &m = measures(text);
+    if (!m.hasInk) {
+        m.ink = m_metrics.tightBoundingRect(text);
+        m.hasInk = true;
+    }
+    return m.ink;
+}
+
+const QStaticText &CachedFont::staticText(const QString &text) const
+{
+    Measures &m = measures(text);
+    if (!m.hasLayout) {
+        m.laidOut.setText(text);
+        m.laidOut.setTextFormat(Qt::PlainText);
+        m.laidOut.prepare(QTransform(), m_font);
+        m.hasLayout = true;
+    }
+    return m.laidOut;
+}
+
+const QList<QGlyphRun> &CachedFont::glyphRuns(const QString &text) const
+{
+    Measures &m = measures(text);
+    if (!m.hasRuns) {
+        QTextLayout layout(text, m_font);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setPosition(QPointF(0, 0));
+        layout.endLayout();
+        m.runs = layout.glyphRuns();
+        m.hasRuns = true;
+    }
+    return m.runs;
 }
 
 namespace FontCache {

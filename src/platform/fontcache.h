@@ -6,7 +6,11 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
+#include <QList>
+#include <QRect>
+#include <QStaticText>
 #include <QString>
 
 // A resolved font with its metrics and the widths of strings measured so far. Looking a
@@ -24,14 +28,33 @@ public:
     int height() const { return m_height; }
     int leading() const { return m_leading; }
     int width(const QString &text) const;
+    // The pixels text inks relative to its start on the baseline.
+    QRect inkBounds(const QString &text) const;
+    // The text laid out once for drawing again and again at its top-left corner: a
+    // static text for images, glyph runs for every other device (vector devices lay a
+    // static text out anew at each use).
+    const QStaticText &staticText(const QString &text) const;
+    const QList<QGlyphRun> &glyphRuns(const QString &text) const;
 
 private:
+    struct Measures
+    {
+        int width = 0;
+        QRect ink;
+        bool hasInk = false;
+        QStaticText laidOut;
+        bool hasLayout = false;
+        QList<QGlyphRun> runs;
+        bool hasRuns = false;
+    };
+    Measures &measures(const QString &text) const;
+
     QFont m_font;
     QFontMetrics m_metrics;
     int m_ascent = 0;
     int m_height = 0;
     int m_leading = 0;
-    mutable QHash<QString, int> m_widths;
+    mutable QHash<QString, Measures> m_measures;
 };
 
 // Fonts by name, pixel size and style, shared by every canvas of the GUI thread.

@@ -120,8 +120,8 @@ void ReportCanvas::printAt(const QString &text, int x, int top)
         m_canvas.textOut(x, top, text);
         return;
     }
-    const CachedFont &font = m_canvas.font();
-    m_path.addText(QPointF(x, top + font.ascent()), font.font(), text);
+    if (const CachedFont *font = m_canvas.font())
+        m_path.addText(QPointF(x, top + font->ascent()), font->font(), text);
 }
 
 void ReportCanvas::printCenter(const QString &text, double x, double y)
