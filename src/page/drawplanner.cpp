@@ -83,6 +83,12 @@ void DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const QString
     canvas.rectangle(g.body);
     canvas.setBrush(info.headerBGColor);
     canvas.fillRect(g.labelColumn);
+    if (info.printed) {
+        // A printer's pen is several pixels wide and the label column's fill, one pixel
+        // inside the body, would cover half of its outline.
+        canvas.setClearBrush();
+        canvas.rectangle(g.body);
+    }
     canvas.setBrush(Colors::clWhite);
     drawRowLabels(canvas, info, g, firstLines, secondLines);
     drawRowLines(canvas, g);

@@ -328,3 +328,23 @@ TEST(PagePaint, PlannersDrawOnlyTheTextsOfTheirRows)
     ASSERT_EQ(calls.size(), 1);
     EXPECT_EQ(calls[0].rtf, textOf("Tuesday").rtf());
 }
+
+TEST(PagePaint, MissingFontsChangeGlyphsNotCells)
+{
+    const auto renamed = [](TFont font) {
+        font.setName(QStringLiteral("No Such Face At All"));
+        return font;
+    };
+    for (const TCalendarLayout layout : {loFullCalendar, loWeek}) {
+        TCalendarPanel32 present;
+        prepare(present, layout);
+        present.RenderToBitmap();
+        TCalendarPanel32 missing;
+        prepare(missing, layout);
+        missing.SetTitleFont(renamed(missing.TitleFont()));
+        missing.SetHeadersFont(renamed(missing.HeadersFont()));
+        missing.SetCellFont(renamed(missing.CellFont()));
+        missing.RenderToBitmap();
+        EXPECT_EQ(missing.cellTable(), present.cellTable()) << layout;
+    }
+}

@@ -207,3 +207,15 @@ TEST(PagePrint, CellTextsPrintIntoThePrintedFreeRectangles)
     // Above the cell's number nothing is red.
     EXPECT_NE(sheet.pixel(x, printed(free.top) - 25), qRgb(255, 0, 0));
 }
+
+TEST(PagePrint, PlannerBodyKeepsItsWholeOutline)
+{
+    TCalendarPanel32 page;
+    prepare(page, loWeek);
+    const QImage sheet = print(page);
+    const PageRect box = page.CalendarRect();
+    const int middle = printed((box.top + box.bottom) / 2);
+    // The label column's fill must not cover the body's left edge.
+    EXPECT_EQ(sheet.pixel(printed(box.left), middle), Black);
+    EXPECT_EQ(sheet.pixel(printed(box.left) + 3, middle), White);
+}
