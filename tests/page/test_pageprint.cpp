@@ -17,11 +17,11 @@ const QRgb White = qRgb(255, 255, 255);
 // The printed sheet: 100 dots per inch make inches easy to read back.
 constexpr int Dpi = 100;
 
-QImage blankSheet(double widthInches, double heightInches)
+QImage blankSheet(double widthInches, double heightInches, int dpi = Dpi)
 {
-    QImage sheet(int(widthInches * Dpi), int(heightInches * Dpi), QImage::Format_RGB32);
-    sheet.setDotsPerMeterX(int(std::lround(Dpi / 0.0254)));
-    sheet.setDotsPerMeterY(int(std::lround(Dpi / 0.0254)));
+    QImage sheet(int(widthInches * dpi), int(heightInches * dpi), QImage::Format_RGB32);
+    sheet.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+    sheet.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
     sheet.fill(Qt::white);
     return sheet;
 }
@@ -37,10 +37,10 @@ void prepare(TCalendarPanel32 &page, TCalendarLayout layout)
     page.setNames(languageNames(CalendarLanguage::English));
 }
 
-QImage print(TCalendarPanel32 &page, double offsetX = 0, double offsetY = 0)
+QImage print(TCalendarPanel32 &page, double offsetX = 0, double offsetY = 0, int dpi = Dpi)
 {
     const bool landscape = page.CalendarOrientation() == coLandscape;
-    QImage sheet = blankSheet(landscape ? 11 : 8.5, landscape ? 8.5 : 11);
+    QImage sheet = blankSheet(landscape ? 11 : 8.5, landscape ? 8.5 : 11, dpi);
     QPainter painter(&sheet);
     ReportCanvas report(painter);
     page.PrintPage(report, offsetX, offsetY);
@@ -49,9 +49,9 @@ QImage print(TCalendarPanel32 &page, double offsetX = 0, double offsetY = 0)
 }
 
 // Printer pixels of a page-pixel coordinate at 96 PPI.
-int printed(int pagePixel, double offsetInches = 0)
+int printed(int pagePixel, double offsetInches = 0, int dpi = Dpi)
 {
-    return int(std::lround((pagePixel / 96.0 + offsetInches) * Dpi));
+    return int(std::lround((pagePixel / 96.0 + offsetInches) * dpi));
 }
 
 // The rightmost dark column in a rectangle of the sheet, or -1.
@@ -212,10 +212,13 @@ TEST(PagePrint, PlannerBodyKeepsItsWholeOutline)
 {
     TCalendarPanel32 page;
     prepare(page, loWeek);
-    const QImage sheet = print(page);
+    // At 300 dpi the pen is 3 pixels wide.
+    const QImage sheet = print(page, 0, 0, 300);
     const PageRect box = page.CalendarRect();
-    const int middle = printed((box.top + box.bottom) / 2);
+    const int middle = printed((box.top + box.bottom) / 2, 0, 300);
+    const int left = printed(box.left, 0, 300);
     // The label column's fill must not cover the body's left edge.
-    EXPECT_EQ(sheet.pixel(printed(box.left), middle), Black);
-    EXPECT_EQ(sheet.pixel(printed(box.left) + 3, middle), White);
+    for (int x = left; x < left + 3; ++x)
+        EXPECT_EQ(sheet.pixel(x, middle), Black) << x - left;
+    EXPECT_EQ(sheet.pixel(left + 4, middle), White);
 }
