@@ -128,9 +128,9 @@ bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *err
         ReportCanvas report(painter);
         page.PrintPage(report, 0, 0);
     }
-    painter.end();
+    const bool written = painter.end();
     showMonth(page, first, 0);
-    return true;
+    return written || fail(error, QStringLiteral("Cannot write the PDF document"));
 }
 
 bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *error)

@@ -34,21 +34,25 @@ void Canvas::setPen(TColor color, TPenStyle style, int width)
 {
     m_pen = QPen(Colors::toQColor(color), qMax(1, width), toQtPenStyle(style), Qt::SquareCap,
                  Qt::MiterJoin);
-    usePen();
+    m_activePen = ActivePen::None;
 }
 
+// Lines and text use different pens; the painter's is switched only when the kind of
+// drawing changes.
 void Canvas::usePen()
 {
+    if (m_activePen == ActivePen::Line)
+        return;
     m_painter.setPen(m_pen);
-    m_textPenActive = false;
+    m_activePen = ActivePen::Line;
 }
 
 void Canvas::useTextPen()
 {
-    if (m_textPenActive)
+    if (m_activePen == ActivePen::Text)
         return;
     m_painter.setPen(m_textPen);
-    m_textPenActive = true;
+    m_activePen = ActivePen::Text;
 }
 
 void Canvas::setBrush(TColor color)
@@ -67,8 +71,8 @@ void Canvas::setFont(const TFont &font)
     m_font = &FontCache::font(font, m_ppi);
     m_painter.setFont(m_font->font());
     m_textPen = QPen(Colors::toQColor(font.color()));
-    if (m_textPenActive)
-        m_painter.setPen(m_textPen);
+    if (m_activePen == ActivePen::Text)
+        m_activePen = ActivePen::None;
 }
 
 int Canvas::textWidth(const QString &text) const

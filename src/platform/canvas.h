@@ -24,6 +24,8 @@ public:
     // ppi is the resolution font point sizes are converted at.
     Canvas(QPainter &painter, int ppi);
 
+    // For drawing the canvas does not offer; such drawing must leave the painter's pen
+    // and font as it found them (save and restore).
     QPainter &painter() { return m_painter; }
     int pixelsPerInch() const { return m_ppi; }
 
@@ -69,7 +71,8 @@ private:
     bool m_rasterDevice;
     QPen m_pen;
     QPen m_textPen;
-    bool m_textPenActive = false;
+    enum class ActivePen { None, Line, Text };
+    ActivePen m_activePen = ActivePen::None;
     TColor m_brushColor = Colors::clWhite;
     bool m_brushClear = false;
     const CachedFont *m_font = nullptr;

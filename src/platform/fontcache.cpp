@@ -109,11 +109,7 @@ const CachedFont &font(const QString &name, int pixelSize, TFont::Styles style)
     if (found == fonts.end()) {
         TFont description(name, 0, style);
         description.setPixelHeight(key.pixelSize);
-        QFont qfont = description.toQFont(0);
-        // Pages are composed on integer pixels: hinted metrics keep text where the
-        // layout puts it at every zoom.
-        qfont.setHintingPreference(QFont::PreferDefaultHinting);
-        found = fonts.emplace(key, std::make_unique<CachedFont>(qfont)).first;
+        found = fonts.emplace(key, std::make_unique<CachedFont>(description.toQFont(0))).first;
     }
     return *found->second;
 }

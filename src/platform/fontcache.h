@@ -64,7 +64,8 @@ namespace FontCache {
 const CachedFont &font(const QString &name, int pixelSize, TFont::Styles style);
 // The font of a description at a resolution (points x PPI / 72, or its pixel height).
 const CachedFont &font(const TFont &font, int ppi);
-// Forgets every font, for example after the font substitutes changed.
+// Forgets every font, for example after the font substitutes changed. No canvas may be
+// alive: canvases keep pointers to the fonts they use.
 void clear();
 
 } // namespace FontCache

@@ -139,10 +139,13 @@ TEST(Canvas, AlignedTextStaysInItsRectangle)
         const QRect ink = inkRect(image);
         ASSERT_FALSE(ink.isEmpty());
         EXPECT_TRUE(c.rect.toQRect().contains(ink)) << int(c.alignment);
-        if (c.alignment & Qt::AlignRight)
+        if (c.alignment & Qt::AlignRight) {
             EXPECT_GE(ink.right(), c.rect.right - 4);
-        if (c.alignment & Qt::AlignHCenter && c.rect.width() > 100)
-            EXPECT_LE(std::abs((ink.left() + ink.right()) / 2 - (c.rect.left + c.rect.right) / 2), 2);
+        }
+        if (c.alignment & Qt::AlignHCenter && c.rect.width() > 100) {
+            EXPECT_LE(std::abs((ink.left() + ink.right()) / 2 - (c.rect.left + c.rect.right) / 2),
+                      2);
+        }
     }
 }
 
@@ -237,12 +240,15 @@ TEST(ReportCanvas, ShapesAndTextAtInchPositions)
         const QRect ink = inkRect(text);
         EXPECT_GE(ink.top(), 20);
         EXPECT_LE(ink.top(), 20 + report.lineHeight() * 100);
-        if (c.expectLeft >= 0)
+        if (c.expectLeft >= 0) {
             EXPECT_NEAR(ink.left(), c.expectLeft, 3);
-        if (c.expectRight >= 0)
+        }
+        if (c.expectRight >= 0) {
             EXPECT_NEAR(ink.right(), c.expectRight, 3);
-        if (c.align == 0)
+        }
+        if (c.align == 0) {
             EXPECT_NEAR((ink.left() + ink.right()) / 2.0, 150, 2);
+        }
     }
 }
 
