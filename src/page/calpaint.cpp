@@ -165,9 +165,13 @@ void TCalendarPanel32::drawCellText(Canvas &canvas, int cell, const PageRect &fr
     canvas.painter().drawImage(free.toQRect(), bitmap);
 }
 
-QImage TCalendarPanel32::composePage()
+QImage TCalendarPanel32::composePage(qreal pixelRatio)
 {
-    QImage image(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
+    // On a high-density screen the page is composed at the screen's own pixels; the
+    // drawing still happens in page pixels.
+    QImage image(qMax(1, qRound(width() * pixelRatio)), qMax(1, qRound(height() * pixelRatio)),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(Qt::white);
     QPainter painter(&image);
     Canvas canvas(painter, m_ppi);
@@ -179,7 +183,7 @@ QImage TCalendarPanel32::RenderToBitmap()
 {
     // FIXME: freeform objects paint themselves onto the image here once the object base
     // exists.
-    return composePage();
+    return composePage(1.0);
 }
 
 void TCalendarPanel32::paintEvent(QPaintEvent *)
@@ -187,7 +191,7 @@ void TCalendarPanel32::paintEvent(QPaintEvent *)
     if (PaintSuspended() || m_painting || !visibleFlag(this))
         return;
     m_painting = true;
-    const QImage image = composePage();
+    const QImage image = composePage(devicePixelRatioF());
     QPainter painter(this);
     painter.drawImage(0, 0, image);
     m_painting = false;

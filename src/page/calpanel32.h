@@ -242,7 +242,7 @@ private:
     void setCursorForTool(bool tool);
     void copySettingsFrom(const TCalendarPanel32 &source);
 
-    QImage composePage();
+    QImage composePage(qreal pixelRatio);
     void paintPage(Canvas &canvas);
     // Draw blocks with the fonts at fontZoom; the caller sets the box.
     TCalDrawInfo mainDrawInfo(float fontZoom) const;
