@@ -123,17 +123,6 @@ TEST(PagePaint, CellGridOfEveryBorderStyle)
     }
 }
 
-TEST(PagePaint, LinesStopShortOfTheirEndPoint)
-{
-    TCalendarPanel32 page;
-    const QImage image = monthWithCellBorder(page, cbTop);
-    const PaintedGrid grid(page);
-    // A row line runs from the box's left edge up to, not onto, its last column.
-    EXPECT_EQ(image.pixel(grid.columns[0], grid.rows[1]), Black);
-    EXPECT_EQ(image.pixel(grid.columns[7] - 1, grid.rows[1]), Black);
-    EXPECT_EQ(image.pixel(grid.columns[7], grid.rows[1]), White);
-}
-
 TEST(PagePaint, BandsAndFrame)
 {
     TCalendarPanel32 page;
@@ -214,30 +203,6 @@ TEST(PagePaint, PaintWritesTheCellTableOfTheLayout)
             EXPECT_FALSE(page.cellTable().cell(1).rTotal.isAllZero());
         }
     }
-}
-
-TEST(PagePaint, PlannerCellsAndDays)
-{
-    TCalendarPanel32 page;
-    prepare(page, loMC12Month);
-    page.SetCalendarLayout(loFullCalendar);
-    page.RenderToBitmap();
-    page.SetCalendarLayout(loWeek);
-    page.RenderToBitmap();
-    // Week planner: 7 days from 6 January and a notes row; cells past the rows keep the
-    // month's values.
-    EXPECT_EQ(page.DayOfCell(1), 6);
-    EXPECT_EQ(page.DayOfCell(7), 12);
-    EXPECT_EQ(page.DayOfCell(8), 0);
-    EXPECT_FALSE(page.cellTable().cell(9).rTotal.isAllZero());
-    EXPECT_EQ(page.cellTable().cell(1).rTotal, page.cellTable().cell(1).rFree);
-    EXPECT_TRUE(page.cellTable().daysRect().isAllZero());
-
-    page.SetCalendarLayout(loDay10);
-    page.RenderToBitmap();
-    EXPECT_FALSE(page.cellTable().cell(11).rTotal.isAllZero());
-    EXPECT_TRUE(page.cellTable().cell(12).rTotal.isAllZero());
-    EXPECT_EQ(page.CellOfDay(6), -1);
 }
 
 TEST(PagePaint, PlannersIgnoreTheMonthStyles)

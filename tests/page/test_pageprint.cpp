@@ -86,16 +86,6 @@ TEST(PagePrint, FrameAndGridAtTheirInchPositions)
     EXPECT_EQ(shifted.pixel(printed(box.left), middle), White);
 }
 
-TEST(PagePrint, ColouredTitleBandPrints)
-{
-    TCalendarPanel32 page;
-    prepare(page, loFullCalendar);
-    page.SetTitleBGColor(Colors::clRed);
-    const QImage sheet = print(page);
-    const PageRect box = page.CalendarRect();
-    EXPECT_EQ(sheet.pixel(printed(box.left) + 5, printed(box.top) + 5), qRgb(255, 0, 0));
-}
-
 TEST(PagePrint, UpperRightNumbersStandOffTheRightEdge)
 {
     TCalendarPanel32 page;

@@ -149,32 +149,6 @@ TEST(Canvas, AlignedTextStaysInItsRectangle)
     }
 }
 
-TEST(Canvas, TextHasNoPrefixProcessing)
-{
-    QImage image = whiteImage(200, 60);
-    QPainter painter(&image);
-    Canvas canvas(painter, 96);
-    canvas.setFont(TFont(QStringLiteral("Arial"), 12));
-    EXPECT_GT(canvas.textWidth(QStringLiteral("&&A")), canvas.textWidth(QStringLiteral("&A")));
-}
-
-TEST(Canvas, TextInTheFontsColour)
-{
-    QImage image = whiteImage(100, 40);
-    {
-        QPainter painter(&image);
-        Canvas canvas(painter, 96);
-        canvas.setFont(TFont(QStringLiteral("Arial"), 20, TFont::Style::Bold, Colors::clBlue));
-        canvas.textOut(5, 5, QStringLiteral("III"));
-    }
-    bool blue = false;
-    for (int x = 0; x < 100 && !blue; ++x) {
-        for (int y = 0; y < 40 && !blue; ++y)
-            blue = image.pixel(x, y) == qRgb(0, 0, 255);
-    }
-    EXPECT_TRUE(blue);
-}
-
 TEST(ReportCanvas, InchesBecomeDevicePixels)
 {
     QImage sheet = whiteImage(300, 300, 100);

@@ -122,22 +122,6 @@ TEST(RenderOutput, PdfHasOnePageOfThePapersSizePerMonth)
     }
 }
 
-TEST(RenderOutput, SeveralMonthsOfImagesAreNumbered)
-{
-    QTemporaryDir dir;
-    const RunResult run = render({QStringLiteral("--layout"), QStringLiteral("0"),
-                                  QStringLiteral("--months"), QStringLiteral("3"),
-                                  QStringLiteral("--zoom"), QStringLiteral("0.25"),
-                                  QStringLiteral("--out"), dir.filePath(QStringLiteral("m.png"))});
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    QStringList files = QDir(dir.path()).entryList(QDir::Files);
-    files.sort();
-    EXPECT_EQ(files, (QStringList{QStringLiteral("m-01.png"), QStringLiteral("m-02.png"),
-                                  QStringLiteral("m-03.png")}));
-    EXPECT_NE(readFile(dir.filePath(QStringLiteral("m-01.png"))),
-              readFile(dir.filePath(QStringLiteral("m-02.png"))));
-}
-
 TEST(RenderOutput, FailuresLeaveNoFile)
 {
     QTemporaryDir dir;
