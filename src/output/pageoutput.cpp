@@ -93,6 +93,8 @@ QString numberedPath(const QString &path, int number)
 
 bool saveImage(const QImage &image, const QString &path, QString *error)
 {
+    if (image.isNull())
+        return fail(error, QStringLiteral("%1: the page is too large for an image").arg(path));
     const Format format = formatOfPath(path);
     if (format == Format::Unknown || format == Format::Pdf)
         return fail(error, QStringLiteral("%1: not an image file name (.png, .bmp, .jpg)").arg(path));

@@ -8,12 +8,18 @@
 #include "page/drawplanner.h"
 #include "platform/canvas.h"
 
+#include <QLoggingCategory>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
 
+Q_DECLARE_LOGGING_CATEGORY(lcPage)
+
 namespace {
+
+// A gigabyte of pixels.
+constexpr qint64 MaxComposedPixels = 256 * 1024 * 1024;
 
 bool isDayPlanner(TCalendarLayout layout)
 {
@@ -169,8 +175,14 @@ QImage TCalendarPanel32::composePage(qreal pixelRatio)
 {
     // On a high-density screen the page is composed at the screen's own pixels; the
     // drawing still happens in page pixels.
-    QImage image(qMax(1, qRound(width() * pixelRatio)), qMax(1, qRound(height() * pixelRatio)),
-                 QImage::Format_RGB32);
+    const QSize size(qMax(1, qRound(width() * pixelRatio)), qMax(1, qRound(height() * pixelRatio)));
+    if (qint64(size.width()) * size.height() > MaxComposedPixels) {
+        // Far beyond any screen or export; the cells still get their places.
+        qCWarning(lcPage) << "page of" << size << "pixels is too large to compose";
+        UpdateCellTable();
+        return {};
+    }
+    QImage image(size, QImage::Format_RGB32);
     image.setDevicePixelRatio(pixelRatio);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -193,6 +205,9 @@ void TCalendarPanel32::paintEvent(QPaintEvent *)
     m_painting = true;
     const QImage image = composePage(devicePixelRatioF());
     QPainter painter(this);
-    painter.drawImage(0, 0, image);
+    if (image.isNull())
+        painter.fillRect(rect(), Qt::white);
+    else
+        painter.drawImage(0, 0, image);
     m_painting = false;
 }

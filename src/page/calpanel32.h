@@ -182,7 +182,8 @@ public:
     // Painting. The page is composed off screen and copied in one piece; every paint
     // rewrites the cell table. A paint is skipped while PaintSuspended is set, while a
     // paint runs and while the page is hidden, and the cell table then keeps its values.
-    // The page as shown, at the control's size (the zoom applied), for image export.
+    // The page as shown, at the control's size (the zoom applied), for image export; a
+    // null image for a page of more than 256 million pixels.
     QImage RenderToBitmap();
     // Draws the page unzoomed on a report canvas; offsets in inches.
     void PrintPage(ReportCanvas &report, double offsetX, double offsetY);

@@ -136,6 +136,10 @@ TEST(RenderOutput, FailuresLeaveNoFile)
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_FALSE(unwritable.err.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(missingFolder));
+    const RunResult tooLarge = render({QStringLiteral("--ppi"), QStringLiteral("4800"),
+                                       QStringLiteral("--zoom"), QStringLiteral("20"),
+                                       QStringLiteral("--out"), dir.filePath(QStringLiteral("big.png"))});
+    EXPECT_EQ(tooLarge.exitCode, 1);
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
