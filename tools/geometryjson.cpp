@@ -25,6 +25,19 @@ QJsonArray minisJson(const PageLayout &layout)
     return minis;
 }
 
+QJsonArray cellsJson(const CellTable &cells)
+{
+    QJsonArray list;
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const CellRecord record = cells.cell(cell);
+        list.append(QJsonObject{{QStringLiteral("cell"), cell},
+                                {QStringLiteral("total"), rectJson(record.rTotal)},
+                                {QStringLiteral("free"), rectJson(record.rFree)},
+                                {QStringLiteral("day"), record.iDay}});
+    }
+    return list;
+}
+
 } // namespace
 
 QJsonObject pageGeometryJson(const TCalendarPanel32 &page)
@@ -43,5 +56,8 @@ QJsonObject pageGeometryJson(const TCalendarPanel32 &page)
         {QStringLiteral("isPlanner"), layout.isPlanner},
         {QStringLiteral("minis"), minisJson(layout)},
         {QStringLiteral("title"), page.titleText()},
+        {QStringLiteral("titleRect"), rectJson(page.cellTable().titleRect())},
+        {QStringLiteral("headerRect"), rectJson(page.cellTable().daysRect())},
+        {QStringLiteral("cells"), cellsJson(page.cellTable())},
     };
 }

@@ -6,5 +6,6 @@
 
 class TCalendarPanel32;
 
-// The page's layout results as one JSON object; rectangles are [left, top, right, bottom].
+// The page's layout results and the cell table of its last paint as one JSON object;
+// rectangles are [left, top, right, bottom].
 QJsonObject pageGeometryJson(const TCalendarPanel32 &page);

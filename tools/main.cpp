@@ -53,7 +53,13 @@ int main(int argc, char *argv[])
     applyRenderOptions(parsed.options, page);
     if (!saveRenderOutput(parsed.options, page))
         return 1;
+    if (!parsed.options.outFile.isEmpty()) {
+        if (const int status = runOutput(parsed.options, page); status != 0)
+            return status;
+    }
     if (parsed.options.geometry) {
+        // The cell table is what the last paint wrote.
+        page.RenderToBitmap();
         const QByteArray json
             = QJsonDocument(pageGeometryJson(page)).toJson(QJsonDocument::Indented);
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "renderoptions.h"
 
+#include "output/pageoutput.h"
 #include "page/calpanel32.h"
 
 #include <QCommandLineParser>
@@ -38,7 +39,10 @@ void addOptions(QCommandLineParser &parser)
     valueOption("language", "english, french, german, italian or spanish.", "language");
     valueOption("ppi", "Screen pixels per inch (default 96).", "N");
     valueOption("zoom", "Zoom factor (default 1.0).", "Z");
-    parser.addOption({QStringLiteral("geometry"), QStringLiteral("Print the layout as JSON.")});
+    parser.addOption({QStringLiteral("geometry"),
+                      QStringLiteral("Print the layout and the painted cells as JSON.")});
+    valueOption("out", "Write the page to FILE (.png, .bmp, .jpg or .pdf).", "FILE");
+    valueOption("months", "Pages of consecutive months to write (default 1).", "N");
     valueOption("recurring", "Print the entries of a recurring-date file that apply to --month/--year.",
                 "FILE");
     parser.addOption({QStringLiteral("holidays"),
@@ -126,6 +130,14 @@ bool readChoices(const QCommandLineParser &parser, RenderOptions &options, QStri
     }
     if (parser.isSet(QStringLiteral("border")))
         options.border = parser.value(QStringLiteral("border"));
+    if (parser.isSet(QStringLiteral("out"))) {
+        options.outFile = parser.value(QStringLiteral("out"));
+        if (PageOutput::formatOfPath(options.outFile) == PageOutput::Format::Unknown) {
+            error = QStringLiteral("--out needs a .png, .bmp, .jpg or .pdf file: '%1'")
+                        .arg(options.outFile);
+            return false;
+        }
+    }
     return true;
 }
 
@@ -133,13 +145,16 @@ bool readNumbers(const QCommandLineParser &parser, RenderOptions &options, QStri
 {
     std::optional<int> layout;
     std::optional<int> ppi;
+    std::optional<int> months;
     if (!readInt(parser, QStringLiteral("layout"), {0, CalendarLayoutCount - 1}, layout, error)
         || !readInt(parser, QStringLiteral("month"), {1, 12}, options.month, error)
         || !readInt(parser, QStringLiteral("year"), {1, 9999}, options.year, error)
         || !readInt(parser, QStringLiteral("day"), {1, 31}, options.day, error)
         || !readInt(parser, QStringLiteral("week-start"), {1, 2}, options.startOfWeek, error)
-        || !readInt(parser, QStringLiteral("ppi"), {1, 4800}, ppi, error))
+        || !readInt(parser, QStringLiteral("ppi"), {1, 4800}, ppi, error)
+        || !readInt(parser, QStringLiteral("months"), {1, 1200}, months, error))
         return false;
+    options.months = months.value_or(options.months);
     if (layout)
         options.layout = static_cast<TCalendarLayout>(*layout);
     options.ppi = ppi.value_or(options.ppi);

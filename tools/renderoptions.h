@@ -27,6 +27,8 @@ struct RenderOptions
     int ppi = 96;
     float zoom = 1.0f;
     bool geometry = false;
+    QString outFile;         // --out FILE
+    int months = 1;          // --months N
     // Report modes that print something else than a page.
     QString recurringFile;   // --recurring FILE
     bool holidays = false;   // --holidays

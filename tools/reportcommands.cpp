@@ -4,6 +4,8 @@
 
 #include "renderoptions.h"
 
+#include "output/pageoutput.h"
+#include "page/calpanel32.h"
 #include "recurring/holidaylist.h"
 #include "recurring/recurringreport.h"
 #include "storage/streamdump.h"
@@ -56,4 +58,13 @@ int runDump(const RenderOptions &options)
     const StreamDump dump = dumpCalendarFile(file.readAll());
     write(dump.text.toUtf8());
     return dump.complete ? 0 : 1;
+}
+
+int runOutput(const RenderOptions &options, TCalendarPanel32 &page)
+{
+    QString error;
+    const bool pdf = PageOutput::formatOfPath(options.outFile) == PageOutput::Format::Pdf;
+    const bool ok = pdf ? PageOutput::savePdf(page, options.months, options.outFile, &error)
+                        : PageOutput::saveImages(page, options.months, options.outFile, &error);
+    return ok ? 0 : fail(error);
 }

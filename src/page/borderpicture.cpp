@@ -6,35 +6,17 @@
 
 #include <QDir>
 #include <QFile>
-#include <QtEndian>
 
 namespace {
 
 // Border metafiles are a few hundred kilobytes; anything far larger is not one.
 constexpr qint64 MaxBorderFileSize = 64 * 1024 * 1024;
-constexpr quint32 PlaceableKey = 0x9AC6CDD7;
-constexpr int PlaceableHeaderSize = 22;
-constexpr int MetaHeaderSize = 18;
-
-bool isPlainHeaderAt(const QByteArray &bytes, qsizetype offset)
-{
-    if (offset < 0 || bytes.size() - offset < MetaHeaderSize)
-        return false;
-    const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + offset;
-    const quint16 type = qFromLittleEndian<quint16>(data);
-    const quint16 headerWords = qFromLittleEndian<quint16>(data + 2);
-    return (type == 1 || type == 2) && headerWords == 9;
-}
 
 } // namespace
 
 bool BorderPicture::looksLikeMetafile(const QByteArray &bytes)
 {
-    if (bytes.size() >= 4
-        && qFromLittleEndian<quint32>(reinterpret_cast<const uchar *>(bytes.constData()))
-            == PlaceableKey)
-        return isPlainHeaderAt(bytes, PlaceableHeaderSize);
-    return isPlainHeaderAt(bytes, 0);
+    return MetafilePicture::looksLikeMetafile(bytes);
 }
 
 bool BorderPicture::loadFromFile(const QString &path, QString *error)
@@ -50,9 +32,8 @@ bool BorderPicture::loadFromFile(const QString &path, QString *error)
     if (file.size() > MaxBorderFileSize)
         return fail(QStringLiteral("%1 is too large for a border picture").arg(path));
     const QByteArray bytes = file.readAll();
-    if (!looksLikeMetafile(bytes))
+    if (!m_picture.setBytes(bytes))
         return fail(QStringLiteral("%1 is not a Windows metafile").arg(path));
-    m_bytes = bytes;
     return true;
 }
 

@@ -2,17 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/metafilepicture.h"
+
 #include <QByteArray>
 #include <QString>
 
-// The decorative border: the bytes of a Windows metafile, checked for a metafile header
-// when loaded. Drawing it is the painter's business.
+// The decorative border: a Windows metafile, checked for a metafile header when loaded.
 class BorderPicture
 {
 public:
-    bool isEmpty() const { return m_bytes.isEmpty(); }
-    QByteArray bytes() const { return m_bytes; }
-    void clear() { m_bytes.clear(); }
+    bool isEmpty() const { return m_picture.isEmpty(); }
+    QByteArray bytes() const { return m_picture.bytes(); }
+    const MetafilePicture &picture() const { return m_picture; }
+    void clear() { m_picture.clear(); }
 
     // Replaces the picture with a file's bytes; on failure the picture is unchanged and
     // error (when given) says why.
@@ -28,5 +30,5 @@ public:
     friend bool operator==(const BorderPicture &, const BorderPicture &) = default;
 
 private:
-    QByteArray m_bytes;
+    MetafilePicture m_picture;
 };

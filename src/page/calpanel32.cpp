@@ -38,6 +38,9 @@ bool assignChanged(T &target, const T &value)
 TCalendarPanel32::TCalendarPanel32(QWidget *parent) : TGBasePanel(parent)
 {
     m_ppi = screenPixelsPerInch();
+    m_cellRenderer = std::make_unique<NullCellTextRenderer>();
+    // The composed page covers every pixel, so nothing needs erasing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setConstructorValues();
     RecalcLayout(true);

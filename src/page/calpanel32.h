@@ -3,19 +3,25 @@
 #pragma once
 
 #include "page/borderpicture.h"
+#include "page/caldrawinfo.h"
 #include "page/calendarnames.h"
 #include "page/calendartexts.h"
 #include "page/celltable.h"
 #include "page/pagelayout.h"
 #include "page/pagetypes.h"
+#include "platform/celltextrenderer.h"
 #include "platform/rtfstorage.h"
 #include "platform/tcolor.h"
 #include "platform/tfont.h"
 #include "surface/gbasepanel.h"
 
+#include <QImage>
+
 #include <functional>
 #include <memory>
 
+class Canvas;
+class ReportCanvas;
 class TCalendarPanel32;
 
 // Creates the freeform object a drawing tool asks for; the page only prepares the
@@ -173,6 +179,21 @@ public:
     CellTable computeCellTable() const;
     void UpdateCellTable();
 
+    // Painting. The page is composed off screen and copied in one piece; every paint
+    // rewrites the cell table. A paint is skipped while PaintSuspended is set, while a
+    // paint runs and while the page is hidden, and the cell table then keeps its values.
+    // The page as shown, at the control's size (the zoom applied), for image export; a
+    // null image for a page of more than 256 million pixels.
+    QImage RenderToBitmap();
+    // Draws the page unzoomed on a report canvas; offsets in inches.
+    void PrintPage(ReportCanvas &report, double offsetX, double offsetY);
+    // Day cell texts are painted through this renderer; the page owns it.
+    void setCellRenderer(std::unique_ptr<CellTextRenderer> renderer);
+    CellTextRenderer &cellRenderer() { return *m_cellRenderer; }
+    // Cell 1's free rectangle of the last paint widened by 5 pixels: the size printed
+    // cell texts are laid out at, so they wrap as on screen.
+    QSize cellTextLayoutSize() const { return m_cellTextLayoutSize; }
+
     // The values the main window's page and the properties dialog's example page start
     // with, which differ from the constructor's; the example page has a larger title.
     void applyFormInitialValues(bool examplePage);
@@ -203,6 +224,7 @@ signals:
     void layoutRecalculated();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool focusNextPrevChild(bool next) override;
@@ -220,6 +242,18 @@ private:
     MonthBoxMetrics mainMonthMetrics() const;
     void setCursorForTool(bool tool);
     void copySettingsFrom(const TCalendarPanel32 &source);
+
+    QImage composePage(qreal pixelRatio);
+    void paintPage(Canvas &canvas);
+    // Draw blocks with the fonts at fontZoom; the caller sets the box.
+    TCalDrawInfo mainDrawInfo(float fontZoom) const;
+    TCalDrawInfo miniDrawInfo(int index, float fontZoom) const;
+    // Draws the main calendar or planner; false when the layout has neither.
+    bool drawMainCalendar(Canvas &canvas, TCalDrawInfo &info);
+    void drawCellTexts(Canvas &canvas);
+    void drawCellText(Canvas &canvas, int cell, const PageRect &free);
+    void printCellTexts(ReportCanvas &report, const CellTable &cells);
+    int lastTextCell() const;
 
     TCalendarLayout m_calendarLayout = loFullCalendar;
     TCalendarOrientation m_orientation = coPortrait;
@@ -270,6 +304,10 @@ private:
     TWPRtfStorage m_blankCellText;
     CellTable m_cells;
     PageLayout m_layout;
+
+    std::unique_ptr<CellTextRenderer> m_cellRenderer;
+    QSize m_cellTextLayoutSize;
+    bool m_painting = false;
 
     CellHandler m_clickedInCell;
     NotifyHandler m_onClick;

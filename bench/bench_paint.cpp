@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Painting a page into an image and printing a year to PDF.
+#include <benchmark/benchmark.h>
+
+#include "output/pageoutput.h"
+#include "page/calpanel32.h"
+#include "platform/tfont.h"
+
+#include <QApplication>
+#include <QBuffer>
+
+namespace {
+
+void preparePage(TCalendarPanel32 &page, TCalendarLayout layout)
+{
+    page.setPixelsPerInch(96);
+    page.ResetToDefaults();
+    page.SetCalendarLayout(layout);
+    page.SetMainCalYear(1997);
+    page.SetMainCalMonth(1);
+    page.SetMainCalDay(6);
+    page.SetZoom(1.0f);
+}
+
+void paintLayout(benchmark::State &state, TCalendarLayout layout)
+{
+    TCalendarPanel32 page;
+    preparePage(page, layout);
+    for (auto _ : state) {
+        QImage image = page.RenderToBitmap();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void BM_PaintMonthWithTwoMinis(benchmark::State &state)
+{
+    paintLayout(state, loFCMinisInTitleLS);
+}
+
+void BM_PaintSixtyMinis(benchmark::State &state)
+{
+    paintLayout(state, loMC60Month);
+}
+
+void BM_PaintWeekPlanner(benchmark::State &state)
+{
+    paintLayout(state, loWeek);
+}
+
+void BM_PrintYearToPdf(benchmark::State &state)
+{
+    TCalendarPanel32 page;
+    preparePage(page, loFCMinisInTitleLS);
+    page.RenderToBitmap();
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QString error;
+        if (!PageOutput::writePdf(page, 12, buffer, &error))
+            state.SkipWithError(error.toLocal8Bit().constData());
+        benchmark::DoNotOptimize(buffer.data().size());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_PaintMonthWithTwoMinis)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintSixtyMinis)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintWeekPlanner)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintYearToPdf)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

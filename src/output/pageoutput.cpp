@@ -1,0 +1,163 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pageoutput.h"
+
+#include "page/calendardates.h"
+#include "page/calpanel32.h"
+#include "platform/reportcanvas.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace PageOutput {
+
+namespace {
+
+constexpr int JpegQuality = 80;
+// Fine enough that no line or letter lands visibly off its place on paper.
+constexpr int PdfResolution = 600;
+
+bool fail(QString *error, const QString &message)
+{
+    if (error)
+        *error = message;
+    return false;
+}
+
+const char *formatName(Format format)
+{
+    switch (format) {
+    case Format::Png: return "png";
+    case Format::Bmp: return "bmp";
+    case Format::Jpg: return "jpg";
+    case Format::Pdf: return "pdf";
+    case Format::Unknown: break;
+    }
+    return nullptr;
+}
+
+// Shows month offset months after the first one, keeping the page's own date otherwise.
+void showMonth(TCalendarPanel32 &page, const MonthOfYear &first, int offset)
+{
+    const MonthOfYear shown = AddMonths(first.month, first.year, offset);
+    page.SetMainCalYear(shown.year);
+    page.SetMainCalMonth(shown.month);
+}
+
+QPageLayout pageLayoutOf(const TCalendarPanel32 &page)
+{
+    const QPageSize size(page.PaperSize() == PaperA4 ? QPageSize::A4 : QPageSize::Letter);
+    return QPageLayout(size,
+                       page.CalendarOrientation() == coLandscape ? QPageLayout::Landscape
+                                                                 : QPageLayout::Portrait,
+                       QMarginsF());
+}
+
+bool commit(QSaveFile &file, QString *error)
+{
+    if (!file.commit())
+        return fail(error, QStringLiteral("Cannot write %1: %2")
+                               .arg(file.fileName(), file.errorString()));
+    return true;
+}
+
+} // namespace
+
+Format formatOfPath(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return Format::Png;
+    if (suffix == QLatin1String("bmp"))
+        return Format::Bmp;
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return Format::Jpg;
+    if (suffix == QLatin1String("pdf"))
+        return Format::Pdf;
+    return Format::Unknown;
+}
+
+QString numberedPath(const QString &path, int number)
+{
+    const QFileInfo info(path);
+    const QString suffix = info.suffix();
+    const QString number2 = QStringLiteral("-%1").arg(number, 2, 10, QLatin1Char('0'));
+    if (suffix.isEmpty())
+        return path + number2;
+    return path.left(path.size() - suffix.size() - 1) + number2 + QLatin1Char('.') + suffix;
+}
+
+bool saveImage(const QImage &image, const QString &path, QString *error)
+{
+    if (image.isNull())
+        return fail(error, QStringLiteral("%1: the page is too large for an image").arg(path));
+    const Format format = formatOfPath(path);
+    if (format == Format::Unknown || format == Format::Pdf)
+        return fail(error, QStringLiteral("%1: not an image file name (.png, .bmp, .jpg)").arg(path));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    QImageWriter writer(&file, formatName(format));
+    if (format == Format::Jpg)
+        writer.setQuality(JpegQuality);
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, writer.errorString()));
+    }
+    return commit(file, error);
+}
+
+bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *error)
+{
+    const MonthOfYear first{page.MainCalMonth(), page.MainCalYear()};
+    QPdfWriter writer(&device);
+    writer.setResolution(PdfResolution);
+    writer.setCreator(QStringLiteral("Orvane"));
+    writer.setPageLayout(pageLayoutOf(page));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return fail(error, QStringLiteral("Cannot start the PDF document"));
+    for (int k = 0; k < count; ++k) {
+        showMonth(page, first, k);
+        if (k > 0) {
+            writer.setPageLayout(pageLayoutOf(page));
+            writer.newPage();
+        }
+        ReportCanvas report(painter);
+        page.PrintPage(report, 0, 0);
+    }
+    const bool written = painter.end();
+    showMonth(page, first, 0);
+    return written || fail(error, QStringLiteral("Cannot write the PDF document"));
+}
+
+bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    if (!writePdf(page, count, file, error)) {
+        file.cancelWriting();
+        return false;
+    }
+    return commit(file, error);
+}
+
+bool saveImages(TCalendarPanel32 &page, int count, const QString &path, QString *error)
+{
+    const MonthOfYear first{page.MainCalMonth(), page.MainCalYear()};
+    bool ok = true;
+    for (int k = 0; k < count && ok; ++k) {
+        showMonth(page, first, k);
+        ok = saveImage(page.RenderToBitmap(), count > 1 ? numberedPath(path, k + 1) : path,
+                       error);
+    }
+    showMonth(page, first, 0);
+    return ok;
+}
+
+} // namespace PageOutput

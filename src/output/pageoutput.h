@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QIODevice;
+class TCalendarPanel32;
+
+// Writing pages to image and PDF files.
+namespace PageOutput {
+
+enum class Format { Unknown, Png, Bmp, Jpg, Pdf };
+
+// By the file's extension, without regard to case.
+Format formatOfPath(const QString &path);
+
+// Writes through a temporary file that replaces path only when complete. JPG files are
+// written at quality 80. On failure error says why.
+bool saveImage(const QImage &image, const QString &path, QString *error);
+
+// Prints count consecutive months starting at the page's month, one sheet each, in the
+// page's paper size and orientation. The page shows its own month again afterwards.
+bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *error);
+bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *error);
+
+// Writes count consecutive months as images at the page's zoom; with more than one page
+// the files are numbered (name-01.png, name-02.png ...).
+bool saveImages(TCalendarPanel32 &page, int count, const QString &path, QString *error);
+
+// path with "-NN" (two digits at least) before its extension.
+QString numberedPath(const QString &path, int number);
+
+} // namespace PageOutput

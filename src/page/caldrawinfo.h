@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "page/calendarnames.h"
+#include "page/celltable.h"
+#include "page/pagetypes.h"
+#include "platform/pagerect.h"
+#include "platform/tcolor.h"
+#include "platform/tfont.h"
+
+// Everything one month calendar or planner is drawn from, already at the zoom (fonts in
+// whole points at the canvas's resolution, the box in device pixels). The drawing
+// routines write the cell records and hit rectangles back into cells.
+struct TCalDrawInfo
+{
+    TColor backgroundColor = Colors::clWhite;
+    TColor titleBGColor = Colors::clWhite;
+    int minTitleHeight = 0;
+    int month = 1;
+    int year = 1997;
+    int day = 1;
+    PageRect box;
+    TCalendarNumberPosition numberPosition = cnpCenter;
+    int startOfWeek = 1;
+    TCalBorderStyle frameBorder = cbNone;
+    TFont titleFont;
+    bool showYear = true;
+    TFont headerFont;
+    TCalBorderStyle headerBorder = cbNone;
+    TCalHeadersStyle headerStyle = dsFirstChar;
+    TColor headerBGColor = Colors::clWhite;
+    TFont cellFont;
+    TCalBorderStyle cellBorder = cbNone;
+    CalendarNames names;
+    CellTable cells;
+    // Planners: days of a week planner, hourly slots of a day planner, the first slot.
+    int plannerDays = 7;
+    int plannerSlots = 10;
+    TDateTime plannerStartTime = 0;
+    // Drawn on a report canvas: text is fitted and placed as printed pages place it.
+    bool printed = false;
+};

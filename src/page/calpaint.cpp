@@ -1,0 +1,213 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Painting the page on the screen and into images.
+#include "calpanel32.h"
+
+#include "page/boxgeometry.h"
+#include "page/drawmonth.h"
+#include "page/drawplanner.h"
+#include "platform/canvas.h"
+
+#include <QLoggingCategory>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <cmath>
+
+Q_DECLARE_LOGGING_CATEGORY(lcPage)
+
+namespace {
+
+// A gigabyte of pixels.
+constexpr qint64 MaxComposedPixels = 256 * 1024 * 1024;
+
+bool isDayPlanner(TCalendarLayout layout)
+{
+    return layout == loDay10 || layout == loDay15;
+}
+
+} // namespace
+
+void TCalendarPanel32::setCellRenderer(std::unique_ptr<CellTextRenderer> renderer)
+{
+    if (renderer)
+        m_cellRenderer = std::move(renderer);
+    repaintPage();
+}
+
+TCalDrawInfo TCalendarPanel32::mainDrawInfo(float fontZoom) const
+{
+    TCalDrawInfo info;
+    info.backgroundColor = Colors::clWhite;
+    info.titleBGColor = m_titleBGColor;
+    info.month = m_month;
+    info.year = m_year;
+    info.day = plannerDate().day();
+    info.numberPosition = m_numberPosition;
+    info.startOfWeek = m_startOfWeek;
+    info.frameBorder = m_calendarBorder;
+    info.titleFont = m_titleFont.zoomed(fontZoom, m_ppi);
+    info.showYear = m_titleShowYear;
+    info.headerFont = m_headersFont.zoomed(fontZoom, m_ppi);
+    info.headerBorder = m_headersBorder;
+    info.headerStyle = m_headersStyle;
+    info.headerBGColor = m_headersBGColor;
+    info.cellFont = m_cellFont.zoomed(fontZoom, m_ppi);
+    info.cellBorder = m_cellBorder;
+    info.names = m_names;
+    info.plannerDays = m_calendarLayout == lo2Week ? 14 : 7;
+    info.plannerSlots = m_calendarLayout == loDay15 ? 15 : 10;
+    info.plannerStartTime = m_dayPlannerStart;
+    return info;
+}
+
+TCalDrawInfo TCalendarPanel32::miniDrawInfo(int index, float fontZoom) const
+{
+    const MonthOfYear shown = m_layout.miniMonth(index);
+    TCalDrawInfo info;
+    info.backgroundColor = m_miniCalBGColor;
+    info.titleBGColor = m_miniCalBGColor;
+    info.month = shown.month;
+    info.year = shown.year;
+    info.numberPosition = cnpCenter;
+    info.startOfWeek = m_startOfWeek;
+    info.frameBorder = m_miniCalBorder;
+    info.titleFont = m_miniTitleFont.zoomed(fontZoom, m_ppi);
+    info.showYear = m_miniShowYear;
+    info.headerFont = m_miniHeadersFont.zoomed(fontZoom, m_ppi);
+    info.headerBorder = m_miniHeadersBorder;
+    info.headerStyle = m_miniHeadersStyle;
+    info.headerBGColor = m_miniHeadersBGColor;
+    info.cellFont = m_miniCellFont.zoomed(fontZoom, m_ppi);
+    info.cellBorder = m_miniCellBorder;
+    info.names = m_names;
+    return info;
+}
+
+bool TCalendarPanel32::drawMainCalendar(Canvas &canvas, TCalDrawInfo &info)
+{
+    switch (m_calendarLayout) {
+    case loWeek:
+    case lo2Week:
+        DrawWeekPlanner(canvas, info, m_userTitle);
+        return true;
+    case loDay10:
+    case loDay15:
+        DrawDayPlanner(canvas, info, m_userTitle);
+        return true;
+    default:
+        if (!ShowMainCalendar())
+            return false;
+        DrawMonth(canvas, info, m_userTitle);
+        return true;
+    }
+}
+
+void TCalendarPanel32::paintPage(Canvas &canvas)
+{
+    const float zoom = ZoomFactor();
+    if (!m_borderFile.isEmpty())
+        m_borderPicture.picture().draw(canvas.painter(),
+                                       zoomRect(m_layout.marginRect, zoom).toQRect());
+    TCalDrawInfo info = mainDrawInfo(zoom);
+    info.box = zoomRect(m_layout.calendarRect, zoom);
+    info.minTitleHeight = static_cast<int>(std::trunc(m_ppi * 1.5 * zoom));
+    info.cells = m_cells;
+    if (drawMainCalendar(canvas, info)) {
+        m_cells = info.cells;
+        drawCellTexts(canvas);
+    }
+    const PageRect free = m_cells.cell(1).rFree;
+    m_cellTextLayoutSize = QSize(free.width() + 5, free.height() + 5);
+    if (!ShowMiniCalendars())
+        return;
+    for (int k = 1; k <= m_layout.miniCount; ++k) {
+        TCalDrawInfo mini = miniDrawInfo(k, zoom);
+        mini.box = zoomRect(m_layout.miniRect(k), zoom);
+        DrawMonth(canvas, mini, QString());
+    }
+}
+
+int TCalendarPanel32::lastTextCell() const
+{
+    // Cells past a planner's rows keep rectangles of an earlier layout; their texts
+    // would land on the planner's rows.
+    return IsPlanner() ? plannerRowCount(m_calendarLayout) : CellCount;
+}
+
+void TCalendarPanel32::drawCellTexts(Canvas &canvas)
+{
+    const bool weekPlanner = m_calendarLayout == loWeek || m_calendarLayout == lo2Week;
+    for (int cell = 1; cell <= lastTextCell(); ++cell) {
+        if (weekPlanner && m_cellTexts[cell - 1].isEmpty())
+            continue;
+        const PageRect free = m_cells.cell(cell).rFree;
+        if (isDayPlanner(m_calendarLayout) && (free.width() <= 0 || free.height() <= 0))
+            continue;
+        drawCellText(canvas, cell, free);
+    }
+}
+
+void TCalendarPanel32::drawCellText(Canvas &canvas, int cell, const PageRect &free)
+{
+    if (free.width() <= 0 || free.height() <= 0)
+        return;
+    const TWPRtfStorage &text = m_cellTexts[cell - 1];
+    if (text.isEmpty()) {
+        // What an empty text leaves of its white cell bitmap.
+        canvas.painter().fillRect(free.toQRect(), Qt::white);
+        return;
+    }
+    const QSize size(free.width() + 1, free.height() + 1);
+    QImage bitmap(size, QImage::Format_RGB32);
+    bitmap.fill(Qt::white);
+    m_cellRenderer->loadRtf(text);
+    m_cellRenderer->setZoomPercent(static_cast<int>(std::trunc(ZoomFactor() * 100.0)));
+    m_cellRenderer->setPageSize(size);
+    {
+        QPainter painter(&bitmap);
+        m_cellRenderer->paint(painter, QRectF(QPointF(0, 0), size));
+    }
+    canvas.painter().drawImage(free.toQRect(), bitmap);
+}
+
+QImage TCalendarPanel32::composePage(qreal pixelRatio)
+{
+    // On a high-density screen the page is composed at the screen's own pixels; the
+    // drawing still happens in page pixels.
+    const QSize size(qMax(1, qRound(width() * pixelRatio)), qMax(1, qRound(height() * pixelRatio)));
+    if (qint64(size.width()) * size.height() > MaxComposedPixels) {
+        // Far beyond any screen or export; the cells still get their places.
+        qCWarning(lcPage) << "page of" << size << "pixels is too large to compose";
+        UpdateCellTable();
+        return {};
+    }
+    QImage image(size, QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    Canvas canvas(painter, m_ppi);
+    paintPage(canvas);
+    return image;
+}
+
+QImage TCalendarPanel32::RenderToBitmap()
+{
+    // FIXME: freeform objects paint themselves onto the image here once the object base
+    // exists.
+    return composePage(1.0);
+}
+
+void TCalendarPanel32::paintEvent(QPaintEvent *)
+{
+    if (PaintSuspended() || m_painting || !visibleFlag(this))
+        return;
+    m_painting = true;
+    const QImage image = composePage(devicePixelRatioF());
+    QPainter painter(this);
+    if (image.isNull())
+        painter.fillRect(rect(), Qt::white);
+    else
+        painter.drawImage(0, 0, image);
+    m_painting = false;
+}

@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Printing the page on a report canvas.
+#include "calpanel32.h"
+
+#include "page/drawmonth.h"
+#include "platform/reportcanvas.h"
+
+#include <QPainter>
+#include <QPicture>
+
+#include <cmath>
+
+namespace {
+
+// Page pixels to inches on the paper; printing always happens at 100 %.
+QRectF inchRect(const PageRect &rect, int ppi, double offsetX, double offsetY)
+{
+    const double unit = ppi > 0 ? ppi : 96;
+    return QRectF(QPointF(rect.left / unit + offsetX, rect.top / unit + offsetY),
+                  QPointF(rect.right / unit + offsetX, rect.bottom / unit + offsetY));
+}
+
+} // namespace
+
+void TCalendarPanel32::PrintPage(ReportCanvas &report, double offsetX, double offsetY)
+{
+    const auto toDevice = [&](const PageRect &rect) {
+        return report.inchRectToPixels(inchRect(rect, m_ppi, offsetX, offsetY));
+    };
+    if (!m_borderFile.isEmpty())
+        report.stretchDraw(inchRect(m_layout.marginRect, m_ppi, offsetX, offsetY),
+                           m_borderPicture.picture());
+    report.setBrush(Colors::clWhite);
+    report.setPen(Colors::clBlack, psSolid, 1);
+    Canvas &canvas = report.canvas();
+    TCalDrawInfo info = mainDrawInfo(1.0f);
+    info.box = toDevice(m_layout.calendarRect);
+    info.minTitleHeight = static_cast<int>(std::trunc(report.yDpi() * 1.5));
+    info.printed = true;
+    if (drawMainCalendar(canvas, info))
+        printCellTexts(report, info.cells);
+    if (ShowMiniCalendars()) {
+        for (int k = 1; k <= m_layout.miniCount; ++k) {
+            TCalDrawInfo mini = miniDrawInfo(k, 1.0f);
+            mini.box = toDevice(m_layout.miniRect(k));
+            mini.printed = true;
+            DrawMonth(canvas, mini, QString());
+        }
+    }
+    // FIXME: freeform objects print themselves here, with the same offsets, once the
+    // object base exists.
+}
+
+void TCalendarPanel32::printCellTexts(ReportCanvas &report, const CellTable &cells)
+{
+    const QSize layoutSize = m_cellTextLayoutSize;
+    if (layoutSize.width() <= 0 || layoutSize.height() <= 0)
+        return;
+    m_cellRenderer->setZoomPercent(static_cast<int>(std::trunc(ZoomFactor() * 100.0)));
+    m_cellRenderer->setPageSize(layoutSize);
+    for (int cell = 1; cell <= lastTextCell(); ++cell) {
+        const PageRect free = cells.cell(cell).rFree;
+        if (m_cellTexts[cell - 1].isEmpty() || free.width() <= 0 || free.height() <= 0)
+            continue;
+        // Recorded at the screen's layout size, so the text wraps as it does on screen,
+        // then stretched into the printed cell.
+        QPicture picture;
+        {
+            QPainter recorder(&picture);
+            m_cellRenderer->loadRtf(m_cellTexts[cell - 1]);
+            m_cellRenderer->paint(recorder, QRectF(QPointF(0, 0), layoutSize));
+        }
+        QPainter &painter = report.painter();
+        painter.save();
+        painter.translate(free.left, free.top);
+        painter.scale(double(free.width()) / layoutSize.width(),
+                      double(free.height()) / layoutSize.height());
+        painter.drawPicture(0, 0, picture);
+        painter.restore();
+    }
+}

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "page/boxgeometry.h"
+#include "page/caldrawinfo.h"
+
+#include <QString>
+
+class Canvas;
+
+// Strokes the edges of rect that style names, with the current pen: the outline runs
+// through (left, top), (right, top), (right, bottom) and (left, bottom).
+void DrawBorder(Canvas &canvas, const PageRect &rect, TCalBorderStyle style);
+
+// A month calendar (the page's main calendar or a mini calendar) in info.box. title is
+// the user title or empty. Writes the cell records and hit rectangles into info.cells.
+void DrawMonth(Canvas &canvas, TCalDrawInfo &info, const QString &title);
+
+// The text measures of a month box as the canvas draws it.
+MonthBoxMetrics monthBoxMetrics(Canvas &canvas, const TCalDrawInfo &info);
+
+// The longest start of text that is no wider than width in the canvas's current font.
+QString fitText(const Canvas &canvas, const QString &text, int width);
+// Where printed pages put the top of a centred line of text in a box of height.
+int printedTextTop(const PageRect &box, int lineHeight);

@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drawplanner.h"
+
+#include "page/boxgeometry.h"
+#include "page/calendartexts.h"
+#include "page/drawmonth.h"
+#include "platform/canvas.h"
+
+#include <QDate>
+
+#include <cmath>
+
+namespace {
+
+QDate plannerStart(const TCalDrawInfo &info)
+{
+    return QDate(info.year, info.month, info.day);
+}
+
+int titleLineHeight(Canvas &canvas, const TCalDrawInfo &info)
+{
+    if (!info.printed)
+        return TFont::lineHeight(info.titleFont.pixelSizeAt(canvas.pixelsPerInch()));
+    return int(std::trunc(1.6 * canvas.textHeight()));
+}
+
+void drawTitle(Canvas &canvas, const TCalDrawInfo &info, const PageRect &box, const QString &title)
+{
+    if (!info.printed) {
+        canvas.drawText(box, title, Qt::AlignHCenter | Qt::AlignVCenter);
+        return;
+    }
+    const QString fitted = fitText(canvas, title, box.width());
+    canvas.textOut(box.left + (box.width() - canvas.textWidth(fitted)) / 2,
+                   printedTextTop(box, canvas.textHeight()), fitted);
+}
+
+void drawRowLabels(Canvas &canvas, const TCalDrawInfo &info, const PlannerBoxGeometry &g,
+                   const QStringList &firstLines, const QStringList &secondLines)
+{
+    canvas.setFont(info.headerFont);
+    for (int row = 0; row < g.rows; ++row) {
+        const PageRect upper = g.upperLabel(row);
+        const PageRect lower = g.lowerLabel(row);
+        const QString first = firstLines.value(row);
+        const QString second = secondLines.value(row);
+        if (info.printed) {
+            // The first line stands on the middle of the row, the second hangs below it.
+            const int height = canvas.textHeight();
+            canvas.textOut(upper.left + (upper.width() - canvas.textWidth(first)) / 2,
+                           upper.bottom - height, first);
+            canvas.textOut(lower.left + (lower.width() - canvas.textWidth(second)) / 2,
+                           lower.top, second);
+        } else {
+            canvas.drawText(upper, first, Qt::AlignHCenter | Qt::AlignBottom);
+            canvas.drawText(lower, second, Qt::AlignHCenter | Qt::AlignTop);
+        }
+    }
+}
+
+void drawRowLines(Canvas &canvas, const PlannerBoxGeometry &g)
+{
+    canvas.moveTo(g.labelColumn.right, g.body.top);
+    canvas.lineTo(g.labelColumn.right, g.body.bottom);
+    for (int line = 1; line < g.rows; ++line) {
+        canvas.moveTo(g.frame.left, g.rowLineY(line));
+        canvas.lineTo(g.frame.right, g.rowLineY(line));
+    }
+}
+
+} // namespace
+
+void DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const QStringList &firstLines,
+                     const QStringList &secondLines, const QString &title)
+{
+    canvas.setPen(Colors::clBlack, psSolid, canvas.penWidth());
+    canvas.setBrush(Colors::clWhite);
+    canvas.fillRect(info.box);
+    canvas.setFont(info.titleFont);
+    const PlannerBoxGeometry g = layoutPlannerBox(info.box, rows, titleLineHeight(canvas, info));
+    drawTitle(canvas, info, g.title, title);
+    canvas.rectangle(g.body);
+    canvas.setBrush(info.headerBGColor);
+    canvas.fillRect(g.labelColumn);
+    if (info.printed) {
+        // A printer's pen is several pixels wide and the label column's fill, one pixel
+        // inside the body, would cover half of its outline.
+        canvas.setClearBrush();
+        canvas.rectangle(g.body);
+    }
+    canvas.setBrush(Colors::clWhite);
+    drawRowLabels(canvas, info, g, firstLines, secondLines);
+    drawRowLines(canvas, g);
+    QList<int> days;
+    for (const QString &line : secondLines)
+        days.append(RowDayNumber(line));
+    info.cells.fillPlanner(g, days);
+}
+
+void DrawWeekPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title)
+{
+    const QDate start = plannerStart(info);
+    const PlannerLabels labels
+        = WeekPlannerLabels(info.names, start, info.plannerDays, info.headerStyle);
+    DrawPlannerGrid(canvas, info, info.plannerDays + 1, labels.first, labels.second,
+                    WeekPlannerTitle(info.names, title, start, info.plannerDays));
+}
+
+void DrawDayPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title)
+{
+    // Rows of a longer planner drawn before must not stay clickable.
+    info.cells.clearAll();
+    const PlannerLabels labels = DayPlannerLabels(info.plannerStartTime, info.plannerSlots,
+                                                  localeAmText(), localePmText());
+    DrawPlannerGrid(canvas, info, info.plannerSlots + 1, labels.first, labels.second,
+                    DayPlannerTitle(info.names, title, plannerStart(info)));
+}

@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "page/caldrawinfo.h"
+
+#include <QString>
+#include <QStringList>
+
+class Canvas;
+
+// The planners in info.box. title is the user title or empty. Each writes the records of
+// its rows' cells and the title hit rectangle into info.cells.
+void DrawWeekPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title);
+void DrawDayPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title);
+// rows counts the notes row; firstLines and secondLines hold the two labels of each row,
+// and a row's cell carries the day its second line starts with.
+void DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const QStringList &firstLines,
+                     const QStringList &secondLines, const QString &title);

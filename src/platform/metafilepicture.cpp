@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "metafilepicture.h"
+
+#include <QPainter>
+#include <QtEndian>
+
+namespace {
+
+constexpr quint32 PlaceableKey = 0x9AC6CDD7;
+constexpr int PlaceableHeaderSize = 22;
+constexpr int MetaHeaderSize = 18;
+
+const uchar *bytesAt(const QByteArray &bytes, qsizetype offset)
+{
+    return reinterpret_cast<const uchar *>(bytes.constData()) + offset;
+}
+
+bool isPlainHeaderAt(const QByteArray &bytes, qsizetype offset)
+{
+    if (offset < 0 || bytes.size() - offset < MetaHeaderSize)
+        return false;
+    const quint16 type = qFromLittleEndian<quint16>(bytesAt(bytes, offset));
+    const quint16 headerWords = qFromLittleEndian<quint16>(bytesAt(bytes, offset + 2));
+    return (type == 1 || type == 2) && headerWords == 9;
+}
+
+bool hasPlaceableKey(const QByteArray &bytes)
+{
+    return bytes.size() >= 4 && qFromLittleEndian<quint32>(bytesAt(bytes, 0)) == PlaceableKey;
+}
+
+} // namespace
+
+bool MetafilePicture::looksLikeMetafile(const QByteArray &bytes)
+{
+    if (hasPlaceableKey(bytes))
+        return isPlainHeaderAt(bytes, PlaceableHeaderSize);
+    return isPlainHeaderAt(bytes, 0);
+}
+
+bool MetafilePicture::setBytes(const QByteArray &bytes)
+{
+    if (!looksLikeMetafile(bytes))
+        return false;
+    m_bytes = bytes;
+    m_frame = {};
+    m_unitsPerInch = 0;
+    if (hasPlaceableKey(bytes)) {
+        // Placeable header: key, handle, left, top, right, bottom (signed 16-bit), units
+        // per inch.
+        const auto word = [&bytes](int offset) {
+            return int(qFromLittleEndian<qint16>(bytesAt(bytes, offset)));
+        };
+        m_frame = QRect(QPoint(word(6), word(8)), QPoint(word(10) - 1, word(12) - 1));
+        m_unitsPerInch = int(qFromLittleEndian<quint16>(bytesAt(bytes, 14)));
+    }
+    return true;
+}
+
+void MetafilePicture::clear()
+{
+    m_bytes.clear();
+    m_frame = {};
+    m_unitsPerInch = 0;
+}
+
+void MetafilePicture::draw(QPainter &, const QRectF &) const
+{
+    // FIXME: needs the Windows metafile record player; until it exists the picture keeps
+    // its bytes and draws nothing.
+}

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "output/pageoutput.h"
+#include "page/calpanel32.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+TEST(PageOutput, FileNames)
+{
+    using PageOutput::Format;
+    EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("/tmp/a.PNG")), Format::Png);
+    EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("a.jpeg")), Format::Jpg);
+    EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("a.bmp")), Format::Bmp);
+    EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("a.pdf")), Format::Pdf);
+    EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("a.png.txt")), Format::Unknown);
+    EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("png")), Format::Unknown);
+    EXPECT_EQ(PageOutput::numberedPath(QStringLiteral("/x/year.png"), 3),
+              QStringLiteral("/x/year-03.png"));
+    EXPECT_EQ(PageOutput::numberedPath(QStringLiteral("/x.d/year"), 12),
+              QStringLiteral("/x.d/year-12"));
+    EXPECT_EQ(PageOutput::numberedPath(QStringLiteral("a.b.jpg"), 100),
+              QStringLiteral("a.b-100.jpg"));
+}
+
+TEST(PageOutput, FailedImageLeavesThePreviousFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.png"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("previous");
+    old.close();
+    QString error;
+    EXPECT_FALSE(PageOutput::saveImage(QImage(), path, &error));
+    EXPECT_FALSE(error.isEmpty());
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("previous"));
+    EXPECT_FALSE(PageOutput::saveImage(QImage(4, 4, QImage::Format_RGB32),
+                                       dir.filePath(QStringLiteral("page.pdf")), &error));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.png")});
+}
+
+TEST(PageOutput, PdfOfSeveralMonthsRestoresThePagesMonth)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetCalendarLayout(loFullCalendar);
+    page.SetMainCalYear(1997);
+    page.SetMainCalMonth(11);
+    QBuffer buffer;
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    QString error;
+    ASSERT_TRUE(PageOutput::writePdf(page, 3, buffer, &error)) << qPrintable(error);
+    EXPECT_TRUE(buffer.data().startsWith("%PDF-"));
+    EXPECT_EQ(buffer.data().count("/Type /Page\n") + buffer.data().count("/Type /Page\r"), 3);
+    EXPECT_EQ(page.MainCalMonth(), 11);
+    EXPECT_EQ(page.MainCalYear(), 1997);
+}
+
+TEST(PageOutput, ImagesOfSeveralMonthsShowEachMonth)
+{
+    QTemporaryDir dir;
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetCalendarLayout(loFullCalendar);
+    page.SetMainCalYear(1997);
+    page.SetMainCalMonth(12);
+    page.SetZoom(0.25f);
+    QString error;
+    ASSERT_TRUE(PageOutput::saveImages(page, 2, dir.filePath(QStringLiteral("m.bmp")), &error))
+        << qPrintable(error);
+    const QImage december(dir.filePath(QStringLiteral("m-01.bmp")));
+    const QImage january(dir.filePath(QStringLiteral("m-02.bmp")));
+    ASSERT_FALSE(december.isNull());
+    EXPECT_EQ(december.size(), QSize(page.width(), page.height()));
+    EXPECT_NE(december, january);
+    EXPECT_EQ(page.MainCalMonth(), 12);
+    page.SetMainCalYear(1998);
+    page.SetMainCalMonth(1);
+    EXPECT_EQ(page.RenderToBitmap().convertToFormat(january.format()), january);
+}

@@ -1,0 +1,315 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "page/calpanel32.h"
+
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+const QRgb Black = qRgb(0, 0, 0);
+const QRgb White = qRgb(255, 255, 255);
+
+// Letter portrait at 96 PPI with half-inch margins: the calendar box is (50, 50, 766, 1006).
+void prepare(TCalendarPanel32 &page, TCalendarLayout layout)
+{
+    page.setPixelsPerInch(96);
+    page.ResetToDefaults();
+    page.SetCalendarLayout(layout);
+    page.SetMainCalYear(1997);
+    page.SetMainCalMonth(1);
+    page.SetMainCalDay(6);
+    page.setNames(languageNames(CalendarLanguage::English));
+}
+
+// The month grid as painted, read back from the cell table of a centred-number page:
+// every number box lies one pixel inside its grid lines.
+struct PaintedGrid
+{
+    explicit PaintedGrid(const TCalendarPanel32 &page)
+    {
+        for (int k = 0; k < 7; ++k)
+            columns[k] = page.cellTable().cell(k + 1).rTotal.left - 1;
+        columns[7] = page.CalendarRect().right - 1;
+        for (int r = 0; r < 6; ++r)
+            rows[r] = page.cellTable().cell(7 * r + 1).rTotal.top - 1;
+        rows[6] = page.CalendarRect().bottom - 1;
+    }
+    int columnMiddle(int k) const { return (columns[k] + columns[k + 1]) / 2; }
+    int rowMiddle(int r) const { return (rows[r] + rows[r + 1]) / 2; }
+
+    std::array<int, 8> columns{};
+    std::array<int, 7> rows{};
+};
+
+QImage monthWithCellBorder(TCalendarPanel32 &page, TCalBorderStyle style)
+{
+    prepare(page, loFullCalendar);
+    page.SetNumberPosition(cnpCenter);
+    // Only the cell grid draws lines.
+    page.SetCalendarBorder(cbNone);
+    page.SetHeadersBorder(cbNone);
+    page.SetCellBorder(style);
+    return page.RenderToBitmap();
+}
+
+// Records what the page asks of its cell text renderer and paints the target red.
+class RecordingRenderer : public CellTextRenderer
+{
+public:
+    struct Call
+    {
+        QByteArray rtf;
+        int zoomPercent;
+        QSize pageSize;
+        QRectF target;
+    };
+
+    explicit RecordingRenderer(QList<Call> &calls) : m_calls(calls) {}
+    void loadRtf(const TWPRtfStorage &text) override { m_rtf = text.rtf(); }
+    void setZoomPercent(int percent) override { m_zoom = percent; }
+    void setPageSize(const QSize &size) override { m_size = size; }
+    void paint(QPainter &painter, const QRectF &target) override
+    {
+        m_calls.append({m_rtf, m_zoom, m_size, target});
+        painter.fillRect(target, Qt::red);
+    }
+
+private:
+    QList<Call> &m_calls;
+    QByteArray m_rtf;
+    int m_zoom = 0;
+    QSize m_size;
+};
+
+TWPRtfStorage textOf(const char *text)
+{
+    return TWPRtfStorage(QByteArray("{\\rtf1\\ansi ") + text + "\\par}");
+}
+
+} // namespace
+
+TEST(PagePaint, CellGridOfEveryBorderStyle)
+{
+    struct Case
+    {
+        TCalBorderStyle style;
+        std::array<bool, 7> rowLines;
+        bool columnLines;
+    };
+    const Case cases[] = {
+        {cbNone, {false, false, false, false, false, false, false}, false},
+        {cbAll, {true, true, true, true, true, true, true}, true},
+        {cbTop, {true, true, true, true, true, true, false}, false},
+        {cbBottom, {false, true, true, true, true, true, true}, false},
+        {cbTopBottom, {true, true, true, true, true, true, true}, false},
+    };
+    for (const Case &c : cases) {
+        TCalendarPanel32 page;
+        const QImage image = monthWithCellBorder(page, c.style);
+        const PaintedGrid grid(page);
+        // Probe between the columns' numbers, away from the centred day numbers.
+        const int x = grid.columns[0] + 3;
+        for (int r = 0; r <= 6; ++r) {
+            EXPECT_EQ(image.pixel(x, grid.rows[r]) == Black, c.rowLines[r])
+                << "style " << c.style << " row line " << r;
+        }
+        for (int k = 0; k <= 7; ++k) {
+            EXPECT_EQ(image.pixel(grid.columns[k], grid.rows[2] + 3) == Black, c.columnLines)
+                << "style " << c.style << " column line " << k;
+        }
+    }
+}
+
+TEST(PagePaint, BandsAndFrame)
+{
+    TCalendarPanel32 page;
+    prepare(page, loFullCalendar);
+    page.SetTitleBGColor(Colors::clRed);
+    page.SetHeadersBGColor(Colors::clBlue);
+    page.SetCalendarBorder(cbAll);
+    QImage image = page.RenderToBitmap();
+    const PageRect title = page.cellTable().titleRect();
+    const PageRect days = page.cellTable().daysRect();
+    const PageRect box = page.CalendarRect();
+    EXPECT_EQ(image.pixel(title.left + 3, title.top + 3), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(title.left + 3, title.bottom), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(days.left + 3, days.top + 3), qRgb(0, 0, 255));
+    const int middle = (box.top + box.bottom) / 2;
+    EXPECT_EQ(image.pixel(box.left, middle), Black);
+    EXPECT_EQ(image.pixel(box.right - 1, middle), Black);
+    EXPECT_EQ(image.pixel(box.right, middle), White);
+    // Outside the calendar the page stays white.
+    EXPECT_EQ(image.pixel(box.left - 2, middle), White);
+
+    page.SetCalendarBorder(cbNone);
+    page.SetCellBorder(cbNone);
+    image = page.RenderToBitmap();
+    EXPECT_EQ(image.pixel(box.left, middle), White);
+}
+
+TEST(PagePaint, MinisLieOverTheTitleBand)
+{
+    TCalendarPanel32 page;
+    prepare(page, loFCMinisInTitle);
+    page.SetTitleBGColor(Colors::clRed);
+    page.SetMiniCalBGColor(Colors::clYellow);
+    page.SetMiniCalendarLineLayout(mllFull);
+    // A long title runs under the minis.
+    page.SetUserTitle(QStringLiteral("A title far too long to fit between the two mini calendars"));
+    const QImage image = page.RenderToBitmap();
+    const PageRect mini = page.pageLayout().miniRect(1);
+    const PageRect title = page.cellTable().titleRect();
+    ASSERT_GT(mini.bottom, title.top);
+    ASSERT_LT(mini.bottom, title.bottom);
+    EXPECT_EQ(image.pixel(mini.left, mini.top + 20), Black);
+    EXPECT_EQ(image.pixel(mini.left + 2, mini.top + 2), qRgb(255, 255, 0));
+    EXPECT_EQ(image.pixel(mini.left - 2, mini.top + 2), qRgb(255, 0, 0));
+    const PageRect second = page.pageLayout().miniRect(2);
+    EXPECT_EQ(image.pixel(second.right - 3, second.bottom - 3), qRgb(255, 255, 0));
+}
+
+TEST(PagePaint, MinimalMiniShowsOneLineAboveItsDayNames)
+{
+    TCalendarPanel32 page;
+    prepare(page, lopMC6Month);
+    page.SetMiniCalendarLineLayout(mllMinimal);
+    const QImage image = page.RenderToBitmap();
+    const PageRect mini = page.pageLayout().miniRect(1);
+    int lines = 0;
+    // Walk down the mini's left column, where no text is drawn.
+    for (int y = mini.top; y < mini.bottom; ++y) {
+        if (image.pixel(mini.left + 1, y) == Black)
+            ++lines;
+    }
+    EXPECT_EQ(lines, 1);
+    EXPECT_EQ(image.pixel(mini.left, (mini.top + mini.bottom) / 2), White);
+}
+
+TEST(PagePaint, PaintWritesTheCellTableOfTheLayout)
+{
+    const TCalendarLayout layouts[] = {loFullCalendar, loFC12AfterLS, loWeek, lo2Week, loDay10,
+                                       loDay15};
+    for (const TCalendarLayout layout : layouts) {
+        for (const float zoom : {1.0f, 1.5f}) {
+            TCalendarPanel32 page;
+            prepare(page, layout);
+            page.SetZoom(zoom);
+            page.RenderToBitmap();
+            EXPECT_EQ(page.cellTable(), page.computeCellTable()) << layout << " at " << zoom;
+            EXPECT_FALSE(page.cellTable().titleRect().isAllZero());
+            EXPECT_FALSE(page.cellTable().cell(1).rTotal.isAllZero());
+        }
+    }
+}
+
+TEST(PagePaint, PlannersIgnoreTheMonthStyles)
+{
+    TCalendarPanel32 plain;
+    prepare(plain, loWeek);
+    TCalendarPanel32 styled;
+    prepare(styled, loWeek);
+    styled.SetCalendarBorder(cbTopBottom);
+    styled.SetHeadersBorder(cbNone);
+    styled.SetCellBorder(cbBottom);
+    styled.SetTitleBGColor(Colors::clRed);
+    EXPECT_EQ(plain.RenderToBitmap(), styled.RenderToBitmap());
+}
+
+TEST(PagePaint, HiddenOrSuspendedPageKeepsItsCellTable)
+{
+    TCalendarPanel32 page;
+    prepare(page, loFullCalendar);
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    page.repaint();
+    const CellTable painted = page.cellTable();
+    EXPECT_EQ(painted, page.computeCellTable());
+
+    page.SetPaintSuspended(true);
+    page.SetMainCalMonth(2);
+    page.repaint();
+    EXPECT_EQ(page.cellTable(), painted);
+    page.SetPaintSuspended(false);
+
+    page.hide();
+    page.SetMainCalMonth(3);
+    page.grab();
+    EXPECT_EQ(page.cellTable(), painted);
+
+    page.show();
+    page.grab();
+    EXPECT_EQ(page.cellTable(), page.computeCellTable());
+    EXPECT_NE(page.cellTable(), painted);
+}
+
+TEST(PagePaint, CellTextsGoThroughTheRendererIntoTheirFreeRectangles)
+{
+    QList<RecordingRenderer::Call> calls;
+    TCalendarPanel32 page;
+    prepare(page, loFullCalendar);
+    page.setCellRenderer(std::make_unique<RecordingRenderer>(calls));
+    page.SetZoom(1.5f);
+    page.SetCellRtfText(5, textOf("Party"));
+    const QImage image = page.RenderToBitmap();
+    ASSERT_EQ(calls.size(), 1);
+    const PageRect free = page.cellTable().cell(5).rFree;
+    EXPECT_EQ(calls[0].rtf, textOf("Party").rtf());
+    EXPECT_EQ(calls[0].zoomPercent, 150);
+    EXPECT_EQ(calls[0].pageSize, QSize(free.width() + 1, free.height() + 1));
+    EXPECT_EQ(image.pixel(free.left, free.top), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(free.right - 1, free.bottom - 1), qRgb(255, 0, 0));
+    EXPECT_NE(image.pixel(free.right, free.bottom), qRgb(255, 0, 0));
+    const PageRect first = page.cellTable().cell(1).rFree;
+    EXPECT_EQ(page.cellTextLayoutSize(), QSize(first.width() + 5, first.height() + 5));
+
+    // Centred numbers leave no room for text.
+    calls.clear();
+    page.SetNumberPosition(cnpCenter);
+    page.RenderToBitmap();
+    EXPECT_TRUE(calls.isEmpty());
+}
+
+TEST(PagePaint, PlannersDrawOnlyTheTextsOfTheirRows)
+{
+    QList<RecordingRenderer::Call> calls;
+    TCalendarPanel32 page;
+    prepare(page, loFullCalendar);
+    page.setCellRenderer(std::make_unique<RecordingRenderer>(calls));
+    page.RenderToBitmap();
+    page.SetCellRtfText(2, textOf("Tuesday"));
+    page.SetCellRtfText(20, textOf("left from the month"));
+    page.SetCalendarLayout(loWeek);
+    calls.clear();
+    page.RenderToBitmap();
+    ASSERT_EQ(calls.size(), 1);
+    EXPECT_EQ(calls[0].rtf, textOf("Tuesday").rtf());
+
+    page.SetCalendarLayout(loDay15);
+    calls.clear();
+    page.RenderToBitmap();
+    ASSERT_EQ(calls.size(), 1);
+    EXPECT_EQ(calls[0].rtf, textOf("Tuesday").rtf());
+}
+
+TEST(PagePaint, MissingFontsChangeGlyphsNotCells)
+{
+    const auto renamed = [](TFont font) {
+        font.setName(QStringLiteral("No Such Face At All"));
+        return font;
+    };
+    for (const TCalendarLayout layout : {loFullCalendar, loWeek}) {
+        TCalendarPanel32 present;
+        prepare(present, layout);
+        present.RenderToBitmap();
+        TCalendarPanel32 missing;
+        prepare(missing, layout);
+        missing.SetTitleFont(renamed(missing.TitleFont()));
+        missing.SetHeadersFont(renamed(missing.HeadersFont()));
+        missing.SetCellFont(renamed(missing.CellFont()));
+        missing.RenderToBitmap();
+        EXPECT_EQ(missing.cellTable(), present.cellTable()) << layout;
+    }
+}
