@@ -337,7 +337,7 @@ void TCalendarProperties::reloadAfterStyleSheet()
 void TCalendarProperties::SaveAsStyleSheetButtonClick()
 {
     const auto path = Choosers::chooseSaveFile(this, QStringLiteral("Save As Calendar Style Sheet"),
-                                               AppPaths::userFolder() + QStringLiteral("MyStyle.OVS"),
+                                               Choosers::documentsFolder() + QStringLiteral("/MyStyle.OVS"),
                                                QStringLiteral("Calendar Style Sheet|*.OVS"),
                                                QStringLiteral("OVS"));
     if (!path)
@@ -356,7 +356,7 @@ void TCalendarProperties::SaveAsStyleSheetButtonClick()
 void TCalendarProperties::LoadStyleSheetButtonClick()
 {
     const auto path = Choosers::chooseOpenFile(this, QStringLiteral("Open Calendar Style Sheet"),
-                                               AppPaths::userFolder(),
+                                               Choosers::documentsFolder(),
                                                QStringLiteral("Calendar Style Sheet|*.OVS"));
     if (!path)
         return;

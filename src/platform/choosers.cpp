@@ -5,6 +5,8 @@
 #include "platform/dialogs.h"
 
 #include <QColorDialog>
+#include <QDir>
+#include <QStandardPaths>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -97,6 +99,12 @@ std::optional<TColor> chooseColor(QWidget *parent, TColor color)
     if (Dialogs::exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     return Colors::fromQColor(dialog.currentColor());
+}
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
 QString qtFilter(const QString &filter)

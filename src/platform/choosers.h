@@ -46,6 +46,8 @@ std::optional<QString> chooseOpenFile(QWidget *parent, const QString &title,
 std::optional<QString> chooseSaveFile(QWidget *parent, const QString &title,
                                       const QString &proposedPath, const QString &filter,
                                       const QString &defaultSuffix);
+// Where document and style-sheet dialogs start: the user's documents folder.
+QString documentsFolder();
 // "Calendar File|*.OVF" becomes "Calendar File (*.OVF)".
 QString qtFilter(const QString &filter);
 

@@ -58,8 +58,7 @@ QString DocumentCommands::startFolder() const
     const QString fileName = m_host.documentFileName();
     if (!fileName.isEmpty())
         return QFileInfo(fileName).absolutePath();
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return Choosers::documentsFolder();
 }
 
 void DocumentCommands::addRecentFile(const QString &path)
