@@ -8,6 +8,7 @@
 #include "page/calpanel32.h"
 #include "recurring/holidaylist.h"
 #include "recurring/recurringreport.h"
+#include "storage/calendarfile.h"
 #include "storage/streamdump.h"
 
 #include <QDate>
@@ -55,6 +56,8 @@ int runDump(const RenderOptions &options)
     QFile file(options.dumpFile);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("Unable to open %1: %2").arg(options.dumpFile, file.errorString()));
+    if (file.size() > CalendarFile::kMaxFileSize)
+        return fail(QStringLiteral("%1 is too large to be a calendar file").arg(options.dumpFile));
     const StreamDump dump = dumpCalendarFile(file.readAll());
     write(dump.text.toUtf8());
     return dump.complete ? 0 : 1;

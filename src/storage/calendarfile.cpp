@@ -21,6 +21,9 @@ QByteArray readWholeFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw StreamError(file.errorString());
+    // Reading is done in memory; no real calendar comes near this size.
+    if (file.size() > CalendarFile::kMaxFileSize)
+        throw StreamError(QStringLiteral("The file is too large to be a calendar file"));
     return file.readAll();
 }
 

@@ -76,6 +76,8 @@ namespace CalendarFile {
 constexpr int kVersion = 4;
 constexpr int kKindDocument = 1;
 constexpr int kKindStyleSheet = 2;
+// Larger files are refused before they are read.
+constexpr qint64 kMaxFileSize = 256LL * 1024 * 1024;
 
 // Margins are stored as inches x 100, truncated. The tiny allowance keeps a margin that
 // was read as n / 100 at n when written back, although n / 100 is not exact in binary.

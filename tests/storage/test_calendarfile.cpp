@@ -248,3 +248,15 @@ TEST(CalendarFile, AFailedSaveKeepsTheOldFile)
     EXPECT_EQ(saved.readAll(), before);
     EXPECT_THROW(LoadDocument(page, dir.filePath(QStringLiteral("missing.OVF")), nullptr, {}), StreamError);
 }
+
+TEST(CalendarFile, HugeFilesAreRefusedBeforeReading)
+{
+    QTemporaryDir dir;
+    QFile huge(dir.filePath(QStringLiteral("huge.OVF")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(kMaxFileSize + 1)); // sparse: no disk is used
+    huge.close();
+    TCalendarPanel32 page;
+    EXPECT_THROW(LoadDocument(page, huge.fileName(), nullptr, {}), StreamError);
+    EXPECT_THROW(LoadStyleSheet(page, huge.fileName()), StreamError);
+}
