@@ -24,6 +24,10 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const RenderOptionsResult parsed = parseRenderOptions(arguments);
+    if (!parsed.help.isEmpty()) {
+        std::fputs(parsed.help.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     if (!parsed.error.isEmpty()) {
         std::fprintf(stderr, "orvane-render: %s\n", parsed.error.toLocal8Bit().constData());
         return 2;

@@ -175,9 +175,18 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
 {
     RenderOptionsResult result;
     QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Draws, saves and inspects Orvane calendar pages without a window."));
+    const QCommandLineOption help = parser.addHelpOption();
     addOptions(parser);
     if (!parser.parse(arguments)) {
         result.error = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(help)) {
+        // Parsing happens before the application object exists, so name the program here.
+        result.help = parser.helpText().replace(QLatin1String("<executable_name>"),
+                                                QLatin1String("orvane-render"));
         return result;
     }
     if (parser.positionalArguments().size() > 1) {

@@ -44,6 +44,8 @@ struct RenderOptionsResult
     RenderOptions options;
     // One line naming the offending option; empty on success.
     QString error;
+    // Set when --help was asked for: the text to print instead of doing anything.
+    QString help;
 };
 
 // Parses arguments (the program name first, as QCoreApplication::arguments() gives them).

@@ -138,3 +138,12 @@ TEST(RenderDocuments, UnreadableFilesGiveTheProgramsMessage)
     const RunResult badSave = render({QStringLiteral("--save"), dir.filePath(QStringLiteral("x.txt"))});
     EXPECT_EQ(badSave.exitCode, 2);
 }
+
+TEST(RenderReports, HelpListsTheOptions)
+{
+    const RunResult run = render({QStringLiteral("--help")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.startsWith("Usage: orvane-render [options] [document]")) << run.out.constData();
+    for (const char *option : {"--layout", "--out", "--months", "--geometry", "--recurring", "--dump", "--save"})
+        EXPECT_TRUE(run.out.contains(option)) << option;
+}
