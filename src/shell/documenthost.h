@@ -46,4 +46,6 @@ public:
     virtual void deleteAllObjects() {}
     virtual void adoptObject(std::unique_ptr<TComponent> object);
     virtual void connectObjects() {}
+    // Special-effects text objects print slowly; the print message says so.
+    virtual bool hasSuperTextObjects() { return false; }
 };

@@ -12,6 +12,7 @@
 #include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
 #include "shell/placement.h"
+#include "shell/printcommands.h"
 #include "shell/settd.h"
 
 namespace {
@@ -20,9 +21,13 @@ namespace {
 class MainWindowDocuments : public QObject, public DocumentHost
 {
 public:
-    explicit MainWindowDocuments(TCalendarMain &window) : QObject(&window), m_window(window), m_commands(*this) {}
+    explicit MainWindowDocuments(TCalendarMain &window)
+        : QObject(&window), m_window(window), m_commands(*this), m_printing(*this)
+    {
+    }
 
     DocumentCommands &commands() { return m_commands; }
+    PrintCommands &printing() { return m_printing; }
 
     QWidget *dialogParent() override { return &m_window; }
     TCalendarPanel32 &page() override { return m_window.CalendarPanel(); }
@@ -52,6 +57,7 @@ public:
 private:
     TCalendarMain &m_window;
     DocumentCommands m_commands;
+    PrintCommands m_printing;
 };
 
 bool editTime(QWidget *parent, QTime &time)
@@ -99,6 +105,14 @@ void connectDocuments(TCalendarMain &window)
 {
     auto *documents = new MainWindowDocuments(window);
     DocumentCommands *commands = &documents->commands();
+    PrintCommands *printing = &documents->printing();
+    window.connectHooks([printing](TCalendarMainHooks &h) {
+        h.checkPrinter = [printing] { return printing->checkPrinterAvailable(); };
+        h.mnuPrintSetupClick = [printing] { printing->mnuPrintSetupClick(); };
+        h.mnuPrintCalendarClick = [printing] { printing->mnuPrintCalendarClick(); };
+        h.mnuSaveAsBitmapClick = [printing] { printing->mnuSaveAsBitmapClick(); };
+        h.mnuSaveAsJPGClick = [printing] { printing->mnuSaveAsJPGClick(); };
+    });
     window.connectHooks([&window, commands](TCalendarMainHooks &h) {
         h.New1Click = [commands] { commands->New1Click(); };
         h.Open1Click = [commands] { commands->Open1Click(); };

@@ -5,6 +5,6 @@
 class TCalendarMain;
 
 // Connects the document commands (New, Open, Save, Save As, Cancel Changes, the save
-// question, recent files) and the Calendar Properties dialog to the main window. The
-// objects made live as long as the window.
+// question, recent files), printing and image export, and the Calendar Properties dialog
+// to the main window. The objects made live as long as the window.
 void connectDocuments(TCalendarMain &window);

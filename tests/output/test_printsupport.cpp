@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include "output/printsupport.h"
+#include "page/calendarnames.h"
+#include "page/calpanel32.h"
+
+using namespace PrintSupport;
+
+namespace {
+
+void landscapeLetter(TCalendarPanel32 &page, float margins)
+{
+    page.ResetToDefaults();
+    page.setPixelsPerInch(96);
+    page.SetCalendarLayout(LOFullCalendarLS);
+    page.SetLeftMarginInch(margins);
+    page.SetTopMarginInch(margins);
+    page.SetRightMarginInch(margins);
+    page.SetBottomMarginInch(margins);
+}
+
+} // namespace
+
+TEST(PrintSupport, PrinterProblemsAreNamed)
+{
+    EXPECT_TRUE(printerProblem({QStringLiteral("Office")}, QStringLiteral("Office")).isEmpty());
+    EXPECT_EQ(printerProblem({}, QString()),
+              QStringLiteral("There are no installed printers.\r\nUnable to perform printer related operations"));
+    EXPECT_EQ(printerProblem({QStringLiteral("Office")}, QString()),
+              QStringLiteral("There is no default printer selected.\r\nUnable to perform printer related operations"));
+}
+
+TEST(PrintSupport, MarginWarningsCompareCutUnprintableWidths)
+{
+    TCalendarPanel32 page;
+    landscapeLetter(page, 0.25f);
+    EXPECT_FLOAT_EQ(cutToHundredths(0.254), 0.25f);
+    EXPECT_TRUE(marginWarnings(QMarginsF(0.254, 0.2, 0.25, 0.1), page).isEmpty());
+    const QString warnings = marginWarnings(QMarginsF(0.26, 0.1, 0.3, 0.5), page);
+    EXPECT_EQ(warnings, QStringLiteral("\rLeft Margin is possibly outside of Printer printable area"
+                                       "\rRight Margin is possibly outside of Printer printable area"
+                                       "\rBottom Margin is possibly outside of Printer printable area"));
+    EXPECT_EQ(marginQuestion(QStringLiteral("\rX")), QStringLiteral("Margin Warning:\r\rX\r\rPrint anyways?"));
+}
+
+TEST(PrintSupport, ExportNamesFollowTheDocumentOrThePagesMonth)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetMainCalYear(1997);
+    page.SetMainCalMonth(12);
+    page.setNames(languageNames(CalendarLanguage::English));
+    EXPECT_EQ(proposedExportName(QString(), page, QStringLiteral("BMP")), QStringLiteral("Dec1997.BMP"));
+    page.setNames(languageNames(CalendarLanguage::German));
+    EXPECT_EQ(proposedExportName(QString(), page, QStringLiteral("JPG")), QStringLiteral("Dez1997.JPG"));
+    EXPECT_EQ(proposedExportName(QStringLiteral("/home/a/My.Plans.OVF"), page, QStringLiteral("BMP")),
+              QStringLiteral("My.Plans.BMP"));
+}
+
+TEST(PrintSupport, ExportedImagesLeaveOutTheMarginsAndOnePixel)
+{
+    TCalendarPanel32 page;
+    landscapeLetter(page, 0.25f);
+    page.SetZoom(1.0f);
+    ASSERT_EQ(page.PageWidth(), 1056);
+    const QImage image = exportImage(page);
+    EXPECT_EQ(image.size(), QSize(1007, 767));
+    // The calendar area starts 2 pixels inside the margins: white, then the frame's line.
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(2, 100), QColor(Qt::black));
+}
+
+TEST(PrintSupport, BitmapAndJpegFilesAreWritten)
+{
+    QTemporaryDir dir;
+    TCalendarPanel32 page;
+    landscapeLetter(page, 0.5f);
+    page.SetZoom(0.5f);
+    const QString bmp = dir.filePath(QStringLiteral("Dec1997.BMP"));
+    const QString jpg = dir.filePath(QStringLiteral("Dec1997.JPG"));
+    ASSERT_TRUE(SaveCalendarToBitmap(page, bmp, false));
+    ASSERT_TRUE(SaveCalendarToBitmap(page, jpg, true));
+    EXPECT_EQ(QImageReader(bmp).format(), QByteArray("bmp"));
+    EXPECT_EQ(QImageReader(jpg).format(), QByteArray("jpeg"));
+    EXPECT_EQ(QImageReader(bmp).size(), exportImage(page).size());
+    EXPECT_FALSE(SaveCalendarToBitmap(page, dir.filePath(QStringLiteral("missing/x.BMP")), false));
+    EXPECT_EQ(exportSavedMessage(bmp, 0.601f),
+              QStringLiteral("Saved as ") + bmp
+                  + QStringLiteral("\r\rNote: the calendar has been saved at its\rcurrent magnification level of 60%"));
+    EXPECT_TRUE(exportFailedMessage(bmp).endsWith(QStringLiteral(" -Invalid file name")));
+}
