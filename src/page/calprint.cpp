@@ -59,6 +59,7 @@ void TCalendarPanel32::printCellTexts(ReportCanvas &report, const CellTable &cel
         return;
     m_cellRenderer->setZoomPercent(static_cast<int>(std::trunc(ZoomFactor() * 100.0)));
     m_cellRenderer->setPageSize(layoutSize);
+    m_cellRenderer->setPixelsPerInch(m_ppi);
     for (int cell = 1; cell <= lastTextCell(); ++cell) {
         const PageRect free = cells.cell(cell).rFree;
         if (m_cellTexts[cell - 1].isEmpty() || free.width() <= 0 || free.height() <= 0)
