@@ -122,6 +122,7 @@ bool RtfParser::skipFallback(RtfToken &token)
 void RtfParser::groupStart()
 {
     flushText();
+    m_ignorableNext = false;
     if (m_stack.size() > MaxDepth) {
         // Deeper groups share the deepest state: the text in them is kept, the
         // formatting they would change is not.
