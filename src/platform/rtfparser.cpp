@@ -51,23 +51,22 @@ void RtfParser::handleToken(const RtfToken &token, RtfTokenizer &tokenizer)
     RtfToken current = token;
     if (skipFallback(current))
         return;
+    if (current.kind == RtfToken::Kind::GroupStart)
+        return groupStart();
+    if (current.kind == RtfToken::Kind::GroupEnd)
+        return groupEnd();
     const bool skipping = state().destination == Destination::Skip;
     switch (current.kind) {
-    case RtfToken::Kind::GroupStart:
-        groupStart();
-        break;
-    case RtfToken::Kind::GroupEnd:
-        groupEnd();
-        break;
     case RtfToken::Kind::ControlWord:
         if (current.data == "bin") {
             // Raw bytes follow; they are data even where the group is skipped.
             const RtfToken data = tokenizer.binary(current.hasParameter ? current.parameter : 0);
             if (!skipping)
                 binaryData(data.data);
-        } else if (!skipping) {
-            controlWord(current);
+            break;
         }
+        if (!skipping)
+            controlWord(current);
         break;
     case RtfToken::Kind::ControlSymbol:
         if (!skipping)
@@ -81,8 +80,7 @@ void RtfParser::handleToken(const RtfToken &token, RtfTokenizer &tokenizer)
         if (!skipping)
             textBytes(current.data);
         break;
-    case RtfToken::Kind::Binary:
-    case RtfToken::Kind::End:
+    default:
         break;
     }
 }

@@ -44,6 +44,7 @@ private:
     static const HandlerTable &handlers();
     static void addCharacterWords(HandlerTable &table);
     static void addFormatWords(HandlerTable &table);
+    static void addFontWords(HandlerTable &table);
     static void addParagraphWords(HandlerTable &table);
     static void addDestinationWords(HandlerTable &table);
     static void addPictureWords(HandlerTable &table);

@@ -35,6 +35,7 @@ const RtfParser::HandlerTable &RtfParser::handlers()
         HandlerTable words;
         addCharacterWords(words);
         addFormatWords(words);
+        addFontWords(words);
         addParagraphWords(words);
         addDestinationWords(words);
         addPictureWords(words);
@@ -98,6 +99,10 @@ void RtfParser::addFormatWords(HandlerTable &table)
     table["nosupersub"] = [](RtfParser &p, const RtfToken &) {
         p.editCharFormat().setVerticalAlignment(QTextCharFormat::AlignNormal);
     };
+}
+
+void RtfParser::addFontWords(HandlerTable &table)
+{
     table["fs"] = [](RtfParser &p, const RtfToken &t) {
         const int halfPoints = parameterOr(t, 24);
         p.editCharFormat().setFontPointSize(halfPoints > 0 ? qMin(halfPoints, int(MaxHalfPoints)) / 2.0 : 12.0);

@@ -63,6 +63,13 @@ qint64 colourTableSize(const QByteArray &dib, quint32 headerSize)
     return size;
 }
 
+// A source size brought within the decoded limit, proportions kept, no side below 1.
+QSize keptSize(const QSize &source)
+{
+    const int side = RtfPicture::MaxDecodedSide;
+    return source.scaled(side, side, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
 } // namespace
 
 bool RtfPicture::appendHex(QByteArrayView text)
@@ -91,7 +98,7 @@ bool RtfPicture::appendBinary(QByteArrayView bytes)
     return true;
 }
 
-QImage RtfPicture::toImage() const
+QImage RtfPicture::toImage()
 {
     switch (m_format) {
     case Format::Png:
@@ -108,20 +115,32 @@ QImage RtfPicture::toImage() const
     return {};
 }
 
-QImage RtfPicture::decodeRaster(const char *format) const
+QImage RtfPicture::decodeRaster(const char *format)
 {
     QByteArray bytes = m_data;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
+    return decode(buffer, format);
+}
+
+QImage RtfPicture::decode(QIODevice &device, const char *format)
+{
+    QImageReader reader(&device, format);
     const QSize size = reader.size();
     // The header's size is checked before anything is allocated for the pixels.
-    if (!size.isValid() || size.width() > MaxSide || size.height() > MaxSide)
+    if (!size.isValid() || size.width() > MaxSourceSide || size.height() > MaxSourceSide)
         return {};
+    if (m_sourceWidth <= 0 || m_sourceHeight <= 0) {
+        m_sourceWidth = size.width();
+        m_sourceHeight = size.height();
+    }
+    // A cell shows pictures small; a large source is kept at a size that still looks sharp.
+    if (size.width() > MaxDecodedSide || size.height() > MaxDecodedSide)
+        reader.setScaledSize(keptSize(size));
     return reader.read();
 }
 
-QImage RtfPicture::decodeBitmap() const
+QImage RtfPicture::decodeBitmap()
 {
     if (m_data.size() < InfoHeaderMinimum)
         return {};
@@ -142,11 +161,7 @@ QImage RtfPicture::decodeBitmap() const
     file.append(m_data);
     QBuffer buffer(&file);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > MaxSide || size.height() > MaxSide)
-        return {};
-    return reader.read();
+    return decode(buffer, "bmp");
 }
 
 QImage RtfPicture::drawMetafile() const
@@ -154,10 +169,12 @@ QImage RtfPicture::drawMetafile() const
     MetafilePicture metafile;
     if (!metafile.setBytes(m_data))
         return {};
-    const QSize size = displaySize(QImage()).toSize();
+    QSize size = displaySize(QImage()).toSize();
     if (size.isEmpty())
         return {};
-    QImage image(size.boundedTo(QSize(MaxSide, MaxSide)), QImage::Format_ARGB32_Premultiplied);
+    if (size.width() > MaxDecodedSide || size.height() > MaxDecodedSide)
+        size = keptSize(size);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     metafile.draw(painter, QRectF(QPointF(0, 0), image.size()));
@@ -181,7 +198,7 @@ QSizeF RtfPicture::displaySize(const QImage &image) const
 {
     QSizeF size = goalSize();
     if (size.isEmpty() && !image.isNull())
-        size = QSizeF(image.size()) * RtfUnits::layoutDpi() / SourcePixelsPerInch;
+        size = QSizeF(image.size()) * (RtfUnits::layoutDpi() / SourcePixelsPerInch);
     const qreal scaleX = m_scaleX > 0 ? m_scaleX / 100.0 : 1.0;
     const qreal scaleY = m_scaleY > 0 ? m_scaleY / 100.0 : 1.0;
     return QSizeF(qBound<qreal>(0, size.width() * scaleX, MaxSide),

@@ -11,8 +11,14 @@ class RtfPicture
 {
 public:
     enum class Format { Unknown, Png, Jpeg, WindowsMetafile, DeviceIndependentBitmap };
-    // Limits for damaged or hostile pictures: the bytes held and the pixels decoded.
-    enum Limit : int { MaxBytes = 32 * 1024 * 1024, MaxSide = 8192 };
+    // Limits for damaged or hostile pictures: the bytes held, the size a picture may
+    // show at, the source image a picture may have, and the image kept in memory.
+    enum Limit : int {
+        MaxBytes = 32 * 1024 * 1024,
+        MaxSide = 8192,
+        MaxSourceSide = 8192,
+        MaxDecodedSide = 1024,
+    };
 
     void setFormat(Format format) { m_format = format; }
     Format format() const { return m_format; }
@@ -30,14 +36,16 @@ public:
     bool isEmpty() const { return m_data.isEmpty(); }
     const QByteArray &data() const { return m_data; }
 
-    // The decoded picture; null when the data is damaged or of an unsupported kind.
-    QImage toImage() const;
+    // The decoded picture, no larger than MaxDecodedSide; null when the data is damaged
+    // or of an unsupported kind. Remembers the source size for displaySize().
+    QImage toImage();
     // The size the picture shows at, in layout pixels (see RtfUnits).
     QSizeF displaySize(const QImage &image) const;
 
 private:
-    QImage decodeRaster(const char *format) const;
-    QImage decodeBitmap() const;
+    QImage decodeRaster(const char *format);
+    QImage decodeBitmap();
+    QImage decode(QIODevice &device, const char *format);
     QImage drawMetafile() const;
     QSizeF goalSize() const;
 

@@ -45,7 +45,8 @@ bool TWPRtfStorage::isEmptyRtf(const QByteArray &rtf)
     const QByteArrayView text = RtfReader::skipLeadingBlanks(rtf);
     if (text.trimmed().isEmpty())
         return true;
-    if (!RtfReader::looksLikeRtf(text))
+    // A text too large to read is kept as it is rather than taken for empty.
+    if (!RtfReader::looksLikeRtf(text) || text.size() > RtfParser::MaxInputBytes)
         return false;
     ContentProbe probe;
     RtfParser(probe).parse(text);

@@ -206,7 +206,10 @@ QByteArray RtfWriter::characterFormat(const QTextCharFormat &format)
 QString RtfWriter::familyOf(const QTextCharFormat &format) const
 {
     const QStringList families = format.fontFamilies().toStringList();
-    return families.value(0);
+    if (!families.isEmpty())
+        return families.first();
+    // Formats made with the single-family setter keep the name under its older property.
+    return format.stringProperty(QTextFormat::FontFamily);
 }
 
 int RtfWriter::fontIndex(const QString &family)

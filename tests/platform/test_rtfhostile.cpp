@@ -4,11 +4,13 @@
 
 #include "platform/rtfpicture.h"
 #include "platform/rtfstorage.h"
+#include "platform/rtfunits.h"
 #include "rtftesthelpers.h"
 
 #include <QRandomGenerator>
 #include <QTextBlock>
 #include <QTextImageFormat>
+#include <QUrl>
 
 using RtfTest::read;
 
@@ -81,6 +83,12 @@ TEST(RtfHostile, PicturesThatClaimHugeSizesAreRefused)
     dib[14] = 24;
     const auto document = read("{\\rtf1 {\\pict\\dibitmap0 " + dib.toHex() + "}x}");
     EXPECT_EQ(document->toPlainText(), "x");
+    // A large source is kept smaller in memory but shows at its own size.
+    const auto wide = read("{\\rtf1 {\\pict\\pngblip " + RtfTest::pngHex(QSize(3000, 2), Qt::red) + "}}");
+    const QTextImageFormat format = RtfTest::formatAt(*wide, 0).toImageFormat();
+    const QImage kept = wide->resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
+    EXPECT_EQ(kept.width(), int(RtfPicture::MaxDecodedSide));
+    EXPECT_DOUBLE_EQ(format.width(), 3000.0 * RtfUnits::layoutDpi() / 96);
     // Damaged image data is dropped, not shown as a broken picture.
     EXPECT_EQ(read("{\\rtf1 {\\pict\\pngblip 0011223344}y}")->toPlainText(), "y");
 }
