@@ -203,7 +203,7 @@ void RtfParser::textBytes(QByteArrayView bytes)
 {
     switch (state().destination) {
     case Destination::Text:
-        if (bytes.isEmpty())
+        if (bytes.isEmpty() || state().hidden)
             break;
         startContent();
         m_pendingText.append(Win1252::toUnicode(bytes.toByteArray()));
@@ -244,7 +244,7 @@ void RtfParser::appendCharacter(char16_t character)
         fontTableText(QString(QChar(character)));
         return;
     }
-    if (state().destination != Destination::Text)
+    if (state().destination != Destination::Text || state().hidden)
         return;
     startContent();
     m_pendingText.append(QChar(character));

@@ -37,6 +37,7 @@ private:
         QTextBlockFormat blockFormat;
         Destination destination = Destination::Text;
         int unicodeSkip = 1;
+        bool hidden = false;
     };
     using Handler = void (*)(RtfParser &, const RtfToken &);
     using HandlerTable = std::unordered_map<std::string_view, Handler>;

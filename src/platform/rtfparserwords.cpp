@@ -79,7 +79,15 @@ void RtfParser::addCharacterWords(HandlerTable &table)
 
 void RtfParser::addFormatWords(HandlerTable &table)
 {
-    table["plain"] = [](RtfParser &p, const RtfToken &) { p.editCharFormat() = QTextCharFormat(); };
+    table["plain"] = [](RtfParser &p, const RtfToken &) {
+        p.editCharFormat() = QTextCharFormat();
+        p.state().hidden = false;
+    };
+    // Hidden text is not shown, so it is not read.
+    table["v"] = [](RtfParser &p, const RtfToken &t) {
+        p.flushText();
+        p.state().hidden = isOn(t);
+    };
     table["b"] = [](RtfParser &p, const RtfToken &t) {
         p.editCharFormat().setFontWeight(isOn(t) ? QFont::Bold : QFont::Normal);
     };

@@ -161,7 +161,7 @@ TEST(RtfReader, IgnorableAndMetadataGroupsAreSkipped)
     const QByteArray rtf = tables
         + "{\\stylesheet{\\s0 Normal;}}{\\info{\\title Title}{\\author Me}}{\\*\\generator Gen;}"
           "{\\*\\unknowndestination hidden}\\unknownword42 shown {\\field{\\*\\fldinst HYPERLINK x}"
-          "{\\fldrslt link}}{\\header head}\\par}";
+          "{\\fldrslt link}}{\\header head}\\v  hidden\\v0\\par}";
     EXPECT_EQ(plainText(rtf), "shown link");
 }
 
