@@ -122,8 +122,8 @@ void RtfParser::groupStart()
     flushText();
     m_ignorableNext = false;
     if (m_stack.size() > MaxDepth) {
-        // Deeper groups share the deepest state: the text in them is kept, the
-        // formatting they would change is not.
+        // Deeper groups share the deepest state: their text is kept, and what they
+        // change of the formatting lasts until that state's own group ends.
         if (m_error.isEmpty())
             m_error = QStringLiteral("rich text nests groups deeper than %1").arg(int(MaxDepth));
         ++m_overflowDepth;

@@ -18,7 +18,7 @@
 
 namespace {
 
-enum Layout : int { HexLineLength = 128 };
+enum Layout : int { HexLineLength = 128, DefaultPointSize = 12 };
 
 QByteArray number(const char *word, qint64 value)
 {
@@ -177,9 +177,11 @@ void RtfWriter::writePicture(const QTextImageFormat &format)
 
 QByteArray RtfWriter::characterFormat(const QTextCharFormat &format)
 {
-    const qreal points = format.hasProperty(QTextFormat::FontPointSize)
-                             ? format.fontPointSize()
-                             : m_document.defaultFont().pointSizeF();
+    qreal points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
+                                                                  : m_document.defaultFont().pointSizeF();
+    // A default font given in pixels has no point size.
+    if (points <= 0)
+        points = DefaultPointSize;
     // A run without a font of its own stays without one: it takes the reader's default.
     const QString family = familyOf(format);
     QByteArray out = family.isEmpty() ? QByteArray() : number("\\f", fontIndex(family));
