@@ -77,3 +77,16 @@ TEST(RtfWriter, PicturesRoundTripAsPng)
     expectRoundTrip(rtf);
     EXPECT_TRUE(RtfWriter::write(*read(rtf)).contains("\\pngblip"));
 }
+
+TEST(RtfWriter, FontNamedThroughTheSingleFamilyPropertyIsKept)
+{
+    QTextDocument document;
+    QTextCharFormat format;
+    format.setProperty(QTextFormat::FontFamily, QStringLiteral("Courier New"));
+    format.setFontPointSize(9);
+    QTextCursor(&document).insertText(QStringLiteral("typed"), format);
+    const auto again = read(RtfWriter::write(document));
+    const QTextCharFormat read = RtfTest::formatAt(*again, 0);
+    EXPECT_EQ(read.fontFamilies().toStringList(), QStringList{"Courier New"});
+    EXPECT_DOUBLE_EQ(read.fontPointSize(), 9.0);
+}
