@@ -56,7 +56,8 @@ void BM_PaintMonthWithCellTexts(benchmark::State &state)
     preparePage(page, loFullCalendar);
     for (int cell = 1; cell <= 42; ++cell) {
         const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
-                               "{\\colortbl;\\red200\\green0\\blue0;}\\pard\\qc\\f0\\fs18\\b\\cf1 Meeting "
+                               "{\\colortbl;\\red200\\green0\\blue0;}"
+                               "\\pard\\qc\\f0\\fs18\\b\\cf1 Meeting "
                                + QByteArray::number(cell) + "\\b0\\cf0  at the town hall\\par}";
         page.SetCellRtfText(cell, TWPRtfStorage(rtf));
     }

@@ -55,7 +55,7 @@ QTextDocument &RichTextCellRenderer::document(qreal layoutWidth)
         // the positions it was laid out with.
         text->setUseDesignMetrics(true);
         RtfReader::read(m_rtf, *text);
-        found = m_cache.insert(m_rtf, CachedDocument{std::move(text), 0});
+        found = m_cache.insert(m_rtf, CachedDocument {std::move(text), 0});
     }
     found->lastUse = ++m_useCounter;
     QTextDocument &text = *found->document;

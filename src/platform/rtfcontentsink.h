@@ -20,7 +20,8 @@ public:
     // mark is the format of the paragraph mark, which sets an empty paragraph's height.
     virtual void paragraphEnd(const QTextBlockFormat &format, const QTextCharFormat &mark) = 0;
     // image is null when the picture could not be decoded.
-    virtual void picture(const QImage &image, const QSizeF &size, const QTextCharFormat &format) = 0;
+    virtual void picture(const QImage &image, const QSizeF &size, const QTextCharFormat &format)
+            = 0;
     // Lets a sink that has seen enough stop the parse early.
     virtual bool satisfied() const { return false; }
     // A sink that only needs to know a picture is there spares the parser the decoding.

@@ -216,7 +216,8 @@ void RtfParser::textBytes(QByteArrayView bytes)
         break;
     case Destination::Picture:
         if (!m_picture.appendHex(bytes))
-            fail(QStringLiteral("picture data larger than %1 bytes").arg(int(RtfPicture::MaxBytes)));
+            fail(QStringLiteral("picture data larger than %1 bytes")
+                         .arg(int(RtfPicture::MaxBytes)));
         break;
     case Destination::Skip:
         break;
@@ -285,7 +286,8 @@ void RtfParser::colorTableText(QByteArrayView bytes)
             continue;
         // An entry without components is the automatic colour.
         const bool automatic = m_red < 0 && m_green < 0 && m_blue < 0;
-        m_colors.push_back(automatic ? QColor() : QColor(qMax(0, m_red), qMax(0, m_green), qMax(0, m_blue)));
+        m_colors.push_back(automatic ? QColor()
+                                     : QColor(qMax(0, m_red), qMax(0, m_green), qMax(0, m_blue)));
         m_red = m_green = m_blue = -1;
     }
 }

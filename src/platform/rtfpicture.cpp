@@ -148,16 +148,17 @@ QImage RtfPicture::decodeBitmap()
     const bool known = headerSize == CoreHeaderSize || headerSize >= InfoHeaderSize;
     if (!known || headerSize > quint32(m_data.size()))
         return {};
-    const qint64 pixelsOffset = FileHeaderSize + qint64(headerSize) + colourTableSize(m_data, headerSize);
+    const qint64 pixelsOffset
+            = FileHeaderSize + qint64(headerSize) + colourTableSize(m_data, headerSize);
     const qint64 fileSize = FileHeaderSize + qint64(m_data.size());
     if (pixelsOffset > fileSize)
         return {};
     // The picture holds a bitmap without its file header; the BMP reader wants one.
     QByteArray file(FileHeaderSize, '\0');
-    file[0] = 'B';                                                                  // signature
+    file[0] = 'B'; // signature
     file[1] = 'M';
-    qToLittleEndian<quint32>(quint32(fileSize), file.data() + 2);                   // file size
-    qToLittleEndian<quint32>(quint32(pixelsOffset), file.data() + 10);              // pixel offset
+    qToLittleEndian<quint32>(quint32(fileSize), file.data() + 2);      // file size
+    qToLittleEndian<quint32>(quint32(pixelsOffset), file.data() + 10); // pixel offset
     file.append(m_data);
     QBuffer buffer(&file);
     buffer.open(QIODevice::ReadOnly);

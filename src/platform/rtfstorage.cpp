@@ -24,7 +24,10 @@ public:
         if (++m_paragraphs > 1)
             m_content = true;
     }
-    void picture(const QImage &, const QSizeF &, const QTextCharFormat &) override { m_content = true; }
+    void picture(const QImage &, const QSizeF &, const QTextCharFormat &) override
+    {
+        m_content = true;
+    }
     bool satisfied() const override { return m_content; }
     bool wantsImages() const override { return false; }
 

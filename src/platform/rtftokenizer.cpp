@@ -58,7 +58,7 @@ RtfToken RtfTokenizer::binary(int length)
 {
     const qsizetype available = m_text.size() - m_pos;
     const qsizetype count = qBound(qsizetype(0), qsizetype(length), available);
-    RtfToken token{RtfToken::Kind::Binary, m_text.sliced(m_pos, count)};
+    RtfToken token {RtfToken::Kind::Binary, m_text.sliced(m_pos, count)};
     m_pos += count;
     return token;
 }
@@ -86,7 +86,7 @@ RtfToken RtfTokenizer::controlWord()
     while (m_pos < m_text.size() && isLetter(m_text[m_pos])
            && m_pos - start < qsizetype(Limit::WordLetters))
         ++m_pos;
-    RtfToken token{RtfToken::Kind::ControlWord, m_text.sliced(start, m_pos - start)};
+    RtfToken token {RtfToken::Kind::ControlWord, m_text.sliced(start, m_pos - start)};
     if (m_pos < m_text.size() && (m_text[m_pos] == '-' || isDigit(m_text[m_pos]))) {
         token.hasParameter = true;
         token.parameter = number();
@@ -126,7 +126,7 @@ RtfToken RtfTokenizer::hexByte()
     }
     if (digits == 0)
         return {RtfToken::Kind::Text, QByteArrayView()};
-    RtfToken token{RtfToken::Kind::HexByte, {}};
+    RtfToken token {RtfToken::Kind::HexByte, {}};
     token.byte = static_cast<unsigned char>(value);
     return token;
 }

@@ -8,7 +8,16 @@
 // One lexical item of an RTF text.
 struct RtfToken
 {
-    enum class Kind { End, GroupStart, GroupEnd, ControlWord, ControlSymbol, HexByte, Text, Binary };
+    enum class Kind {
+        End,
+        GroupStart,
+        GroupEnd,
+        ControlWord,
+        ControlSymbol,
+        HexByte,
+        Text,
+        Binary
+    };
 
     Kind kind = Kind::End;
     // The control word's letters, the control symbol's character, or the text run.

@@ -103,7 +103,8 @@ QByteArray RtfWriter::header() const
     }
     out += "}\n{\\colortbl;";
     for (const QColor &color : m_colors)
-        out += number("\\red", color.red()) + number("\\green", color.green()) + number("\\blue", color.blue()) + ";";
+        out += number("\\red", color.red()) + number("\\green", color.green())
+                + number("\\blue", color.blue()) + ";";
     out += "}\n";
     return out;
 }
@@ -158,7 +159,8 @@ void RtfWriter::writeText(const QString &text, QByteArray &out) const
 
 void RtfWriter::writePicture(const QTextImageFormat &format)
 {
-    const QVariant resource = m_document.resource(QTextDocument::ImageResource, QUrl(format.name()));
+    const QVariant resource
+            = m_document.resource(QTextDocument::ImageResource, QUrl(format.name()));
     const QImage image = resource.value<QImage>();
     if (image.isNull())
         return;
@@ -169,7 +171,8 @@ void RtfWriter::writePicture(const QTextImageFormat &format)
         return;
     const qreal width = format.width() > 0 ? format.width() : image.width();
     const qreal height = format.height() > 0 ? format.height() : image.height();
-    m_body += "{\\pict\\pngblip" + number("\\picw", image.width()) + number("\\pich", image.height());
+    m_body += "{\\pict\\pngblip" + number("\\picw", image.width())
+            + number("\\pich", image.height());
     m_body += number("\\picwgoal", RtfUnits::pixelsToTwips(width));
     m_body += number("\\pichgoal", RtfUnits::pixelsToTwips(height));
     m_body += hexLines(png) + "}";
@@ -177,8 +180,9 @@ void RtfWriter::writePicture(const QTextImageFormat &format)
 
 QByteArray RtfWriter::characterFormat(const QTextCharFormat &format)
 {
-    qreal points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
-                                                                  : m_document.defaultFont().pointSizeF();
+    qreal points = format.hasProperty(QTextFormat::FontPointSize)
+            ? format.fontPointSize()
+            : m_document.defaultFont().pointSizeF();
     // A default font given in pixels has no point size.
     if (points <= 0)
         points = DefaultPointSize;
@@ -198,9 +202,11 @@ QByteArray RtfWriter::characterFormat(const QTextCharFormat &format)
         out += "\\super";
     else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
         out += "\\sub";
-    if (format.hasProperty(QTextFormat::ForegroundBrush) && format.foreground().style() != Qt::NoBrush)
+    if (format.hasProperty(QTextFormat::ForegroundBrush)
+        && format.foreground().style() != Qt::NoBrush)
         out += number("\\cf", colorIndex(format.foreground().color()));
-    if (format.hasProperty(QTextFormat::BackgroundBrush) && format.background().style() != Qt::NoBrush)
+    if (format.hasProperty(QTextFormat::BackgroundBrush)
+        && format.background().style() != Qt::NoBrush)
         out += number("\\highlight", colorIndex(format.background().color()));
     return out;
 }

@@ -10,8 +10,9 @@
 
 namespace {
 
-const QByteArray boldRed = "{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
-                           "\\f0\\fs28\\b\\cf1 Meeting at the town hall with the whole committee\\par}";
+const QByteArray boldRed
+        = "{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+          "\\f0\\fs28\\b\\cf1 Meeting at the town hall with the whole committee\\par}";
 
 bool isReddish(QRgb pixel)
 {
@@ -71,9 +72,11 @@ TEST(RichTextCellRenderer, HalfZoomDrawsTheSameLinesAtHalfTheSize)
 {
     RichTextCellRenderer renderer;
     const QSize page(160, 120);
-    const QRect full = inkBounds(paintText(renderer, boldRed, 100, page, QRectF(QPointF(0, 0), page)));
+    const QRect full
+            = inkBounds(paintText(renderer, boldRed, 100, page, QRectF(QPointF(0, 0), page)));
     const QSize halfPage = page / 2;
-    const QRect half = inkBounds(paintText(renderer, boldRed, 50, halfPage, QRectF(QPointF(0, 0), halfPage)));
+    const QRect half = inkBounds(
+            paintText(renderer, boldRed, 50, halfPage, QRectF(QPointF(0, 0), halfPage)));
     ASSERT_FALSE(full.isEmpty());
     ASSERT_GT(full.height(), 40) << "the text should wrap onto several lines";
     // Same line breaks: every extent halves, give or take the glyphs' rasterising.
@@ -97,8 +100,10 @@ TEST(RichTextCellRenderer, TextBelowThePageIsCutOff)
 TEST(RichTextCellRenderer, NothingIsDrawnWithoutZoomOrPage)
 {
     RichTextCellRenderer renderer;
-    EXPECT_TRUE(inkBounds(paintText(renderer, boldRed, 0, QSize(100, 50), QRectF(0, 0, 100, 50))).isEmpty());
-    EXPECT_TRUE(inkBounds(paintText(renderer, boldRed, 100, QSize(), QRectF(0, 0, 100, 50))).isEmpty());
+    EXPECT_TRUE(inkBounds(paintText(renderer, boldRed, 0, QSize(100, 50), QRectF(0, 0, 100, 50)))
+                        .isEmpty());
+    EXPECT_TRUE(
+            inkBounds(paintText(renderer, boldRed, 100, QSize(), QRectF(0, 0, 100, 50))).isEmpty());
 }
 
 TEST(RichTextCellRenderer, KeepsOneLayoutPerTextUpToItsLimit)
@@ -108,7 +113,7 @@ TEST(RichTextCellRenderer, KeepsOneLayoutPerTextUpToItsLimit)
     paintText(renderer, boldRed, 50, QSize(50, 25), QRectF(0, 0, 50, 25));
     EXPECT_EQ(renderer.cachedTexts(), 1);
     for (int i = 0; i < RichTextCellRenderer::CachedTexts + 20; ++i)
-        paintText(renderer, "{\\rtf1 text " + QByteArray::number(i) + "}", 100, QSize(20, 20), QRectF(0, 0, 20, 20),
-                  QSize(20, 20));
+        paintText(renderer, "{\\rtf1 text " + QByteArray::number(i) + "}", 100, QSize(20, 20),
+                  QRectF(0, 0, 20, 20), QSize(20, 20));
     EXPECT_EQ(renderer.cachedTexts(), int(RichTextCellRenderer::CachedTexts));
 }

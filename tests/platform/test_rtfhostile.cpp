@@ -16,7 +16,8 @@ using RtfTest::read;
 
 namespace {
 
-const QByteArray sample = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+const QByteArray sample = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss "
+                          "Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
                           "\\pard\\qc\\b\\cf1 Bold {\\i red}\\par\\u8364?\\'e4{\\*\\x y}"
                           "{\\pict\\pngblip 89504e470d0a1a0a}\\par}";
 
@@ -25,7 +26,8 @@ const QByteArray sample = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{
 TEST(RtfHostile, DeepNestingKeepsTheTextAndReportsDamage)
 {
     bool ok = true;
-    const auto document = read("{\\rtf1 " + QByteArray(200000, '{') + "x" + QByteArray(200000, '}'), &ok);
+    const auto document
+            = read("{\\rtf1 " + QByteArray(200000, '{') + "x" + QByteArray(200000, '}'), &ok);
     EXPECT_FALSE(ok);
     EXPECT_EQ(document->toPlainText(), "x");
     EXPECT_EQ(read("{\\rtf1 a}" + QByteArray(100000, '}') + "b")->toPlainText(), "a");
@@ -46,13 +48,15 @@ TEST(RtfHostile, EveryTruncationReadsCleanly)
 
 TEST(RtfHostile, HugeNumbersAreBounded)
 {
-    const auto document = read("{\\rtf1 \\fs99999999999999999\\li-99999999999\\uc2147483647 a\\u99999999999 b"
-                               "\\cf2147483647 c\\f-2147483648 d}");
+    const auto document
+            = read("{\\rtf1 \\fs99999999999999999\\li-99999999999\\uc2147483647 a\\u99999999999 b"
+                   "\\cf2147483647 c\\f-2147483648 d}");
     EXPECT_LE(RtfTest::formatAt(*document, 0).fontPointSize(), 1638.0);
     EXPECT_GE(RtfTest::blockFormat(*document, 0).leftMargin(), -31680.0);
     const QByteArray png = RtfTest::pngHex(QSize(2, 2), Qt::red);
     const auto big = read("{\\rtf1 {\\pict\\pngblip\\picwgoal2147483647\\pichgoal2147483647"
-                          "\\picscalex2147483647 " + png + "}}");
+                          "\\picscalex2147483647 "
+                          + png + "}}");
     const QTextImageFormat format = RtfTest::formatAt(*big, 0).toImageFormat();
     EXPECT_LE(format.width(), double(RtfPicture::MaxSide));
     EXPECT_LE(format.height(), double(RtfPicture::MaxSide));
@@ -84,9 +88,11 @@ TEST(RtfHostile, PicturesThatClaimHugeSizesAreRefused)
     const auto document = read("{\\rtf1 {\\pict\\dibitmap0 " + dib.toHex() + "}x}");
     EXPECT_EQ(document->toPlainText(), "x");
     // A large source is kept smaller in memory but shows at its own size.
-    const auto wide = read("{\\rtf1 {\\pict\\pngblip " + RtfTest::pngHex(QSize(3000, 2), Qt::red) + "}}");
+    const auto wide
+            = read("{\\rtf1 {\\pict\\pngblip " + RtfTest::pngHex(QSize(3000, 2), Qt::red) + "}}");
     const QTextImageFormat format = RtfTest::formatAt(*wide, 0).toImageFormat();
-    const QImage kept = wide->resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
+    const QImage kept
+            = wide->resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
     EXPECT_EQ(kept.width(), int(RtfPicture::MaxDecodedSide));
     EXPECT_DOUBLE_EQ(format.width(), 3000.0 * RtfUnits::layoutDpi() / 96);
     // Damaged image data is dropped, not shown as a broken picture.

@@ -17,9 +17,10 @@ using RtfTest::read;
 
 namespace {
 
-const QByteArray tables = "{\\rtf1\\ansi\\ansicpg1252\\deff1{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
-                          "{\\f1\\fswiss Arial;}\\f2\\fnil Courier New;}"
-                          "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}";
+const QByteArray tables
+        = "{\\rtf1\\ansi\\ansicpg1252\\deff1{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
+          "{\\f1\\fswiss Arial;}\\f2\\fnil Courier New;}"
+          "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}";
 
 // The text with line separators and no-break spaces as they are, paragraphs apart by "\n".
 QString plainText(const QByteArray &rtf)
@@ -36,7 +37,8 @@ QImage firstPicture(const QTextDocument &document, QTextImageFormat *format = nu
             const QTextImageFormat picture = it.fragment().charFormat().toImageFormat();
             if (format)
                 *format = picture;
-            return document.resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>();
+            return document.resource(QTextDocument::ImageResource, QUrl(picture.name()))
+                    .value<QImage>();
         }
     }
     return {};
@@ -58,21 +60,23 @@ TEST(RtfReader, FontTableDefaultFontAndSizes)
 {
     const auto document = read(tables + "\\fs20 Hello\\f0\\fs31 World\\f2 !\\plain x\\par}");
     EXPECT_EQ(document->toPlainText(), "HelloWorld!x");
-    EXPECT_EQ(formatAt(*document, 0).fontFamilies().toStringList(), QStringList{"Arial"});
+    EXPECT_EQ(formatAt(*document, 0).fontFamilies().toStringList(), QStringList {"Arial"});
     EXPECT_DOUBLE_EQ(formatAt(*document, 0).fontPointSize(), 10.0);
-    EXPECT_EQ(formatAt(*document, 5).fontFamilies().toStringList(), QStringList{"Times New Roman"});
+    EXPECT_EQ(formatAt(*document, 5).fontFamilies().toStringList(),
+              QStringList {"Times New Roman"});
     EXPECT_DOUBLE_EQ(formatAt(*document, 5).fontPointSize(), 15.5);
     // A table without groups around its entries names fonts just as well.
-    EXPECT_EQ(formatAt(*document, 10).fontFamilies().toStringList(), QStringList{"Courier New"});
+    EXPECT_EQ(formatAt(*document, 10).fontFamilies().toStringList(), QStringList {"Courier New"});
     // \plain returns to the default font at 12 points.
-    EXPECT_EQ(formatAt(*document, 11).fontFamilies().toStringList(), QStringList{"Arial"});
+    EXPECT_EQ(formatAt(*document, 11).fontFamilies().toStringList(), QStringList {"Arial"});
     EXPECT_DOUBLE_EQ(formatAt(*document, 11).fontPointSize(), 12.0);
 }
 
 TEST(RtfReader, CharacterStylesSwitchOnOffAndEndWithTheirGroup)
 {
-    const auto document = read(tables + "\\b B\\b0 n\\i I\\i0 n\\ul U\\ulnone n\\uldb D\\ul0 n"
-                                        "\\strike S\\strike0 n{\\b\\i g}n\\super p\\nosupersub n}");
+    const auto document = read(tables
+                               + "\\b B\\b0 n\\i I\\i0 n\\ul U\\ulnone n\\uldb D\\ul0 n"
+                                 "\\strike S\\strike0 n{\\b\\i g}n\\super p\\nosupersub n}");
     const QString text = document->toPlainText();
     ASSERT_EQ(text, "BnInUnDnSngnpn");
     EXPECT_GT(formatAt(*document, text.indexOf('B')).fontWeight(), QFont::Medium);
@@ -81,7 +85,8 @@ TEST(RtfReader, CharacterStylesSwitchOnOffAndEndWithTheirGroup)
     EXPECT_TRUE(formatAt(*document, text.indexOf('D')).fontUnderline());
     EXPECT_TRUE(formatAt(*document, text.indexOf('S')).fontStrikeOut());
     EXPECT_TRUE(formatAt(*document, text.indexOf('g')).fontItalic());
-    EXPECT_EQ(formatAt(*document, text.indexOf('p')).verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    EXPECT_EQ(formatAt(*document, text.indexOf('p')).verticalAlignment(),
+              QTextCharFormat::AlignSuperScript);
     for (int i = 0; i < text.size(); ++i) {
         if (text[i] != 'n')
             continue;
@@ -94,7 +99,8 @@ TEST(RtfReader, CharacterStylesSwitchOnOffAndEndWithTheirGroup)
 
 TEST(RtfReader, ColoursComeFromTheTableAndIndexZeroIsAutomatic)
 {
-    const auto document = read(tables + "\\cf1 r\\cf2 b\\cf0 a\\cf9 o\\highlight1 h\\cb2 c\\cb0 n}");
+    const auto document
+            = read(tables + "\\cf1 r\\cf2 b\\cf0 a\\cf9 o\\highlight1 h\\cb2 c\\cb0 n}");
     EXPECT_EQ(formatAt(*document, 0).foreground().color(), QColor(Qt::red));
     EXPECT_EQ(formatAt(*document, 1).foreground().color(), QColor(Qt::blue));
     EXPECT_FALSE(formatAt(*document, 2).hasProperty(QTextFormat::ForegroundBrush));
@@ -106,8 +112,9 @@ TEST(RtfReader, ColoursComeFromTheTableAndIndexZeroIsAutomatic)
 
 TEST(RtfReader, ParagraphAlignmentIndentsAndSpacing)
 {
-    const auto document = read(tables + "\\pard\\qc centred\\par\\qr right\\par\\qj\\li720\\ri360\\fi-180"
-                                        "\\sb120\\sa240 justified\\par\\pard\\ql left\\par}");
+    const auto document = read(tables
+                               + "\\pard\\qc centred\\par\\qr right\\par\\qj\\li720\\ri360\\fi-180"
+                                 "\\sb120\\sa240 justified\\par\\pard\\ql left\\par}");
     ASSERT_EQ(document->blockCount(), 4);
     EXPECT_EQ(blockFormat(*document, 0).alignment(), Qt::AlignHCenter);
     EXPECT_EQ(blockFormat(*document, 1).alignment(), Qt::AlignRight);
@@ -134,7 +141,8 @@ TEST(RtfReader, ParagraphBreakAtTheEndOpensNoParagraph)
 
 TEST(RtfReader, EscapesAndSpecialCharacters)
 {
-    EXPECT_EQ(plainText("{\\rtf1 M\\'fcnchen \\'80 \\\\ \\{x\\}}"), QString("M\u00fcnchen \u20ac \\ {x}"));
+    EXPECT_EQ(plainText("{\\rtf1 M\\'fcnchen \\'80 \\\\ \\{x\\}}"),
+              QString("M\u00fcnchen \u20ac \\ {x}"));
     EXPECT_EQ(plainText("{\\rtf1 a\\~b\\-c\\_d\\tab e}"), QString("a\u00a0b\u00adc\u2011d\te"));
     EXPECT_EQ(plainText("{\\rtf1 \\bullet\\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote}"),
               QString("\u2022\u2014\u2013\u2018\u2019\u201c\u201d"));
@@ -159,16 +167,19 @@ TEST(RtfReader, UnicodeCharactersSkipTheirFallback)
 TEST(RtfReader, IgnorableAndMetadataGroupsAreSkipped)
 {
     const QByteArray rtf = tables
-        + "{\\stylesheet{\\s0 Normal;}}{\\info{\\title Title}{\\author Me}}{\\*\\generator Gen;}"
-          "{\\*\\unknowndestination hidden}\\unknownword42 shown {\\field{\\*\\fldinst HYPERLINK x}"
-          "{\\fldrslt link}}{\\header head}\\v  hidden\\v0\\par}";
+            + "{\\stylesheet{\\s0 Normal;}}{\\info{\\title Title}{\\author Me}}{\\*\\generator "
+              "Gen;}"
+              "{\\*\\unknowndestination hidden}\\unknownword42 shown {\\field{\\*\\fldinst "
+              "HYPERLINK x}"
+              "{\\fldrslt link}}{\\header head}\\v  hidden\\v0\\par}";
     EXPECT_EQ(plainText(rtf), "shown link");
 }
 
 TEST(RtfReader, TablesReadAsTabSeparatedRows)
 {
-    const QByteArray rtf = "{\\rtf1 \\trowd\\cellx1000\\cellx2000\\intbl A\\cell B\\cell\\row"
-                           "\\trowd\\cellx1000\\cellx2000\\intbl C\\cell D\\cell\\row\\pard after\\par}";
+    const QByteArray rtf
+            = "{\\rtf1 \\trowd\\cellx1000\\cellx2000\\intbl A\\cell B\\cell\\row"
+              "\\trowd\\cellx1000\\cellx2000\\intbl C\\cell D\\cell\\row\\pard after\\par}";
     const auto document = read(rtf);
     ASSERT_EQ(document->blockCount(), 3);
     EXPECT_EQ(document->findBlockByNumber(0).text(), "A\tB");
@@ -190,7 +201,8 @@ TEST(RtfReader, PicturesInEachFormatBecomeImages)
 {
     const QByteArray png = RtfTest::pngHex(QSize(4, 3), Qt::red);
     QTextImageFormat format;
-    auto document = read("{\\rtf1 a{\\pict\\pngblip\\picw4\\pich3\\picwgoal600\\pichgoal300\n" + png + "}b}");
+    auto document = read("{\\rtf1 a{\\pict\\pngblip\\picw4\\pich3\\picwgoal600\\pichgoal300\n" + png
+                         + "}b}");
     QImage image = firstPicture(*document, &format);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(4, 3));
@@ -201,7 +213,8 @@ TEST(RtfReader, PicturesInEachFormatBecomeImages)
 
     // Raw bytes after \bin, and a picture without goal size at its pixel size scaled.
     const QByteArray raw = QByteArray::fromHex(png);
-    document = read("{\\rtf1 {\\pict\\pngblip\\picscalex200\\bin" + QByteArray::number(raw.size()) + " " + raw + "}}");
+    document = read("{\\rtf1 {\\pict\\pngblip\\picscalex200\\bin" + QByteArray::number(raw.size())
+                    + " " + raw + "}}");
     ASSERT_FALSE(firstPicture(*document, &format).isNull());
     EXPECT_DOUBLE_EQ(format.width(), 2 * 4.0 * RtfUnits::layoutDpi() / 96);
 
@@ -228,10 +241,16 @@ TEST(RtfReader, PicturesInEachFormatBecomeImages)
 TEST(RtfReader, MetafilePictureTakesItsGoalSize)
 {
     // A metafile header (type 1, 9 header words, version 0x300) and its end record.
-    const QByteArray wmf = "010009000003" "0c000000" "0000" "03000000" "0000" "030000000000";
+    const QByteArray wmf = "010009000003"
+                           "0c000000"
+                           "0000"
+                           "03000000"
+                           "0000"
+                           "030000000000";
     QTextImageFormat format;
-    const auto document = read("{\\rtf1 {\\pict\\wmetafile8\\picw2540\\pich1270\\picwgoal1440\\pichgoal720 "
-                               + wmf + "}}");
+    const auto document
+            = read("{\\rtf1 {\\pict\\wmetafile8\\picw2540\\pich1270\\picwgoal1440\\pichgoal720 "
+                   + wmf + "}}");
     const QImage image = firstPicture(*document, &format);
     ASSERT_FALSE(image.isNull());
     EXPECT_DOUBLE_EQ(format.width(), RtfUnits::layoutDpi());
@@ -242,8 +261,10 @@ TEST(RtfReader, MetafilePictureTakesItsGoalSize)
 TEST(RtfReader, ShapePictureIsReadAndItsAlternativeSkipped)
 {
     const QByteArray png = RtfTest::pngHex(QSize(2, 2), Qt::green);
-    const auto document = read("{\\rtf1 {\\*\\shppict{\\pict\\pngblip " + png + "}}"
-                               "{\\nonshppict{\\pict\\pngblip " + png + "}}{\\*\\unknown{\\pict\\pngblip " + png + "}}}");
+    const auto document = read("{\\rtf1 {\\*\\shppict{\\pict\\pngblip " + png
+                               + "}}"
+                                 "{\\nonshppict{\\pict\\pngblip "
+                               + png + "}}{\\*\\unknown{\\pict\\pngblip " + png + "}}}");
     EXPECT_EQ(pictureCount(*document), 1);
 }
 
@@ -251,16 +272,26 @@ TEST(RtfReader, StorageEmptinessAgreesWithTheReader)
 {
     const QByteArray png = RtfTest::pngHex(QSize(2, 2), Qt::green);
     const QByteArray samples[] = {
-        "", "{\\rtf1}", "{\\rtf1 \\par}", "{\\rtf1 \\par\\par}", "{\\rtf1   }", "{\\rtf1 x}",
-        "{\\rtf1 \\u8364?}", "{\\rtf1 \\uc1\\u32 x}", "{\\rtf1 {\\*\\foo text}\\par}",
-        "{\\rtf1 {\\pict\\pngblip " + png + "}}", "{\\rtf1 \\tab}", "{\\rtf1 \\'20}",
-        "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs20\\par}", "{\\rtf1 \\trowd\\cell\\row}",
+            "",
+            "{\\rtf1}",
+            "{\\rtf1 \\par}",
+            "{\\rtf1 \\par\\par}",
+            "{\\rtf1   }",
+            "{\\rtf1 x}",
+            "{\\rtf1 \\u8364?}",
+            "{\\rtf1 \\uc1\\u32 x}",
+            "{\\rtf1 {\\*\\foo text}\\par}",
+            "{\\rtf1 {\\pict\\pngblip " + png + "}}",
+            "{\\rtf1 \\tab}",
+            "{\\rtf1 \\'20}",
+            "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs20\\par}",
+            "{\\rtf1 \\trowd\\cell\\row}",
     };
     for (const QByteArray &rtf : samples) {
         const auto document = read(rtf);
         const bool readEmpty = document->blockCount() == 1 && pictureCount(*document) == 0
-                               && document->toPlainText().trimmed().isEmpty()
-                               && !document->toPlainText().contains('\t');
+                && document->toPlainText().trimmed().isEmpty()
+                && !document->toPlainText().contains('\t');
         EXPECT_EQ(TWPRtfStorage(rtf).isEmpty(), readEmpty) << rtf.constData();
     }
 }
