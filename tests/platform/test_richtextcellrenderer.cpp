@@ -97,15 +97,6 @@ TEST(RichTextCellRenderer, TextBelowThePageIsCutOff)
     EXPECT_LT(ink.bottom(), 50);
 }
 
-TEST(RichTextCellRenderer, NothingIsDrawnWithoutZoomOrPage)
-{
-    RichTextCellRenderer renderer;
-    EXPECT_TRUE(inkBounds(paintText(renderer, boldRed, 0, QSize(100, 50), QRectF(0, 0, 100, 50)))
-                        .isEmpty());
-    EXPECT_TRUE(
-            inkBounds(paintText(renderer, boldRed, 100, QSize(), QRectF(0, 0, 100, 50))).isEmpty());
-}
-
 TEST(RichTextCellRenderer, KeepsOneLayoutPerTextUpToItsLimit)
 {
     RichTextCellRenderer renderer;
