@@ -48,6 +48,25 @@ void BM_PaintWeekPlanner(benchmark::State &state)
     paintLayout(state, loWeek);
 }
 
+// Every cell of a month holds a short formatted paragraph, as after filling a month
+// with recurring dates.
+void BM_PaintMonthWithCellTexts(benchmark::State &state)
+{
+    TCalendarPanel32 page;
+    preparePage(page, loFullCalendar);
+    for (int cell = 1; cell <= 42; ++cell) {
+        const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
+                               "{\\colortbl;\\red200\\green0\\blue0;}"
+                               "\\pard\\qc\\f0\\fs18\\b\\cf1 Meeting "
+                               + QByteArray::number(cell) + "\\b0\\cf0  at the town hall\\par}";
+        page.SetCellRtfText(cell, TWPRtfStorage(rtf));
+    }
+    for (auto _ : state) {
+        QImage image = page.RenderToBitmap();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 void BM_PrintYearToPdf(benchmark::State &state)
 {
     TCalendarPanel32 page;
@@ -68,6 +87,7 @@ void BM_PrintYearToPdf(benchmark::State &state)
 BENCHMARK(BM_PaintMonthWithTwoMinis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintSixtyMinis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintWeekPlanner)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintMonthWithCellTexts)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintYearToPdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)

@@ -164,6 +164,7 @@ void TCalendarPanel32::drawCellText(Canvas &canvas, int cell, const PageRect &fr
     m_cellRenderer->loadRtf(text);
     m_cellRenderer->setZoomPercent(static_cast<int>(std::trunc(ZoomFactor() * 100.0)));
     m_cellRenderer->setPageSize(size);
+    m_cellRenderer->setPixelsPerInch(m_ppi);
     {
         QPainter painter(&bitmap);
         m_cellRenderer->paint(painter, QRectF(QPointF(0, 0), size));

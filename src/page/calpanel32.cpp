@@ -3,6 +3,7 @@
 #include "calpanel32.h"
 
 #include "page/calendardates.h"
+#include "platform/richtextcellrenderer.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
@@ -38,7 +39,7 @@ bool assignChanged(T &target, const T &value)
 TCalendarPanel32::TCalendarPanel32(QWidget *parent) : TGBasePanel(parent)
 {
     m_ppi = screenPixelsPerInch();
-    m_cellRenderer = std::make_unique<NullCellTextRenderer>();
+    m_cellRenderer = std::make_unique<RichTextCellRenderer>();
     // The composed page covers every pixel, so nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);

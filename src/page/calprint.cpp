@@ -7,7 +7,6 @@
 #include "platform/reportcanvas.h"
 
 #include <QPainter>
-#include <QPicture>
 
 #include <cmath>
 
@@ -59,24 +58,22 @@ void TCalendarPanel32::printCellTexts(ReportCanvas &report, const CellTable &cel
         return;
     m_cellRenderer->setZoomPercent(static_cast<int>(std::trunc(ZoomFactor() * 100.0)));
     m_cellRenderer->setPageSize(layoutSize);
+    m_cellRenderer->setPixelsPerInch(m_ppi);
     for (int cell = 1; cell <= lastTextCell(); ++cell) {
         const PageRect free = cells.cell(cell).rFree;
         if (m_cellTexts[cell - 1].isEmpty() || free.width() <= 0 || free.height() <= 0)
             continue;
-        // Recorded at the screen's layout size, so the text wraps as it does on screen,
-        // then stretched into the printed cell.
-        QPicture picture;
-        {
-            QPainter recorder(&picture);
-            m_cellRenderer->loadRtf(m_cellTexts[cell - 1]);
-            m_cellRenderer->paint(recorder, QRectF(QPointF(0, 0), layoutSize));
-        }
+        // Painted at the screen's layout size, so the text wraps as it does on screen,
+        // and stretched into the printed cell. It is drawn straight onto the report: a
+        // recorded QPicture would resize its fonts to the printer's resolution on replay
+        // and then be stretched once more.
         QPainter &painter = report.painter();
         painter.save();
         painter.translate(free.left, free.top);
         painter.scale(double(free.width()) / layoutSize.width(),
                       double(free.height()) / layoutSize.height());
-        painter.drawPicture(0, 0, picture);
+        m_cellRenderer->loadRtf(m_cellTexts[cell - 1]);
+        m_cellRenderer->paint(painter, QRectF(QPointF(0, 0), layoutSize));
         painter.restore();
     }
 }

@@ -23,21 +23,8 @@ public:
     // The width the text wraps at and the height it may fill, in device pixels at the
     // zoom.
     virtual void setPageSize(const QSize &size) = 0;
+    // The page's pixels per inch, which turn the text's point sizes into page pixels.
+    // Renderers that do not lay text out themselves need not know it.
+    virtual void setPixelsPerInch(int ppi) { Q_UNUSED(ppi) }
     virtual void paint(QPainter &painter, const QRectF &target) = 0;
-};
-
-// The renderer the page starts with.
-class NullCellTextRenderer : public CellTextRenderer
-{
-public:
-    void loadRtf(const TWPRtfStorage &text) override { m_text = text; }
-    void setZoomPercent(int percent) override { m_zoomPercent = percent; }
-    void setPageSize(const QSize &size) override { m_pageSize = size; }
-    // FIXME: needs the rich-text engine; until it exists cell texts draw nothing.
-    void paint(QPainter &, const QRectF &) override {}
-
-private:
-    TWPRtfStorage m_text;
-    int m_zoomPercent = 100;
-    QSize m_pageSize;
 };

@@ -2,143 +2,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtfstorage.h"
 
-#include <QByteArrayView>
-
-#include <vector>
+#include "platform/rtfparser.h"
+#include "platform/rtfreader.h"
 
 namespace {
 
-bool isRtfSpace(char c)
-{
-    return c == ' ' || c == '\r' || c == '\n' || c == '\t';
-}
-
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-// Groups whose words are document tables or metadata, not text.
-bool isTableDestination(QByteArrayView word)
-{
-    static const char *const names[] = {"fonttbl", "colortbl", "stylesheet", "info",
-                                        "listtable", "listoverridetable", "revtbl",
-                                        "rsidtbl", "generator", "filetbl", "xmlnstbl"};
-    for (const char *name : names) {
-        if (word == QByteArrayView(name))
-            return true;
-    }
-    return false;
-}
-
-// Pictures count as content wherever they sit, even in an ignorable destination that
-// offers them as an alternative form.
-bool isPictureWord(QByteArrayView word)
-{
-    return word == "pict" || word == "object" || word == "shp" || word == "shppict";
-}
-
-// Words that put a visible character into the text.
-bool isCharacterWord(QByteArrayView word)
-{
-    return word == "tab" || word == "bullet" || word == "emdash" || word == "endash"
-        || word == "lquote" || word == "rquote" || word == "ldblquote" || word == "rdblquote"
-        || word == "u";
-}
-
-bool isParagraphBreak(QByteArrayView word)
-{
-    return word == "par" || word == "sect" || word == "page";
-}
-
-// Walks the RTF once; group depth is tracked on an explicit stack so deep nesting in a
-// damaged text cannot exhaust the call stack.
-class RtfScanner
+// Reads the text as the reader does and watches for anything that would show: a
+// character other than a blank, a picture, or a second paragraph.
+class ContentProbe : public RtfContentSink
 {
 public:
-    explicit RtfScanner(QByteArrayView text) : m_text(text) {}
-
-    bool hasContent()
+    void text(const QString &text, const QTextCharFormat &) override
     {
-        std::vector<bool> skipped{false};
-        bool groupStart = false;
-        qsizetype pos = 0;
-        while (pos < m_text.size()) {
-            const char c = m_text[pos];
-            if (c == '{') {
-                skipped.push_back(skipped.back());
-                groupStart = true;
-                ++pos;
-                continue;
-            }
-            if (c == '}') {
-                if (skipped.size() > 1)
-                    skipped.pop_back();
-                groupStart = false;
-                ++pos;
-                continue;
-            }
-            if (c == '\\') {
-                if (controlHasContent(pos, groupStart, skipped))
-                    return true;
-                groupStart = false;
-                continue;
-            }
-            groupStart = false;
-            ++pos;
-            if (!skipped.back() && !isRtfSpace(c))
-                return true;
+        for (QChar c : text) {
+            if (c != QLatin1Char(' '))
+                m_content = true;
         }
-        return m_breaks > 1;
     }
+    void paragraphEnd(const QTextBlockFormat &, const QTextCharFormat &) override
+    {
+        if (++m_paragraphs > 1)
+            m_content = true;
+    }
+    void picture(const QImage &, const QSizeF &, const QTextCharFormat &) override
+    {
+        m_content = true;
+    }
+    bool satisfied() const override { return m_content; }
+    bool wantsImages() const override { return false; }
 
 private:
-    bool controlHasContent(qsizetype &pos, bool groupStart, std::vector<bool> &skipped)
-    {
-        ++pos;
-        if (pos >= m_text.size())
-            return false;
-        const char c = m_text[pos];
-        if (!isLetter(c)) {
-            ++pos;
-            if (c == '*') {
-                skipped.back() = true;
-                return false;
-            }
-            if (c == '\'') {
-                // A character by its code; a code cut off by the end of the text is none.
-                const bool complete = m_text.size() - pos >= 2;
-                pos = qMin(pos + 2, m_text.size());
-                return complete && !skipped.back();
-            }
-            const bool symbol = c == '\\' || c == '{' || c == '}' || c == '~' || c == '_';
-            return symbol && !skipped.back();
-        }
-        const qsizetype start = pos;
-        while (pos < m_text.size() && isLetter(m_text[pos]))
-            ++pos;
-        const QByteArrayView word = m_text.sliced(start, pos - start);
-        if (pos < m_text.size() && m_text[pos] == '-')
-            ++pos;
-        while (pos < m_text.size() && m_text[pos] >= '0' && m_text[pos] <= '9')
-            ++pos;
-        if (pos < m_text.size() && m_text[pos] == ' ')
-            ++pos;
-        if (isPictureWord(word))
-            return true;
-        if (groupStart && isTableDestination(word))
-            skipped.back() = true;
-        if (skipped.back())
-            return false;
-        if (isCharacterWord(word))
-            return true;
-        if (isParagraphBreak(word))
-            ++m_breaks;
-        return false;
-    }
-
-    QByteArrayView m_text;
-    int m_breaks = 0;
+    bool m_content = false;
+    int m_paragraphs = 0;
 };
 
 } // namespace
@@ -150,10 +45,13 @@ bool TWPRtfStorage::isEmpty() const
 
 bool TWPRtfStorage::isEmptyRtf(const QByteArray &rtf)
 {
-    const QByteArray trimmed = rtf.trimmed();
-    if (trimmed.isEmpty())
+    const QByteArrayView text = RtfReader::skipLeadingBlanks(rtf);
+    if (text.trimmed().isEmpty())
         return true;
-    if (!trimmed.startsWith("{\\rtf"))
+    // A text too large to read is kept as it is rather than taken for empty.
+    if (!RtfReader::looksLikeRtf(text) || text.size() > RtfParser::MaxInputBytes)
         return false;
-    return !RtfScanner(trimmed).hasContent();
+    ContentProbe probe;
+    RtfParser(probe).parse(text);
+    return !probe.satisfied();
 }

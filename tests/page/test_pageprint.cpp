@@ -212,3 +212,30 @@ TEST(PagePrint, PlannerBodyKeepsItsWholeOutline)
         EXPECT_EQ(sheet.pixel(x, middle), Black) << x - left;
     EXPECT_EQ(sheet.pixel(left + 4, middle), White);
 }
+
+TEST(PagePrint, RichCellTextPrintsAtTheSizeOfItsCell)
+{
+    TCalendarPanel32 page;
+    prepare(page, loFullCalendar);
+    page.SetCellRtfText(11, TWPRtfStorage("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}"
+                                          "\\fs24\\cf1\\b Meeting at the town hall\\par}"));
+    page.RenderToBitmap();
+    const int dpi = 600;
+    const QImage sheet = print(page, 0, 0, dpi);
+    const PageRect free = page.cellTable().cell(11).rFree;
+    const QRect cell(QPoint(printed(free.left, 0, dpi), printed(free.top, 0, dpi)),
+                     QPoint(printed(free.right, 0, dpi), printed(free.bottom, 0, dpi)));
+    QRect red;
+    for (int y = 0; y < sheet.height(); y += 2) {
+        for (int x = 0; x < sheet.width(); x += 2) {
+            const QRgb pixel = sheet.pixel(x, y);
+            if (qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80)
+                red |= QRect(x, y, 1, 1);
+        }
+    }
+    ASSERT_FALSE(red.isEmpty());
+    // The text is not resized a second time for the printer's resolution.
+    const int slack = dpi / 20;
+    EXPECT_TRUE(cell.adjusted(-slack, -slack, slack, slack).contains(red))
+        << red.x() << "," << red.y() << " " << red.width() << "x" << red.height();
+}

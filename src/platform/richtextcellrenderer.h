@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/celltextrenderer.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QSize>
+
+#include <memory>
+
+class QTextDocument;
+
+// Paints cell texts with QTextDocument. The text is laid out at the page width as it is
+// at 100 % and painted scaled by the zoom, so its lines break at the same words at every
+// zoom. Laid-out documents are kept per text, since a page paints the same 42 texts
+// again and again.
+class RichTextCellRenderer : public CellTextRenderer
+{
+public:
+    // Enough for every cell of a page and of the page it was last switched from.
+    enum Limit : int { CachedTexts = 128 };
+
+    RichTextCellRenderer();
+    ~RichTextCellRenderer() override;
+
+    void loadRtf(const TWPRtfStorage &text) override { m_rtf = text.rtf(); }
+    void setZoomPercent(int percent) override { m_zoomPercent = percent; }
+    void setPageSize(const QSize &size) override { m_pageSize = size; }
+    void setPixelsPerInch(int ppi) override;
+    void paint(QPainter &painter, const QRectF &target) override;
+
+    // How many laid-out texts are held; for tests.
+    int cachedTexts() const { return int(m_cache.size()); }
+
+private:
+    struct CachedDocument
+    {
+        std::shared_ptr<QTextDocument> document;
+        quint64 lastUse = 0;
+    };
+
+    QTextDocument &document(qreal layoutWidth);
+    void evictOldest();
+
+    QByteArray m_rtf;
+    int m_zoomPercent = 100;
+    QSize m_pageSize;
+    int m_ppi;
+    QHash<QByteArray, CachedDocument> m_cache;
+    quint64 m_useCounter = 0;
+};

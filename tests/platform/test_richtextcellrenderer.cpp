@@ -1,0 +1,110 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "platform/richtextcellrenderer.h"
+#include "platform/rtfunits.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+const QByteArray boldRed
+        = "{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+          "\\f0\\fs28\\b\\cf1 Meeting at the town hall with the whole committee\\par}";
+
+bool isReddish(QRgb pixel)
+{
+    return qRed(pixel) > 150 && qGreen(pixel) < 120 && qBlue(pixel) < 120;
+}
+
+// The smallest rectangle holding every pixel that is not white.
+QRect inkBounds(const QImage &image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+QImage paintText(RichTextCellRenderer &renderer, const QByteArray &rtf, int zoom, const QSize &page,
+                 const QRectF &target, const QSize &imageSize = QSize(300, 200))
+{
+    QImage image(imageSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    renderer.loadRtf(TWPRtfStorage(rtf));
+    renderer.setZoomPercent(zoom);
+    renderer.setPageSize(page);
+    renderer.setPixelsPerInch(RtfUnits::layoutDpi());
+    QPainter painter(&image);
+    renderer.paint(painter, target);
+    return image;
+}
+
+} // namespace
+
+TEST(RichTextCellRenderer, BoldRedTextLandsInsideTheTargetOnly)
+{
+    RichTextCellRenderer renderer;
+    const QRect target(40, 30, 150, 60);
+    const QImage image = paintText(renderer, boldRed, 100, target.size(), target);
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (!target.contains(x, y))
+                ASSERT_EQ(pixel, qRgb(255, 255, 255)) << x << "," << y;
+            else if (isReddish(pixel))
+                ++red;
+        }
+    }
+    // Bold 14-point text fills a good share of two or more lines.
+    EXPECT_GT(red, 200);
+    EXPECT_LE(inkBounds(image).top(), target.top() + 6);
+}
+
+TEST(RichTextCellRenderer, HalfZoomDrawsTheSameLinesAtHalfTheSize)
+{
+    RichTextCellRenderer renderer;
+    const QSize page(160, 120);
+    const QRect full
+            = inkBounds(paintText(renderer, boldRed, 100, page, QRectF(QPointF(0, 0), page)));
+    const QSize halfPage = page / 2;
+    const QRect half = inkBounds(
+            paintText(renderer, boldRed, 50, halfPage, QRectF(QPointF(0, 0), halfPage)));
+    ASSERT_FALSE(full.isEmpty());
+    ASSERT_GT(full.height(), 40) << "the text should wrap onto several lines";
+    // Same line breaks: every extent halves, give or take the glyphs' rasterising.
+    EXPECT_NEAR(half.width(), full.width() / 2.0, 3.0);
+    EXPECT_NEAR(half.height(), full.height() / 2.0, 3.0);
+}
+
+TEST(RichTextCellRenderer, TextBelowThePageIsCutOff)
+{
+    RichTextCellRenderer renderer;
+    QByteArray longText = "{\\rtf1\\fs24 ";
+    for (int i = 0; i < 30; ++i)
+        longText += "line\\par ";
+    longText += "}";
+    const QImage image = paintText(renderer, longText, 100, QSize(100, 50), QRectF(0, 0, 100, 50));
+    const QRect ink = inkBounds(image);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_LT(ink.bottom(), 50);
+}
+
+TEST(RichTextCellRenderer, KeepsOneLayoutPerTextUpToItsLimit)
+{
+    RichTextCellRenderer renderer;
+    paintText(renderer, boldRed, 100, QSize(100, 50), QRectF(0, 0, 100, 50));
+    paintText(renderer, boldRed, 50, QSize(50, 25), QRectF(0, 0, 50, 25));
+    EXPECT_EQ(renderer.cachedTexts(), 1);
+    for (int i = 0; i < RichTextCellRenderer::CachedTexts + 20; ++i)
+        paintText(renderer, "{\\rtf1 text " + QByteArray::number(i) + "}", 100, QSize(20, 20),
+                  QRectF(0, 0, 20, 20), QSize(20, 20));
+    EXPECT_EQ(renderer.cachedTexts(), int(RichTextCellRenderer::CachedTexts));
+}
