@@ -53,7 +53,13 @@ void TCalendarPanel32::PrintPage(ReportCanvas &report, double offsetX, double of
 
 void TCalendarPanel32::printCellTexts(ReportCanvas &report, const CellTable &cells)
 {
-    const QSize layoutSize = m_cellTextLayoutSize;
+    QSize layoutSize = m_cellTextLayoutSize;
+    if (layoutSize.isEmpty()) {
+        // Never painted (printing or exporting from the command line): take the size a
+        // paint at the current zoom would have remembered.
+        const PageRect free = computeCellTable().cell(1).rFree;
+        layoutSize = QSize(free.width() + 5, free.height() + 5);
+    }
     if (layoutSize.width() <= 0 || layoutSize.height() <= 0)
         return;
     m_cellRenderer->setZoomPercent(static_cast<int>(std::trunc(ZoomFactor() * 100.0)));

@@ -239,3 +239,29 @@ TEST(PagePrint, RichCellTextPrintsAtTheSizeOfItsCell)
     EXPECT_TRUE(cell.adjusted(-slack, -slack, slack, slack).contains(red))
         << red.x() << "," << red.y() << " " << red.width() << "x" << red.height();
 }
+
+TEST(PagePrint, APageNeverPaintedPrintsItsCellTextsAsAPaintedOne)
+{
+    const TWPRtfStorage text("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\fs24\\cf1\\b Dentist\\par}");
+    const auto redArea = [](const QImage &sheet) {
+        QRect red;
+        for (int y = 0; y < sheet.height(); y += 2) {
+            for (int x = 0; x < sheet.width(); x += 2) {
+                const QRgb pixel = sheet.pixel(x, y);
+                if (qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80)
+                    red |= QRect(x, y, 1, 1);
+            }
+        }
+        return red;
+    };
+    TCalendarPanel32 painted;
+    prepare(painted, loFullCalendar);
+    painted.SetCellRtfText(11, text);
+    painted.RenderToBitmap();
+    TCalendarPanel32 fresh;
+    prepare(fresh, loFullCalendar);
+    fresh.SetCellRtfText(11, text);
+    const QRect expected = redArea(print(painted, 0, 0, 300));
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(redArea(print(fresh, 0, 0, 300)), expected);
+}
