@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the document fuzzer with clang and runs it for a while on the seed corpus.
+# Builds the fuzzers with clang and runs each for a share of the given time on its seeds.
 # Usage: scripts/fuzz.sh [seconds]   (does nothing when clang or libFuzzer is missing)
 set -euo pipefail
 seconds=${1:-60}
@@ -10,30 +10,47 @@ if ! command -v clang++ >/dev/null || ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux
   echo "fuzz: clang with libFuzzer not found, skipped"
   exit 0
 fi
+# target:seed folder:extra libFuzzer options
+fuzzers=("fuzz_documents:corpus:" "fuzz_rtf:rtfcorpus:-detect_leaks=0")
+[ -f "$top/fuzz/fuzz_wmf.cpp" ] && fuzzers+=("fuzz_wmf:wmfcorpus:")
+
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S "$top" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DORVANE_FUZZ=ON -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
-cmake --build "$build" -j"$(nproc 2>/dev/null || echo 2)" --target fuzz_documents >/dev/null
+targets=()
+for f in "${fuzzers[@]}"; do targets+=("${f%%:*}"); done
+cmake --build "$build" -j"$(nproc 2>/dev/null || echo 2)" --target "${targets[@]}" >/dev/null
 mkdir -p "$build/artifacts"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$top"/fuzz/corpus/* "$work"/
-# Known crashers stay in the regression folder and must now run clean.
-if ls "$top"/fuzz/regressions/* >/dev/null 2>&1; then
-  "$build/fuzz/fuzz_documents" "$top"/fuzz/regressions/* 2>&1 | tail -n 3
-fi
-set +e
 # A small quarantine and short allocation stacks keep the sanitizer's own bookkeeping from
-# growing into the memory limit on long runs (the readers' own memory stays flat).
+# growing into the memory limit on long runs (the readers' own memory stays flat). Fonts are
+# looked up once per process and kept, which is not a leak of ours.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64:malloc_context_size=8}
-"$build/fuzz/fuzz_documents" -max_total_time="$seconds" -rss_limit_mb=1024 -timeout=10 \
-  -artifact_prefix="$build/artifacts/" "$work" >"$work/log" 2>&1
-status=$?
-set -e
-grep -E '^Done|ERROR|SUMMARY' "$work/log" || true
-if [ $status -ne 0 ]; then
-  tail -n 60 "$work/log"
-  echo "fuzz: the fuzzer found a failing input, kept in $build/artifacts/"
-  exit $status
-fi
+share=$(( seconds / ${#fuzzers[@]} ))
+[ "$share" -lt 1 ] && share=1
+for f in "${fuzzers[@]}"; do
+  IFS=: read -r target seeds extra <<<"$f"
+  mkdir -p "$work/$target"
+  cp "$top/fuzz/$seeds"/* "$work/$target"/ 2>/dev/null || true
+  # Inputs that once failed stay as regression files and must now run clean.
+  if ls "$top/fuzz/regressions/$target"/* >/dev/null 2>&1; then
+    ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" "$build/fuzz/$target" "$top/fuzz/regressions/$target"/* >"$work/$target.regressions" 2>&1 \
+      || { tail -n 40 "$work/$target.regressions"; echo "fuzz: $target fails on a regression file"; exit 1; }
+  fi
+  asan=$ASAN_OPTIONS
+  # Without leak checks per input, the check at exit must go too.
+  [[ "$extra" == *-detect_leaks=0* ]] && asan="$asan:detect_leaks=0"
+  set +e
+  ASAN_OPTIONS=$asan "$build/fuzz/$target" $extra -max_total_time="$share" -rss_limit_mb=1024 -timeout=10 \
+    -artifact_prefix="$build/artifacts/$target-" "$work/$target" >"$work/$target.log" 2>&1
+  status=$?
+  set -e
+  if [ $status -ne 0 ]; then
+    tail -n 60 "$work/$target.log"
+    echo "fuzz: $target found a failing input, kept in $build/artifacts/"
+    exit $status
+  fi
+  echo "fuzz: $target $(grep -E '^Done' "$work/$target.log" | tail -n 1)"
+done
 echo "fuzz: ${seconds}s without a failure"
