@@ -5,7 +5,9 @@
 #include "wmfbytes.h"
 
 #include <bit>
+#include <cstdlib>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -56,6 +58,136 @@ bool validSize(qint64 width, qint64 height, qint64 maxPixels)
            && width * height <= maxPixels;
 }
 
+struct Header
+{
+    qint64 width = 0;
+    qint64 height = 0;     // positive: rows stored bottom row first
+    int bitCount = 0;
+    quint32 compression = BiRgb;
+    quint32 colorsUsed = 0;
+    bool core = false;     // a BITMAPCOREHEADER, with three-byte colour entries
+    quint32 masks[3] = {0, 0, 0};
+};
+
+// BITMAPINFOHEADER or a later, longer version of it ([MS-WMF] 2.2.2.3), or the older
+// BITMAPCOREHEADER (2.2.2.2); the reader is left at the colour table.
+std::optional<Header> readHeader(WmfBytes &in, qsizetype size)
+{
+    Header h;
+    const quint32 headerSize = in.u32();
+    if (headerSize == 12) {
+        h.core = true;
+        h.width = in.u16();
+        h.height = in.u16();
+        in.u16();                          // planes
+        h.bitCount = in.u16();
+        return in.ok() ? std::optional(h) : std::nullopt;
+    }
+    if (headerSize < 40 || qint64(headerSize) > qint64(size))
+        return std::nullopt;
+    h.width = in.s32();
+    const qint32 height = in.s32();
+    in.u16();                              // planes
+    h.bitCount = in.u16();
+    h.compression = in.u32();
+    in.skip(12);                           // image size, pixels per metre
+    h.colorsUsed = in.u32();
+    in.u32();                              // important colours
+    if (headerSize >= 52) {
+        for (quint32 &mask : h.masks)      // version 2 and later carry their masks
+            mask = in.u32();
+    }
+    in.skip(qint64(headerSize) - in.position());
+    if (h.compression == BiBitfields && headerSize == 40) {
+        for (quint32 &mask : h.masks)
+            mask = in.u32();
+    }
+    if (!in.ok() || height == std::numeric_limits<qint32>::min())
+        return std::nullopt;
+    h.height = height;
+    return h;
+}
+
+bool supported(const Header &h, qint64 maxPixels)
+{
+    const qint64 height = std::abs(h.height);
+    if (!validSize(h.width, height, maxPixels) || h.colorsUsed > 65536)
+        return false;
+    if (h.compression == BiBitfields)
+        return h.bitCount == 16 || h.bitCount == 32;
+    if (h.compression != BiRgb)
+        return false;
+    return h.bitCount == 1 || h.bitCount == 4 || h.bitCount == 8 || h.bitCount == 16
+           || h.bitCount == 24 || h.bitCount == 32;
+}
+
+// The colour table: every stored entry is skipped over, the first 2^bits are used, and
+// missing ones are black.
+std::optional<QList<QRgb>> readColors(WmfBytes &in, const Header &h, quint16 usage,
+                                      const QList<QRgb> &palette)
+{
+    qint64 entries = h.colorsUsed;
+    if (h.bitCount <= 8 && entries == 0)
+        entries = qint64(1) << h.bitCount;
+    const qint64 entrySize = usage == WmfDib::PaletteColors ? 2 : (h.core ? 3 : 4);
+    if (!in.has(entries * entrySize))
+        return std::nullopt;
+    QList<QRgb> colors;
+    WmfBytes table(in.bytes(entries * entrySize), entries * entrySize);
+    const qint64 used = h.bitCount <= 8 ? qMin<qint64>(entries, qint64(1) << h.bitCount) : 0;
+    for (qint64 i = 0; i < used; ++i) {
+        if (usage == WmfDib::PaletteColors) {
+            const quint16 index = table.u16();
+            colors.append(index < palette.size() ? palette.at(index) : qRgb(0, 0, 0));
+            continue;
+        }
+        const quint8 b = table.u8();
+        const quint8 g = table.u8();
+        const quint8 r = table.u8();
+        if (!h.core)
+            table.u8();
+        colors.append(qRgb(r, g, b));
+    }
+    while (h.bitCount <= 8 && colors.size() < (qint64(1) << h.bitCount))
+        colors.append(qRgb(0, 0, 0));
+    return colors;
+}
+
+struct Channels
+{
+    Channel red;
+    Channel green;
+    Channel blue;
+};
+
+Channels channelsOf(const Header &h)
+{
+    if (h.compression == BiBitfields)
+        return {Channel::of(h.masks[0]), Channel::of(h.masks[1]), Channel::of(h.masks[2])};
+    if (h.bitCount == 16)
+        return {Channel::of(0x7C00), Channel::of(0x03E0), Channel::of(0x001F)};
+    return {Channel::of(0x00FF0000), Channel::of(0x0000FF00), Channel::of(0x000000FF)};
+}
+
+QRgb pixel(const uchar *row, qint64 x, int bitCount, const QList<QRgb> &colors,
+           const Channels &c)
+{
+    switch (bitCount) {
+    case 1: return colors.at((row[x >> 3] >> (7 - (x & 7))) & 1);
+    case 4: return colors.at((row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F);
+    case 8: return colors.at(row[x]);
+    case 24: return qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+    case 16: {
+        const quint32 p = qFromLittleEndian<quint16>(row + 2 * x);
+        return qRgb(c.red.value(p), c.green.value(p), c.blue.value(p));
+    }
+    default: {
+        const quint32 p = qFromLittleEndian<quint32>(row + 4 * x);
+        return qRgb(c.red.value(p), c.green.value(p), c.blue.value(p));
+    }
+    }
+}
+
 } // namespace
 
 namespace WmfDib {
@@ -63,155 +195,27 @@ namespace WmfDib {
 Decoded decode(const uchar *data, qsizetype size, quint16 colorUsage, const QList<QRgb> &palette,
                qint64 maxPixels)
 {
-    Decoded out;
     WmfBytes in(data, size);
-    const quint32 headerSize = in.u32();
-    if (!in.ok())
-        return out;
-    qint64 width = 0;
-    qint64 height = 0;
-    int bitCount = 0;
-    quint32 compression = BiRgb;
-    quint32 colorsUsed = 0;
-    bool core = false;
-    quint32 masks[3] = {0, 0, 0};
-    if (headerSize == 12) {
-        core = true;
-        width = in.u16();
-        height = in.u16();
-        in.u16();   // planes
-        bitCount = in.u16();
-    } else if (headerSize >= 40 && qint64(headerSize) <= qint64(size)) {
-        width = in.s32();
-        const qint32 rawHeight = in.s32();
-        in.u16();   // planes
-        bitCount = in.u16();
-        compression = in.u32();
-        in.u32();   // image size, often 0 for BI_RGB
-        in.u32();   // pixels per metre
-        in.u32();
-        colorsUsed = in.u32();
-        in.u32();   // important colours
-        if (!in.ok() || rawHeight == std::numeric_limits<qint32>::min())
-            return out;
-        height = rawHeight;
-        if (headerSize >= 52) {
-            // Version 2 and later headers carry the masks themselves.
-            for (quint32 &mask : masks)
-                mask = in.u32();
-        }
-        in.skip(qint64(headerSize) - in.position());
-        if (compression == BiBitfields && headerSize == 40) {
-            for (quint32 &mask : masks)
-                mask = in.u32();
-        }
-    } else {
-        return out;
-    }
-    if (!in.ok())
-        return out;
-    if (height < 0) {
-        if (compression != BiRgb && compression != BiBitfields)
-            return out;
-        out.bottomUp = false;
-        height = -height;
-    }
-    if (!validSize(width, height, maxPixels))
-        return out;
-    if (compression == BiBitfields) {
-        if (bitCount != 16 && bitCount != 32)
-            return out;
-    } else if (compression != BiRgb) {
-        return out;
-    }
-    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24
-        && bitCount != 32)
-        return out;
-
-    // The colour table: every entry stored is skipped over, the first 2^bits are used.
-    if (colorsUsed > 65536)
-        return out;
-    qint64 entries = colorsUsed;
-    if (bitCount <= 8 && entries == 0)
-        entries = qint64(1) << bitCount;
-    const qint64 entrySize = colorUsage == PaletteColors ? 2 : (core ? 3 : 4);
-    if (!in.has(entries * entrySize))
-        return out;
-    QList<QRgb> colors;
-    if (bitCount <= 8) {
-        const qint64 usable = qMin<qint64>(entries, qint64(1) << bitCount);
-        colors.reserve(qint64(1) << bitCount);
-        WmfBytes table(in.current(), entries * entrySize);
-        for (qint64 i = 0; i < usable; ++i) {
-            if (colorUsage == PaletteColors) {
-                const quint16 index = table.u16();
-                colors.append(index < palette.size() ? palette.at(index) : qRgb(0, 0, 0));
-            } else {
-                const quint8 b = table.u8();
-                const quint8 g = table.u8();
-                const quint8 r = table.u8();
-                if (!core)
-                    table.u8();
-                colors.append(qRgb(r, g, b));
-            }
-        }
-        while (colors.size() < (qint64(1) << bitCount))
-            colors.append(qRgb(0, 0, 0));
-    }
-    in.skip(entries * entrySize);
-
-    const qint64 stride = strideOf(width, bitCount);
-    if (!in.has(stride * height))
-        return out;
-    const uchar *bits = in.current();
-
-    if (compression == BiRgb) {
-        if (bitCount == 16) {
-            masks[0] = 0x7C00;
-            masks[1] = 0x03E0;
-            masks[2] = 0x001F;
-        } else if (bitCount == 32) {
-            masks[0] = 0x00FF0000;
-            masks[1] = 0x0000FF00;
-            masks[2] = 0x000000FF;
-        }
-    }
-    const Channel red = Channel::of(masks[0]);
-    const Channel green = Channel::of(masks[1]);
-    const Channel blue = Channel::of(masks[2]);
-
-    QImage image(int(width), int(height), QImage::Format_RGB32);
+    const std::optional<Header> h = readHeader(in, size);
+    if (!h || !supported(*h, maxPixels))
+        return {};
+    const std::optional<QList<QRgb>> colors = readColors(in, *h, colorUsage, palette);
+    const qint64 height = std::abs(h->height);
+    const qint64 stride = strideOf(h->width, h->bitCount);
+    if (!colors || !in.has(stride * height))
+        return {};
+    Decoded out;
+    out.bottomUp = h->height > 0;
+    QImage image(int(h->width), int(height), QImage::Format_RGB32);
     if (image.isNull())
-        return out;
+        return {};
+    const uchar *bits = in.current();
+    const Channels channels = channelsOf(*h);
     for (qint64 row = 0; row < height; ++row) {
         const uchar *src = bits + stride * (out.bottomUp ? height - 1 - row : row);
         auto *dst = reinterpret_cast<QRgb *>(image.scanLine(int(row)));
-        for (qint64 x = 0; x < width; ++x) {
-            switch (bitCount) {
-            case 1:
-                dst[x] = colors.at((src[x >> 3] >> (7 - (x & 7))) & 1);
-                break;
-            case 4:
-                dst[x] = colors.at((src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F);
-                break;
-            case 8:
-                dst[x] = colors.at(src[x]);
-                break;
-            case 16: {
-                const quint32 p = qFromLittleEndian<quint16>(src + 2 * x);
-                dst[x] = qRgb(red.value(p), green.value(p), blue.value(p));
-                break;
-            }
-            case 24:
-                dst[x] = qRgb(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
-                break;
-            default: {
-                const quint32 p = qFromLittleEndian<quint32>(src + 4 * x);
-                dst[x] = qRgb(red.value(p), green.value(p), blue.value(p));
-                break;
-            }
-            }
-        }
+        for (qint64 x = 0; x < h->width; ++x)
+            dst[x] = pixel(src, x, h->bitCount, *colors, channels);
     }
     out.image = image;
     return out;

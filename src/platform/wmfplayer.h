@@ -2,32 +2,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/wmfmapping.h"
+#include "platform/wmfobjecttable.h"
 #include "platform/wmfrecord.h"
+#include "platform/wmfstate.h"
 
-#include <QBrush>
 #include <QByteArray>
-#include <QFont>
-#include <QImage>
 #include <QList>
-#include <QPainterPath>
-#include <QPen>
 #include <QPointF>
 #include <QRectF>
-#include <QRegion>
-#include <QRgb>
 #include <QString>
-#include <QTransform>
 
 #include <functional>
 #include <optional>
-#include <set>
-#include <variant>
 #include <vector>
 
-class QPaintDevice;
 class QPainter;
 class QPolygonF;
 class WmfBytes;
+class WmfPainter;
 
 // Plays a Windows metafile ([MS-WMF]) with a QPainter, the picture's window stretched onto a
 // target rectangle.
@@ -93,121 +86,27 @@ public:
     QRect placeableFrame() const { return m_frame; }
 
 private:
-    // Graphics objects ([MS-WMF] 2.2.1).
-    struct Pen
-    {
-        quint16 style = 0;     // PenStyle: the low nibble is the dash style, then cap and join
-        int width = 0;         // logical units; 0 is one device pixel
-        QRgb color = qRgb(0, 0, 0);
-    };
-    struct Brush
-    {
-        quint16 style = 0;     // BS_SOLID, BS_NULL, BS_HATCHED, or a pattern
-        QRgb color = qRgb(255, 255, 255);
-        quint16 hatch = 0;
-        QImage pattern;        // for pattern brushes
-    };
-    struct Font
-    {
-        int height = 0;
-        int width = 0;
-        int escapement = 0;    // tenths of a degree, counter-clockwise
-        int weight = 400;
-        bool italic = false;
-        bool underline = false;
-        bool strikeOut = false;
-        quint8 charSet = 0;
-        QString face;
-    };
-    struct Palette
-    {
-        QList<QRgb> colors;
-    };
-    // An object the player keeps only for its slot (regions, Bitmap16 pattern brushes).
-    struct Placeholder
-    {
-    };
-    using Object = std::variant<Placeholder, Pen, Brush, Font, Palette>;
-
-    struct Window
-    {
-        QPointF origin;
-        QPointF extent;
-        bool originSet = false;
-        bool extentSet = false;
-    };
-
-    // The playback device context ([MS-WMF] 3.1.5), saved and restored by SaveDC/RestoreDC.
-    struct State
-    {
-        Pen pen;
-        Brush brush;
-        Font font;
-        Palette palette;
-        QRgb textColor = qRgb(0, 0, 0);
-        QRgb bkColor = qRgb(255, 255, 255);
-        bool bkOpaque = true;
-        Qt::FillRule fillRule = Qt::OddEvenFill;
-        int rop2 = 13;         // R2_COPYPEN
-        quint16 textAlign = 0;
-        int stretchMode = 1;
-        Window window;
-        QPointF position;      // logical
-        std::optional<QRegion> clip;   // device pixels; none means no clipping
-    };
-
     using Handler = void (WmfPlayer::*)(WmfBytes &params, quint32 words, quint16 function);
     static Handler handlerFor(WmfRecord record);
 
     bool readHeader();
+    void playRecords();
+    bool playRecord(qsizetype offset, qsizetype left);
     void stop(Outcome outcome, const QString &message);
-
-    // Mapping from the logical window to the target.
-    Window effectiveWindow() const;
-    void updateMapping();
-    QPointF map(double x, double y) const;
-    QRectF mapRect(double left, double top, double right, double bottom) const;
-    double mapWidth(double w) const;
-    double mapHeight(double h) const;
     bool takePoints(qint64 count);
     bool readPoints(WmfBytes &params, qint64 count, QPolygonF *points);
     QRgb colorRef(WmfBytes &params) const;
+    void setWindow(const WmfWindow &window);
+    void addObject(WmfObject object);
 
-    // Painter set-up from the state.
-    static QRegion everywhere();
-    void applyClip();
-    bool beginDraw();          // false when the ROP2 mode draws nothing
-    void endDraw();
-    double penWidth() const;
-    QPen qpen() const;
-    QBrush qbrush() const;
-    QFont qfont(const QPaintDevice *device) const;
-    QRectF shapeRect(double left, double top, double right, double bottom) const;
-    void fillPath(const QPainterPath &path);
-    void strokePath(const QPainterPath &path);
-    void fillAndStroke(const QPainterPath &path);
-    void drawText(const QPointF &logical, const QByteArray &bytes, const QList<double> &dx,
-                  quint16 options, const std::optional<QRectF> &rect);
-    void fillWithRop(const QRectF &device, quint32 rop);
-    void drawImage(QImage image, QRectF source, double x, double y, double w, double h,
-                   quint32 rop);
-    void drawDib(WmfBytes &params, quint16 colorUsage, QRectF source, bool sourceFromBottom,
-                 double x, double y, double w, double h, quint32 rop);
-    void drawBitmap16(WmfBytes &params, QRectF source, double x, double y, double w, double h,
-                      quint32 rop);
-
-    // Object table: every object takes the lowest free index.
-    int addObject(Object object);
-    Object *objectAt(int index);
-
-    // Record handlers, one per record kind.
+    // Record handlers, one per record kind: state (wmfplayer.cpp) and objects
+    // (wmfplayerobjects.cpp).
     void onEof(WmfBytes &, quint32, quint16);
     void onSetWindowOrg(WmfBytes &, quint32, quint16);
     void onSetWindowExt(WmfBytes &, quint32, quint16);
     void onOffsetWindowOrg(WmfBytes &, quint32, quint16);
     void onScaleWindowExt(WmfBytes &, quint32, quint16);
-    void onViewport(WmfBytes &, quint32, quint16);
-    void onSetMapMode(WmfBytes &, quint32, quint16);
+    void onIgnored(WmfBytes &, quint32, quint16);
     void onSaveDc(WmfBytes &, quint32, quint16);
     void onRestoreDc(WmfBytes &, quint32, quint16);
     void onCreatePenIndirect(WmfBytes &, quint32, quint16);
@@ -219,7 +118,6 @@ private:
     void onCreateRegion(WmfBytes &, quint32, quint16);
     void onSelectObject(WmfBytes &, quint32, quint16);
     void onSelectPalette(WmfBytes &, quint32, quint16);
-    void onRealizePalette(WmfBytes &, quint32, quint16);
     void onDeleteObject(WmfBytes &, quint32, quint16);
     void onSetTextColor(WmfBytes &, quint32, quint16);
     void onSetBkColor(WmfBytes &, quint32, quint16);
@@ -228,6 +126,10 @@ private:
     void onSetRop2(WmfBytes &, quint32, quint16);
     void onSetTextAlign(WmfBytes &, quint32, quint16);
     void onSetStretchBltMode(WmfBytes &, quint32, quint16);
+    void onIntersectClipRect(WmfBytes &, quint32, quint16);
+    void onExcludeClipRect(WmfBytes &, quint32, quint16);
+
+    // Drawing records (wmfplayerdrawing.cpp).
     void onMoveTo(WmfBytes &, quint32, quint16);
     void onLineTo(WmfBytes &, quint32, quint16);
     void onPolyline(WmfBytes &, quint32, quint16);
@@ -239,44 +141,53 @@ private:
     void onArc(WmfBytes &, quint32, quint16);
     void onPie(WmfBytes &, quint32, quint16);
     void onChord(WmfBytes &, quint32, quint16);
+    void onSetPixel(WmfBytes &, quint32, quint16);
     void onTextOut(WmfBytes &, quint32, quint16);
     void onExtTextOut(WmfBytes &, quint32, quint16);
-    void onSetPixel(WmfBytes &, quint32, quint16);
     void onPatBlt(WmfBytes &, quint32, quint16);
     void onStretchDib(WmfBytes &, quint32, quint16);
     void onDibStretchBlt(WmfBytes &, quint32, quint16);
     void onDibBitBlt(WmfBytes &, quint32, quint16);
     void onStretchBlt(WmfBytes &, quint32, quint16);
     void onBitBlt(WmfBytes &, quint32, quint16);
-    void onIntersectClipRect(WmfBytes &, quint32, quint16);
-    void onExcludeClipRect(WmfBytes &, quint32, quint16);
 
     enum class ArcKind { Arc, Pie, Chord };
     void arcRecord(WmfBytes &params, ArcKind kind);
+    bool readRect(WmfBytes &params, QRectF *device);
+    void text(const QPointF &logical, const QByteArray &bytes, const QList<double> &dx,
+              quint16 options, const std::optional<QRectF> &rect);
+
+    // A bitmap record's geometry: source in bitmap pixels, destination in logical units.
+    struct Blit
+    {
+        quint32 rop = 0;
+        QRectF source;
+        double x = 0;
+        double y = 0;
+        double width = 0;
+        double height = 0;
+    };
+    void blit(WmfBytes &params, quint32 words, quint16 function, bool stretch, bool dib);
+    void drawDib(WmfBytes &params, quint16 colorUsage, Blit blit, bool sourceFromBottom);
+    void drawBitmap16(WmfBytes &params, const Blit &blit);
+    void fillBlit(const Blit &blit);
 
     QByteArray m_bytes;
     Limits m_limits;
     Trace m_trace;
     bool m_placeable = false;
     QRect m_frame;
-    qsizetype m_firstRecord = 0;
+    qsizetype m_firstRecord = -1;
     int m_headerObjects = 0;
 
     // Playback.
-    QPainter *m_painter = nullptr;
-    QRectF m_target;
-    QTransform m_base;                 // the painter's transform on entry
-    std::optional<QRegion> m_baseClip; // the painter's clip on entry, in its coordinates
-    bool m_rasterOps = false;
-    State m_state;
-    std::vector<State> m_saved;
-    std::vector<std::optional<Object>> m_objects;
-    std::set<int> m_freeSlots;
-    double m_sx = 1;
-    double m_sy = 1;
-    double m_dx = 0;
-    double m_dy = 0;
+    WmfPainter *m_painter = nullptr;
+    WmfMapping m_mapping;
+    WmfState m_state;
+    std::vector<WmfState> m_saved;
+    WmfObjectTable m_objects;
     qint64 m_points = 0;
+    qint64 m_records = 0;
     bool m_stop = false;
     Outcome m_outcome = Outcome::Finished;
     QString m_message;

@@ -366,6 +366,18 @@ TEST(WmfPlayer, NegativeDestinationMirrorsTheDib)
     EXPECT_EQ(image.pixel(150, 50), Red);
 }
 
+TEST(WmfPlayer, MirroredDibPartlyOffTheImage)
+{
+    // Upside down (a negative height) and half above the image: the rows left show the
+    // top of the bitmap, the first run of this once wrote outside the image.
+    WmfWriter w = window100();
+    w.dibStretchBlt(0, 20, 100, -40, 0, 0, 2, 2, WmfWriter::dib(quadrants(), 24));
+    const QImage image = play(w.finish());
+    EXPECT_EQ(image.pixel(50, 20), Red);
+    EXPECT_EQ(image.pixel(150, 20), Green);
+    EXPECT_EQ(image.pixel(50, 60), White);
+}
+
 TEST(WmfPlayer, TextIsDrawnInTheTextColour)
 {
     WmfWriter w = window100();

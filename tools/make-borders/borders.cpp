@@ -228,7 +228,6 @@ QList<Side> sides(int width, int height)
             {QTransform(0, -1, 1, 0, 0, height), double(height)}};
 }
 
-// ---------------------------------------------------------------------------------------
 // Classic: a thick and two thin rules, rosettes in the corners and lozenges mid-side.
 
 QByteArray classic(int width, int height)
@@ -291,7 +290,6 @@ QByteArray classic(int width, int height)
     return s.finish();
 }
 
-// ---------------------------------------------------------------------------------------
 // Holly: a green and a red rule, holly sprays with berries in the corners and mid-side.
 
 void hollySpray(Sketch &s, QPointF at, const QList<double> &angles, const QList<double> &lengths,
@@ -353,7 +351,6 @@ QByteArray holly(int width, int height)
     return s.finish();
 }
 
-// ---------------------------------------------------------------------------------------
 // Stars: a row of gold and blue stars between two blue rules.
 
 QByteArray stars(int width, int height)
@@ -405,9 +402,49 @@ QByteArray stars(int width, int height)
     return s.finish();
 }
 
-// ---------------------------------------------------------------------------------------
 // Ribbon: a satin band with a fine gold rule inside, folded at the corners, and a bow at
 // the middle of the top.
+
+// A bow centred on c: tails, loops with their hollows and sheen, and the knot.
+void bow(Sketch &s, QPointF c)
+{
+    const QRgb satin = qRgb(0x9E, 0x1B, 0x32);
+    const QRgb shade = qRgb(0x6A, 0x0F, 0x20);
+    const QRgb sheen = qRgb(0xD9, 0x61, 0x77);
+    for (const int side : {-1, 1}) {
+        QTransform mirror(side, 0, 0, 1, c.x() * (1 - side), 0);
+        s.setTransform(mirror);
+        s.pen(shade, 8);
+        s.brush(satin);
+        s.polygon({c + QPointF(-25, 5), c + QPointF(25, 30), c + QPointF(-120, 240),
+                   c + QPointF(-165, 196), c + QPointF(-225, 228)});
+        Points loop;
+        appendCubic(loop, c + QPointF(-30, -28), c + QPointF(-160, -200), c + QPointF(-390, -150),
+                    c + QPointF(-350, 10));
+        appendCubic(loop, c + QPointF(-350, 10), c + QPointF(-320, 150), c + QPointF(-150, 140),
+                    c + QPointF(-30, 28));
+        s.polygon(loop);
+        Points hollow;
+        appendCubic(hollow, c + QPointF(-70, -10), c + QPointF(-170, -120),
+                    c + QPointF(-320, -100), c + QPointF(-300, 10));
+        appendCubic(hollow, c + QPointF(-300, 10), c + QPointF(-270, 60), c + QPointF(-160, 40),
+                    c + QPointF(-70, 10));
+        s.noPen();
+        s.brush(shade);
+        s.polygon(hollow);
+        s.pen(sheen, 10);
+        Points shine;
+        appendCubic(shine, c + QPointF(-80, -60), c + QPointF(-150, -150),
+                    c + QPointF(-300, -140), c + QPointF(-335, -40), 12);
+        s.polyline(shine);
+    }
+    s.setTransform({});
+    s.pen(shade, 8);
+    s.brush(satin);
+    s.ellipse(c, 52, 62);
+    s.pen(sheen, 10);
+    s.line(c + QPointF(-18, -38), c + QPointF(-18, 30));
+}
 
 QByteArray ribbon(int width, int height)
 {
@@ -445,46 +482,10 @@ QByteArray ribbon(int width, int height)
         s.circle({300, 300}, 22);
     }
 
-    // The bow at the middle of the top: tails, loops, knot.
-    s.setTransform({});
-    const QPointF c(width / 2.0, 150);
-    for (const int side : {-1, 1}) {
-        QTransform mirror(side, 0, 0, 1, c.x() * (1 - side), 0);
-        s.setTransform(mirror);
-        s.pen(shade, 8);
-        s.brush(satin);
-        s.polygon({c + QPointF(-25, 5), c + QPointF(25, 30), c + QPointF(-120, 240),
-                   c + QPointF(-165, 196), c + QPointF(-225, 228)});
-        Points loop;
-        appendCubic(loop, c + QPointF(-30, -28), c + QPointF(-160, -200), c + QPointF(-390, -150),
-                    c + QPointF(-350, 10));
-        appendCubic(loop, c + QPointF(-350, 10), c + QPointF(-320, 150), c + QPointF(-150, 140),
-                    c + QPointF(-30, 28));
-        s.polygon(loop);
-        Points hollow;
-        appendCubic(hollow, c + QPointF(-70, -10), c + QPointF(-170, -120),
-                    c + QPointF(-320, -100), c + QPointF(-300, 10));
-        appendCubic(hollow, c + QPointF(-300, 10), c + QPointF(-270, 60), c + QPointF(-160, 40),
-                    c + QPointF(-70, 10));
-        s.noPen();
-        s.brush(shade);
-        s.polygon(hollow);
-        s.pen(sheen, 10);
-        Points shine;
-        appendCubic(shine, c + QPointF(-80, -60), c + QPointF(-150, -150),
-                    c + QPointF(-300, -140), c + QPointF(-335, -40), 12);
-        s.polyline(shine);
-    }
-    s.setTransform({});
-    s.pen(shade, 8);
-    s.brush(satin);
-    s.ellipse(c, 52, 62);
-    s.pen(sheen, 10);
-    s.line(c + QPointF(-18, -38), c + QPointF(-18, 30));
+    bow(s, QPointF(width / 2.0, 150));
     return s.finish();
 }
 
-// ---------------------------------------------------------------------------------------
 // Floral: a vine with leaves and small flowers along every side, a large flower in each
 // corner.
 
