@@ -230,15 +230,60 @@ QList<Side> sides(int width, int height)
 
 // Classic: a thick and two thin rules, rosettes in the corners and lozenges mid-side.
 
+namespace classicStyle {
+const QRgb navy = qRgb(0x1B, 0x2A, 0x4A);
+const QRgb gold = qRgb(0xB0, 0x8D, 0x57);
+const double thick = 60;    // the outer, heavy rule
+const double fine = 118;    // the gold rule
+const double inner = 176;   // the inner rule, notched round each corner
+const double notch = 150;   // the notch's radius about the inner rule's corner
+} // namespace classicStyle
+
+// The inner rule's notch and the rosette over the meeting of the outer rules.
+void classicCorner(Sketch &s)
+{
+    using namespace classicStyle;
+    const QPointF c(inner, inner);
+    Points arc;
+    for (int i = 0; i <= 24; ++i)
+        arc << polar(c, notch, 90.0 * i / 24);
+    s.noBrush();
+    s.pen(navy, 12);
+    s.polyline(arc);
+    s.noPen();
+    s.brush(gold);
+    s.circle(polar(c, notch + 42, 45), 16);
+    const QPointF r(128, 128);
+    s.brush(navy);
+    s.polygon({{18, 18}, {238, 18}, {238, 238}, {18, 238}});
+    s.brush(qRgb(0xFF, 0xFF, 0xFF));
+    s.polygon({{40, 40}, {216, 40}, {216, 216}, {40, 216}});
+    s.brush(gold);
+    s.polygon({polar(r, 84, -90), polar(r, 84, 0), polar(r, 84, 90), polar(r, 84, 180)});
+    s.brush(navy);
+    s.polygon(star(r, 64, 24, 4, -45));
+    s.brush(gold);
+    s.circle(r, 16);
+}
+
+// A lozenge on the gold rule with a dot either side.
+void classicMiddle(Sketch &s, double length)
+{
+    using namespace classicStyle;
+    const QPointF c(length / 2, fine);
+    s.pen(navy, 8);
+    s.brush(gold);
+    s.polygon({polar(c, 170, 180), polar(c, 52, -90), polar(c, 170, 0), polar(c, 52, 90)});
+    s.noPen();
+    s.brush(navy);
+    s.circle(c, 18);
+    s.circle(c + QPointF(-230, 0), 15);
+    s.circle(c + QPointF(230, 0), 15);
+}
+
 QByteArray classic(int width, int height)
 {
-    const QRgb navy = qRgb(0x1B, 0x2A, 0x4A);
-    const QRgb gold = qRgb(0xB0, 0x8D, 0x57);
-    const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
-    const double thick = 60;    // the outer, heavy rule
-    const double fine = 118;    // the gold rule
-    const double inner = 176;   // the inner rule, notched round each corner
-    const double notch = 150;   // the notch's radius about the inner rule's corner
+    using namespace classicStyle;
     Sketch s(width, height);
     s.noBrush();
     s.pen(navy, 34);
@@ -252,40 +297,11 @@ QByteArray classic(int width, int height)
     }
     for (const QTransform &corner : corners(width, height)) {
         s.setTransform(corner);
-        const QPointF c(inner, inner);
-        Points arc;
-        for (int i = 0; i <= 24; ++i)
-            arc << polar(c, notch, 90.0 * i / 24);
-        s.noBrush();
-        s.pen(navy, 12);
-        s.polyline(arc);
-        s.noPen();
-        s.brush(gold);
-        s.circle(polar(c, notch + 42, 45), 16);
-        // The rosette over the meeting of the outer rules.
-        const QPointF r(128, 128);
-        s.brush(navy);
-        s.polygon({{18, 18}, {238, 18}, {238, 238}, {18, 238}});
-        s.brush(white);
-        s.polygon({{40, 40}, {216, 40}, {216, 216}, {40, 216}});
-        s.brush(gold);
-        s.polygon({polar(r, 84, -90), polar(r, 84, 0), polar(r, 84, 90), polar(r, 84, 180)});
-        s.brush(navy);
-        s.polygon(star(r, 64, 24, 4, -45));
-        s.brush(gold);
-        s.circle(r, 16);
+        classicCorner(s);
     }
     for (const Side &side : sides(width, height)) {
         s.setTransform(side.transform);
-        const QPointF c(side.length / 2, fine);
-        s.pen(navy, 8);
-        s.brush(gold);
-        s.polygon({polar(c, 170, 180), polar(c, 52, -90), polar(c, 170, 0), polar(c, 52, 90)});
-        s.noPen();
-        s.brush(navy);
-        s.circle(c, 18);
-        s.circle(c + QPointF(-230, 0), 15);
-        s.circle(c + QPointF(230, 0), 15);
+        classicMiddle(s, side.length);
     }
     return s.finish();
 }
@@ -353,11 +369,40 @@ QByteArray holly(int width, int height)
 
 // Stars: a row of gold and blue stars between two blue rules.
 
+namespace starStyle {
+const QRgb blue = qRgb(0x1D, 0x35, 0x57);
+const QRgb gold = qRgb(0xE9, 0xB9, 0x49);
+const QRgb goldEdge = qRgb(0xA6, 0x7C, 0x1A);
+const double middle = 216;   // the stars' centre line
+} // namespace starStyle
+
+// Stars stand upright on every side: their centres are placed along the side, their points
+// drawn in the frame's own orientation. Gold and blue alternate, gold at both ends.
+void starRow(Sketch &s, const Side &side)
+{
+    using namespace starStyle;
+    const double from = middle + 300;
+    const double to = side.length - middle - 300;
+    const int count = int(std::lround((to - from) / 260)) + 1;
+    const QList<double> xs = spread(from, to, count % 2 ? count : count + 1);
+    s.setTransform({});
+    for (int i = 0; i < xs.size(); ++i) {
+        const QPointF c = side.transform.map(QPointF(xs.at(i), middle));
+        if (i % 2 == 0) {
+            s.pen(goldEdge, 8);
+            s.brush(gold);
+            s.polygon(star(c, 104, 42));
+        } else {
+            s.noPen();
+            s.brush(blue);
+            s.polygon(star(c, 52, 21));
+        }
+    }
+}
+
 QByteArray stars(int width, int height)
 {
-    const QRgb blue = qRgb(0x1D, 0x35, 0x57);
-    const QRgb gold = qRgb(0xE9, 0xB9, 0x49);
-    const QRgb goldEdge = qRgb(0xA6, 0x7C, 0x1A);
+    using namespace starStyle;
     Sketch s(width, height);
     s.noBrush();
     s.pen(blue, 16);
@@ -366,29 +411,8 @@ QByteArray stars(int width, int height)
     s.frameRect(72);
     s.pen(blue, 16);
     s.frameRect(360);
-
-    // Stars stand upright on every side: their centres are placed along the side, their
-    // points drawn in the frame's own orientation.
-    const double middle = 216;
-    for (const Side &side : sides(width, height)) {
-        const double from = middle + 300;
-        const double to = side.length - middle - 300;
-        const int count = int(std::lround((to - from) / 260)) + 1;
-        const QList<double> xs = spread(from, to, count % 2 ? count : count + 1);
-        for (int i = 0; i < xs.size(); ++i) {
-            s.setTransform({});
-            const QPointF c = side.transform.map(QPointF(xs.at(i), middle));
-            if (i % 2 == 0) {
-                s.pen(goldEdge, 8);
-                s.brush(gold);
-                s.polygon(star(c, 104, 42));
-            } else {
-                s.noPen();
-                s.brush(blue);
-                s.polygon(star(c, 52, 21));
-            }
-        }
-    }
+    for (const Side &side : sides(width, height))
+        starRow(s, side);
     for (const QTransform &corner : corners(width, height)) {
         s.setTransform({});
         const QPointF c = corner.map(QPointF(middle, middle));
@@ -516,51 +540,51 @@ void leaf(Sketch &s, QPointF at, double degrees, double length)
     s.polyline(placed({{length * 0.1, 0}, {length * 0.8, 0}}, at, degrees));
 }
 
-QByteArray floral(int width, int height)
+// A vine waving along a side between the corner flowers: leaves where it crosses its
+// middle, turned away from the next crest; a flower on every other crest, a leaf on the rest.
+void vine(Sketch &s, const Side &side)
 {
     const QRgb stem = qRgb(0x5B, 0x8C, 0x3A);
-    Sketch s(width, height);
-    s.noBrush();
-    s.pen(stem, 10);
-    s.frameRect(36);
-
     const double middle = 210;
     const double amplitude = 72;
+    const double from = 380;
+    const double to = side.length - 380;
+    const int halves = std::max(2, int(std::lround((to - from) / 440)));
+    const double half = (to - from) / halves;
+    const auto wave = [&](double x) {
+        return QPointF(x, middle + amplitude * std::sin(Pi * (x - from) / half));
+    };
+    const auto slope = [&](double x) {
+        return std::atan(amplitude * Pi / half * std::cos(Pi * (x - from) / half)) * 180 / Pi;
+    };
+    Points points;
+    for (double x = from - 60; x < to + 60; x += 40)
+        points << wave(x);
+    points << wave(to + 60);
+    s.noBrush();
+    s.pen(stem, 14);
+    s.polyline(points);
+    for (int j = 0; j <= halves; ++j)
+        leaf(s, wave(from + j * half), slope(from + j * half) + (j % 2 ? 40 : -40), 135);
+    for (int j = 0; j < halves; ++j) {
+        const QPointF crest = wave(from + (j + 0.5) * half);
+        const double away = j % 2 ? 90 : -90;   // the crest's outer side
+        if (j % 2 == 0)
+            flower(s, crest, 5, 64, 46, away + 36 * j, 20);
+        else
+            leaf(s, crest, away, 120);
+    }
+}
+
+QByteArray floral(int width, int height)
+{
+    Sketch s(width, height);
+    s.noBrush();
+    s.pen(qRgb(0x5B, 0x8C, 0x3A), 10);
+    s.frameRect(36);
     for (const Side &side : sides(width, height)) {
         s.setTransform(side.transform);
-        const double from = 380;
-        const double to = side.length - 380;
-        const int halves = std::max(2, int(std::lround((to - from) / 440)));
-        const double half = (to - from) / halves;
-        const auto wave = [&](double x) {
-            return QPointF(x, middle + amplitude * std::sin(Pi * (x - from) / half));
-        };
-        const auto slope = [&](double x) {
-            return std::atan(amplitude * Pi / half * std::cos(Pi * (x - from) / half)) * 180 / Pi;
-        };
-        Points vine;
-        for (double x = from - 60; x < to + 60; x += 40)
-            vine << wave(x);
-        vine << wave(to + 60);
-        s.noBrush();
-        s.pen(stem, 14);
-        s.polyline(vine);
-        // Leaves where the vine crosses its middle, turned away from the next crest; a
-        // flower on every other crest and a leaf pair on the rest.
-        for (int j = 0; j <= halves; ++j) {
-            const double x = from + j * half;
-            const double a = slope(x);
-            leaf(s, wave(x), a + (j % 2 ? 40 : -40), 135);
-        }
-        for (int j = 0; j < halves; ++j) {
-            const double x = from + (j + 0.5) * half;
-            const QPointF crest = wave(x);
-            const double away = j % 2 ? 90 : -90;   // the crest's outer side
-            if (j % 2 == 0)
-                flower(s, crest, 5, 64, 46, away + 36 * j, 20);
-            else
-                leaf(s, crest, away, 120);
-        }
+        vine(s, side);
     }
     for (const QTransform &corner : corners(width, height)) {
         s.setTransform(corner);

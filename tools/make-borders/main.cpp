@@ -8,8 +8,38 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 
 #include <cstdio>
+
+namespace {
+
+// Writes one border file, or with check compares the file with what would be written;
+// false (with a message) on a difference or a failure.
+bool writeOrCheck(const QDir &folder, const QString &name, bool landscape, bool check)
+{
+    const int w = landscape ? Borders::PortraitHeight : Borders::PortraitWidth;
+    const int h = landscape ? Borders::PortraitWidth : Borders::PortraitHeight;
+    const QByteArray bytes = Borders::make(name, w, h);
+    const QString path = folder.filePath(name + (landscape ? ".wls" : ".wpo"));
+    if (check) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) && file.readAll() == bytes)
+            return true;
+        std::fprintf(stderr, "make-borders: %s is not what the generator writes\n",
+                     qPrintable(path));
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        std::fprintf(stderr, "make-borders: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s: %lld bytes\n", qPrintable(path), static_cast<long long>(bytes.size()));
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -27,29 +57,10 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "make-borders: cannot create %s\n", qPrintable(folder.path()));
         return 1;
     }
-    int failures = 0;
+    bool ok = true;
     for (const QString &name : Borders::names()) {
-        for (const bool landscape : {false, true}) {
-            const int w = landscape ? Borders::PortraitHeight : Borders::PortraitWidth;
-            const int h = landscape ? Borders::PortraitWidth : Borders::PortraitHeight;
-            const QByteArray bytes = Borders::make(name, w, h);
-            const QString path = folder.filePath(name + (landscape ? ".wls" : ".wpo"));
-            QFile file(path);
-            if (check) {
-                if (!file.open(QIODevice::ReadOnly) || file.readAll() != bytes) {
-                    std::fprintf(stderr, "make-borders: %s is not what the generator writes\n",
-                                 qPrintable(path));
-                    ++failures;
-                }
-                continue;
-            }
-            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-                std::fprintf(stderr, "make-borders: cannot write %s\n", qPrintable(path));
-                ++failures;
-                continue;
-            }
-            std::printf("%s: %lld bytes\n", qPrintable(path), static_cast<long long>(bytes.size()));
-        }
+        for (const bool landscape : {false, true})
+            ok = writeOrCheck(folder, name, landscape, check) && ok;
     }
-    return failures == 0 ? 0 : 1;
+    return ok ? 0 : 1;
 }

@@ -358,105 +358,110 @@ void WmfWriter::patBlt(int x, int y, int width, int height, quint32 rop)
     record(0x061D, params);
 }
 
+QByteArray WmfWriter::placeableHeader() const
+{
+    QByteArray out;
+    append32(out, 0x9AC6CDD7);          // Key
+    append16(out, 0);                   // HWmf
+    for (const int v : m_frame)         // BoundingBox: left, top, right, bottom
+        append16(out, v);
+    append16(out, m_unitsPerInch);      // Inch
+    append32(out, 0);                   // Reserved
+    quint16 checksum = 0;
+    for (int i = 0; i < 10; ++i)
+        checksum ^= qFromLittleEndian<quint16>(out.constData() + 2 * i);
+    append16(out, checksum);            // Checksum: the XOR of the ten words before it
+    return out;
+}
+
 QByteArray WmfWriter::finish() const
 {
     QByteArray body = m_records;
-    append32(body, 3);   // META_EOF
-    append16(body, 0);
-    QByteArray out;
-    if (m_placeable) {
-        QByteArray placeable;
-        append32(placeable, 0x9AC6CDD7);
-        append16(placeable, 0);
-        for (const int v : m_frame)
-            append16(placeable, v);
-        append16(placeable, m_unitsPerInch);
-        append32(placeable, 0);
-        quint16 checksum = 0;
-        for (int i = 0; i < 10; ++i)
-            checksum ^= qFromLittleEndian<quint16>(placeable.constData() + 2 * i);
-        append16(placeable, checksum);
-        out += placeable;
-    }
-    const quint32 totalWords = quint32(9 + body.size() / 2);
-    append16(out, 1);        // in memory
-    append16(out, 9);        // header words
-    append16(out, 0x0300);   // version
-    append32(out, totalWords);
-    append16(out, m_tableSize);
-    append32(out, m_maxRecordWords);
-    append16(out, 0);
-    out += body;
-    return out;
+    append32(body, 3);                  // META_EOF: RecordSize
+    append16(body, 0);                  // RecordFunction
+    QByteArray out = m_placeable ? placeableHeader() : QByteArray();
+    append16(out, 1);                   // Type: in memory
+    append16(out, 9);                   // HeaderSize in words
+    append16(out, 0x0300);              // Version
+    append32(out, quint32(9 + body.size() / 2));   // Size in words
+    append16(out, m_tableSize);         // NumberOfObjects
+    append32(out, m_maxRecordWords);    // MaxRecord
+    append16(out, 0);                   // NumberOfMembers
+    return out + body;
 }
+
+namespace {
+
+// The first 2^bits colours of an image, padded with black, and each colour's index.
+QList<QRgb> colorTable(const QImage &image, int bitsPerPixel, QHash<QRgb, int> *indexOf)
+{
+    QList<QRgb> table;
+    if (bitsPerPixel > 8)
+        return table;
+    const int max = 1 << bitsPerPixel;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y) | 0xFF000000;
+            if (!indexOf->contains(c) && table.size() < max) {
+                indexOf->insert(c, int(table.size()));
+                table.append(c);
+            }
+        }
+    }
+    while (table.size() < max)
+        table.append(qRgb(0, 0, 0));
+    return table;
+}
+
+// One row of pixels, padded to 32 bits.
+QByteArray packRow(const QImage &image, int y, int bitsPerPixel, const QHash<QRgb, int> &indexOf)
+{
+    QByteArray row(((image.width() * bitsPerPixel + 31) / 32) * 4, '\0');
+    for (int x = 0; x < image.width(); ++x) {
+        const QRgb c = image.pixel(x, y) | 0xFF000000;
+        const int index = indexOf.value(c);
+        switch (bitsPerPixel) {
+        case 1: row[x / 8] = char(row[x / 8] | (index << (7 - x % 8))); break;
+        case 4: row[x / 2] = char(row[x / 2] | (index << (x % 2 ? 0 : 4))); break;
+        case 8: row[x] = char(index); break;
+        default: {
+            const int bytes = bitsPerPixel / 8;
+            row[bytes * x] = char(qBlue(c));
+            row[bytes * x + 1] = char(qGreen(c));
+            row[bytes * x + 2] = char(qRed(c));
+            break;
+        }
+        }
+    }
+    return row;
+}
+
+} // namespace
 
 QByteArray WmfWriter::dib(const QImage &source, int bitsPerPixel)
 {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    const int width = image.width();
-    const int height = image.height();
-    QList<QRgb> table;
     QHash<QRgb, int> indexOf;
-    if (bitsPerPixel <= 8) {
-        const int max = 1 << bitsPerPixel;
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const QRgb c = image.pixel(x, y) | 0xFF000000;
-                if (!indexOf.contains(c) && table.size() < max) {
-                    indexOf.insert(c, int(table.size()));
-                    table.append(c);
-                }
-            }
-        }
-        while (table.size() < max)
-            table.append(qRgb(0, 0, 0));
-    }
+    const QList<QRgb> table = colorTable(image, bitsPerPixel, &indexOf);
     QByteArray out;
-    append32(out, 40);
-    append32(out, quint32(width));
-    append32(out, quint32(height));
-    append16(out, 1);
-    append16(out, bitsPerPixel);
-    append32(out, 0);   // BI_RGB
-    append32(out, 0);
-    append32(out, 2835);
-    append32(out, 2835);
-    append32(out, quint32(table.size()));
-    append32(out, 0);
+    append32(out, 40);                          // biSize
+    append32(out, quint32(image.width()));      // biWidth
+    append32(out, quint32(image.height()));     // biHeight: bottom row first
+    append16(out, 1);                           // biPlanes
+    append16(out, bitsPerPixel);                // biBitCount
+    append32(out, 0);                           // biCompression: BI_RGB
+    append32(out, 0);                           // biSizeImage
+    append32(out, 2835);                        // biXPelsPerMeter
+    append32(out, 2835);                        // biYPelsPerMeter
+    append32(out, quint32(table.size()));       // biClrUsed
+    append32(out, 0);                           // biClrImportant
     for (const QRgb c : table) {
         out.append(char(qBlue(c)));
         out.append(char(qGreen(c)));
         out.append(char(qRed(c)));
         out.append('\0');
     }
-    const int stride = ((width * bitsPerPixel + 31) / 32) * 4;
-    for (int y = height - 1; y >= 0; --y) {
-        QByteArray row(stride, '\0');
-        for (int x = 0; x < width; ++x) {
-            const QRgb c = image.pixel(x, y) | 0xFF000000;
-            switch (bitsPerPixel) {
-            case 1:
-                row[x / 8] = char(row[x / 8] | (indexOf.value(c) << (7 - x % 8)));
-                break;
-            case 4:
-                row[x / 2] = char(row[x / 2] | (indexOf.value(c) << (x % 2 ? 0 : 4)));
-                break;
-            case 8:
-                row[x] = char(indexOf.value(c));
-                break;
-            case 24:
-                row[3 * x] = char(qBlue(c));
-                row[3 * x + 1] = char(qGreen(c));
-                row[3 * x + 2] = char(qRed(c));
-                break;
-            default:
-                row[4 * x] = char(qBlue(c));
-                row[4 * x + 1] = char(qGreen(c));
-                row[4 * x + 2] = char(qRed(c));
-                break;
-            }
-        }
-        out += row;
-    }
+    for (int y = image.height() - 1; y >= 0; --y)
+        out += packRow(image, y, bitsPerPixel, indexOf);
     return out;
 }

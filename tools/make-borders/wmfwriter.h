@@ -103,6 +103,7 @@ public:
 
 private:
     int newObject();
+    QByteArray placeableHeader() const;
     static QByteArray words(std::initializer_list<int> values);
     static QByteArray colorRef(QRgb color);
     static QByteArray points(const QList<QPoint> &points);
