@@ -125,19 +125,3 @@ QByteArray recordName(quint16 function)
         return recordName(kind);
     return "META_UNKNOWN(0x" + QByteArray::number(function, 16).rightJustified(4, '0') + ")";
 }
-
-bool createsObject(WmfRecord record)
-{
-    switch (record) {
-    case WmfRecord::CreatePalette:
-    case WmfRecord::CreatePatternBrush:
-    case WmfRecord::CreatePenIndirect:
-    case WmfRecord::CreateFontIndirect:
-    case WmfRecord::CreateBrushIndirect:
-    case WmfRecord::CreateRegion:
-    case WmfRecord::DibCreatePatternBrush:
-        return true;
-    default:
-        return false;
-    }
-}

@@ -86,11 +86,7 @@ enum class WmfRecord : quint16 {
 // untouched) for a byte no record type has.
 bool wmfRecordKind(quint16 function, WmfRecord *kind);
 
-// The specification's name of a record type ("META_POLYGON"), for diagnostics.
+// A record type's name in [MS-WMF] ("META_POLYGON"), for diagnostics.
 const char *recordName(WmfRecord record);
 // The name of whatever type a function word names, or "META_UNKNOWN(0x....)".
 QByteArray recordName(quint16 function);
-
-// Whether a record of this type creates an object in the metafile's object table. Every
-// such record takes a slot, even when the player cannot use what it describes.
-bool createsObject(WmfRecord record);

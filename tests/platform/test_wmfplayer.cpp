@@ -158,8 +158,6 @@ TEST(WmfRecord, NamesRecordTypesForDiagnostics)
     WmfRecord kind;
     ASSERT_TRUE(wmfRecordKind(0x0324, &kind));
     EXPECT_EQ(kind, WmfRecord::Polygon);
-    EXPECT_TRUE(createsObject(WmfRecord::CreateRegion));
-    EXPECT_FALSE(createsObject(WmfRecord::SelectObject));
 }
 
 TEST(WmfPlayer, FilledRectangleLandsWhereTheWindowSays)
