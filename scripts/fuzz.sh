@@ -12,7 +12,7 @@ if ! command -v clang++ >/dev/null || ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux
 fi
 # target:seed folder:extra libFuzzer options
 fuzzers=("fuzz_documents:corpus:" "fuzz_rtf:rtfcorpus:-detect_leaks=0")
-[ -f "$top/fuzz/fuzz_wmf.cpp" ] && fuzzers+=("fuzz_wmf:wmfcorpus:")
+fuzzers+=("fuzz_wmfplayer:corpus-wmf:-detect_leaks=0")
 
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S "$top" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

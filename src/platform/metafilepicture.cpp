@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "metafilepicture.h"
 
+#include "platform/wmfplayer.h"
+
 #include <QPainter>
 #include <QtEndian>
 
@@ -65,8 +67,10 @@ void MetafilePicture::clear()
     m_unitsPerInch = 0;
 }
 
-void MetafilePicture::draw(QPainter &, const QRectF &) const
+void MetafilePicture::draw(QPainter &painter, const QRectF &target) const
 {
-    // FIXME: needs the Windows metafile record player; until it exists the picture keeps
-    // its bytes and draws nothing.
+    if (m_bytes.isEmpty())
+        return;
+    // A damaged picture draws what it can up to the damage; the page goes on regardless.
+    WmfPlayer(m_bytes).play(painter, target);
 }

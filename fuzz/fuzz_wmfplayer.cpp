@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Feeds arbitrary bytes to the Windows metafile player, as a picture whose bytes pass the
+// header check would reach it. Any outcome but a crash, a hang, a leak or a huge
+// allocation is fine.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "platform/metafilepicture.h"
+#include "platform/wmfplayer.h"
+
+#include <cstdint>
+
+namespace {
+
+QImage *g_image = nullptr;
+
+} // namespace
+
+// Qt keeps the fonts and font files it has loaded in thread-local caches, which the leak
+// checker does not see as roots: every font a metafile names for the first time would be
+// reported. Those caches are Qt's (and fontconfig's, FreeType's, HarfBuzz's); the player
+// itself allocates nothing that outlives a call.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libQt6Gui.so\n"
+           "leak:libfontconfig.so\n"
+           "leak:libfreetype.so\n"
+           "leak:libharfbuzz.so\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    g_image = new QImage(64, 48, QImage::Format_RGB32);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    g_image->fill(Qt::white);
+    QPainter painter(g_image);
+    // Straight into the image, then through a picture into a clipped, shifted target the
+    // way a page draws its border.
+    WmfPlayer(bytes).play(painter, QRectF(0, 0, 64, 48));
+    MetafilePicture picture;
+    if (picture.setBytes(bytes)) {
+        painter.setClipRect(8, 8, 40, 30);
+        painter.translate(3, 2);
+        picture.draw(painter, QRectF(-10, 5, 50, -30));
+    }
+    return 0;
+}
