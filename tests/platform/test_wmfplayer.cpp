@@ -109,11 +109,11 @@ QByteArray everything()
     w.setWindowExt(1000, 800);
     const int pen = w.createPen(PsDash, 1, Blue);
     const int brush = w.createBrush(BsHatched, Red, 3);
-    WmfWriter::FontSpec spec;
-    spec.height = -60;
-    spec.escapement = 450;
-    spec.face = "Liberation Sans";
-    const int font = w.createFont(spec);
+    WmfWriter::FontSpec fontSpec;
+    fontSpec.height = -60;
+    fontSpec.escapement = 450;
+    fontSpec.face = "Liberation Sans";
+    const int font = w.createFont(fontSpec);
     const int palette = w.createPalette({Red, Green});
     w.selectObject(pen);
     w.selectObject(brush);
@@ -378,11 +378,11 @@ TEST(WmfPlayer, MirroredDibPartlyOffTheImage)
 TEST(WmfPlayer, TextIsDrawnInTheTextColour)
 {
     WmfWriter w = window100();
-    WmfWriter::FontSpec spec;
-    spec.height = -20;   // forty pixels
-    spec.weight = 700;
-    spec.face = "Liberation Sans";
-    w.selectObject(w.createFont(spec));
+    WmfWriter::FontSpec fontSpec;
+    fontSpec.height = -20;   // forty pixels
+    fontSpec.weight = 700;
+    fontSpec.face = "Liberation Sans";
+    w.selectObject(w.createFont(fontSpec));
     w.setTextColor(Red);
     w.setBkMode(1);
     w.textOut(10, 10, "HHH");
@@ -401,11 +401,11 @@ TEST(WmfPlayer, TextIsDrawnInTheTextColour)
 TEST(WmfPlayer, TextAlignmentAndEscapement)
 {
     WmfWriter w = window100();
-    WmfWriter::FontSpec spec;
-    spec.height = -10;
-    spec.escapement = 900;   // upwards
-    spec.face = "Liberation Sans";
-    w.selectObject(w.createFont(spec));
+    WmfWriter::FontSpec fontSpec;
+    fontSpec.height = -10;
+    fontSpec.escapement = 900;   // upwards
+    fontSpec.face = "Liberation Sans";
+    w.selectObject(w.createFont(fontSpec));
     w.setBkMode(1);
     w.setTextAlign(0x0018);   // baseline
     w.textOut(50, 90, "HHHHHH");
@@ -416,8 +416,8 @@ TEST(WmfPlayer, TextAlignmentAndEscapement)
 
     // TA_CENTER centres the text on its reference point.
     WmfWriter c = window100();
-    spec.escapement = 0;
-    c.selectObject(c.createFont(spec));
+    fontSpec.escapement = 0;
+    c.selectObject(c.createFont(fontSpec));
     c.setBkMode(1);
     c.setTextAlign(0x0006);
     c.textOut(50, 40, "HHHH");
@@ -428,10 +428,10 @@ TEST(WmfPlayer, TextAlignmentAndEscapement)
 TEST(WmfPlayer, ExtTextOutOpaqueRectangleAndSpacing)
 {
     WmfWriter w = window100();
-    WmfWriter::FontSpec spec;
-    spec.height = -10;
-    spec.face = "Liberation Sans";
-    w.selectObject(w.createFont(spec));
+    WmfWriter::FontSpec fontSpec;
+    fontSpec.height = -10;
+    fontSpec.face = "Liberation Sans";
+    w.selectObject(w.createFont(fontSpec));
     w.setBkColor(Yellow);
     w.setBkMode(1);
     w.extTextOut(10, 50, 2, QRect(5, 45, 90, 20), "I I", {20, 20, 20});
