@@ -8,6 +8,7 @@
 #include "platform/helpwindow.h"
 #include "platform/inifile.h"
 #include "shell/camain.h"
+#include "shell/cellfill.h"
 #include "shell/documentcommands.h"
 #include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
@@ -112,6 +113,9 @@ void connectDocuments(TCalendarMain &window)
         h.mnuPrintCalendarClick = [printing] { printing->mnuPrintCalendarClick(); };
         h.mnuSaveAsBitmapClick = [printing] { printing->mnuSaveAsBitmapClick(); };
         h.mnuSaveAsJPGClick = [printing] { printing->mnuSaveAsJPGClick(); };
+    });
+    window.connectHooks([&window](TCalendarMainHooks &h) {
+        h.mnuFillCalendarwithRecurringDatesClick = [&window] { mnuFillCalendarwithRecurringDatesClick(window); };
     });
     window.connectHooks([&window, commands](TCalendarMainHooks &h) {
         h.New1Click = [commands] { commands->New1Click(); };

@@ -5,6 +5,7 @@
 class TCalendarMain;
 
 // Connects the document commands (New, Open, Save, Save As, Cancel Changes, the save
-// question, recent files), printing and image export, and the Calendar Properties dialog
+// question, recent files), printing and image export, filling cells from recurring
+// dates, and the Calendar Properties dialog
 // to the main window. The objects made live as long as the window.
 void connectDocuments(TCalendarMain &window);

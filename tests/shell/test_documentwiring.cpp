@@ -10,6 +10,11 @@
 #include "page/calpanel32.h"
 #include "shell/documentwiring.h"
 #include "shell/mrufilelist.h"
+#include "platform/rtfreader.h"
+#include "recurring/recurringstore.h"
+#include "recurring/selectrecurringdates.h"
+
+#include <QTextDocument>
 
 namespace {
 
@@ -29,6 +34,8 @@ protected:
                 properties->OkButtonClick();
                 return properties->result();
             }
+            if (dynamic_cast<TSelectRecurringDates *>(&d))
+                return int(QDialog::Accepted);
             if (auto *files = dynamic_cast<QFileDialog *>(&d)) {
                 files->selectFile(chosenFile);
                 return int(chosenFile.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
@@ -92,4 +99,26 @@ TEST_F(DocumentWiring, PropertiesCancelLeavesThePageAndNewStops)
     EXPECT_EQ(window().CalendarPanel().CalendarLayout(), before);
     EXPECT_FALSE(window().Modified());
     EXPECT_FALSE(action("mnuSaveAs")->isEnabled());
+}
+
+TEST_F(DocumentWiring, FillingTwiceAppendsEachNameTwice)
+{
+    layoutRow = 0;
+    action("New1")->trigger();
+    TCalendarPanel32 &page = window().CalendarPanel();
+    page.SetMainCalYear(2026);
+    page.SetMainCalMonth(11);
+    page.RenderToBitmap();
+    const QString line = QStringLiteral("Book club").leftJustified(120) + QStringLiteral("$5 4 11").leftJustified(10);
+    ASSERT_TRUE(RecurringStore::save(RecurringStore::datesFilePath(), {line}).isEmpty());
+    window().SetModified(false);
+    ASSERT_TRUE(action("mnuFillCalendarwithRecurringDates")->isEnabled());
+    action("mnuFillCalendarwithRecurringDates")->trigger();
+    action("mnuFillCalendarwithRecurringDates")->trigger();
+    EXPECT_TRUE(window().Modified());
+    const int cell = page.CellOfDay(26);
+    ASSERT_GT(cell, 0);
+    QTextDocument text;
+    ASSERT_TRUE(RtfReader::read(page.GetCellRtfText(cell, TWPRtfStorage()).rtf(), text));
+    EXPECT_EQ(text.toPlainText(), QStringLiteral("Book club\nBook club"));
 }

@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fillcalendar.h"
+
+#include "recurringmonth.h"
+#include "recurringstore.h"
+#include "selectrecurringdates.h"
+
+#include "platform/dialogs.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Runs the "after" hook on every way out.
+class HookScope
+{
+public:
+    explicit HookScope(const RecurringDialogHooks &hooks) : m_hooks(hooks)
+    {
+        if (m_hooks.before)
+            m_hooks.before();
+    }
+    ~HookScope()
+    {
+        if (m_hooks.after)
+            m_hooks.after();
+    }
+    HookScope(const HookScope &) = delete;
+    HookScope &operator=(const HookScope &) = delete;
+
+private:
+    const RecurringDialogHooks &m_hooks;
+};
+
+} // namespace
+
+bool fillCalendarWithRecurringDates(QWidget *parent, int month, int year,
+                                    const std::function<void(int, const QString &)> &putTextOnDay,
+                                    const RecurringDialogHooks &hooks)
+{
+    const QString path = RecurringStore::datesFilePath();
+    if (!QFileInfo::exists(path))
+        return false;
+    HookScope scope(hooks);
+    const RecurringStore::LoadResult loaded = RecurringStore::load(path);
+    if (!loaded.ok()) {
+        Dialogs::errorBox(parent, QStringLiteral("Recurring Dates"), loaded.error);
+        return false;
+    }
+    const QStringList candidates = recurringCandidates(loaded.lines, year, month);
+    if (candidates.isEmpty()) {
+        Dialogs::informationBox(parent, QStringLiteral("No predefined dates match the current month"));
+        return false;
+    }
+    TSelectRecurringDates dialog(candidates, parent);
+    if (Dialogs::exec(dialog) != QDialog::Accepted)
+        return false;
+    const QList<RecurringPlacement> placements = recurringPlacements(dialog.selectedLines(), year, month);
+    for (const RecurringPlacement &placement : placements)
+        putTextOnDay(placement.day, placement.name);
+    return !placements.isEmpty();
+}

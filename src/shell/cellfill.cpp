@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cellfill.h"
+
+#include "page/calpanel32.h"
+#include "platform/rtfappend.h"
+#include "platform/tcolor.h"
+#include "recurring/fillcalendar.h"
+#include "shell/camain.h"
+
+QTextCharFormat defaultEditorFormat(const DefaultFontSetting &font)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({font.name});
+    format.setFontPointSize(font.size > 0 ? font.size : 10);
+    format.setFontWeight(font.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(font.italic);
+    format.setFontUnderline(font.underline);
+    format.setFontStrikeOut(font.strikeout);
+    format.setForeground(Colors::toQColor(font.color));
+    return format;
+}
+
+void PuttextOnDay(TCalendarMain &window, int day, const QString &text)
+{
+    if (window.hooks().DoSaveRichtext)
+        window.hooks().DoSaveRichtext();
+    const int reopen = window.currentCell();
+    TCalendarPanel32 &page = window.CalendarPanel();
+    const int cell = page.CellOfDay(day);
+    if (cell < 1)
+        return;
+    const QByteArray rtf = page.GetCellRtfText(cell, TWPRtfStorage()).rtf();
+    const QByteArray appended =
+        appendParagraphToRtf(rtf, text, defaultEditorFormat(window.preferences().defaultFont));
+    window.SetModified(true);
+    page.SetCellRtfText(cell, TWPRtfStorage(appended));
+    if (reopen > 0)
+        page.OpenCell(reopen);
+}
+
+void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window)
+{
+    RecurringDialogHooks hooks;
+    hooks.before = [&window] { window.hideIconsWindowForDialog(); };
+    hooks.after = [&window] { window.restoreIconsWindowAfterDialog(); };
+    TCalendarPanel32 &page = window.CalendarPanel();
+    // Day numbers come from the cell table of the last paint; make sure there is one.
+    if (page.cellTable().cell(1).rTotal.width() <= 0)
+        page.UpdateCellTable();
+    fillCalendarWithRecurringDates(
+        &window, page.MainCalMonth(), page.MainCalYear(),
+        [&window](int day, const QString &name) { PuttextOnDay(window, day, name); }, hooks);
+    window.SetButtons();
+}

@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include "englishnames.h"
+#include "fakedialogs.h"
+#include "platform/apppaths.h"
+#include "recurring/fillcalendar.h"
+#include "recurring/holidaylist.h"
+#include "recurring/recurringstore.h"
+#include "recurring/selectrecurringdates.h"
+
+namespace {
+
+struct Placed {
+    int day;
+    QString text;
+    bool operator==(const Placed &) const = default;
+};
+
+class FillCalendar : public ::testing::Test
+{
+protected:
+    void SetUp() override { AppPaths::setUserFolderOverride(m_dir.path()); }
+    void TearDown() override { AppPaths::setUserFolderOverride(QString()); }
+
+    void writeList(const QStringList &lines)
+    {
+        ASSERT_TRUE(RecurringStore::save(RecurringStore::datesFilePath(), lines).isEmpty());
+    }
+
+    bool fill(int month, int year)
+    {
+        return fillCalendarWithRecurringDates(
+            nullptr, month, year, [this](int day, const QString &text) { placed.push_back({day, text}); },
+            {[this] { ++before; }, [this] { ++after; }});
+    }
+
+    QTemporaryDir m_dir;
+    ScopedFakeDialogs fake;
+    std::vector<Placed> placed;
+    int before = 0;
+    int after = 0;
+};
+
+} // namespace
+
+TEST_F(FillCalendar, WithoutAListNothingHappensAndNothingIsSaid)
+{
+    EXPECT_FALSE(fill(12, 2026));
+    EXPECT_TRUE(fake->messages.isEmpty());
+    EXPECT_EQ(fake->dialogCount, 0);
+    EXPECT_EQ(before, 0);
+}
+
+TEST_F(FillCalendar, AMonthWithoutEntriesSaysSoAndStillRestoresTheIconsWindow)
+{
+    writeList({entryLine(QStringLiteral("Christmas Day"), QStringLiteral("@1225"))});
+    EXPECT_FALSE(fill(3, 2018));
+    ASSERT_EQ(fake->messages.size(), 1);
+    EXPECT_EQ(fake->messages[0].text, QStringLiteral("No predefined dates match the current month"));
+    EXPECT_EQ(before, 1);
+    EXPECT_EQ(after, 1);
+}
+
+TEST_F(FillCalendar, EasterFeastsGoToTheirDaysInListOrder)
+{
+    writeList(holidayLines());
+    QStringList offered;
+    fake->onDialog = [&](QDialog &d) {
+        auto &dialog = dynamic_cast<TSelectRecurringDates &>(d);
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Recurring Dates To Use"));
+        offered = dialog.lines();
+        EXPECT_EQ(dialog.selectedLines(), offered); // every line starts chosen
+        dialog.NoneClick();
+        for (int row = 0; row < dialog.list()->count(); ++row) {
+            const QString line = dialog.lines().at(row);
+            if (line.startsWith(QLatin1String("Palm Sunday")) || line.startsWith(QLatin1String("Good Friday")))
+                dialog.list()->item(row)->setSelected(true);
+        }
+        return int(QDialog::Accepted);
+    };
+    EXPECT_TRUE(fill(3, 2018));
+    for (const QString &line : offered)
+        EXPECT_FALSE(line.startsWith(QLatin1String("Easter"))) << qPrintable(line); // 1 April 2018
+    EXPECT_EQ(placed, (std::vector<Placed>{{30, QStringLiteral("Good Friday")}, {25, QStringLiteral("Palm Sunday")}}));
+    EXPECT_EQ(after, 1);
+}
+
+TEST_F(FillCalendar, CancellingPlacesNothing)
+{
+    writeList({entryLine(QStringLiteral("Gym"), QStringLiteral("%246"))});
+    EXPECT_FALSE(fill(11, 2026));
+    EXPECT_EQ(fake->dialogCount, 1);
+    EXPECT_TRUE(placed.empty());
+}
