@@ -10,31 +10,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// Runs the "after" hook on every way out.
-class HookScope
-{
-public:
-    explicit HookScope(const RecurringDialogHooks &hooks) : m_hooks(hooks)
-    {
-        if (m_hooks.before)
-            m_hooks.before();
-    }
-    ~HookScope()
-    {
-        if (m_hooks.after)
-            m_hooks.after();
-    }
-    HookScope(const HookScope &) = delete;
-    HookScope &operator=(const HookScope &) = delete;
-
-private:
-    const RecurringDialogHooks &m_hooks;
-};
-
-} // namespace
-
 bool fillCalendarWithRecurringDates(QWidget *parent, int month, int year,
                                     const std::function<void(int, const QString &)> &putTextOnDay,
                                     const RecurringDialogHooks &hooks)
@@ -42,7 +17,7 @@ bool fillCalendarWithRecurringDates(QWidget *parent, int month, int year,
     const QString path = RecurringStore::datesFilePath();
     if (!QFileInfo::exists(path))
         return false;
-    HookScope scope(hooks);
+    RecurringHookScope scope(hooks);
     const RecurringStore::LoadResult loaded = RecurringStore::load(path);
     if (!loaded.ok()) {
         Dialogs::errorBox(parent, QStringLiteral("Recurring Dates"), loaded.error);

@@ -11,27 +11,6 @@
 
 namespace {
 
-class HookScope
-{
-public:
-    explicit HookScope(const RecurringDialogHooks &hooks)
-        : m_hooks(hooks)
-    {
-        if (m_hooks.before)
-            m_hooks.before();
-    }
-    ~HookScope()
-    {
-        if (m_hooks.after)
-            m_hooks.after();
-    }
-    HookScope(const HookScope &) = delete;
-    HookScope &operator=(const HookScope &) = delete;
-
-private:
-    const RecurringDialogHooks &m_hooks;
-};
-
 const QString &caption()
 {
     static const QString text = QStringLiteral("Recurring Dates");
@@ -42,7 +21,7 @@ const QString &caption()
 
 bool editRecurringDates(QWidget *parent, const RecurringDialogHooks &hooks)
 {
-    HookScope scope(hooks);
+    RecurringHookScope scope(hooks);
     TEditRecurringDates dialog(RecurringStore::datesFilePath(), parent);
     if (!dialog.loadError().isEmpty()) {
         Dialogs::errorBox(parent, caption(), dialog.loadError());

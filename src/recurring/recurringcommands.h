@@ -14,6 +14,27 @@ struct RecurringDialogHooks
     std::function<void()> after;
 };
 
+// Runs the hooks' "before" now and their "after" on every way out of the scope.
+class RecurringHookScope
+{
+public:
+    explicit RecurringHookScope(const RecurringDialogHooks &hooks) : m_hooks(hooks)
+    {
+        if (m_hooks.before)
+            m_hooks.before();
+    }
+    ~RecurringHookScope()
+    {
+        if (m_hooks.after)
+            m_hooks.after();
+    }
+    RecurringHookScope(const RecurringHookScope &) = delete;
+    RecurringHookScope &operator=(const RecurringHookScope &) = delete;
+
+private:
+    const RecurringDialogHooks &m_hooks;
+};
+
 // The command "Edit Recurring Dates": the list dialog on the user's OVRECUR.DAX. Returns true
 // when the user confirmed and the file was written. A file that cannot be read is reported
 // and the dialog is not shown, so the file is never replaced by a list it did not hold.
