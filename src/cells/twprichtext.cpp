@@ -141,7 +141,10 @@ void TWPRichText::keyPressEvent(QKeyEvent *event)
 void TWPRichText::focusInEvent(QFocusEvent *event)
 {
     QTextEdit::focusInEvent(event);
-    emit focusReceived();
+    // Coming back from a drop-down list is no new visit: the format just chosen there
+    // must survive.
+    if (event->reason() != Qt::PopupFocusReason)
+        emit focusReceived();
 }
 
 void TWPRichText::focusOutEvent(QFocusEvent *event)

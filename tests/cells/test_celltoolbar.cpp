@@ -4,6 +4,7 @@
 
 #include "cells/wptoolbar.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QToolButton>
 
@@ -96,4 +97,19 @@ TEST_F(CellToolBar, ShowsTheFormatAtTheCaretWithItsHints)
     EXPECT_FALSE(button("WPI_Bold")->isChecked());
     EXPECT_EQ(button("WPI_Center")->toolTip(), QStringLiteral("Center Text "));
     EXPECT_EQ(button("WPI_SelAll")->toolTip(), QStringLiteral("Select All"));
+}
+
+TEST_F(CellToolBar, ASizeChosenInAnEmptyCellOutlivesTheDropDownList)
+{
+    const int cell = cellOfDay(14);
+    openDay(14);
+    auto *size = toolBar()->findChild<QComboBox *>(QStringLiteral("FontSize"));
+    size->setCurrentIndex(size->findData(24));
+    emit size->activated(size->currentIndex());
+    // The list's popup hands the focus back to the editor.
+    QFocusEvent back(QEvent::FocusIn, Qt::PopupFocusReason);
+    QApplication::sendEvent(&editor(), &back);
+    QTest::keyClicks(&editor(), QStringLiteral("Big"));
+    leaveCell();
+    EXPECT_DOUBLE_EQ(storedFormat(cell, 0).fontPointSize(), 24.0);
 }
