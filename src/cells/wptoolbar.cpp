@@ -57,6 +57,11 @@ void TWPToolBar::createLists()
         list->setFocusPolicy(Qt::NoFocus);
         layout()->addWidget(list);
     }
+    connectLists();
+}
+
+void TWPToolBar::connectLists()
+{
     connect(m_fontName, &QComboBox::activated, this, [this] {
         QTextCharFormat format;
         format.setFontFamilies({m_fontName->currentFont().family()});
@@ -88,44 +93,46 @@ QToolButton *TWPToolBar::addButton(const char *name, const QString &text, const 
     return button;
 }
 
+QToolButton *TWPToolBar::addStyleButton(const char *name, const QString &text, const QString &hint,
+                                        const std::function<void(QFont &, QTextCharFormat &, bool)> &style)
+{
+    QToolButton *button = addButton(name, text, hint, true);
+    // The button's caption shows its own style.
+    QFont face = button->font();
+    QTextCharFormat unused;
+    style(face, unused, true);
+    button->setFont(face);
+    connect(button, &QToolButton::clicked, this, [this, style](bool on) {
+        QFont unusedFont;
+        QTextCharFormat format;
+        style(unusedFont, format, on);
+        mergeFormat(format);
+    });
+    return button;
+}
+
 void TWPToolBar::createStyleButtons()
 {
-    m_bold = addButton("WPI_Bold", QStringLiteral("B"), QStringLiteral("Bold Font"), true);
-    m_italic = addButton("WPI_Italic", QStringLiteral("I"), QStringLiteral("Italic Font"), true);
-    m_underline = addButton("WPI_Under", QStringLiteral("U"), QStringLiteral("Underlined Font"), true);
-    m_strikeOut = addButton("WPI_Strike", QStringLiteral("S"), QStringLiteral("Strikeout Font"), true);
-    QFont face = m_bold->font();
-    face.setBold(true);
-    m_bold->setFont(face);
-    face = m_italic->font();
-    face.setItalic(true);
-    m_italic->setFont(face);
-    face = m_underline->font();
-    face.setUnderline(true);
-    m_underline->setFont(face);
-    face = m_strikeOut->font();
-    face.setStrikeOut(true);
-    m_strikeOut->setFont(face);
-    connect(m_bold, &QToolButton::clicked, this, [this](bool on) {
-        QTextCharFormat format;
-        format.setFontWeight(on ? QFont::Bold : QFont::Normal);
-        mergeFormat(format);
-    });
-    connect(m_italic, &QToolButton::clicked, this, [this](bool on) {
-        QTextCharFormat format;
-        format.setFontItalic(on);
-        mergeFormat(format);
-    });
-    connect(m_underline, &QToolButton::clicked, this, [this](bool on) {
-        QTextCharFormat format;
-        format.setFontUnderline(on);
-        mergeFormat(format);
-    });
-    connect(m_strikeOut, &QToolButton::clicked, this, [this](bool on) {
-        QTextCharFormat format;
-        format.setFontStrikeOut(on);
-        mergeFormat(format);
-    });
+    m_bold = addStyleButton("WPI_Bold", QStringLiteral("B"), QStringLiteral("Bold Font"),
+                            [](QFont &face, QTextCharFormat &format, bool on) {
+                                face.setBold(on);
+                                format.setFontWeight(on ? QFont::Bold : QFont::Normal);
+                            });
+    m_italic = addStyleButton("WPI_Italic", QStringLiteral("I"), QStringLiteral("Italic Font"),
+                              [](QFont &face, QTextCharFormat &format, bool on) {
+                                  face.setItalic(on);
+                                  format.setFontItalic(on);
+                              });
+    m_underline = addStyleButton("WPI_Under", QStringLiteral("U"), QStringLiteral("Underlined Font"),
+                                 [](QFont &face, QTextCharFormat &format, bool on) {
+                                     face.setUnderline(on);
+                                     format.setFontUnderline(on);
+                                 });
+    m_strikeOut = addStyleButton("WPI_Strike", QStringLiteral("S"), QStringLiteral("Strikeout Font"),
+                                 [](QFont &face, QTextCharFormat &format, bool on) {
+                                     face.setStrikeOut(on);
+                                     format.setFontStrikeOut(on);
+                                 });
 }
 
 void TWPToolBar::createAlignButtons()

@@ -5,7 +5,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
+class QFont;
 class QFontComboBox;
 class QTextCharFormat;
 class QToolButton;
@@ -26,11 +29,15 @@ public:
 
 private:
     void createLists();
+    void connectLists();
     void createStyleButtons();
     void createAlignButtons();
     void createClipboardButtons();
     QToolButton *addButton(const char *name, const QString &text, const QString &hint,
                            bool checkable);
+    // style sets one style on the button's face and on a format, on or off.
+    QToolButton *addStyleButton(const char *name, const QString &text, const QString &hint,
+                                const std::function<void(QFont &, QTextCharFormat &, bool)> &style);
     void mergeFormat(const QTextCharFormat &format);
     void setAlignment(Qt::Alignment alignment);
     void showFormat();
