@@ -222,7 +222,10 @@ void TCalendarMain::setToolButtons(bool shown, bool textLayout)
     m_showHideIconTool->setText(iconsWindowShowing() ? QStringLiteral("Hide Icon Tool")
                                                      : QStringLiteral("Show Icon Tool"));
     if (m_formatToolBar)
-        m_formatToolBar->setEnabled(shown && m_cellEditor && m_cellEditor->hasFocus());
+        // The window's focus widget stays the editor while a drop-down list of the tool
+        // bar is open, so the list is not disabled under the user's pointer.
+        m_formatToolBar->setEnabled(shown && m_cellEditor && m_cellEditor->isVisible()
+                                    && focusWidget() == m_cellEditor);
     m_saveButton->setVisible(m_modified);
     m_saveButton->setEnabled(h.mnuSaveClick || h.mnuSaveAsClick);
     m_cancelButton->setVisible(m_modified && hasFile);

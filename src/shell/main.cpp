@@ -3,6 +3,7 @@
 #include "platform/singleinstance.h"
 #include "platform/tfont.h"
 #include "shell/camain.h"
+#include "shell/cellwiring.h"
 #include "shell/documentwiring.h"
 #include "shell/hintstyle.h"
 #include "shell/toolicons.h"
@@ -43,6 +44,7 @@ int main(int argc, char *argv[])
 
     TCalendarMain window;
     connectDocuments(window);
+    connectCellEditing(window);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringForward(window); });
     window.FormActivate();

@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cellediting.h"
+
+#include "cells/twprichtext.h"
+#include "cells/wptoolbar.h"
+#include "page/calpanel32.h"
+#include "platform/rtfstorage.h"
+
+#include <QTextDocument>
+
+#include <cmath>
+
+CellEditing::CellEditing(TCalendarPanel32 &page, QWidget &area, Hooks hooks, QObject *parent)
+    : QObject(parent), m_page(page), m_hooks(std::move(hooks))
+{
+    m_editor = new TWPRichText(&area);
+    m_toolBar = new TWPToolBar;
+    m_toolBar->setEditor(m_editor);
+    connect(m_editor, &TWPRichText::focusReceived, this, &CellEditing::editorFocusReceived);
+    connect(m_editor, &TWPRichText::focusLost, this, [this] {
+        if (m_hooks.focusChanged)
+            m_hooks.focusChanged();
+    });
+    connect(m_editor->document(), &QTextDocument::modificationChanged, this,
+            &CellEditing::documentModified);
+}
+
+TWPRichText &CellEditing::editor() const
+{
+    return *m_editor;
+}
+
+TWPToolBar &CellEditing::toolBar() const
+{
+    return *m_toolBar;
+}
+
+void CellEditing::CalendarPanelClickedInCellEvent(TCalendarPanel32 &, const PageRect &,
+                                                  const PageRect &rFree, int iCell, int,
+                                                  TWPRtfStorage &rtfstorage)
+{
+    m_currentCell = iCell;
+    if (m_hooks.cellOpened)
+        m_hooks.cellOpened(iCell);
+    m_placed = false;
+    DoSaveRichtext();
+    m_storage = &rtfstorage;
+    m_openCell = iCell;
+    m_holdsCell = true;
+    placeEditor(rFree);
+    m_editor->loadRtf(rtfstorage.rtf());
+    m_editor->show();
+    m_editor->raise();
+    m_editor->setFocus(Qt::MouseFocusReason);
+    m_placed = true;
+}
+
+void CellEditing::placeEditor(const PageRect &rFree)
+{
+    // Right and bottom are the first column and row outside the free area.
+    const int width = rFree.width() + 1;
+    const int height = rFree.height() + 1;
+    const int zoomPercent = int(std::trunc(double(m_page.ZoomFactor()) * 100.0));
+    m_editor->setZoom(zoomPercent, m_page.pixelsPerInch(), width);
+    m_editor->setGeometry(rFree.left + m_page.x() + 1, rFree.top + m_page.y() + 1, width, height);
+}
+
+void CellEditing::DoSaveRichtext()
+{
+    if (!m_holdsCell || !m_storage)
+        return;
+    // An unchanged text keeps its stored bytes, whatever dialect it was written in.
+    if (m_editor->document()->isModified()) {
+        const QByteArray rtf = m_editor->isEmptyText() ? QByteArray() : m_editor->rtf();
+        if (TWPRtfStorage(rtf) != *m_storage) {
+            m_storage->setRtf(rtf);
+            m_page.SetCellRtfText(m_openCell, *m_storage);
+            if (m_hooks.markModified)
+                m_hooks.markModified();
+        }
+    }
+    m_holdsCell = false;
+    m_placed = false;
+    m_storage = nullptr;
+    m_editor->hide();
+    m_page.update();
+    if (m_hooks.focusChanged)
+        m_hooks.focusChanged();
+}
+
+void CellEditing::documentModified(bool changed)
+{
+    if (changed && m_placed && m_hooks.markModified)
+        m_hooks.markModified();
+}
+
+void CellEditing::editorFocusReceived()
+{
+    if (m_editor->isEmptyText())
+        SetDefaultFontNow();
+    if (m_hooks.focusChanged)
+        m_hooks.focusChanged();
+}
+
+void CellEditing::SetDefaultFontNow()
+{
+    if (!m_hooks.defaultFormat)
+        return;
+    const QTextCharFormat preset = m_hooks.defaultFormat();
+    QTextCharFormat format = m_editor->currentCharFormat();
+    format.setFontFamilies(preset.fontFamilies().toStringList());
+    format.setFontPointSize(preset.fontPointSize());
+    // The default's styles are added; styles already set stay set.
+    if (preset.fontWeight() >= QFont::Bold)
+        format.setFontWeight(QFont::Bold);
+    if (preset.fontItalic())
+        format.setFontItalic(true);
+    if (preset.fontUnderline())
+        format.setFontUnderline(true);
+    if (preset.fontStrikeOut())
+        format.setFontStrikeOut(true);
+    format.setForeground(TWPRichText::paletteColor(preset.foreground().color()));
+    m_editor->setCurrentCharFormat(format);
+}
+
+bool CellEditing::cellEditorTab(bool forward)
+{
+    if (forward)
+        m_page.OpenNextCell(m_currentCell);
+    else
+        m_page.OpenPreviousCell(m_currentCell);
+    return true;
+}
+
+void CellEditing::insertPictureIntoCell(const QImage &picture)
+{
+    if (!m_holdsCell)
+        return;
+    m_editor->insertPicture(picture);
+}

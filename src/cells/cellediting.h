@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/pagerect.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTextCharFormat>
+
+#include <functional>
+
+class QImage;
+class TCalendarPanel32;
+class TWPRichText;
+class TWPToolBar;
+class TWPRtfStorage;
+
+// Edits the rich text of one day cell at a time in place: opening a cell lays the
+// editor over the cell's free area and loads the text, committing stores the text back.
+// The editor and its tool bar are widgets owned by their parents; this object only
+// drives them.
+class CellEditing : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Hooks {
+        // The document changed.
+        std::function<void()> markModified;
+        // The character format new text in an empty cell starts with.
+        std::function<QTextCharFormat()> defaultFormat;
+        // A cell was opened; its index becomes the current cell.
+        std::function<void(int cell)> cellOpened;
+        // The editor gained or lost the focus, or was hidden.
+        std::function<void()> focusChanged;
+    };
+
+    // The editor becomes a child of 'area', the widget that holds the page.
+    CellEditing(TCalendarPanel32 &page, QWidget &area, Hooks hooks, QObject *parent = nullptr);
+
+    TWPRichText &editor() const;
+    TWPToolBar &toolBar() const;
+    int currentCell() const { return m_currentCell; }
+    bool holdsCell() const { return m_holdsCell; }
+
+    void CalendarPanelClickedInCellEvent(TCalendarPanel32 &page, const PageRect &rTotal,
+                                         const PageRect &rFree, int iCell, int iDay,
+                                         TWPRtfStorage &rtfstorage);
+    // Stores the editor's text into its cell and hides the editor; nothing when no cell
+    // is open.
+    void DoSaveRichtext();
+    void SetDefaultFontNow();
+    // Tab (forward) or Shift+Tab: the next or previous cell. The key is always used.
+    bool cellEditorTab(bool forward);
+    // Where the icon palette drops a picture into the open cell; nothing when no cell is
+    // open.
+    void insertPictureIntoCell(const QImage &picture);
+
+private:
+    void placeEditor(const PageRect &rFree);
+    void editorFocusReceived();
+    void documentModified(bool changed);
+
+    TCalendarPanel32 &m_page;
+    Hooks m_hooks;
+    QPointer<TWPRichText> m_editor;
+    QPointer<TWPToolBar> m_toolBar;
+    TWPRtfStorage *m_storage = nullptr;
+    int m_currentCell = 0;
+    int m_openCell = 0;
+    bool m_holdsCell = false;
+    bool m_placed = false;
+};
