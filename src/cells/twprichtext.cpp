@@ -9,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
@@ -38,6 +39,12 @@ TWPRichText::TWPRichText(QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::Box);
     setLineWidth(1);
+    // Lines wrap at the page's layout width, a few pixels wider than the editor's inside;
+    // the text stays where the page draws it instead of scrolling after the caret.
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (value != 0)
+            horizontalScrollBar()->setValue(0);
+    });
     setAutoFillBackground(true);
     QPalette colors = palette();
     colors.setColor(QPalette::Base, Qt::white);
