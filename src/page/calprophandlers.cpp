@@ -27,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QTabBar>
 
@@ -35,20 +36,6 @@
 namespace {
 
 constexpr float kMarginSteps[] = {0.25f, 0.5f, 0.75f, 1.0f, 1.25f, 1.5f};
-
-// Scope guard for loading controls without their handlers touching the page.
-class Loading
-{
-public:
-    explicit Loading(bool &flag) : m_flag(flag), m_saved(flag) { m_flag = true; }
-    ~Loading() { m_flag = m_saved; }
-    Loading(const Loading &) = delete;
-    Loading &operator=(const Loading &) = delete;
-
-private:
-    bool &m_flag;
-    bool m_saved;
-};
 
 QString shortTime(TDateTime value)
 {
@@ -103,7 +90,8 @@ void TCalendarProperties::FormActivate()
 
 void TCalendarProperties::DetermineSettings()
 {
-    Loading loading(m_activating);
+    // The handlers leave the page alone while the controls are loaded from it.
+    const QScopedValueRollback<bool> loading(m_activating, true);
     TCalendarPanel32 &page = *m_example;
     const int layout = page.CalendarLayout();
     m_layoutList->setCurrentRow(layout <= 17 ? layout / 2 : layout - 9);

@@ -3,6 +3,7 @@
 #include "documentcommands.h"
 
 #include "page/calpanel32.h"
+#include "platform/busycursor.h"
 #include "platform/choosers.h"
 #include "platform/dialogs.h"
 #include "shell/documenthost.h"
@@ -20,16 +21,6 @@
 namespace {
 
 const QString kFilter = QStringLiteral("Calendar File|*.OVF");
-
-// A busy cursor for the lifetime of the object.
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 } // namespace
 

@@ -4,6 +4,7 @@
 
 #include "output/printsupport.h"
 #include "page/calpanel32.h"
+#include "platform/busycursor.h"
 #include "platform/choosers.h"
 #include "platform/dialogs.h"
 #include "platform/reportcanvas.h"
@@ -16,15 +17,6 @@
 #include <QPrinterInfo>
 
 namespace {
-
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 QMarginsF unprintableInches(const QPrinter &printer)
 {
