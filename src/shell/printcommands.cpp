@@ -20,9 +20,10 @@ namespace {
 
 QMarginsF unprintableInches(const QPrinter &printer)
 {
-    const QMarginsF points = printer.pageLayout().minimumMargins();
-    return QMarginsF(points.left() / 72.0, points.top() / 72.0, points.right() / 72.0,
-                     points.bottom() / 72.0);
+    // Minimum margins come in the layout's own units, which depend on the printer.
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Inch);
+    return layout.minimumMargins();
 }
 
 } // namespace
