@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documentcommands.h"
 
+#include "output/printsupport.h"
 #include "page/calpanel32.h"
 #include "platform/busycursor.h"
 #include "platform/choosers.h"
@@ -39,9 +40,8 @@ QString DocumentCommands::proposedSaveName() const
     const QString fileName = m_host.documentFileName();
     if (!fileName.isEmpty())
         return QFileInfo(fileName).fileName();
-    QString month;
-    m_host.page().GetMonthName(m_host.page().MainCalMonth(), month);
-    return month.left(3) + QString::number(m_host.page().MainCalYear()) + QStringLiteral(".OVF");
+    // An untitled page is named after its month, as exported pictures are.
+    return PrintSupport::proposedExportName(QString(), m_host.page(), QStringLiteral("OVF"));
 }
 
 QString DocumentCommands::startFolder() const
