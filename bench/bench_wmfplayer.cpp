@@ -4,7 +4,7 @@
 // does: the border stretched into the 0.5-inch margin box. Reports the median of ten runs.
 #include <benchmark/benchmark.h>
 
-#include "platform/apppaths.h"
+#include "core/apppaths.h"
 #include "platform/tfont.h"
 #include "platform/wmfplayer.h"
 

@@ -4,7 +4,7 @@
 #include "calprop.h"
 
 #include "page/calpanel32.h"
-#include "platform/apppaths.h"
+#include "core/apppaths.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>

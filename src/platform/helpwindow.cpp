@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpwindow.h"
 
-#include "platform/apppaths.h"
+#include "core/apppaths.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtfparser.h"
 
-#include "platform/win1252.h"
+#include "core/win1252.h"
 
 namespace {
 

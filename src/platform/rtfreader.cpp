@@ -3,7 +3,7 @@
 #include "rtfreader.h"
 
 #include "platform/rtfparser.h"
-#include "platform/win1252.h"
+#include "core/win1252.h"
 
 #include <QRegularExpression>
 #include <QTextCursor>

@@ -3,7 +3,7 @@
 #include "rtfwriter.h"
 
 #include "platform/rtfunits.h"
-#include "platform/win1252.h"
+#include "core/win1252.h"
 
 #include <QBuffer>
 #include <QFont>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "win1252validator.h"
 
-#include "platform/win1252.h"
+#include "core/win1252.h"
 
 QValidator::State Win1252Validator::validate(QString &input, int &) const
 {

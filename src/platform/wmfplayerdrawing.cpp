@@ -3,7 +3,7 @@
 // The WmfPlayer's handlers of the records that draw: lines, shapes, text and bitmaps.
 #include "wmfplayer.h"
 
-#include "platform/win1252.h"
+#include "core/win1252.h"
 #include "platform/wmfbytes.h"
 #include "platform/wmfdib.h"
 #include "platform/wmfpainter.h"

@@ -3,7 +3,7 @@
 // The WmfPlayer's handlers of the records that create, select and delete objects.
 #include "wmfplayer.h"
 
-#include "platform/win1252.h"
+#include "core/win1252.h"
 #include "platform/wmfbytes.h"
 #include "platform/wmfdib.h"
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recurringstore.h"
 
-#include "platform/apppaths.h"
-#include "platform/win1252.h"
+#include "core/apppaths.h"
+#include "core/win1252.h"
 #include "recurringentry.h"
 
 #include <QFile>

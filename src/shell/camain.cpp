@@ -3,7 +3,7 @@
 #include "camain.h"
 
 #include "page/calpanel32.h"
-#include "platform/apppaths.h"
+#include "core/apppaths.h"
 #include "recurring/recurringcommands.h"
 #include "shell/asstvellform.h"
 #include "shell/mrufilelist.h"

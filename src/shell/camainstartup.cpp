@@ -4,7 +4,7 @@
 
 #include "page/calpanel32.h"
 #include "platform/helpwindow.h"
-#include "platform/inifile.h"
+#include "core/inifile.h"
 #include "shell/asstvellform.h"
 #include "shell/mrufilelist.h"
 #include "shell/placement.h"

@@ -6,7 +6,7 @@
 #include "page/calpanel32.h"
 #include "platform/dialogs.h"
 #include "platform/helpwindow.h"
-#include "platform/inifile.h"
+#include "core/inifile.h"
 #include "shell/camain.h"
 #include "shell/cellfill.h"
 #include "shell/documentcommands.h"

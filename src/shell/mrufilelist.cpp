@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mrufilelist.h"
 
-#include "platform/inifile.h"
+#include "core/inifile.h"
 
 #include <QMenu>
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences.h"
 
-#include "platform/apppaths.h"
-#include "platform/inifile.h"
+#include "core/apppaths.h"
+#include "core/inifile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "extended80.h"
 #include "persistent.h"
 #include "streamerror.h"
-#include "platform/win1252.h"
+#include "core/win1252.h"
 
 #include <QIODevice>
 

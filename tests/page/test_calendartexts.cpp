@@ -4,7 +4,7 @@
 
 #include "page/calendardates.h"
 #include "page/calendartexts.h"
-#include "platform/win1252.h"
+#include "core/win1252.h"
 
 #include <cmath>
 

@@ -18,7 +18,7 @@
 #include "page/calendardates.h"
 #include "page/calprop.h"
 #include "page/calpanel32.h"
-#include "platform/apppaths.h"
+#include "core/apppaths.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "page/calpanel32.h"
-#include "platform/apppaths.h"
+#include "core/apppaths.h"
 
 #include <QDir>
 #include <QFile>

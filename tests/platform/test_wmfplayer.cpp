@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/apppaths.h"
+#include "core/apppaths.h"
 #include "platform/metafilepicture.h"
 #include "platform/wmfplayer.h"
 #include "platform/wmfrecord.h"

@@ -4,7 +4,7 @@
 
 #include "englishnames.h"
 #include "fakedialogs.h"
-#include "platform/apppaths.h"
+#include "core/apppaths.h"
 #include "recurring/checkmarkdelegate.h"
 #include "recurring/editrecurringdateformula.h"
 #include "recurring/editrecurringdates.h"

@@ -7,7 +7,7 @@
 
 #include "englishnames.h"
 #include "fakedialogs.h"
-#include "platform/apppaths.h"
+#include "core/apppaths.h"
 #include "recurring/fillcalendar.h"
 #include "recurring/holidaylist.h"
 #include "recurring/recurringstore.h"

@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 
 #include "fakedialogs.h"
-#include "platform/apppaths.h"
-#include "platform/inifile.h"
+#include "core/apppaths.h"
+#include "core/inifile.h"
 #include "shell/camain.h"
 
 #include <memory>

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include "platform/inifile.h"
+#include "core/inifile.h"
 #include "shell/mrufilelist.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <QTemporaryDir>
 
-#include "platform/inifile.h"
+#include "core/inifile.h"
 #include "shell/placement.h"
 
 TEST(Placement, SectionNamesCarryTheDpiAbove96)

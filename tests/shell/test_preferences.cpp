@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/apppaths.h"
-#include "platform/inifile.h"
+#include "core/apppaths.h"
+#include "core/inifile.h"
 #include "shell/preferences.h"
 
 TEST(Preferences, AnEmptyFileGivesEveryDefault)

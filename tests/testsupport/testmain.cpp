@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "platform/apppaths.h"
+#include "core/apppaths.h"
 
 int main(int argc, char **argv)
 {

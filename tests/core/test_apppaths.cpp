@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "platform/apppaths.h"
+#include "core/apppaths.h"
 
 TEST(AppPaths, UserFolderFollowsXdgConfigHome)
 {

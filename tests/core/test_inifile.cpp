@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/inifile.h"
+#include "core/inifile.h"
 
 namespace {
 
