@@ -5,7 +5,7 @@
 
 #include "output/pageoutput.h"
 #include "page/calpanel32.h"
-#include "platform/tfont.h"
+#include "graphics/tfont.h"
 
 #include <QApplication>
 #include <QBuffer>

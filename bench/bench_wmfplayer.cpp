@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/apppaths.h"
-#include "platform/tfont.h"
+#include "graphics/tfont.h"
 #include "platform/wmfplayer.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "reportcommands.h"
 
 #include "page/calpanel32.h"
-#include "platform/tfont.h"
+#include "graphics/tfont.h"
 
 #include <QApplication>
 #include <QDir>

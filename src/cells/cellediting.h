@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/pagerect.h"
+#include "graphics/pagerect.h"
 
 #include <QObject>
 #include <QPointer>

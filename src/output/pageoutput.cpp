@@ -4,7 +4,7 @@
 
 #include "page/calendardates.h"
 #include "page/calpanel32.h"
-#include "platform/reportcanvas.h"
+#include "graphics/reportcanvas.h"
 
 #include <QFileInfo>
 #include <QImageWriter>

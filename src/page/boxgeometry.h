@@ -3,7 +3,7 @@
 #pragma once
 
 #include "page/pagetypes.h"
-#include "platform/pagerect.h"
+#include "graphics/pagerect.h"
 
 // Geometry inside one zoomed box: the painter, hit testing and the tests all use these
 // functions, so a cell lies exactly where it is drawn.

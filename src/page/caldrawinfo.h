@@ -5,9 +5,9 @@
 #include "page/calendarnames.h"
 #include "page/celltable.h"
 #include "page/pagetypes.h"
-#include "platform/pagerect.h"
-#include "platform/tcolor.h"
-#include "platform/tfont.h"
+#include "graphics/pagerect.h"
+#include "graphics/tcolor.h"
+#include "graphics/tfont.h"
 
 // Everything one month calendar or planner is drawn from, already at the zoom (fonts in
 // whole points at the canvas's resolution, the box in device pixels). The drawing

@@ -6,7 +6,7 @@
 #include "page/boxgeometry.h"
 #include "page/drawmonth.h"
 #include "page/drawplanner.h"
-#include "platform/canvas.h"
+#include "graphics/canvas.h"
 
 #include <QLoggingCategory>
 #include <QPaintEvent>

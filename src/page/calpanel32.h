@@ -11,8 +11,8 @@
 #include "page/pagetypes.h"
 #include "platform/celltextrenderer.h"
 #include "platform/rtfstorage.h"
-#include "platform/tcolor.h"
-#include "platform/tfont.h"
+#include "graphics/tcolor.h"
+#include "graphics/tfont.h"
 #include "surface/gbasepanel.h"
 
 #include <QImage>

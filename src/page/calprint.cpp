@@ -4,7 +4,7 @@
 #include "calpanel32.h"
 
 #include "page/drawmonth.h"
-#include "platform/reportcanvas.h"
+#include "graphics/reportcanvas.h"
 
 #include <QPainter>
 
@@ -29,7 +29,9 @@ void TCalendarPanel32::PrintPage(ReportCanvas &report, double offsetX, double of
     };
     if (!m_borderFile.isEmpty())
         report.stretchDraw(inchRect(m_layout.marginRect, m_ppi, offsetX, offsetY),
-                           m_borderPicture.picture());
+                           [this](QPainter &painter, const QRect &device) {
+                               m_borderPicture.picture().draw(painter, device);
+                           });
     report.setBrush(Colors::clWhite);
     report.setPen(Colors::clBlack, psSolid, 1);
     Canvas &canvas = report.canvas();

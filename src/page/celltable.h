@@ -4,7 +4,7 @@
 
 #include "page/boxgeometry.h"
 #include "page/pagetypes.h"
-#include "platform/pagerect.h"
+#include "graphics/pagerect.h"
 
 #include <QList>
 

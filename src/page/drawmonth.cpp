@@ -4,7 +4,7 @@
 
 #include "page/calendardates.h"
 #include "page/calendartexts.h"
-#include "platform/canvas.h"
+#include "graphics/canvas.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include "page/boxgeometry.h"
 #include "page/calendartexts.h"
 #include "page/drawmonth.h"
-#include "platform/canvas.h"
+#include "graphics/canvas.h"
 
 #include <QDate>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "page/pagetypes.h"
-#include "platform/pagerect.h"
+#include "graphics/pagerect.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/tcolor.h"
-#include "platform/tfont.h"
+#include "graphics/tcolor.h"
+#include "graphics/tfont.h"
 
 #include <QDialog>
 #include <QString>

@@ -4,7 +4,7 @@
 
 #include "page/calpanel32.h"
 #include "platform/rtfappend.h"
-#include "platform/tcolor.h"
+#include "graphics/tcolor.h"
 #include "recurring/fillcalendar.h"
 #include "shell/camain.h"
 

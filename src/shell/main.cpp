@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/singleinstance.h"
-#include "platform/tfont.h"
+#include "graphics/tfont.h"
 #include "shell/camain.h"
 #include "shell/cellwiring.h"
 #include "shell/documentwiring.h"

@@ -7,7 +7,7 @@
 #include "platform/busycursor.h"
 #include "platform/choosers.h"
 #include "platform/dialogs.h"
-#include "platform/reportcanvas.h"
+#include "graphics/reportcanvas.h"
 #include "shell/documenthost.h"
 
 #include <QApplication>

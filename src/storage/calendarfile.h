@@ -4,8 +4,8 @@
 
 #include "page/pagetypes.h"
 #include "platform/rtfstorage.h"
-#include "platform/tcolor.h"
-#include "platform/tfont.h"
+#include "graphics/tcolor.h"
+#include "graphics/tfont.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,7 +4,7 @@
 
 #include "page/boxgeometry.h"
 #include "page/celltable.h"
-#include "platform/tfont.h"
+#include "graphics/tfont.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "page/calpanel32.h"
 #include "page/drawmonth.h"
-#include "platform/reportcanvas.h"
+#include "graphics/reportcanvas.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/tcolor.h"
+#include "graphics/tcolor.h"
 
 #include <QFlags>
 #include <QFont>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
 
-#include "platform/fontcache.h"
+#include "graphics/fontcache.h"
 
 #include <QPaintEngine>
 

@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/canvas.h"
+#include "graphics/canvas.h"
 
 #include <QImage>
 #include <QMarginsF>
 #include <QPainterPath>
 #include <QRectF>
 
-class MetafilePicture;
+#include <functional>
 
 // A printed page addressed in inches from the paper's top-left corner, over any painter
 // whose device origin is that corner (a printer in full-page mode, a PDF writer without
@@ -58,7 +58,10 @@ public:
     // Prints at the text cursor and moves the cursor to the end of the text.
     void print(const QString &text);
 
-    void stretchDraw(const QRectF &inches, const MetafilePicture &picture);
+    // Lets draw paint into the device rectangle of inches (pictures that draw themselves
+    // stretched, such as metafiles).
+    void stretchDraw(const QRectF &inches,
+                     const std::function<void(QPainter &, const QRect &)> &draw);
     void stretchDraw(const QRectF &inches, const QImage &image);
     void printBitmapRect(double x1, double y1, double x2, double y2, const QImage &image);
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/tfont.h"
+#include "graphics/tfont.h"
 
 #include <QFont>
 #include <QFontMetrics>

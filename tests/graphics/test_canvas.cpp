@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/canvas.h"
+#include "graphics/canvas.h"
 #include "platform/metafilepicture.h"
-#include "platform/reportcanvas.h"
+#include "graphics/reportcanvas.h"
 
 #include <QGuiApplication>
 #include <QPainter>

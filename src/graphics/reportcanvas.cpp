@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reportcanvas.h"
 
-#include "platform/fontcache.h"
-#include "platform/metafilepicture.h"
+#include "graphics/fontcache.h"
 
 #include <QPaintDevice>
 
@@ -150,9 +149,10 @@ void ReportCanvas::print(const QString &text)
     m_cursor.rx() += textWidth(text);
 }
 
-void ReportCanvas::stretchDraw(const QRectF &inches, const MetafilePicture &picture)
+void ReportCanvas::stretchDraw(const QRectF &inches,
+                               const std::function<void(QPainter &, const QRect &)> &draw)
 {
-    picture.draw(m_painter, deviceRect(inches));
+    draw(m_painter, deviceRect(inches));
 }
 
 void ReportCanvas::stretchDraw(const QRectF &inches, const QImage &image)

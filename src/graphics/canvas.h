@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/pagerect.h"
-#include "platform/tcolor.h"
-#include "platform/tfont.h"
+#include "graphics/pagerect.h"
+#include "graphics/tcolor.h"
+#include "graphics/tfont.h"
 
 #include <QPainter>
 #include <QString>

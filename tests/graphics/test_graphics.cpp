@@ -7,8 +7,8 @@
 
 #include <cstdlib>
 
-#include "platform/tcolor.h"
-#include "platform/tfont.h"
+#include "graphics/tcolor.h"
+#include "graphics/tfont.h"
 
 TEST(TColor, StoredValuesAreBlueGreenRed)
 {
