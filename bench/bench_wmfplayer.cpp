@@ -6,9 +6,9 @@
 
 #include "core/apppaths.h"
 #include "graphics/tfont.h"
-#include "platform/wmfplayer.h"
+#include "metafile/wmfplayer.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -59,7 +59,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     installFontSubstitutes();
     // Benchmarks sit in build/bench; the data folder is copied beside the programs.
     const QDir built(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/data"));

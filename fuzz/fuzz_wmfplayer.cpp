@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "platform/metafilepicture.h"
-#include "platform/wmfplayer.h"
+#include "metafile/metafilepicture.h"
+#include "metafile/wmfplayer.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/metafilepicture.h"
+#include "metafile/metafilepicture.h"
 
 #include <QByteArray>
 #include <QString>

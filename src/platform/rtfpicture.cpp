@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtfpicture.h"
 
-#include "platform/metafilepicture.h"
+#include "metafile/metafilepicture.h"
 #include "platform/rtfunits.h"
 
 #include <QBuffer>

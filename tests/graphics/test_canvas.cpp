@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "graphics/canvas.h"
-#include "platform/metafilepicture.h"
 #include "graphics/reportcanvas.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
-#include <QtEndian>
 
 #include <cmath>
 
@@ -38,19 +36,6 @@ QRect inkRect(const QImage &image)
         }
     }
     return ink;
-}
-
-QByteArray placeableMetafile(qint16 right, qint16 bottom, quint16 unitsPerInch)
-{
-    QByteArray bytes(22 + 18, '\0');
-    auto *data = reinterpret_cast<uchar *>(bytes.data());
-    qToLittleEndian<quint32>(0x9AC6CDD7, data);
-    qToLittleEndian<qint16>(right, data + 10);
-    qToLittleEndian<qint16>(bottom, data + 12);
-    qToLittleEndian<quint16>(unitsPerInch, data + 14);
-    qToLittleEndian<quint16>(1, data + 22);
-    qToLittleEndian<quint16>(9, data + 24);
-    return bytes;
 }
 
 } // namespace
@@ -259,26 +244,4 @@ TEST(ReportCanvas, TextCursorAdvancesAndTextClipsPaths)
     }
     EXPECT_LT(columnsWithRed, ink.width());
     EXPECT_EQ(sheet.pixel(380, 180), qRgb(0, 0, 255));
-}
-
-TEST(MetafilePicture, KeepsMetafileBytesOnly)
-{
-    MetafilePicture picture;
-    EXPECT_FALSE(picture.setBytes(QByteArray("not a metafile at all, not even close")));
-    EXPECT_FALSE(picture.setBytes(placeableMetafile(100, 100, 1440).left(30)));
-    EXPECT_TRUE(picture.isEmpty());
-
-    const QByteArray bytes = placeableMetafile(2000, 1000, 1440);
-    ASSERT_TRUE(picture.setBytes(bytes));
-    EXPECT_EQ(picture.bytes(), bytes);
-    EXPECT_EQ(picture.frame(), QRect(0, 0, 2000, 1000));
-    EXPECT_EQ(picture.unitsPerInch(), 1440);
-
-    QByteArray plain(18, '\0');
-    qToLittleEndian<quint16>(1, reinterpret_cast<uchar *>(plain.data()));
-    qToLittleEndian<quint16>(9, reinterpret_cast<uchar *>(plain.data()) + 2);
-    ASSERT_TRUE(picture.setBytes(plain));
-    EXPECT_TRUE(picture.frame().isEmpty());
-    picture.clear();
-    EXPECT_TRUE(picture.isEmpty());
 }

@@ -4,8 +4,8 @@
 #include "wmfplayer.h"
 
 #include "core/win1252.h"
-#include "platform/wmfbytes.h"
-#include "platform/wmfdib.h"
+#include "metafile/wmfbytes.h"
+#include "metafile/wmfdib.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/wmfmapping.h"
-#include "platform/wmfstate.h"
+#include "metafile/wmfmapping.h"
+#include "metafile/wmfstate.h"
 
 #include <QBrush>
 #include <QFont>

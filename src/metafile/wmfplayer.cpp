@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wmfplayer.h"
 
-#include "platform/wmfbytes.h"
-#include "platform/wmfdib.h"
-#include "platform/wmfpainter.h"
+#include "metafile/wmfbytes.h"
+#include "metafile/wmfdib.h"
+#include "metafile/wmfpainter.h"
 
 #include <QPainter>
 

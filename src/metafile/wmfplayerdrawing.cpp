@@ -4,9 +4,9 @@
 #include "wmfplayer.h"
 
 #include "core/win1252.h"
-#include "platform/wmfbytes.h"
-#include "platform/wmfdib.h"
-#include "platform/wmfpainter.h"
+#include "metafile/wmfbytes.h"
+#include "metafile/wmfdib.h"
+#include "metafile/wmfpainter.h"
 
 #include <QPolygonF>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/wmfstate.h"
+#include "metafile/wmfstate.h"
 
 #include <optional>
 #include <set>

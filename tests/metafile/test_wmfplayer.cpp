@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/apppaths.h"
-#include "platform/metafilepicture.h"
-#include "platform/wmfplayer.h"
-#include "platform/wmfrecord.h"
+#include "metafile/metafilepicture.h"
+#include "metafile/wmfplayer.h"
+#include "metafile/wmfrecord.h"
 #include "wmfwriter.h"
 
 #include <QDir>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/wmfmapping.h"
-#include "platform/wmfobjecttable.h"
-#include "platform/wmfrecord.h"
-#include "platform/wmfstate.h"
+#include "metafile/wmfmapping.h"
+#include "metafile/wmfobjecttable.h"
+#include "metafile/wmfrecord.h"
+#include "metafile/wmfstate.h"
 
 #include <QByteArray>
 #include <QList>

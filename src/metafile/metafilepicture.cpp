@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "metafilepicture.h"
 
-#include "platform/wmfplayer.h"
+#include "metafile/wmfplayer.h"
 
 #include <QPainter>
 #include <QtEndian>
