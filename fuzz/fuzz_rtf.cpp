@@ -8,10 +8,10 @@
 #include <QPainter>
 #include <QTextDocument>
 
-#include "platform/richtextcellrenderer.h"
-#include "platform/rtfreader.h"
-#include "platform/rtfstorage.h"
-#include "platform/rtfwriter.h"
+#include "richtext/richtextcellrenderer.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfstorage.h"
+#include "richtext/rtfwriter.h"
 
 #include <cstdint>
 

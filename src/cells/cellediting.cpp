@@ -5,7 +5,7 @@
 #include "cells/twprichtext.h"
 #include "cells/wptoolbar.h"
 #include "page/calpanel32.h"
-#include "platform/rtfstorage.h"
+#include "richtext/rtfstorage.h"
 
 #include <QTextDocument>
 

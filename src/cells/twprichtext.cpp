@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "twprichtext.h"
 
-#include "platform/rtfreader.h"
-#include "platform/rtfstorage.h"
-#include "platform/rtfunits.h"
-#include "platform/rtfwriter.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfstorage.h"
+#include "richtext/rtfunits.h"
+#include "richtext/rtfwriter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include "calpanel32.h"
 
 #include "page/calendardates.h"
-#include "platform/richtextcellrenderer.h"
+#include "richtext/richtextcellrenderer.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>

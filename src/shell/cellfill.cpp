@@ -3,7 +3,7 @@
 #include "cellfill.h"
 
 #include "page/calpanel32.h"
-#include "platform/rtfappend.h"
+#include "richtext/rtfappend.h"
 #include "graphics/tcolor.h"
 #include "recurring/fillcalendar.h"
 #include "shell/camain.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "page/pagetypes.h"
-#include "platform/rtfstorage.h"
+#include "richtext/rtfstorage.h"
 #include "graphics/tcolor.h"
 #include "graphics/tfont.h"
 

@@ -3,7 +3,7 @@
 #include "cellrecord.h"
 
 #include "storage/filer.h"
-#include "platform/rtfstorage.h"
+#include "richtext/rtfstorage.h"
 
 const TClassInfo &CellRtfText::classInfo() const
 {

@@ -7,7 +7,7 @@
 #include "cells/cellediting.h"
 #include "cells/twprichtext.h"
 #include "page/calpanel32.h"
-#include "platform/rtfreader.h"
+#include "richtext/rtfreader.h"
 #include "shell/cellwiring.h"
 
 #include <QTest>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "celleditingfixture.h"
 
-#include "platform/rtfunits.h"
+#include "richtext/rtfunits.h"
 #include "platform/choosers.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -10,7 +10,7 @@
 #include "page/calpanel32.h"
 #include "shell/documentwiring.h"
 #include "shell/mrufilelist.h"
-#include "platform/rtfreader.h"
+#include "richtext/rtfreader.h"
 #include "recurring/recurringstore.h"
 #include "recurring/selectrecurringdates.h"
 

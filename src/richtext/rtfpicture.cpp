@@ -3,7 +3,7 @@
 #include "rtfpicture.h"
 
 #include "metafile/metafilepicture.h"
-#include "platform/rtfunits.h"
+#include "richtext/rtfunits.h"
 
 #include <QBuffer>
 #include <QImageReader>

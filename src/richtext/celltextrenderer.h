@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/rtfstorage.h"
+#include "richtext/rtfstorage.h"
 
 #include <QRect>
 #include <QSize>

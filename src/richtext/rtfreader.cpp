@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtfreader.h"
 
-#include "platform/rtfparser.h"
+#include "richtext/rtfparser.h"
 #include "core/win1252.h"
 
 #include <QRegularExpression>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/rtfpicture.h"
-#include "platform/rtfstorage.h"
-#include "platform/rtfunits.h"
+#include "richtext/rtfpicture.h"
+#include "richtext/rtfstorage.h"
+#include "richtext/rtfunits.h"
 #include "rtftesthelpers.h"
 
 #include <QRandomGenerator>

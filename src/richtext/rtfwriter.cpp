@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtfwriter.h"
 
-#include "platform/rtfunits.h"
+#include "richtext/rtfunits.h"
 #include "core/win1252.h"
 
 #include <QBuffer>

@@ -3,7 +3,7 @@
 // The control words the parser acts on, each with a small handler.
 #include "rtfparser.h"
 
-#include "platform/rtfunits.h"
+#include "richtext/rtfunits.h"
 
 #include <QFont>
 

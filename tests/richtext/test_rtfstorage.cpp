@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/rtfstorage.h"
+#include "richtext/rtfstorage.h"
 
 namespace {
 

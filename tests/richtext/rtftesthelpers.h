@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/rtfreader.h"
+#include "richtext/rtfreader.h"
 
 #include <QImage>
 #include <QString>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/rtfstorage.h"
-#include "platform/rtfunits.h"
+#include "richtext/rtfstorage.h"
+#include "richtext/rtfunits.h"
 #include "rtftesthelpers.h"
 
 #include <QBuffer>

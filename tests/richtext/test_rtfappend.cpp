@@ -5,8 +5,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include "platform/rtfappend.h"
-#include "platform/rtfreader.h"
+#include "richtext/rtfappend.h"
+#include "richtext/rtfreader.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/celltextrenderer.h"
+#include "richtext/celltextrenderer.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtextcellrenderer.h"
 
-#include "platform/rtfreader.h"
-#include "platform/rtfunits.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfunits.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/rtfcontentsink.h"
-#include "platform/rtfpicture.h"
-#include "platform/rtftokenizer.h"
+#include "richtext/rtfcontentsink.h"
+#include "richtext/rtfpicture.h"
+#include "richtext/rtftokenizer.h"
 
 #include <QColor>
 #include <QHash>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtfappend.h"
 
-#include "platform/rtfreader.h"
-#include "platform/rtfstorage.h"
-#include "platform/rtfwriter.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfstorage.h"
+#include "richtext/rtfwriter.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

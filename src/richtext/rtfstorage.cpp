@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtfstorage.h"
 
-#include "platform/rtfparser.h"
-#include "platform/rtfreader.h"
+#include "richtext/rtfparser.h"
+#include "richtext/rtfreader.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/richtextcellrenderer.h"
-#include "platform/rtfunits.h"
+#include "richtext/richtextcellrenderer.h"
+#include "richtext/rtfunits.h"
 
 #include <QImage>
 #include <QPainter>
