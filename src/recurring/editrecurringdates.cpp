@@ -4,7 +4,7 @@
 
 #include "editrecurringdateformula.h"
 #include "getholidays.h"
-#include "platform/dialogs.h"
+#include "widgets/dialogs.h"
 #include "recurringentry.h"
 #include "recurringlinedelegate.h"
 #include "recurringlistitem.h"

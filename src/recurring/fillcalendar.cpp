@@ -6,7 +6,7 @@
 #include "recurringstore.h"
 #include "selectrecurringdates.h"
 
-#include "platform/dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QFileInfo>
 

@@ -3,7 +3,7 @@
 #include "recurringcommands.h"
 
 #include "editrecurringdates.h"
-#include "platform/dialogs.h"
+#include "widgets/dialogs.h"
 #include "recurringstore.h"
 
 #include <QDialog>

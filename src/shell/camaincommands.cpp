@@ -3,8 +3,8 @@
 #include "camain.h"
 
 #include "page/calpanel32.h"
-#include "platform/dialogs.h"
-#include "platform/helpwindow.h"
+#include "widgets/dialogs.h"
+#include "widgets/helpwindow.h"
 #include "recurring/recurringcommands.h"
 #include "shell/asstvellform.h"
 #include "shell/configinfo.h"

@@ -3,7 +3,7 @@
 #include "camain.h"
 
 #include "page/calpanel32.h"
-#include "platform/helpwindow.h"
+#include "widgets/helpwindow.h"
 #include "core/inifile.h"
 #include "shell/asstvellform.h"
 #include "shell/mrufilelist.h"

@@ -6,8 +6,8 @@
 #include "cells/twprichtext.h"
 #include "cells/wptoolbar.h"
 #include "page/calpanel32.h"
-#include "platform/choosers.h"
-#include "platform/dialogs.h"
+#include "widgets/choosers.h"
+#include "widgets/dialogs.h"
 #include "shell/camain.h"
 #include "shell/cellfill.h"
 

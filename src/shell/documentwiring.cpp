@@ -4,8 +4,8 @@
 
 #include "page/calprop.h"
 #include "page/calpanel32.h"
-#include "platform/dialogs.h"
-#include "platform/helpwindow.h"
+#include "widgets/dialogs.h"
+#include "widgets/helpwindow.h"
 #include "core/inifile.h"
 #include "shell/camain.h"
 #include "shell/cellfill.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gettitle.h"
 
-#include "platform/win1252validator.h"
+#include "widgets/win1252validator.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/singleinstance.h"
+#include "shell/singleinstance.h"
 #include "graphics/tfont.h"
 #include "shell/camain.h"
 #include "shell/cellwiring.h"

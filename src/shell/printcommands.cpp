@@ -4,9 +4,9 @@
 
 #include "output/printsupport.h"
 #include "page/calpanel32.h"
-#include "platform/busycursor.h"
-#include "platform/choosers.h"
-#include "platform/dialogs.h"
+#include "shell/busycursor.h"
+#include "widgets/choosers.h"
+#include "widgets/dialogs.h"
 #include "graphics/reportcanvas.h"
 #include "shell/documenthost.h"
 

@@ -3,7 +3,7 @@
 #include "celleditingfixture.h"
 
 #include "richtext/rtfunits.h"
-#include "platform/choosers.h"
+#include "widgets/choosers.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/win1252.h"
-#include "platform/win1252validator.h"
 
 TEST(Win1252, EveryByteRoundTrips)
 {
@@ -27,18 +26,4 @@ TEST(Win1252, CharactersOutsideTheCodePageAreRefused)
     EXPECT_FALSE(Win1252::canEncode(QStringLiteral("\u65e5")));
     EXPECT_FALSE(Win1252::canEncode(QChar(0x0100)));
     EXPECT_EQ(Win1252::fromUnicode(QStringLiteral("a\u65e5b")), QByteArray("a?b"));
-}
-
-TEST(Win1252, TheValidatorRefusesWhatFilesCannotHoldAndSaysWhy)
-{
-    Win1252Validator validator;
-    QString refusal;
-    QObject::connect(&validator, &Win1252Validator::refused, [&](const QString &text) { refusal = text; });
-    int pos = 0;
-    QString fine = QStringLiteral("Fête des Mères");
-    EXPECT_EQ(validator.validate(fine, pos), QValidator::Acceptable);
-    EXPECT_TRUE(refusal.isEmpty());
-    QString bad = QStringLiteral("Tet \u6625");
-    EXPECT_EQ(validator.validate(bad, pos), QValidator::Invalid);
-    EXPECT_TRUE(refusal.startsWith(QStringLiteral("\u201c\u6625\u201d can't be kept")));
 }

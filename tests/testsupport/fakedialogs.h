@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QList>
 #include <QString>

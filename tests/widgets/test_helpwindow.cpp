@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QTextBrowser>
 
-#include "platform/helpwindow.h"
+#include "widgets/helpwindow.h"
 
 TEST(HelpWindow, EveryTopicTheProgramOpensHasAPage)
 {

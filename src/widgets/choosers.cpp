@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "choosers.h"
 
-#include "platform/dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QColorDialog>
 #include <QDir>

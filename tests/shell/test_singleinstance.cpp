@@ -8,7 +8,7 @@
 #include <QSignalSpy>
 #include <QUuid>
 
-#include "platform/singleinstance.h"
+#include "shell/singleinstance.h"
 
 #include <cstring>
 #include <sys/socket.h>
