@@ -7,6 +7,7 @@
 #include "platform/tcolor.h"
 
 #include <QRect>
+#include <QRectF>
 #include <QString>
 
 #include <functional>
@@ -73,6 +74,12 @@ public:
     void setZoomFactor(float factor) { m_zoomFactor = factor; }
     void Rescale(float factor);
 
+    // Screen pixels per inch: font sizes in points become pixels at this resolution, and
+    // printing divides the bounds by it. The screen's logical resolution unless set.
+    int pixelsPerInch() const { return m_ppi; }
+    void setPixelsPerInch(int ppi);
+    static int screenPixelsPerInch();
+
     // The bounds last reported to the surface; all zero until the first report.
     QRect LastBounds() const { return m_lastBounds; }
 
@@ -116,6 +123,11 @@ public:
     std::function<void()> EditAction;
 
 protected:
+    // The bounds in inches on paper: pixels divided by pixelsPerInch(), plus the offsets.
+    QRectF inchBounds(double offsetX, double offsetY) const;
+    // Paints the object into a picture of its size and draws that stretched into its
+    // inch rectangle on the report, as every kind prints.
+    void printAsPicture(ReportCanvas &report, double offsetX, double offsetY);
     // Appends the entries every kind shares, in menu order.
     void buildCommonMenu();
     ObjectMenuEntry *menuEntry(const QString &caption);
@@ -135,6 +147,7 @@ private:
     bool m_unselectable = false;
     float m_zoomFactor = 1.0f;
     QRect m_lastBounds;
+    int m_ppi;
     bool m_reading = false;
     bool m_inBoundsChanged = false;
     ObjectMenu m_menu;
