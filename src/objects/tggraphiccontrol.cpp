@@ -51,6 +51,15 @@ void TGGraphicControl::setPixelsPerInch(int ppi)
     m_ppi = ppi > 0 ? ppi : 96;
 }
 
+void TGGraphicControl::setReading(bool reading)
+{
+    // Without this the first move of an object read from a document would only record
+    // its bounds, and the document would not know it had changed.
+    if (m_reading && !reading && m_lastBounds == QRect())
+        m_lastBounds = m_bounds;
+    m_reading = reading;
+}
+
 void TGGraphicControl::setLeft(int left)
 {
     setBounds(left, Top(), Width(), Height());

@@ -84,9 +84,11 @@ public:
     QRect LastBounds() const { return m_lastBounds; }
 
     // Set while the object's properties are read from a stream: bounds changes report
-    // nothing and Locked/Unselectable neither touch the menu nor report.
+    // nothing and Locked/Unselectable neither touch the menu nor report. Clearing it takes
+    // the bounds read as the ones last reported, so that the first move afterwards counts
+    // as a change.
     bool reading() const { return m_reading; }
-    void setReading(bool reading) { m_reading = reading; }
+    void setReading(bool reading);
 
     // Marks the document modified through the host, unless the host is printing.
     void ReportChange();

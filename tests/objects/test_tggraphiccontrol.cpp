@@ -78,6 +78,20 @@ TEST(TGGraphicControl, FirstBoundsOnlyRecordedLaterMovesReportAndRefit)
     EXPECT_EQ(object.LastBounds(), QRect(30, 10, 50, 20));
 }
 
+TEST(TGGraphicControl, FirstMoveAfterReadingMarksTheDocument)
+{
+    FakeObjectHost host;
+    BoxObject object;
+    object.setHost(&host);
+    object.setReading(true);
+    object.setBounds(10, 10, 50, 20);
+    object.setReading(false);
+    EXPECT_EQ(host.changed, 0);
+    object.setLeft(12);
+    EXPECT_EQ(host.changed, 1);
+    EXPECT_EQ(host.refits, 1);
+}
+
 TEST(TGGraphicControl, ReadingAndPrintingKeepChangesQuiet)
 {
     Placed p(10, 10, 50, 20);
