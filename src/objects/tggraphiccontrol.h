@@ -3,15 +3,12 @@
 #pragma once
 
 #include "objects/objectmenu.h"
-#include "platform/pagerect.h"
-#include "platform/tcolor.h"
 
 #include <QRect>
 #include <QRectF>
 #include <QString>
 
 #include <functional>
-#include <vector>
 
 class Canvas;
 class ObjectHost;
@@ -135,7 +132,6 @@ protected:
     ObjectMenuEntry *menuEntry(const QString &caption);
 
 private:
-    void boundsSet();
     void toggleLocked();
     void makeUnselectable();
 

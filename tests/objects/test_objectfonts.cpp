@@ -47,13 +47,3 @@ TEST(ObjectFontHeight, CellHeightsAndDamagedValues)
     zero.setHeight(0);
     EXPECT_GT(zero.pixelSizeAt(96), 0);
 }
-
-TEST(ObjectFontHeight, PitchIsKeptAndCompared)
-{
-    TFont font(QStringLiteral("Courier New"), 9);
-    EXPECT_EQ(font.pitch(), TFont::Pitch::Default);
-    TFont fixed = font;
-    fixed.setPitch(TFont::Pitch::Fixed);
-    EXPECT_EQ(fixed.pitch(), TFont::Pitch::Fixed);
-    EXPECT_NE(font, fixed);
-}

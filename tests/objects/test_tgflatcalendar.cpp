@@ -49,13 +49,6 @@ TEST(TGFlatCalendar, NewCalendarShowsTheMonthOfToday)
     EXPECT_EQ(calendar->className(), QStringLiteral("TGFlatCalendar"));
     EXPECT_EQ(calendar->Month(), 7);
     EXPECT_EQ(calendar->Year(), 2031);
-    EXPECT_EQ(calendar->StartOfWeek(), 1);
-    EXPECT_EQ(calendar->TitleFont(), TFont(QStringLiteral("Arial"), 8));
-    EXPECT_EQ(calendar->CellFont(), TFont(QStringLiteral("Arial"), 7));
-    EXPECT_EQ(calendar->CalendarBorderStyle(), fcbAll);
-    EXPECT_EQ(calendar->CellBorderStyle(), fcbNone);
-    EXPECT_EQ(calendar->ShadowColor(), Colors::clBlack);
-    EXPECT_FALSE(calendar->CalTransparent());
     EXPECT_EQ(menuCaptions(calendar->popupMenu()).mid(12), QStringList({"-", "Properties"}));
 }
 

@@ -67,22 +67,6 @@ QRect inkBounds(const QImage &image)
 
 } // namespace
 
-TEST(TGPLabel, NewLabelHasTheDocumentedValues)
-{
-    TGPLabel label;
-    EXPECT_EQ(label.className(), QStringLiteral("TGPLabel"));
-    EXPECT_EQ(label.boundsRect(), QRect(0, 0, 142, 33));
-    EXPECT_EQ(label.Caption(), QStringLiteral("Text"));
-    EXPECT_EQ(label.DirectionHighlight(), hdUpLeft);
-    EXPECT_EQ(label.DirectionShadow(), sdDownRight);
-    EXPECT_EQ(label.colorHighlight(), 16776960);
-    EXPECT_EQ(label.colorShadow(), 8421504);
-    EXPECT_TRUE(label.Transparent());
-    EXPECT_EQ(label.BackColor(), Colors::clWhite);
-    EXPECT_EQ(label.BorderStyle(), bsNone);
-    EXPECT_EQ(label.Font(), TFont(QStringLiteral("Arial"), 10));
-}
-
 TEST(TGPLabel, RotationSwapsTheSidesAndResetsAlignment)
 {
     Label l;
