@@ -5,6 +5,7 @@
 #include "graphics/fontcache.h"
 
 #include <QPaintDevice>
+#include <QPicture>
 
 #include <cmath>
 
@@ -159,6 +160,24 @@ void ReportCanvas::stretchDraw(const QRectF &inches, const QImage &image)
 {
     if (!image.isNull())
         m_painter.drawImage(deviceRect(inches), image);
+}
+
+void ReportCanvas::stretchDraw(const QRectF &inches, const QPicture &picture, const QSize &size)
+{
+    if (picture.isNull() || size.isEmpty())
+        return;
+    const QRect target = deviceRect(inches);
+    // No canvas call runs in between, so restoring the painter keeps the canvas's pen valid.
+    m_painter.save();
+    m_painter.translate(target.topLeft());
+    // Playing a picture scales it from its own resolution to the device's; undo that, the
+    // target rectangle is already in device pixels.
+    const QPaintDevice *device = m_painter.device();
+    const double dpiX = double(picture.logicalDpiX()) / device->logicalDpiX();
+    const double dpiY = double(picture.logicalDpiY()) / device->logicalDpiY();
+    m_painter.scale(dpiX * target.width() / size.width(), dpiY * target.height() / size.height());
+    m_painter.drawPicture(0, 0, picture);
+    m_painter.restore();
 }
 
 void ReportCanvas::printBitmapRect(double x1, double y1, double x2, double y2, const QImage &image)

@@ -11,6 +11,8 @@
 
 #include <functional>
 
+class QPicture;
+
 // A printed page addressed in inches from the paper's top-left corner, over any painter
 // whose device origin is that corner (a printer in full-page mode, a PDF writer without
 // margins, or an image in tests). Positions become device pixels at the device's
@@ -63,6 +65,8 @@ public:
     void stretchDraw(const QRectF &inches,
                      const std::function<void(QPainter &, const QRect &)> &draw);
     void stretchDraw(const QRectF &inches, const QImage &image);
+    // A picture recorded on a canvas of size pixels, from (0, 0), scaled to fill inches.
+    void stretchDraw(const QRectF &inches, const QPicture &picture, const QSize &size);
     void printBitmapRect(double x1, double y1, double x2, double y2, const QImage &image);
 
     // Text printed between beginPath() and endPath() only adds its outlines to the path.

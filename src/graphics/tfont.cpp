@@ -21,6 +21,37 @@ void TFont::setPixelHeight(int pixels)
     m_size = 0;
 }
 
+int TFont::height(int ppi) const
+{
+    if (isPixelHeight())
+        return -m_pixelHeight;
+    // Rounded half away from zero, as the stored heights were computed.
+    const double pixels = m_size * static_cast<double>(ppi > 0 ? ppi : 96) / 72.0;
+    return -static_cast<int>(std::lround(pixels));
+}
+
+void TFont::setHeight(int height)
+{
+    // Far beyond any real font; keeps damaged values from overflowing or searching long.
+    constexpr int Largest = 1 << 20;
+    if (height < 0) {
+        setPixelHeight(static_cast<int>(qMin<qint64>(-static_cast<qint64>(height), Largest)));
+        return;
+    }
+    if (height == 0) {
+        // 0 asks the platform for its default size.
+        setSize(8);
+        return;
+    }
+    const int cell = qMin(height, Largest);
+    int em = qMax(1, static_cast<int>(cell * 2048.0 / 2268.0));
+    while (em > 1 && lineHeight(em) > cell)
+        --em;
+    while (lineHeight(em + 1) <= cell)
+        ++em;
+    setPixelHeight(em);
+}
+
 int TFont::pointSizeAt(int ppi) const
 {
     if (!isPixelHeight() || ppi <= 0)

@@ -13,6 +13,8 @@
 class TFont
 {
 public:
+    // The pitch documents store with an object's font; drawing ignores it.
+    enum class Pitch { Default, Variable, Fixed };
     enum class Style { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
     Q_DECLARE_FLAGS(Styles, Style)
 
@@ -28,6 +30,13 @@ public:
     int pixelHeight() const { return m_pixelHeight; }
     void setPixelHeight(int pixels);
     bool isPixelHeight() const { return m_pixelHeight != 0; }
+    // The height as object records store it: negative for a character (em) height in
+    // pixels at a resolution, positive for a cell height including internal leading.
+    int height(int ppi) const;
+    // Takes a stored height; a cell height is turned into the em height that gives it.
+    void setHeight(int height);
+    Pitch pitch() const { return m_pitch; }
+    void setPitch(Pitch pitch) { m_pitch = pitch; }
     Styles style() const { return m_style; }
     void setStyle(Styles style) { m_style = style; }
     bool bold() const { return m_style.testFlag(Style::Bold); }
@@ -56,6 +65,7 @@ private:
     int m_size = 0;
     int m_pixelHeight = 0;
     Styles m_style;
+    Pitch m_pitch = Pitch::Default;
     TColor m_color = Colors::clBlack;
 };
 

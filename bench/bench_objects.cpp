@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Painting a Letter page's worth of freeform objects into an image.
+#include <benchmark/benchmark.h>
+
+#include "objects/tgflatcalendar.h"
+#include "objects/tgplabel.h"
+#include "graphics/canvas.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+std::vector<std::unique_ptr<TGGraphicControl>> pageObjects()
+{
+    std::vector<std::unique_ptr<TGGraphicControl>> objects;
+    for (int i = 0; i < 20; ++i) {
+        auto label = std::make_unique<TGPLabel>();
+        label->setPixelsPerInch(96);
+        label->SetCaption(QStringLiteral("Label number %1").arg(i + 1));
+        label->SetFont(TFont(QStringLiteral("Arial"), 12 + i % 4 * 4, TFont::Style::Bold));
+        label->SetDepthShadow(i % 3 + 1);
+        label->SetDepthHighlight(i % 2);
+        label->SetAngle(i % 5 == 4 ? 90 : 0);
+        label->SetTransparent(i % 2 == 0);
+        label->SetBorderStyle(i % 3 == 0 ? bsSingle : bsNone);
+        label->setBounds(20 + (i % 4) * 190, 40 + (i / 4) * 120, 180, 40);
+        objects.push_back(std::move(label));
+    }
+    for (int i = 0; i < 5; ++i) {
+        auto calendar = std::make_unique<TGFlatCalendar>(QDate(1997, i + 1, 1));
+        calendar->setPixelsPerInch(96);
+        calendar->SetShowYear(true);
+        calendar->SetCellBorderStyle(fcbAll);
+        calendar->SetShadowDepth(i * 2);
+        calendar->setBounds(20 + i * 155, 700, 150, 140);
+        objects.push_back(std::move(calendar));
+    }
+    return objects;
+}
+
+void BM_PaintPageOfObjects(benchmark::State &state)
+{
+    const auto objects = pageObjects();
+    QImage image(816, 1056, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        Canvas canvas(painter, 96);
+        for (const auto &object : objects)
+            object->paintOnSurface(canvas);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PaintPageOfObjects)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogobjecteditors.h"
+
+#include "objecteditors/gcalflateditor.h"
+#include "objecteditors/gf3d.h"
+#include "objecteditors/ggettext.h"
+#include "widgets/choosers.h"
+#include "widgets/dialogs.h"
+
+DialogObjectEditors::DialogObjectEditors(QWidget *parent, int ppi)
+    : m_parent(parent), m_ppi(ppi > 0 ? ppi : 96)
+{
+}
+
+bool DialogObjectEditors::editLabelText(QString &text)
+{
+    TGetLabelText dialog(m_parent);
+    dialog.setText(text);
+    if (Dialogs::exec(dialog) != QDialog::Accepted)
+        return false;
+    text = dialog.text();
+    return true;
+}
+
+bool DialogObjectEditors::edit3DEffects(TGBaseLabel &label)
+{
+    TGFont3DEffects dialog(label, m_parent);
+    if (Dialogs::exec(dialog) != QDialog::Accepted)
+        return false;
+    dialog.applyTo(label);
+    return true;
+}
+
+bool DialogObjectEditors::chooseFont(TFont &font)
+{
+    const auto chosen = Choosers::chooseFont(m_parent, font, m_ppi);
+    if (!chosen)
+        return false;
+    font = *chosen;
+    return true;
+}
+
+bool DialogObjectEditors::chooseColor(TColor &color)
+{
+    const auto chosen = Choosers::chooseColor(m_parent, color);
+    if (!chosen)
+        return false;
+    color = *chosen;
+    return true;
+}
+
+bool DialogObjectEditors::editFlatCalendar(TGFlatCalendar &sample)
+{
+    TFlatCalendarEditor dialog(sample, m_parent);
+    return Dialogs::exec(dialog) == QDialog::Accepted;
+}

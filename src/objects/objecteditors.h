@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "graphics/tcolor.h"
+
+#include <QString>
+
+class TFont;
+class TGBaseLabel;
+class TGFlatCalendar;
+
+// The dialogs the objects' menus open. The program installs one implementation at start;
+// without one (tests, tools) the entries that need a dialog do nothing. Every method
+// returns true when the user confirmed.
+class ObjectEditors
+{
+public:
+    virtual ~ObjectEditors() = default;
+
+    // The label text dialog, filled with the current text.
+    virtual bool editLabelText(QString &text) = 0;
+    // The 3D effects dialog. On OK it copies its sample back with
+    // TGBaseLabel::assign3DEffects() before returning.
+    virtual bool edit3DEffects(TGBaseLabel &label) = 0;
+    // The system font and colour dialogs, preset with the value passed in.
+    virtual bool chooseFont(TFont &font) = 0;
+    virtual bool chooseColor(TColor &color) = 0;
+    // The floating calendar dialog edits a preview that the object prepared; the object
+    // takes the preview's properties back on OK.
+    virtual bool editFlatCalendar(TGFlatCalendar &sample) = 0;
+
+    // The installed editors, or null. The program owns them.
+    static ObjectEditors *instance();
+    static void setInstance(ObjectEditors *editors);
+};

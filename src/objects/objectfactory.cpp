@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "objectfactory.h"
+
+#include "objects/tgflatcalendar.h"
+#include "objects/tgplabel.h"
+
+std::unique_ptr<TGPLabel> createToolLabel(const TFont &pageFont)
+{
+    auto label = std::make_unique<TGPLabel>();
+    label->AfterLoad();
+    label->SetCaption(QStringLiteral("Enter text..."));
+    TFont font = pageFont;
+    font.setSize(20);
+    label->SetFont(font);
+    label->SetTransparent(false);
+    label->SetBorderStyle(bsSingle);
+    return label;
+}
+
+std::unique_ptr<TGFlatCalendar> createToolFlatCalendar(const QDate &today)
+{
+    auto calendar = std::make_unique<TGFlatCalendar>(today);
+    calendar->AfterLoad();
+    return calendar;
+}
+
+std::unique_ptr<TGGraphicControl> createObjectForTool(TLPanelState tool, const TFont &pageFont,
+                                                      const QDate &today)
+{
+    switch (tool) {
+    case psLabel: return createToolLabel(pageFont);
+    case psFlatCalendar: return createToolFlatCalendar(today);
+    case psPointing:
+    case psImage:
+    case psRichLabel:
+    case psSuperText: break;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<TGGraphicControl> createObjectOfClass(const QString &className)
+{
+    if (className == QLatin1String("TGPLabel"))
+        return std::make_unique<TGPLabel>();
+    if (className == QLatin1String("TGFlatCalendar"))
+        return std::make_unique<TGFlatCalendar>();
+    return nullptr;
+}

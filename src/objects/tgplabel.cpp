@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tgplabel.h"
+
+#include "objects/objecteditors.h"
+#include "graphics/fontcache.h"
+
+#include <algorithm>
+
+void TGPLabel::AfterLoad()
+{
+    TGBaseLabel::AfterLoad();
+    using E = ObjectMenuEntry;
+    ObjectMenu &menu = popupMenu();
+    menu.push_back(E::makeSeparator());
+    menu.push_back(E::makeAction(QStringLiteral("Text"), [this] { EditText(); }));
+    menu.push_back(E::makeSeparator());
+    std::vector<ObjectMenuEntry> rotation;
+    const auto entry = [this](const QString &caption, int angle) {
+        return E::makeCheck(caption, [this, angle] { rotate(angle); });
+    };
+    rotation.push_back(entry(QStringLiteral("No Rotation"), 0));
+    rotation.push_back(entry(QStringLiteral("90 Degrees"), 90));
+    rotation.push_back(entry(QStringLiteral("180 Degrees"), 180));
+    rotation.push_back(entry(QStringLiteral("270 Degrees"), 270));
+    menu.push_back(E::makeSubmenu(QStringLiteral("Rotation"), std::move(rotation)));
+    setHasRotationMenu(true);
+}
+
+bool TGPLabel::EditFont()
+{
+    if (!TGBaseLabel::EditFont())
+        return false;
+    fitToText();
+    return true;
+}
+
+bool TGPLabel::EditText()
+{
+    ObjectEditors *editors = ObjectEditors::instance();
+    if (!editors)
+        return false;
+    QString text = Caption();
+    if (!editors->editLabelText(text))
+        return false;
+    const bool changed = text != Caption();
+    SetCaption(text);
+    fitToText();
+    invalidate();
+    // A new caption alone does not move the object, so nothing else would tell the
+    // document that it changed.
+    if (changed)
+        ReportChange();
+    return true;
+}
+
+void TGPLabel::EditNew()
+{
+    EditText();
+}
+
+void TGPLabel::fitToText()
+{
+    if (Angle() != 0)
+        return;
+    const CachedFont &font = FontCache::font(zoomedFont(), pixelsPerInch());
+    const LabelLayout &layers = lastLayout();
+    const int x0 = std::max({layers.face.left, layers.shadow.left, layers.highlight.left});
+    const int y0 = std::max({layers.face.top, layers.shadow.top, layers.highlight.top});
+    const int neededWidth = x0 + font.width(Caption() + QStringLiteral("     "));
+    const int neededHeight = y0 + font.height();
+    setBounds(Left(), Top(), std::max(Width(), neededWidth), std::max(Height(), neededHeight));
+    setLayoutDirty();
+    invalidate();
+}
+
+void TGPLabel::rotate(int angle)
+{
+    const int before = Angle();
+    SetAngle(angle);
+    // Turning does not always resize the object; the document must learn of it anyway.
+    if (Angle() != before)
+        ReportChange();
+}

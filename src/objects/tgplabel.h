@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "objects/tgbaselabel.h"
+
+// The 3D label the label tool creates and documents store: the base label with a text
+// dialog, a "Rotation" submenu, and growing to fit its text after the font or text changed.
+class TGPLabel : public TGBaseLabel
+{
+public:
+    TGPLabel() = default;
+
+    QString className() const override { return QStringLiteral("TGPLabel"); }
+
+    void AfterLoad() override;
+    bool EditFont() override;
+    // The "Text" entry: the text dialog; on OK the caption is replaced and the object
+    // grows to fit it. True when the user confirmed.
+    virtual bool EditText();
+    // Run by the page right after it created a label with the tool.
+    virtual void EditNew();
+
+    // Grows the object until its unrotated text fits; never shrinks it, and does nothing
+    // while the text is turned.
+    void fitToText();
+
+private:
+    void rotate(int angle);
+};

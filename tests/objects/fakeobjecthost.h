@@ -1,0 +1,110 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "objects/objecteditors.h"
+#include "objects/objecthost.h"
+#include "objects/tggraphiccontrol.h"
+#include "graphics/tfont.h"
+
+#include <QList>
+#include <QString>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+// A surface that records what objects ask of it and keeps a plain selection list.
+class FakeObjectHost : public ObjectHost
+{
+public:
+    void NotifyChanged() override { ++changed; }
+    void RefitFrameLater() override { ++refits; }
+    void ObjectCommand(TGGraphicControl &object, ObjectCommandKind command) override
+    {
+        commands.append({&object, command});
+    }
+    void CloneObject(TGGraphicControl &object) override { cloned.append(&object); }
+    bool isSelected(const TGGraphicControl &object) const override
+    {
+        return selection.contains(&object);
+    }
+    int selectionCount() const override { return int(selection.size()); }
+    void removeFromSelection(TGGraphicControl &object) override { selection.removeAll(&object); }
+    void clearSelection() override { selection.clear(); }
+    void bringToFront(TGGraphicControl &object) override { calls.append({"front", &object}); }
+    void sendToBack(TGGraphicControl &object) override { calls.append({"back", &object}); }
+    bool Printing() const override { return printing; }
+    bool Pointing() const override { return true; }
+    bool PaintSuspended() const override { return paintSuspended; }
+    bool Loading() const override { return false; }
+    QSize surfaceSize() const override { return size; }
+    void invalidate(const TGGraphicControl &) override { ++invalidations; }
+    void repaintNow() override { ++repaints; }
+    TColor frameColor() const override { return Colors::clBlack; }
+    TColor frameSecondaryColor() const override { return Colors::clGray; }
+
+    int changed = 0;
+    int refits = 0;
+    int invalidations = 0;
+    int repaints = 0;
+    bool printing = false;
+    bool paintSuspended = false;
+    QSize size{816, 1056};
+    QList<const TGGraphicControl *> selection;
+    QList<std::pair<TGGraphicControl *, ObjectCommandKind>> commands;
+    QList<TGGraphicControl *> cloned;
+    QList<std::pair<QString, TGGraphicControl *>> calls;
+};
+
+// Dialog answers from a script; a null handler cancels.
+class FakeObjectEditors : public ObjectEditors
+{
+public:
+    FakeObjectEditors() { ObjectEditors::setInstance(this); }
+    ~FakeObjectEditors() override { ObjectEditors::setInstance(nullptr); }
+
+    bool editLabelText(QString &text) override { return answer(labelText, text); }
+    bool edit3DEffects(TGBaseLabel &label) override { return answer(effects, label); }
+    bool chooseFont(TFont &font) override { return answer(fontChoice, font); }
+    bool chooseColor(TColor &color) override { return answer(colorChoice, color); }
+    bool editFlatCalendar(TGFlatCalendar &sample) override { return answer(flatCalendar, sample); }
+
+    std::function<bool(QString &)> labelText;
+    std::function<bool(TGBaseLabel &)> effects;
+    std::function<bool(TFont &)> fontChoice;
+    std::function<bool(TColor &)> colorChoice;
+    std::function<bool(TGFlatCalendar &)> flatCalendar;
+
+private:
+    template<typename Handler, typename Value>
+    static bool answer(const Handler &handler, Value &value)
+    {
+        return handler ? handler(value) : false;
+    }
+};
+
+// Runs the action of a menu entry found by caption; false when there is none.
+inline bool runMenuEntry(TGGraphicControl &object, const QString &caption)
+{
+    const ObjectMenuEntry *entry = findMenuEntry(object.popupMenu(), caption);
+    if (!entry || !entry->action)
+        return false;
+    entry->action();
+    return true;
+}
+
+inline bool menuChecked(const TGGraphicControl &object, const QString &caption)
+{
+    const ObjectMenuEntry *entry = findMenuEntry(object.popupMenu(), caption);
+    return entry && entry->checked;
+}
+
+// The captions of a menu level, "-" for separators.
+inline QStringList menuCaptions(const ObjectMenu &menu)
+{
+    QStringList captions;
+    for (const ObjectMenuEntry &entry : menu)
+        captions.append(entry.separator ? QStringLiteral("-") : entry.caption);
+    return captions;
+}
