@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documentwiring.h"
 
-#include "page/calprop.h"
+#include "properties/calprop.h"
 #include "page/calpanel32.h"
 #include "widgets/dialogs.h"
 #include "widgets/helpwindow.h"

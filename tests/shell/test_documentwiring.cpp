@@ -6,7 +6,7 @@
 #include <QFileDialog>
 #include <QListWidget>
 
-#include "page/calprop.h"
+#include "properties/calprop.h"
 #include "page/calpanel32.h"
 #include "shell/documentwiring.h"
 #include "shell/mrufilelist.h"

@@ -16,7 +16,7 @@
 
 #include "fakedialogs.h"
 #include "page/calendardates.h"
-#include "page/calprop.h"
+#include "properties/calprop.h"
 #include "page/calpanel32.h"
 #include "core/apppaths.h"
 
