@@ -3,7 +3,7 @@
 #pragma once
 
 #include "objects/objecttypes.h"
-#include "page/boxgeometry.h"
+#include "calendar/boxgeometry.h"
 
 // Where a mini month calendar object draws, in its own pixels. The month block reuses the
 // page's month box geometry, except that the title band starts at the box's top edge, the

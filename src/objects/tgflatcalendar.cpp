@@ -4,10 +4,10 @@
 
 #include "objects/flatcalendargeometry.h"
 #include "objects/objecteditors.h"
-#include "page/calendardates.h"
-#include "page/calendarnames.h"
-#include "page/calendartexts.h"
-#include "page/drawmonth.h"
+#include "calendar/calendardates.h"
+#include "calendar/calendarnames.h"
+#include "calendar/calendartexts.h"
+#include "calendar/drawmonth.h"
 #include "graphics/canvas.h"
 
 #include <cmath>

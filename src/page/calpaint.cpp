@@ -3,9 +3,9 @@
 // Painting the page on the screen and into images.
 #include "calpanel32.h"
 
-#include "page/boxgeometry.h"
-#include "page/drawmonth.h"
-#include "page/drawplanner.h"
+#include "calendar/boxgeometry.h"
+#include "calendar/drawmonth.h"
+#include "calendar/drawplanner.h"
 #include "graphics/canvas.h"
 
 #include <QLoggingCategory>

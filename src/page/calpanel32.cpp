@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calpanel32.h"
 
-#include "page/calendardates.h"
+#include "calendar/calendardates.h"
 #include "richtext/richtextcellrenderer.h"
 
 #include <QGuiApplication>

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "page/borderpicture.h"
-#include "page/caldrawinfo.h"
-#include "page/calendarnames.h"
-#include "page/calendartexts.h"
-#include "page/celltable.h"
-#include "page/pagelayout.h"
-#include "page/pagetypes.h"
+#include "calendar/borderpicture.h"
+#include "calendar/caldrawinfo.h"
+#include "calendar/calendarnames.h"
+#include "calendar/calendartexts.h"
+#include "calendar/celltable.h"
+#include "calendar/pagelayout.h"
+#include "calendar/pagetypes.h"
 #include "richtext/celltextrenderer.h"
 #include "richtext/rtfstorage.h"
 #include "graphics/tcolor.h"

@@ -3,7 +3,7 @@
 // The page's layout, titles and cell table.
 #include "calpanel32.h"
 
-#include "page/calendardates.h"
+#include "calendar/calendardates.h"
 
 #include <cmath>
 

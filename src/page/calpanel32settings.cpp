@@ -3,7 +3,7 @@
 // Copying, comparing and resetting the page's settings.
 #include "calpanel32.h"
 
-#include "page/calendardates.h"
+#include "calendar/calendardates.h"
 
 void TCalendarPanel32::copySettingsFrom(const TCalendarPanel32 &source)
 {

@@ -3,7 +3,7 @@
 // Printing the page on a report canvas.
 #include "calpanel32.h"
 
-#include "page/drawmonth.h"
+#include "calendar/drawmonth.h"
 #include "graphics/reportcanvas.h"
 
 #include <QPainter>

@@ -3,8 +3,8 @@
 // What the controls of the Calendar Properties dialog do to the example page.
 #include "calprop.h"
 
-#include "page/calendardates.h"
-#include "page/calendarnames.h"
+#include "calendar/calendardates.h"
+#include "calendar/calendarnames.h"
 #include "page/calpanel32.h"
 #include "core/apppaths.h"
 #include "widgets/choosers.h"

@@ -3,7 +3,7 @@
 // Calendar documents and style sheets.
 #include "calendarfile.h"
 
-#include "page/calendardates.h"
+#include "calendar/calendardates.h"
 #include "page/calpanel32.h"
 #include "storage/cellrecord.h"
 #include "storage/reader.h"

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "output/printsupport.h"
-#include "page/calendarnames.h"
+#include "calendar/calendarnames.h"
 #include "page/calpanel32.h"
 
 using namespace PrintSupport;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "page/calpanel32.h"
-#include "page/drawmonth.h"
+#include "calendar/drawmonth.h"
 #include "graphics/reportcanvas.h"
 
 #include <QPainter>

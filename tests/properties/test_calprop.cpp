@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 
 #include "fakedialogs.h"
-#include "page/calendardates.h"
+#include "calendar/calendardates.h"
 #include "properties/calprop.h"
 #include "page/calpanel32.h"
 #include "core/apppaths.h"

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "page/calendardates.h"
+#include "calendar/calendardates.h"
 #include "page/calpanel32.h"
 #include "storage/calendarfile.h"
 #include "storage/cellrecord.h"

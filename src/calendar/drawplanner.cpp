@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawplanner.h"
 
-#include "page/boxgeometry.h"
-#include "page/calendartexts.h"
-#include "page/drawmonth.h"
+#include "calendar/boxgeometry.h"
+#include "calendar/calendartexts.h"
+#include "calendar/drawmonth.h"
 #include "graphics/canvas.h"
 
 #include <QDate>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "page/pagetypes.h"
+#include "calendar/pagetypes.h"
 #include "graphics/pagerect.h"
 
 #include <array>

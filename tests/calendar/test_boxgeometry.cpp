@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "page/boxgeometry.h"
-#include "page/celltable.h"
+#include "calendar/boxgeometry.h"
+#include "calendar/celltable.h"
 #include "graphics/tfont.h"
 
 namespace {

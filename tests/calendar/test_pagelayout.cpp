@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "page/calendardates.h"
-#include "page/pagelayout.h"
+#include "calendar/calendardates.h"
+#include "calendar/pagelayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -185,12 +185,12 @@ TEST(PageLayout, AllLayoutsPapersAndBorders)
         }
     }
     out.flush();
-    const QString refPath = QStringLiteral(ORVANE_PAGE_TEST_DIR "/layouts.ref");
+    const QString refPath = QStringLiteral(ORVANE_CALENDAR_TEST_DIR "/layouts.ref");
     QFile ref(refPath);
     const QString expected
         = ref.open(QIODevice::ReadOnly) ? QString::fromUtf8(ref.readAll()) : QString();
     if (expected != dump) {
-        QFile actual(QStringLiteral(ORVANE_PAGE_TEST_DIR "/layouts.out"));
+        QFile actual(QStringLiteral(ORVANE_CALENDAR_TEST_DIR "/layouts.out"));
         if (actual.open(QIODevice::WriteOnly))
             actual.write(dump.toUtf8());
         ADD_FAILURE() << "layout dump differs from layouts.ref; see layouts.out";

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "page/calendarnames.h"
-#include "page/celltable.h"
-#include "page/pagetypes.h"
+#include "calendar/calendarnames.h"
+#include "calendar/celltable.h"
+#include "calendar/pagetypes.h"
 #include "graphics/pagerect.h"
 #include "graphics/tcolor.h"
 #include "graphics/tfont.h"

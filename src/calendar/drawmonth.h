@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "page/boxgeometry.h"
-#include "page/caldrawinfo.h"
+#include "calendar/boxgeometry.h"
+#include "calendar/caldrawinfo.h"
 
 #include <QString>
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawmonth.h"
 
-#include "page/calendardates.h"
-#include "page/calendartexts.h"
+#include "calendar/calendardates.h"
+#include "calendar/calendartexts.h"
 #include "graphics/canvas.h"
 
 #include <cmath>

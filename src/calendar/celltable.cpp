@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "celltable.h"
 
-#include "page/calendardates.h"
+#include "calendar/calendardates.h"
 
 CellRecord CellTable::cell(int index) const
 {

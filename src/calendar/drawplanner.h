@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "page/caldrawinfo.h"
+#include "calendar/caldrawinfo.h"
 
 #include <QString>
 #include <QStringList>
