@@ -35,29 +35,40 @@ void TCalendarPanel32::setCellRenderer(std::unique_ptr<CellTextRenderer> rendere
     repaintPage();
 }
 
+namespace {
+
+// The part of a month's drawing description that its style and strokes decide.
+void applyMonthStyle(TCalDrawInfo &info, const MonthStyle &style, const MonthBorders &borders,
+                     float fontZoom, int ppi)
+{
+    info.titleBGColor = style.titleBGColor;
+    info.titleFont = style.titleFont.zoomed(fontZoom, ppi);
+    info.showYear = style.showYear;
+    info.headerFont = style.headersFont.zoomed(fontZoom, ppi);
+    info.headerStyle = style.headersStyle;
+    info.headerBGColor = style.headersBGColor;
+    info.cellFont = style.cellFont.zoomed(fontZoom, ppi);
+    info.frameBorder = borders.frame;
+    info.headerBorder = borders.headers;
+    info.cellBorder = borders.cell;
+}
+
+} // namespace
+
 TCalDrawInfo TCalendarPanel32::mainDrawInfo(float fontZoom) const
 {
     TCalDrawInfo info;
+    applyMonthStyle(info, m_settings.main, m_mainBorders, fontZoom, m_ppi);
     info.backgroundColor = Colors::clWhite;
-    info.titleBGColor = m_titleBGColor;
-    info.month = m_month;
-    info.year = m_year;
+    info.month = m_settings.month;
+    info.year = m_settings.year;
     info.day = plannerDate().day();
     info.numberPosition = m_numberPosition;
-    info.startOfWeek = m_startOfWeek;
-    info.frameBorder = m_calendarBorder;
-    info.titleFont = m_titleFont.zoomed(fontZoom, m_ppi);
-    info.showYear = m_titleShowYear;
-    info.headerFont = m_headersFont.zoomed(fontZoom, m_ppi);
-    info.headerBorder = m_headersBorder;
-    info.headerStyle = m_headersStyle;
-    info.headerBGColor = m_headersBGColor;
-    info.cellFont = m_cellFont.zoomed(fontZoom, m_ppi);
-    info.cellBorder = m_cellBorder;
-    info.names = m_names;
-    info.plannerDays = m_calendarLayout == lo2Week ? 14 : 7;
-    info.plannerSlots = m_calendarLayout == loDay15 ? 15 : 10;
-    info.plannerStartTime = m_dayPlannerStart;
+    info.startOfWeek = m_settings.startOfWeek;
+    info.names = m_settings.names;
+    info.plannerDays = m_settings.calendarLayout == lo2Week ? 14 : 7;
+    info.plannerSlots = m_settings.calendarLayout == loDay15 ? 15 : 10;
+    info.plannerStartTime = m_settings.dayPlannerStart;
     return info;
 }
 
@@ -65,40 +76,32 @@ TCalDrawInfo TCalendarPanel32::miniDrawInfo(int index, float fontZoom) const
 {
     const MonthOfYear shown = m_layout.miniMonth(index);
     TCalDrawInfo info;
-    info.backgroundColor = m_miniCalBGColor;
-    info.titleBGColor = m_miniCalBGColor;
+    applyMonthStyle(info, m_settings.mini, m_miniBorders, fontZoom, m_ppi);
+    // A mini calendar's box is filled with its title colour.
+    info.backgroundColor = m_settings.mini.titleBGColor;
     info.month = shown.month;
     info.year = shown.year;
     info.numberPosition = cnpCenter;
-    info.startOfWeek = m_startOfWeek;
-    info.frameBorder = m_miniCalBorder;
-    info.titleFont = m_miniTitleFont.zoomed(fontZoom, m_ppi);
-    info.showYear = m_miniShowYear;
-    info.headerFont = m_miniHeadersFont.zoomed(fontZoom, m_ppi);
-    info.headerBorder = m_miniHeadersBorder;
-    info.headerStyle = m_miniHeadersStyle;
-    info.headerBGColor = m_miniHeadersBGColor;
-    info.cellFont = m_miniCellFont.zoomed(fontZoom, m_ppi);
-    info.cellBorder = m_miniCellBorder;
-    info.names = m_names;
+    info.startOfWeek = m_settings.startOfWeek;
+    info.names = m_settings.names;
     return info;
 }
 
 bool TCalendarPanel32::drawMainCalendar(Canvas &canvas, TCalDrawInfo &info)
 {
-    switch (m_calendarLayout) {
+    switch (m_settings.calendarLayout) {
     case loWeek:
     case lo2Week:
-        DrawWeekPlanner(canvas, info, m_userTitle);
+        DrawWeekPlanner(canvas, info, m_settings.userTitle);
         return true;
     case loDay10:
     case loDay15:
-        DrawDayPlanner(canvas, info, m_userTitle);
+        DrawDayPlanner(canvas, info, m_settings.userTitle);
         return true;
     default:
         if (!ShowMainCalendar())
             return false;
-        DrawMonth(canvas, info, m_userTitle);
+        DrawMonth(canvas, info, m_settings.userTitle);
         return true;
     }
 }
@@ -106,7 +109,7 @@ bool TCalendarPanel32::drawMainCalendar(Canvas &canvas, TCalDrawInfo &info)
 void TCalendarPanel32::paintPage(Canvas &canvas)
 {
     const float zoom = ZoomFactor();
-    if (!m_borderFile.isEmpty())
+    if (!m_settings.borderFile.isEmpty())
         m_borderPicture.picture().draw(canvas.painter(),
                                        zoomRect(m_layout.marginRect, zoom).toQRect());
     TCalDrawInfo info = mainDrawInfo(zoom);
@@ -132,17 +135,17 @@ int TCalendarPanel32::lastTextCell() const
 {
     // Cells past a planner's rows keep rectangles of an earlier layout; their texts
     // would land on the planner's rows.
-    return IsPlanner() ? plannerRowCount(m_calendarLayout) : CellCount;
+    return IsPlanner() ? plannerRowCount(m_settings.calendarLayout) : CellCount;
 }
 
 void TCalendarPanel32::drawCellTexts(Canvas &canvas)
 {
-    const bool weekPlanner = m_calendarLayout == loWeek || m_calendarLayout == lo2Week;
+    const bool weekPlanner = m_settings.calendarLayout == loWeek || m_settings.calendarLayout == lo2Week;
     for (int cell = 1; cell <= lastTextCell(); ++cell) {
         if (weekPlanner && m_cellTexts[cell - 1].isEmpty())
             continue;
         const PageRect free = m_cells.cell(cell).rFree;
-        if (isDayPlanner(m_calendarLayout) && (free.width() <= 0 || free.height() <= 0))
+        if (isDayPlanner(m_settings.calendarLayout) && (free.width() <= 0 || free.height() <= 0))
             continue;
         drawCellText(canvas, cell, free);
     }

@@ -56,14 +56,14 @@ void TCalendarPanel32::setConstructorValues()
 {
     const TFont::Styles bold = TFont::Style::Bold;
     const QString face = QStringLiteral("Times New Roman");
-    m_titleFont = TFont(face, 26, bold);
-    m_headersFont = TFont(face, 16, bold);
-    m_cellFont = TFont(face, 16, bold);
-    m_miniTitleFont = TFont(face, 6, bold);
-    m_miniHeadersFont = TFont(face, 8, {}, Colors::clWhite);
-    m_miniCellFont = TFont(face, 6);
-    m_dayPlannerStart = EncodeTime(8, 0);
-    m_names = localeNames();
+    m_settings.main.titleFont = TFont(face, 26, bold);
+    m_settings.main.headersFont = TFont(face, 16, bold);
+    m_settings.main.cellFont = TFont(face, 16, bold);
+    m_settings.mini.titleFont = TFont(face, 6, bold);
+    m_settings.mini.headersFont = TFont(face, 8, {}, Colors::clWhite);
+    m_settings.mini.cellFont = TFont(face, 6);
+    m_settings.dayPlannerStart = EncodeTime(8, 0);
+    m_settings.names = localeNames();
 }
 
 void TCalendarPanel32::repaintPage()
@@ -80,23 +80,23 @@ void TCalendarPanel32::setPixelsPerInch(int ppi)
 
 void TCalendarPanel32::SetCalendarLayout(TCalendarLayout layout)
 {
-    if (layout < loFullCalendar || layout > loDay15 || !assignChanged(m_calendarLayout, layout))
+    if (layout < loFullCalendar || layout > loDay15 || !assignChanged(m_settings.calendarLayout, layout))
         return;
     RecalcLayout(false);
     // The border of the new orientation replaces the old one when there is one.
-    if (!m_borderFile.isEmpty())
-        loadBorder(m_borderFile);
+    if (!m_settings.borderFile.isEmpty())
+        loadBorder(m_settings.borderFile);
 }
 
 void TCalendarPanel32::SetCalendarOrientation(TCalendarOrientation orientation)
 {
-    if (assignChanged(m_orientation, orientation))
+    if (assignChanged(m_settings.orientation, orientation))
         RecalcLayout(false);
 }
 
 void TCalendarPanel32::SetPaperSize(int paperSize)
 {
-    if (assignChanged(m_paperSize, paperSize))
+    if (assignChanged(m_settings.paperSize, paperSize))
         RecalcLayout(false);
 }
 
@@ -108,73 +108,73 @@ void TCalendarPanel32::setMargin(float &margin, float inches)
 
 void TCalendarPanel32::SetLeftMarginInch(float inches)
 {
-    setMargin(m_leftMargin, inches);
+    setMargin(m_settings.leftMargin, inches);
 }
 
 void TCalendarPanel32::SetTopMarginInch(float inches)
 {
-    setMargin(m_topMargin, inches);
+    setMargin(m_settings.topMargin, inches);
 }
 
 void TCalendarPanel32::SetRightMarginInch(float inches)
 {
-    setMargin(m_rightMargin, inches);
+    setMargin(m_settings.rightMargin, inches);
 }
 
 void TCalendarPanel32::SetBottomMarginInch(float inches)
 {
-    setMargin(m_bottomMargin, inches);
+    setMargin(m_settings.bottomMargin, inches);
 }
 
 void TCalendarPanel32::SetMainCalDay(int day)
 {
-    if (assignChanged(m_day, day))
+    if (assignChanged(m_settings.day, day))
         RecalcLayout(false);
 }
 
 void TCalendarPanel32::SetMainCalMonth(int month)
 {
-    if (assignChanged(m_month, qBound(1, month, 12)))
+    if (assignChanged(m_settings.month, qBound(1, month, 12)))
         RecalcLayout(false);
 }
 
 void TCalendarPanel32::SetMainCalYear(int year)
 {
-    if (assignChanged(m_year, qBound(1, year, 9999)))
+    if (assignChanged(m_settings.year, qBound(1, year, 9999)))
         RecalcLayout(false);
 }
 
 void TCalendarPanel32::SetStartOfWeek(int startOfWeek)
 {
-    if (assignChanged(m_startOfWeek, startOfWeek))
+    if (assignChanged(m_settings.startOfWeek, startOfWeek))
         repaintPage();
 }
 
 void TCalendarPanel32::SetDayPlannerStartTime(TDateTime time)
 {
-    if (assignChanged(m_dayPlannerStart, time))
+    if (assignChanged(m_settings.dayPlannerStart, time))
         RecalcLayout(false);
 }
 
 void TCalendarPanel32::SetWMFBorderFile(const QString &name)
 {
-    if (name != m_borderFile)
+    if (name != m_settings.borderFile)
         loadBorder(name);
 }
 
 void TCalendarPanel32::loadBorder(const QString &name)
 {
     if (name.isEmpty()) {
-        m_borderFile.clear();
+        m_settings.borderFile.clear();
         m_borderPicture.clear();
-    } else if (const QString path = BorderPicture::findFile(name, m_orientation == coLandscape);
+    } else if (const QString path = BorderPicture::findFile(name, m_settings.orientation == coLandscape);
                !path.isEmpty()) {
         QString error;
         if (m_borderPicture.loadFromFile(path, &error)) {
-            m_borderFile = name;
+            m_settings.borderFile = name;
         } else {
             qCWarning(lcPage) << error;
-            m_borderFile.clear();
+            m_settings.borderFile.clear();
             m_borderPicture.clear();
         }
     }
@@ -183,27 +183,27 @@ void TCalendarPanel32::loadBorder(const QString &name)
 
 void TCalendarPanel32::SetCalendarLineLayout(TCalendarLineLayout lineLayout)
 {
-    if (!assignChanged(m_lineLayout, lineLayout))
+    if (!assignChanged(m_settings.lineLayout, lineLayout))
         return;
-    m_calendarBorder = lineLayout == llFull ? cbAll : cbNone;
-    m_headersBorder = lineLayout == llCellsOnly ? cbNone : cbAll;
-    m_cellBorder = cbAll;
+    m_mainBorders.frame = lineLayout == llFull ? cbAll : cbNone;
+    m_mainBorders.headers = lineLayout == llCellsOnly ? cbNone : cbAll;
+    m_mainBorders.cell = cbAll;
     repaintPage();
 }
 
 void TCalendarPanel32::SetMiniCalendarLineLayout(TMiniCalendarLineLayout lineLayout)
 {
-    if (!assignChanged(m_miniLineLayout, lineLayout))
+    if (!assignChanged(m_settings.miniLineLayout, lineLayout))
         return;
     switch (lineLayout) {
     case mllFull:
-        m_miniCalBorder = cbAll, m_miniCellBorder = cbAll, m_miniHeadersBorder = cbAll;
+        m_miniBorders.frame = cbAll, m_miniBorders.cell = cbAll, m_miniBorders.headers = cbAll;
         break;
     case mllBoxed:
-        m_miniCalBorder = cbAll, m_miniCellBorder = cbNone, m_miniHeadersBorder = cbTopBottom;
+        m_miniBorders.frame = cbAll, m_miniBorders.cell = cbNone, m_miniBorders.headers = cbTopBottom;
         break;
     case mllMinimal:
-        m_miniCalBorder = cbNone, m_miniCellBorder = cbNone, m_miniHeadersBorder = cbTop;
+        m_miniBorders.frame = cbNone, m_miniBorders.cell = cbNone, m_miniBorders.headers = cbTop;
         break;
     }
     repaintPage();
@@ -218,72 +218,72 @@ void TCalendarPanel32::setAndRepaint(T &member, const T &value)
 
 void TCalendarPanel32::SetCalendarBorder(TCalBorderStyle style)
 {
-    setAndRepaint(m_calendarBorder, style);
+    setAndRepaint(m_mainBorders.frame, style);
 }
 
 void TCalendarPanel32::SetHeadersBorder(TCalBorderStyle style)
 {
-    setAndRepaint(m_headersBorder, style);
+    setAndRepaint(m_mainBorders.headers, style);
 }
 
 void TCalendarPanel32::SetCellBorder(TCalBorderStyle style)
 {
-    setAndRepaint(m_cellBorder, style);
+    setAndRepaint(m_mainBorders.cell, style);
 }
 
 void TCalendarPanel32::SetMiniCalBorder(TCalBorderStyle style)
 {
-    setAndRepaint(m_miniCalBorder, style);
+    setAndRepaint(m_miniBorders.frame, style);
 }
 
 void TCalendarPanel32::SetMiniHeadersBorder(TCalBorderStyle style)
 {
-    setAndRepaint(m_miniHeadersBorder, style);
+    setAndRepaint(m_miniBorders.headers, style);
 }
 
 void TCalendarPanel32::SetMiniCellBorder(TCalBorderStyle style)
 {
-    setAndRepaint(m_miniCellBorder, style);
+    setAndRepaint(m_miniBorders.cell, style);
 }
 
 void TCalendarPanel32::SetTitleBGColor(TColor color)
 {
-    setAndRepaint(m_titleBGColor, color);
+    setAndRepaint(m_settings.main.titleBGColor, color);
 }
 
 void TCalendarPanel32::SetHeadersBGColor(TColor color)
 {
-    setAndRepaint(m_headersBGColor, color);
+    setAndRepaint(m_settings.main.headersBGColor, color);
 }
 
 void TCalendarPanel32::SetMiniCalBGColor(TColor color)
 {
-    setAndRepaint(m_miniCalBGColor, color);
+    setAndRepaint(m_settings.mini.titleBGColor, color);
 }
 
 void TCalendarPanel32::SetMiniHeadersBGColor(TColor color)
 {
-    setAndRepaint(m_miniHeadersBGColor, color);
+    setAndRepaint(m_settings.mini.headersBGColor, color);
 }
 
 void TCalendarPanel32::SetTitleShowYear(bool show)
 {
-    setAndRepaint(m_titleShowYear, show);
+    setAndRepaint(m_settings.main.showYear, show);
 }
 
 void TCalendarPanel32::SetMiniShowYear(bool show)
 {
-    setAndRepaint(m_miniShowYear, show);
+    setAndRepaint(m_settings.mini.showYear, show);
 }
 
 void TCalendarPanel32::SetHeadersStyle(TCalHeadersStyle style)
 {
-    setAndRepaint(m_headersStyle, style);
+    setAndRepaint(m_settings.main.headersStyle, style);
 }
 
 void TCalendarPanel32::SetMiniHeadersStyle(TCalHeadersStyle style)
 {
-    setAndRepaint(m_miniHeadersStyle, style);
+    setAndRepaint(m_settings.mini.headersStyle, style);
 }
 
 void TCalendarPanel32::SetNumberPosition(TCalendarNumberPosition position)
@@ -293,43 +293,43 @@ void TCalendarPanel32::SetNumberPosition(TCalendarNumberPosition position)
 
 void TCalendarPanel32::SetUserTitle(const QString &title)
 {
-    setAndRepaint(m_userTitle, title);
+    setAndRepaint(m_settings.userTitle, title);
 }
 
 // Fonts are copied whether or not they differ: the page's fonts are its own.
 void TCalendarPanel32::SetTitleFont(const TFont &font)
 {
-    m_titleFont = font;
+    m_settings.main.titleFont = font;
     repaintPage();
 }
 
 void TCalendarPanel32::SetHeadersFont(const TFont &font)
 {
-    m_headersFont = font;
+    m_settings.main.headersFont = font;
     repaintPage();
 }
 
 void TCalendarPanel32::SetCellFont(const TFont &font)
 {
-    m_cellFont = font;
+    m_settings.main.cellFont = font;
     repaintPage();
 }
 
 void TCalendarPanel32::SetMiniTitleFont(const TFont &font)
 {
-    m_miniTitleFont = font;
+    m_settings.mini.titleFont = font;
     repaintPage();
 }
 
 void TCalendarPanel32::SetMiniHeadersFont(const TFont &font)
 {
-    m_miniHeadersFont = font;
+    m_settings.mini.headersFont = font;
     repaintPage();
 }
 
 void TCalendarPanel32::SetMiniCellFont(const TFont &font)
 {
-    m_miniCellFont = font;
+    m_settings.mini.cellFont = font;
     repaintPage();
 }
 
@@ -354,23 +354,23 @@ void TCalendarPanel32::setCursorForTool(bool tool)
 void TCalendarPanel32::GetMonthName(int index, QString &name) const
 {
     if (index >= 1 && index <= 12)
-        name = m_names.months[index - 1];
+        name = m_settings.names.months[index - 1];
 }
 
 void TCalendarPanel32::SetMonthName(int index, const QString &name)
 {
     if (index >= 1 && index <= 12)
-        m_names.months[index - 1] = name;
+        m_settings.names.months[index - 1] = name;
 }
 
 void TCalendarPanel32::GetDayName(int index, QString &name) const
 {
     if (index >= 1 && index <= 7)
-        name = m_names.days[index - 1];
+        name = m_settings.names.days[index - 1];
 }
 
 void TCalendarPanel32::SetDayName(int index, const QString &name)
 {
     if (index >= 1 && index <= 7)
-        m_names.days[index - 1] = name;
+        m_settings.names.days[index - 1] = name;
 }

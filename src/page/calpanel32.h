@@ -8,6 +8,7 @@
 #include "calendar/calendartexts.h"
 #include "calendar/celltable.h"
 #include "calendar/pagelayout.h"
+#include "calendar/pagesettings.h"
 #include "calendar/pagetypes.h"
 #include "richtext/celltextrenderer.h"
 #include "richtext/rtfstorage.h"
@@ -44,32 +45,32 @@ public:
     ~TCalendarPanel32() override;
 
     // Page settings; setters of values that move things recompute the layout.
-    TCalendarLayout CalendarLayout() const { return m_calendarLayout; }
+    TCalendarLayout CalendarLayout() const { return m_settings.calendarLayout; }
     void SetCalendarLayout(TCalendarLayout layout);
-    TCalendarOrientation CalendarOrientation() const { return m_orientation; }
+    TCalendarOrientation CalendarOrientation() const { return m_settings.orientation; }
     void SetCalendarOrientation(TCalendarOrientation orientation);
-    int PaperSize() const { return m_paperSize; }
+    int PaperSize() const { return m_settings.paperSize; }
     void SetPaperSize(int paperSize);
-    float LeftMarginInch() const { return m_leftMargin; }
-    float TopMarginInch() const { return m_topMargin; }
-    float RightMarginInch() const { return m_rightMargin; }
-    float BottomMarginInch() const { return m_bottomMargin; }
+    float LeftMarginInch() const { return m_settings.leftMargin; }
+    float TopMarginInch() const { return m_settings.topMargin; }
+    float RightMarginInch() const { return m_settings.rightMargin; }
+    float BottomMarginInch() const { return m_settings.bottomMargin; }
     void SetLeftMarginInch(float inches);
     void SetTopMarginInch(float inches);
     void SetRightMarginInch(float inches);
     void SetBottomMarginInch(float inches);
-    int MainCalDay() const { return m_day; }
-    int MainCalMonth() const { return m_month; }
-    int MainCalYear() const { return m_year; }
+    int MainCalDay() const { return m_settings.day; }
+    int MainCalMonth() const { return m_settings.month; }
+    int MainCalYear() const { return m_settings.year; }
     void SetMainCalDay(int day);
     // Months outside 1..12 and years outside 1..9999 are brought into range.
     void SetMainCalMonth(int month);
     void SetMainCalYear(int year);
-    int StartOfWeek() const { return m_startOfWeek; }
+    int StartOfWeek() const { return m_settings.startOfWeek; }
     void SetStartOfWeek(int startOfWeek);
-    TDateTime DayPlannerStartTime() const { return m_dayPlannerStart; }
+    TDateTime DayPlannerStartTime() const { return m_settings.dayPlannerStart; }
     void SetDayPlannerStartTime(TDateTime time);
-    QString WMFBorderFile() const { return m_borderFile; }
+    QString WMFBorderFile() const { return m_settings.borderFile; }
     void SetWMFBorderFile(const QString &name);
     const BorderPicture &borderPicture() const { return m_borderPicture; }
     // Screen pixels per inch that page pixels are measured in.
@@ -77,54 +78,54 @@ public:
     void setPixelsPerInch(int ppi);
 
     // Style settings; setters repaint.
-    TCalendarLineLayout CalendarLineLayout() const { return m_lineLayout; }
+    TCalendarLineLayout CalendarLineLayout() const { return m_settings.lineLayout; }
     void SetCalendarLineLayout(TCalendarLineLayout lineLayout);
-    TMiniCalendarLineLayout MiniCalendarLineLayout() const { return m_miniLineLayout; }
+    TMiniCalendarLineLayout MiniCalendarLineLayout() const { return m_settings.miniLineLayout; }
     void SetMiniCalendarLineLayout(TMiniCalendarLineLayout lineLayout);
-    TCalBorderStyle CalendarBorder() const { return m_calendarBorder; }
-    TCalBorderStyle HeadersBorder() const { return m_headersBorder; }
-    TCalBorderStyle CellBorder() const { return m_cellBorder; }
-    TCalBorderStyle MiniCalBorder() const { return m_miniCalBorder; }
-    TCalBorderStyle MiniHeadersBorder() const { return m_miniHeadersBorder; }
-    TCalBorderStyle MiniCellBorder() const { return m_miniCellBorder; }
+    TCalBorderStyle CalendarBorder() const { return m_mainBorders.frame; }
+    TCalBorderStyle HeadersBorder() const { return m_mainBorders.headers; }
+    TCalBorderStyle CellBorder() const { return m_mainBorders.cell; }
+    TCalBorderStyle MiniCalBorder() const { return m_miniBorders.frame; }
+    TCalBorderStyle MiniHeadersBorder() const { return m_miniBorders.headers; }
+    TCalBorderStyle MiniCellBorder() const { return m_miniBorders.cell; }
     void SetCalendarBorder(TCalBorderStyle style);
     void SetHeadersBorder(TCalBorderStyle style);
     void SetCellBorder(TCalBorderStyle style);
     void SetMiniCalBorder(TCalBorderStyle style);
     void SetMiniHeadersBorder(TCalBorderStyle style);
     void SetMiniCellBorder(TCalBorderStyle style);
-    TColor TitleBGColor() const { return m_titleBGColor; }
-    TColor HeadersBGColor() const { return m_headersBGColor; }
-    TColor MiniCalBGColor() const { return m_miniCalBGColor; }
-    TColor MiniHeadersBGColor() const { return m_miniHeadersBGColor; }
+    TColor TitleBGColor() const { return m_settings.main.titleBGColor; }
+    TColor HeadersBGColor() const { return m_settings.main.headersBGColor; }
+    TColor MiniCalBGColor() const { return m_settings.mini.titleBGColor; }
+    TColor MiniHeadersBGColor() const { return m_settings.mini.headersBGColor; }
     void SetTitleBGColor(TColor color);
     void SetHeadersBGColor(TColor color);
     void SetMiniCalBGColor(TColor color);
     void SetMiniHeadersBGColor(TColor color);
     // Font setters always copy and repaint.
-    const TFont &TitleFont() const { return m_titleFont; }
-    const TFont &HeadersFont() const { return m_headersFont; }
-    const TFont &CellFont() const { return m_cellFont; }
-    const TFont &MiniTitleFont() const { return m_miniTitleFont; }
-    const TFont &MiniHeadersFont() const { return m_miniHeadersFont; }
-    const TFont &MiniCellFont() const { return m_miniCellFont; }
+    const TFont &TitleFont() const { return m_settings.main.titleFont; }
+    const TFont &HeadersFont() const { return m_settings.main.headersFont; }
+    const TFont &CellFont() const { return m_settings.main.cellFont; }
+    const TFont &MiniTitleFont() const { return m_settings.mini.titleFont; }
+    const TFont &MiniHeadersFont() const { return m_settings.mini.headersFont; }
+    const TFont &MiniCellFont() const { return m_settings.mini.cellFont; }
     void SetTitleFont(const TFont &font);
     void SetHeadersFont(const TFont &font);
     void SetCellFont(const TFont &font);
     void SetMiniTitleFont(const TFont &font);
     void SetMiniHeadersFont(const TFont &font);
     void SetMiniCellFont(const TFont &font);
-    bool TitleShowYear() const { return m_titleShowYear; }
-    bool MiniShowYear() const { return m_miniShowYear; }
+    bool TitleShowYear() const { return m_settings.main.showYear; }
+    bool MiniShowYear() const { return m_settings.mini.showYear; }
     void SetTitleShowYear(bool show);
     void SetMiniShowYear(bool show);
-    TCalHeadersStyle HeadersStyle() const { return m_headersStyle; }
-    TCalHeadersStyle MiniHeadersStyle() const { return m_miniHeadersStyle; }
+    TCalHeadersStyle HeadersStyle() const { return m_settings.main.headersStyle; }
+    TCalHeadersStyle MiniHeadersStyle() const { return m_settings.mini.headersStyle; }
     void SetHeadersStyle(TCalHeadersStyle style);
     void SetMiniHeadersStyle(TCalHeadersStyle style);
     TCalendarNumberPosition NumberPosition() const { return m_numberPosition; }
     void SetNumberPosition(TCalendarNumberPosition position);
-    QString UserTitle() const { return m_userTitle; }
+    QString UserTitle() const { return m_settings.userTitle; }
     void SetUserTitle(const QString &title);
     TLPanelState PanelState() const { return m_panelState; }
     void SetPanelState(TLPanelState state);
@@ -135,8 +136,8 @@ public:
     void SetMonthName(int index, const QString &name);
     void GetDayName(int index, QString &name) const;
     void SetDayName(int index, const QString &name);
-    const CalendarNames &names() const { return m_names; }
-    void setNames(const CalendarNames &names) { m_names = names; }
+    const CalendarNames &names() const { return m_settings.names; }
+    void setNames(const CalendarNames &names) { m_settings.names = names; }
 
     // Layout results in unzoomed page pixels.
     void RecalcLayout(bool resetMiniFonts);
@@ -200,6 +201,8 @@ public:
 
     void AssignSettings(const TCalendarPanel32 &source);
     bool SameSettings(const TCalendarPanel32 &other) const;
+    // The settings that SameSettings compares and AssignSettings copies.
+    const PageSettings &settings() const { return m_settings; }
     void ResetToDefaults();
 
     // Events; an empty handler counts as not assigned.
@@ -255,51 +258,17 @@ private:
     void printCellTexts(ReportCanvas &report, const CellTable &cells);
     int lastTextCell() const;
 
-    TCalendarLayout m_calendarLayout = loFullCalendar;
-    TCalendarOrientation m_orientation = coPortrait;
-    int m_paperSize = PaperLetter;
-    float m_leftMargin = 0.25f;
-    float m_topMargin = 0.25f;
-    float m_rightMargin = 0.25f;
-    float m_bottomMargin = 0.25f;
-    int m_day = 0;
-    int m_month = 1;
-    int m_year = 1997;
-    int m_startOfWeek = 1;
-    TDateTime m_dayPlannerStart = 0;
-    QString m_borderFile;
+    PageSettings m_settings;
+    MonthBorders m_mainBorders;
+    MonthBorders m_miniBorders{cbAll, cbBottom, cbNone};
     BorderPicture m_borderPicture;
     int m_ppi = 96;
 
-    TCalendarLineLayout m_lineLayout = llFull;
-    TMiniCalendarLineLayout m_miniLineLayout = mllFull;
-    TCalBorderStyle m_calendarBorder = cbAll;
-    TCalBorderStyle m_headersBorder = cbAll;
-    TCalBorderStyle m_cellBorder = cbAll;
-    TCalBorderStyle m_miniCalBorder = cbAll;
-    TCalBorderStyle m_miniHeadersBorder = cbBottom;
-    TCalBorderStyle m_miniCellBorder = cbNone;
-    TColor m_titleBGColor = Colors::clWhite;
-    TColor m_headersBGColor = Colors::clWhite;
-    TColor m_miniCalBGColor = Colors::clWhite;
-    TColor m_miniHeadersBGColor = Colors::clWhite;
-    TFont m_titleFont;
-    TFont m_headersFont;
-    TFont m_cellFont;
-    TFont m_miniTitleFont;
-    TFont m_miniHeadersFont;
-    TFont m_miniCellFont;
-    bool m_titleShowYear = true;
-    bool m_miniShowYear = true;
-    TCalHeadersStyle m_headersStyle = dsThreeChars;
-    TCalHeadersStyle m_miniHeadersStyle = dsFirstChar;
     TCalendarNumberPosition m_numberPosition = cnpUpperRight;
-    QString m_userTitle;
     TLPanelState m_panelState = psPointing;
     bool m_cursorOverridden = false;
     bool m_creatingObject = false;
 
-    CalendarNames m_names;
     std::array<TWPRtfStorage, CellCount> m_cellTexts;
     TWPRtfStorage m_blankCellText;
     CellTable m_cells;

@@ -100,18 +100,18 @@ bool TCalendarPanel32::HasCellText() const
 
 int TCalendarPanel32::LayoutKind() const
 {
-    switch (m_calendarLayout) {
+    switch (m_settings.calendarLayout) {
     case loWeek: return 2;
     case lo2Week: return 3;
     case loDay10: return 4;
     case loDay15: return 5;
-    default: return m_calendarLayout <= loFC12AfterLS ? 0 : 1;
+    default: return m_settings.calendarLayout <= loFC12AfterLS ? 0 : 1;
     }
 }
 
 bool TCalendarPanel32::HasEditableCells() const
 {
-    const bool layoutTakesText = m_calendarLayout <= loFC12AfterLS || m_calendarLayout >= loWeek;
+    const bool layoutTakesText = m_settings.calendarLayout <= loFC12AfterLS || m_settings.calendarLayout >= loWeek;
     return layoutTakesText && visibleFlag(this);
 }
 

@@ -10,35 +10,35 @@
 PageLayoutInput TCalendarPanel32::layoutInput() const
 {
     PageLayoutInput input;
-    input.layout = m_calendarLayout;
-    input.paperSize = m_paperSize;
-    input.leftMargin = m_leftMargin;
-    input.topMargin = m_topMargin;
-    input.rightMargin = m_rightMargin;
-    input.bottomMargin = m_bottomMargin;
-    input.hasBorder = !m_borderFile.isEmpty();
+    input.layout = m_settings.calendarLayout;
+    input.paperSize = m_settings.paperSize;
+    input.leftMargin = m_settings.leftMargin;
+    input.topMargin = m_settings.topMargin;
+    input.rightMargin = m_settings.rightMargin;
+    input.bottomMargin = m_settings.bottomMargin;
+    input.hasBorder = !m_settings.borderFile.isEmpty();
     input.ppi = m_ppi;
-    input.month = m_month;
-    input.year = m_year;
+    input.month = m_settings.month;
+    input.year = m_settings.year;
     input.previousCalendarRect = m_layout.calendarRect;
     return input;
 }
 
 void TCalendarPanel32::resetMiniFonts()
 {
-    const int size = miniTitleSizeOfLayout(m_calendarLayout);
+    const int size = miniTitleSizeOfLayout(m_settings.calendarLayout);
     if (size == 0)
         return;
     const int smaller = static_cast<int>(std::trunc(0.8 * size));
-    m_miniTitleFont.setSize(size);
-    m_miniHeadersFont.setSize(smaller);
-    m_miniCellFont.setSize(smaller);
+    m_settings.mini.titleFont.setSize(size);
+    m_settings.mini.headersFont.setSize(smaller);
+    m_settings.mini.cellFont.setSize(smaller);
 }
 
 void TCalendarPanel32::RecalcLayout(bool resetFonts)
 {
     m_layout = computePageLayout(layoutInput());
-    m_orientation = m_layout.orientation;
+    m_settings.orientation = m_layout.orientation;
     if (resetFonts)
         resetMiniFonts();
     const double zoom = ZoomFactor();
@@ -50,21 +50,21 @@ void TCalendarPanel32::RecalcLayout(bool resetFonts)
 
 QDate TCalendarPanel32::plannerDate() const
 {
-    const int day = qBound(1, m_day, qMax(1, DaysInMonth(m_year, m_month)));
-    return QDate(m_year, m_month, day);
+    const int day = qBound(1, m_settings.day, qMax(1, DaysInMonth(m_settings.year, m_settings.month)));
+    return QDate(m_settings.year, m_settings.month, day);
 }
 
 PlannerLabels TCalendarPanel32::plannerLabels() const
 {
-    switch (m_calendarLayout) {
+    switch (m_settings.calendarLayout) {
     case loWeek:
-        return WeekPlannerLabels(m_names, plannerDate(), 7, m_headersStyle);
+        return WeekPlannerLabels(m_settings.names, plannerDate(), 7, m_settings.main.headersStyle);
     case lo2Week:
-        return WeekPlannerLabels(m_names, plannerDate(), 14, m_headersStyle);
+        return WeekPlannerLabels(m_settings.names, plannerDate(), 14, m_settings.main.headersStyle);
     case loDay10:
-        return DayPlannerLabels(m_dayPlannerStart, 10, localeAmText(), localePmText());
+        return DayPlannerLabels(m_settings.dayPlannerStart, 10, localeAmText(), localePmText());
     case loDay15:
-        return DayPlannerLabels(m_dayPlannerStart, 15, localeAmText(), localePmText());
+        return DayPlannerLabels(m_settings.dayPlannerStart, 15, localeAmText(), localePmText());
     default:
         return {};
     }
@@ -72,20 +72,20 @@ PlannerLabels TCalendarPanel32::plannerLabels() const
 
 QString TCalendarPanel32::titleText() const
 {
-    switch (m_calendarLayout) {
+    switch (m_settings.calendarLayout) {
     case loWeek:
-        return WeekPlannerTitle(m_names, m_userTitle, plannerDate(), 7);
+        return WeekPlannerTitle(m_settings.names, m_settings.userTitle, plannerDate(), 7);
     case lo2Week:
-        return WeekPlannerTitle(m_names, m_userTitle, plannerDate(), 14);
+        return WeekPlannerTitle(m_settings.names, m_settings.userTitle, plannerDate(), 14);
     case loDay10:
     case loDay15:
-        return DayPlannerTitle(m_names, m_userTitle, plannerDate());
+        return DayPlannerTitle(m_settings.names, m_settings.userTitle, plannerDate());
     default:
         break;
     }
     if (!ShowMainCalendar())
         return {};
-    return MonthTitle(m_names, m_userTitle, m_month, m_year, m_titleShowYear);
+    return MonthTitle(m_settings.names, m_settings.userTitle, m_settings.month, m_settings.year, m_settings.main.showYear);
 }
 
 MonthBoxMetrics TCalendarPanel32::mainMonthMetrics() const
@@ -93,8 +93,8 @@ MonthBoxMetrics TCalendarPanel32::mainMonthMetrics() const
     const float zoom = ZoomFactor();
     MonthBoxMetrics metrics;
     metrics.minTitleHeight = static_cast<int>(std::trunc(m_ppi * 1.5 * zoom));
-    metrics.headerPixelSize = m_headersFont.zoomed(zoom, m_ppi).pixelSizeAt(m_ppi);
-    metrics.cellLineHeight = TFont::lineHeight(m_cellFont.zoomed(zoom, m_ppi).pixelSizeAt(m_ppi));
+    metrics.headerPixelSize = m_settings.main.headersFont.zoomed(zoom, m_ppi).pixelSizeAt(m_ppi);
+    metrics.cellLineHeight = TFont::lineHeight(m_settings.main.cellFont.zoomed(zoom, m_ppi).pixelSizeAt(m_ppi));
     metrics.numberPosition = m_numberPosition;
     return metrics;
 }
@@ -105,11 +105,11 @@ CellTable TCalendarPanel32::computeCellTable() const
     const float zoom = ZoomFactor();
     const PageRect box = zoomRect(m_layout.calendarRect, zoom);
     if (IsPlanner()) {
-        const int titleLine = TFont::lineHeight(m_titleFont.zoomed(zoom, m_ppi).pixelSizeAt(m_ppi));
+        const int titleLine = TFont::lineHeight(m_settings.main.titleFont.zoomed(zoom, m_ppi).pixelSizeAt(m_ppi));
         const PlannerBoxGeometry geometry =
-            layoutPlannerBox(box, plannerRowCount(m_calendarLayout), titleLine);
+            layoutPlannerBox(box, plannerRowCount(m_settings.calendarLayout), titleLine);
         QList<int> days;
-        if (m_calendarLayout == loDay10 || m_calendarLayout == loDay15) {
+        if (m_settings.calendarLayout == loDay10 || m_settings.calendarLayout == loDay15) {
             table.clearAll();
         } else {
             const PlannerLabels labels = plannerLabels();
@@ -118,7 +118,7 @@ CellTable TCalendarPanel32::computeCellTable() const
         }
         table.fillPlanner(geometry, days);
     } else if (ShowMainCalendar()) {
-        table.fillMonth(layoutMonthBox(box, mainMonthMetrics()), m_year, m_month, m_startOfWeek);
+        table.fillMonth(layoutMonthBox(box, mainMonthMetrics()), m_settings.year, m_settings.month, m_settings.startOfWeek);
     }
     return table;
 }

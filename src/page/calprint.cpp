@@ -27,7 +27,7 @@ void TCalendarPanel32::PrintPage(ReportCanvas &report, double offsetX, double of
     const auto toDevice = [&](const PageRect &rect) {
         return report.inchRectToPixels(inchRect(rect, m_ppi, offsetX, offsetY));
     };
-    if (!m_borderFile.isEmpty())
+    if (!m_settings.borderFile.isEmpty())
         report.stretchDraw(inchRect(m_layout.marginRect, m_ppi, offsetX, offsetY),
                            [this](QPainter &painter, const QRect &device) {
                                m_borderPicture.picture().draw(painter, device);
