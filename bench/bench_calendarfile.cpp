@@ -30,7 +30,7 @@ void SaveDocumentWith42Cells(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.OVF"));
     for (auto _ : state)
-        CalendarFile::SaveDocument(page, path, {});
+        CalendarFile::SaveDocument(page.document(), path, {});
 }
 BENCHMARK(SaveDocumentWith42Cells)->Unit(benchmark::kMillisecond);
 
@@ -40,11 +40,14 @@ void LoadDocumentWith42Cells(benchmark::State &state)
     fillCells(page);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.OVF"));
-    CalendarFile::SaveDocument(page, path, {});
+    CalendarFile::SaveDocument(page.document(), path, {});
     TCalendarPanel32 target;
     target.ResetToDefaults();
-    for (auto _ : state)
-        CalendarFile::LoadDocument(target, path, nullptr, {});
+    for (auto _ : state) {
+        PageDocument doc = target.document();
+        CalendarFile::LoadDocument(doc, path, nullptr, {});
+        target.applyDocument(doc);
+    }
 }
 BENCHMARK(LoadDocumentWith42Cells)->Unit(benchmark::kMillisecond);
 

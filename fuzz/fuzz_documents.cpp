@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to every reader of documents and style sheets. Any outcome but a
 // crash, a hang, a leak or a huge allocation is fine.
-#include <QApplication>
+#include <QGuiApplication>
 
-#include "page/calpanel32.h"
 #include "storage/calendarfile.h"
 #include "storage/persistent.h"
 #include "storage/streamdump.h"
@@ -25,15 +24,12 @@ public:
     }
 };
 
-TCalendarPanel32 *g_page = nullptr;
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
-    g_page = new TCalendarPanel32;
+    static QGuiApplication app(*argc, *argv);
     return 0;
 }
 
@@ -43,11 +39,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     dumpCalendarFile(bytes);
     Scope scope;
     try {
-        CalendarFile::loadDocumentBytes(*g_page, bytes, &scope, [](std::unique_ptr<TComponent>) {});
+        PageDocument doc;
+        CalendarFile::loadDocumentBytes(doc, bytes, &scope, [](std::unique_ptr<TComponent>) {});
     } catch (const StreamError &) {
     }
     try {
-        CalendarFile::loadStyleSheetBytes(*g_page, bytes);
+        PageDocument doc;
+        CalendarFile::loadStyleSheetBytes(doc, bytes);
     } catch (const StreamError &) {
     }
     return 0;

@@ -43,8 +43,10 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
     if (!options.documentFile.isEmpty()) {
         ObjectScope scope;
         try {
+            PageDocument doc = page.document();
             const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
-                page, options.documentFile, &scope, [](std::unique_ptr<TComponent>) {});
+                doc, options.documentFile, &scope, [](std::unique_ptr<TComponent>) {});
+            page.applyDocument(doc);
             if (!outcome.objectsError.isEmpty())
                 printMessage(DocumentMessages::objectsDamaged(options.documentFile, outcome.objectsError));
         } catch (const StreamError &) {
@@ -54,7 +56,9 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
     }
     if (!options.styleFile.isEmpty()) {
         try {
-            CalendarFile::LoadStyleSheet(page, options.styleFile);
+            PageDocument doc = page.document();
+            CalendarFile::LoadStyleSheet(doc, options.styleFile);
+            page.applyStyle(doc);
         } catch (const StreamError &) {
             printMessage(DocumentMessages::styleOpenFailed(options.styleFile));
             return false;
@@ -69,9 +73,9 @@ bool saveRenderOutput(const RenderOptions &options, const TCalendarPanel32 &page
         return true;
     try {
         if (QFileInfo(options.saveFile).suffix().compare(QLatin1String("OVS"), Qt::CaseInsensitive) == 0)
-            CalendarFile::SaveStyleSheet(page, options.saveFile);
+            CalendarFile::SaveStyleSheet(page.document(), options.saveFile);
         else
-            CalendarFile::SaveDocument(page, options.saveFile, {});
+            CalendarFile::SaveDocument(page.document(), options.saveFile, {});
     } catch (const StreamError &error) {
         printMessage(DocumentMessages::saveFailed(options.saveFile, error.message()));
         return false;

@@ -8,6 +8,7 @@
 #include "calendar/calendartexts.h"
 #include "calendar/celltable.h"
 #include "calendar/pagelayout.h"
+#include "calendar/pagedocument.h"
 #include "calendar/pagesettings.h"
 #include "calendar/pagetypes.h"
 #include "richtext/celltextrenderer.h"
@@ -203,6 +204,12 @@ public:
     bool SameSettings(const TCalendarPanel32 &other) const;
     // The settings that SameSettings compares and AssignSettings copies.
     const PageSettings &settings() const { return m_settings; }
+    // What documents and style sheets keep of the page.
+    PageDocument document() const;
+    // A whole document: settings, strokes and cell texts, through the setters.
+    void applyDocument(const PageDocument &doc);
+    // A style sheet: the settings of the page block and the border picture.
+    void applyStyle(const PageDocument &doc);
     void ResetToDefaults();
 
     // Events; an empty handler counts as not assigned.

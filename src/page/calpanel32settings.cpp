@@ -83,3 +83,67 @@ void TCalendarPanel32::applyFormInitialValues(bool examplePage)
     SetMainCalYear(1997);
     repaintPage();
 }
+
+PageDocument TCalendarPanel32::document() const
+{
+    PageDocument doc;
+    doc.settings = m_settings;
+    doc.mainBorders = m_mainBorders;
+    doc.miniBorders = m_miniBorders;
+    doc.numberPosition = m_numberPosition;
+    doc.cells = m_cellTexts;
+    doc.pixelsPerInch = m_ppi;
+    return doc;
+}
+
+void TCalendarPanel32::applyStyle(const PageDocument &doc)
+{
+    const PageSettings &p = doc.settings;
+    SetPaperSize(p.paperSize);
+    SetCalendarLayout(p.calendarLayout);
+    SetCalendarOrientation(p.orientation);
+    SetLeftMarginInch(p.leftMargin);
+    SetTopMarginInch(p.topMargin);
+    SetRightMarginInch(p.rightMargin);
+    SetBottomMarginInch(p.bottomMargin);
+    // Line layouts first: they preset the border styles that are then set one by one.
+    SetCalendarLineLayout(p.lineLayout);
+    SetMiniCalendarLineLayout(p.miniLineLayout);
+    SetCalendarBorder(doc.mainBorders.frame);
+    m_settings.names = p.names;
+    SetTitleBGColor(p.main.titleBGColor);
+    SetTitleFont(p.main.titleFont);
+    SetTitleShowYear(p.main.showYear);
+    SetHeadersFont(p.main.headersFont);
+    SetHeadersBorder(doc.mainBorders.headers);
+    SetHeadersStyle(p.main.headersStyle);
+    SetHeadersBGColor(p.main.headersBGColor);
+    SetCellFont(p.main.cellFont);
+    SetCellBorder(doc.mainBorders.cell);
+    SetMiniCalBorder(doc.miniBorders.frame);
+    SetMiniCalBGColor(p.mini.titleBGColor);
+    SetMiniShowYear(p.mini.showYear);
+    SetMiniTitleFont(p.mini.titleFont);
+    SetMiniHeadersFont(p.mini.headersFont);
+    SetMiniHeadersBGColor(p.mini.headersBGColor);
+    SetMiniHeadersStyle(p.mini.headersStyle);
+    SetMiniHeadersBorder(doc.miniBorders.headers);
+    SetMiniCellBorder(doc.miniBorders.cell);
+    SetMiniCellFont(p.mini.cellFont);
+    SetNumberPosition(doc.numberPosition);
+    SetWMFBorderFile(p.borderFile);
+}
+
+void TCalendarPanel32::applyDocument(const PageDocument &doc)
+{
+    applyStyle(doc);
+    const PageSettings &p = doc.settings;
+    SetMainCalYear(p.year);
+    SetMainCalMonth(p.month);
+    SetMainCalDay(p.day);
+    SetStartOfWeek(p.startOfWeek);
+    SetDayPlannerStartTime(p.dayPlannerStart);
+    for (int cell = 1; cell <= CellCount; ++cell)
+        SetCellRtfText(cell, doc.cells[size_t(cell - 1)]);
+    SetUserTitle(p.userTitle);
+}

@@ -335,7 +335,7 @@ void TCalendarProperties::SaveAsStyleSheetButtonClick()
         return;
     }
     try {
-        CalendarFile::SaveStyleSheet(*m_example, *path);
+        CalendarFile::SaveStyleSheet(m_example->document(), *path);
     } catch (const StreamError &error) {
         Dialogs::informationBox(this, DocumentMessages::saveFailed(*path, error.message()));
     }
@@ -353,7 +353,9 @@ void TCalendarProperties::LoadStyleSheetButtonClick()
         return;
     }
     try {
-        CalendarFile::LoadStyleSheet(*m_example, *path);
+        PageDocument doc = m_example->document();
+        CalendarFile::LoadStyleSheet(doc, *path);
+        m_example->applyStyle(doc);
     } catch (const StreamError &) {
         Dialogs::informationBox(this, DocumentMessages::styleOpenFailed(*path));
     }

@@ -138,9 +138,11 @@ void DocumentCommands::OpenCalendarFile(QString path)
         page.SetUserTitle(QString());
         page.SetZoom(1.0f);
         try {
+            PageDocument doc = page.document();
             const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
-                page, path, m_host.objectOwner(),
+                doc, path, m_host.objectOwner(),
                 [this](std::unique_ptr<TComponent> object) { m_host.adoptObject(std::move(object)); });
+            page.applyDocument(doc);
             m_host.connectObjects();
             m_host.setDocumentFileName(path);
             addRecentFile(path);
@@ -183,7 +185,7 @@ bool DocumentCommands::SaveCalendarFile(QString path)
     try {
         BusyCursor busy;
         m_host.DoSaveRichtext();
-        CalendarFile::SaveDocument(page, path, m_host.drawingObjects());
+        CalendarFile::SaveDocument(page.document(), path, m_host.drawingObjects());
         m_host.setDocumentFileName(path);
         m_host.SetModified(false);
         saved = true;

@@ -4,7 +4,6 @@
 #include "calendarfile.h"
 
 #include "calendar/calendardates.h"
-#include "page/calpanel32.h"
 #include "storage/cellrecord.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
@@ -106,64 +105,64 @@ DocumentContent readFirstList(TReader &r)
 
 namespace CalendarFile {
 
-DocumentContent documentContentOf(const TCalendarPanel32 &page)
+DocumentContent documentContentOf(const PageDocument &doc)
 {
+    const PageSettings &p = doc.settings;
     DocumentContent c;
-    c.page = pageBlockOf(page);
-    c.borderFile = page.WMFBorderFile();
-    c.day = page.MainCalDay();
-    c.month = page.MainCalMonth();
-    c.year = page.MainCalYear();
-    c.startOfWeek = page.StartOfWeek();
-    c.plannerHour = HourOfDateTime(page.DayPlannerStartTime());
-    c.plannerMinute = MinuteOfDateTime(page.DayPlannerStartTime());
-    for (int cell = 1; cell <= 42; ++cell)
-        c.cells[size_t(cell - 1)] = page.GetCellRtfText(cell, TWPRtfStorage());
-    c.userTitle = page.UserTitle();
+    c.page = pageBlockOf(doc);
+    c.borderFile = p.borderFile;
+    c.day = p.day;
+    c.month = p.month;
+    c.year = p.year;
+    c.startOfWeek = p.startOfWeek;
+    c.plannerHour = HourOfDateTime(p.dayPlannerStart);
+    c.plannerMinute = MinuteOfDateTime(p.dayPlannerStart);
+    c.cells = doc.cells;
+    c.userTitle = p.userTitle;
     return c;
 }
 
-void applyDocumentContent(const DocumentContent &c, TCalendarPanel32 &page)
+void applyDocumentContent(const DocumentContent &c, PageDocument &doc)
 {
-    applyPageBlock(c.page, page);
-    page.SetWMFBorderFile(c.borderFile);
-    page.SetMainCalYear(c.year);
-    page.SetMainCalMonth(c.month);
-    page.SetMainCalDay(c.day);
-    page.SetStartOfWeek(c.startOfWeek);
-    page.SetDayPlannerStartTime(EncodeTime(c.plannerHour, c.plannerMinute));
-    for (int cell = 1; cell <= 42; ++cell)
-        page.SetCellRtfText(cell, c.cells[size_t(cell - 1)]);
-    page.SetUserTitle(c.userTitle);
+    applyPageBlock(c.page, doc);
+    PageSettings &p = doc.settings;
+    p.borderFile = c.borderFile;
+    p.year = c.year;
+    p.month = c.month;
+    p.day = c.day;
+    p.startOfWeek = c.startOfWeek;
+    p.dayPlannerStart = EncodeTime(c.plannerHour, c.plannerMinute);
+    doc.cells = c.cells;
+    p.userTitle = c.userTitle;
 }
 
-QByteArray documentBytes(const TCalendarPanel32 &page, const std::vector<TComponent *> &objects)
+QByteArray documentBytes(const PageDocument &doc, const std::vector<TComponent *> &objects)
 {
-    const DocumentContent content = documentContentOf(page);
-    return writeToBytes([&](TWriter &w) { writeDocument(w, content, page.pixelsPerInch(), objects); });
+    const DocumentContent content = documentContentOf(doc);
+    return writeToBytes([&](TWriter &w) { writeDocument(w, content, doc.pixelsPerInch, objects); });
 }
 
-QByteArray styleSheetBytes(const TCalendarPanel32 &page)
+QByteArray styleSheetBytes(const PageDocument &doc)
 {
     return writeToBytes([&](TWriter &w) {
         w.PutListStart();
         w.PutInteger(kVersion);
         w.PutInteger(kKindStyleSheet);
-        WritePageBlock(w, pageBlockOf(page), page.pixelsPerInch());
-        w.PutString(page.WMFBorderFile());
+        WritePageBlock(w, pageBlockOf(doc), doc.pixelsPerInch);
+        w.PutString(doc.settings.borderFile);
         w.PutListEnd();
     });
 }
 
-void SaveDocument(const TCalendarPanel32 &page, const QString &path,
+void SaveDocument(const PageDocument &doc, const QString &path,
                   const std::vector<TComponent *> &objects)
 {
-    writeWholeFile(path, documentBytes(page, objects));
+    writeWholeFile(path, documentBytes(doc, objects));
 }
 
-void SaveStyleSheet(const TCalendarPanel32 &page, const QString &path)
+void SaveStyleSheet(const PageDocument &doc, const QString &path)
 {
-    writeWholeFile(path, styleSheetBytes(page));
+    writeWholeFile(path, styleSheetBytes(doc));
 }
 
 QString NameDroppedObject(const TComponent *owner, const QString &nameInFile)
@@ -176,7 +175,7 @@ QString NameDroppedObject(const TComponent *owner, const QString &nameInFile)
     return nameInFile;
 }
 
-LoadOutcome loadDocumentBytes(TCalendarPanel32 &page, const QByteArray &bytes, TComponent *owner,
+LoadOutcome loadDocumentBytes(PageDocument &doc, const QByteArray &bytes, TComponent *owner,
                               const ObjectSink &sink)
 {
     QByteArray data = bytes;
@@ -184,7 +183,7 @@ LoadOutcome loadDocumentBytes(TCalendarPanel32 &page, const QByteArray &bytes, T
     buffer.open(QIODevice::ReadOnly);
     TReader reader(&buffer);
     const DocumentContent content = readFirstList(reader);
-    applyDocumentContent(content, page);
+    applyDocumentContent(content, doc);
     LoadOutcome outcome;
     if (content.version <= 2)
         return outcome;
@@ -201,13 +200,13 @@ LoadOutcome loadDocumentBytes(TCalendarPanel32 &page, const QByteArray &bytes, T
     return outcome;
 }
 
-LoadOutcome LoadDocument(TCalendarPanel32 &page, const QString &path, TComponent *owner,
+LoadOutcome LoadDocument(PageDocument &doc, const QString &path, TComponent *owner,
                          const ObjectSink &sink)
 {
-    return loadDocumentBytes(page, readWholeFile(path), owner, sink);
+    return loadDocumentBytes(doc, readWholeFile(path), owner, sink);
 }
 
-void loadStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes)
+void loadStyleSheetBytes(PageDocument &doc, const QByteArray &bytes)
 {
     QByteArray data = bytes;
     QBuffer buffer(&data);
@@ -219,13 +218,13 @@ void loadStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes)
     const PageBlock block = ReadPageBlock(r);
     const QString border = version < 4 ? QString() : r.GetString();
     r.GetListEnd();
-    applyPageBlock(block, page);
-    page.SetWMFBorderFile(border);
+    applyPageBlock(block, doc);
+    doc.settings.borderFile = border;
 }
 
-void LoadStyleSheet(TCalendarPanel32 &page, const QString &path)
+void LoadStyleSheet(PageDocument &doc, const QString &path)
 {
-    loadStyleSheetBytes(page, readWholeFile(path));
+    loadStyleSheetBytes(doc, readWholeFile(path));
 }
 
 } // namespace CalendarFile

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calendar/pagedocument.h"
 #include "calendar/pagetypes.h"
 #include "richtext/rtfstorage.h"
 #include "graphics/tcolor.h"
@@ -15,7 +16,6 @@
 #include <memory>
 #include <vector>
 
-class TCalendarPanel32;
 class TComponent;
 class TReader;
 class TWriter;
@@ -86,22 +86,22 @@ float marginFromStored(int hundredths);
 
 void WriteFontBlock(TWriter &writer, const TFont &font, int ppi);
 TFont ReadFontBlock(TReader &reader);
-PageBlock pageBlockOf(const TCalendarPanel32 &page);
+PageBlock pageBlockOf(const PageDocument &doc);
 void WritePageBlock(TWriter &writer, const PageBlock &block, int ppi);
 PageBlock ReadPageBlock(TReader &reader);
-void applyPageBlock(const PageBlock &block, TCalendarPanel32 &page);
+void applyPageBlock(const PageBlock &block, PageDocument &doc);
 
-DocumentContent documentContentOf(const TCalendarPanel32 &page);
-void applyDocumentContent(const DocumentContent &content, TCalendarPanel32 &page);
+DocumentContent documentContentOf(const PageDocument &doc);
+void applyDocumentContent(const DocumentContent &content, PageDocument &doc);
 
 // The whole file in bytes; objects are the page's drawing objects back to front.
-QByteArray documentBytes(const TCalendarPanel32 &page, const std::vector<TComponent *> &objects);
-QByteArray styleSheetBytes(const TCalendarPanel32 &page);
+QByteArray documentBytes(const PageDocument &doc, const std::vector<TComponent *> &objects);
+QByteArray styleSheetBytes(const PageDocument &doc);
 
 // Saving replaces the file only once everything is written.
-void SaveDocument(const TCalendarPanel32 &page, const QString &path,
+void SaveDocument(const PageDocument &doc, const QString &path,
                   const std::vector<TComponent *> &objects);
-void SaveStyleSheet(const TCalendarPanel32 &page, const QString &path);
+void SaveStyleSheet(const PageDocument &doc, const QString &path);
 
 // How a document was read: the objects list may have been cut short by damage, in which
 // case the objects read before it are kept and objectsError says what stopped it.
@@ -110,14 +110,16 @@ struct LoadOutcome {
 };
 using ObjectSink = std::function<void(std::unique_ptr<TComponent>)>;
 
-// Reads the document; the page changes only when its settings and cells were read whole.
+// Reads the document into doc, which changes only when its settings and cells were read
+// whole.
 // Drawing objects are created with 'owner' (their naming scope) and handed to 'sink'.
-LoadOutcome LoadDocument(TCalendarPanel32 &page, const QString &path, TComponent *owner,
+LoadOutcome LoadDocument(PageDocument &doc, const QString &path, TComponent *owner,
                          const ObjectSink &sink);
-LoadOutcome loadDocumentBytes(TCalendarPanel32 &page, const QByteArray &bytes, TComponent *owner,
+LoadOutcome loadDocumentBytes(PageDocument &doc, const QByteArray &bytes, TComponent *owner,
                               const ObjectSink &sink);
-void LoadStyleSheet(TCalendarPanel32 &page, const QString &path);
-void loadStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes);
+// A style sheet changes the page block and the border of doc, nothing else.
+void LoadStyleSheet(PageDocument &doc, const QString &path);
+void loadStyleSheetBytes(PageDocument &doc, const QByteArray &bytes);
 
 // The name a read drawing object takes: the first "Component<n>" (n = 0..1000) that the
 // owner does not hold, or the name from the file when all are taken.

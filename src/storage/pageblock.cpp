@@ -3,7 +3,6 @@
 // The page block and font block of documents and style sheets.
 #include "calendarfile.h"
 
-#include "page/calpanel32.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
@@ -67,47 +66,40 @@ TFont ReadFontBlock(TReader &reader)
     return font;
 }
 
-PageBlock pageBlockOf(const TCalendarPanel32 &page)
+PageBlock pageBlockOf(const PageDocument &doc)
 {
+    const PageSettings &p = doc.settings;
     PageBlock b;
-    b.paperSize = page.PaperSize();
-    b.orientation = page.CalendarOrientation();
-    b.margins = {marginToStored(page.LeftMarginInch()), marginToStored(page.TopMarginInch()),
-                 marginToStored(page.RightMarginInch()), marginToStored(page.BottomMarginInch())};
-    b.layout = page.CalendarLayout();
-    b.calendarBorder = page.CalendarBorder();
-    b.lineLayout = page.CalendarLineLayout();
-    for (int i = 1; i <= 12; ++i) {
-        QString name;
-        page.GetMonthName(i, name);
-        b.monthNames << name;
-    }
-    for (int i = 1; i <= 7; ++i) {
-        QString name;
-        page.GetDayName(i, name);
-        b.dayNames << name;
-    }
-    b.titleBGColor = page.TitleBGColor();
-    b.titleFont = page.TitleFont();
-    b.titleShowYear = page.TitleShowYear();
-    b.headersFont = page.HeadersFont();
-    b.headersBorder = page.HeadersBorder();
-    b.headersStyle = page.HeadersStyle();
-    b.headersBGColor = page.HeadersBGColor();
-    b.cellFont = page.CellFont();
-    b.cellBorder = page.CellBorder();
-    b.miniLineLayout = page.MiniCalendarLineLayout();
-    b.miniCalBorder = page.MiniCalBorder();
-    b.miniCalBGColor = page.MiniCalBGColor();
-    b.miniShowYear = page.MiniShowYear();
-    b.miniTitleFont = page.MiniTitleFont();
-    b.miniHeadersFont = page.MiniHeadersFont();
-    b.miniHeadersBGColor = page.MiniHeadersBGColor();
-    b.miniHeadersStyle = page.MiniHeadersStyle();
-    b.miniHeadersBorder = page.MiniHeadersBorder();
-    b.miniCellBorder = page.MiniCellBorder();
-    b.miniCellFont = page.MiniCellFont();
-    b.numberPosition = page.NumberPosition();
+    b.paperSize = p.paperSize;
+    b.orientation = p.orientation;
+    b.margins = {marginToStored(p.leftMargin), marginToStored(p.topMargin),
+                 marginToStored(p.rightMargin), marginToStored(p.bottomMargin)};
+    b.layout = p.calendarLayout;
+    b.calendarBorder = doc.mainBorders.frame;
+    b.lineLayout = p.lineLayout;
+    b.monthNames = QStringList(p.names.months.begin(), p.names.months.end());
+    b.dayNames = QStringList(p.names.days.begin(), p.names.days.end());
+    b.titleBGColor = p.main.titleBGColor;
+    b.titleFont = p.main.titleFont;
+    b.titleShowYear = p.main.showYear;
+    b.headersFont = p.main.headersFont;
+    b.headersBorder = doc.mainBorders.headers;
+    b.headersStyle = p.main.headersStyle;
+    b.headersBGColor = p.main.headersBGColor;
+    b.cellFont = p.main.cellFont;
+    b.cellBorder = doc.mainBorders.cell;
+    b.miniLineLayout = p.miniLineLayout;
+    b.miniCalBorder = doc.miniBorders.frame;
+    b.miniCalBGColor = p.mini.titleBGColor;
+    b.miniShowYear = p.mini.showYear;
+    b.miniTitleFont = p.mini.titleFont;
+    b.miniHeadersFont = p.mini.headersFont;
+    b.miniHeadersBGColor = p.mini.headersBGColor;
+    b.miniHeadersStyle = p.mini.headersStyle;
+    b.miniHeadersBorder = doc.miniBorders.headers;
+    b.miniCellBorder = doc.miniBorders.cell;
+    b.miniCellFont = p.mini.cellFont;
+    b.numberPosition = doc.numberPosition;
     return b;
 }
 
@@ -185,43 +177,31 @@ PageBlock ReadPageBlock(TReader &r)
     return b;
 }
 
-void applyPageBlock(const PageBlock &b, TCalendarPanel32 &page)
+void applyPageBlock(const PageBlock &b, PageDocument &doc)
 {
-    page.SetPaperSize(b.paperSize);
-    page.SetCalendarLayout(TCalendarLayout(b.layout));
-    page.SetCalendarOrientation(TCalendarOrientation(b.orientation));
-    page.SetLeftMarginInch(marginFromStored(b.margins[0]));
-    page.SetTopMarginInch(marginFromStored(b.margins[1]));
-    page.SetRightMarginInch(marginFromStored(b.margins[2]));
-    page.SetBottomMarginInch(marginFromStored(b.margins[3]));
-    // Line layouts first: they preset the border styles that the block then sets one by one.
-    page.SetCalendarLineLayout(TCalendarLineLayout(b.lineLayout));
-    page.SetMiniCalendarLineLayout(TMiniCalendarLineLayout(b.miniLineLayout));
-    page.SetCalendarBorder(TCalBorderStyle(b.calendarBorder));
+    PageSettings &p = doc.settings;
+    p.paperSize = b.paperSize;
+    p.calendarLayout = TCalendarLayout(b.layout);
+    p.orientation = TCalendarOrientation(b.orientation);
+    p.leftMargin = marginFromStored(b.margins[0]);
+    p.topMargin = marginFromStored(b.margins[1]);
+    p.rightMargin = marginFromStored(b.margins[2]);
+    p.bottomMargin = marginFromStored(b.margins[3]);
+    p.lineLayout = TCalendarLineLayout(b.lineLayout);
+    p.miniLineLayout = TMiniCalendarLineLayout(b.miniLineLayout);
     for (int i = 0; i < 12; ++i)
-        page.SetMonthName(i + 1, b.monthNames.value(i));
+        p.names.months[size_t(i)] = b.monthNames.value(i);
     for (int i = 0; i < 7; ++i)
-        page.SetDayName(i + 1, b.dayNames.value(i));
-    page.SetTitleBGColor(b.titleBGColor);
-    page.SetTitleFont(b.titleFont);
-    page.SetTitleShowYear(b.titleShowYear);
-    page.SetHeadersFont(b.headersFont);
-    page.SetHeadersBorder(TCalBorderStyle(b.headersBorder));
-    page.SetHeadersStyle(TCalHeadersStyle(b.headersStyle));
-    page.SetHeadersBGColor(b.headersBGColor);
-    page.SetCellFont(b.cellFont);
-    page.SetCellBorder(TCalBorderStyle(b.cellBorder));
-    page.SetMiniCalBorder(TCalBorderStyle(b.miniCalBorder));
-    page.SetMiniCalBGColor(b.miniCalBGColor);
-    page.SetMiniShowYear(b.miniShowYear);
-    page.SetMiniTitleFont(b.miniTitleFont);
-    page.SetMiniHeadersFont(b.miniHeadersFont);
-    page.SetMiniHeadersBGColor(b.miniHeadersBGColor);
-    page.SetMiniHeadersStyle(TCalHeadersStyle(b.miniHeadersStyle));
-    page.SetMiniHeadersBorder(TCalBorderStyle(b.miniHeadersBorder));
-    page.SetMiniCellBorder(TCalBorderStyle(b.miniCellBorder));
-    page.SetMiniCellFont(b.miniCellFont);
-    page.SetNumberPosition(TCalendarNumberPosition(b.numberPosition));
+        p.names.days[size_t(i)] = b.dayNames.value(i);
+    p.main = {b.titleFont,   b.titleBGColor, b.headersFont,  b.headersBGColor,
+              TCalHeadersStyle(b.headersStyle), b.cellFont, b.titleShowYear};
+    p.mini = {b.miniTitleFont,   b.miniCalBGColor, b.miniHeadersFont, b.miniHeadersBGColor,
+              TCalHeadersStyle(b.miniHeadersStyle), b.miniCellFont, b.miniShowYear};
+    doc.mainBorders = {TCalBorderStyle(b.calendarBorder), TCalBorderStyle(b.headersBorder),
+                       TCalBorderStyle(b.cellBorder)};
+    doc.miniBorders = {TCalBorderStyle(b.miniCalBorder), TCalBorderStyle(b.miniHeadersBorder),
+                       TCalBorderStyle(b.miniCellBorder)};
+    doc.numberPosition = TCalendarNumberPosition(b.numberPosition);
 }
 
 } // namespace CalendarFile

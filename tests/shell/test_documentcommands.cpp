@@ -59,7 +59,7 @@ struct Window : DocumentHost {
         TCalendarPanel32 other;
         other.ResetToDefaults();
         other.SetMainCalMonth(6);
-        CalendarFile::SaveDocument(other, path, {});
+        CalendarFile::SaveDocument(other.document(), path, {});
         return path;
     }
 

@@ -9,6 +9,7 @@
 #include "calendar/calendardates.h"
 #include "page/calpanel32.h"
 #include "storage/calendarfile.h"
+#include "pagefiles.h"
 #include "storage/cellrecord.h"
 #include "storage/streamdump.h"
 #include "storage/streamerror.h"
@@ -16,6 +17,7 @@
 #include "sampleobjects.h"
 
 using namespace CalendarFile;
+using namespace PageFiles;
 
 namespace {
 
@@ -174,7 +176,7 @@ TEST(CalendarFile, OlderAndNewerVersionsReadByTheirRules)
         w.PutListStart();
         w.PutInteger(1);
         w.PutInteger(1);
-        WritePageBlock(w, pageBlockOf(source), 96);
+        WritePageBlock(w, pageBlockOf(source.document()), 96);
         for (int value : {3, 4, 1998, 1, 9, 30})
             w.PutInteger(value);
         for (int cell = 1; cell <= 42; ++cell) {

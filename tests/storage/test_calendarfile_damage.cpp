@@ -6,11 +6,13 @@
 
 #include "page/calpanel32.h"
 #include "storage/calendarfile.h"
+#include "pagefiles.h"
 #include "storage/streamdump.h"
 #include "storage/streamerror.h"
 #include "sampleobjects.h"
 
 using namespace CalendarFile;
+using namespace PageFiles;
 
 namespace {
 
