@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "storage/persistent.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class TGGraphicControl;
+
+// A freeform object as the value stream sees it: a component whose published properties
+// are the object's. It either borrows an object that lies on a surface (for writing) or
+// owns one it created (for reading) until release() hands it over.
+class ObjectRecord : public TComponent
+{
+public:
+    // Writes object; the object must outlive the record.
+    explicit ObjectRecord(const TGGraphicControl &object);
+    // Owns a newly made object, which stays in its reading state until the record is loaded.
+    ObjectRecord(TComponent *owner, std::unique_ptr<TGGraphicControl> object);
+    ~ObjectRecord() override;
+
+    const TClassInfo &classInfo() const override;
+    void Loaded() override;
+
+    TGGraphicControl &object() const { return *m_object; }
+    // The object read, named after this record; null when it was given away already.
+    std::unique_ptr<TGGraphicControl> release();
+
+    // The held record of a font property ("Font", "TitleFont"...), made on first use.
+    TPersistent *heldFont(const QString &property,
+                          const std::function<std::unique_ptr<TPersistent>()> &make) const;
+
+private:
+    TGGraphicControl *m_object;
+    std::unique_ptr<TGGraphicControl> m_owned;
+    mutable std::map<QString, std::unique_ptr<TPersistent>> m_fonts;
+};
+
+namespace ObjectRecords {
+
+// Registers the stored object classes ("TGPLabel", "TGFlatCalendar") with their ancestors,
+// so documents and the object clipboard can name them. Safe to call more than once.
+void registerObjectClasses();
+
+// The object clipboard's form: a list of root records, one per object, in the given order.
+QByteArray objectListBytes(const std::vector<const TGGraphicControl *> &objects);
+
+struct ReadResult {
+    // The objects read before the end of the list or a failure, in the order of the file.
+    std::vector<std::unique_ptr<TGGraphicControl>> objects;
+    // The stream's message when the list could not be read to its end; empty otherwise.
+    QString error;
+};
+// Whether a name is already given to an object where the objects read are to go.
+using NameTaken = std::function<bool(const QString &name)>;
+// Reads a list written by objectListBytes. Every object is named "Component" + the first
+// free n from 0 to 1000 (taken names and the names given in this read are skipped; the name
+// from the file is kept when all are taken), moved by offset pixels right and down, and has
+// its AfterLoad run once the list is read.
+ReadResult readObjectList(const QByteArray &bytes, const NameTaken &taken, int offset = 0);
+
+} // namespace ObjectRecords

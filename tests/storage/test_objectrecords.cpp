@@ -1,0 +1,187 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "objects/tgflatcalendar.h"
+#include "objects/tgplabel.h"
+#include "storage/calendarfile.h"
+#include "storage/objectrecords.h"
+#include "storage/streamdump.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+using ObjectRecords::objectListBytes;
+using ObjectRecords::readObjectList;
+
+// The property names of the first drawing object in a document's dump, in file order.
+QStringList recordedProperties(const TGGraphicControl &object)
+{
+    ObjectRecord record(object);
+    const QString dump =
+        dumpCalendarFile(CalendarFile::documentBytes(PageDocument{}, {&record})).text;
+    const QString objects = dump.mid(dump.indexOf(QStringLiteral("drawing object 1")));
+    QStringList names;
+    static const QRegularExpression property(QStringLiteral("^    (\\S+) = "),
+                                             QRegularExpression::MultilineOption);
+    for (auto it = property.globalMatch(objects); it.hasNext();)
+        names << it.next().captured(1);
+    return names;
+}
+
+std::unique_ptr<TGPLabel> label(const QString &name, const QRect &bounds)
+{
+    auto made = std::make_unique<TGPLabel>();
+    made->setName(name);
+    made->setBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+    return made;
+}
+
+} // namespace
+
+TEST(ObjectRecords, AFreshLabelWritesOnlyWhatHasNoDefault)
+{
+    auto hi = label(QStringLiteral("Special1"), QRect(10, 20, 142, 33));
+    hi->SetCaption(QStringLiteral("Hi"));
+    EXPECT_EQ(recordedProperties(*hi),
+              QStringList({"Left", "Top", "Width", "Height", "Locked", "Unselectable", "Caption",
+                           "Font.Color", "Font.Height", "Font.Name", "Font.Style", "Transparent",
+                           "BackColor", "BorderStyle"}));
+}
+
+TEST(ObjectRecords, LabelsAndCalendarsComeBackAsTheyWereWritten)
+{
+    auto written = label(QStringLiteral("Special1"), QRect(7, 9, 120, 40));
+    written->SetCaption(QStringLiteral("Fête"));
+    written->SetDepthShadow(3);
+    written->SetDirectionShadow(sdLeft);
+    written->SetDepthHighlight(2);
+    written->SetDirectionHighlight(hdright);
+    written->SetcolorShadow(0x0000FF);
+    written->SetcolorHighlight(0x123456);
+    written->SetAlignment(taCenter);
+    TFont font(QStringLiteral("Liberation Serif"), 14, TFont::Style::Bold | TFont::Style::Italic, 0x00FF00);
+    font.setPitch(TFont::Pitch::Fixed);
+    written->SetFont(font);
+    written->SetTransparent(false);
+    written->SetBackColor(0x808000);
+    written->SetBorderStyle(bsSingle);
+    written->SetLocked(true);
+    written->setTag(5);
+    written->setHint(QStringLiteral("a hint"));
+
+    TGFlatCalendar calendar(QDate(2026, 12, 7));
+    calendar.setBounds(30, 40, 210, 160);
+    calendar.SetStartOfWeek(2);
+    calendar.SetMonth(2);
+    calendar.SetYear(2028);
+    calendar.SetShowYear(true);
+    calendar.SetLanguage(fclGerman);
+    calendar.SetDayNameStyle(fdsWhole);
+    calendar.SetCellBorderStyle(fcbTopBottom);
+    calendar.SetShadowDepth(4);
+    calendar.SetShadowPosition(fcpUpperLeft);
+    calendar.SetCalTransparent(true);
+    calendar.SetTitleFont(TFont(QStringLiteral("Liberation Sans"), 12, TFont::Style::Underline));
+
+    const auto read = readObjectList(objectListBytes({written.get(), &calendar}), {});
+    ASSERT_TRUE(read.error.isEmpty()) << qPrintable(read.error);
+    ASSERT_EQ(read.objects.size(), 2u);
+    const auto &back = dynamic_cast<const TGPLabel &>(*read.objects[0]);
+    EXPECT_EQ(back.boundsRect(), QRect(7, 9, 120, 40));
+    EXPECT_EQ(back.Caption(), QStringLiteral("Fête"));
+    EXPECT_EQ(back.DepthShadow(), 3);
+    EXPECT_EQ(back.DirectionShadow(), sdLeft);
+    EXPECT_EQ(back.DepthHighlight(), 2);
+    EXPECT_EQ(back.DirectionHighlight(), hdright);
+    EXPECT_EQ(back.colorShadow(), 0x0000FF);
+    EXPECT_EQ(back.colorHighlight(), 0x123456);
+    EXPECT_EQ(back.Alignment(), taCenter);
+    EXPECT_EQ(back.Font().name(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(back.Font().height(96), written->Font().height(96));
+    EXPECT_EQ(back.Font().style(), TFont::Style::Bold | TFont::Style::Italic);
+    EXPECT_EQ(back.Font().pitch(), TFont::Pitch::Fixed);
+    EXPECT_EQ(back.Font().color(), 0x00FF00);
+    EXPECT_FALSE(back.Transparent());
+    EXPECT_EQ(back.BackColor(), 0x808000);
+    EXPECT_EQ(back.BorderStyle(), bsSingle);
+    EXPECT_TRUE(back.Locked());
+    EXPECT_EQ(back.Tag(), 5);
+    EXPECT_EQ(back.Hint(), QStringLiteral("a hint"));
+
+    const auto &cal = dynamic_cast<const TGFlatCalendar &>(*read.objects[1]);
+    EXPECT_EQ(cal.boundsRect(), QRect(30, 40, 210, 160));
+    EXPECT_EQ(cal.StartOfWeek(), 2);
+    EXPECT_EQ(cal.Month(), 2);
+    EXPECT_EQ(cal.Year(), 2028);
+    EXPECT_TRUE(cal.ShowYear());
+    EXPECT_EQ(cal.Language(), fclGerman);
+    EXPECT_EQ(cal.DayNameStyle(), fdsWhole);
+    EXPECT_EQ(cal.CellBorderStyle(), fcbTopBottom);
+    EXPECT_EQ(cal.ShadowDepth(), 4);
+    EXPECT_EQ(cal.ShadowPosition(), fcpUpperLeft);
+    EXPECT_TRUE(cal.CalTransparent());
+    EXPECT_EQ(cal.TitleFont().style(), TFont::Style::Underline);
+    EXPECT_EQ(cal.TitleFont().height(96), calendar.TitleFont().height(96));
+}
+
+TEST(ObjectRecords, ObjectsReadAreNamedComponentWithTheFirstFreeNumbers)
+{
+    auto first = label(QStringLiteral("Component0"), QRect(0, 0, 50, 20));
+    auto second = label(QStringLiteral("Special1"), QRect(0, 30, 50, 20));
+    const QByteArray bytes = objectListBytes({first.get(), second.get()});
+
+    auto read = readObjectList(bytes, {});
+    ASSERT_EQ(read.objects.size(), 2u);
+    EXPECT_EQ(read.objects[0]->Name(), QStringLiteral("Component0"));
+    EXPECT_EQ(read.objects[1]->Name(), QStringLiteral("Component1"));
+
+    read = readObjectList(bytes, [](const QString &name) { return name == QLatin1String("Component0"); });
+    ASSERT_EQ(read.objects.size(), 2u);
+    EXPECT_EQ(read.objects[0]->Name(), QStringLiteral("Component1"));
+    EXPECT_EQ(read.objects[1]->Name(), QStringLiteral("Component2"));
+
+    // With every name taken the name from the file stays.
+    read = readObjectList(bytes, [](const QString &) { return true; });
+    ASSERT_EQ(read.objects.size(), 2u);
+    EXPECT_EQ(read.objects[1]->Name(), QStringLiteral("Special1"));
+}
+
+TEST(ObjectRecords, PastedObjectsAreOffsetAndTheirFirstMoveCounts)
+{
+    auto written = label(QStringLiteral("Special1"), QRect(10, 20, 100, 40));
+    const auto read = readObjectList(objectListBytes({written.get()}), {}, 15);
+    ASSERT_EQ(read.objects.size(), 1u);
+    EXPECT_EQ(read.objects[0]->boundsRect(), QRect(25, 35, 100, 40));
+    EXPECT_FALSE(read.objects[0]->reading());
+    // The bounds of the read object are recorded, so a later move is a change.
+    EXPECT_FALSE(read.objects[0]->LastBounds().isNull());
+    EXPECT_FALSE(read.objects[0]->popupMenu().empty());
+}
+
+TEST(ObjectRecords, ADamagedListKeepsTheObjectsBeforeTheDamage)
+{
+    auto one = label(QStringLiteral("Special1"), QRect(0, 0, 50, 20));
+    auto two = label(QStringLiteral("Special2"), QRect(0, 30, 50, 20));
+    QByteArray bytes = objectListBytes({one.get(), two.get()});
+    const qsizetype second = bytes.indexOf("TGPLabel", bytes.indexOf("TGPLabel") + 1);
+    ASSERT_GT(second, 0);
+    bytes.replace(second, 8, "TGMystry");
+    auto read = readObjectList(bytes, {});
+    EXPECT_EQ(read.objects.size(), 1u);
+    EXPECT_EQ(read.error, QStringLiteral("Class TGMystry not found"));
+
+    const QByteArray whole = objectListBytes({one.get(), two.get()});
+    read = readObjectList(whole.left(3), {});
+    EXPECT_FALSE(read.error.isEmpty());
+    EXPECT_TRUE(read.objects.empty());
+    // Cut inside the second record: the first one stays.
+    read = readObjectList(whole.left(whole.size() - 10), {});
+    EXPECT_FALSE(read.error.isEmpty());
+    EXPECT_EQ(read.objects.size(), 1u);
+    // Only the list's end is missing: both objects were read whole.
+    read = readObjectList(whole.left(whole.size() - 1), {});
+    EXPECT_FALSE(read.error.isEmpty());
+    EXPECT_EQ(read.objects.size(), 2u);
+}
