@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include "storage/calendarfile.h"
+#include "storage/objectrecords.h"
 #include "storage/persistent.h"
 #include "storage/streamdump.h"
 #include "storage/streamerror.h"
@@ -30,6 +31,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
+    // Documents name the object classes, so their records are read as the program reads them.
+    ObjectRecords::registerObjectClasses();
     return 0;
 }
 
@@ -48,5 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         CalendarFile::loadStyleSheetBytes(doc, bytes);
     } catch (const StreamError &) {
     }
+    // The same bytes as an object clipboard file.
+    ObjectRecords::readObjectList(bytes, {}, 15);
     return 0;
 }

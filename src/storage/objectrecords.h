@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "objects/tggraphiccontrol.h"
 #include "storage/persistent.h"
 
 #include <QByteArray>
@@ -12,7 +13,6 @@
 #include <memory>
 #include <vector>
 
-class TGGraphicControl;
 
 // A freeform object as the value stream sees it: a component whose published properties
 // are the object's. It either borrows an object that lies on a surface (for writing) or
