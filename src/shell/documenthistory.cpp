@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "documenthistory.h"
+
+#include <QScopedValueRollback>
+
+namespace {
+constexpr size_t NoState = size_t(-1);
+}
+
+DocumentHistory::DocumentHistory(Capture capture, Restore restore)
+    : m_capture(std::move(capture)), m_restore(std::move(restore))
+{
+}
+
+void DocumentHistory::reset()
+{
+    m_states.clear();
+    m_states.push_back(m_capture());
+    m_bytes = m_states.back().size();
+    m_current = 0;
+    m_saved = 0;
+}
+
+void DocumentHistory::recordChange()
+{
+    // Restoring a snapshot changes the document too; that is not a new step.
+    if (m_restoring)
+        return;
+    QByteArray state = m_capture();
+    if (!m_states.empty() && state == m_states[m_current])
+        return;
+    // A change after undoing drops the steps that could have been redone.
+    while (m_states.size() > m_current + 1) {
+        m_bytes -= m_states.back().size();
+        m_states.pop_back();
+    }
+    if (m_saved != NoState && m_saved > m_current)
+        m_saved = NoState;
+    m_bytes += state.size();
+    m_states.push_back(std::move(state));
+    m_current = m_states.size() - 1;
+    trim();
+}
+
+void DocumentHistory::markSaved()
+{
+    m_saved = m_current;
+}
+
+bool DocumentHistory::undo()
+{
+    if (!canUndo())
+        return false;
+    --m_current;
+    QScopedValueRollback restoring(m_restoring, true);
+    m_restore(m_states[m_current]);
+    return true;
+}
+
+bool DocumentHistory::redo()
+{
+    if (!canRedo())
+        return false;
+    ++m_current;
+    QScopedValueRollback restoring(m_restoring, true);
+    m_restore(m_states[m_current]);
+    return true;
+}
+
+void DocumentHistory::trim()
+{
+    // The current state always stays, however large it is.
+    while (m_states.size() > 1
+           && (m_states.size() > size_t(kMaxSteps) + 1 || m_bytes > kMaxBytes)) {
+        m_bytes -= m_states.front().size();
+        m_states.pop_front();
+        --m_current;
+        m_saved = m_saved == 0 || m_saved == NoState ? NoState : m_saved - 1;
+    }
+}
