@@ -58,21 +58,6 @@ void drawGridLine(Canvas &canvas, int x1, int y1, int x2, int y2)
     canvas.lineTo(x2, y2);
 }
 
-void drawScreenGrid(Canvas &canvas, const MonthBoxGeometry &g, TCalBorderStyle style)
-{
-    if (style == cbNone)
-        return;
-    const int firstRow = style == cbBottom ? 1 : 0;
-    const int lastRow = style == cbTop ? 5 : 6;
-    for (int row = firstRow; row <= lastRow; ++row)
-        drawGridLine(canvas, g.frame.left, g.rowLineY(row), g.frame.right, g.rowLineY(row));
-    if (style != cbAll)
-        return;
-    for (int column = 0; column <= 7; ++column)
-        drawGridLine(canvas, g.columnLineX(column), g.cellTop, g.columnLineX(column),
-                     g.frame.bottom);
-}
-
 // Paper gets every cell's own border, which strokes the same lines as the screen grid.
 void drawPrintedGrid(Canvas &canvas, const MonthBoxGeometry &g, TCalBorderStyle style)
 {
@@ -111,7 +96,7 @@ void drawCells(Canvas &canvas, TCalDrawInfo &info, const MonthBoxGeometry &g)
     if (info.printed)
         drawPrintedGrid(canvas, g, info.cellBorder);
     else
-        drawScreenGrid(canvas, g, info.cellBorder);
+        DrawCellGrid(canvas, g, info.cellBorder);
     info.cells.fillMonth(g, info.year, info.month, info.startOfWeek);
     for (int cell = 1; cell <= CellCount; ++cell) {
         const CellRecord record = info.cells.cell(cell);
@@ -133,6 +118,21 @@ QString fitText(const Canvas &canvas, const QString &text, int width)
 int printedTextTop(const PageRect &box, int lineHeight)
 {
     return box.top + int(std::trunc((box.height() - 1.4 * lineHeight) / 2));
+}
+
+void DrawCellGrid(Canvas &canvas, const MonthBoxGeometry &g, TCalBorderStyle style)
+{
+    if (style == cbNone)
+        return;
+    const int firstRow = style == cbBottom ? 1 : 0;
+    const int lastRow = style == cbTop ? 5 : 6;
+    for (int row = firstRow; row <= lastRow; ++row)
+        drawGridLine(canvas, g.frame.left, g.rowLineY(row), g.frame.right, g.rowLineY(row));
+    if (style != cbAll)
+        return;
+    for (int column = 0; column <= 7; ++column)
+        drawGridLine(canvas, g.columnLineX(column), g.cellTop, g.columnLineX(column),
+                     g.frame.bottom);
 }
 
 void DrawBorder(Canvas &canvas, const PageRect &rect, TCalBorderStyle style)

@@ -13,6 +13,10 @@ class Canvas;
 // through (left, top), (right, top), (right, bottom) and (left, bottom).
 void DrawBorder(Canvas &canvas, const PageRect &rect, TCalBorderStyle style);
 
+// The cell lines of a month on screen, as style names them: rows for every style but
+// cbNone, columns too for cbAll.
+void DrawCellGrid(Canvas &canvas, const MonthBoxGeometry &g, TCalBorderStyle style);
+
 // A month calendar (the page's main calendar or a mini calendar) in info.box. title is
 // the user title or empty. Writes the cell records and hit rectangles into info.cells.
 void DrawMonth(Canvas &canvas, TCalDrawInfo &info, const QString &title);

@@ -41,27 +41,6 @@ TCalHeadersStyle pageHeadersStyle(TFlatCalHeadersStyle style)
                                                       : dsFirstChar;
 }
 
-void line(Canvas &canvas, int x1, int y1, int x2, int y2)
-{
-    canvas.moveTo(x1, y1);
-    canvas.lineTo(x2, y2);
-}
-
-// The cell lines of the page's screen month.
-void drawCellLines(Canvas &canvas, const MonthBoxGeometry &g, TCalBorderStyle style)
-{
-    if (style == cbNone)
-        return;
-    const int firstRow = style == cbBottom ? 1 : 0;
-    const int lastRow = style == cbTop ? 5 : 6;
-    for (int row = firstRow; row <= lastRow; ++row)
-        line(canvas, g.frame.left, g.rowLineY(row), g.frame.right, g.rowLineY(row));
-    if (style != cbAll)
-        return;
-    for (int column = 0; column <= 7; ++column)
-        line(canvas, g.columnLineX(column), g.cellTop, g.columnLineX(column), g.frame.bottom);
-}
-
 } // namespace
 
 TGFlatCalendar::TGFlatCalendar(const QDate &today)
@@ -242,7 +221,7 @@ void TGFlatCalendar::PaintObject(Canvas &canvas)
         canvas.drawText(g.dayLabelBox(column), dayNameLabel(column), Centred);
 
     canvas.setFont(drawingFont(m_cellFont));
-    drawCellLines(canvas, g, pageBorderStyle(m_cellBorderStyle));
+    DrawCellGrid(canvas, g, pageBorderStyle(m_cellBorderStyle));
     for (int cell = 1; cell <= CellCount; ++cell) {
         const int day = DayInCell(m_year, m_month, m_startOfWeek, cell);
         if (day != 0)
