@@ -51,7 +51,12 @@ struct PageSettings {
     TCalendarLineLayout lineLayout = llFull;
     TMiniCalendarLineLayout miniLineLayout = mllFull;
     MonthStyle main;
-    MonthStyle mini{.headersStyle = dsFirstChar};
+    // The mini calendars start with first letters for day names.
+    MonthStyle mini = [] {
+        MonthStyle style;
+        style.headersStyle = dsFirstChar;
+        return style;
+    }();
     QString userTitle;
     QString borderFile;
 
