@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "page/calendarnames.h"
-#include "page/pagetypes.h"
+#include "calendar/calendarnames.h"
+#include "calendar/pagetypes.h"
 
 #include <QString>
 #include <QStringList>
