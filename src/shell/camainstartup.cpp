@@ -69,10 +69,12 @@ void TCalendarMain::FormActivate()
     const QStringList recent = m_mru->files();
     if (!recent.isEmpty() && QFileInfo::exists(recent.first()) && m_hooks.openDocument)
         m_hooks.openDocument(recent.first());
-    QCoreApplication::processEvents();
+    // Paint what the open left, then again with the page shown. Running every pending event
+    // here instead would let input reach a window that has not finished starting.
+    repaint();
     m_page->setVisible(!m_documentFileName.isEmpty());
     fitScrollContents();
-    QCoreApplication::processEvents();
+    repaint();
 
     SetModified(false);
     m_firstActivationPending = false;

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 
 namespace {
@@ -236,10 +237,17 @@ void DocumentCommands::SavebuttonClick()
 
 void DocumentCommands::mnuCancelChangesClick()
 {
+    // A Cancel Changes that arrives while the pending events below run would read the file
+    // a second time in the middle of the first.
+    if (m_cancelling)
+        return;
+    const QScopedValueRollback<bool> cancelling(m_cancelling, true);
     if (!Dialogs::yesNoQuestion(m_host.dialogParent(), QStringLiteral("CANCEL"), QStringLiteral("Cancel all changes?")))
         return;
     if (!m_host.documentFileName().isEmpty())
         OpenCalendarFile(m_host.documentFileName());
+    // What the reread left queued (changes it reports through events) runs first, so the
+    // document it restored does not come back modified.
     QCoreApplication::processEvents();
     m_host.SetModified(false);
 }

@@ -39,4 +39,5 @@ private:
     void addRecentFile(const QString &path);
 
     DocumentHost &m_host;
+    bool m_cancelling = false;
 };

@@ -209,3 +209,28 @@ TEST(DocumentCommands, CancelChangesRereadsTheSavedFile)
     EXPECT_FALSE(w.modified);
     EXPECT_EQ(w.fake->messages.last().caption, QStringLiteral("CANCEL")) << qPrintable(w.fake->messages.last().text);
 }
+
+TEST(DocumentCommands, CancelChangesRunsWhatTheRereadQueuedButNotItself)
+{
+    Window w;
+    w.commands->OpenCalendarFile(w.writeDocument(QStringLiteral("june.OVF")));
+    w.calendar.SetMainCalMonth(9);
+    w.modified = true;
+    int reentered = 0;
+    // Both arrive while the command lets pending events run: a second Cancel Changes and a
+    // change reported late by the reread document.
+    QMetaObject::invokeMethod(w.commands.get(), [&w, &reentered] {
+        ++reentered;
+        w.commands->mnuCancelChangesClick();
+    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(w.commands.get(), [&w] { w.modified = true; }, Qt::QueuedConnection);
+    const int messagesBefore = int(w.fake->messages.size());
+    w.fake->answers = {QMessageBox::Yes, QMessageBox::Yes};
+
+    w.commands->mnuCancelChangesClick();
+    EXPECT_EQ(reentered, 1);
+    EXPECT_EQ(w.fake->messages.size(), messagesBefore + 1) << "the second Cancel asked nothing";
+    EXPECT_EQ(w.fake->answers.size(), 1);
+    EXPECT_EQ(w.calendar.MainCalMonth(), 6);
+    EXPECT_FALSE(w.modified) << "the late change ran before the flag was cleared";
+}
