@@ -9,6 +9,7 @@
 #include "widgets/dialogs.h"
 #include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
+#include "shell/zoomguard.h"
 #include "storage/calendarfile.h"
 #include "storage/documentmessages.h"
 #include "storage/persistent.h"
@@ -20,9 +21,17 @@
 #include <QScopedValueRollback>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace {
 
 const QString kFilter = QStringLiteral("Calendar File|*.OVF");
+
+// The zooms opening and saving put back; any other ends at 100 %. Opening resets only what
+// no zoom step can reach; saving also turns the top step, 1.001, into 1.0, which shows as
+// the same 100 %.
+constexpr std::pair<float, float> kOpenKeptZoom{0.1f, 1.1f};
+constexpr std::pair<float, float> kSaveKeptZoom{0.2f, 1.0f};
 
 } // namespace
 
@@ -122,78 +131,80 @@ void DocumentCommands::OpenCalendarFile(QString path)
 {
     TCalendarPanel32 &page = m_host.page();
     page.SetPaintSuspended(true);
-    float zoom = page.ZoomFactor();
-    const bool rememberZoom = zoom != 1.0f;
-    if (zoom < 0.1f || zoom > 1.1f)
-        zoom = 1.0f;
-    m_host.setOpening(true);
-    m_host.setDocumentFileName(QString());
-    m_host.DoSaveRichtext();
-    if (!QFileInfo::exists(path)) {
-        Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
-    } else {
-        BusyCursor busy;
-        page.SetLoading(true);
-        page.ClearAllCells();
-        m_host.deleteAllObjects();
-        page.SetUserTitle(QString());
-        page.SetZoom(1.0f);
-        try {
-            const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
-                page, path, m_host.objectOwner(),
-                [this](std::unique_ptr<TComponent> object) { m_host.adoptObject(std::move(object)); });
-            m_host.connectObjects();
-            m_host.setDocumentFileName(path);
-            addRecentFile(path);
-            if (!outcome.objectsError.isEmpty())
-                Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::objectsDamaged(path, outcome.objectsError));
-        } catch (const StreamError &) {
-            m_host.setDocumentFileName(QString());
-            page.ResetToDefaults();
-            Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::openFailed(path));
-        }
+    {
+        ZoomGuard zoom(page, kOpenKeptZoom.first, kOpenKeptZoom.second);
+        m_host.setOpening(true);
+        m_host.setDocumentFileName(QString());
+        m_host.DoSaveRichtext();
+        if (!QFileInfo::exists(path))
+            Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
+        else
+            readDocument(path, zoom);
+        m_host.setOpening(false);
+        showOpenedDocument();
     }
-    m_host.setOpening(false);
-    m_host.setPageShown(!m_host.documentFileName().isEmpty());
-    page.update();
-    m_host.SetModified(false);
-    m_host.SetButtons();
-    m_host.updateIconWindow();
-    m_host.SetCaption();
-    if (rememberZoom)
-        page.SetZoom(zoom);
     page.SetPaintSuspended(false);
     page.SetLoading(false);
     m_host.SetCaption();
     page.update();
 }
 
+void DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
+{
+    TCalendarPanel32 &page = m_host.page();
+    BusyCursor busy;
+    page.SetLoading(true);
+    page.ClearAllCells();
+    m_host.deleteAllObjects();
+    page.SetUserTitle(QString());
+    zoom.toFullScale();
+    try {
+        const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
+            page, path, m_host.objectOwner(),
+            [this](std::unique_ptr<TComponent> object) { m_host.adoptObject(std::move(object)); });
+        m_host.connectObjects();
+        m_host.setDocumentFileName(path);
+        addRecentFile(path);
+        if (!outcome.objectsError.isEmpty())
+            Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::objectsDamaged(path, outcome.objectsError));
+    } catch (const StreamError &) {
+        m_host.setDocumentFileName(QString());
+        page.ResetToDefaults();
+        Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::openFailed(path));
+    }
+}
+
+void DocumentCommands::showOpenedDocument()
+{
+    m_host.setPageShown(!m_host.documentFileName().isEmpty());
+    m_host.page().update();
+    m_host.SetModified(false);
+    m_host.SetButtons();
+    m_host.updateIconWindow();
+    m_host.SetCaption();
+}
+
 bool DocumentCommands::SaveCalendarFile(QString path)
 {
     TCalendarPanel32 &page = m_host.page();
     page.SetPaintSuspended(true);
-    float zoom = page.ZoomFactor();
-    const bool rememberZoom = zoom != 1.0f;
-    if (rememberZoom) {
-        if (zoom == 0.0f)
-            zoom = 1.0f;
-        // Objects are always written at full scale.
-        page.SetZoom(1.0f);
-    }
     bool saved = false;
-    try {
-        BusyCursor busy;
-        m_host.DoSaveRichtext();
-        CalendarFile::SaveDocument(page, path, m_host.drawingObjects());
-        m_host.setDocumentFileName(path);
-        m_host.SetModified(false);
-        saved = true;
-    } catch (const StreamError &error) {
-        // The old file is untouched and the document stays modified.
-        Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::saveFailed(path, error.message()));
+    {
+        ZoomGuard zoom(page, kSaveKeptZoom.first, kSaveKeptZoom.second);
+        // Objects are always written at full scale.
+        zoom.toFullScale();
+        try {
+            BusyCursor busy;
+            m_host.DoSaveRichtext();
+            CalendarFile::SaveDocument(page, path, m_host.drawingObjects());
+            m_host.setDocumentFileName(path);
+            m_host.SetModified(false);
+            saved = true;
+        } catch (const StreamError &error) {
+            // The old file is untouched and the document stays modified.
+            Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::saveFailed(path, error.message()));
+        }
     }
-    if (rememberZoom && zoom >= 0.2f && zoom <= 1.0f)
-        page.SetZoom(zoom);
     page.SetPaintSuspended(false);
     page.update();
     m_host.SetButtons();

@@ -9,6 +9,7 @@
 #include "widgets/dialogs.h"
 #include "graphics/reportcanvas.h"
 #include "shell/documenthost.h"
+#include "shell/zoomguard.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -94,11 +95,11 @@ void PrintCommands::ReportPrinter1Print(int copies)
     m_host.DoSaveRichtext();
     page.SetPaintSuspended(true);
     m_host.SetModified(false);
-    const float zoom = page.ZoomFactor();
     m_printed = true;
     {
+        ZoomGuard zoom(page);
         BusyCursor busy;
-        page.SetZoom(1.0f);
+        zoom.toFullScale();
         // Positions are in inches from the paper's corner.
         m_printer->setFullPage(true);
         QPainter painter(m_printer.get());
@@ -109,8 +110,6 @@ void PrintCommands::ReportPrinter1Print(int copies)
             page.PrintPage(report, 0, 0);
         }
     }
-    if (zoom != 1.0f)
-        page.SetZoom(zoom);
     page.SetPaintSuspended(false);
     page.update();
     m_host.SetModified(false);

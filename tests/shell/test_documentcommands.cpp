@@ -146,6 +146,11 @@ TEST(DocumentCommands, SavingWritesAtFullScaleAndRestoresTheZoom)
     w.calendar.SetZoom(1.001f);
     ASSERT_TRUE(w.commands->SaveCalendarFile(path));
     EXPECT_EQ(w.calendar.ZoomFactor(), 1.0f);
+
+    w.calendar.SetZoom(0.401f);
+    w.commands->OpenCalendarFile(path);
+    ASSERT_EQ(w.fileName, path);
+    EXPECT_FLOAT_EQ(w.calendar.ZoomFactor(), 0.401f) << "opening puts the zoom back too";
 }
 
 TEST(DocumentCommands, AFailedSaveSaysWhyAndStaysModified)
