@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 
 class QButtonGroup;
 class QCalendarWidget;
@@ -70,12 +71,13 @@ public:
     void HelpButtonClick();
     void showNotebookPage(int index);
 
-    // The captions of the thirteen layout families, and of margin items.
-    static QStringList layoutCaptions();
-    static QStringList marginCaptions(bool millimeters);
-    // The list item for a margin: the largest of 0.25 .. 1.5 inches not above it.
-    static int marginIndex(float inches);
-    static float marginInches(int index);
+    // The thirteen layout families with the portrait layout of each, as the list shows them.
+    static QList<std::pair<QString, TCalendarLayout>> layoutFamilies();
+    // The margin items with the margin each stands for, in hundredths of an inch.
+    static QList<std::pair<QString, int>> marginChoices(bool millimeters);
+    // The margin item for a margin: the largest of 0.25 .. 1.5 inches not above it, in
+    // hundredths of an inch.
+    static int marginStep(float inches);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -101,6 +103,8 @@ private:
     void chooseColor(int which);
     void refreshColorButtons();
     void fillBorderList();
+    static void fillMarginList(QComboBox *combo, bool millimeters);
+    void selectLayoutFamily(int family);
     void showDateLabel();
     void showZoom();
     bool checkNameText(QPlainTextEdit *edit);

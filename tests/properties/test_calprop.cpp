@@ -302,3 +302,28 @@ TEST(CalendarProperties, StyleSheetsGoThroughTheFileDialogsAndCheckTheExtension)
     ASSERT_FALSE(fake->messages.isEmpty());
     EXPECT_EQ(fake->messages.last().text, QStringLiteral("Must be a Calendar Style Sheet (*.OVS)"));
 }
+
+TEST(CalendarProperties, StyleListsShowThePagesStylesAndSetTheChosenOnes)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetHeadersStyle(dsWhole);
+    page.SetMiniHeadersStyle(dsThreeChars);
+    page.SetCalendarLineLayout(llCellsOnly);
+    page.SetMiniCalendarLineLayout(mllMinimal);
+    Opened o(page);
+    o.dialog.FormActivate();
+    auto *headers = child<QComboBox>(o.dialog, "CalHeaderStyleCombo");
+    auto *lines = child<QComboBox>(o.dialog, "CalendarLineLayoutCombo");
+    EXPECT_EQ(headers->currentText(), QStringLiteral("Whole Word"));
+    EXPECT_EQ(child<QComboBox>(o.dialog, "MiniHeadersStyleCombo")->currentText(),
+              QStringLiteral("First Three Characters"));
+    EXPECT_EQ(lines->currentText(), QStringLiteral("Cells Only"));
+    EXPECT_EQ(child<QComboBox>(o.dialog, "MiniCalendarLineLayoutCombo")->currentText(),
+              QStringLiteral("Minimal"));
+
+    emit headers->activated(headers->findText(QStringLiteral("First Character")));
+    emit lines->activated(lines->findText(QStringLiteral("Headers & Cells")));
+    EXPECT_EQ(o.dialog.ExampleCalendar().HeadersStyle(), dsFirstChar);
+    EXPECT_EQ(o.dialog.ExampleCalendar().CalendarLineLayout(), llHeadersAndCells);
+}
