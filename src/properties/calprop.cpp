@@ -152,15 +152,15 @@ QWidget *TCalendarProperties::buildLayoutPage()
         item->setData(Qt::UserRole, int(layout));
     }
     layout->addWidget(m_layoutList, 1);
-    auto *orientationBox = new QGroupBox(QStringLiteral("Orientation"), page);
-    orientationBox->setObjectName(QStringLiteral("rOrientation"));
-    m_orientation = radioGroup(orientationBox, new QHBoxLayout(orientationBox),
+    m_orientationBox = new QGroupBox(QStringLiteral("Orientation"), page);
+    m_orientationBox->setObjectName(QStringLiteral("rOrientation"));
+    m_orientation = radioGroup(m_orientationBox, new QHBoxLayout(m_orientationBox),
                                {{QStringLiteral("Portrait"), coPortrait}, {QStringLiteral("Landscape"), coLandscape}});
     auto *paperBox = new QGroupBox(QStringLiteral("Paper Size"), page);
     paperBox->setObjectName(QStringLiteral("PaperSize"));
     m_paper = radioGroup(paperBox, new QHBoxLayout(paperBox),
                          {{QStringLiteral("Letter"), PaperLetter}, {QStringLiteral("A4"), PaperA4}});
-    layout->addWidget(orientationBox);
+    layout->addWidget(m_orientationBox);
     layout->addWidget(paperBox);
     connect(m_layoutList, &QListWidget::currentRowChanged, this, [this] { LayoutListClick(); });
     connect(m_orientation, &QButtonGroup::idClicked, this, [this] { LayoutListClick(); });
@@ -198,9 +198,9 @@ QWidget *TCalendarProperties::buildDatePage()
         if (shown != m_calendar->selectedDate())
             m_calendar->setSelectedDate(shown);
     });
-    auto *weekBox = new QGroupBox(QStringLiteral("Week Starts On"), page);
-    weekBox->setObjectName(QStringLiteral("WeekStartsOn"));
-    m_weekStarts = radioGroup(weekBox, new QHBoxLayout(weekBox),
+    m_weekStartsBox = new QGroupBox(QStringLiteral("Week Starts On"), page);
+    m_weekStartsBox->setObjectName(QStringLiteral("WeekStartsOn"));
+    m_weekStarts = radioGroup(m_weekStartsBox, new QHBoxLayout(m_weekStartsBox),
                               {{QStringLiteral("Sunday"), 1}, {QStringLiteral("Monday"), 2}});
     connect(m_weekStarts, &QButtonGroup::idClicked, this, [this](int startOfWeek) {
         if (!m_activating)
@@ -222,7 +222,7 @@ QWidget *TCalendarProperties::buildDatePage()
     layout->addLayout(navigation);
     layout->addWidget(m_calendar);
     layout->addWidget(m_dateLabel);
-    layout->addWidget(weekBox);
+    layout->addWidget(m_weekStartsBox);
     layout->addWidget(m_titleShowYear);
     layout->addWidget(m_miniShowYear);
     layout->addStretch();

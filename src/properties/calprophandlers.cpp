@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -161,8 +162,8 @@ void TCalendarProperties::SetButtons()
 {
     const int layout = m_example->CalendarLayout();
     const int kind = m_example->LayoutKind();
-    findChild<QWidget *>(QStringLiteral("rOrientation"))->setEnabled(kind == 0 || kind == 1);
-    findChild<QWidget *>(QStringLiteral("WeekStartsOn"))->setEnabled(layout < 18);
+    m_orientationBox->setEnabled(kind == 0 || kind == 1);
+    m_weekStartsBox->setEnabled(layout < 18);
     const bool month = layout < 8;
     m_titleShowYear->setEnabled(month);
     m_colorButtons[0]->setEnabled(month);
