@@ -6,6 +6,7 @@
 #include "core/apppaths.h"
 #include "recurring/recurringcommands.h"
 #include "shell/asstvellform.h"
+#include "shell/busycursor.h"
 #include "shell/mrufilelist.h"
 
 #include <QAction>
@@ -29,7 +30,7 @@ constexpr int kPageMargin = 5;
 
 TCalendarMain::TCalendarMain(QWidget *parent) : QMainWindow(parent)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const BusyCursor busy;
     setObjectName(QStringLiteral("CalendarMain"));
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
@@ -52,7 +53,6 @@ TCalendarMain::TCalendarMain(QWidget *parent) : QMainWindow(parent)
     convertOldRecurringDates(this);
     SetButtons();
     SetCaption();
-    QApplication::restoreOverrideCursor();
 }
 
 TCalendarMain::~TCalendarMain()

@@ -205,6 +205,7 @@ private:
     void showIconsWindow(bool show);
     bool iconsWindowShowing() const;
     void FormClose();
+    void showWithRecentDocument();
     void restoreStuckCursor(QObject *watched);
     void runCommand(const std::function<void()> &command);
 

@@ -6,6 +6,7 @@
 #include "widgets/helpwindow.h"
 #include "core/inifile.h"
 #include "shell/asstvellform.h"
+#include "shell/busycursor.h"
 #include "shell/mrufilelist.h"
 #include "shell/placement.h"
 
@@ -57,7 +58,23 @@ void TCalendarMain::FormActivate()
 {
     if (!m_firstActivationPending)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        const BusyCursor busy;
+        showWithRecentDocument();
+        SetModified(false);
+        m_firstActivationPending = false;
+        SetButtons();
+        SetCaption();
+    }
+    CheckFloaterStatus();
+    if (m_iconsWindowWanted)
+        showIconsWindow(true);
+    SetButtons();
+    m_page->update();
+}
+
+void TCalendarMain::showWithRecentDocument()
+{
     if (m_hooks.loadIconLibrary)
         m_hooks.loadIconLibrary(m_prefs.iconFile);
     IniFile ini(iniPath());
@@ -75,18 +92,6 @@ void TCalendarMain::FormActivate()
     m_page->setVisible(!m_documentFileName.isEmpty());
     fitScrollContents();
     repaint();
-
-    SetModified(false);
-    m_firstActivationPending = false;
-    SetButtons();
-    SetCaption();
-    QApplication::restoreOverrideCursor();
-    CheckFloaterStatus();
-    if (m_iconsWindowWanted)
-        showIconsWindow(true);
-    SetButtons();
-    m_page->SetPaintSuspended(false);
-    m_page->update();
 }
 
 void TCalendarMain::closeEvent(QCloseEvent *event)

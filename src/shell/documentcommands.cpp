@@ -9,6 +9,7 @@
 #include "widgets/dialogs.h"
 #include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
+#include "shell/scopedflag.h"
 #include "shell/zoomguard.h"
 #include "storage/calendarfile.h"
 #include "storage/documentmessages.h"
@@ -21,6 +22,7 @@
 #include <QScopedValueRollback>
 #include <QStandardPaths>
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -97,7 +99,7 @@ void DocumentCommands::New1Click()
     if (!CheckSaveNeeded())
         return;
     {
-        BusyCursor busy;
+        const BusyCursor busy;
         m_host.DoSaveRichtext();
     }
     if (!m_host.runNewCalendarProperties())
@@ -130,21 +132,24 @@ void DocumentCommands::Open1Click()
 void DocumentCommands::OpenCalendarFile(QString path)
 {
     TCalendarPanel32 &page = m_host.page();
-    page.SetPaintSuspended(true);
     {
+        // Ends after painting resumes; only a file that is read sets it.
+        std::optional<ScopedFlag> loading;
+        const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
         ZoomGuard zoom(page, kOpenKeptZoom.first, kOpenKeptZoom.second);
-        m_host.setOpening(true);
-        m_host.setDocumentFileName(QString());
-        m_host.DoSaveRichtext();
-        if (!QFileInfo::exists(path))
-            Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
-        else
-            readDocument(path, zoom);
-        m_host.setOpening(false);
+        {
+            const ScopedFlag opening([this](bool on) { m_host.setOpening(on); });
+            m_host.setDocumentFileName(QString());
+            m_host.DoSaveRichtext();
+            if (!QFileInfo::exists(path)) {
+                Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
+            } else {
+                loading.emplace([&page](bool on) { page.SetLoading(on); });
+                readDocument(path, zoom);
+            }
+        }
         showOpenedDocument();
     }
-    page.SetPaintSuspended(false);
-    page.SetLoading(false);
     m_host.SetCaption();
     page.update();
 }
@@ -152,8 +157,7 @@ void DocumentCommands::OpenCalendarFile(QString path)
 void DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
 {
     TCalendarPanel32 &page = m_host.page();
-    BusyCursor busy;
-    page.SetLoading(true);
+    const BusyCursor busy;
     page.ClearAllCells();
     m_host.deleteAllObjects();
     page.SetUserTitle(QString());
@@ -187,14 +191,14 @@ void DocumentCommands::showOpenedDocument()
 bool DocumentCommands::SaveCalendarFile(QString path)
 {
     TCalendarPanel32 &page = m_host.page();
-    page.SetPaintSuspended(true);
     bool saved = false;
     {
+        const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
         ZoomGuard zoom(page, kSaveKeptZoom.first, kSaveKeptZoom.second);
         // Objects are always written at full scale.
         zoom.toFullScale();
         try {
-            BusyCursor busy;
+            const BusyCursor busy;
             m_host.DoSaveRichtext();
             CalendarFile::SaveDocument(page, path, m_host.drawingObjects());
             m_host.setDocumentFileName(path);
@@ -205,7 +209,6 @@ bool DocumentCommands::SaveCalendarFile(QString path)
             Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::saveFailed(path, error.message()));
         }
     }
-    page.SetPaintSuspended(false);
     page.update();
     m_host.SetButtons();
     m_host.SetCaption();

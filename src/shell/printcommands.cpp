@@ -9,6 +9,7 @@
 #include "widgets/dialogs.h"
 #include "graphics/reportcanvas.h"
 #include "shell/documenthost.h"
+#include "shell/scopedflag.h"
 #include "shell/zoomguard.h"
 
 #include <QApplication>
@@ -93,12 +94,12 @@ void PrintCommands::ReportPrinter1Print(int copies)
 {
     TCalendarPanel32 &page = m_host.page();
     m_host.DoSaveRichtext();
-    page.SetPaintSuspended(true);
-    m_host.SetModified(false);
-    m_printed = true;
     {
+        const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
+        m_host.SetModified(false);
+        m_printed = true;
         ZoomGuard zoom(page);
-        BusyCursor busy;
+        const BusyCursor busy;
         zoom.toFullScale();
         // Positions are in inches from the paper's corner.
         m_printer->setFullPage(true);
@@ -110,7 +111,6 @@ void PrintCommands::ReportPrinter1Print(int copies)
             page.PrintPage(report, 0, 0);
         }
     }
-    page.SetPaintSuspended(false);
     page.update();
     m_host.SetModified(false);
 }
@@ -127,7 +127,7 @@ void PrintCommands::exportImage(bool asJpg)
         return;
     bool saved;
     {
-        BusyCursor busy;
+        const BusyCursor busy;
         saved = PrintSupport::SaveCalendarToBitmap(m_host.page(), *path, asJpg);
     }
     m_host.page().update();

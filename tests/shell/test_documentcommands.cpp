@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "fakedialogs.h"
@@ -163,6 +164,8 @@ TEST(DocumentCommands, AFailedSaveSaysWhyAndStaysModified)
     EXPECT_TRUE(w.fileName.isEmpty());
     ASSERT_EQ(w.fake->messages.size(), 1);
     EXPECT_TRUE(w.fake->messages[0].text.startsWith(QStringLiteral("Unable to save ") + blocker));
+    EXPECT_FALSE(w.calendar.PaintSuspended());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(DocumentCommands, OpeningChecksTheExtensionAndReportsDamage)
@@ -190,6 +193,11 @@ TEST(DocumentCommands, OpeningChecksTheExtensionAndReportsDamage)
     EXPECT_FALSE(w.pageShown);
     EXPECT_EQ(w.fake->messages.last().text,
               QStringLiteral("Unable to open ") + junk + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file"));
+    // A failed read leaves the page painting, not loading, and the cursor normal.
+    EXPECT_FALSE(w.calendar.PaintSuspended());
+    EXPECT_FALSE(w.calendar.Loading());
+    EXPECT_FALSE(w.opening);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     w.commands->OpenCalendarFile(w.dir.filePath(QStringLiteral("gone.OVF")));
     EXPECT_EQ(w.fake->messages.last().text,
