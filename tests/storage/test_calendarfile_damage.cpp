@@ -19,7 +19,6 @@ class DamagedDocuments : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ClassRegistry::registerClass(SampleShape::staticClassInfo());
         page.ResetToDefaults();
         page.SetCellRtfText(3, TWPRtfStorage(QByteArray("{\\rtf1 Lunch\\par}")));
         for (int i = 0; i < 3; ++i) {
@@ -34,7 +33,6 @@ protected:
             objects.push_back(s.get());
         bytes = documentBytes(page, objects);
     }
-    void TearDown() override { ClassRegistry::unregisterClass(QStringLiteral("TSampleShape")); }
 
     // Loads into a fresh page; returns the objects delivered, or -1 when the open failed.
     int load(const QByteArray &data, QString *objectsError = nullptr)
@@ -55,6 +53,7 @@ protected:
         return int(read.size());
     }
 
+    SampleShapeRegistration registration;
     TCalendarPanel32 page;
     SampleForm writerOwner;
     std::vector<std::unique_ptr<SampleShape>> shapes;
