@@ -200,7 +200,8 @@ public:
 
     void AssignSettings(const TCalendarPanel32 &source);
     bool SameSettings(const TCalendarPanel32 &other) const;
-    void ResetToDefaults();
+    // The new-calendar style, dated 'today'.
+    void ResetToDefaults(const QDate &today = QDate::currentDate());
 
     // Events; an empty handler counts as not assigned.
     using CellHandler = std::function<void(TCalendarPanel32 &page, const PageRect &rTotal,

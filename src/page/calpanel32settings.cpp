@@ -77,9 +77,8 @@ bool TCalendarPanel32::SameSettings(const TCalendarPanel32 &other) const
         && m_borderFile == other.m_borderFile;
 }
 
-void TCalendarPanel32::ResetToDefaults()
+void TCalendarPanel32::ResetToDefaults(const QDate &today)
 {
-    const QDate today = QDate::currentDate();
     m_paperSize = PaperLetter;
     m_userTitle.clear();
     m_calendarLayout = loFCMinisInTitleLS;
