@@ -8,7 +8,6 @@
 #include "storage/calendarfile.h"
 #include "storage/documentmessages.h"
 #include "storage/persistent.h"
-#include "storage/streamerror.h"
 
 #include <QFileInfo>
 
@@ -42,23 +41,18 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
 {
     if (!options.documentFile.isEmpty()) {
         ObjectScope scope;
-        try {
-            const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
-                page, options.documentFile, &scope, [](std::unique_ptr<TComponent>) {});
-            if (!outcome.objectsError.isEmpty())
-                printMessage(DocumentMessages::objectsDamaged(options.documentFile, outcome.objectsError));
-        } catch (const StreamError &) {
+        const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
+            page, options.documentFile, &scope, [](std::unique_ptr<TComponent>) {});
+        if (!outcome.ok) {
             printMessage(DocumentMessages::openFailed(options.documentFile));
             return false;
         }
+        if (!outcome.objectsError.isEmpty())
+            printMessage(DocumentMessages::objectsDamaged(options.documentFile, outcome.objectsError));
     }
-    if (!options.styleFile.isEmpty()) {
-        try {
-            CalendarFile::LoadStyleSheet(page, options.styleFile);
-        } catch (const StreamError &) {
-            printMessage(DocumentMessages::styleOpenFailed(options.styleFile));
-            return false;
-        }
+    if (!options.styleFile.isEmpty() && !CalendarFile::LoadStyleSheet(page, options.styleFile).ok) {
+        printMessage(DocumentMessages::styleOpenFailed(options.styleFile));
+        return false;
     }
     return true;
 }
@@ -67,13 +61,12 @@ bool saveRenderOutput(const RenderOptions &options, const TCalendarPanel32 &page
 {
     if (options.saveFile.isEmpty())
         return true;
-    try {
-        if (QFileInfo(options.saveFile).suffix().compare(QLatin1String("OVS"), Qt::CaseInsensitive) == 0)
-            CalendarFile::SaveStyleSheet(page, options.saveFile);
-        else
-            CalendarFile::SaveDocument(page, options.saveFile, {});
-    } catch (const StreamError &error) {
-        printMessage(DocumentMessages::saveFailed(options.saveFile, error.message()));
+    const bool styleSheet
+        = QFileInfo(options.saveFile).suffix().compare(QLatin1String("OVS"), Qt::CaseInsensitive) == 0;
+    const CalendarFile::FileResult saved = styleSheet ? CalendarFile::SaveStyleSheet(page, options.saveFile)
+                                                      : CalendarFile::SaveDocument(page, options.saveFile, {});
+    if (!saved.ok) {
+        printMessage(DocumentMessages::saveFailed(options.saveFile, saved.message));
         return false;
     }
     return true;

@@ -13,7 +13,6 @@
 #include "widgets/win1252validator.h"
 #include "storage/calendarfile.h"
 #include "storage/documentmessages.h"
-#include "storage/streamerror.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>
@@ -349,11 +348,9 @@ void TCalendarProperties::SaveAsStyleSheetButtonClick()
         Dialogs::informationBox(this, QStringLiteral("Must save as a Calendar Style Sheet (*.OVS)"));
         return;
     }
-    try {
-        CalendarFile::SaveStyleSheet(*m_example, *path);
-    } catch (const StreamError &error) {
-        Dialogs::informationBox(this, DocumentMessages::saveFailed(*path, error.message()));
-    }
+    const CalendarFile::FileResult saved = CalendarFile::SaveStyleSheet(*m_example, *path);
+    if (!saved.ok)
+        Dialogs::informationBox(this, DocumentMessages::saveFailed(*path, saved.message));
 }
 
 void TCalendarProperties::LoadStyleSheetButtonClick()
@@ -367,11 +364,8 @@ void TCalendarProperties::LoadStyleSheetButtonClick()
         Dialogs::informationBox(this, QStringLiteral("Must be a Calendar Style Sheet (*.OVS)"));
         return;
     }
-    try {
-        CalendarFile::LoadStyleSheet(*m_example, *path);
-    } catch (const StreamError &) {
+    if (!CalendarFile::LoadStyleSheet(*m_example, *path).ok)
         Dialogs::informationBox(this, DocumentMessages::styleOpenFailed(*path));
-    }
     reloadAfterStyleSheet();
 }
 

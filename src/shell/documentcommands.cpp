@@ -14,7 +14,6 @@
 #include "storage/calendarfile.h"
 #include "storage/documentmessages.h"
 #include "storage/persistent.h"
-#include "storage/streamerror.h"
 
 #include <QApplication>
 #include <QDir>
@@ -162,20 +161,20 @@ void DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
     m_host.deleteAllObjects();
     page.SetUserTitle(QString());
     zoom.toFullScale();
-    try {
-        const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
-            page, path, m_host.objectOwner(),
-            [this](std::unique_ptr<TComponent> object) { m_host.adoptObject(std::move(object)); });
-        m_host.connectObjects();
-        m_host.setDocumentFileName(path);
-        addRecentFile(path);
-        if (!outcome.objectsError.isEmpty())
-            Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::objectsDamaged(path, outcome.objectsError));
-    } catch (const StreamError &) {
+    const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
+        page, path, m_host.objectOwner(),
+        [this](std::unique_ptr<TComponent> object) { m_host.adoptObject(std::move(object)); });
+    if (!outcome.ok) {
         m_host.setDocumentFileName(QString());
         page.ResetToDefaults();
         Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::openFailed(path));
+        return;
     }
+    m_host.connectObjects();
+    m_host.setDocumentFileName(path);
+    addRecentFile(path);
+    if (!outcome.objectsError.isEmpty())
+        Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::objectsDamaged(path, outcome.objectsError));
 }
 
 void DocumentCommands::showOpenedDocument()
@@ -197,17 +196,20 @@ bool DocumentCommands::SaveCalendarFile(QString path)
         ZoomGuard zoom(page, kSaveKeptZoom.first, kSaveKeptZoom.second);
         // Objects are always written at full scale.
         zoom.toFullScale();
-        try {
+        CalendarFile::FileResult written;
+        {
             const BusyCursor busy;
             m_host.DoSaveRichtext();
-            CalendarFile::SaveDocument(page, path, m_host.drawingObjects());
-            m_host.setDocumentFileName(path);
-            m_host.SetModified(false);
-            saved = true;
-        } catch (const StreamError &error) {
-            // The old file is untouched and the document stays modified.
-            Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::saveFailed(path, error.message()));
+            written = CalendarFile::SaveDocument(page, path, m_host.drawingObjects());
+            if (written.ok) {
+                m_host.setDocumentFileName(path);
+                m_host.SetModified(false);
+                saved = true;
+            }
         }
+        // The old file is untouched and the document stays modified.
+        if (!written.ok)
+            Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::saveFailed(path, written.message));
     }
     page.update();
     m_host.SetButtons();

@@ -36,6 +36,19 @@ void writeWholeFile(const QString &path, const QByteArray &bytes)
         throw StreamError(file.errorString());
 }
 
+// Runs file work and turns the stream's or the file's failure into a result, so no
+// exception leaves the public functions.
+template<class Work>
+CalendarFile::FileResult guarded(Work work)
+{
+    try {
+        work();
+    } catch (const StreamError &error) {
+        return {false, error.message()};
+    }
+    return {};
+}
+
 // Runs a writer over a memory buffer and returns what it wrote.
 QByteArray writeToBytes(const std::function<void(TWriter &)> &write)
 {
@@ -155,15 +168,15 @@ QByteArray styleSheetBytes(const TCalendarPanel32 &page)
     });
 }
 
-void SaveDocument(const TCalendarPanel32 &page, const QString &path,
-                  const std::vector<TComponent *> &objects)
+FileResult SaveDocument(const TCalendarPanel32 &page, const QString &path,
+                        const std::vector<TComponent *> &objects)
 {
-    writeWholeFile(path, documentBytes(page, objects));
+    return guarded([&] { writeWholeFile(path, documentBytes(page, objects)); });
 }
 
-void SaveStyleSheet(const TCalendarPanel32 &page, const QString &path)
+FileResult SaveStyleSheet(const TCalendarPanel32 &page, const QString &path)
 {
-    writeWholeFile(path, styleSheetBytes(page));
+    return guarded([&] { writeWholeFile(path, styleSheetBytes(page)); });
 }
 
 QString NameDroppedObject(const TComponent *owner, const QString &nameInFile)
@@ -176,8 +189,9 @@ QString NameDroppedObject(const TComponent *owner, const QString &nameInFile)
     return nameInFile;
 }
 
-LoadOutcome loadDocumentBytes(TCalendarPanel32 &page, const QByteArray &bytes, TComponent *owner,
-                              const ObjectSink &sink)
+// Throws StreamError when the settings or cells cannot be read.
+static LoadOutcome readDocumentBytes(TCalendarPanel32 &page, const QByteArray &bytes, TComponent *owner,
+                                     const ObjectSink &sink)
 {
     QByteArray data = bytes;
     QBuffer buffer(&data);
@@ -201,13 +215,28 @@ LoadOutcome loadDocumentBytes(TCalendarPanel32 &page, const QByteArray &bytes, T
     return outcome;
 }
 
+LoadOutcome loadDocumentBytes(TCalendarPanel32 &page, const QByteArray &bytes, TComponent *owner,
+                              const ObjectSink &sink)
+{
+    LoadOutcome outcome;
+    const FileResult read = guarded([&] { outcome = readDocumentBytes(page, bytes, owner, sink); });
+    if (!read.ok)
+        return {false, read.message, QString()};
+    return outcome;
+}
+
 LoadOutcome LoadDocument(TCalendarPanel32 &page, const QString &path, TComponent *owner,
                          const ObjectSink &sink)
 {
-    return loadDocumentBytes(page, readWholeFile(path), owner, sink);
+    QByteArray bytes;
+    const FileResult opened = guarded([&] { bytes = readWholeFile(path); });
+    if (!opened.ok)
+        return {false, opened.message, QString()};
+    return loadDocumentBytes(page, bytes, owner, sink);
 }
 
-void loadStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes)
+// Throws StreamError when the style sheet cannot be read.
+static void readStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes)
 {
     QByteArray data = bytes;
     QBuffer buffer(&data);
@@ -223,9 +252,14 @@ void loadStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes)
     page.SetWMFBorderFile(border);
 }
 
-void LoadStyleSheet(TCalendarPanel32 &page, const QString &path)
+FileResult loadStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes)
 {
-    loadStyleSheetBytes(page, readWholeFile(path));
+    return guarded([&] { readStyleSheetBytes(page, bytes); });
+}
+
+FileResult LoadStyleSheet(TCalendarPanel32 &page, const QString &path)
+{
+    return guarded([&] { readStyleSheetBytes(page, readWholeFile(path)); });
 }
 
 } // namespace CalendarFile

@@ -68,9 +68,10 @@ struct DocumentContent {
     QString userTitle;
 };
 
-// Calendar documents (.OVF) and style sheets (.OVS). Read failures throw StreamError with
-// the stream's fixed messages; files that cannot be opened or written throw StreamError
-// with the system's reason.
+// Calendar documents (.OVF) and style sheets (.OVS). Loading and saving report failures in
+// their results, with the stream's fixed messages or, for files that cannot be opened or
+// written, the system's reason. The page and font blocks, which run on a reader or writer
+// the caller holds, throw StreamError as the reader does.
 namespace CalendarFile {
 
 constexpr int kVersion = 4;
@@ -98,14 +99,24 @@ void applyDocumentContent(const DocumentContent &content, TCalendarPanel32 &page
 QByteArray documentBytes(const TCalendarPanel32 &page, const std::vector<TComponent *> &objects);
 QByteArray styleSheetBytes(const TCalendarPanel32 &page);
 
-// Saving replaces the file only once everything is written.
-void SaveDocument(const TCalendarPanel32 &page, const QString &path,
-                  const std::vector<TComponent *> &objects);
-void SaveStyleSheet(const TCalendarPanel32 &page, const QString &path);
+// How saving or reading a file ended: ok, or the reason it failed.
+struct FileResult {
+    bool ok = true;
+    QString message;
+};
 
-// How a document was read: the objects list may have been cut short by damage, in which
-// case the objects read before it are kept and objectsError says what stopped it.
+// Saving replaces the file only once everything is written; a failed save leaves the old
+// file as it was.
+FileResult SaveDocument(const TCalendarPanel32 &page, const QString &path,
+                        const std::vector<TComponent *> &objects);
+FileResult SaveStyleSheet(const TCalendarPanel32 &page, const QString &path);
+
+// How a document was read. Not ok: the settings or cells could not be read, message says
+// why and the page is unchanged. The objects list may also have been cut short by damage,
+// in which case the objects read before it are kept and objectsError says what stopped it.
 struct LoadOutcome {
+    bool ok = true;
+    QString message;
     QString objectsError;
 };
 using ObjectSink = std::function<void(std::unique_ptr<TComponent>)>;
@@ -116,8 +127,9 @@ LoadOutcome LoadDocument(TCalendarPanel32 &page, const QString &path, TComponent
                          const ObjectSink &sink);
 LoadOutcome loadDocumentBytes(TCalendarPanel32 &page, const QByteArray &bytes, TComponent *owner,
                               const ObjectSink &sink);
-void LoadStyleSheet(TCalendarPanel32 &page, const QString &path);
-void loadStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes);
+// The page changes only when the whole style sheet was read.
+FileResult LoadStyleSheet(TCalendarPanel32 &page, const QString &path);
+FileResult loadStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes);
 
 // The name a read drawing object takes: the first "Component<n>" (n = 0..1000) that the
 // owner does not hold, or the name from the file when all are taken.

@@ -40,16 +40,13 @@ protected:
         TCalendarPanel32 target;
         SampleForm owner;
         std::vector<std::unique_ptr<TComponent>> read;
-        try {
-            const LoadOutcome outcome = loadDocumentBytes(target, data, &owner,
-                                                          [&](std::unique_ptr<TComponent> c) {
-                                                              read.push_back(std::move(c));
-                                                          });
-            if (objectsError)
-                *objectsError = outcome.objectsError;
-        } catch (const StreamError &) {
+        const LoadOutcome outcome = loadDocumentBytes(target, data, &owner, [&](std::unique_ptr<TComponent> c) {
+            read.push_back(std::move(c));
+        });
+        if (!outcome.ok)
             return -1;
-        }
+        if (objectsError)
+            *objectsError = outcome.objectsError;
         return int(read.size());
     }
 
@@ -111,14 +108,16 @@ TEST_F(DamagedDocuments, RandomDamageIsReadWholeOrLeavesThePageAlone)
         target.SetUserTitle(QStringLiteral("untouched"));
         SampleForm owner;
         int objects = 0;
-        try {
-            loadDocumentBytes(target, damaged, &owner, [&objects](std::unique_ptr<TComponent>) { ++objects; });
+        const LoadOutcome outcome
+            = loadDocumentBytes(target, damaged, &owner, [&objects](std::unique_ptr<TComponent>) { ++objects; });
+        if (outcome.ok) {
             EXPECT_LE(objects, 3) << round;
             EXPECT_GE(target.MainCalMonth(), 1) << round;
             EXPECT_LE(target.MainCalMonth(), 12) << round;
             EXPECT_LT(int(target.CalendarLayout()), CalendarLayoutCount) << round;
-        } catch (const StreamError &) {
+        } else {
             ++refused;
+            EXPECT_FALSE(outcome.message.isEmpty()) << round;
             EXPECT_EQ(objects, 0) << round;
             EXPECT_EQ(target.UserTitle(), QStringLiteral("untouched")) << round;
         }
