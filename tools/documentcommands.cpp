@@ -8,7 +8,6 @@
 #include "storage/calendarfile.h"
 #include "storage/documentmessages.h"
 #include "storage/persistent.h"
-#include "storage/streamerror.h"
 
 #include <QFileInfo>
 
@@ -42,27 +41,24 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
 {
     if (!options.documentFile.isEmpty()) {
         ObjectScope scope;
-        try {
-            PageDocument doc = page.document();
-            const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
-                doc, options.documentFile, &scope, [](std::unique_ptr<TComponent>) {});
-            page.applyDocument(doc);
-            if (!outcome.objectsError.isEmpty())
-                printMessage(DocumentMessages::objectsDamaged(options.documentFile, outcome.objectsError));
-        } catch (const StreamError &) {
+        PageDocument doc = page.document();
+        const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
+            doc, options.documentFile, &scope, [](std::unique_ptr<TComponent>) {});
+        if (!outcome.ok) {
             printMessage(DocumentMessages::openFailed(options.documentFile));
             return false;
         }
+        page.applyDocument(doc);
+        if (!outcome.objectsError.isEmpty())
+            printMessage(DocumentMessages::objectsDamaged(options.documentFile, outcome.objectsError));
     }
     if (!options.styleFile.isEmpty()) {
-        try {
-            PageDocument doc = page.document();
-            CalendarFile::LoadStyleSheet(doc, options.styleFile);
-            page.applyStyle(doc);
-        } catch (const StreamError &) {
+        PageDocument doc = page.document();
+        if (!CalendarFile::LoadStyleSheet(doc, options.styleFile).ok) {
             printMessage(DocumentMessages::styleOpenFailed(options.styleFile));
             return false;
         }
+        page.applyStyle(doc);
     }
     return true;
 }
@@ -71,13 +67,12 @@ bool saveRenderOutput(const RenderOptions &options, const TCalendarPanel32 &page
 {
     if (options.saveFile.isEmpty())
         return true;
-    try {
-        if (QFileInfo(options.saveFile).suffix().compare(QLatin1String("OVS"), Qt::CaseInsensitive) == 0)
-            CalendarFile::SaveStyleSheet(page.document(), options.saveFile);
-        else
-            CalendarFile::SaveDocument(page.document(), options.saveFile, {});
-    } catch (const StreamError &error) {
-        printMessage(DocumentMessages::saveFailed(options.saveFile, error.message()));
+    const bool styleSheet
+        = QFileInfo(options.saveFile).suffix().compare(QLatin1String("OVS"), Qt::CaseInsensitive) == 0;
+    const CalendarFile::FileResult saved = styleSheet ? CalendarFile::SaveStyleSheet(page.document(), options.saveFile)
+                                                      : CalendarFile::SaveDocument(page.document(), options.saveFile, {});
+    if (!saved.ok) {
+        printMessage(DocumentMessages::saveFailed(options.saveFile, saved.message));
         return false;
     }
     return true;

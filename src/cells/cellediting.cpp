@@ -15,7 +15,8 @@ CellEditing::CellEditing(TCalendarPanel32 &page, QWidget &area, Hooks hooks, QOb
     : QObject(parent), m_page(page), m_hooks(std::move(hooks))
 {
     m_editor = new TWPRichText(&area);
-    m_toolBar = new TWPToolBar;
+    // The window that holds the page owns the tool bar until it places it in its layout.
+    m_toolBar = new TWPToolBar(area.window());
     m_toolBar->setEditor(m_editor);
     connect(m_editor, &TWPRichText::focusReceived, this, &CellEditing::editorFocusReceived);
     connect(m_editor, &TWPRichText::focusLost, this, [this] {

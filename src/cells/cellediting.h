@@ -36,7 +36,8 @@ public:
         std::function<void()> focusChanged;
     };
 
-    // The editor becomes a child of 'area', the widget that holds the page.
+    // The editor becomes a child of 'area', the widget that holds the page, and the tool bar
+    // a child of the window 'area' lies in.
     CellEditing(TCalendarPanel32 &page, QWidget &area, Hooks hooks, QObject *parent = nullptr);
 
     TWPRichText &editor() const;

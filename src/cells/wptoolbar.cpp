@@ -8,6 +8,7 @@
 #include <QFontComboBox>
 #include <QHBoxLayout>
 #include <QPixmap>
+#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QToolButton>
 
@@ -193,7 +194,8 @@ void TWPToolBar::showFormat()
 {
     if (!m_editor || m_showing)
         return;
-    m_showing = true;
+    // A format change raised while the controls are set is shown by this pass.
+    const QScopedValueRollback<bool> showing(m_showing, true);
     const QTextCharFormat format = m_editor->currentCharFormat();
     m_fontName->setCurrentFont(QFont(format.fontFamilies().toStringList().value(0, format.font().family())));
     const int size = qRound(format.fontPointSize() > 0 ? format.fontPointSize() : format.font().pointSizeF());
@@ -211,5 +213,4 @@ void TWPToolBar::showFormat()
     m_left->setChecked(alignment.testFlag(Qt::AlignLeft) || alignment.testFlag(Qt::AlignLeading));
     m_center->setChecked(alignment.testFlag(Qt::AlignHCenter));
     m_right->setChecked(alignment.testFlag(Qt::AlignRight) || alignment.testFlag(Qt::AlignTrailing));
-    m_showing = false;
 }

@@ -20,20 +20,31 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
-QComboBox *listCombo(const QStringList &items, const char *name, QWidget *parent)
+using Choices = QList<std::pair<QString, int>>;
+
+// Each item carries the value it stands for.
+QComboBox *listCombo(const Choices &choices, const char *name, QWidget *parent)
 {
     auto *combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
-    combo->addItems(items);
+    for (const auto &[caption, value] : choices)
+        combo->addItem(caption, value);
     return combo;
 }
 
-// An index the list has, or none for a value it cannot show (kept as it is).
-void showIndex(QComboBox *combo, int index)
+// A value the list cannot show is kept as it is, with no choice shown.
+void showValue(QComboBox *combo, int value)
 {
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+    combo->setCurrentIndex(combo->findData(value));
+}
+
+int chosenValue(const QComboBox *combo, int index)
+{
+    return combo->itemData(index).toInt();
 }
 
 } // namespace
@@ -95,11 +106,12 @@ QWidget *TFlatCalendarEditor::createDateGroup()
 {
     auto *group = new QGroupBox(QStringLiteral("Date"), this);
     auto *form = new QFormLayout(group);
-    m_month = listCombo({QStringLiteral("January"), QStringLiteral("February"),
-                         QStringLiteral("March"), QStringLiteral("April"), QStringLiteral("May"),
-                         QStringLiteral("June"), QStringLiteral("July"), QStringLiteral("August"),
-                         QStringLiteral("September"), QStringLiteral("October"),
-                         QStringLiteral("November"), QStringLiteral("December")},
+    m_month = listCombo({{QStringLiteral("January"), 1}, {QStringLiteral("February"), 2},
+                         {QStringLiteral("March"), 3}, {QStringLiteral("April"), 4},
+                         {QStringLiteral("May"), 5}, {QStringLiteral("June"), 6},
+                         {QStringLiteral("July"), 7}, {QStringLiteral("August"), 8},
+                         {QStringLiteral("September"), 9}, {QStringLiteral("October"), 10},
+                         {QStringLiteral("November"), 11}, {QStringLiteral("December"), 12}},
                         "Month", group);
     m_year = new QSpinBox(group);
     m_year->setObjectName(QStringLiteral("Year"));
@@ -111,7 +123,7 @@ QWidget *TFlatCalendarEditor::createDateGroup()
     form->addRow(m_showYear);
 
     connect(m_month, &QComboBox::activated, this, [this](int index) {
-        m_sample.SetMonth(index + 1);
+        m_sample.SetMonth(chosenValue(m_month, index));
         sampleChanged();
     });
     connect(m_year, &QSpinBox::valueChanged, this, [this](int year) {
@@ -131,34 +143,35 @@ QWidget *TFlatCalendarEditor::createNamesGroup()
     auto *form = new QFormLayout(group);
     m_weekStart = new QButtonGroup(group);
     auto *days = new QHBoxLayout;
-    const QString captions[] = {QStringLiteral("Sunday"), QStringLiteral("Monday")};
-    for (int index = 0; index < 2; ++index) {
-        auto *button = new QRadioButton(captions[index], group);
-        m_weekStart->addButton(button, index);
+    // Each button's id is the start of week it stands for.
+    const std::pair<QString, int> starts[] = {{QStringLiteral("Sunday"), 1}, {QStringLiteral("Monday"), 2}};
+    for (const auto &[caption, startOfWeek] : starts) {
+        auto *button = new QRadioButton(caption, group);
+        m_weekStart->addButton(button, startOfWeek);
         days->addWidget(button);
     }
     form->addRow(days);
-    m_headerStyle = listCombo({QStringLiteral("First Character"),
-                               QStringLiteral("First Three Characters"),
-                               QStringLiteral("Whole Word")},
+    m_headerStyle = listCombo({{QStringLiteral("First Character"), fdsFirstChar},
+                               {QStringLiteral("First Three Characters"), fdsThreeChars},
+                               {QStringLiteral("Whole Word"), fdsWhole}},
                               "HeaderStyle", group);
-    m_language = listCombo({QStringLiteral("English"), QStringLiteral("Deutsch"),
-                            QStringLiteral("Français"), QStringLiteral("L'italiano"),
-                            QStringLiteral("Español")},
+    m_language = listCombo({{QStringLiteral("English"), fclEnglish}, {QStringLiteral("Deutsch"), fclGerman},
+                            {QStringLiteral("Français"), fclFrench}, {QStringLiteral("L'italiano"), fclItalian},
+                            {QStringLiteral("Español"), fclSpanish}},
                            "Language", group);
     form->addRow(QStringLiteral("Header Style"), m_headerStyle);
     form->addRow(QStringLiteral("Language"), m_language);
 
-    connect(m_weekStart, &QButtonGroup::idClicked, this, [this](int index) {
-        m_sample.SetStartOfWeek(index + 1);
+    connect(m_weekStart, &QButtonGroup::idClicked, this, [this](int startOfWeek) {
+        m_sample.SetStartOfWeek(startOfWeek);
         sampleChanged();
     });
     connect(m_headerStyle, &QComboBox::activated, this, [this](int index) {
-        m_sample.SetDayNameStyle(static_cast<TFlatCalHeadersStyle>(index));
+        m_sample.SetDayNameStyle(static_cast<TFlatCalHeadersStyle>(chosenValue(m_headerStyle, index)));
         sampleChanged();
     });
     connect(m_language, &QComboBox::activated, this, [this](int index) {
-        m_sample.SetLanguage(static_cast<TFlatCalLanguage>(index));
+        m_sample.SetLanguage(static_cast<TFlatCalLanguage>(chosenValue(m_language, index)));
         sampleChanged();
     });
     return group;
@@ -166,8 +179,9 @@ QWidget *TFlatCalendarEditor::createNamesGroup()
 
 QComboBox *TFlatCalendarEditor::borderList(QWidget *parent)
 {
-    return listCombo({QStringLiteral("None"), QStringLiteral("All"), QStringLiteral("Top"),
-                      QStringLiteral("Bottom"), QStringLiteral("Top & Bottom")},
+    return listCombo({{QStringLiteral("None"), fcbNone}, {QStringLiteral("All"), fcbAll},
+                      {QStringLiteral("Top"), fcbTop}, {QStringLiteral("Bottom"), fcbBottom},
+                      {QStringLiteral("Top & Bottom"), fcbTopBottom}},
                      "", parent);
 }
 
@@ -186,8 +200,8 @@ QWidget *TFlatCalendarEditor::createBordersGroup()
     form->addRow(QStringLiteral("Cell "), m_cellBorder);
 
     const auto bind = [this](QComboBox *list, void (TGFlatCalendar::*set)(TFlatCalBorderStyle)) {
-        connect(list, &QComboBox::activated, this, [this, set](int index) {
-            (m_sample.*set)(static_cast<TFlatCalBorderStyle>(index));
+        connect(list, &QComboBox::activated, this, [this, list, set](int index) {
+            (m_sample.*set)(static_cast<TFlatCalBorderStyle>(chosenValue(list, index)));
             sampleChanged();
         });
     };
@@ -229,8 +243,10 @@ QWidget *TFlatCalendarEditor::createShadowGroup()
 {
     auto *group = new QGroupBox(QStringLiteral("Shadow"), this);
     auto *form = new QFormLayout(group);
-    m_orientation = listCombo({QStringLiteral("Lower Right"), QStringLiteral("Lower Left"),
-                               QStringLiteral("UpperRight"), QStringLiteral("UpperLeft")},
+    m_orientation = listCombo({{QStringLiteral("Lower Right"), fcpLowerRight},
+                               {QStringLiteral("Lower Left"), fcpLowerLeft},
+                               {QStringLiteral("UpperRight"), fcpUpperRight},
+                               {QStringLiteral("UpperLeft"), fcpUpperLeft}},
                               "Orientation", group);
     m_depth = new QSpinBox(group);
     m_depth->setObjectName(QStringLiteral("Depth"));
@@ -242,7 +258,7 @@ QWidget *TFlatCalendarEditor::createShadowGroup()
     form->addRow(color);
 
     connect(m_orientation, &QComboBox::activated, this, [this](int index) {
-        m_sample.SetShadowPosition(static_cast<TFlatShadowPosition>(index));
+        m_sample.SetShadowPosition(static_cast<TFlatShadowPosition>(chosenValue(m_orientation, index)));
         sampleChanged();
     });
     connect(m_depth, &QSpinBox::valueChanged, this, [this](int depth) {
@@ -302,18 +318,18 @@ void TFlatCalendarEditor::loadControls()
     const QSignalBlocker blockShowYear(m_showYear);
     const QSignalBlocker blockTransparent(m_transparent);
     const QSignalBlocker blockDepth(m_depth);
-    showIndex(m_month, m_sample.Month() - 1);
+    showValue(m_month, m_sample.Month());
     m_year->setValue(m_sample.Year());
     m_showYear->setChecked(m_sample.ShowYear());
-    if (QAbstractButton *day = m_weekStart->button(m_sample.StartOfWeek() - 1))
+    if (QAbstractButton *day = m_weekStart->button(m_sample.StartOfWeek()))
         day->setChecked(true);
-    showIndex(m_headerStyle, m_sample.DayNameStyle());
-    showIndex(m_language, m_sample.Language());
-    showIndex(m_calendarBorder, m_sample.CalendarBorderStyle());
-    showIndex(m_headerBorder, m_sample.DayNameBorderStyle());
-    showIndex(m_cellBorder, m_sample.CellBorderStyle());
+    showValue(m_headerStyle, m_sample.DayNameStyle());
+    showValue(m_language, m_sample.Language());
+    showValue(m_calendarBorder, m_sample.CalendarBorderStyle());
+    showValue(m_headerBorder, m_sample.DayNameBorderStyle());
+    showValue(m_cellBorder, m_sample.CellBorderStyle());
     m_transparent->setChecked(m_sample.CalTransparent());
-    showIndex(m_orientation, m_sample.ShadowPosition());
+    showValue(m_orientation, m_sample.ShadowPosition());
     m_depth->setValue(m_sample.ShadowDepth());
 }
 

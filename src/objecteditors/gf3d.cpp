@@ -14,35 +14,36 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 constexpr int EffectsHelpTopic = 40008;
 constexpr QSize SampleSize(200, 60);
 
-QComboBox *listCombo(const QStringList &items, QWidget *parent)
+using Choices = QList<std::pair<QString, int>>;
+
+// Each item carries the value it stands for.
+QComboBox *listCombo(const Choices &choices, QWidget *parent)
 {
     auto *combo = new QComboBox(parent);
-    combo->addItems(items);
+    for (const auto &[caption, value] : choices)
+        combo->addItem(caption, value);
     return combo;
 }
 
-QStringList depths()
+Choices depths()
 {
-    QStringList items;
+    Choices items;
     for (int depth = 0; depth <= 10; ++depth)
-        items << QString::number(depth);
+        items.append({QString::number(depth), depth});
     return items;
 }
 
-// A depth above 10 can be stored; the list then shows no choice.
-void showDepth(QComboBox *combo, int depth)
+// A value the list does not offer, such as a stored depth above 10, shows no choice.
+void showValue(QComboBox *combo, int value)
 {
-    combo->setCurrentIndex(depth >= 0 && depth <= 10 ? depth : -1);
-}
-
-void showDirection(QComboBox *combo, int direction)
-{
-    combo->setCurrentIndex(direction >= 0 && direction < combo->count() ? direction : -1);
+    combo->setCurrentIndex(combo->findData(value));
 }
 
 } // namespace
@@ -94,15 +95,15 @@ QWidget *TGFont3DEffects::createControls()
 {
     auto *controls = new QWidget(this);
     auto *grid = new QGridLayout(controls);
-    m_shadowDirection = listCombo({QStringLiteral("None"), QStringLiteral("Right"),
-                                   QStringLiteral("Left"), QStringLiteral("Lower Right"),
-                                   QStringLiteral("Lower Left"), QStringLiteral("Down")},
+    m_shadowDirection = listCombo({{QStringLiteral("None"), sdNone}, {QStringLiteral("Right"), sdRight},
+                                   {QStringLiteral("Left"), sdLeft}, {QStringLiteral("Lower Right"), sdDownRight},
+                                   {QStringLiteral("Lower Left"), sdDownLeft}, {QStringLiteral("Down"), sdDown}},
                                   controls);
     m_shadowColor = new ColorComboBox(controls);
     m_shadowDepth = listCombo(depths(), controls);
-    m_highlightDirection = listCombo({QStringLiteral("None"), QStringLiteral("Right"),
-                                      QStringLiteral("Left"), QStringLiteral("Upper Right"),
-                                      QStringLiteral("Upper Left"), QStringLiteral("Up")},
+    m_highlightDirection = listCombo({{QStringLiteral("None"), hdNone}, {QStringLiteral("Right"), hdright},
+                                      {QStringLiteral("Left"), hdLeft}, {QStringLiteral("Upper Right"), hdUpRight},
+                                      {QStringLiteral("Upper Left"), hdUpLeft}, {QStringLiteral("Up"), hdUp}},
                                      controls);
     m_highlightColor = new ColorComboBox(controls);
     m_highlightDepth = listCombo(depths(), controls);
@@ -125,11 +126,11 @@ QWidget *TGFont3DEffects::createControls()
     place(2, 0, QStringLiteral("Font Color"), m_fontColor, "FontColorCombo");
 
     connect(m_shadowDirection, &QComboBox::activated, this, [this](int index) {
-        m_sample.SetDirectionShadow(static_cast<TShadowDirection>(index));
+        m_sample.SetDirectionShadow(static_cast<TShadowDirection>(m_shadowDirection->itemData(index).toInt()));
         sampleChanged();
     });
     connect(m_shadowDepth, &QComboBox::activated, this, [this](int index) {
-        m_sample.SetDepthShadow(index);
+        m_sample.SetDepthShadow(m_shadowDepth->itemData(index).toInt());
         sampleChanged();
     });
     connect(m_shadowColor, &ColorComboBox::colorChanged, this, [this](TColor color) {
@@ -137,11 +138,12 @@ QWidget *TGFont3DEffects::createControls()
         sampleChanged();
     });
     connect(m_highlightDirection, &QComboBox::activated, this, [this](int index) {
-        m_sample.SetDirectionHighlight(static_cast<THighlightDirection>(index));
+        m_sample.SetDirectionHighlight(
+            static_cast<THighlightDirection>(m_highlightDirection->itemData(index).toInt()));
         sampleChanged();
     });
     connect(m_highlightDepth, &QComboBox::activated, this, [this](int index) {
-        m_sample.SetDepthHighlight(index);
+        m_sample.SetDepthHighlight(m_highlightDepth->itemData(index).toInt());
         sampleChanged();
     });
     connect(m_highlightColor, &ColorComboBox::colorChanged, this, [this](TColor color) {
@@ -159,11 +161,11 @@ QWidget *TGFont3DEffects::createControls()
 
 void TGFont3DEffects::loadControls()
 {
-    showDirection(m_shadowDirection, m_sample.DirectionShadow());
-    showDepth(m_shadowDepth, m_sample.DepthShadow());
+    showValue(m_shadowDirection, m_sample.DirectionShadow());
+    showValue(m_shadowDepth, m_sample.DepthShadow());
     m_shadowColor->setColor(m_sample.colorShadow());
-    showDirection(m_highlightDirection, m_sample.DirectionHighlight());
-    showDepth(m_highlightDepth, m_sample.DepthHighlight());
+    showValue(m_highlightDirection, m_sample.DirectionHighlight());
+    showValue(m_highlightDepth, m_sample.DepthHighlight());
     m_highlightColor->setColor(m_sample.colorHighlight());
     m_fontColor->setColor(m_sample.Font().color());
 }

@@ -210,7 +210,8 @@ public:
     void applyDocument(const PageDocument &doc);
     // A style sheet: the settings of the page block and the border picture.
     void applyStyle(const PageDocument &doc);
-    void ResetToDefaults();
+    // The new-calendar style, dated 'today'.
+    void ResetToDefaults(const QDate &today = QDate::currentDate());
 
     // Events; an empty handler counts as not assigned.
     using CellHandler = std::function<void(TCalendarPanel32 &page, const PageRect &rTotal,

@@ -41,9 +41,8 @@ bool TCalendarPanel32::SameSettings(const TCalendarPanel32 &other) const
     return m_settings == other.m_settings;
 }
 
-void TCalendarPanel32::ResetToDefaults()
+void TCalendarPanel32::ResetToDefaults(const QDate &today)
 {
-    const QDate today = QDate::currentDate();
     m_settings.paperSize = PaperLetter;
     m_settings.userTitle.clear();
     m_settings.calendarLayout = loFCMinisInTitleLS;

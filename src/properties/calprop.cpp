@@ -27,12 +27,14 @@
 
 namespace {
 
-QButtonGroup *radioGroup(QWidget *owner, QBoxLayout *layout, const QStringList &captions)
+// Each button's id is the value it stands for.
+QButtonGroup *radioGroup(QWidget *owner, QBoxLayout *layout,
+                         std::initializer_list<std::pair<QString, int>> choices)
 {
     auto *group = new QButtonGroup(owner);
-    for (int i = 0; i < captions.size(); ++i) {
-        auto *button = new QRadioButton(captions[i], owner);
-        group->addButton(button, i);
+    for (const auto &[caption, value] : choices) {
+        auto *button = new QRadioButton(caption, owner);
+        group->addButton(button, value);
         layout->addWidget(button);
     }
     return group;
@@ -48,11 +50,14 @@ QGroupBox *buttonGroup(QWidget *owner, const QString &title, std::initializer_li
     return box;
 }
 
-QComboBox *choiceList(QWidget *owner, const QString &name, const QStringList &items)
+// Each item carries the value it stands for.
+QComboBox *choiceList(QWidget *owner, const QString &name,
+                      std::initializer_list<std::pair<QString, int>> choices)
 {
     auto *combo = new QComboBox(owner);
     combo->setObjectName(name);
-    combo->addItems(items);
+    for (const auto &[caption, value] : choices)
+        combo->addItem(caption, value);
     return combo;
 }
 
@@ -100,30 +105,38 @@ TCalendarProperties::TCalendarProperties(QWidget *parent, Hooks hooks)
 
 TCalendarProperties::~TCalendarProperties() = default;
 
-QStringList TCalendarProperties::layoutCaptions()
+QList<std::pair<QString, TCalendarLayout>> TCalendarProperties::layoutFamilies()
 {
-    return {QStringLiteral("1 Month Calendar "),
-            QStringLiteral("1 Month Calendar, 2 Mini Calendars"),
-            QStringLiteral("1 Month Calendar, 6 Mini Calendars Before & After "),
-            QStringLiteral("1 Month Calendar, 12 Mini Calendars After "),
-            QStringLiteral("6 Month Calendar (Mini Calendars)"),
-            QStringLiteral("12 Month Calendar (Mini Calendars)"),
-            QStringLiteral("24 Month Calendar (Mini Calendars)"),
-            QStringLiteral("48 Month Calendar (Mini Calendars)"),
-            QStringLiteral("60 Month Calendar (Mini Calendars)"),
-            QStringLiteral("One Week Planner"),
-            QStringLiteral("Two Week Planner"),
-            QStringLiteral("Day Planner (10 hours) "),
-            QStringLiteral("Day Planner (15 hours) ")};
+    return {{QStringLiteral("1 Month Calendar "), loFullCalendar},
+            {QStringLiteral("1 Month Calendar, 2 Mini Calendars"), loFCMinisInTitle},
+            {QStringLiteral("1 Month Calendar, 6 Mini Calendars Before & After "), loFC6Before6After},
+            {QStringLiteral("1 Month Calendar, 12 Mini Calendars After "), loFC12After},
+            {QStringLiteral("6 Month Calendar (Mini Calendars)"), lopMC6Month},
+            {QStringLiteral("12 Month Calendar (Mini Calendars)"), loMC12Month},
+            {QStringLiteral("24 Month Calendar (Mini Calendars)"), loMC24Month},
+            {QStringLiteral("48 Month Calendar (Mini Calendars)"), loMC48Month},
+            {QStringLiteral("60 Month Calendar (Mini Calendars)"), loMC60Month},
+            {QStringLiteral("One Week Planner"), loWeek},
+            {QStringLiteral("Two Week Planner"), lo2Week},
+            {QStringLiteral("Day Planner (10 hours) "), loDay10},
+            {QStringLiteral("Day Planner (15 hours) "), loDay15}};
 }
 
-QStringList TCalendarProperties::marginCaptions(bool millimeters)
+QList<std::pair<QString, int>> TCalendarProperties::marginChoices(bool millimeters)
 {
+    // The margins are quarter inches from 1/4 to 1 1/2, carried in hundredths of an inch.
     if (millimeters)
-        return {QStringLiteral("6 mm"), QStringLiteral("13 mm"), QStringLiteral("19 mm"),
-                QStringLiteral("25 mm"), QStringLiteral("32 mm"), QStringLiteral("38 mm")};
-    return {QStringLiteral("\u00bc Inch"), QStringLiteral("\u00bd Inch"), QStringLiteral("\u00be Inch"),
-            QStringLiteral("1 Inch"), QStringLiteral("1\u00bc Inch"), QStringLiteral("1\u00bd Inch")};
+        return {{QStringLiteral("6 mm"), 25}, {QStringLiteral("13 mm"), 50}, {QStringLiteral("19 mm"), 75},
+                {QStringLiteral("25 mm"), 100}, {QStringLiteral("32 mm"), 125}, {QStringLiteral("38 mm"), 150}};
+    return {{QStringLiteral("\u00bc Inch"), 25}, {QStringLiteral("\u00bd Inch"), 50},
+            {QStringLiteral("\u00be Inch"), 75}, {QStringLiteral("1 Inch"), 100},
+            {QStringLiteral("1\u00bc Inch"), 125}, {QStringLiteral("1\u00bd Inch"), 150}};
+}
+
+void TCalendarProperties::fillMarginList(QComboBox *combo, bool millimeters)
+{
+    for (const auto &[caption, hundredths] : marginChoices(millimeters))
+        combo->addItem(caption, hundredths);
 }
 
 QWidget *TCalendarProperties::buildLayoutPage()
@@ -132,17 +145,22 @@ QWidget *TCalendarProperties::buildLayoutPage()
     auto *layout = new QVBoxLayout(page);
     m_layoutList = new QListWidget(page);
     m_layoutList->setObjectName(QStringLiteral("LayoutList"));
-    m_layoutList->addItems(layoutCaptions());
+    // Each item carries its family's portrait layout; the orientation buttons pick the
+    // landscape one next to it.
+    for (const auto &[caption, layout] : layoutFamilies()) {
+        auto *item = new QListWidgetItem(caption, m_layoutList);
+        item->setData(Qt::UserRole, int(layout));
+    }
     layout->addWidget(m_layoutList, 1);
-    auto *orientationBox = new QGroupBox(QStringLiteral("Orientation"), page);
-    orientationBox->setObjectName(QStringLiteral("rOrientation"));
-    m_orientation = radioGroup(orientationBox, new QHBoxLayout(orientationBox),
-                               {QStringLiteral("Portrait"), QStringLiteral("Landscape")});
+    m_orientationBox = new QGroupBox(QStringLiteral("Orientation"), page);
+    m_orientationBox->setObjectName(QStringLiteral("rOrientation"));
+    m_orientation = radioGroup(m_orientationBox, new QHBoxLayout(m_orientationBox),
+                               {{QStringLiteral("Portrait"), coPortrait}, {QStringLiteral("Landscape"), coLandscape}});
     auto *paperBox = new QGroupBox(QStringLiteral("Paper Size"), page);
     paperBox->setObjectName(QStringLiteral("PaperSize"));
     m_paper = radioGroup(paperBox, new QHBoxLayout(paperBox),
-                         {QStringLiteral("Letter"), QStringLiteral("A4")});
-    layout->addWidget(orientationBox);
+                         {{QStringLiteral("Letter"), PaperLetter}, {QStringLiteral("A4"), PaperA4}});
+    layout->addWidget(m_orientationBox);
     layout->addWidget(paperBox);
     connect(m_layoutList, &QListWidget::currentRowChanged, this, [this] { LayoutListClick(); });
     connect(m_orientation, &QButtonGroup::idClicked, this, [this] { LayoutListClick(); });
@@ -180,13 +198,13 @@ QWidget *TCalendarProperties::buildDatePage()
         if (shown != m_calendar->selectedDate())
             m_calendar->setSelectedDate(shown);
     });
-    auto *weekBox = new QGroupBox(QStringLiteral("Week Starts On"), page);
-    weekBox->setObjectName(QStringLiteral("WeekStartsOn"));
-    m_weekStarts = radioGroup(weekBox, new QHBoxLayout(weekBox),
-                              {QStringLiteral("Sunday"), QStringLiteral("Monday")});
-    connect(m_weekStarts, &QButtonGroup::idClicked, this, [this](int id) {
+    m_weekStartsBox = new QGroupBox(QStringLiteral("Week Starts On"), page);
+    m_weekStartsBox->setObjectName(QStringLiteral("WeekStartsOn"));
+    m_weekStarts = radioGroup(m_weekStartsBox, new QHBoxLayout(m_weekStartsBox),
+                              {{QStringLiteral("Sunday"), 1}, {QStringLiteral("Monday"), 2}});
+    connect(m_weekStarts, &QButtonGroup::idClicked, this, [this](int startOfWeek) {
         if (!m_activating)
-            m_example->SetStartOfWeek(id + 1);
+            m_example->SetStartOfWeek(startOfWeek);
     });
     m_titleShowYear = new QCheckBox(QStringLiteral("Show Year in Title"), page);
     m_titleShowYear->setObjectName(QStringLiteral("TitleShowYearCheck"));
@@ -204,7 +222,7 @@ QWidget *TCalendarProperties::buildDatePage()
     layout->addLayout(navigation);
     layout->addWidget(m_calendar);
     layout->addWidget(m_dateLabel);
-    layout->addWidget(weekBox);
+    layout->addWidget(m_weekStartsBox);
     layout->addWidget(m_titleShowYear);
     layout->addWidget(m_miniShowYear);
     layout->addStretch();
@@ -267,19 +285,20 @@ QWidget *TCalendarProperties::buildHeadersPage()
 {
     auto *page = new QWidget(this);
     auto *layout = new QFormLayout(page);
-    const QStringList styles = {QStringLiteral("First Character"), QStringLiteral("First Three Characters"),
-                                QStringLiteral("Whole Word")};
+    const auto styles = {std::pair(QStringLiteral("First Character"), int(dsFirstChar)),
+                         std::pair(QStringLiteral("First Three Characters"), int(dsThreeChars)),
+                         std::pair(QStringLiteral("Whole Word"), int(dsWhole))};
     m_headerStyle = choiceList(page, QStringLiteral("CalHeaderStyleCombo"), styles);
     m_miniHeaderStyle = choiceList(page, QStringLiteral("MiniHeadersStyleCombo"), styles);
     layout->addRow(QStringLiteral("Calendar day names:"), m_headerStyle);
     layout->addRow(QStringLiteral("Mini calendar day names:"), m_miniHeaderStyle);
     connect(m_headerStyle, &QComboBox::activated, this, [this](int index) {
         if (!m_activating)
-            m_example->SetHeadersStyle(TCalHeadersStyle(index));
+            m_example->SetHeadersStyle(TCalHeadersStyle(m_headerStyle->itemData(index).toInt()));
     });
     connect(m_miniHeaderStyle, &QComboBox::activated, this, [this](int index) {
         if (!m_activating)
-            m_example->SetMiniHeadersStyle(TCalHeadersStyle(index));
+            m_example->SetMiniHeadersStyle(TCalHeadersStyle(m_miniHeaderStyle->itemData(index).toInt()));
     });
     return page;
 }
@@ -289,18 +308,23 @@ QWidget *TCalendarProperties::buildLinesPage()
     auto *page = new QWidget(this);
     auto *layout = new QFormLayout(page);
     m_lineLayout = choiceList(page, QStringLiteral("CalendarLineLayoutCombo"),
-                              {QStringLiteral("Full"), QStringLiteral("Headers & Cells"), QStringLiteral("Cells Only")});
+                              {{QStringLiteral("Full"), llFull},
+                               {QStringLiteral("Headers & Cells"), llHeadersAndCells},
+                               {QStringLiteral("Cells Only"), llCellsOnly}});
     m_miniLineLayout = choiceList(page, QStringLiteral("MiniCalendarLineLayoutCombo"),
-                                  {QStringLiteral("Full"), QStringLiteral("Boxed"), QStringLiteral("Minimal")});
+                                  {{QStringLiteral("Full"), mllFull},
+                                   {QStringLiteral("Boxed"), mllBoxed},
+                                   {QStringLiteral("Minimal"), mllMinimal}});
     layout->addRow(QStringLiteral("Calendar lines:"), m_lineLayout);
     layout->addRow(QStringLiteral("Mini calendar lines:"), m_miniLineLayout);
     connect(m_lineLayout, &QComboBox::activated, this, [this](int index) {
         if (!m_activating)
-            m_example->SetCalendarLineLayout(TCalendarLineLayout(index));
+            m_example->SetCalendarLineLayout(TCalendarLineLayout(m_lineLayout->itemData(index).toInt()));
     });
     connect(m_miniLineLayout, &QComboBox::activated, this, [this](int index) {
         if (!m_activating)
-            m_example->SetMiniCalendarLineLayout(TMiniCalendarLineLayout(index));
+            m_example->SetMiniCalendarLineLayout(
+                TMiniCalendarLineLayout(m_miniLineLayout->itemData(index).toInt()));
     });
     return page;
 }
@@ -372,7 +396,9 @@ QWidget *TCalendarProperties::buildMarginsPage()
     const QStringList labels = {QStringLiteral("Left:"), QStringLiteral("Top:"), QStringLiteral("Right:"),
                                 QStringLiteral("Bottom:")};
     for (int i = 0; i < 4; ++i) {
-        m_margins[size_t(i)] = choiceList(page, names[i], marginCaptions(false));
+        m_margins[size_t(i)] = new QComboBox(page);
+        m_margins[size_t(i)]->setObjectName(names[i]);
+        fillMarginList(m_margins[size_t(i)], false);
         connect(m_margins[size_t(i)], &QComboBox::activated, this, [this, i](int index) { marginChosen(i, index); });
         layout->addRow(labels[i], m_margins[size_t(i)]);
     }

@@ -9,11 +9,13 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 
 class QButtonGroup;
 class QCalendarWidget;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -70,12 +72,13 @@ public:
     void HelpButtonClick();
     void showNotebookPage(int index);
 
-    // The captions of the thirteen layout families, and of margin items.
-    static QStringList layoutCaptions();
-    static QStringList marginCaptions(bool millimeters);
-    // The list item for a margin: the largest of 0.25 .. 1.5 inches not above it.
-    static int marginIndex(float inches);
-    static float marginInches(int index);
+    // The thirteen layout families with the portrait layout of each, as the list shows them.
+    static QList<std::pair<QString, TCalendarLayout>> layoutFamilies();
+    // The margin items with the margin each stands for, in hundredths of an inch.
+    static QList<std::pair<QString, int>> marginChoices(bool millimeters);
+    // The margin item for a margin: the largest of 0.25 .. 1.5 inches not above it, in
+    // hundredths of an inch.
+    static int marginStep(float inches);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -101,6 +104,8 @@ private:
     void chooseColor(int which);
     void refreshColorButtons();
     void fillBorderList();
+    static void fillMarginList(QComboBox *combo, bool millimeters);
+    void selectLayoutFamily(int family);
     void showDateLabel();
     void showZoom();
     bool checkNameText(QPlainTextEdit *edit);
@@ -125,11 +130,13 @@ private:
     QTabBar *m_tabs = nullptr;
     QStackedWidget *m_notebook = nullptr;
     QListWidget *m_layoutList = nullptr;
+    QGroupBox *m_orientationBox = nullptr;
     QButtonGroup *m_orientation = nullptr;
     QButtonGroup *m_paper = nullptr;
     QCalendarWidget *m_calendar = nullptr;
     QLabel *m_dateLabel = nullptr;
     QLabel *m_selectLabel = nullptr;
+    QGroupBox *m_weekStartsBox = nullptr;
     QButtonGroup *m_weekStarts = nullptr;
     QCheckBox *m_titleShowYear = nullptr;
     QCheckBox *m_miniShowYear = nullptr;

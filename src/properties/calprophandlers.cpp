@@ -13,7 +13,6 @@
 #include "widgets/win1252validator.h"
 #include "storage/calendarfile.h"
 #include "storage/documentmessages.h"
-#include "storage/streamerror.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>
@@ -21,6 +20,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -35,7 +35,11 @@
 
 namespace {
 
-constexpr float kMarginSteps[] = {0.25f, 0.5f, 0.75f, 1.0f, 1.25f, 1.5f};
+// Layouts up to the 60-month sheet come in pairs, portrait first and landscape next.
+bool pairedByOrientation(int layout)
+{
+    return layout <= loMC60MonthLS;
+}
 
 QString shortTime(TDateTime value)
 {
@@ -45,19 +49,25 @@ QString shortTime(TDateTime value)
 
 } // namespace
 
-int TCalendarProperties::marginIndex(float inches)
+int TCalendarProperties::marginStep(float inches)
 {
-    int index = 0;
-    for (int i = 0; i < 6; ++i) {
-        if (kMarginSteps[i] <= inches + 1e-6f)
-            index = i;
+    int step = marginChoices(false).constFirst().second;
+    for (const auto &[caption, hundredths] : marginChoices(false)) {
+        if (hundredths / 100.0f <= inches + 1e-6f)
+            step = hundredths;
     }
-    return index;
+    return step;
 }
 
-float TCalendarProperties::marginInches(int index)
+void TCalendarProperties::selectLayoutFamily(int family)
 {
-    return kMarginSteps[std::clamp(index, 0, 5)];
+    for (int row = 0; row < m_layoutList->count(); ++row) {
+        if (m_layoutList->item(row)->data(Qt::UserRole).toInt() == family) {
+            m_layoutList->setCurrentRow(row);
+            return;
+        }
+    }
+    m_layoutList->setCurrentRow(-1);
 }
 
 void TCalendarProperties::showEvent(QShowEvent *event)
@@ -94,9 +104,10 @@ void TCalendarProperties::DetermineSettings()
     const QScopedValueRollback<bool> loading(m_activating, true);
     TCalendarPanel32 &page = *m_example;
     const int layout = page.CalendarLayout();
-    m_layoutList->setCurrentRow(layout <= 17 ? layout / 2 : layout - 9);
-    m_orientation->button(layout <= 17 ? layout % 2 : 0)->setChecked(true);
-    m_paper->button(page.PaperSize() == PaperA4 ? 1 : 0)->setChecked(true);
+    const bool paired = pairedByOrientation(layout);
+    selectLayoutFamily(paired ? layout - layout % 2 : layout);
+    m_orientation->button(paired && layout % 2 == 1 ? coLandscape : coPortrait)->setChecked(true);
+    m_paper->button(page.PaperSize() == PaperA4 ? PaperA4 : PaperLetter)->setChecked(true);
     m_startingDateMode = layout > 17;
     m_selectLabel->setText(m_startingDateMode ? QStringLiteral("Select Starting Date")
                                               : QStringLiteral("Select Month && Year"));
@@ -110,12 +121,12 @@ void TCalendarProperties::DetermineSettings()
         days << page.names().day(i);
     m_monthNames->setPlainText(months.join(QLatin1Char('\n')));
     m_dayNames->setPlainText(days.join(QLatin1Char('\n')));
-    m_weekStarts->button(page.StartOfWeek() == 1 ? 0 : 1)->setChecked(true);
+    m_weekStarts->button(page.StartOfWeek() == 1 ? 1 : 2)->setChecked(true);
     refreshColorButtons();
-    m_headerStyle->setCurrentIndex(page.HeadersStyle());
-    m_miniHeaderStyle->setCurrentIndex(page.MiniHeadersStyle());
-    m_lineLayout->setCurrentIndex(page.CalendarLineLayout());
-    m_miniLineLayout->setCurrentIndex(page.MiniCalendarLineLayout());
+    m_headerStyle->setCurrentIndex(m_headerStyle->findData(int(page.HeadersStyle())));
+    m_miniHeaderStyle->setCurrentIndex(m_miniHeaderStyle->findData(int(page.MiniHeadersStyle())));
+    m_lineLayout->setCurrentIndex(m_lineLayout->findData(int(page.CalendarLineLayout())));
+    m_miniLineLayout->setCurrentIndex(m_miniLineLayout->findData(int(page.MiniCalendarLineLayout())));
     m_titleShowYear->setChecked(page.TitleShowYear());
     m_miniShowYear->setChecked(page.MiniShowYear());
     showDateLabel();
@@ -123,7 +134,7 @@ void TCalendarProperties::DetermineSettings()
     const float margins[] = {page.LeftMarginInch(), page.TopMarginInch(), page.RightMarginInch(),
                              page.BottomMarginInch()};
     for (int i = 0; i < 4; ++i)
-        m_margins[size_t(i)]->setCurrentIndex(marginIndex(margins[i]));
+        m_margins[size_t(i)]->setCurrentIndex(m_margins[size_t(i)]->findData(marginStep(margins[i])));
 }
 
 void TCalendarProperties::LayoutListClick()
@@ -131,9 +142,11 @@ void TCalendarProperties::LayoutListClick()
     if (m_activating)
         return;
     TCalendarPanel32 &page = *m_example;
-    page.SetPaperSize(m_paper->checkedId() == 1 ? PaperA4 : PaperLetter);
-    const int item = std::max(0, m_layoutList->currentRow());
-    const int layout = item >= 9 ? item + 9 : 2 * item + (m_orientation->checkedId() == 1 ? 1 : 0);
+    page.SetPaperSize(m_paper->checkedId() == PaperA4 ? PaperA4 : PaperLetter);
+    const QListWidgetItem *item = m_layoutList->currentItem() ? m_layoutList->currentItem() : m_layoutList->item(0);
+    const int family = item->data(Qt::UserRole).toInt();
+    const bool landscape = pairedByOrientation(family) && m_orientation->checkedId() == coLandscape;
+    const int layout = family + (landscape ? 1 : 0);
     m_startingDateMode = layout > 17;
     m_selectLabel->setText(m_startingDateMode ? QStringLiteral("Select Starting Date")
                                               : QStringLiteral("Select Month && Year"));
@@ -148,8 +161,8 @@ void TCalendarProperties::SetButtons()
 {
     const int layout = m_example->CalendarLayout();
     const int kind = m_example->LayoutKind();
-    findChild<QWidget *>(QStringLiteral("rOrientation"))->setEnabled(kind == 0 || kind == 1);
-    findChild<QWidget *>(QStringLiteral("WeekStartsOn"))->setEnabled(layout < 18);
+    m_orientationBox->setEnabled(kind == 0 || kind == 1);
+    m_weekStartsBox->setEnabled(layout < 18);
     const bool month = layout < 8;
     m_titleShowYear->setEnabled(month);
     m_colorButtons[0]->setEnabled(month);
@@ -260,7 +273,8 @@ void TCalendarProperties::marginChosen(int which, int index)
 {
     if (m_activating)
         return;
-    const float inches = marginInches(index);
+    const QComboBox *list = m_margins[size_t(std::clamp(which, 0, 3))];
+    const float inches = list->itemData(std::clamp(index, 0, list->count() - 1)).toInt() / 100.0f;
     switch (which) {
     case 0: m_example->SetLeftMarginInch(inches); break;
     case 1: m_example->SetTopMarginInch(inches); break;
@@ -273,11 +287,11 @@ void TCalendarProperties::setUseMillimeters(bool millimeters)
 {
     m_millimeters = millimeters;
     for (QComboBox *combo : m_margins) {
-        const int index = combo->currentIndex();
+        const QVariant chosen = combo->currentData();
         const QSignalBlocker blocker(combo);
         combo->clear();
-        combo->addItems(marginCaptions(millimeters));
-        combo->setCurrentIndex(index);
+        fillMarginList(combo, millimeters);
+        combo->setCurrentIndex(combo->findData(chosen));
     }
 }
 
@@ -334,11 +348,9 @@ void TCalendarProperties::SaveAsStyleSheetButtonClick()
         Dialogs::informationBox(this, QStringLiteral("Must save as a Calendar Style Sheet (*.OVS)"));
         return;
     }
-    try {
-        CalendarFile::SaveStyleSheet(m_example->document(), *path);
-    } catch (const StreamError &error) {
-        Dialogs::informationBox(this, DocumentMessages::saveFailed(*path, error.message()));
-    }
+    const CalendarFile::FileResult saved = CalendarFile::SaveStyleSheet(m_example->document(), *path);
+    if (!saved.ok)
+        Dialogs::informationBox(this, DocumentMessages::saveFailed(*path, saved.message));
 }
 
 void TCalendarProperties::LoadStyleSheetButtonClick()
@@ -352,13 +364,11 @@ void TCalendarProperties::LoadStyleSheetButtonClick()
         Dialogs::informationBox(this, QStringLiteral("Must be a Calendar Style Sheet (*.OVS)"));
         return;
     }
-    try {
-        PageDocument doc = m_example->document();
-        CalendarFile::LoadStyleSheet(doc, *path);
+    PageDocument doc = m_example->document();
+    if (CalendarFile::LoadStyleSheet(doc, *path).ok)
         m_example->applyStyle(doc);
-    } catch (const StreamError &) {
+    else
         Dialogs::informationBox(this, DocumentMessages::styleOpenFailed(*path));
-    }
     reloadAfterStyleSheet();
 }
 

@@ -17,6 +17,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 using namespace RecurringFormula;
 
@@ -32,20 +34,25 @@ QString hint(const char *text)
     return QString::fromLatin1(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-QStringList monthItems()
+using Choices = QList<std::pair<QString, int>>;
+
+// Each item carries the value of its formula field.
+Choices monthChoices()
 {
-    return {QStringLiteral("Each Month"), QStringLiteral("January"), QStringLiteral("February"),
-            QStringLiteral("March"),      QStringLiteral("April"),   QStringLiteral("May"),
-            QStringLiteral("June"),       QStringLiteral("July"),    QStringLiteral("August"),
-            QStringLiteral("September"),  QStringLiteral("October"), QStringLiteral("November"),
-            QStringLiteral("December")};
+    Choices months = {{QStringLiteral("Each Month"), EachMonth}};
+    const char *const names[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                   "July",    "August",   "September", "October", "November", "December"};
+    for (int month = 1; month <= 12; ++month)
+        months.append({QLatin1String(names[month - 1]), month});
+    return months;
 }
 
-QComboBox *dropDownList(const char *name, const QStringList &items, QWidget *parent)
+QComboBox *dropDownList(const char *name, const Choices &choices, QWidget *parent)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
-    list->addItems(items);
+    for (const auto &[caption, value] : choices)
+        list->addItem(caption, value);
     list->setCurrentIndex(0);
     return list;
 }
@@ -58,10 +65,19 @@ QRadioButton *radioButton(const char *name, const char *caption, const char *tip
     return button;
 }
 
-void selectIfPresent(QComboBox *list, int index)
+void selectIfPresent(QComboBox *list, int value)
 {
-    // A stored field outside the list clears the selection, as an index past the items would.
-    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+    // A stored field the list does not offer clears the selection.
+    list->setCurrentIndex(list->findData(value));
+}
+
+// The value of the chosen item; nothing when the selection was cleared.
+std::optional<int> chosenValue(const QComboBox *list)
+{
+    const QVariant value = list->currentData();
+    if (!value.isValid())
+        return std::nullopt;
+    return value.toInt();
 }
 
 } // namespace
@@ -103,7 +119,7 @@ void TEditRecurringDateFormula::createDayOfMonthControls()
     m_dayOfMonthDay->setRange(1, 31);
     m_dayOfMonthDay->setValue(1);
     m_dayOfMonthDay->setToolTip(hint("Select the day of the month (1-31)"));
-    m_dayOfMonthMonth = dropDownList("DayOfMonthMonth", monthItems(), this);
+    m_dayOfMonthMonth = dropDownList("DayOfMonthMonth", monthChoices(), this);
     m_dayOfMonthMonth->setToolTip(
         hint("Select the month, or 'Each Month' to use\rthis reminder in every month"));
 }
@@ -131,20 +147,20 @@ void TEditRecurringDateFormula::createSpecialControls()
                               "Check here to choose a 'nth Day of Month' \rstyle Repeating Reminder",
                               this);
     m_specialOccurrance = dropDownList("SpecialOccurrance",
-                                       {QStringLiteral("1st"), QStringLiteral("2nd"),
-                                        QStringLiteral("3rd"), QStringLiteral("4th"),
-                                        QStringLiteral("5th"), QStringLiteral("Last")},
+                                       {{QStringLiteral("1st"), 0}, {QStringLiteral("2nd"), 1},
+                                        {QStringLiteral("3rd"), 2}, {QStringLiteral("4th"), 3},
+                                        {QStringLiteral("5th"), 4}, {QStringLiteral("Last"), LastOccurrence}},
                                        this);
     m_specialOccurrance->setToolTip(
         hint("Select the occurrance: First, 2nd, 3rd, 4th, 5th\ror Last"));
-    QStringList weekdayItems;
-    for (const char *name : kWeekdayNames)
-        weekdayItems.append(QLatin1String(name));
-    weekdayItems.append(QStringLiteral("Day (any day)"));
-    m_specialDayOfWeek = dropDownList("SpecialDayOfWeek", weekdayItems, this);
+    Choices weekdays;
+    for (int weekday = 0; weekday < 7; ++weekday)
+        weekdays.append({QLatin1String(kWeekdayNames[weekday]), weekday});
+    weekdays.append({QStringLiteral("Day (any day)"), AnyDay});
+    m_specialDayOfWeek = dropDownList("SpecialDayOfWeek", weekdays, this);
     m_specialDayOfWeek->setToolTip(
         hint("Select the day of the week, or 'Day (any day)'\rto count the days of the month"));
-    m_specialMonth = dropDownList("SpecialMonth", monthItems(), this);
+    m_specialMonth = dropDownList("SpecialMonth", monthChoices(), this);
     m_specialMonth->setToolTip(
         hint("Select the month, or 'Each Month' to use\rthis reminder in every month"));
 }
@@ -299,23 +315,25 @@ bool TEditRecurringDateFormula::determineDayOfMonth()
         Dialogs::informationBox(this, QStringLiteral("Invalid day of month entered "));
         return false;
     }
-    if (m_dayOfMonthMonth->currentIndex() < 0) {
+    const std::optional<int> month = chosenValue(m_dayOfMonthMonth);
+    if (!month) {
         Dialogs::informationBox(this, QStringLiteral("Invalid month entered "));
         return false;
     }
-    m_formula = dayOfMonthFormula({m_dayOfMonthMonth->currentIndex(), day});
+    m_formula = dayOfMonthFormula({*month, day});
     return true;
 }
 
 bool TEditRecurringDateFormula::determineSpecial()
 {
-    if (m_specialOccurrance->currentIndex() < 0 || m_specialDayOfWeek->currentIndex() < 0
-        || m_specialMonth->currentIndex() < 0) {
+    const std::optional<int> occurrence = chosenValue(m_specialOccurrance);
+    const std::optional<int> weekday = chosenValue(m_specialDayOfWeek);
+    const std::optional<int> month = chosenValue(m_specialMonth);
+    if (!occurrence || !weekday || !month) {
         Dialogs::informationBox(this, QStringLiteral("Invalid value entered for Special category"));
         return false;
     }
-    m_formula = specialFormula({m_specialOccurrance->currentIndex(),
-                                m_specialDayOfWeek->currentIndex(), m_specialMonth->currentIndex()});
+    m_formula = specialFormula({*occurrence, *weekday, *month});
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "rtfpicture.h"
 
 #include "metafile/metafilepicture.h"
+#include "richtext/rtftokenizer.h"
 #include "richtext/rtfunits.h"
 
 #include <QBuffer>
@@ -24,17 +25,6 @@ constexpr qreal HimetricPerInch = 2540;
 constexpr qreal SourcePixelsPerInch = 96;
 
 enum class BitmapCompression : quint32 { BitFields = 3 };
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 quint32 readU32(const QByteArray &bytes, int offset)
 {
@@ -75,7 +65,7 @@ QSize keptSize(const QSize &source)
 bool RtfPicture::appendHex(QByteArrayView text)
 {
     for (char c : text) {
-        const int value = hexValue(c);
+        const int value = RtfTokenizer::hexDigitValue(c);
         if (value < 0)
             continue;
         if (m_pendingNibble < 0) {

@@ -20,7 +20,9 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int hexValue(char c)
+} // namespace
+
+int RtfTokenizer::hexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -30,8 +32,6 @@ int hexValue(char c)
         return c - 'A' + 10;
     return -1;
 }
-
-} // namespace
 
 RtfToken RtfTokenizer::next()
 {
@@ -119,8 +119,8 @@ RtfToken RtfTokenizer::hexByte()
     ++m_pos;
     int value = 0;
     int digits = 0;
-    while (digits < 2 && m_pos < m_text.size() && hexValue(m_text[m_pos]) >= 0) {
-        value = value * 16 + hexValue(m_text[m_pos]);
+    while (digits < 2 && m_pos < m_text.size() && hexDigitValue(m_text[m_pos]) >= 0) {
+        value = value * 16 + hexDigitValue(m_text[m_pos]);
         ++m_pos;
         ++digits;
     }

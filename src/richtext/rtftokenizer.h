@@ -40,6 +40,10 @@ public:
     RtfToken binary(int length);
     bool atEnd() const { return m_pos >= m_text.size(); }
 
+    // The value of a hexadecimal digit of either case, or -1 for any other character; for
+    // \' escapes and picture data alike.
+    static int hexDigitValue(char c);
+
 private:
     RtfToken controlItem();
     RtfToken controlWord();

@@ -6,8 +6,10 @@
 #include "core/apppaths.h"
 #include "recurring/recurringcommands.h"
 #include "shell/asstvellform.h"
+#include "shell/busycursor.h"
 #include "shell/mrufilelist.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
@@ -28,7 +30,7 @@ constexpr int kPageMargin = 5;
 
 TCalendarMain::TCalendarMain(QWidget *parent) : QMainWindow(parent)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const BusyCursor busy;
     setObjectName(QStringLiteral("CalendarMain"));
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
@@ -51,7 +53,6 @@ TCalendarMain::TCalendarMain(QWidget *parent) : QMainWindow(parent)
     convertOldRecurringDates(this);
     SetButtons();
     SetCaption();
-    QApplication::restoreOverrideCursor();
 }
 
 TCalendarMain::~TCalendarMain()
@@ -175,10 +176,9 @@ void TCalendarMain::SetCaption()
     m_zoomCaption->setText(QString::number(percent) + QLatin1Char('%'));
 }
 
-void TCalendarMain::setCommandEnabled(const char *name, bool rule, bool connected)
+void TCalendarMain::setCommandEnabled(QAction *action, bool rule, bool connected)
 {
-    if (auto *action = findChild<QAction *>(QLatin1String(name)))
-        action->setEnabled(rule && connected);
+    action->setEnabled(rule && connected);
 }
 
 void TCalendarMain::SetButtons()
@@ -194,21 +194,20 @@ void TCalendarMain::setMenuCommands(bool shown, bool textLayout)
 {
     const bool hasFile = !m_documentFileName.isEmpty();
     const TCalendarMainHooks &h = m_hooks;
-    setCommandEnabled("New1", true, bool(h.New1Click));
-    setCommandEnabled("Open1", true, bool(h.Open1Click));
-    setCommandEnabled("DefaultEditorFont1", true, bool(h.DefaultEditorFont1Click));
-    setCommandEnabled("mnuFillCalendarwithRecurringDates", textLayout,
-                      bool(h.mnuFillCalendarwithRecurringDatesClick));
-    setCommandEnabled("mnuUserTitle", textLayout, true);
-    setCommandEnabled("mnuClearAllCellContents", textLayout, bool(h.mnuClearAllCellContentsClick));
-    setCommandEnabled("mnuSave", hasFile, bool(h.mnuSaveClick));
-    setCommandEnabled("mnuSaveAs", shown, bool(h.mnuSaveAsClick));
-    setCommandEnabled("mnuProperties", shown, bool(h.runPropertiesDialog));
-    setCommandEnabled("mnuPrintSetup", shown, bool(h.mnuPrintSetupClick));
-    setCommandEnabled("mnuSaveAsBitmap", shown, bool(h.mnuSaveAsBitmapClick));
-    setCommandEnabled("mnuSaveAsJPG", shown, bool(h.mnuSaveAsJPGClick));
-    setCommandEnabled("mnuPrintCalendar", shown && m_printerAvailable, bool(h.mnuPrintCalendarClick));
-    setCommandEnabled("mnuCancelChanges", shown && hasFile, bool(h.mnuCancelChangesClick));
+    setCommandEnabled(m_newAction, true, bool(h.New1Click));
+    setCommandEnabled(m_openAction, true, bool(h.Open1Click));
+    setCommandEnabled(m_defaultEditorFontAction, true, bool(h.DefaultEditorFont1Click));
+    setCommandEnabled(m_fillRecurringAction, textLayout, bool(h.mnuFillCalendarwithRecurringDatesClick));
+    setCommandEnabled(m_userTitleAction, textLayout, true);
+    setCommandEnabled(m_clearAllCellsAction, textLayout, bool(h.mnuClearAllCellContentsClick));
+    setCommandEnabled(m_saveAction, hasFile, bool(h.mnuSaveClick));
+    setCommandEnabled(m_saveAsAction, shown, bool(h.mnuSaveAsClick));
+    setCommandEnabled(m_propertiesAction, shown, bool(h.runPropertiesDialog));
+    setCommandEnabled(m_printSetupAction, shown, bool(h.mnuPrintSetupClick));
+    setCommandEnabled(m_saveAsBitmapAction, shown, bool(h.mnuSaveAsBitmapClick));
+    setCommandEnabled(m_saveAsJpgAction, shown, bool(h.mnuSaveAsJPGClick));
+    setCommandEnabled(m_printAction, shown && m_printerAvailable, bool(h.mnuPrintCalendarClick));
+    setCommandEnabled(m_cancelChangesAction, shown && hasFile, bool(h.mnuCancelChangesClick));
 }
 
 void TCalendarMain::setToolButtons(bool shown, bool textLayout)

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <initializer_list>
 
 class IniFile;
 class QBoxLayout;
@@ -168,7 +169,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // A menu command: its object name, caption and slot, and the member that keeps the
+    // action when the window changes it later.
+    struct MenuItem {
+        const char *name;
+        const char *caption;
+        void (TCalendarMain::*slot)();
+        QAction *TCalendarMain::*action;
+        bool separatorAfter;
+    };
+
     void createMenus();
+    void addMenuItems(QMenu *menu, std::initializer_list<MenuItem> items);
     void createFileMenu();
     void createHelpMenu();
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption,
@@ -181,7 +193,7 @@ private:
     void createDrawingTools();
     void createScrollBox();
     void createRecentFiles();
-    void setCommandEnabled(const char *name, bool rule, bool connected);
+    static void setCommandEnabled(QAction *action, bool rule, bool connected);
     void setMenuCommands(bool shown, bool textLayout);
     void setToolButtons(bool shown, bool textLayout);
     void applyHints();
@@ -193,6 +205,7 @@ private:
     void showIconsWindow(bool show);
     bool iconsWindowShowing() const;
     void FormClose();
+    void showWithRecentDocument();
     void restoreStuckCursor(QObject *watched);
     void runCommand(const std::function<void()> &command);
 
@@ -212,6 +225,20 @@ private:
     TMRUFileList *m_mru = nullptr;
     QMenu *m_fileMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
+    QAction *m_newAction = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_saveAsAction = nullptr;
+    QAction *m_saveAsBitmapAction = nullptr;
+    QAction *m_saveAsJpgAction = nullptr;
+    QAction *m_propertiesAction = nullptr;
+    QAction *m_userTitleAction = nullptr;
+    QAction *m_cancelChangesAction = nullptr;
+    QAction *m_clearAllCellsAction = nullptr;
+    QAction *m_defaultEditorFontAction = nullptr;
+    QAction *m_fillRecurringAction = nullptr;
+    QAction *m_printAction = nullptr;
+    QAction *m_printSetupAction = nullptr;
     QAction *m_showHint = nullptr;
     QScrollArea *m_scrollBox = nullptr;
     QWidget *m_toolBar = nullptr;

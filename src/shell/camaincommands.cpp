@@ -12,8 +12,8 @@
 #include "shell/placement.h"
 #include "shell/splashform.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QScopedValueRollback>
 #include <QUrl>
 
 namespace {
@@ -92,18 +92,18 @@ void TCalendarMain::zoomStep(bool zoomIn)
 {
     if (m_zoomBusy)
         return;
-    m_zoomBusy = true;
+    const QScopedValueRollback<bool> busy(m_zoomBusy, true);
     // The stored zooms lie on the grid 0.201, 0.301, ... 1.001, so these limits stop
     // zooming in at 100 % and zooming out at 50 %.
     const double factor = m_page->ZoomFactor();
     if (zoomIn ? factor <= 0.95 : factor > 0.6) {
         commitCellEditor();
-        QCoreApplication::processEvents();
+        // The committed text shows before the page changes size.
+        m_page->repaint();
         m_page->SetZoom(static_cast<float>(zoomIn ? factor + 0.1 : factor - 0.1));
         fitScrollContents();
         SetCaption();
     }
-    m_zoomBusy = false;
 }
 
 void TCalendarMain::ZoomSpinnerUpClick()

@@ -16,49 +16,6 @@
 
 namespace {
 
-struct MenuItem {
-    const char *name;
-    const char *caption;
-    void (TCalendarMain::*slot)();
-    bool separatorAfter;
-};
-
-// The trailing blanks of "&New " and "&Save " are part of the captions.
-const MenuItem kFileMenu[] = {
-    {"New1", "&New ", &TCalendarMain::New1Click, false},
-    {"Open1", "&Open", &TCalendarMain::Open1Click, true},
-    {"mnuSave", "&Save ", &TCalendarMain::mnuSaveClick, false},
-    {"mnuSaveAs", "Save &As...", &TCalendarMain::mnuSaveAsClick, false},
-    {"mnuSaveAsBitmap", "Save As Bitmap File", &TCalendarMain::mnuSaveAsBitmapClick, false},
-    {"mnuSaveAsJPG", "Save As JPG File", &TCalendarMain::mnuSaveAsJPGClick, true},
-    {"mnuProperties", "&Properties", &TCalendarMain::mnuPropertiesClick, false},
-    {"mnuUserTitle", "User Defined Title", &TCalendarMain::mnuUserTitleClick, false},
-    {"mnuCancelChanges", "&Cancel Changes", &TCalendarMain::mnuCancelChangesClick, false},
-    {"mnuClearAllCellContents", "Clear &All Cell Contents",
-     &TCalendarMain::mnuClearAllCellContentsClick, false},
-    {"DefaultEditorFont1", "&Default Editor Font", &TCalendarMain::DefaultEditorFont1Click, true},
-    {"mnuFillCalendarwithRecurringDates", "Fill Calendar with Recurring Dates",
-     &TCalendarMain::mnuFillCalendarwithRecurringDatesClick, false},
-    {"mnuEditrecurringDates", "Edit Recurring Dates", &TCalendarMain::mnuEditrecurringDatesClick,
-     true},
-    {"mnuPrintCalendar", "P&rint Calendar", &TCalendarMain::mnuPrintCalendarClick, false},
-    {"mnuPrintSetup", "Print Set&up", &TCalendarMain::mnuPrintSetupClick, true},
-    {"Exit1", "E&xit", &TCalendarMain::Exit1Click, false},
-};
-
-const MenuItem kHelpMenu[] = {
-    {"Contents1", "&Contents", &TCalendarMain::Contents1Click, false},
-    {"About1", "&About", &TCalendarMain::About1Click, false},
-    {"mnuShowHint", "&Show Hints", &TCalendarMain::mnuShowHintClick, true},
-    {"VisitOurInternetW1", "Visit Our Internet Website", &TCalendarMain::VisitOurInternetW1Click,
-     false},
-    {"ConfigurationInformation1", "Configuration Information",
-     &TCalendarMain::ConfigurationInformation1Click, false},
-    {"Technicalsupport1", "Technical Support", &TCalendarMain::Technicalsupport1Click, false},
-    {"FrequentlyAskedQuestions1", "Frequently Asked Questions",
-     &TCalendarMain::FrequentlyAskedQuestions1Click, false},
-};
-
 // Hints break lines at "\r", as messages do.
 QString hintText(QString hint)
 {
@@ -98,28 +55,70 @@ void TCalendarMain::createMenus()
     createHelpMenu();
 }
 
+void TCalendarMain::addMenuItems(QMenu *menu, std::initializer_list<MenuItem> items)
+{
+    for (const MenuItem &item : items) {
+        QAction *action = addMenuItem(menu, QLatin1String(item.name), QLatin1String(item.caption), item.slot);
+        if (item.action)
+            this->*item.action = action;
+        if (item.separatorAfter)
+            menu->addSeparator();
+    }
+}
+
 void TCalendarMain::createFileMenu()
 {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("File1"));
-    for (const MenuItem &item : kFileMenu) {
-        addMenuItem(m_fileMenu, QLatin1String(item.name), QLatin1String(item.caption), item.slot);
-        if (item.separatorAfter)
-            m_fileMenu->addSeparator();
-    }
-    findChild<QAction *>(QStringLiteral("mnuSave"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    // The trailing blanks of "&New " and "&Save " are part of the captions.
+    addMenuItems(m_fileMenu, {
+        {"New1", "&New ", &TCalendarMain::New1Click, &TCalendarMain::m_newAction, false},
+        {"Open1", "&Open", &TCalendarMain::Open1Click, &TCalendarMain::m_openAction, true},
+        {"mnuSave", "&Save ", &TCalendarMain::mnuSaveClick, &TCalendarMain::m_saveAction, false},
+        {"mnuSaveAs", "Save &As...", &TCalendarMain::mnuSaveAsClick, &TCalendarMain::m_saveAsAction, false},
+        {"mnuSaveAsBitmap", "Save As Bitmap File", &TCalendarMain::mnuSaveAsBitmapClick,
+         &TCalendarMain::m_saveAsBitmapAction, false},
+        {"mnuSaveAsJPG", "Save As JPG File", &TCalendarMain::mnuSaveAsJPGClick,
+         &TCalendarMain::m_saveAsJpgAction, true},
+        {"mnuProperties", "&Properties", &TCalendarMain::mnuPropertiesClick,
+         &TCalendarMain::m_propertiesAction, false},
+        {"mnuUserTitle", "User Defined Title", &TCalendarMain::mnuUserTitleClick,
+         &TCalendarMain::m_userTitleAction, false},
+        {"mnuCancelChanges", "&Cancel Changes", &TCalendarMain::mnuCancelChangesClick,
+         &TCalendarMain::m_cancelChangesAction, false},
+        {"mnuClearAllCellContents", "Clear &All Cell Contents", &TCalendarMain::mnuClearAllCellContentsClick,
+         &TCalendarMain::m_clearAllCellsAction, false},
+        {"DefaultEditorFont1", "&Default Editor Font", &TCalendarMain::DefaultEditorFont1Click,
+         &TCalendarMain::m_defaultEditorFontAction, true},
+        {"mnuFillCalendarwithRecurringDates", "Fill Calendar with Recurring Dates",
+         &TCalendarMain::mnuFillCalendarwithRecurringDatesClick, &TCalendarMain::m_fillRecurringAction, false},
+        {"mnuEditrecurringDates", "Edit Recurring Dates", &TCalendarMain::mnuEditrecurringDatesClick, nullptr,
+         true},
+        {"mnuPrintCalendar", "P&rint Calendar", &TCalendarMain::mnuPrintCalendarClick,
+         &TCalendarMain::m_printAction, false},
+        {"mnuPrintSetup", "Print Set&up", &TCalendarMain::mnuPrintSetupClick, &TCalendarMain::m_printSetupAction,
+         true},
+        {"Exit1", "E&xit", &TCalendarMain::Exit1Click, nullptr, false},
+    });
+    m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 }
 
 void TCalendarMain::createHelpMenu()
 {
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("Help1"));
-    for (const MenuItem &item : kHelpMenu) {
-        addMenuItem(m_helpMenu, QLatin1String(item.name), QLatin1String(item.caption), item.slot);
-        if (item.separatorAfter)
-            m_helpMenu->addSeparator();
-    }
-    m_showHint = findChild<QAction *>(QStringLiteral("mnuShowHint"));
+    addMenuItems(m_helpMenu, {
+        {"Contents1", "&Contents", &TCalendarMain::Contents1Click, nullptr, false},
+        {"About1", "&About", &TCalendarMain::About1Click, nullptr, false},
+        {"mnuShowHint", "&Show Hints", &TCalendarMain::mnuShowHintClick, &TCalendarMain::m_showHint, true},
+        {"VisitOurInternetW1", "Visit Our Internet Website", &TCalendarMain::VisitOurInternetW1Click, nullptr,
+         false},
+        {"ConfigurationInformation1", "Configuration Information",
+         &TCalendarMain::ConfigurationInformation1Click, nullptr, false},
+        {"Technicalsupport1", "Technical Support", &TCalendarMain::Technicalsupport1Click, nullptr, false},
+        {"FrequentlyAskedQuestions1", "Frequently Asked Questions",
+         &TCalendarMain::FrequentlyAskedQuestions1Click, nullptr, false},
+    });
     m_showHint->setCheckable(true);
     m_showHint->setChecked(true);
 }

@@ -6,6 +6,7 @@
 #include "widgets/helpwindow.h"
 #include "core/inifile.h"
 #include "shell/asstvellform.h"
+#include "shell/busycursor.h"
 #include "shell/mrufilelist.h"
 #include "shell/placement.h"
 
@@ -57,7 +58,23 @@ void TCalendarMain::FormActivate()
 {
     if (!m_firstActivationPending)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        const BusyCursor busy;
+        showWithRecentDocument();
+        SetModified(false);
+        m_firstActivationPending = false;
+        SetButtons();
+        SetCaption();
+    }
+    CheckFloaterStatus();
+    if (m_iconsWindowWanted)
+        showIconsWindow(true);
+    SetButtons();
+    m_page->update();
+}
+
+void TCalendarMain::showWithRecentDocument()
+{
     if (m_hooks.loadIconLibrary)
         m_hooks.loadIconLibrary(m_prefs.iconFile);
     IniFile ini(iniPath());
@@ -69,22 +86,12 @@ void TCalendarMain::FormActivate()
     const QStringList recent = m_mru->files();
     if (!recent.isEmpty() && QFileInfo::exists(recent.first()) && m_hooks.openDocument)
         m_hooks.openDocument(recent.first());
-    QCoreApplication::processEvents();
+    // Paint what the open left, then again with the page shown. Running every pending event
+    // here instead would let input reach a window that has not finished starting.
+    repaint();
     m_page->setVisible(!m_documentFileName.isEmpty());
     fitScrollContents();
-    QCoreApplication::processEvents();
-
-    SetModified(false);
-    m_firstActivationPending = false;
-    SetButtons();
-    SetCaption();
-    QApplication::restoreOverrideCursor();
-    CheckFloaterStatus();
-    if (m_iconsWindowWanted)
-        showIconsWindow(true);
-    SetButtons();
-    m_page->SetPaintSuspended(false);
-    m_page->update();
+    repaint();
 }
 
 void TCalendarMain::closeEvent(QCloseEvent *event)

@@ -9,19 +9,30 @@
 #include "widgets/dialogs.h"
 #include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
+#include "shell/scopedflag.h"
+#include "shell/zoomguard.h"
 #include "storage/calendarfile.h"
 #include "storage/documentmessages.h"
 #include "storage/persistent.h"
-#include "storage/streamerror.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
+
+#include <optional>
+#include <utility>
 
 namespace {
 
 const QString kFilter = QStringLiteral("Calendar File|*.OVF");
+
+// The zooms opening and saving put back; any other ends at 100 %. Opening resets only what
+// no zoom step can reach; saving also turns the top step, 1.001, into 1.0, which shows as
+// the same 100 %.
+constexpr std::pair<float, float> kOpenKeptZoom{0.1f, 1.1f};
+constexpr std::pair<float, float> kSaveKeptZoom{0.2f, 1.0f};
 
 } // namespace
 
@@ -87,7 +98,7 @@ void DocumentCommands::New1Click()
     if (!CheckSaveNeeded())
         return;
     {
-        BusyCursor busy;
+        const BusyCursor busy;
         m_host.DoSaveRichtext();
     }
     if (!m_host.runNewCalendarProperties())
@@ -120,82 +131,88 @@ void DocumentCommands::Open1Click()
 void DocumentCommands::OpenCalendarFile(QString path)
 {
     TCalendarPanel32 &page = m_host.page();
-    page.SetPaintSuspended(true);
-    float zoom = page.ZoomFactor();
-    const bool rememberZoom = zoom != 1.0f;
-    if (zoom < 0.1f || zoom > 1.1f)
-        zoom = 1.0f;
-    m_host.setOpening(true);
-    m_host.setDocumentFileName(QString());
-    m_host.DoSaveRichtext();
-    if (!QFileInfo::exists(path)) {
-        Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
-    } else {
-        BusyCursor busy;
-        page.SetLoading(true);
-        page.ClearAllCells();
-        m_host.deleteAllObjects();
-        page.SetUserTitle(QString());
-        page.SetZoom(1.0f);
-        try {
-            PageDocument doc = page.document();
-            const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
-                doc, path, m_host.objectOwner(),
-                [this](std::unique_ptr<TComponent> object) { m_host.adoptObject(std::move(object)); });
-            page.applyDocument(doc);
-            m_host.connectObjects();
-            m_host.setDocumentFileName(path);
-            addRecentFile(path);
-            if (!outcome.objectsError.isEmpty())
-                Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::objectsDamaged(path, outcome.objectsError));
-        } catch (const StreamError &) {
+    {
+        // Ends after painting resumes; only a file that is read sets it.
+        std::optional<ScopedFlag> loading;
+        const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
+        ZoomGuard zoom(page, kOpenKeptZoom.first, kOpenKeptZoom.second);
+        {
+            const ScopedFlag opening([this](bool on) { m_host.setOpening(on); });
             m_host.setDocumentFileName(QString());
-            page.ResetToDefaults();
-            Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::openFailed(path));
+            m_host.DoSaveRichtext();
+            if (!QFileInfo::exists(path)) {
+                Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
+            } else {
+                loading.emplace([&page](bool on) { page.SetLoading(on); });
+                readDocument(path, zoom);
+            }
         }
+        showOpenedDocument();
     }
-    m_host.setOpening(false);
-    m_host.setPageShown(!m_host.documentFileName().isEmpty());
+    m_host.SetCaption();
     page.update();
+}
+
+void DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
+{
+    TCalendarPanel32 &page = m_host.page();
+    const BusyCursor busy;
+    page.ClearAllCells();
+    m_host.deleteAllObjects();
+    page.SetUserTitle(QString());
+    zoom.toFullScale();
+    PageDocument doc = page.document();
+    const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
+        doc, path, m_host.objectOwner(),
+        [this](std::unique_ptr<TComponent> object) { m_host.adoptObject(std::move(object)); });
+    if (!outcome.ok) {
+        m_host.setDocumentFileName(QString());
+        page.ResetToDefaults();
+        Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::openFailed(path));
+        return;
+    }
+    page.applyDocument(doc);
+    m_host.connectObjects();
+    m_host.setDocumentFileName(path);
+    addRecentFile(path);
+    if (!outcome.objectsError.isEmpty())
+        Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::objectsDamaged(path, outcome.objectsError));
+}
+
+void DocumentCommands::showOpenedDocument()
+{
+    m_host.setPageShown(!m_host.documentFileName().isEmpty());
+    m_host.page().update();
     m_host.SetModified(false);
     m_host.SetButtons();
     m_host.updateIconWindow();
     m_host.SetCaption();
-    if (rememberZoom)
-        page.SetZoom(zoom);
-    page.SetPaintSuspended(false);
-    page.SetLoading(false);
-    m_host.SetCaption();
-    page.update();
 }
 
 bool DocumentCommands::SaveCalendarFile(QString path)
 {
     TCalendarPanel32 &page = m_host.page();
-    page.SetPaintSuspended(true);
-    float zoom = page.ZoomFactor();
-    const bool rememberZoom = zoom != 1.0f;
-    if (rememberZoom) {
-        if (zoom == 0.0f)
-            zoom = 1.0f;
-        // Objects are always written at full scale.
-        page.SetZoom(1.0f);
-    }
     bool saved = false;
-    try {
-        BusyCursor busy;
-        m_host.DoSaveRichtext();
-        CalendarFile::SaveDocument(page.document(), path, m_host.drawingObjects());
-        m_host.setDocumentFileName(path);
-        m_host.SetModified(false);
-        saved = true;
-    } catch (const StreamError &error) {
+    {
+        const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
+        ZoomGuard zoom(page, kSaveKeptZoom.first, kSaveKeptZoom.second);
+        // Objects are always written at full scale.
+        zoom.toFullScale();
+        CalendarFile::FileResult written;
+        {
+            const BusyCursor busy;
+            m_host.DoSaveRichtext();
+            written = CalendarFile::SaveDocument(page.document(), path, m_host.drawingObjects());
+            if (written.ok) {
+                m_host.setDocumentFileName(path);
+                m_host.SetModified(false);
+                saved = true;
+            }
+        }
         // The old file is untouched and the document stays modified.
-        Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::saveFailed(path, error.message()));
+        if (!written.ok)
+            Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::saveFailed(path, written.message));
     }
-    if (rememberZoom && zoom >= 0.2f && zoom <= 1.0f)
-        page.SetZoom(zoom);
-    page.SetPaintSuspended(false);
     page.update();
     m_host.SetButtons();
     m_host.SetCaption();
@@ -238,10 +255,17 @@ void DocumentCommands::SavebuttonClick()
 
 void DocumentCommands::mnuCancelChangesClick()
 {
+    // A Cancel Changes that arrives while the pending events below run would read the file
+    // a second time in the middle of the first.
+    if (m_cancelling)
+        return;
+    const QScopedValueRollback<bool> cancelling(m_cancelling, true);
     if (!Dialogs::yesNoQuestion(m_host.dialogParent(), QStringLiteral("CANCEL"), QStringLiteral("Cancel all changes?")))
         return;
     if (!m_host.documentFileName().isEmpty())
         OpenCalendarFile(m_host.documentFileName());
+    // What the reread left queued (changes it reports through events) runs first, so the
+    // document it restored does not come back modified.
     QCoreApplication::processEvents();
     m_host.SetModified(false);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 class DocumentHost;
+class ZoomGuard;
 
 // The document commands of the main window: New, Open, Save, Save As, Cancel Changes
 // and the save question. The document's name and modified flag live in the host window.
@@ -36,7 +37,10 @@ public:
 
 private:
     bool saveAs();
+    void readDocument(const QString &path, ZoomGuard &zoom);
+    void showOpenedDocument();
     void addRecentFile(const QString &path);
 
     DocumentHost &m_host;
+    bool m_cancelling = false;
 };

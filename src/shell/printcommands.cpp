@@ -9,6 +9,8 @@
 #include "widgets/dialogs.h"
 #include "graphics/reportcanvas.h"
 #include "shell/documenthost.h"
+#include "shell/scopedflag.h"
+#include "shell/zoomguard.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -92,13 +94,13 @@ void PrintCommands::ReportPrinter1Print(int copies)
 {
     TCalendarPanel32 &page = m_host.page();
     m_host.DoSaveRichtext();
-    page.SetPaintSuspended(true);
-    m_host.SetModified(false);
-    const float zoom = page.ZoomFactor();
-    m_printed = true;
     {
-        BusyCursor busy;
-        page.SetZoom(1.0f);
+        const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
+        m_host.SetModified(false);
+        m_printed = true;
+        ZoomGuard zoom(page);
+        const BusyCursor busy;
+        zoom.toFullScale();
         // Positions are in inches from the paper's corner.
         m_printer->setFullPage(true);
         QPainter painter(m_printer.get());
@@ -109,9 +111,6 @@ void PrintCommands::ReportPrinter1Print(int copies)
             page.PrintPage(report, 0, 0);
         }
     }
-    if (zoom != 1.0f)
-        page.SetZoom(zoom);
-    page.SetPaintSuspended(false);
     page.update();
     m_host.SetModified(false);
 }
@@ -128,7 +127,7 @@ void PrintCommands::exportImage(bool asJpg)
         return;
     bool saved;
     {
-        BusyCursor busy;
+        const BusyCursor busy;
         saved = PrintSupport::SaveCalendarToBitmap(m_host.page(), *path, asJpg);
     }
     m_host.page().update();

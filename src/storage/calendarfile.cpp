@@ -35,6 +35,19 @@ void writeWholeFile(const QString &path, const QByteArray &bytes)
         throw StreamError(file.errorString());
 }
 
+// Runs file work and turns the stream's or the file's failure into a result, so no
+// exception leaves the public functions.
+template<class Work>
+CalendarFile::FileResult guarded(Work work)
+{
+    try {
+        work();
+    } catch (const StreamError &error) {
+        return {false, error.message()};
+    }
+    return {};
+}
+
 // Runs a writer over a memory buffer and returns what it wrote.
 QByteArray writeToBytes(const std::function<void(TWriter &)> &write)
 {
@@ -154,15 +167,15 @@ QByteArray styleSheetBytes(const PageDocument &doc)
     });
 }
 
-void SaveDocument(const PageDocument &doc, const QString &path,
-                  const std::vector<TComponent *> &objects)
+FileResult SaveDocument(const PageDocument &doc, const QString &path,
+                        const std::vector<TComponent *> &objects)
 {
-    writeWholeFile(path, documentBytes(doc, objects));
+    return guarded([&] { writeWholeFile(path, documentBytes(doc, objects)); });
 }
 
-void SaveStyleSheet(const PageDocument &doc, const QString &path)
+FileResult SaveStyleSheet(const PageDocument &doc, const QString &path)
 {
-    writeWholeFile(path, styleSheetBytes(doc));
+    return guarded([&] { writeWholeFile(path, styleSheetBytes(doc)); });
 }
 
 QString NameDroppedObject(const TComponent *owner, const QString &nameInFile)
@@ -175,8 +188,9 @@ QString NameDroppedObject(const TComponent *owner, const QString &nameInFile)
     return nameInFile;
 }
 
-LoadOutcome loadDocumentBytes(PageDocument &doc, const QByteArray &bytes, TComponent *owner,
-                              const ObjectSink &sink)
+// Throws StreamError when the settings or cells cannot be read.
+static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes, TComponent *owner,
+                                     const ObjectSink &sink)
 {
     QByteArray data = bytes;
     QBuffer buffer(&data);
@@ -200,13 +214,28 @@ LoadOutcome loadDocumentBytes(PageDocument &doc, const QByteArray &bytes, TCompo
     return outcome;
 }
 
+LoadOutcome loadDocumentBytes(PageDocument &doc, const QByteArray &bytes, TComponent *owner,
+                              const ObjectSink &sink)
+{
+    LoadOutcome outcome;
+    const FileResult read = guarded([&] { outcome = readDocumentBytes(doc, bytes, owner, sink); });
+    if (!read.ok)
+        return {false, read.message, QString()};
+    return outcome;
+}
+
 LoadOutcome LoadDocument(PageDocument &doc, const QString &path, TComponent *owner,
                          const ObjectSink &sink)
 {
-    return loadDocumentBytes(doc, readWholeFile(path), owner, sink);
+    QByteArray bytes;
+    const FileResult opened = guarded([&] { bytes = readWholeFile(path); });
+    if (!opened.ok)
+        return {false, opened.message, QString()};
+    return loadDocumentBytes(doc, bytes, owner, sink);
 }
 
-void loadStyleSheetBytes(PageDocument &doc, const QByteArray &bytes)
+// Throws StreamError when the style sheet cannot be read.
+static void readStyleSheetBytes(PageDocument &doc, const QByteArray &bytes)
 {
     QByteArray data = bytes;
     QBuffer buffer(&data);
@@ -222,9 +251,14 @@ void loadStyleSheetBytes(PageDocument &doc, const QByteArray &bytes)
     doc.settings.borderFile = border;
 }
 
-void LoadStyleSheet(PageDocument &doc, const QString &path)
+FileResult loadStyleSheetBytes(PageDocument &doc, const QByteArray &bytes)
 {
-    loadStyleSheetBytes(doc, readWholeFile(path));
+    return guarded([&] { readStyleSheetBytes(doc, bytes); });
+}
+
+FileResult LoadStyleSheet(PageDocument &doc, const QString &path)
+{
+    return guarded([&] { readStyleSheetBytes(doc, readWholeFile(path)); });
 }
 
 } // namespace CalendarFile

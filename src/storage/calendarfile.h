@@ -68,9 +68,10 @@ struct DocumentContent {
     QString userTitle;
 };
 
-// Calendar documents (.OVF) and style sheets (.OVS). Read failures throw StreamError with
-// the stream's fixed messages; files that cannot be opened or written throw StreamError
-// with the system's reason.
+// Calendar documents (.OVF) and style sheets (.OVS). Loading and saving report failures in
+// their results, with the stream's fixed messages or, for files that cannot be opened or
+// written, the system's reason. The page and font blocks, which run on a reader or writer
+// the caller holds, throw StreamError as the reader does.
 namespace CalendarFile {
 
 constexpr int kVersion = 4;
@@ -98,14 +99,24 @@ void applyDocumentContent(const DocumentContent &content, PageDocument &doc);
 QByteArray documentBytes(const PageDocument &doc, const std::vector<TComponent *> &objects);
 QByteArray styleSheetBytes(const PageDocument &doc);
 
-// Saving replaces the file only once everything is written.
-void SaveDocument(const PageDocument &doc, const QString &path,
-                  const std::vector<TComponent *> &objects);
-void SaveStyleSheet(const PageDocument &doc, const QString &path);
+// How saving or reading a file ended: ok, or the reason it failed.
+struct FileResult {
+    bool ok = true;
+    QString message;
+};
 
-// How a document was read: the objects list may have been cut short by damage, in which
-// case the objects read before it are kept and objectsError says what stopped it.
+// Saving replaces the file only once everything is written; a failed save leaves the old
+// file as it was.
+FileResult SaveDocument(const PageDocument &doc, const QString &path,
+                        const std::vector<TComponent *> &objects);
+FileResult SaveStyleSheet(const PageDocument &doc, const QString &path);
+
+// How a document was read. Not ok: the settings or cells could not be read, message says
+// why and the document value is unchanged. The objects list may also have been cut short by damage,
+// in which case the objects read before it are kept and objectsError says what stopped it.
 struct LoadOutcome {
+    bool ok = true;
+    QString message;
     QString objectsError;
 };
 using ObjectSink = std::function<void(std::unique_ptr<TComponent>)>;
@@ -117,9 +128,10 @@ LoadOutcome LoadDocument(PageDocument &doc, const QString &path, TComponent *own
                          const ObjectSink &sink);
 LoadOutcome loadDocumentBytes(PageDocument &doc, const QByteArray &bytes, TComponent *owner,
                               const ObjectSink &sink);
-// A style sheet changes the page block and the border of doc, nothing else.
-void LoadStyleSheet(PageDocument &doc, const QString &path);
-void loadStyleSheetBytes(PageDocument &doc, const QByteArray &bytes);
+// A style sheet changes the page block and the border of doc, nothing else, and only when
+// the whole style sheet was read.
+FileResult LoadStyleSheet(PageDocument &doc, const QString &path);
+FileResult loadStyleSheetBytes(PageDocument &doc, const QByteArray &bytes);
 
 // The name a read drawing object takes: the first "Component<n>" (n = 0..1000) that the
 // owner does not hold, or the name from the file when all are taken.

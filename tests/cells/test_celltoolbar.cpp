@@ -113,3 +113,15 @@ TEST_F(CellToolBar, ASizeChosenInAnEmptyCellOutlivesTheDropDownList)
     leaveCell();
     EXPECT_DOUBLE_EQ(storedFormat(cell, 0).fontPointSize(), 24.0);
 }
+
+TEST(CellToolBarOwner, IsTheWindowThatHoldsThePageUntilTheWindowPlacesIt)
+{
+    auto window = std::make_unique<QWidget>();
+    auto *area = new QWidget(window.get());
+    auto *page = new TCalendarPanel32(area);
+    CellEditing editing(*page, *area, {});
+    const QPointer<TWPToolBar> toolBar = &editing.toolBar();
+    EXPECT_EQ(toolBar->parentWidget(), window.get());
+    window.reset();
+    EXPECT_TRUE(toolBar.isNull()) << "the tool bar goes with its window";
+}

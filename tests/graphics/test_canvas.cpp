@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "imageprobes.h"
+
 #include "graphics/canvas.h"
 #include "graphics/reportcanvas.h"
 
@@ -10,6 +12,8 @@
 #include <QPalette>
 
 #include <cmath>
+
+using ImageProbes::inkRect;
 
 namespace {
 
@@ -23,19 +27,6 @@ QImage whiteImage(int width, int height, int dpi = 96)
     image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
     image.fill(Qt::white);
     return image;
-}
-
-// The smallest rectangle holding every non-white pixel.
-QRect inkRect(const QImage &image)
-{
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != White)
-                ink |= QRect(x, y, 1, 1);
-        }
-    }
-    return ink;
 }
 
 } // namespace

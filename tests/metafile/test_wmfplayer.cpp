@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "imageprobes.h"
+
 #include "core/apppaths.h"
 #include "metafile/metafilepicture.h"
 #include "metafile/wmfplayer.h"
@@ -14,6 +16,8 @@
 #include <QtEndian>
 
 #include <random>
+
+using ImageProbes::inkRect;
 
 namespace {
 
@@ -75,19 +79,6 @@ int countPixels(const QImage &image, const QRect &area, const std::function<bool
 bool reddish(QRgb c)
 {
     return qRed(c) > 150 && qGreen(c) < 100 && qBlue(c) < 100;
-}
-
-// The smallest rectangle holding every pixel that is not white.
-QRect inkRect(const QImage &image)
-{
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != White)
-                ink |= QRect(x, y, 1, 1);
-        }
-    }
-    return ink;
 }
 
 QImage quadrants()

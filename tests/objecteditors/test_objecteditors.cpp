@@ -121,11 +121,11 @@ TEST(TFlatCalendarEditor, EditsAPreviewAtZoomOne)
         EXPECT_EQ(editor.Sample().boundsRect().size(), QSize(200, 160));
         EXPECT_EQ(editor.monthList()->currentText(), QStringLiteral("January"));
         EXPECT_EQ(editor.yearSpinner()->value(), 2500);
-        EXPECT_EQ(editor.weekStart()->checkedId(), 0);
+        EXPECT_EQ(editor.weekStart()->checkedId(), 1) << "Sunday";
         EXPECT_EQ(editor.languageList()->count(), 5);
         emit editor.monthList()->activated(4);
         emit editor.languageList()->activated(1);
-        emit editor.weekStart()->idClicked(1);
+        emit editor.weekStart()->idClicked(2);
         emit editor.cellBorderList()->activated(4);
         editor.transparentBox()->setChecked(true);
         editor.depthSpinner()->setValue(7);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "imageprobes.h"
+
 #include "fakeobjecthost.h"
 #include "objects/objectfactory.h"
 #include "objects/tgplabel.h"
@@ -11,6 +13,8 @@
 
 #include <QImage>
 #include <QPainter>
+
+using ImageProbes::inkRect;
 
 namespace {
 
@@ -45,20 +49,6 @@ QRect pixelsOf(const QImage &image, QRgb colour)
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (image.pixel(x, y) == colour)
-                box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
-}
-
-// Pixels that are neither white nor one of the given colours' exact values: antialiased
-// text edges count as ink.
-QRect inkBounds(const QImage &image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != White)
                 box |= QRect(x, y, 1, 1);
         }
     }
@@ -238,7 +228,7 @@ TEST(TGPLabel, PaintDrawsOnlyTheFaceByDefault)
     label.setPixelsPerInch(96);
     label.setBounds(0, 0, 142, 33);
     const QImage image = paint(label);
-    const QRect ink = inkBounds(image);
+    const QRect ink = inkRect(image);
     ASSERT_FALSE(ink.isEmpty());
     // The face starts at the object's corner and its text is one line high.
     EXPECT_LT(ink.left(), 3);
@@ -294,7 +284,7 @@ TEST(TGPLabel, TurnedTextStaysInsideTheNarrowObject)
     label.SetCaption(QStringLiteral("Vertical"));
     label.SetAngle(90);
     const QImage image = paint(label, {60, 160});
-    const QRect ink = inkBounds(image);
+    const QRect ink = inkRect(image);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_LT(ink.width(), ink.height());
     EXPECT_LT(ink.right(), label.Width());
@@ -368,7 +358,7 @@ TEST(TGPLabel, PrintedTextLandsInsideTheLabel)
         ReportCanvas report(painter);
         label.PrintTo(report, 0.0, 0.0);
     }
-    const QRect ink = inkBounds(page);
+    const QRect ink = inkRect(page);
     ASSERT_FALSE(ink.isEmpty());
     const QRect paper(192, 192, 2 * label.Width(), 2 * label.Height());
     EXPECT_TRUE(paper.contains(ink)) << ink.x() << "," << ink.y() << " " << ink.width() << "x"

@@ -36,8 +36,8 @@ TEST(CalendarPanel, ResetToDefaultsKeepsMainFontsAndHeaderStyle)
     page.SetTitleFont(title);
     page.SetPaperSize(PaperA4);
     page.SetUserTitle(QStringLiteral("x"));
-    page.ResetToDefaults();
-    const QDate today = QDate::currentDate();
+    const QDate today(2031, 7, 4);
+    page.ResetToDefaults(today);
     EXPECT_EQ(page.CalendarLayout(), loFCMinisInTitleLS);
     EXPECT_EQ(page.CalendarOrientation(), coLandscape);
     EXPECT_EQ(page.PaperSize(), PaperLetter);

@@ -59,6 +59,18 @@ T *child(QObject &parent, const char *name)
     return found;
 }
 
+// Every file dialog chooses the path 'chosen' holds when it opens; other dialogs are cancelled.
+void answerFileDialogsWith(FakeDialogService &fake, const QString &chosen)
+{
+    fake.onDialog = [&chosen](QDialog &d) {
+        auto *files = dynamic_cast<QFileDialog *>(&d);
+        if (!files)
+            return int(QDialog::Rejected);
+        files->selectFile(chosen);
+        return int(QDialog::Accepted);
+    };
+}
+
 // A dialog opened on a page the way the main window does it.
 struct Opened {
     explicit Opened(const TCalendarPanel32 &document, TCalendarProperties::Hooks hooks = {})
@@ -276,13 +288,7 @@ TEST(CalendarProperties, StyleSheetsGoThroughTheFileDialogsAndCheckTheExtension)
     page.SetCalendarLayout(loMC24Month);
     ScopedFakeDialogs fake;
     QString chosen = dir.filePath(QStringLiteral("Look.OVS"));
-    fake->onDialog = [&](QDialog &d) {
-        auto *files = dynamic_cast<QFileDialog *>(&d);
-        if (!files)
-            return int(QDialog::Rejected);
-        files->selectFile(chosen);
-        return int(QDialog::Accepted);
-    };
+    answerFileDialogsWith(*fake, chosen);
     {
         Opened o(page);
         o.dialog.FormActivate();
@@ -301,4 +307,58 @@ TEST(CalendarProperties, StyleSheetsGoThroughTheFileDialogsAndCheckTheExtension)
     o.dialog.LoadStyleSheetButtonClick();
     ASSERT_FALSE(fake->messages.isEmpty());
     EXPECT_EQ(fake->messages.last().text, QStringLiteral("Must be a Calendar Style Sheet (*.OVS)"));
+}
+
+TEST(CalendarProperties, StyleListsShowThePagesStylesAndSetTheChosenOnes)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetHeadersStyle(dsWhole);
+    page.SetMiniHeadersStyle(dsThreeChars);
+    page.SetCalendarLineLayout(llCellsOnly);
+    page.SetMiniCalendarLineLayout(mllMinimal);
+    Opened o(page);
+    o.dialog.FormActivate();
+    auto *headers = child<QComboBox>(o.dialog, "CalHeaderStyleCombo");
+    auto *lines = child<QComboBox>(o.dialog, "CalendarLineLayoutCombo");
+    EXPECT_EQ(headers->currentText(), QStringLiteral("Whole Word"));
+    EXPECT_EQ(child<QComboBox>(o.dialog, "MiniHeadersStyleCombo")->currentText(),
+              QStringLiteral("First Three Characters"));
+    EXPECT_EQ(lines->currentText(), QStringLiteral("Cells Only"));
+    EXPECT_EQ(child<QComboBox>(o.dialog, "MiniCalendarLineLayoutCombo")->currentText(),
+              QStringLiteral("Minimal"));
+
+    emit headers->activated(headers->findText(QStringLiteral("First Character")));
+    emit lines->activated(lines->findText(QStringLiteral("Headers & Cells")));
+    EXPECT_EQ(o.dialog.ExampleCalendar().HeadersStyle(), dsFirstChar);
+    EXPECT_EQ(o.dialog.ExampleCalendar().CalendarLineLayout(), llHeadersAndCells);
+}
+
+TEST(CalendarProperties, AStyleSheetThatCannotBeReadOrWrittenIsReportedAndChangesNothing)
+{
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath(QStringLiteral("Broken.OVS"));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\x01\x02\x04\x02\x02 not a style sheet");
+    file.close();
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetCalendarLayout(loWeek);
+    ScopedFakeDialogs fake;
+    QString chosen = damaged;
+    answerFileDialogsWith(*fake, chosen);
+    Opened o(page);
+    o.dialog.FormActivate();
+    o.dialog.LoadStyleSheetButtonClick();
+    ASSERT_EQ(fake->messages.size(), 1);
+    EXPECT_EQ(fake->messages[0].text, QStringLiteral("Unable to open ") + damaged
+                                          + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar Style file"));
+    EXPECT_EQ(o.dialog.ExampleCalendar().CalendarLayout(), loWeek);
+
+    chosen = dir.filePath(QStringLiteral("no/such/folder/Look.OVS"));
+    o.dialog.SaveAsStyleSheetButtonClick();
+    ASSERT_EQ(fake->messages.size(), 2);
+    EXPECT_TRUE(fake->messages[1].text.startsWith(QStringLiteral("Unable to save ") + chosen))
+        << qPrintable(fake->messages[1].text);
 }

@@ -23,7 +23,6 @@ TEST(EntryLine, NameAndFormulaArePaddedOrCut)
 {
     const QString line = RecurringEntry::makeLine(QStringLiteral("Birthday"), QStringLiteral("@0512"));
     EXPECT_EQ(line.size(), 130);
-    EXPECT_EQ(line, entryLine(QStringLiteral("Birthday"), QStringLiteral("@0512")));
     EXPECT_EQ(RecurringEntry::name(line), QStringLiteral("Birthday"));
     EXPECT_EQ(RecurringEntry::formula(line), QStringLiteral("@0512     "));
 

@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "imageprobes.h"
+
 #include "richtext/richtextcellrenderer.h"
 #include "richtext/rtfunits.h"
 
 #include <QImage>
 #include <QPainter>
+
+using ImageProbes::inkRect;
 
 namespace {
 
@@ -17,19 +21,6 @@ const QByteArray boldRed
 bool isReddish(QRgb pixel)
 {
     return qRed(pixel) > 150 && qGreen(pixel) < 120 && qBlue(pixel) < 120;
-}
-
-// The smallest rectangle holding every pixel that is not white.
-QRect inkBounds(const QImage &image)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                bounds |= QRect(x, y, 1, 1);
-        }
-    }
-    return bounds;
 }
 
 QImage paintText(RichTextCellRenderer &renderer, const QByteArray &rtf, int zoom, const QSize &page,
@@ -65,7 +56,7 @@ TEST(RichTextCellRenderer, BoldRedTextLandsInsideTheTargetOnly)
     }
     // Bold 14-point text fills a good share of two or more lines.
     EXPECT_GT(red, 200);
-    EXPECT_LE(inkBounds(image).top(), target.top() + 6);
+    EXPECT_LE(inkRect(image).top(), target.top() + 6);
 }
 
 TEST(RichTextCellRenderer, HalfZoomDrawsTheSameLinesAtHalfTheSize)
@@ -73,9 +64,9 @@ TEST(RichTextCellRenderer, HalfZoomDrawsTheSameLinesAtHalfTheSize)
     RichTextCellRenderer renderer;
     const QSize page(160, 120);
     const QRect full
-            = inkBounds(paintText(renderer, boldRed, 100, page, QRectF(QPointF(0, 0), page)));
+            = inkRect(paintText(renderer, boldRed, 100, page, QRectF(QPointF(0, 0), page)));
     const QSize halfPage = page / 2;
-    const QRect half = inkBounds(
+    const QRect half = inkRect(
             paintText(renderer, boldRed, 50, halfPage, QRectF(QPointF(0, 0), halfPage)));
     ASSERT_FALSE(full.isEmpty());
     ASSERT_GT(full.height(), 40) << "the text should wrap onto several lines";
@@ -92,7 +83,7 @@ TEST(RichTextCellRenderer, TextBelowThePageIsCutOff)
         longText += "line\\par ";
     longText += "}";
     const QImage image = paintText(renderer, longText, 100, QSize(100, 50), QRectF(0, 0, 100, 50));
-    const QRect ink = inkBounds(image);
+    const QRect ink = inkRect(image);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_LT(ink.bottom(), 50);
 }

@@ -107,9 +107,10 @@ TEST(RtfHostile, RepeatedCutEscapesDoNotRecurse)
     EXPECT_TRUE(read(rtf + "z}")->toPlainText().endsWith('z'));
 }
 
-TEST(RtfHostile, RandomDamageNeverCrashes)
+TEST(RtfHostile, RandomDamageIsReadAndAnEmptyCellShowsNothing)
 {
     QRandomGenerator random(4711);
+    int emptyCells = 0;
     for (int round = 0; round < 2000; ++round) {
         QByteArray damaged = sample;
         const int edits = 1 + int(random.bounded(8));
@@ -118,7 +119,14 @@ TEST(RtfHostile, RandomDamageNeverCrashes)
             static const char alphabet[] = "{}\\'*0123456789abcxyz -;";
             damaged[pos] = alphabet[random.bounded(int(sizeof(alphabet) - 1))];
         }
-        read(damaged);
-        TWPRtfStorage(damaged).isEmpty();
+        const QString text = read(damaged)->toPlainText();
+        // Every character shown comes from at least one byte of the input.
+        EXPECT_LE(text.size(), damaged.size()) << round;
+        // A cell its storage calls empty must not show text or a picture when opened.
+        if (TWPRtfStorage(damaged).isEmpty()) {
+            ++emptyCells;
+            EXPECT_TRUE(text.trimmed().isEmpty()) << round << ": " << damaged.constData();
+        }
     }
+    EXPECT_GT(emptyCells, 0) << "no damage ever emptied the cell, so the check above never ran";
 }

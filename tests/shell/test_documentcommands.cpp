@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "fakedialogs.h"
@@ -146,6 +147,11 @@ TEST(DocumentCommands, SavingWritesAtFullScaleAndRestoresTheZoom)
     w.calendar.SetZoom(1.001f);
     ASSERT_TRUE(w.commands->SaveCalendarFile(path));
     EXPECT_EQ(w.calendar.ZoomFactor(), 1.0f);
+
+    w.calendar.SetZoom(0.401f);
+    w.commands->OpenCalendarFile(path);
+    ASSERT_EQ(w.fileName, path);
+    EXPECT_FLOAT_EQ(w.calendar.ZoomFactor(), 0.401f) << "opening puts the zoom back too";
 }
 
 TEST(DocumentCommands, AFailedSaveSaysWhyAndStaysModified)
@@ -158,6 +164,8 @@ TEST(DocumentCommands, AFailedSaveSaysWhyAndStaysModified)
     EXPECT_TRUE(w.fileName.isEmpty());
     ASSERT_EQ(w.fake->messages.size(), 1);
     EXPECT_TRUE(w.fake->messages[0].text.startsWith(QStringLiteral("Unable to save ") + blocker));
+    EXPECT_FALSE(w.calendar.PaintSuspended());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(DocumentCommands, OpeningChecksTheExtensionAndReportsDamage)
@@ -185,6 +193,11 @@ TEST(DocumentCommands, OpeningChecksTheExtensionAndReportsDamage)
     EXPECT_FALSE(w.pageShown);
     EXPECT_EQ(w.fake->messages.last().text,
               QStringLiteral("Unable to open ") + junk + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file"));
+    // A failed read leaves the page painting, not loading, and the cursor normal.
+    EXPECT_FALSE(w.calendar.PaintSuspended());
+    EXPECT_FALSE(w.calendar.Loading());
+    EXPECT_FALSE(w.opening);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     w.commands->OpenCalendarFile(w.dir.filePath(QStringLiteral("gone.OVF")));
     EXPECT_EQ(w.fake->messages.last().text,
@@ -208,4 +221,29 @@ TEST(DocumentCommands, CancelChangesRereadsTheSavedFile)
     EXPECT_EQ(w.calendar.MainCalMonth(), 6);
     EXPECT_FALSE(w.modified);
     EXPECT_EQ(w.fake->messages.last().caption, QStringLiteral("CANCEL")) << qPrintable(w.fake->messages.last().text);
+}
+
+TEST(DocumentCommands, CancelChangesRunsWhatTheRereadQueuedButNotItself)
+{
+    Window w;
+    w.commands->OpenCalendarFile(w.writeDocument(QStringLiteral("june.OVF")));
+    w.calendar.SetMainCalMonth(9);
+    w.modified = true;
+    int reentered = 0;
+    // Both arrive while the command lets pending events run: a second Cancel Changes and a
+    // change reported late by the reread document.
+    QMetaObject::invokeMethod(w.commands.get(), [&w, &reentered] {
+        ++reentered;
+        w.commands->mnuCancelChangesClick();
+    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(w.commands.get(), [&w] { w.modified = true; }, Qt::QueuedConnection);
+    const int messagesBefore = int(w.fake->messages.size());
+    w.fake->answers = {QMessageBox::Yes, QMessageBox::Yes};
+
+    w.commands->mnuCancelChangesClick();
+    EXPECT_EQ(reentered, 1);
+    EXPECT_EQ(w.fake->messages.size(), messagesBefore + 1) << "the second Cancel asked nothing";
+    EXPECT_EQ(w.fake->answers.size(), 1);
+    EXPECT_EQ(w.calendar.MainCalMonth(), 6);
+    EXPECT_FALSE(w.modified) << "the late change ran before the flag was cleared";
 }

@@ -6,7 +6,7 @@
 #include "storage/calendarfile.h"
 
 // The file functions over a page, as the program uses them: the page's document value is
-// written, and what is read is applied to the page afterwards.
+// written, and what was read whole is applied to the page afterwards.
 namespace PageFiles {
 
 inline QByteArray documentBytes(const TCalendarPanel32 &page,
@@ -20,43 +20,58 @@ inline QByteArray styleSheetBytes(const TCalendarPanel32 &page)
     return CalendarFile::styleSheetBytes(page.document());
 }
 
+template <class Read>
+auto readIntoPage(TCalendarPanel32 &page, bool wholeDocument, const Read &read)
+{
+    PageDocument doc = page.document();
+    const auto result = read(doc);
+    if (result.ok) {
+        if (wholeDocument)
+            page.applyDocument(doc);
+        else
+            page.applyStyle(doc);
+    }
+    return result;
+}
+
 inline CalendarFile::LoadOutcome loadDocumentBytes(TCalendarPanel32 &page, const QByteArray &bytes,
                                                    TComponent *owner,
                                                    const CalendarFile::ObjectSink &sink)
 {
-    PageDocument doc = page.document();
-    const CalendarFile::LoadOutcome outcome = CalendarFile::loadDocumentBytes(doc, bytes, owner, sink);
-    page.applyDocument(doc);
-    return outcome;
-}
-
-inline void loadStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes)
-{
-    PageDocument doc = page.document();
-    CalendarFile::loadStyleSheetBytes(doc, bytes);
-    page.applyStyle(doc);
-}
-
-inline void SaveDocument(const TCalendarPanel32 &page, const QString &path,
-                         const std::vector<TComponent *> &objects)
-{
-    CalendarFile::SaveDocument(page.document(), path, objects);
+    return readIntoPage(page, true, [&](PageDocument &doc) {
+        return CalendarFile::loadDocumentBytes(doc, bytes, owner, sink);
+    });
 }
 
 inline CalendarFile::LoadOutcome LoadDocument(TCalendarPanel32 &page, const QString &path,
                                               TComponent *owner, const CalendarFile::ObjectSink &sink)
 {
-    PageDocument doc = page.document();
-    const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(doc, path, owner, sink);
-    page.applyDocument(doc);
-    return outcome;
+    return readIntoPage(page, true, [&](PageDocument &doc) {
+        return CalendarFile::LoadDocument(doc, path, owner, sink);
+    });
 }
 
-inline void LoadStyleSheet(TCalendarPanel32 &page, const QString &path)
+inline CalendarFile::FileResult loadStyleSheetBytes(TCalendarPanel32 &page, const QByteArray &bytes)
 {
-    PageDocument doc = page.document();
-    CalendarFile::LoadStyleSheet(doc, path);
-    page.applyStyle(doc);
+    return readIntoPage(page, false,
+                        [&](PageDocument &doc) { return CalendarFile::loadStyleSheetBytes(doc, bytes); });
+}
+
+inline CalendarFile::FileResult LoadStyleSheet(TCalendarPanel32 &page, const QString &path)
+{
+    return readIntoPage(page, false,
+                        [&](PageDocument &doc) { return CalendarFile::LoadStyleSheet(doc, path); });
+}
+
+inline CalendarFile::FileResult SaveDocument(const TCalendarPanel32 &page, const QString &path,
+                                             const std::vector<TComponent *> &objects)
+{
+    return CalendarFile::SaveDocument(page.document(), path, objects);
+}
+
+inline CalendarFile::FileResult SaveStyleSheet(const TCalendarPanel32 &page, const QString &path)
+{
+    return CalendarFile::SaveStyleSheet(page.document(), path);
 }
 
 } // namespace PageFiles

@@ -184,3 +184,13 @@ const TClassInfo &SampleForm::staticClassInfo()
     }();
     return info;
 }
+
+SampleShapeRegistration::SampleShapeRegistration()
+{
+    ClassRegistry::registerClass(SampleShape::staticClassInfo());
+}
+
+SampleShapeRegistration::~SampleShapeRegistration()
+{
+    ClassRegistry::unregisterClass(QStringLiteral("TSampleShape"));
+}

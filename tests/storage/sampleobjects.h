@@ -80,3 +80,14 @@ public:
 };
 
 const EnumType &alignmentType();
+
+// Registers the sample shape's class for the lifetime of the object, so streams that name
+// it can be read; a test may unregister it earlier.
+class SampleShapeRegistration
+{
+public:
+    SampleShapeRegistration();
+    ~SampleShapeRegistration();
+    SampleShapeRegistration(const SampleShapeRegistration &) = delete;
+    SampleShapeRegistration &operator=(const SampleShapeRegistration &) = delete;
+};

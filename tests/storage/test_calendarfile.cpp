@@ -245,10 +245,16 @@ TEST(CalendarFile, AFailedSaveKeepsTheOldFile)
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray before = saved.readAll();
     saved.close();
-    EXPECT_THROW(SaveDocument(page, path + QStringLiteral("/inside"), {}), StreamError);
+    const FileResult failed = SaveDocument(page, path + QStringLiteral("/inside"), {});
+    EXPECT_FALSE(failed.ok);
+    EXPECT_FALSE(failed.message.isEmpty()) << "the system's reason is passed on";
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), before);
-    EXPECT_THROW(LoadDocument(page, dir.filePath(QStringLiteral("missing.OVF")), nullptr, {}), StreamError);
+    const LoadOutcome missing = LoadDocument(page, dir.filePath(QStringLiteral("missing.OVF")), nullptr, {});
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.message.isEmpty());
+    EXPECT_TRUE(SaveStyleSheet(page, dir.filePath(QStringLiteral("Look.OVS"))).ok);
+    EXPECT_FALSE(SaveStyleSheet(page, path + QStringLiteral("/Look.OVS")).ok);
 }
 
 TEST(CalendarFile, HugeFilesAreRefusedBeforeReading)
@@ -259,6 +265,8 @@ TEST(CalendarFile, HugeFilesAreRefusedBeforeReading)
     ASSERT_TRUE(huge.resize(kMaxFileSize + 1)); // sparse: no disk is used
     huge.close();
     TCalendarPanel32 page;
-    EXPECT_THROW(LoadDocument(page, huge.fileName(), nullptr, {}), StreamError);
-    EXPECT_THROW(LoadStyleSheet(page, huge.fileName()), StreamError);
+    const LoadOutcome document = LoadDocument(page, huge.fileName(), nullptr, {});
+    EXPECT_FALSE(document.ok);
+    EXPECT_EQ(document.message, QStringLiteral("The file is too large to be a calendar file"));
+    EXPECT_FALSE(LoadStyleSheet(page, huge.fileName()).ok);
 }

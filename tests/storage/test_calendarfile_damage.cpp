@@ -21,7 +21,6 @@ class DamagedDocuments : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ClassRegistry::registerClass(SampleShape::staticClassInfo());
         page.ResetToDefaults();
         page.SetCellRtfText(3, TWPRtfStorage(QByteArray("{\\rtf1 Lunch\\par}")));
         for (int i = 0; i < 3; ++i) {
@@ -36,7 +35,6 @@ protected:
             objects.push_back(s.get());
         bytes = documentBytes(page, objects);
     }
-    void TearDown() override { ClassRegistry::unregisterClass(QStringLiteral("TSampleShape")); }
 
     // Loads into a fresh page; returns the objects delivered, or -1 when the open failed.
     int load(const QByteArray &data, QString *objectsError = nullptr)
@@ -44,19 +42,17 @@ protected:
         TCalendarPanel32 target;
         SampleForm owner;
         std::vector<std::unique_ptr<TComponent>> read;
-        try {
-            const LoadOutcome outcome = loadDocumentBytes(target, data, &owner,
-                                                          [&](std::unique_ptr<TComponent> c) {
-                                                              read.push_back(std::move(c));
-                                                          });
-            if (objectsError)
-                *objectsError = outcome.objectsError;
-        } catch (const StreamError &) {
+        const LoadOutcome outcome = loadDocumentBytes(target, data, &owner, [&](std::unique_ptr<TComponent> c) {
+            read.push_back(std::move(c));
+        });
+        if (!outcome.ok)
             return -1;
-        }
+        if (objectsError)
+            *objectsError = outcome.objectsError;
         return int(read.size());
     }
 
+    SampleShapeRegistration registration;
     TCalendarPanel32 page;
     SampleForm writerOwner;
     std::vector<std::unique_ptr<SampleShape>> shapes;
@@ -102,17 +98,35 @@ TEST_F(DamagedDocuments, TruncationsNeverCrashAndFailBeforeTheObjects)
     }
 }
 
-TEST_F(DamagedDocuments, RandomDamageNeverCrashes)
+TEST_F(DamagedDocuments, RandomDamageIsReadWholeOrLeavesThePageAlone)
 {
     QRandomGenerator random(77);
+    int refused = 0;
     for (int round = 0; round < 400; ++round) {
         QByteArray damaged = bytes;
         for (int i = 0; i < 1 + random.bounded(3); ++i)
             damaged[random.bounded(int(damaged.size()))] = char(random.bounded(256));
-        load(damaged);
-        dumpCalendarFile(damaged);
+        TCalendarPanel32 target;
+        target.SetUserTitle(QStringLiteral("untouched"));
+        SampleForm owner;
+        int objects = 0;
+        const LoadOutcome outcome
+            = loadDocumentBytes(target, damaged, &owner, [&objects](std::unique_ptr<TComponent>) { ++objects; });
+        if (outcome.ok) {
+            EXPECT_LE(objects, 3) << round;
+            EXPECT_GE(target.MainCalMonth(), 1) << round;
+            EXPECT_LE(target.MainCalMonth(), 12) << round;
+            EXPECT_LT(int(target.CalendarLayout()), CalendarLayoutCount) << round;
+        } else {
+            ++refused;
+            EXPECT_FALSE(outcome.message.isEmpty()) << round;
+            EXPECT_EQ(objects, 0) << round;
+            EXPECT_EQ(target.UserTitle(), QStringLiteral("untouched")) << round;
+        }
+        const StreamDump dump = dumpCalendarFile(damaged);
+        EXPECT_TRUE(dump.complete || dump.text.contains(QStringLiteral("stopped at offset"))) << round;
     }
-    SUCCEED();
+    EXPECT_GT(refused, 0) << "the damage never reached the reader's checks";
 }
 
 TEST_F(DamagedDocuments, OutOfRangeSettingsAreRefused)

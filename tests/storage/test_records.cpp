@@ -8,20 +8,13 @@
 #include "storage/streamerror.h"
 #include "storage/writer.h"
 #include "sampleobjects.h"
+#include "streamtesting.h"
+
+using StreamTesting::readRoot;
+using StreamTesting::rootRecord;
+using StreamTesting::rootRecordError;
 
 namespace {
-
-QByteArray rootRecord(TComponent &object)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        TWriter writer(&buffer);
-        writer.PutRootRecord(object);
-    }
-    return bytes;
-}
 
 // Property record bytes: the short name, then the value bytes.
 QByteArray prop(const char *name, const QByteArray &value)
@@ -32,27 +25,7 @@ QByteArray prop(const char *name, const QByteArray &value)
 class Records : public ::testing::Test
 {
 protected:
-    void SetUp() override { ClassRegistry::registerClass(SampleShape::staticClassInfo()); }
-    void TearDown() override { ClassRegistry::unregisterClass(QStringLiteral("TSampleShape")); }
-
-    std::unique_ptr<TComponent> readRoot(QByteArray bytes, TReader::ErrorHook hook = {})
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        TReader reader(&buffer);
-        reader.setErrorHook(std::move(hook));
-        return reader.GetRootRecord();
-    }
-
-    QString readRootError(const QByteArray &bytes)
-    {
-        try {
-            readRoot(bytes);
-        } catch (const StreamError &e) {
-            return e.message();
-        }
-        return QString();
-    }
+    SampleShapeRegistration m_registration;
 };
 
 } // namespace
@@ -159,22 +132,22 @@ TEST_F(Records, ReadingIntoAnExistingObjectIgnoresTheClassName)
 
 TEST_F(Records, ErrorsNameTheObjectAndProperty)
 {
-    EXPECT_EQ(readRootError(QByteArray("TPF0\x06TNope1\x00\x00\x00", 14)),
+    EXPECT_EQ(rootRecordError(QByteArray("TPF0\x06TNope1\x00\x00\x00", 14)),
               QStringLiteral("Class TNope1 not found"));
     const QByteArray unknown = QByteArray("TPF0\x0cTSampleShape\x02S1") + prop("Bogus", "\x02\x01")
                                + QByteArray("\x00\x00", 2);
-    EXPECT_EQ(readRootError(unknown), QStringLiteral("Error reading S1.Bogus: Property does not exist"));
+    EXPECT_EQ(rootRecordError(unknown), QStringLiteral("Error reading S1.Bogus: Property does not exist"));
     const QByteArray badEnum = QByteArray("TPF0\x0cTSampleShape\x00", 18)
                                + prop("Alignment", "\x07\x04taUp") + QByteArray("\x00\x00", 2);
-    EXPECT_EQ(readRootError(badEnum),
+    EXPECT_EQ(rootRecordError(badEnum),
               QStringLiteral("Error reading TSampleShape.Alignment: Invalid property value"));
     const QByteArray badPath = QByteArray("TPF0\x0cTSampleShape\x00", 18)
                                + prop("Left.Name", "\x06\x01x") + QByteArray("\x00\x00", 2);
-    EXPECT_EQ(readRootError(badPath),
+    EXPECT_EQ(rootRecordError(badPath),
               QStringLiteral("Error reading TSampleShape.Left.Name: Invalid property path"));
     const QByteArray badColour = QByteArray("TPF0\x0cTSampleShape\x00", 18)
                                  + prop("Color", "\x07\x06" "clPink") + QByteArray("\x00\x00", 2);
-    EXPECT_EQ(readRootError(badColour),
+    EXPECT_EQ(rootRecordError(badColour),
               QStringLiteral("Error reading TSampleShape.Color: Invalid property value"));
 }
 
@@ -278,5 +251,5 @@ TEST_F(Records, ChildrenAndPrefixFlags)
     EXPECT_EQ(flagged->children()[0]->name(), QStringLiteral("b"));
     const QByteArray inherited = QByteArray("TPF0\x0cTSampleShape\x00\x00", 19)
                                  + QByteArray("\xf1\x0cTSampleShape\x04gone\x00\x00", 21) + QByteArray("\x00", 1);
-    EXPECT_EQ(readRootError(inherited), QStringLiteral("Ancestor for 'gone' not found"));
+    EXPECT_EQ(rootRecordError(inherited), QStringLiteral("Ancestor for 'gone' not found"));
 }

@@ -2,49 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/typeinfo.h"
 #include "storage/writer.h"
 #include "sampleobjects.h"
+#include "streamtesting.h"
 
-namespace {
-
-QByteArray written(const std::function<void(TWriter &)> &write)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        TWriter writer(&buffer);
-        write(writer);
-    }
-    return bytes;
-}
-
-template <class F>
-auto readBack(const QByteArray &bytes, F read)
-{
-    QByteArray copy = bytes;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    TReader reader(&buffer);
-    return read(reader);
-}
-
-QString readError(const QByteArray &bytes, const std::function<void(TReader &)> &read)
-{
-    try {
-        readBack(bytes, [&](TReader &r) { read(r); return 0; });
-    } catch (const StreamError &e) {
-        return e.message();
-    }
-    return QString();
-}
-
-} // namespace
+using StreamTesting::readBack;
+using StreamTesting::readError;
+using StreamTesting::written;
 
 TEST(ValueStream, IntegersTakeTheNarrowestTag)
 {

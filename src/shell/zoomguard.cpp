@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zoomguard.h"
+
+#include "surface/gbasepanel.h"
+
+#include <limits>
+
+ZoomGuard::ZoomGuard(TGBasePanel &panel)
+    : ZoomGuard(panel, -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity())
+{
+}
+
+ZoomGuard::ZoomGuard(TGBasePanel &panel, float lowestKept, float highestKept)
+    : m_panel(panel), m_zoom(panel.ZoomFactor()), m_lowestKept(lowestKept), m_highestKept(highestKept)
+{
+}
+
+ZoomGuard::~ZoomGuard()
+{
+    // Setting the zoom the page already has does nothing, so a page that never left its
+    // zoom is not touched.
+    const bool kept = m_zoom >= m_lowestKept && m_zoom <= m_highestKept;
+    m_panel.SetZoom(kept ? m_zoom : 1.0f);
+}
+
+void ZoomGuard::toFullScale()
+{
+    m_panel.SetZoom(1.0f);
+}
