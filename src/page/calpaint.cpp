@@ -215,6 +215,6 @@ void TCalendarPanel32::paintEvent(QPaintEvent *event)
     else
         painter.drawImage(0, 0, image);
     Canvas canvas(painter, m_ppi);
-    paintObjects(canvas, event->rect());
+    paintObjects(canvas, event->region());
     m_painting = false;
 }

@@ -127,18 +127,24 @@ void TGBasePanel::SetPointing(bool pointing)
 
 void TGBasePanel::SetDrawOutline(bool draw)
 {
+    if (draw == m_drawOutline)
+        return;
     m_drawOutline = draw;
     update();
 }
 
 void TGBasePanel::SetShape(TLabelShapeType shape)
 {
+    if (shape == m_shape)
+        return;
     m_shape = shape;
     update();
 }
 
 void TGBasePanel::SetGridSize(TGridSize size)
 {
+    if (size == m_gridSize)
+        return;
     m_gridSize = size;
     const int spacing = size == gs8x8 ? 8 : 4;
     m_frame->SetGridX(spacing);
@@ -148,12 +154,16 @@ void TGBasePanel::SetGridSize(TGridSize size)
 
 void TGBasePanel::SetShowGrid(bool show)
 {
+    if (show == m_showGrid)
+        return;
     m_showGrid = show;
     update();
 }
 
 void TGBasePanel::SetSnapToGrid(bool snap)
 {
+    if (snap == m_snapToGrid)
+        return;
     m_snapToGrid = snap;
     m_frame->SetSnapToGrid(snap);
     if (snap) {
@@ -410,10 +420,10 @@ void TGBasePanel::showObjectMenu(TGGraphicControl &object, const QPoint &screenP
         entry();
 }
 
-void TGBasePanel::paintObjects(Canvas &canvas, const QRect &area)
+void TGBasePanel::paintObjects(Canvas &canvas, const QRegion &area)
 {
     for (const auto &object : m_objects) {
-        if (area.isNull() || area.intersects(object->boundsRect().adjusted(-2, -2, 2, 2)))
+        if (area.isEmpty() || area.intersects(object->boundsRect().adjusted(-2, -2, 2, 2)))
             object->paintOnSurface(canvas);
     }
 }
@@ -484,7 +494,9 @@ void TGBasePanel::paintEvent(QPaintEvent *event)
     if (m_paintSuspended)
         return;
     QPainter painter(this);
-    paintBase(painter, event->rect());
+    // Moving outlines expose thin strips; only those are composed again.
+    for (const QRect &area : event->region())
+        paintBase(painter, area);
     Canvas canvas(painter, pixelsPerInch());
-    paintObjects(canvas, event->rect());
+    paintObjects(canvas, event->region());
 }

@@ -11,6 +11,7 @@
 #include "graphics/tfont.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -175,7 +176,7 @@ public:
     // marks; the bitmap path draws each at its left and top without marks; printing
     // prints each with the page's offsets in inches.
     // area, when given, skips objects that lie outside it.
-    void paintObjects(Canvas &canvas, const QRect &area = QRect());
+    void paintObjects(Canvas &canvas, const QRegion &area = QRegion());
     void renderObjects(Canvas &canvas);
     void printObjects(ReportCanvas &report, double offsetX, double offsetY);
 

@@ -44,6 +44,9 @@ SurfaceTool &TGBasePanel::tool()
 
 void TGBasePanel::setScreenCursor(Qt::CursorShape shape)
 {
+    // Hovering asks for the same cursor at every move.
+    if (shape == m_screenCursor && testAttribute(Qt::WA_SetCursor))
+        return;
     m_screenCursor = shape;
     setCursor(shape);
     m_frame->setCursor(shape);
@@ -60,8 +63,13 @@ void TGBasePanel::routeMouse(SurfaceMouse::Kind kind, const SurfaceMouse &mouse)
         target = Target::Frame;
     else if ((object = objectAt(mouse.point)))
         target = Target::Object;
-    if (kind == Kind::Move && mouse.buttons == Qt::NoButton)
+    if (kind == Kind::Move && mouse.buttons == Qt::NoButton) {
         updateHover(target, object);
+        // No button is held, so no press is in progress: a release that went to a popup
+        // menu never arrived here.
+        m_pressTarget = Target::None;
+        m_pressObject = nullptr;
+    }
     if (m_frame->hasCapture()) {
         target = Target::Frame;
         object = nullptr;

@@ -161,9 +161,11 @@ void TGHandle::DeselectAll()
         eraseNudge();
         m_nudging = false;
     }
-    // Focus goes back to the surface rather than wandering off to the next widget.
+    // Focus goes back to the surface rather than wandering off to the next widget, and
+    // a hidden frame holds no mouse: presses reach the surface directly.
     if (hasFocus())
         m_surface.setFocus(Qt::OtherFocusReason);
+    m_capture = false;
     hide();
     resize(IdleSize);
     setEnabled(false);

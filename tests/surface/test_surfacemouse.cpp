@@ -294,3 +294,29 @@ TEST(SurfaceTools, APressOnTheFrameWithADrawingToolStartsARubberBand)
     QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(500, 500));
     EXPECT_EQ(surface.clicks, QList<QPoint>{QPoint(500, 500)});
 }
+
+TEST_F(SurfaceMouseTest, NothingHoldsTheMouseOnceItsPressIsOver)
+{
+    TestObject *a = add({50, 60, 100, 40});
+    TestObject *b = add({300, 300, 40, 40});
+    // A menu took the release of a right press on the surface; the next moves are hovers.
+    press({500, 500}, {}, Qt::RightButton);
+    ASSERT_EQ(menus.size(), 1);
+    hover({310, 310});
+    EXPECT_EQ(surface.cursor().shape(), Qt::PointingHandCursor);
+    release({310, 310}, {}, Qt::RightButton);
+
+    // The selection is deleted under a resting mouse; the next press is the surface's.
+    click({100, 80});
+    QTest::keyClick(&surface, Qt::Key_Delete);
+    ASSERT_EQ(surface.objects().size(), 1u);
+    QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(250, 250));
+    clock += 50;
+    QTest::mouseMove(&surface, QPoint(310, 310));
+    QTest::mouseMove(&surface, QPoint(320, 320));
+    EXPECT_TRUE(surface.rubberBanding());
+    EXPECT_FALSE(surface.outlines().outline(OutlineOverlay::Kind::DragPreview));
+    QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(320, 320));
+    EXPECT_EQ(selection(), std::vector<TGGraphicControl *>{b});
+    Q_UNUSED(a);
+}
