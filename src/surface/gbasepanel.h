@@ -20,7 +20,10 @@
 #include <vector>
 
 class Canvas;
+class QAction;
+class QKeyEvent;
 class QMenu;
+class QPainterPath;
 class ReportCanvas;
 class SurfaceMenu;
 class TGGraphicControl;
@@ -254,6 +257,10 @@ private:
     SurfaceTool &tool();
     void deliver(Target target, TGGraphicControl *object, SurfaceMouse::Kind kind,
                  const SurfaceMouse &mouse);
+    void deliverToFrame(SurfaceMouse::Kind kind, const SurfaceMouse &mouse);
+    void deliverToObject(TGGraphicControl &object, SurfaceMouse::Kind kind,
+                         const SurfaceMouse &mouse);
+    void deliverToSurface(SurfaceMouse::Kind kind, const SurfaceMouse &mouse);
     void deliverToSurfaceWindow(SurfaceMouse::Kind kind, const SurfaceMouse &mouse);
     void updateHover(Target target, TGGraphicControl *object);
     void surfaceKeyDown(QKeyEvent *event);

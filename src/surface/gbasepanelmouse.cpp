@@ -106,55 +106,75 @@ void TGBasePanel::updateHover(Target target, TGGraphicControl *object)
 void TGBasePanel::deliver(Target target, TGGraphicControl *object, SurfaceMouse::Kind kind,
                           const SurfaceMouse &mouse)
 {
-    using Kind = SurfaceMouse::Kind;
-    if (target == Target::Object && !object)
-        target = Target::Surface;
     switch (target) {
     case Target::None:
-        return;
+        break;
     case Target::Frame:
-        switch (kind) {
-        case Kind::Press: m_frame->mouseDown(mouse); break;
-        case Kind::Move: m_frame->mouseMove(mouse); break;
-        case Kind::Release: m_frame->mouseUp(mouse); break;
-        case Kind::DoubleClick: m_frame->doubleClick(mouse); break;
-        }
-        return;
+        deliverToFrame(kind, mouse);
+        break;
     case Target::Object:
-        switch (kind) {
-        case Kind::Press: ObjectMouseDown(*object, mouse); break;
-        case Kind::Move: ObjectMouseMove(*object, mouse); break;
-        case Kind::Release: ObjectMouseUp(*object, mouse); break;
-        case Kind::DoubleClick:
-            ObjectDblClick(object, mouse);
-            // The double-click menu may have deleted the object.
-            if (indexOfObject(object) >= 0)
-                ObjectMouseDown(*object, mouse);
-            break;
-        }
-        return;
+        // What took the press may have been deleted since; the surface takes the rest.
+        if (object)
+            deliverToObject(*object, kind, mouse);
+        else
+            deliverToSurface(kind, mouse);
+        break;
     case Target::Surface:
-        switch (kind) {
-        case Kind::Press:
-            m_clickPending = mouse.button == Qt::LeftButton;
-            surfaceMouseDown(mouse);
-            break;
-        case Kind::Move: surfaceMouseMove(mouse); break;
-        case Kind::Release: {
-            const bool click = m_clickPending && mouse.button == Qt::LeftButton;
-            m_clickPending = false;
-            surfaceMouseUp(mouse);
-            if (click && rect().contains(mouse.point))
-                surfaceClicked(mouse.point);
-            break;
-        }
-        case Kind::DoubleClick:
-            // A double-click is also a press, but not the start of a click.
-            m_clickPending = false;
-            surfaceMouseDown(mouse);
-            break;
-        }
-        return;
+        deliverToSurface(kind, mouse);
+        break;
+    }
+}
+
+void TGBasePanel::deliverToFrame(SurfaceMouse::Kind kind, const SurfaceMouse &mouse)
+{
+    switch (kind) {
+    case SurfaceMouse::Kind::Press: m_frame->mouseDown(mouse); break;
+    case SurfaceMouse::Kind::Move: m_frame->mouseMove(mouse); break;
+    case SurfaceMouse::Kind::Release: m_frame->mouseUp(mouse); break;
+    case SurfaceMouse::Kind::DoubleClick: m_frame->doubleClick(mouse); break;
+    }
+}
+
+void TGBasePanel::deliverToObject(TGGraphicControl &object, SurfaceMouse::Kind kind,
+                                  const SurfaceMouse &mouse)
+{
+    switch (kind) {
+    case SurfaceMouse::Kind::Press: ObjectMouseDown(object, mouse); break;
+    case SurfaceMouse::Kind::Move: ObjectMouseMove(object, mouse); break;
+    case SurfaceMouse::Kind::Release: ObjectMouseUp(object, mouse); break;
+    case SurfaceMouse::Kind::DoubleClick:
+        ObjectDblClick(&object, mouse);
+        // The double-click's menu may have deleted the object; the press that comes
+        // with a double-click goes to it only when it is still there.
+        if (indexOfObject(&object) >= 0)
+            ObjectMouseDown(object, mouse);
+        break;
+    }
+}
+
+void TGBasePanel::deliverToSurface(SurfaceMouse::Kind kind, const SurfaceMouse &mouse)
+{
+    switch (kind) {
+    case SurfaceMouse::Kind::Press:
+        m_clickPending = mouse.button == Qt::LeftButton;
+        surfaceMouseDown(mouse);
+        break;
+    case SurfaceMouse::Kind::Move:
+        surfaceMouseMove(mouse);
+        break;
+    case SurfaceMouse::Kind::Release: {
+        const bool click = m_clickPending && mouse.button == Qt::LeftButton;
+        m_clickPending = false;
+        surfaceMouseUp(mouse);
+        if (click && rect().contains(mouse.point))
+            surfaceClicked(mouse.point);
+        break;
+    }
+    case SurfaceMouse::Kind::DoubleClick:
+        // A double-click is also a press, but not the start of a click.
+        m_clickPending = false;
+        surfaceMouseDown(mouse);
+        break;
     }
 }
 

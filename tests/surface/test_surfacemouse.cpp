@@ -297,7 +297,7 @@ TEST(SurfaceTools, APressOnTheFrameWithADrawingToolStartsARubberBand)
 
 TEST_F(SurfaceMouseTest, NothingHoldsTheMouseOnceItsPressIsOver)
 {
-    TestObject *a = add({50, 60, 100, 40});
+    add({50, 60, 100, 40});
     TestObject *b = add({300, 300, 40, 40});
     // A menu took the release of a right press on the surface; the next moves are hovers.
     press({500, 500}, {}, Qt::RightButton);
@@ -318,5 +318,4 @@ TEST_F(SurfaceMouseTest, NothingHoldsTheMouseOnceItsPressIsOver)
     EXPECT_FALSE(surface.outlines().outline(OutlineOverlay::Kind::DragPreview));
     QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(320, 320));
     EXPECT_EQ(selection(), std::vector<TGGraphicControl *>{b});
-    Q_UNUSED(a);
 }
