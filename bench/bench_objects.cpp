@@ -1,14 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Painting a Letter page's worth of freeform objects into an image.
+// Painting a Letter page's worth of freeform objects into an image, and dragging a
+// selection of them on the surface.
 #include <benchmark/benchmark.h>
 
+#include "surface/gbasepanel.h"
+#include "surface/tghandle.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgplabel.h"
 #include "graphics/canvas.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <memory>
@@ -60,13 +64,51 @@ void BM_PaintPageOfObjects(benchmark::State &state)
 }
 BENCHMARK(BM_PaintPageOfObjects)->Unit(benchmark::kMillisecond);
 
+void sendMouse(QWidget &surface, QEvent::Type type, QPoint point, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(point), surface.mapToGlobal(QPointF(point)),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&surface, &event);
+}
+
+// One frame of a drag: the mouse moves with 20 labels selected, the preview outline
+// follows and the changed edges repaint (the surface below them and the objects there).
+void BM_DragFrameOfTwentyObjects(benchmark::State &state)
+{
+    TGBasePanel surface;
+    surface.resize(816, 1056);
+    qint64 now = 1000;
+    surface.setClock([&now] { return now; });
+    auto objects = pageObjects();
+    objects.resize(20);
+    for (auto &object : objects)
+        surface.appendObject(std::move(object));
+    surface.show();
+    QApplication::processEvents();
+    surface.SelectAllObjects();
+    const QPoint start(100, 60);
+    sendMouse(surface, QEvent::MouseButtonPress, start, Qt::LeftButton);
+    now += 20;
+    QApplication::processEvents();
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 40;
+        sendMouse(surface, QEvent::MouseMove, start + QPoint(step, step / 2), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    benchmark::DoNotOptimize(surface.frame().Outline());
+    sendMouse(surface, QEvent::MouseButtonRelease, start, Qt::NoButton);
+}
+BENCHMARK(BM_DragFrameOfTwentyObjects)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     installFontSubstitutes();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -197,12 +197,16 @@ QImage TCalendarPanel32::composePage(qreal pixelRatio)
 
 QImage TCalendarPanel32::RenderToBitmap()
 {
-    // FIXME: freeform objects paint themselves onto the image here once the object base
-    // exists.
-    return composePage(1.0);
+    QImage image = composePage(1.0);
+    if (image.isNull())
+        return image;
+    QPainter painter(&image);
+    Canvas canvas(painter, m_ppi);
+    renderObjects(canvas);
+    return image;
 }
 
-void TCalendarPanel32::paintEvent(QPaintEvent *)
+void TCalendarPanel32::paintEvent(QPaintEvent *event)
 {
     if (PaintSuspended() || m_painting || !visibleFlag(this))
         return;
@@ -213,5 +217,7 @@ void TCalendarPanel32::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), Qt::white);
     else
         painter.drawImage(0, 0, image);
+    Canvas canvas(painter, m_ppi);
+    paintObjects(canvas, event->region());
     m_painting = false;
 }

@@ -26,8 +26,9 @@ class Canvas;
 class ReportCanvas;
 class TCalendarPanel32;
 
-// Creates the freeform object a drawing tool asks for; the page only prepares the
-// rectangle. The page owns its factory.
+// Creates the freeform objects of the drawing tools whose kinds the objects library does
+// not make itself (pictures, rich labels, special-effects text); the page only prepares
+// the rectangle. The page owns its factory.
 class PageObjectFactory
 {
 public:
@@ -75,7 +76,7 @@ public:
     void SetWMFBorderFile(const QString &name);
     const BorderPicture &borderPicture() const { return m_borderPicture; }
     // Screen pixels per inch that page pixels are measured in.
-    int pixelsPerInch() const { return m_ppi; }
+    int pixelsPerInch() const override { return m_ppi; }
     void setPixelsPerInch(int ppi);
 
     // Style settings; setters repaint.
@@ -225,9 +226,16 @@ public:
     // The page's click at a point in zoomed page pixels.
     void Click(const QPoint &point);
 
-    // Drawing tools.
+    // Drawing tools. A dragged-out rectangle becomes a label or a floating calendar
+    // named "Special" + n; the page returns to the pointer and a label opens its text
+    // dialog. Other kinds come from the factory.
     void setObjectFactory(std::unique_ptr<PageObjectFactory> factory);
     void CreateObjectInRect(const PageRect &rect) override;
+    bool HasDrawingObjects() const;
+    bool HasSuperTextObjects() const;
+    // The hidden cell renderer counts as a child control of its own, so the surface
+    // menu's Lock All and Unlock All are always offered on the page.
+    int childControlCount() const override;
     // A dragged-out rectangle widened to the smallest object a tool makes.
     static PageRect toolRectangle(const PageRect &rect);
 
@@ -236,8 +244,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void surfaceClicked(const QPoint &point) override;
     bool focusNextPrevChild(bool next) override;
 
 private:

@@ -3,7 +3,13 @@
 // Day cells, clicks and drawing tools of the page.
 #include "calpanel32.h"
 
-#include <QMouseEvent>
+#include "objects/objectfactory.h"
+#include "objects/tgplabel.h"
+
+#include <QDate>
+#include <QScopedValueRollback>
+
+#include <algorithm>
 
 namespace {
 
@@ -135,17 +141,10 @@ void TCalendarPanel32::Click(const QPoint &point)
         m_onClick(*this);
 }
 
-void TCalendarPanel32::mouseReleaseEvent(QMouseEvent *event)
+void TCalendarPanel32::surfaceClicked(const QPoint &point)
 {
-    TGBasePanel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Click(event->position().toPoint());
-}
-
-void TCalendarPanel32::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // A double click on the page itself raises nothing.
-    event->accept();
+    // A double click on the page itself raises nothing: only a plain click reaches here.
+    Click(point);
 }
 
 bool TCalendarPanel32::focusNextPrevChild(bool)
@@ -173,10 +172,32 @@ void TCalendarPanel32::CreateObjectInRect(const PageRect &rect)
 {
     if (m_creatingObject)
         return;
-    m_creatingObject = true;
+    // The label's text dialog runs an event loop; the guard holds until it is closed.
+    const QScopedValueRollback creating(m_creatingObject, true);
     const TLPanelState tool = m_panelState;
-    if (tool != psPointing && m_objectFactory)
-        m_objectFactory->createObject(*this, tool, toolRectangle(rect));
+    const PageRect place = toolRectangle(rect);
+    TGGraphicControl *added =
+        AddObject(createObjectForTool(tool, Font(), QDate::currentDate()), place.toQRect());
+    if (!added && tool != psPointing && m_objectFactory)
+        m_objectFactory->createObject(*this, tool, place);
     SetPanelState(psPointing);
-    m_creatingObject = false;
+    if (auto *label = dynamic_cast<TGPLabel *>(added))
+        label->EditNew();
+}
+
+bool TCalendarPanel32::HasDrawingObjects() const
+{
+    return !objects().empty();
+}
+
+bool TCalendarPanel32::HasSuperTextObjects() const
+{
+    return std::any_of(objects().begin(), objects().end(), [](const auto &object) {
+        return object->className() == QLatin1String("TGSuperText");
+    });
+}
+
+int TCalendarPanel32::childControlCount() const
+{
+    return TGBasePanel::childControlCount() + 1;
 }

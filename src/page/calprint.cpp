@@ -49,8 +49,7 @@ void TCalendarPanel32::PrintPage(ReportCanvas &report, double offsetX, double of
             DrawMonth(canvas, mini, QString());
         }
     }
-    // FIXME: freeform objects print themselves here, with the same offsets, once the
-    // object base exists.
+    printObjects(report, offsetX, offsetY);
 }
 
 void TCalendarPanel32::printCellTexts(ReportCanvas &report, const CellTable &cells)

@@ -1,18 +1,83 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The surface itself: settings, zoom, the objects it owns and its painting. Mouse and
+// keyboard are in gbasepanelmouse.cpp, the commands on the selection in
+// gbasepanelcommands.cpp.
 #include "gbasepanel.h"
 
-#include <QCoreApplication>
-#include <QPalette>
+#include "surface/surfacemenu.h"
+#include "surface/tghandle.h"
+#include "objecteditors/objectpopup.h"
+#include "objects/tggraphiccontrol.h"
+#include "core/apppaths.h"
+#include "graphics/canvas.h"
+#include "graphics/reportcanvas.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+#include <QPointer>
+
+#include <algorithm>
 #include <cmath>
 
-TGBasePanel::TGBasePanel(QWidget *parent) : QWidget(parent)
+namespace {
+
+// The object clipboard outlives a surface that closes while another is open (the
+// properties dialog's preview page); the last surface to go takes the files with it.
+int liveSurfaces = 0;
+
+qint64 monotonicMilliseconds()
+{
+    static const QElapsedTimer timer = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return timer.elapsed();
+}
+
+// The corners of the round-rectangle shape are ellipses 24 pixels across.
+constexpr qreal ShapeCornerRadius = 12;
+// The grid's dots combine with the image by AND, so they show green on white.
+constexpr QRgb GridDotMask = 0xFF008000;
+
+} // namespace
+
+TGBasePanel::TGBasePanel(QWidget *parent)
+    : QWidget(parent),
+      m_popupPresenter([](QMenu &menu, const QPoint &point) { return menu.exec(point); }),
+      m_clock(monotonicMilliseconds)
 {
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::white);
     setPalette(background);
     setAutoFillBackground(false);
+    // Hovering shows where an object can be taken and which handle resizes it.
+    setMouseTracking(true);
+    m_frame = new TGHandle(*this);
+    m_outlines = new OutlineOverlay(this);
+    m_menu = std::make_unique<SurfaceMenu>(*this);
+    m_clipboardPath = AppPaths::userFile(QStringLiteral("Clipbrd.tmp"));
+    m_scratchPath = AppPaths::userFile(QStringLiteral("TempFile.tmp"));
+    ++liveSurfaces;
+}
+
+TGBasePanel::~TGBasePanel()
+{
+    m_frame->DeselectAll();
+    m_pressObject = nullptr;
+    m_hoverObject = nullptr;
+    m_objects.clear();
+    if (--liveSurfaces == 0) {
+        QFile::remove(m_clipboardPath);
+        QFile::remove(m_scratchPath);
+    }
 }
 
 int TGBasePanel::roundHalfEven(double value)
@@ -29,9 +94,100 @@ bool TGBasePanel::visibleFlag(const QWidget *widget)
              && widget->testAttribute(Qt::WA_WState_Hidden));
 }
 
+int TGBasePanel::pixelsPerInch() const
+{
+    return TGGraphicControl::screenPixelsPerInch();
+}
+
+void TGBasePanel::setPopupPresenter(PopupPresenter presenter)
+{
+    if (presenter)
+        m_popupPresenter = std::move(presenter);
+}
+
+QAction *TGBasePanel::presentPopup(QMenu &menu, const QPoint &screenPoint)
+{
+    return m_popupPresenter(menu, screenPoint);
+}
+
+void TGBasePanel::setClock(Clock clock)
+{
+    m_clock = clock ? std::move(clock) : Clock(monotonicMilliseconds);
+}
+
+void TGBasePanel::setObjectTransfer(std::unique_ptr<ObjectTransfer> transfer)
+{
+    m_transfer = std::move(transfer);
+}
+
+void TGBasePanel::SetPointing(bool pointing)
+{
+    m_pointing = pointing;
+}
+
+void TGBasePanel::SetDrawOutline(bool draw)
+{
+    if (draw == m_drawOutline)
+        return;
+    m_drawOutline = draw;
+    update();
+}
+
+void TGBasePanel::SetShape(TLabelShapeType shape)
+{
+    if (shape == m_shape)
+        return;
+    m_shape = shape;
+    update();
+}
+
+void TGBasePanel::SetGridSize(TGridSize size)
+{
+    if (size == m_gridSize)
+        return;
+    m_gridSize = size;
+    const int spacing = size == gs8x8 ? 8 : 4;
+    m_frame->SetGridX(spacing);
+    m_frame->SetGridY(spacing);
+    update();
+}
+
+void TGBasePanel::SetShowGrid(bool show)
+{
+    if (show == m_showGrid)
+        return;
+    m_showGrid = show;
+    update();
+}
+
+void TGBasePanel::SetSnapToGrid(bool snap)
+{
+    if (snap == m_snapToGrid)
+        return;
+    m_snapToGrid = snap;
+    m_frame->SetSnapToGrid(snap);
+    if (snap) {
+        const int spacing = m_gridSize == gs8x8 ? 8 : 4;
+        m_frame->SetGridX(spacing);
+        m_frame->SetGridY(spacing);
+    }
+}
+
+void TGBasePanel::SetPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void TGBasePanel::SetColorPicture(const QImage &picture)
+{
+    m_colorPicture = picture;
+    update();
+}
+
 void TGBasePanel::SetZoom(float factor)
 {
-    if (factor == m_zoomFactor)
+    if (factor == m_zoomFactor || m_zooming)
         return;
     m_zooming = true;
     const float current = (m_zoomFactor * 10 == 0) ? 1.0f : m_zoomFactor;
@@ -39,9 +195,15 @@ void TGBasePanel::SetZoom(float factor)
     resize(roundHalfEven(width() * static_cast<double>(ratio)),
            roundHalfEven(static_cast<double>(ratio) * height()));
     m_zoomFactor = factor;
-    // FIXME: freeform objects rescale themselves here once the object base exists.
+    for (const auto &object : m_objects)
+        object->Rescale(factor);
+    // Objects lay themselves out at the new size when they next paint, and the frame
+    // refits; both must happen while changes are not reported, or zooming would mark the
+    // document modified.
+    const QPointer<TGBasePanel> self(this);
     QCoreApplication::processEvents();
-    m_zooming = false;
+    if (self)
+        m_zooming = false;
 }
 
 void TGBasePanel::NotifyChanged()
@@ -51,18 +213,290 @@ void TGBasePanel::NotifyChanged()
     m_labelChanged(*this);
 }
 
+void TGBasePanel::RefitFrameLater()
+{
+    // Many objects moving at once ask many times; one refit after them all does.
+    if (m_refitPending)
+        return;
+    m_refitPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_refitPending = false;
+            m_frame->RefitFrame();
+        },
+        Qt::QueuedConnection);
+}
+
+int TGBasePanel::indexOfObject(const TGGraphicControl *object) const
+{
+    const auto found = std::find_if(m_objects.begin(), m_objects.end(),
+                                    [object](const auto &owned) { return owned.get() == object; });
+    return found == m_objects.end() ? -1 : int(found - m_objects.begin());
+}
+
+TGGraphicControl *TGBasePanel::appendObject(std::unique_ptr<TGGraphicControl> object)
+{
+    if (!object)
+        return nullptr;
+    TGGraphicControl *added = object.get();
+    m_objects.push_back(std::move(object));
+    ConnectObject(*added);
+    invalidate(*added);
+    return added;
+}
+
+TGGraphicControl *TGBasePanel::AddObject(std::unique_ptr<TGGraphicControl> object,
+                                         const QRect &rect)
+{
+    if (!object)
+        return nullptr;
+    object->setName(UniqueObjectName(QStringLiteral("Special")));
+    TGGraphicControl *added = appendObject(std::move(object));
+    added->setBounds(rect.left(), rect.top(), qMax(10, rect.width()), qMax(15, rect.height()));
+    // The rectangle is already in zoomed pixels, so the object only records the zoom.
+    added->setZoomFactor(m_zoomFactor);
+    invalidate(*added);
+    NotifyChanged();
+    return added;
+}
+
+QString TGBasePanel::UniqueObjectName(const QString &prefix) const
+{
+    for (int n = 1; n <= 1000; ++n) {
+        const QString name = prefix + QString::number(n);
+        const bool taken = std::any_of(m_objects.begin(), m_objects.end(), [&](const auto &object) {
+            return object->Name().compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (!taken)
+            return name;
+    }
+    return QString();
+}
+
+void TGBasePanel::ConnectObject(TGGraphicControl &object)
+{
+    object.setHost(this);
+    object.setPixelsPerInch(pixelsPerInch());
+}
+
+void TGBasePanel::ConnectObjects()
+{
+    for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
+        ConnectObject(**it);
+        (*it)->setZoomFactor(m_zoomFactor);
+    }
+}
+
+void TGBasePanel::DeleteAllObjects()
+{
+    m_frame->DeselectAll();
+    while (!m_objects.empty())
+        destroyObject(*m_objects.back());
+}
+
+void TGBasePanel::destroyObject(TGGraphicControl &object)
+{
+    m_frame->RemoveFromSelection(&object);
+    if (m_pressObject == &object) {
+        // What took the press is gone; the release goes to the surface.
+        m_pressObject = nullptr;
+        m_pressTarget = Target::Surface;
+    }
+    if (m_hoverObject == &object) {
+        m_hoverObject = nullptr;
+        m_hoverTarget = Target::Surface;
+    }
+    invalidate(object);
+    const int index = indexOfObject(&object);
+    if (index >= 0)
+        m_objects.erase(m_objects.begin() + index);
+}
+
 bool TGBasePanel::PointOnObject(int x, int y) const
 {
-    // FIXME: only freeform objects should count once their base class exists; until then
-    // every shown child widget lying on the surface counts as one.
-    const auto children = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    for (const QWidget *child : children) {
-        if (visibleFlag(child) && child->geometry().contains(x, y))
-            return true;
+    return std::any_of(m_objects.begin(), m_objects.end(),
+                       [x, y](const auto &object) { return object->boundsRect().contains(x, y); });
+}
+
+TGGraphicControl *TGBasePanel::objectAt(QPoint point) const
+{
+    for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
+        if ((*it)->boundsRect().contains(point))
+            return it->get();
     }
-    return false;
+    return nullptr;
 }
 
 void TGBasePanel::CreateObjectInRect(const PageRect &)
 {
+}
+
+bool TGBasePanel::isSelected(const TGGraphicControl &object) const
+{
+    return m_frame->IndexOfSelected(&object) >= 0;
+}
+
+int TGBasePanel::selectionCount() const
+{
+    return m_frame->SelectedCount();
+}
+
+void TGBasePanel::removeFromSelection(TGGraphicControl &object)
+{
+    m_frame->RemoveFromSelection(&object);
+}
+
+void TGBasePanel::clearSelection()
+{
+    m_frame->DeselectAll();
+}
+
+void TGBasePanel::bringToFront(TGGraphicControl &object)
+{
+    const int index = indexOfObject(&object);
+    if (index < 0)
+        return;
+    std::rotate(m_objects.begin() + index, m_objects.begin() + index + 1, m_objects.end());
+    invalidate(object);
+}
+
+void TGBasePanel::sendToBack(TGGraphicControl &object)
+{
+    const int index = indexOfObject(&object);
+    if (index < 0)
+        return;
+    std::rotate(m_objects.begin(), m_objects.begin() + index, m_objects.begin() + index + 1);
+    invalidate(object);
+}
+
+void TGBasePanel::invalidate(const TGGraphicControl &object)
+{
+    // The selection marks reach 2 pixels past the bounds.
+    update(object.boundsRect().adjusted(-3, -3, 3, 3));
+}
+
+void TGBasePanel::repaintNow()
+{
+    if (visibleFlag(this) && isVisible())
+        repaint();
+}
+
+TColor TGBasePanel::frameColor() const
+{
+    return m_frame->Color();
+}
+
+TColor TGBasePanel::frameSecondaryColor() const
+{
+    return m_frame->SecondaryColor();
+}
+
+int TGBasePanel::childControlCount() const
+{
+    // Menus are windows of their own, and the outlines are no control.
+    int widgets = 0;
+    for (const QObject *child : children()) {
+        const auto *widget = qobject_cast<const QWidget *>(child);
+        if (widget && !widget->isWindow() && widget != m_outlines)
+            ++widgets;
+    }
+    return widgets + int(m_objects.size());
+}
+
+void TGBasePanel::showSurfaceMenu(const QPoint &screenPoint)
+{
+    m_menu->popup(screenPoint);
+}
+
+void TGBasePanel::showObjectMenu(TGGraphicControl &object, const QPoint &screenPoint)
+{
+    std::function<void()> entry;
+    {
+        ObjectPopup popup(object, this);
+        entry = popup.chosenEntry(m_popupPresenter(popup.menu(), screenPoint));
+    }
+    if (entry)
+        entry();
+}
+
+void TGBasePanel::paintObjects(Canvas &canvas, const QRegion &area)
+{
+    for (const auto &object : m_objects) {
+        if (area.isEmpty() || area.intersects(object->boundsRect().adjusted(-2, -2, 2, 2)))
+            object->paintOnSurface(canvas);
+    }
+}
+
+void TGBasePanel::renderObjects(Canvas &canvas)
+{
+    for (const auto &object : m_objects)
+        object->PaintToCanvas(canvas, object->Left(), object->Top());
+}
+
+void TGBasePanel::printObjects(ReportCanvas &report, double offsetX, double offsetY)
+{
+    for (const auto &object : m_objects)
+        object->PrintTo(report, offsetX, offsetY);
+}
+
+QPainterPath TGBasePanel::shapePath() const
+{
+    const QRectF whole(0, 0, width() + 1, height() + 1);
+    QPainterPath path;
+    switch (m_shape) {
+    case lsRectangle: path.addRect(whole); break;
+    case lsRoundRect: path.addRoundedRect(whole, ShapeCornerRadius, ShapeCornerRadius); break;
+    case lsEllipse: path.addEllipse(whole); break;
+    }
+    return path;
+}
+
+void TGBasePanel::paintBase(QPainter &painter, const QRect &area)
+{
+    // Composed off screen for the exposed area only: the grid's dots are combined with
+    // the pixels below them.
+    QImage image(area.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QPainterPath shape = shapePath();
+    {
+        QPainter composer(&image);
+        composer.translate(-area.topLeft());
+        composer.setClipPath(shape);
+        for (const QImage *picture : {&m_picture, &m_colorPicture}) {
+            if (!picture->isNull())
+                composer.drawImage(QRect(0, 0, width(), height()), *picture);
+        }
+        composer.setClipping(false);
+        if (m_drawOutline) {
+            composer.setPen(QPen(Qt::black, 0, Qt::DotLine));
+            composer.setBrush(Qt::NoBrush);
+            composer.drawPath(shape);
+        }
+    }
+    if (m_showGrid) {
+        const int spacing = m_gridSize == gs8x8 ? 8 : 4;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (y % spacing != 2)
+                continue;
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y - area.top()));
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (x % spacing == 2 && shape.contains(QPointF(x + 0.5, y + 0.5)))
+                    line[x - area.left()] &= GridDotMask;
+            }
+        }
+    }
+    painter.drawImage(area.topLeft(), image);
+}
+
+void TGBasePanel::paintEvent(QPaintEvent *event)
+{
+    if (m_paintSuspended)
+        return;
+    QPainter painter(this);
+    // Moving outlines expose thin strips; only those are composed again.
+    for (const QRect &area : event->region())
+        paintBase(painter, area);
+    Canvas canvas(painter, pixelsPerInch());
+    paintObjects(canvas, event->region());
 }

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "page/calpanel32.h"
+#include "objects/objecteditors.h"
+#include "objects/tgflatcalendar.h"
+#include "objects/tgplabel.h"
 
 #include <QList>
 
@@ -47,6 +50,21 @@ struct EventLog
         page.setOnClickedDaysArea(
             [this](TCalendarPanel32 &) { events.append(QStringLiteral("days")); });
     }
+};
+
+// Counts the label text dialogs and cancels them.
+class CountingEditors : public ObjectEditors
+{
+public:
+    CountingEditors() { ObjectEditors::setInstance(this); }
+    ~CountingEditors() override { ObjectEditors::setInstance(nullptr); }
+    bool editLabelText(QString &) override { return ++labelTexts, false; }
+    bool edit3DEffects(TGBaseLabel &) override { return false; }
+    bool chooseFont(TFont &) override { return false; }
+    bool chooseColor(TColor &) override { return false; }
+    bool editFlatCalendar(TGFlatCalendar &) override { return false; }
+
+    int labelTexts = 0;
 };
 
 class RecordingFactory : public PageObjectFactory
@@ -181,10 +199,10 @@ TEST(PageCells, ClicksThatOpenNothing)
     showMonth(page);
     const QPoint inCell = centreOf(page.cellTable().cell(9).rTotal);
     // A freeform object over the cell takes the click.
-    auto *object = new QWidget(&page);
-    object->setGeometry(inCell.x() - 5, inCell.y() - 5, 10, 10);
+    TGGraphicControl *object = page.appendObject(std::make_unique<TGPLabel>());
+    object->setBounds(inCell.x() - 5, inCell.y() - 5, 10, 10);
     page.Click(inCell);
-    delete object;
+    page.DeleteAllObjects();
     // A drawing tool is active.
     page.SetPanelState(psLabel);
     page.Click(inCell);
@@ -251,4 +269,40 @@ TEST(PageCells, ToolRectanglesGrowToTheSmallestObject)
     EXPECT_EQ(made[0].height(), 15);
     EXPECT_EQ(page.PanelState(), psPointing);
     EXPECT_TRUE(page.Pointing());
+}
+
+TEST(PageCells, ToolsPlaceLabelsAndCalendars)
+{
+    CountingEditors editors;
+    TCalendarPanel32 page;
+    page.setPixelsPerInch(96);
+    EXPECT_FALSE(page.HasDrawingObjects());
+    int changes = 0;
+    page.setLabelChangedEvent([&](TGBasePanel &) { ++changes; });
+
+    page.SetPanelState(psLabel);
+    page.CreateObjectInRect({10, 20, 20, 30});
+    ASSERT_EQ(page.objects().size(), 1u);
+    auto *label = dynamic_cast<TGPLabel *>(page.objects()[0].get());
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Name(), QStringLiteral("Special1"));
+    EXPECT_EQ(label->Caption(), QStringLiteral("Enter text..."));
+    EXPECT_EQ(label->Font().size(), 20);
+    EXPECT_EQ(label->boundsRect().topLeft(), QPoint(10, 20));
+    EXPECT_GE(label->Width(), 50) << "a 10 x 10 rectangle makes a 50 x 15 object";
+    EXPECT_EQ(label->host(), &page);
+    EXPECT_EQ(page.PanelState(), psPointing);
+    EXPECT_EQ(editors.labelTexts, 1) << "the new label opens its text dialog";
+    EXPECT_GT(changes, 0);
+
+    page.SetPanelState(psFlatCalendar);
+    page.CreateObjectInRect({100, 100, 300, 250});
+    ASSERT_EQ(page.objects().size(), 2u);
+    auto *calendar = dynamic_cast<TGFlatCalendar *>(page.objects()[1].get());
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->Name(), QStringLiteral("Special2"));
+    EXPECT_EQ(calendar->boundsRect(), QRect(100, 100, 200, 150));
+    EXPECT_EQ(editors.labelTexts, 1);
+    EXPECT_TRUE(page.HasDrawingObjects());
+    EXPECT_FALSE(page.HasSuperTextObjects());
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "page/calpanel32.h"
+#include "surface/tghandle.h"
+#include "objects/tgplabel.h"
 
 #include <QPainter>
 #include <QTest>
@@ -312,4 +314,28 @@ TEST(PagePaint, MissingFontsChangeGlyphsNotCells)
         missing.RenderToBitmap();
         EXPECT_EQ(missing.cellTable(), present.cellTable()) << layout;
     }
+}
+
+TEST(PagePaint, FreeformObjectsLieOnThePageAndOnlyTheScreenShowsTheMarks)
+{
+    TCalendarPanel32 page;
+    prepare(page, loFullCalendar);
+    // A blank red box in the top margin.
+    auto label = std::make_unique<TGPLabel>();
+    label->SetCaption(QStringLiteral(" "));
+    label->SetTransparent(false);
+    label->SetBackColor(Colors::clRed);
+    TGGraphicControl *object = page.appendObject(std::move(label));
+    object->setBounds(10, 10, 30, 15);
+    page.frame().AddToSelection(object);
+
+    const QImage image = page.RenderToBitmap();
+    EXPECT_EQ(image.pixel(12, 12), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(8, 8), White) << "no selection marks in an exported image";
+
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    const QImage shown = page.grab().toImage();
+    EXPECT_EQ(shown.pixel(20, 18), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(8, 8), Black);
 }

@@ -4,6 +4,7 @@
 
 #include "page/calpanel32.h"
 #include "calendar/drawmonth.h"
+#include "objects/tgplabel.h"
 #include "graphics/reportcanvas.h"
 
 #include <QPainter>
@@ -264,4 +265,21 @@ TEST(PagePrint, APageNeverPaintedPrintsItsCellTextsAsAPaintedOne)
     const QRect expected = redArea(print(painted, 0, 0, 300));
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_EQ(redArea(print(fresh, 0, 0, 300)), expected);
+}
+
+TEST(PagePrint, FreeformObjectsPrintWithThePagesOffsets)
+{
+    TCalendarPanel32 page;
+    prepare(page, loFullCalendar);
+    auto label = std::make_unique<TGPLabel>();
+    label->SetCaption(QStringLiteral(" "));
+    label->SetTransparent(false);
+    label->SetBackColor(Colors::clRed);
+    label->setPixelsPerInch(96);
+    TGGraphicControl *object = page.appendObject(std::move(label));
+    object->setBounds(96, 192, 48, 24);
+    const QImage sheet = print(page, 0.25, 0.5);
+    // One inch and two inches from the page's corner, plus the offsets.
+    EXPECT_EQ(sheet.pixel(printed(100, 0.25), printed(200, 0.5)), qRgb(255, 0, 0));
+    EXPECT_EQ(sheet.pixel(printed(90, 0.25), printed(200, 0.5)), White);
 }

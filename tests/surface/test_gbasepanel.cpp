@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "surface/gbasepanel.h"
+#include "surfacetesting.h"
 
 #include <QTimer>
 
@@ -68,14 +68,129 @@ TEST(BasePanel, ChangesAreSilentWhileLoadingOrZooming)
     EXPECT_EQ(changes, 1);
 }
 
-TEST(BasePanel, ObjectsCoverPoints)
+TEST(BasePanel, AZoomArrivingDuringAZoomIsIgnored)
+{
+    TGBasePanel panel;
+    panel.resize(100, 100);
+    // Pending events run inside SetZoom; a second zoom among them would rescale objects
+    // in the middle of the first.
+    QTimer::singleShot(0, &panel, [&] { panel.SetZoom(0.25f); });
+    panel.SetZoom(0.5f);
+    EXPECT_EQ(panel.ZoomFactor(), 0.5f);
+    EXPECT_EQ(panel.size(), QSize(50, 50));
+}
+
+TEST(BasePanel, ZoomRescalesObjectsAndTheFrameFollows)
+{
+    TGBasePanel panel;
+    panel.resize(816, 1056);
+    int changes = 0;
+    panel.setLabelChangedEvent([&](TGBasePanel &) { ++changes; });
+    auto *object = panel.appendObject(std::make_unique<TestObject>(QRect(10, 20, 100, 40)));
+    panel.frame().AddToSelection(object);
+    panel.SetZoom(0.6f);
+    EXPECT_EQ(object->boundsRect(), QRect(6, 12, 60, 24));
+    EXPECT_EQ(object->ZoomFactor(), 0.6f);
+    EXPECT_EQ(panel.frame().geometry(), QRect(4, 10, 66, 30)) << "refitted during the zoom";
+    panel.SetZoom(1.0f);
+    EXPECT_EQ(object->boundsRect(), QRect(10, 20, 100, 40));
+    EXPECT_EQ(changes, 0) << "zooming changes no document";
+}
+
+TEST(BasePanel, PlacingToolObjects)
+{
+    TGBasePanel panel;
+    panel.SetZoom(0.5f);
+    int changes = 0;
+    panel.setLabelChangedEvent([&](TGBasePanel &) { ++changes; });
+    auto *first = panel.AddObject(std::make_unique<TestObject>(), QRect(30, 40, 5, 5));
+    auto *second = panel.AddObject(std::make_unique<TestObject>(), QRect(30, 40, 60, 70));
+    EXPECT_EQ(first->Name(), QStringLiteral("Special1"));
+    EXPECT_EQ(second->Name(), QStringLiteral("Special2"));
+    EXPECT_EQ(first->boundsRect(), QRect(30, 40, 10, 15)) << "at least 10 x 15";
+    EXPECT_EQ(first->ZoomFactor(), 0.5f) << "the rectangle is already zoomed";
+    EXPECT_EQ(first->host(), &panel);
+    EXPECT_GE(changes, 2);
+    EXPECT_EQ(panel.objects().back().get(), second) << "new objects lie in front";
+
+    first->setName(QStringLiteral("special3"));
+    EXPECT_EQ(panel.UniqueObjectName(QStringLiteral("Special")), QStringLiteral("Special1"));
+    first->setName(QStringLiteral("Special1"));
+    EXPECT_EQ(panel.UniqueObjectName(QStringLiteral("Special")), QStringLiteral("Special3"))
+        << "names compare without regard to case";
+    for (int n = 3; n <= 1000; ++n) {
+        auto object = std::make_unique<TestObject>();
+        object->setName(QStringLiteral("Special%1").arg(n));
+        panel.appendObject(std::move(object));
+    }
+    EXPECT_EQ(panel.UniqueObjectName(QStringLiteral("Special")), QString());
+}
+
+TEST(BasePanel, ObjectsCoverPointsAndGoAway)
 {
     TGBasePanel panel;
     panel.resize(200, 200);
-    auto *object = new QWidget(&panel);
-    object->setGeometry(10, 10, 20, 20);
+    auto *object = panel.appendObject(std::make_unique<TestObject>(QRect(10, 10, 20, 20)));
+    auto *child = new QWidget(&panel);
+    child->setGeometry(100, 100, 20, 20);
     EXPECT_TRUE(panel.PointOnObject(10, 10));
-    EXPECT_FALSE(panel.PointOnObject(30, 30));
-    object->hide();
+    EXPECT_FALSE(panel.PointOnObject(30, 30)) << "right and bottom edges lie outside";
+    EXPECT_FALSE(panel.PointOnObject(110, 110)) << "child widgets are not objects";
+    panel.frame().AddToSelection(object);
+    panel.DeleteAllObjects();
+    EXPECT_TRUE(panel.objects().empty());
+    EXPECT_EQ(panel.frame().SelectedCount(), 0);
     EXPECT_FALSE(panel.PointOnObject(15, 15));
+}
+
+TEST(BasePanel, ObjectsReadFromAFileTakeTheSurfacesZoom)
+{
+    TGBasePanel panel;
+    panel.SetZoom(0.5f);
+    auto object = std::make_unique<TestObject>(QRect(10, 10, 20, 20));
+    TGGraphicControl *read = object.get();
+    panel.appendObject(std::move(object));
+    panel.ConnectObjects();
+    EXPECT_EQ(read->ZoomFactor(), 0.5f);
+    EXPECT_EQ(read->boundsRect(), QRect(10, 10, 20, 20)) << "taken as it is, not rescaled";
+}
+
+TEST(BasePanel, PaintingDrawsObjectsAndMarksUnlessSuspended)
+{
+    TGBasePanel panel;
+    panel.resize(120, 100);
+    auto *object = panel.appendObject(
+        std::make_unique<TestObject>(QRect(20, 20, 40, 30), Colors::clBlue));
+    panel.frame().AddToSelection(object);
+    const QImage shown = panel.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(40, 35), QColor(Qt::blue));
+    EXPECT_EQ(shown.pixelColor(18, 18), QColor(Qt::black)) << "a selection mark";
+    EXPECT_EQ(shown.pixelColor(90, 80), QColor(Qt::white));
+
+    panel.SetPaintSuspended(true);
+    QImage suspended(120, 100, QImage::Format_RGB32);
+    suspended.fill(Qt::green);
+    panel.render(&suspended, QPoint(), QRegion(), QWidget::RenderFlags());
+    EXPECT_EQ(suspended.pixelColor(40, 35), QColor(Qt::green));
+}
+
+TEST(BasePanel, TheBaseGridShowsGreenDotsInsideTheShape)
+{
+    TGBasePanel panel;
+    panel.resize(64, 48);
+    panel.SetShape(lsRectangle);
+    panel.SetShowGrid(true);
+    QImage image = panel.grab().toImage();
+    EXPECT_EQ(image.pixel(2, 2), qRgb(0, 0x80, 0));
+    EXPECT_EQ(image.pixel(6, 10), qRgb(0, 0x80, 0));
+    EXPECT_EQ(image.pixel(3, 2), qRgb(255, 255, 255));
+    panel.SetGridSize(gs8x8);
+    image = panel.grab().toImage();
+    EXPECT_EQ(image.pixel(6, 2), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(10, 10), qRgb(0, 0x80, 0));
+    // An ellipse keeps its corners free of dots.
+    panel.SetShape(lsEllipse);
+    image = panel.grab().toImage();
+    EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(34, 26), qRgb(0, 0x80, 0));
 }
