@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "camain.h"
 
+#include "objecteditors/dialogobjecteditors.h"
+#include "shell/objectfiler.h"
+
 #include "page/calpanel32.h"
 #include "core/apppaths.h"
 #include "recurring/recurringcommands.h"
@@ -59,6 +62,8 @@ TCalendarMain::~TCalendarMain()
 {
     // Children still send events while they are destroyed; none may reach a half-gone window.
     qApp->removeEventFilter(this);
+    if (ObjectEditors::instance() == m_objectEditors.get())
+        ObjectEditors::setInstance(nullptr);
 }
 
 QString TCalendarMain::iniPath()
@@ -88,6 +93,10 @@ void TCalendarMain::createScrollBox()
     m_page->hide();
     m_page->installEventFilter(this);
     m_page->setLabelChangedEvent([this](TGBasePanel &) { SetModified(true); });
+    m_page->setDroppedObjectEvent([this](TGBasePanel &, const QRect &) { PageObjectDropped(); });
+    m_page->setObjectTransfer(std::make_unique<TGLabelObjectFiler>());
+    m_objectEditors = std::make_unique<DialogObjectEditors>(this, m_page->pixelsPerInch());
+    ObjectEditors::setInstance(m_objectEditors.get());
     m_scrollBox->setWidget(m_scrollContents);
     fitScrollContents();
 }

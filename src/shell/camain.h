@@ -9,8 +9,10 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
 
 class IniFile;
+class ObjectEditors;
 class QBoxLayout;
 class QButtonGroup;
 class QLabel;
@@ -222,6 +224,8 @@ private:
     int m_currentCell = 0;
 
     TCalendarPanel32 *m_page = nullptr;
+    // The dialogs freeform objects open, while this window lives.
+    std::unique_ptr<ObjectEditors> m_objectEditors;
     TMRUFileList *m_mru = nullptr;
     QMenu *m_fileMenu = nullptr;
     QMenu *m_helpMenu = nullptr;

@@ -12,6 +12,7 @@
 #include "shell/scopedflag.h"
 #include "shell/zoomguard.h"
 #include "storage/calendarfile.h"
+#include "storage/objectrecords.h"
 #include "storage/documentmessages.h"
 #include "storage/persistent.h"
 
@@ -35,11 +36,6 @@ constexpr std::pair<float, float> kOpenKeptZoom{0.1f, 1.1f};
 constexpr std::pair<float, float> kSaveKeptZoom{0.2f, 1.0f};
 
 } // namespace
-
-void DocumentHost::adoptObject(std::unique_ptr<TComponent>)
-{
-    // A host without drawing objects drops what a document brings.
-}
 
 DocumentCommands::DocumentCommands(DocumentHost &host, QObject *parent)
     : QObject(parent), m_host(host)
@@ -106,7 +102,7 @@ void DocumentCommands::New1Click()
     m_host.SetModified(true);
     m_host.setDocumentFileName(QString());
     m_host.page().ClearAllCells();
-    m_host.deleteAllObjects();
+    m_host.page().DeleteAllObjects();
     m_host.setPageShown(true);
     m_host.SetButtons();
     m_host.setWindowCaption(QStringLiteral("Orvane [untitled]"));
@@ -158,13 +154,16 @@ void DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
     TCalendarPanel32 &page = m_host.page();
     const BusyCursor busy;
     page.ClearAllCells();
-    m_host.deleteAllObjects();
+    page.DeleteAllObjects();
     page.SetUserTitle(QString());
     zoom.toFullScale();
     PageDocument doc = page.document();
+    std::vector<std::unique_ptr<TGGraphicControl>> objects;
     const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
-        doc, path, m_host.objectOwner(),
-        [this](std::unique_ptr<TComponent> object) { m_host.adoptObject(std::move(object)); });
+        doc, path, nullptr, [&objects](std::unique_ptr<TComponent> component) {
+            if (std::unique_ptr<TGGraphicControl> object = ObjectRecords::takeObject(std::move(component)))
+                objects.push_back(std::move(object));
+        });
     if (!outcome.ok) {
         m_host.setDocumentFileName(QString());
         page.ResetToDefaults();
@@ -172,7 +171,12 @@ void DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
         return;
     }
     page.applyDocument(doc);
-    m_host.connectObjects();
+    // The objects are placed back to front, once the whole list is read.
+    for (std::unique_ptr<TGGraphicControl> &object : objects) {
+        object->AfterLoad();
+        page.appendObject(std::move(object));
+    }
+    page.ConnectObjects();
     m_host.setDocumentFileName(path);
     addRecentFile(path);
     if (!outcome.objectsError.isEmpty())
@@ -202,7 +206,8 @@ bool DocumentCommands::SaveCalendarFile(QString path)
         {
             const BusyCursor busy;
             m_host.DoSaveRichtext();
-            written = CalendarFile::SaveDocument(page.document(), path, m_host.drawingObjects());
+            const ObjectRecords::RecordList records(page.objects());
+            written = CalendarFile::SaveDocument(page.document(), path, records.components());
             if (written.ok) {
                 m_host.setDocumentFileName(path);
                 m_host.SetModified(false);

@@ -40,12 +40,4 @@ public:
     // The properties dialog for a new calendar; true when confirmed.
     virtual bool runNewCalendarProperties() = 0;
 
-    // Drawing objects: their naming scope, the objects back to front, and their life.
-    virtual TComponent *objectOwner() { return nullptr; }
-    virtual std::vector<TComponent *> drawingObjects() { return {}; }
-    virtual void deleteAllObjects() {}
-    virtual void adoptObject(std::unique_ptr<TComponent> object);
-    virtual void connectObjects() {}
-    // Special-effects text objects print slowly; the print message says so.
-    virtual bool hasSuperTextObjects() { return false; }
 };

@@ -85,7 +85,7 @@ void PrintCommands::mnuPrintCalendarClick()
     }
     if (m_printed)
         Dialogs::informationBox(m_host.dialogParent(),
-                                PrintSupport::completedMessage(m_host.hasSuperTextObjects()));
+                                PrintSupport::completedMessage(m_host.page().HasSuperTextObjects()));
     // Printing never changes whether the document counts as modified.
     m_host.SetModified(wasModified);
 }
@@ -96,6 +96,8 @@ void PrintCommands::ReportPrinter1Print(int copies)
     m_host.DoSaveRichtext();
     {
         const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
+        // Objects report no changes while they print themselves.
+        const ScopedFlag printing([&page](bool on) { page.SetPrinting(on); });
         m_host.SetModified(false);
         m_printed = true;
         ZoomGuard zoom(page);

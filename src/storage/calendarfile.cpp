@@ -5,11 +5,13 @@
 
 #include "calendar/calendardates.h"
 #include "storage/cellrecord.h"
+#include "storage/objectrecords.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
 
 #include <QBuffer>
+#include <QSet>
 #include <QFile>
 #include <QSaveFile>
 
@@ -31,7 +33,9 @@ void writeWholeFile(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw StreamError(file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // A write that fails inside the buffer shows only at the flush, and commit would
+    // still replace the old file.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         throw StreamError(file.errorString());
 }
 
@@ -178,11 +182,12 @@ FileResult SaveStyleSheet(const PageDocument &doc, const QString &path)
     return guarded([&] { writeWholeFile(path, styleSheetBytes(doc)); });
 }
 
-QString NameDroppedObject(const TComponent *owner, const QString &nameInFile)
+QString NameDroppedObject(const TComponent *owner, const QString &nameInFile,
+                          const QSet<QString> &taken)
 {
     for (int n = 0; n <= 1000; ++n) {
         const QString name = QStringLiteral("Component%1").arg(n);
-        if (!owner || !owner->findComponent(name))
+        if ((!owner || !owner->findComponent(name)) && !taken.contains(name))
             return name;
     }
     return nameInFile;
@@ -192,6 +197,8 @@ QString NameDroppedObject(const TComponent *owner, const QString &nameInFile)
 static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes, TComponent *owner,
                                      const ObjectSink &sink)
 {
+    // Documents name the object classes.
+    ObjectRecords::registerObjectClasses();
     QByteArray data = bytes;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -201,8 +208,11 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
     LoadOutcome outcome;
     if (content.version <= 2)
         return outcome;
-    reader.setNamingHook([owner](TReader &, TComponent &, QString &name) {
-        name = NameDroppedObject(owner, name);
+    // Objects handed to the sink may leave the owner at once, so the names given are kept.
+    auto given = std::make_shared<QSet<QString>>();
+    reader.setNamingHook([owner, given](TReader &, TComponent &, QString &name) {
+        name = NameDroppedObject(owner, name, *given);
+        given->insert(name);
     });
     reader.setFindMethodHook([](TReader &, const QString &, bool &error) { error = false; });
     try {
@@ -259,6 +269,16 @@ FileResult loadStyleSheetBytes(PageDocument &doc, const QByteArray &bytes)
 FileResult LoadStyleSheet(PageDocument &doc, const QString &path)
 {
     return guarded([&] { readStyleSheetBytes(doc, readWholeFile(path)); });
+}
+
+FileResult readFileBytes(const QString &path, QByteArray &bytes)
+{
+    return guarded([&] { bytes = readWholeFile(path); });
+}
+
+FileResult writeFileBytes(const QString &path, const QByteArray &bytes)
+{
+    return guarded([&] { writeWholeFile(path, bytes); });
 }
 
 } // namespace CalendarFile

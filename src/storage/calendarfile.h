@@ -8,6 +8,7 @@
 #include "graphics/tcolor.h"
 #include "graphics/tfont.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -133,8 +134,14 @@ LoadOutcome loadDocumentBytes(PageDocument &doc, const QByteArray &bytes, TCompo
 FileResult LoadStyleSheet(PageDocument &doc, const QString &path);
 FileResult loadStyleSheetBytes(PageDocument &doc, const QByteArray &bytes);
 
+// The checked whole-file reading and saving that documents use, for other files of objects.
+FileResult readFileBytes(const QString &path, QByteArray &bytes);
+FileResult writeFileBytes(const QString &path, const QByteArray &bytes);
+
 // The name a read drawing object takes: the first "Component<n>" (n = 0..1000) that the
 // owner does not hold, or the name from the file when all are taken.
-QString NameDroppedObject(const TComponent *owner, const QString &nameInFile);
+// Names in taken count as held too.
+QString NameDroppedObject(const TComponent *owner, const QString &nameInFile,
+                          const QSet<QString> &taken = {});
 
 } // namespace CalendarFile

@@ -429,6 +429,20 @@ std::unique_ptr<TGGraphicControl> ObjectRecord::release()
 
 namespace ObjectRecords {
 
+RecordList::RecordList(const std::vector<std::unique_ptr<TGGraphicControl>> &objects)
+{
+    for (const std::unique_ptr<TGGraphicControl> &object : objects) {
+        m_records.push_back(std::make_unique<ObjectRecord>(*object));
+        m_components.push_back(m_records.back().get());
+    }
+}
+
+std::unique_ptr<TGGraphicControl> takeObject(std::unique_ptr<TComponent> component)
+{
+    auto *record = dynamic_cast<ObjectRecord *>(component.get());
+    return record ? record->release() : nullptr;
+}
+
 void registerObjectClasses()
 {
     for (const TClassInfo *info : {&graphicControlInfo(), &baseLabelInfo(), &labelInfo(), &flatCalendarInfo()}) {

@@ -45,6 +45,21 @@ private:
 
 namespace ObjectRecords {
 
+// Records borrowing objects that lie on a surface, for writing them with a document.
+class RecordList
+{
+public:
+    explicit RecordList(const std::vector<std::unique_ptr<TGGraphicControl>> &objects);
+    const std::vector<TComponent *> &components() const { return m_components; }
+
+private:
+    std::vector<std::unique_ptr<ObjectRecord>> m_records;
+    std::vector<TComponent *> m_components;
+};
+
+// The object a document's reader made for a record; null for any other component.
+std::unique_ptr<TGGraphicControl> takeObject(std::unique_ptr<TComponent> component);
+
 // Registers the stored object classes ("TGPLabel", "TGFlatCalendar") with their ancestors,
 // so documents and the object clipboard can name them. Safe to call more than once.
 void registerObjectClasses();

@@ -399,6 +399,8 @@ void TReader::GetComponentRecords(TComponent *owner, TComponent *parent,
     try {
         while (!AtListEnd()) {
             GetSignature();
+            // Without an owner each record is its own root, and the one before may be gone.
+            m_root = owner;
             std::unique_ptr<TComponent> object = GetComponentRecord();
             resolveFixups();
             finishLoading();

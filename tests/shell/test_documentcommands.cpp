@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include "fakedialogs.h"
+#include "objects/tgflatcalendar.h"
+#include "objects/tgplabel.h"
 #include "page/calpanel32.h"
 #include "shell/documentcommands.h"
 #include "shell/documenthost.h"
@@ -246,4 +248,37 @@ TEST(DocumentCommands, CancelChangesRunsWhatTheRereadQueuedButNotItself)
     EXPECT_EQ(w.fake->answers.size(), 1);
     EXPECT_EQ(w.calendar.MainCalMonth(), 6);
     EXPECT_FALSE(w.modified) << "the late change ran before the flag was cleared";
+}
+
+TEST(DocumentCommands, ObjectsAreSavedAtFullScaleAndComeBackInTheirOrder)
+{
+    Window w;
+    auto label = std::make_unique<TGPLabel>();
+    label->setName(QStringLiteral("Component0"));
+    label->setBounds(10, 20, 142, 33);
+    label->SetCaption(QStringLiteral("Hi"));
+    w.calendar.appendObject(std::move(label));
+    auto calendar = std::make_unique<TGFlatCalendar>(QDate(2026, 3, 1));
+    calendar->setName(QStringLiteral("Special1"));
+    calendar->setBounds(100, 200, 180, 140);
+    w.calendar.appendObject(std::move(calendar));
+    w.calendar.ConnectObjects();
+    w.calendar.SetZoom(0.5f);
+    const QString path = w.dir.filePath(QStringLiteral("objects.OVF"));
+    ASSERT_TRUE(w.commands->SaveCalendarFile(path));
+
+    w.commands->OpenCalendarFile(path);
+    ASSERT_EQ(w.fileName, path);
+    EXPECT_FALSE(w.modified) << "reading objects does not mark the document";
+    const auto &objects = w.calendar.objects();
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[0]->className(), QStringLiteral("TGPLabel"));
+    EXPECT_EQ(objects[0]->Name(), QStringLiteral("Component0"));
+    EXPECT_EQ(objects[1]->Name(), QStringLiteral("Component1"));
+    EXPECT_EQ(dynamic_cast<const TGPLabel &>(*objects[0]).Caption(), QStringLiteral("Hi"));
+    EXPECT_EQ(dynamic_cast<const TGFlatCalendar &>(*objects[1]).Month(), 3);
+    // Shown at the zoom the page came back to, stored at full scale.
+    EXPECT_FLOAT_EQ(w.calendar.ZoomFactor(), 0.5f);
+    EXPECT_EQ(objects[1]->boundsRect(), QRect(50, 100, 90, 70));
+    EXPECT_FALSE(objects[0]->popupMenu().empty());
 }

@@ -185,3 +185,28 @@ TEST(ObjectRecords, ADamagedListKeepsTheObjectsBeforeTheDamage)
     EXPECT_FALSE(read.error.isEmpty());
     EXPECT_EQ(read.objects.size(), 2u);
 }
+
+TEST(ObjectRecords, ADocumentReadWithoutOwnerNamesEveryObjectApart)
+{
+    auto first = label(QStringLiteral("Component0"), QRect(0, 0, 50, 20));
+    auto second = label(QStringLiteral("Special1"), QRect(0, 30, 50, 20));
+    ObjectRecord one(*first);
+    ObjectRecord two(*second);
+    PageDocument written;
+    for (MonthStyle *style : {&written.settings.main, &written.settings.mini})
+        style->titleFont = style->headersFont = style->cellFont = TFont(QStringLiteral("Arial"), 10);
+    const QByteArray bytes = CalendarFile::documentBytes(written, {&one, &two});
+    PageDocument doc;
+    std::vector<std::unique_ptr<TGGraphicControl>> read;
+    // Each record is dropped as soon as its object is taken, as the program does.
+    const CalendarFile::LoadOutcome outcome = CalendarFile::loadDocumentBytes(
+        doc, bytes, nullptr, [&read](std::unique_ptr<TComponent> component) {
+            if (auto object = ObjectRecords::takeObject(std::move(component)))
+                read.push_back(std::move(object));
+        });
+    ASSERT_TRUE(outcome.ok) << qPrintable(outcome.message);
+    EXPECT_TRUE(outcome.objectsError.isEmpty()) << qPrintable(outcome.objectsError);
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0]->Name(), QStringLiteral("Component0"));
+    EXPECT_EQ(read[1]->Name(), QStringLiteral("Component1"));
+}
