@@ -6,6 +6,7 @@
 
 #include "page/calpanel32.h"
 #include "storage/calendarfile.h"
+#include "storage/objectrecords.h"
 #include "storage/documentmessages.h"
 #include "storage/persistent.h"
 
@@ -42,13 +43,22 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
     if (!options.documentFile.isEmpty()) {
         ObjectScope scope;
         PageDocument doc = page.document();
+        std::vector<std::unique_ptr<TGGraphicControl>> objects;
         const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
-            doc, options.documentFile, &scope, [](std::unique_ptr<TComponent>) {});
+            doc, options.documentFile, &scope, [&objects](std::unique_ptr<TComponent> component) {
+                if (auto object = ObjectRecords::takeObject(std::move(component)))
+                    objects.push_back(std::move(object));
+            });
         if (!outcome.ok) {
             printMessage(DocumentMessages::openFailed(options.documentFile));
             return false;
         }
         page.applyDocument(doc);
+        for (std::unique_ptr<TGGraphicControl> &object : objects) {
+            object->AfterLoad();
+            page.appendObject(std::move(object));
+        }
+        page.ConnectObjects();
         if (!outcome.objectsError.isEmpty())
             printMessage(DocumentMessages::objectsDamaged(options.documentFile, outcome.objectsError));
     }
@@ -63,14 +73,20 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
     return true;
 }
 
-bool saveRenderOutput(const RenderOptions &options, const TCalendarPanel32 &page)
+bool saveRenderOutput(const RenderOptions &options, TCalendarPanel32 &page)
 {
     if (options.saveFile.isEmpty())
         return true;
     const bool styleSheet
         = QFileInfo(options.saveFile).suffix().compare(QLatin1String("OVS"), Qt::CaseInsensitive) == 0;
-    const CalendarFile::FileResult saved = styleSheet ? CalendarFile::SaveStyleSheet(page.document(), options.saveFile)
-                                                      : CalendarFile::SaveDocument(page.document(), options.saveFile, {});
+    // Objects are stored at full scale, whatever zoom the other outputs use.
+    const float zoom = page.ZoomFactor();
+    page.SetZoom(1.0f);
+    const ObjectRecords::RecordList records(page.objects());
+    const CalendarFile::FileResult saved
+        = styleSheet ? CalendarFile::SaveStyleSheet(page.document(), options.saveFile)
+                     : CalendarFile::SaveDocument(page.document(), options.saveFile, records.components());
+    page.SetZoom(zoom);
     if (!saved.ok) {
         printMessage(DocumentMessages::saveFailed(options.saveFile, saved.message));
         return false;

@@ -9,4 +9,4 @@ struct RenderOptions;
 // printing the program's message) when one cannot be read.
 bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page);
 // Writes the page as the document or style sheet --save names; false after a message.
-bool saveRenderOutput(const RenderOptions &options, const TCalendarPanel32 &page);
+bool saveRenderOutput(const RenderOptions &options, TCalendarPanel32 &page);

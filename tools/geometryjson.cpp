@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometryjson.h"
 
+#include "objects/tggraphiccontrol.h"
 #include "page/calpanel32.h"
 
 #include <QJsonArray>
@@ -38,6 +39,21 @@ QJsonArray cellsJson(const CellTable &cells)
     return list;
 }
 
+QJsonArray objectsJson(const TCalendarPanel32 &page)
+{
+    QJsonArray list;
+    for (const std::unique_ptr<TGGraphicControl> &object : page.objects()) {
+        const QRect r = object->boundsRect();
+        list.append(QJsonObject{{QStringLiteral("class"), object->className()},
+                                {QStringLiteral("name"), object->Name()},
+                                {QStringLiteral("rect"), QJsonArray{r.left(), r.top(), r.left() + r.width(),
+                                                                    r.top() + r.height()}},
+                                {QStringLiteral("locked"), object->Locked()},
+                                {QStringLiteral("unselectable"), object->Unselectable()}});
+    }
+    return list;
+}
+
 } // namespace
 
 QJsonObject pageGeometryJson(const TCalendarPanel32 &page)
@@ -59,5 +75,7 @@ QJsonObject pageGeometryJson(const TCalendarPanel32 &page)
         {QStringLiteral("titleRect"), rectJson(page.cellTable().titleRect())},
         {QStringLiteral("headerRect"), rectJson(page.cellTable().daysRect())},
         {QStringLiteral("cells"), cellsJson(page.cellTable())},
+        // Back to front, at the page's zoom.
+        {QStringLiteral("objects"), objectsJson(page)},
     };
 }
