@@ -145,8 +145,13 @@ void TCalendarMain::setDocumentFileName(const QString &path)
 
 void TCalendarMain::SetModified(bool modified)
 {
-    if (modified == m_modified)
+    // Every change is a step of its own, also when the document was modified already.
+    if (modified && m_hooks.recordChange)
+        m_hooks.recordChange();
+    if (modified == m_modified) {
+        SetButtons();
         return;
+    }
     m_modified = modified;
     SetButtons();
 }
@@ -217,6 +222,8 @@ void TCalendarMain::setMenuCommands(bool shown, bool textLayout)
     setCommandEnabled(m_saveAsJpgAction, shown, bool(h.mnuSaveAsJPGClick));
     setCommandEnabled(m_printAction, shown && m_printerAvailable, bool(h.mnuPrintCalendarClick));
     setCommandEnabled(m_cancelChangesAction, shown && hasFile, bool(h.mnuCancelChangesClick));
+    setCommandEnabled(m_undoAction, shown && h.canUndo && h.canUndo(), bool(h.mnuUndoClick));
+    setCommandEnabled(m_redoAction, shown && h.canRedo && h.canRedo(), bool(h.mnuRedoClick));
 }
 
 void TCalendarMain::setToolButtons(bool shown, bool textLayout)

@@ -66,6 +66,14 @@ struct TCalendarMainHooks {
     std::function<QString()> currentIconFile;
     // Whether freeform objects lie on the page.
     std::function<bool()> hasDrawingObjects;
+    // Undo and redo: every change that marks the document modified is recorded.
+    std::function<void()> recordChange;
+    std::function<void()> mnuUndoClick;
+    std::function<void()> mnuRedoClick;
+    std::function<bool()> canUndo;
+    std::function<bool()> canRedo;
+    // The page as the window first shows it starts the history.
+    std::function<void()> resetHistory;
 };
 
 // The program's document window: menus, tool bar, the page in its scrolling area; it
@@ -145,6 +153,8 @@ public slots:
     void mnuPropertiesClick();
     void mnuUserTitleClick();
     void mnuCancelChangesClick();
+    void mnuUndoClick();
+    void mnuRedoClick();
     void mnuClearAllCellContentsClick();
     void DefaultEditorFont1Click();
     void mnuFillCalendarwithRecurringDatesClick();
@@ -184,6 +194,7 @@ private:
     void createMenus();
     void addMenuItems(QMenu *menu, std::initializer_list<MenuItem> items);
     void createFileMenu();
+    void createEditMenu();
     void createHelpMenu();
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption,
                          void (TCalendarMain::*slot)());
@@ -238,6 +249,8 @@ private:
     QAction *m_propertiesAction = nullptr;
     QAction *m_userTitleAction = nullptr;
     QAction *m_cancelChangesAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     QAction *m_clearAllCellsAction = nullptr;
     QAction *m_defaultEditorFontAction = nullptr;
     QAction *m_fillRecurringAction = nullptr;

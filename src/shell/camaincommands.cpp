@@ -51,6 +51,8 @@ void TCalendarMain::mnuSaveAsClick() { runCommand(m_hooks.mnuSaveAsClick); }
 void TCalendarMain::mnuSaveAsBitmapClick() { runCommand(m_hooks.mnuSaveAsBitmapClick); }
 void TCalendarMain::mnuSaveAsJPGClick() { runCommand(m_hooks.mnuSaveAsJPGClick); }
 void TCalendarMain::mnuCancelChangesClick() { runCommand(m_hooks.mnuCancelChangesClick); }
+void TCalendarMain::mnuUndoClick() { runCommand(m_hooks.mnuUndoClick); }
+void TCalendarMain::mnuRedoClick() { runCommand(m_hooks.mnuRedoClick); }
 void TCalendarMain::mnuClearAllCellContentsClick() { runCommand(m_hooks.mnuClearAllCellContentsClick); }
 void TCalendarMain::DefaultEditorFont1Click() { runCommand(m_hooks.DefaultEditorFont1Click); }
 void TCalendarMain::mnuPrintCalendarClick() { runCommand(m_hooks.mnuPrintCalendarClick); }

@@ -52,6 +52,7 @@ QAction *TCalendarMain::addMenuItem(QMenu *menu, const QString &name, const QStr
 void TCalendarMain::createMenus()
 {
     createFileMenu();
+    createEditMenu();
     createHelpMenu();
 }
 
@@ -101,6 +102,18 @@ void TCalendarMain::createFileMenu()
         {"Exit1", "E&xit", &TCalendarMain::Exit1Click, nullptr, false},
     });
     m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+}
+
+void TCalendarMain::createEditMenu()
+{
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit1"));
+    addMenuItems(edit, {
+        {"mnuUndo", "&Undo", &TCalendarMain::mnuUndoClick, &TCalendarMain::m_undoAction, false},
+        {"mnuRedo", "&Redo", &TCalendarMain::mnuRedoClick, &TCalendarMain::m_redoAction, false},
+    });
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
 }
 
 void TCalendarMain::createHelpMenu()

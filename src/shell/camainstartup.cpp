@@ -83,6 +83,8 @@ void TCalendarMain::showWithRecentDocument()
     m_printerAvailable = m_hooks.checkPrinter ? m_hooks.checkPrinter()
                                               : !QPrinterInfo::availablePrinterNames().isEmpty();
     m_page->ResetToDefaults();
+    if (m_hooks.resetHistory)
+        m_hooks.resetHistory();
     const QStringList recent = m_mru->files();
     if (!recent.isEmpty() && QFileInfo::exists(recent.first()) && m_hooks.openDocument)
         m_hooks.openDocument(recent.first());

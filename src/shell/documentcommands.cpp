@@ -22,6 +22,7 @@
 #include <QScopedValueRollback>
 #include <QStandardPaths>
 
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -38,7 +39,9 @@ constexpr std::pair<float, float> kSaveKeptZoom{0.2f, 1.0f};
 } // namespace
 
 DocumentCommands::DocumentCommands(DocumentHost &host, QObject *parent)
-    : QObject(parent), m_host(host)
+    : QObject(parent), m_host(host),
+      m_history([this] { return snapshot(); },
+                [this](const QByteArray &state) { restoreSnapshot(state); })
 {
 }
 
@@ -104,6 +107,7 @@ void DocumentCommands::New1Click()
     m_host.page().ClearAllCells();
     m_host.page().DeleteAllObjects();
     m_host.setPageShown(true);
+    resetHistory(false);
     m_host.SetButtons();
     m_host.setWindowCaption(QStringLiteral("Orvane [untitled]"));
 }
@@ -145,6 +149,8 @@ void DocumentCommands::OpenCalendarFile(QString path)
         }
         showOpenedDocument();
     }
+    resetHistory();
+    m_host.SetButtons();
     m_host.SetCaption();
     page.update();
 }
@@ -211,6 +217,7 @@ bool DocumentCommands::SaveCalendarFile(QString path)
             if (written.ok) {
                 m_host.setDocumentFileName(path);
                 m_host.SetModified(false);
+                m_history.markSaved();
                 saved = true;
             }
         }
@@ -273,4 +280,74 @@ void DocumentCommands::mnuCancelChangesClick()
     // document it restored does not come back modified.
     QCoreApplication::processEvents();
     m_host.SetModified(false);
+}
+
+void DocumentCommands::recordChange()
+{
+    m_history.recordChange();
+}
+
+void DocumentCommands::resetHistory(bool saved)
+{
+    m_history.reset(saved);
+}
+
+void DocumentCommands::Undo()
+{
+    // The open cell's text belongs to the state being left.
+    m_host.DoSaveRichtext();
+    m_history.undo();
+    m_host.SetButtons();
+}
+
+void DocumentCommands::Redo()
+{
+    m_host.DoSaveRichtext();
+    m_history.redo();
+    m_host.SetButtons();
+}
+
+QByteArray DocumentCommands::snapshot() const
+{
+    // The objects are written at the zoom they are shown at, which goes first.
+    const TCalendarPanel32 &page = m_host.page();
+    const float zoom = page.ZoomFactor();
+    QByteArray state(reinterpret_cast<const char *>(&zoom), sizeof zoom);
+    const ObjectRecords::RecordList records(page.objects());
+    state += CalendarFile::documentBytes(page.document(), records.components());
+    return state;
+}
+
+void DocumentCommands::restoreSnapshot(const QByteArray &state)
+{
+    TCalendarPanel32 &page = m_host.page();
+    float zoom = 1.0f;
+    if (state.size() < qsizetype(sizeof zoom))
+        return;
+    std::memcpy(&zoom, state.constData(), sizeof zoom);
+    PageDocument doc = page.document();
+    std::vector<std::unique_ptr<TGGraphicControl>> objects;
+    const CalendarFile::LoadOutcome outcome = CalendarFile::loadDocumentBytes(
+        doc, state.mid(sizeof zoom), nullptr, [&objects](std::unique_ptr<TComponent> component) {
+            if (std::unique_ptr<TGGraphicControl> object = ObjectRecords::takeObject(std::move(component)))
+                objects.push_back(std::move(object));
+        });
+    if (!outcome.ok)
+        return;
+    {
+        const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
+        const ScopedFlag loading([&page](bool on) { page.SetLoading(on); });
+        page.DeleteAllObjects();
+        page.applyDocument(doc);
+        for (std::unique_ptr<TGGraphicControl> &object : objects) {
+            object->AfterLoad();
+            // The page may have been zoomed since the snapshot was taken.
+            object->setZoomFactor(zoom);
+            object->Rescale(page.ZoomFactor());
+            page.appendObject(std::move(object));
+        }
+        page.ConnectObjects();
+    }
+    page.update();
+    m_host.SetModified(!m_history.isSaved());
 }

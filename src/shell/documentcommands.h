@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/documenthistory.h"
+
 #include <QObject>
 #include <QString>
 
@@ -30,6 +32,17 @@ public:
     void OpenCalendarFile(QString path);
     bool SaveCalendarFile(QString path);
 
+    // Undo and redo over whole-document snapshots: every change that marks the document
+    // modified is recorded; opening or creating a document starts the history anew, and
+    // saving marks the state that is not modified.
+    void recordChange();
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    void Undo();
+    void Redo();
+    // The page as it is now starts the history (the first page the window shows).
+    void resetHistory(bool saved = true);
+
     // The name Save As proposes: "Jan1997.OVF" for an untitled January 1997 page.
     QString proposedSaveName() const;
     // Where file dialogs start: the folder of the open document, else the user's documents.
@@ -40,7 +53,10 @@ private:
     void readDocument(const QString &path, ZoomGuard &zoom);
     void showOpenedDocument();
     void addRecentFile(const QString &path);
+    QByteArray snapshot() const;
+    void restoreSnapshot(const QByteArray &snapshot);
 
     DocumentHost &m_host;
+    DocumentHistory m_history;
     bool m_cancelling = false;
 };

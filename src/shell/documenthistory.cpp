@@ -13,13 +13,13 @@ DocumentHistory::DocumentHistory(Capture capture, Restore restore)
 {
 }
 
-void DocumentHistory::reset()
+void DocumentHistory::reset(bool saved)
 {
     m_states.clear();
     m_states.push_back(m_capture());
     m_bytes = m_states.back().size();
     m_current = 0;
-    m_saved = 0;
+    m_saved = saved ? 0 : NoState;
 }
 
 void DocumentHistory::recordChange()
@@ -27,6 +27,11 @@ void DocumentHistory::recordChange()
     // Restoring a snapshot changes the document too; that is not a new step.
     if (m_restoring)
         return;
+    if (m_states.empty()) {
+        // Nothing to go back to yet: this state is the start.
+        reset(false);
+        return;
+    }
     QByteArray state = m_capture();
     if (!m_states.empty() && state == m_states[m_current])
         return;

@@ -22,8 +22,9 @@ public:
     static constexpr int kMaxSteps = 100;
     static constexpr qint64 kMaxBytes = 64LL * 1024 * 1024;
 
-    // A new or opened document: its state is the only one, and the saved one.
-    void reset();
+    // A new or opened document: its state is the only one, and the saved one unless a new,
+    // untitled document was never saved.
+    void reset(bool saved = true);
     // Records the document as it is now after a change; nothing when it did not change.
     void recordChange();
     // The document was saved as it is now.

@@ -117,6 +117,10 @@ void connectDocuments(TCalendarMain &window)
     window.connectHooks([&window](TCalendarMainHooks &h) {
         h.mnuFillCalendarwithRecurringDatesClick = [&window] { mnuFillCalendarwithRecurringDatesClick(window); };
     });
+    window.CalendarPanel().setUndoHooks({[commands] { return commands->canUndo(); },
+                                         [commands] { return commands->canRedo(); },
+                                         [&window] { window.mnuUndoClick(); },
+                                         [&window] { window.mnuRedoClick(); }});
     window.connectHooks([&window, commands](TCalendarMainHooks &h) {
         h.New1Click = [commands] { commands->New1Click(); };
         h.Open1Click = [commands] { commands->Open1Click(); };
@@ -125,6 +129,12 @@ void connectDocuments(TCalendarMain &window)
         h.mnuCancelChangesClick = [commands] { commands->mnuCancelChangesClick(); };
         h.openDocument = [commands](const QString &path) { commands->OpenCalendarFile(path); };
         h.FormCloseQuery = [commands] { return commands->FormCloseQuery(); };
+        h.recordChange = [commands] { commands->recordChange(); };
+        h.mnuUndoClick = [commands] { commands->Undo(); };
+        h.mnuRedoClick = [commands] { commands->Redo(); };
+        h.canUndo = [commands] { return commands->canUndo(); };
+        h.canRedo = [commands] { return commands->canRedo(); };
+        h.resetHistory = [commands] { commands->resetHistory(); };
         h.runPropertiesDialog = [&window](TCalendarPanel32 &preview, const PropertiesRequest &request) {
             return runPropertiesDialog(window, preview, request);
         };

@@ -92,6 +92,17 @@ public:
     void setDroppedObjectEvent(DroppedHandler handler) { m_droppedObject = std::move(handler); }
     // Shows a popup menu at a screen point and returns the chosen action (null when the
     // menu was dismissed). QMenu::exec unless replaced; tests answer without a window.
+    // Undo and redo of the document, offered at the top of the surface's menu; absent
+    // functions leave the two entries disabled.
+    struct UndoHooks {
+        std::function<bool()> canUndo;
+        std::function<bool()> canRedo;
+        std::function<void()> undo;
+        std::function<void()> redo;
+    };
+    void setUndoHooks(UndoHooks hooks) { m_undoHooks = std::move(hooks); }
+    const UndoHooks &undoHooks() const { return m_undoHooks; }
+
     using PopupPresenter = std::function<QAction *(QMenu &menu, const QPoint &screenPoint)>;
     void setPopupPresenter(PopupPresenter presenter);
     QAction *presentPopup(QMenu &menu, const QPoint &screenPoint);
@@ -319,4 +330,5 @@ private:
     QString m_clipboardPath;
     QString m_scratchPath;
     std::optional<qint64> m_lastPasteTime;
+    UndoHooks m_undoHooks;
 };

@@ -12,6 +12,15 @@ SurfaceMenu::SurfaceMenu(TGBasePanel &surface)
     : m_surface(surface), m_menu(std::make_unique<QMenu>(&surface))
 {
     TGBasePanel *s = &surface;
+    m_undo = addCommand(QStringLiteral("&Undo"), [s] {
+        if (s->undoHooks().undo)
+            s->undoHooks().undo();
+    });
+    m_redo = addCommand(QStringLiteral("&Redo"), [s] {
+        if (s->undoHooks().redo)
+            s->undoHooks().redo();
+    });
+    m_menu->addSeparator();
     const auto selectionItem = [this](const QString &caption, std::function<void()> command) {
         m_selectionItems.push_back(addCommand(caption, std::move(command)));
     };
@@ -54,6 +63,9 @@ QAction *SurfaceMenu::addCommand(const QString &caption, std::function<void()> c
 
 void SurfaceMenu::updateStates()
 {
+    const TGBasePanel::UndoHooks &undo = m_surface.undoHooks();
+    m_undo->setEnabled(undo.canUndo && undo.undo && undo.canUndo());
+    m_redo->setEnabled(undo.canRedo && undo.redo && undo.canRedo());
     const bool selection = m_surface.frame().SelectedCount() > 0;
     for (QAction *action : m_selectionItems)
         action->setEnabled(selection);

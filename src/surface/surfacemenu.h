@@ -37,6 +37,8 @@ private:
     // Enabled only with a selection.
     std::vector<QAction *> m_selectionItems;
     QAction *m_paste = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
     QAction *m_lockAll = nullptr;
     QAction *m_unlockAll = nullptr;
 };

@@ -282,3 +282,64 @@ TEST(DocumentCommands, ObjectsAreSavedAtFullScaleAndComeBackInTheirOrder)
     EXPECT_EQ(objects[1]->boundsRect(), QRect(50, 100, 90, 70));
     EXPECT_FALSE(objects[0]->popupMenu().empty());
 }
+
+TEST(DocumentCommands, UndoAndRedoStepThroughTheRecordedChanges)
+{
+    Window w;
+    const QString path = w.writeDocument(QStringLiteral("undo.OVF"));
+    w.commands->OpenCalendarFile(path);
+    EXPECT_FALSE(w.commands->canUndo()) << "opening starts the history";
+
+    auto label = std::make_unique<TGPLabel>();
+    label->setBounds(10, 20, 142, 33);
+    w.calendar.appendObject(std::move(label));
+    w.calendar.ConnectObjects();
+    w.modified = true;
+    w.commands->recordChange();
+    w.calendar.objects().front()->setBounds(40, 60, 142, 33);
+    w.calendar.SetMainCalMonth(9);
+    w.commands->recordChange();
+    ASSERT_TRUE(w.commands->canUndo());
+
+    w.commands->Undo();
+    ASSERT_EQ(w.calendar.objects().size(), 1u);
+    EXPECT_EQ(w.calendar.objects().front()->boundsRect(), QRect(10, 20, 142, 33));
+    EXPECT_EQ(w.calendar.MainCalMonth(), 6);
+    EXPECT_TRUE(w.modified);
+    w.commands->Undo();
+    EXPECT_TRUE(w.calendar.objects().empty());
+    EXPECT_FALSE(w.modified) << "back at the state that was opened";
+    EXPECT_FALSE(w.commands->canUndo());
+    EXPECT_EQ(w.fileName, path) << "undo does not touch the file";
+
+    w.commands->Redo();
+    w.commands->Redo();
+    ASSERT_EQ(w.calendar.objects().size(), 1u);
+    EXPECT_EQ(w.calendar.objects().front()->boundsRect(), QRect(40, 60, 142, 33));
+    EXPECT_EQ(w.calendar.MainCalMonth(), 9);
+    EXPECT_TRUE(w.modified);
+
+    // Saving marks the state that undo comes back to unmodified.
+    ASSERT_TRUE(w.commands->SaveCalendarFile(path));
+    w.commands->Undo();
+    EXPECT_TRUE(w.modified);
+    w.commands->Redo();
+    EXPECT_FALSE(w.modified);
+}
+
+TEST(DocumentCommands, UndoPutsObjectsBackAtTheZoomShownNow)
+{
+    Window w;
+    w.commands->OpenCalendarFile(w.writeDocument(QStringLiteral("zoom.OVF")));
+    auto label = std::make_unique<TGPLabel>();
+    label->setBounds(100, 40, 200, 40);
+    w.calendar.appendObject(std::move(label));
+    w.calendar.ConnectObjects();
+    w.commands->recordChange();
+    w.calendar.objects().front()->setBounds(300, 40, 200, 40);
+    w.commands->recordChange();
+    w.calendar.SetZoom(0.5f);
+    w.commands->Undo();
+    ASSERT_EQ(w.calendar.objects().size(), 1u);
+    EXPECT_EQ(w.calendar.objects().front()->boundsRect(), QRect(50, 20, 100, 20));
+}

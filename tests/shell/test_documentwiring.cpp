@@ -122,3 +122,27 @@ TEST_F(DocumentWiring, FillingTwiceAppendsEachNameTwice)
     ASSERT_TRUE(RtfReader::read(page.GetCellRtfText(cell, TWPRtfStorage()).rtf(), text));
     EXPECT_EQ(text.toPlainText(), QStringLiteral("Book club\nBook club"));
 }
+
+TEST_F(DocumentWiring, EditMenuUndoesWhatMarkedTheDocumentModified)
+{
+    layoutRow = 0;
+    action("New1")->trigger();
+    QAction *undo = action("mnuUndo");
+    QAction *redo = action("mnuRedo");
+    ASSERT_TRUE(undo && redo);
+    EXPECT_EQ(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(redo->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    EXPECT_FALSE(undo->isEnabled()) << "a new calendar starts the history";
+
+    TCalendarPanel32 &page = window().CalendarPanel();
+    const int month = page.MainCalMonth();
+    page.SetMainCalMonth(month % 12 + 1);
+    window().SetModified(true);
+    EXPECT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(page.MainCalMonth(), month);
+    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_TRUE(window().Modified()) << "a new calendar was never saved";
+    redo->trigger();
+    EXPECT_EQ(page.MainCalMonth(), month % 12 + 1);
+}

@@ -232,12 +232,19 @@ TEST_F(SurfaceCommandTest, TheMenuEnablesWhatCanBeDone)
                                       QStringLiteral("Select All")}));
     const QString separator = QStringLiteral("-");
     EXPECT_EQ(menus.last(),
-              (QStringList{"Bring To Front", "Send To Back", separator, "Cut", "Copy", "Paste",
+              (QStringList{"&Undo", "&Redo", separator, "Bring To Front", "Send To Back", separator,
+                           "Cut", "Copy", "Paste",
                            separator, "Delete", separator, "Align Left", "Align Right",
                            "Align Tops", "Align Bottoms", separator, "Center Vertically",
                            "Center Horizontally", separator, "Lock All", "Unlock All", separator,
                            "Mark All Selectable", "Mark All Unselectable", "Select All",
                            separator, "Font"}));
+    bool undoable = false;
+    surface.setUndoHooks({[&undoable] { return undoable; }, [] { return false; }, [] {}, [] {}});
+    EXPECT_FALSE(enabled().contains(QStringLiteral("&Undo")));
+    undoable = true;
+    EXPECT_TRUE(enabled().contains(QStringLiteral("&Undo")));
+    EXPECT_FALSE(enabled().contains(QStringLiteral("&Redo")));
     TestObject *a = add({10, 10, 20, 20});
     EXPECT_TRUE(enabled().contains(QStringLiteral("Lock All")));
     EXPECT_FALSE(enabled().contains(QStringLiteral("Copy")));
