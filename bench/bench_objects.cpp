@@ -4,6 +4,7 @@
 // selection of them on the surface.
 #include <benchmark/benchmark.h>
 
+#include "page/calpanel32.h"
 #include "surface/gbasepanel.h"
 #include "surface/tghandle.h"
 #include "objects/tgflatcalendar.h"
@@ -63,6 +64,25 @@ void BM_PaintPageOfObjects(benchmark::State &state)
     }
 }
 BENCHMARK(BM_PaintPageOfObjects)->Unit(benchmark::kMillisecond);
+
+// The whole page as RenderToBitmap composes it, without objects (arg 0) and with the 20
+// labels and 5 floating calendars above (arg 1).
+void BM_RenderPage(benchmark::State &state)
+{
+    TCalendarPanel32 page;
+    page.setPixelsPerInch(96);
+    page.ResetToDefaults(QDate(1997, 1, 6));
+    if (state.range(0) != 0) {
+        for (auto &object : pageObjects())
+            page.appendObject(std::move(object));
+        page.ConnectObjects();
+    }
+    for (auto _ : state) {
+        QImage image = page.RenderToBitmap();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_RenderPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void sendMouse(QWidget &surface, QEvent::Type type, QPoint point, Qt::MouseButtons buttons)
 {
