@@ -217,6 +217,7 @@ bool DocumentCommands::SaveCalendarFile(QString path)
             if (written.ok) {
                 m_host.setDocumentFileName(path);
                 m_host.SetModified(false);
+                flushPendingChange();
                 m_history.markSaved();
                 saved = true;
             }
@@ -284,11 +285,24 @@ void DocumentCommands::mnuCancelChangesClick()
 
 void DocumentCommands::recordChange()
 {
+    // Putting a snapshot back marks the document too; that is no new step.
+    if (m_changePending || m_restoring)
+        return;
+    m_changePending = true;
+    QMetaObject::invokeMethod(this, &DocumentCommands::flushPendingChange, Qt::QueuedConnection);
+}
+
+void DocumentCommands::flushPendingChange()
+{
+    if (!std::exchange(m_changePending, false))
+        return;
     m_history.recordChange();
+    m_host.SetButtons();
 }
 
 void DocumentCommands::resetHistory(bool saved)
 {
+    m_changePending = false;
     m_history.reset(saved);
 }
 
@@ -296,6 +310,7 @@ void DocumentCommands::Undo()
 {
     // The open cell's text belongs to the state being left.
     m_host.DoSaveRichtext();
+    flushPendingChange();
     m_history.undo();
     m_host.SetButtons();
 }
@@ -303,6 +318,7 @@ void DocumentCommands::Undo()
 void DocumentCommands::Redo()
 {
     m_host.DoSaveRichtext();
+    flushPendingChange();
     m_history.redo();
     m_host.SetButtons();
 }
@@ -334,6 +350,7 @@ void DocumentCommands::restoreSnapshot(const QByteArray &state)
         });
     if (!outcome.ok)
         return;
+    const QScopedValueRollback restoring(m_restoring, true);
     {
         const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
         const ScopedFlag loading([&page](bool on) { page.SetLoading(on); });

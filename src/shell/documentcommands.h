@@ -35,9 +35,13 @@ public:
     // Undo and redo over whole-document snapshots: every change that marks the document
     // modified is recorded; opening or creating a document starts the history anew, and
     // saving marks the state that is not modified.
+    // One user action often reports several changes (a drag moves every selected object),
+    // so the changes of one turn of the event loop make one step.
     void recordChange();
-    bool canUndo() const { return m_history.canUndo(); }
-    bool canRedo() const { return m_history.canRedo(); }
+    bool canUndo() const { return m_changePending || m_history.canUndo(); }
+    bool canRedo() const { return !m_changePending && m_history.canRedo(); }
+    // Records a change that is still waiting for the event loop.
+    void flushPendingChange();
     void Undo();
     void Redo();
     // The page as it is now starts the history (the first page the window shows).
@@ -58,5 +62,7 @@ private:
 
     DocumentHost &m_host;
     DocumentHistory m_history;
+    bool m_changePending = false;
+    bool m_restoring = false;
     bool m_cancelling = false;
 };

@@ -296,9 +296,11 @@ TEST(DocumentCommands, UndoAndRedoStepThroughTheRecordedChanges)
     w.calendar.ConnectObjects();
     w.modified = true;
     w.commands->recordChange();
+    w.commands->flushPendingChange();
     w.calendar.objects().front()->setBounds(40, 60, 142, 33);
     w.calendar.SetMainCalMonth(9);
     w.commands->recordChange();
+    w.commands->flushPendingChange();
     ASSERT_TRUE(w.commands->canUndo());
 
     w.commands->Undo();
@@ -336,10 +338,28 @@ TEST(DocumentCommands, UndoPutsObjectsBackAtTheZoomShownNow)
     w.calendar.appendObject(std::move(label));
     w.calendar.ConnectObjects();
     w.commands->recordChange();
+    w.commands->flushPendingChange();
     w.calendar.objects().front()->setBounds(300, 40, 200, 40);
     w.commands->recordChange();
+    w.commands->flushPendingChange();
     w.calendar.SetZoom(0.5f);
     w.commands->Undo();
     ASSERT_EQ(w.calendar.objects().size(), 1u);
     EXPECT_EQ(w.calendar.objects().front()->boundsRect(), QRect(50, 20, 100, 20));
+}
+
+TEST(DocumentCommands, TheChangesOfOneActionMakeOneStep)
+{
+    Window w;
+    w.commands->OpenCalendarFile(w.writeDocument(QStringLiteral("step.OVF")));
+    // A drag reports every object it moved before control returns to the event loop.
+    w.calendar.SetMainCalMonth(7);
+    w.commands->recordChange();
+    w.calendar.SetMainCalMonth(8);
+    w.commands->recordChange();
+    EXPECT_TRUE(w.commands->canUndo()) << "the pending change can be undone at once";
+    QCoreApplication::processEvents();
+    w.commands->Undo();
+    EXPECT_EQ(w.calendar.MainCalMonth(), 6);
+    EXPECT_FALSE(w.commands->canUndo());
 }
