@@ -47,14 +47,21 @@ CachedFont::CachedFont(const QFont &font)
 
 CachedFont::Measures &CachedFont::measures(const QString &text) const
 {
+    // The same string object again costs no hashing; the pointer stays valid until the
+    // next insertion, which replaces it.
+    if (m_last && m_lastText.isSharedWith(text))
+        return *m_last;
     auto found = m_measures.find(text);
-    if (found != m_measures.end())
-        return *found;
-    if (m_measures.size() >= MaxCachedWidths)
-        m_measures.clear();
-    Measures fresh;
-    fresh.width = m_metrics.horizontalAdvance(text);
-    return *m_measures.insert(text, fresh);
+    if (found == m_measures.end()) {
+        if (m_measures.size() >= MaxCachedWidths)
+            m_measures.clear();
+        Measures fresh;
+        fresh.width = m_metrics.horizontalAdvance(text);
+        found = m_measures.insert(text, fresh);
+    }
+    m_lastText = text;
+    m_last = &*found;
+    return *found;
 }
 
 int CachedFont::width(const QString &text) const

@@ -55,6 +55,9 @@ private:
     int m_height = 0;
     int m_leading = 0;
     mutable QHash<QString, Measures> m_measures;
+    // The last string looked up: aligned text asks for its width, ink and layout in turn.
+    mutable QString m_lastText;
+    mutable Measures *m_last = nullptr;
 };
 
 // Fonts by name, pixel size and style, shared by every canvas of the GUI thread.
