@@ -3,6 +3,7 @@
 #include "ggettext.h"
 
 #include "widgets/helpwindow.h"
+#include "widgets/whatsthismenu.h"
 #include "widgets/win1252validator.h"
 
 #include <QDialogButtonBox>
@@ -32,11 +33,13 @@ TGetLabelText::TGetLabelText(QWidget *parent) : QDialog(parent), m_labelText(new
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton *cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     QPushButton *help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
     ok->setDefault(true);
     ok->setWhatsThis(QStringLiteral("Puts the text on the label."));
     help->setWhatsThis(QStringLiteral("Shows help on label text."));
+    cancel->setWhatsThis(QStringLiteral("Closes the box and leaves the label as it was."));
+    label->setWhatsThis(m_labelText->whatsThis());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
@@ -48,6 +51,7 @@ TGetLabelText::TGetLabelText(QWidget *parent) : QDialog(parent), m_labelText(new
     layout->addStretch();
     layout->addWidget(buttons);
     m_labelText->setFocus();
+    WhatsThisMenu::install(this);
 }
 
 QString TGetLabelText::text() const

@@ -2,9 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
+#include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QWhatsThis>
 
 #include "fakedialogs.h"
+#include "widgets/whatsthismenu.h"
 
 TEST(Dialogs, MessagesGoThroughTheReplaceableService)
 {
@@ -32,4 +41,27 @@ TEST(Dialogs, ModalDialogsAreScripted)
     EXPECT_EQ(Dialogs::exec(dialog), QDialog::Accepted);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("seen"));
     EXPECT_EQ(fake->dialogCount, 2);
+}
+
+TEST(WhatsThisMenu, ControlsWithContextHelpOfferIt)
+{
+    QDialog dialog;
+    auto *edit = new QLineEdit(&dialog);
+    edit->setWhatsThis(QStringLiteral("Edit help"));
+    auto *plain = new QPushButton(QStringLiteral("Plain"), &dialog);
+    WhatsThisMenu::install(&dialog);
+    EXPECT_EQ(edit->contextMenuPolicy(), Qt::CustomContextMenu);
+    EXPECT_EQ(plain->contextMenuPolicy(), Qt::DefaultContextMenu) << "nothing to explain";
+
+    std::unique_ptr<QMenu> menu(WhatsThisMenu::menuFor(edit));
+    const QList<QAction *> actions = menu->actions();
+    ASSERT_FALSE(actions.isEmpty());
+    EXPECT_EQ(actions.last()->text(), QStringLiteral("What's this?"));
+    EXPECT_GT(actions.size(), 2) << "the edit box keeps its own entries";
+    actions.last()->trigger();
+    const QWidgetList shown = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](QWidget *w) {
+        return w->isVisible() && QByteArray(w->metaObject()->className()) == "QWhatsThat";
+    })) << "the text shows";
+    QWhatsThis::hideText();
 }
