@@ -155,3 +155,17 @@ TEST(ClipboardFiles, TheLastSurfaceToCloseRemovesTheScratchFiles)
     }
     EXPECT_FALSE(QFile::exists(clipboard));
 }
+
+TEST_F(ClipboardTest, APasteAfterZoomingKeepsTheCopiedSize)
+{
+    TestObject *a = add({50, 60, 100, 40});
+    surface.frame().AddToSelection(a);
+    surface.SetZoom(0.5f);
+    ASSERT_EQ(a->boundsRect(), QRect(25, 30, 50, 20));
+    surface.CopySelection();
+    surface.SetZoom(1.0f);
+    surface.PasteObjects();
+    ASSERT_EQ(surface.objects().size(), 2u);
+    // Copied at (25, 30) 50 x 20 at half size and offset there by 15: twice that now.
+    EXPECT_EQ(surface.objects()[1]->boundsRect(), QRect(80, 90, 100, 40));
+}
