@@ -88,6 +88,25 @@ void BM_RenderPage(benchmark::State &state)
 }
 BENCHMARK(BM_RenderPage)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
+// The page on screen: a shown page repainted whole, as after scrolling it into view,
+// without (arg 0) and with (arg 1) the objects.
+void BM_PaintPageOnScreen(benchmark::State &state)
+{
+    TCalendarPanel32 page;
+    page.setPixelsPerInch(96);
+    page.ResetToDefaults(QDate(1997, 1, 6));
+    if (state.range(0) != 0) {
+        for (auto &object : pageObjects())
+            page.appendObject(std::move(object));
+        page.ConnectObjects();
+    }
+    page.show();
+    QApplication::processEvents();
+    for (auto _ : state)
+        page.repaint();
+}
+BENCHMARK(BM_PaintPageOnScreen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 void sendMouse(QWidget &surface, QEvent::Type type, QPoint point, Qt::MouseButtons buttons)
 {
     QMouseEvent event(type, QPointF(point), surface.mapToGlobal(QPointF(point)),
