@@ -92,6 +92,18 @@ public:
     void setDroppedObjectEvent(DroppedHandler handler) { m_droppedObject = std::move(handler); }
     // Shows a popup menu at a screen point and returns the chosen action (null when the
     // menu was dismissed). QMenu::exec unless replaced; tests answer without a window.
+    // The usual control events the surface publishes, raised after its own handling of
+    // the mouse on the empty surface and of its keys; none is set in the program.
+    struct PublishedEvents {
+        std::function<void(const SurfaceMouse &)> OnMouseDown;
+        std::function<void(const SurfaceMouse &)> OnMouseMove;
+        std::function<void(const SurfaceMouse &)> OnMouseUp;
+        std::function<void(const SurfaceMouse &)> OnDblClick;
+        std::function<void(QKeyEvent &)> OnKeyDown;
+        std::function<void(QKeyEvent &)> OnKeyUp;
+    };
+    void setPublishedEvents(PublishedEvents events) { m_published = std::move(events); }
+
     // Undo and redo of the document, offered at the top of the surface's menu; absent
     // functions leave the two entries disabled.
     struct UndoHooks {
@@ -331,4 +343,5 @@ private:
     QString m_scratchPath;
     std::optional<qint64> m_lastPasteTime;
     UndoHooks m_undoHooks;
+    PublishedEvents m_published;
 };

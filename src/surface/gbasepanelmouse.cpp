@@ -174,6 +174,8 @@ void TGBasePanel::deliverToSurface(SurfaceMouse::Kind kind, const SurfaceMouse &
         // A double-click is also a press, but not the start of a click.
         m_clickPending = false;
         surfaceMouseDown(mouse);
+        if (m_published.OnDblClick)
+            m_published.OnDblClick(mouse);
         break;
     }
 }
@@ -262,16 +264,22 @@ void TGBasePanel::FrameDblClick(const SurfaceMouse &mouse)
 void TGBasePanel::surfaceMouseDown(const SurfaceMouse &mouse)
 {
     tool().press(*this, mouse);
+    if (m_published.OnMouseDown)
+        m_published.OnMouseDown(mouse);
 }
 
 void TGBasePanel::surfaceMouseMove(const SurfaceMouse &mouse)
 {
     tool().move(*this, mouse);
+    if (m_published.OnMouseMove)
+        m_published.OnMouseMove(mouse);
 }
 
 void TGBasePanel::surfaceMouseUp(const SurfaceMouse &mouse)
 {
     tool().release(*this, mouse);
+    if (m_published.OnMouseUp)
+        m_published.OnMouseUp(mouse);
 }
 
 void TGBasePanel::surfaceClicked(const QPoint &)
@@ -327,6 +335,11 @@ void TGBasePanel::keyReleaseEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    if (m_published.OnKeyUp) {
+        m_published.OnKeyUp(*event);
+        event->accept();
+        return;
+    }
     QWidget::keyReleaseEvent(event);
 }
 
@@ -346,9 +359,11 @@ void TGBasePanel::surfaceKeyDown(QKeyEvent *event)
         CutSelection();
     else if (!control && event->key() == Qt::Key_Delete)
         DeleteSelection();
-    else {
+    else if (!m_published.OnKeyDown) {
         QWidget::keyPressEvent(event);
         return;
     }
+    if (m_published.OnKeyDown)
+        m_published.OnKeyDown(*event);
     event->accept();
 }

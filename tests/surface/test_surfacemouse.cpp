@@ -319,3 +319,33 @@ TEST_F(SurfaceMouseTest, NothingHoldsTheMouseOnceItsPressIsOver)
     QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(320, 320));
     EXPECT_EQ(selection(), std::vector<TGGraphicControl *>{b});
 }
+
+TEST_F(SurfaceMouseTest, ThePublishedEventsFollowTheSurfacesOwnHandling)
+{
+    QStringList raised;
+    TGBasePanel::PublishedEvents events;
+    events.OnMouseDown = [&](const SurfaceMouse &m) {
+        raised << QStringLiteral("down %1,%2").arg(m.point.x()).arg(m.point.y());
+    };
+    events.OnMouseUp = [&](const SurfaceMouse &) {
+        // The rubber band is over before the event runs.
+        raised << QStringLiteral("up, %1 selected").arg(surface.frame().SelectedCount());
+    };
+    events.OnKeyDown = [&](QKeyEvent &key) {
+        if (key.key() == Qt::Key_Control)
+            return; // the modifier's own key, pressed first
+        raised << QStringLiteral("key %1, clipboard %2")
+                      .arg(key.key())
+                      .arg(QFile::exists(surface.clipboardPath()) ? "written" : "empty");
+    };
+    surface.setPublishedEvents(events);
+    add({50, 50, 40, 20});
+    QFile::remove(surface.clipboardPath());
+
+    press({10, 10});
+    moveHeld({120, 100});
+    release({120, 100});
+    QTest::keyClick(&surface, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(raised, (QStringList{QStringLiteral("down 10,10"), QStringLiteral("up, 1 selected"),
+                                   QStringLiteral("key %1, clipboard written").arg(int(Qt::Key_C))}));
+}
