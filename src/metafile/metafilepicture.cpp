@@ -41,6 +41,27 @@ bool MetafilePicture::looksLikeMetafile(const QByteArray &bytes)
     return isPlainHeaderAt(bytes, 0);
 }
 
+bool MetafilePicture::looksLikeEnhanced(const QByteArray &bytes)
+{
+    constexpr int MinimumSize = 89;
+    constexpr int SignatureOffset = 40;
+    constexpr quint32 EmrHeader = 1;
+    return bytes.size() >= MinimumSize
+        && qFromLittleEndian<quint32>(bytesAt(bytes, 0)) == EmrHeader
+        && bytes.mid(SignatureOffset, 4) == QByteArrayLiteral(" EMF");
+}
+
+bool MetafilePicture::setEnhancedBytes(const QByteArray &bytes)
+{
+    if (!looksLikeEnhanced(bytes))
+        return false;
+    m_bytes = bytes;
+    m_frame = {};
+    m_unitsPerInch = 0;
+    m_enhanced = true;
+    return true;
+}
+
 bool MetafilePicture::setBytes(const QByteArray &bytes)
 {
     if (!looksLikeMetafile(bytes))
@@ -48,6 +69,7 @@ bool MetafilePicture::setBytes(const QByteArray &bytes)
     m_bytes = bytes;
     m_frame = {};
     m_unitsPerInch = 0;
+    m_enhanced = false;
     if (hasPlaceableKey(bytes)) {
         // Placeable header: key, handle, left, top, right, bottom (signed 16-bit), units
         // per inch.
@@ -65,11 +87,13 @@ void MetafilePicture::clear()
     m_bytes.clear();
     m_frame = {};
     m_unitsPerInch = 0;
+    m_enhanced = false;
 }
 
 void MetafilePicture::draw(QPainter &painter, const QRectF &target) const
 {
-    if (m_bytes.isEmpty())
+    // FIXME: enhanced metafiles need a player of their own; until then they draw nothing.
+    if (m_bytes.isEmpty() || m_enhanced)
         return;
     // A damaged picture draws what it can up to the damage; the page goes on regardless.
     WmfPlayer(m_bytes).play(painter, target);

@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "images/imageresult.h"
+
+// Decodes a BMP file (every depth, RLE4 and RLE8, bottom-up and top-down) after checking its
+// headers: the picture's size against MaxPictureSide, the depth and compression, and, for
+// uncompressed pictures, that every scan line is there. A picture with a palette becomes a
+// plain RGB image.
+ImageResult decodeBmp(const QByteArray &bytes);
+
+// A device-independent bitmap without the file header (as .DIB files may hold it) gets one,
+// so it reads as a BMP file; bytes that already start "BM" come back unchanged.
+QByteArray withBmpFileHeader(const QByteArray &bytes);
+
+// The image as a BMP file: bottom-up, BI_RGB, 24 bits a pixel, or 32 with the alpha channel
+// when the image has one; no resolution, so equal images give equal bytes. A null image
+// gives an empty array.
+QByteArray writeBmp(const QImage &image);

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Pictures wider or taller than this are refused before anything is allocated for them.
+inline constexpr int MaxPictureSide = 10000;
+// Picture files are read whole; larger files are refused.
+inline constexpr qint64 MaxPictureFileBytes = 64 * 1024 * 1024;
+
+// A decoded picture, or why there is none.
+struct ImageResult
+{
+    QImage image;
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+    static ImageResult failed(const QString &message) { return {QImage(), message}; }
+};
+
+// The bytes of a file, or why they could not be read.
+struct BytesResult
+{
+    QByteArray bytes;
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Whether an operation worked; message says why not.
+struct ImageStatus
+{
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+    static ImageStatus failed(const QString &message) { return {message}; }
+};

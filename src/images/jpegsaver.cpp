@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "jpegsaver.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QSaveFile>
+
+ImageStatus saveJpeg(const QImage &image, const QString &path)
+{
+    if (image.isNull())
+        return ImageStatus::failed(QStringLiteral("There is no picture to save."));
+    // Encoded in memory first, so the file sees one checked write rather than the encoder's
+    // many unchecked ones.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(JpegSaveQuality);
+    if (!writer.write(image))
+        return ImageStatus::failed(QStringLiteral("Cannot encode the picture: %1").arg(writer.errorString()));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return ImageStatus::failed(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    // QSaveFile commits even after a failed buffered write, so the write and the flush are
+    // checked here and the file is abandoned on either failure.
+    if (file.write(encoded) != encoded.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return ImageStatus::failed(QStringLiteral("Cannot write %1: %2").arg(path, reason));
+    }
+    if (!file.commit())
+        return ImageStatus::failed(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    return {};
+}

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "images/imageresult.h"
+#include "metafile/metafilepicture.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QRect>
+
+#include <functional>
+
+class QPainter;
+
+// A picture container: one graphic (a bitmap, a metafile or an icon) or nothing. Copying
+// copies the graphic only; the change callback stays with its owner, and assigning runs it.
+//
+// Metafiles and icons keep the bytes they were read from, so storing them gives back the
+// same bytes; an icon also keeps its decoded image for drawing.
+class Picture
+{
+public:
+    enum class Kind { None, Bitmap, Metafile, Icon };
+
+    Picture() = default;
+    Picture(const Picture &other);
+    Picture &operator=(const Picture &other);
+
+    Kind kind() const { return m_kind; }
+    // True without a graphic or with an empty one.
+    bool isEmpty() const;
+    // The picture's size in pixels (a metafile's at 96 pixels an inch); 0 when empty.
+    int width() const { return size().width(); }
+    int height() const { return size().height(); }
+    QSize size() const;
+
+    // The bitmap, or an icon's decoded image; null for the other kinds.
+    const QImage &image() const { return m_image; }
+    const MetafilePicture &metafile() const { return m_metafile; }
+    // An icon's file bytes; empty for the other kinds.
+    const QByteArray &iconBytes() const { return m_iconBytes; }
+
+    void setBitmap(const QImage &image);
+    void setMetafile(const MetafilePicture &metafile);
+    // Takes an icon file; on failure the picture is unchanged.
+    ImageStatus setIcon(const QByteArray &iconFile);
+    void clear();
+
+    // Runs after every change of the graphic.
+    void setChangeCallback(std::function<void()> callback) { m_changed = std::move(callback); }
+
+    // Draws the graphic stretched into target; nothing when empty.
+    void draw(QPainter &painter, const QRect &target) const;
+
+    // Reads a picture file by its extension: WMF and EMF as metafiles, ICO as an icon, the
+    // raster kinds of pictureKind() as a bitmap. On failure the picture is unchanged.
+    ImageStatus loadFromFile(const QString &path);
+
+    // The stored form: the graphic's class name as a short name ("TBitmap", "TMetafile" or
+    // "TIcon") and the graphic's data. Empty without a graphic.
+    QByteArray pictureData() const;
+    // Reads the stored form back; on any damage the picture is unchanged.
+    ImageStatus setPictureData(const QByteArray &data);
+    // The bitmap's stored form: a 32-bit length and a BMP file (length 0 when empty).
+    QByteArray bitmapData() const;
+    ImageStatus setBitmapData(const QByteArray &data);
+
+    friend bool operator==(const Picture &a, const Picture &b)
+    {
+        return a.m_kind == b.m_kind && a.m_image == b.m_image && a.m_metafile == b.m_metafile
+            && a.m_iconBytes == b.m_iconBytes;
+    }
+
+private:
+    void changed();
+    void setGraphicFrom(const Picture &other);
+
+    Kind m_kind = Kind::None;
+    QImage m_image;
+    MetafilePicture m_metafile;
+    QByteArray m_iconBytes;
+    std::function<void()> m_changed;
+};

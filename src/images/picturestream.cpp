@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The stored forms of a picture: the graphic's class name as a short name (one length byte
+// and the characters), then the graphic's own data.
+#include "picture.h"
+
+#include "images/bmpfile.h"
+#include "images/metafilesize.h"
+
+#include <QtEndian>
+
+namespace {
+
+constexpr int MaxShortNameLength = 63;
+constexpr char BitmapClass[] = "TBitmap";
+constexpr char MetafileClass[] = "TMetafile";
+constexpr char IconClass[] = "TIcon";
+
+void appendU32(QByteArray &out, quint32 value)
+{
+    char buffer[4];
+    qToLittleEndian(value, buffer);
+    out.append(buffer, 4);
+}
+
+void appendShortName(QByteArray &out, const char *name)
+{
+    const QByteArray bytes(name);
+    out.append(char(bytes.size()));
+    out.append(bytes);
+}
+
+ImageStatus damaged(const QString &why)
+{
+    return ImageStatus::failed(QStringLiteral("The stored picture is damaged: %1.").arg(why));
+}
+
+// Reads a 32-bit length at offset; false when fewer than four bytes are left.
+bool readU32(const QByteArray &data, qsizetype offset, quint32 &value)
+{
+    if (offset < 0 || data.size() - offset < 4)
+        return false;
+    value = qFromLittleEndian<quint32>(data.constData() + offset);
+    return true;
+}
+
+// The BMP file of a bitmap's stored form at offset, or an error. N = 0 is an empty bitmap.
+ImageResult readBitmapBlock(const QByteArray &data, qsizetype offset)
+{
+    quint32 length = 0;
+    if (!readU32(data, offset, length))
+        return ImageResult::failed(QStringLiteral("the bitmap's length is missing"));
+    if (length > quint64(data.size() - offset - 4))
+        return ImageResult::failed(QStringLiteral("the bitmap is cut short"));
+    if (length == 0)
+        return {};
+    return decodeBmp(data.mid(offset + 4, length));
+}
+
+} // namespace
+
+QByteArray Picture::bitmapData() const
+{
+    const QByteArray file = m_kind == Kind::Bitmap ? writeBmp(m_image) : QByteArray();
+    QByteArray out;
+    out.reserve(4 + file.size());
+    appendU32(out, quint32(file.size())); // length of the BMP file, 0 when empty
+    out.append(file);
+    return out;
+}
+
+ImageStatus Picture::setBitmapData(const QByteArray &data)
+{
+    const ImageResult bitmap = readBitmapBlock(data, 0);
+    if (!bitmap.ok())
+        return damaged(bitmap.error);
+    setBitmap(bitmap.image);
+    return {};
+}
+
+QByteArray Picture::pictureData() const
+{
+    QByteArray out;
+    switch (m_kind) {
+    case Kind::None:
+        break;
+    case Kind::Bitmap:
+        appendShortName(out, BitmapClass);
+        out.append(bitmapData());
+        break;
+    case Kind::Metafile: {
+        const QByteArray bytes = placeableMetafileBytes(m_metafile);
+        appendShortName(out, MetafileClass);
+        appendU32(out, quint32(bytes.size() + 4)); // length, counting itself
+        out.append(bytes);
+        break;
+    }
+    case Kind::Icon:
+        appendShortName(out, IconClass);
+        out.append(m_iconBytes);
+        break;
+    }
+    return out;
+}
+
+ImageStatus Picture::setPictureData(const QByteArray &data)
+{
+    if (data.isEmpty())
+        return damaged(QStringLiteral("the class name is missing"));
+    const int nameLength = uchar(data.at(0));
+    if (nameLength > MaxShortNameLength || data.size() - 1 < nameLength)
+        return damaged(QStringLiteral("the class name is cut short"));
+    const QByteArray name = data.mid(1, nameLength);
+    const qsizetype offset = 1 + nameLength;
+
+    if (name == BitmapClass) {
+        const ImageResult bitmap = readBitmapBlock(data, offset);
+        if (!bitmap.ok())
+            return damaged(bitmap.error);
+        setBitmap(bitmap.image);
+        return {};
+    }
+    if (name == MetafileClass) {
+        quint32 length = 0;
+        if (!readU32(data, offset, length) || length < 4 || length - 4 > quint64(data.size() - offset - 4))
+            return damaged(QStringLiteral("the metafile's length does not fit the block"));
+        const QByteArray bytes = data.mid(offset + 4, length - 4);
+        MetafilePicture metafile;
+        const bool read = MetafilePicture::looksLikeEnhanced(bytes) ? metafile.setEnhancedBytes(bytes)
+                                                                    : metafile.setBytes(bytes);
+        if (!read)
+            return damaged(QStringLiteral("the metafile has no metafile header"));
+        setMetafile(metafile);
+        return {};
+    }
+    if (name == IconClass) {
+        const ImageStatus status = setIcon(data.mid(offset));
+        return status.ok() ? status : damaged(status.error);
+    }
+    return damaged(QStringLiteral("unknown graphic class \"%1\"").arg(QString::fromLatin1(name)));
+}

@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rasterloader.h"
+
+#include "images/bmpfile.h"
+#include "images/pcxdecoder.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QtEndian>
+
+namespace {
+
+constexpr int IconDirectorySize = 6;
+constexpr int IconEntrySize = 16;
+
+QImage plainRgb(const QImage &image)
+{
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                         : QImage::Format_RGB32);
+}
+
+} // namespace
+
+ImageResult decodeWithReader(const QByteArray &bytes, const char *format)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(false);
+    if (!reader.canRead())
+        return ImageResult::failed(QStringLiteral("the data is not a %1 picture").arg(QLatin1String(format)));
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
+        return ImageResult::failed(QStringLiteral("the picture is too large"));
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return ImageResult::failed(reader.errorString());
+    if (image.width() > MaxPictureSide || image.height() > MaxPictureSide)
+        return ImageResult::failed(QStringLiteral("the picture is too large"));
+    return {plainRgb(image), {}};
+}
+
+ImageResult decodeIcon(const QByteArray &bytes)
+{
+    // Reserved word 0, type 1 (icon) or 2 (cursor), then at least one directory entry.
+    if (bytes.size() < IconDirectorySize + IconEntrySize)
+        return ImageResult::failed(QStringLiteral("Not a readable icon: the file is cut short."));
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const quint16 reserved = qFromLittleEndian<quint16>(data);
+    const quint16 type = qFromLittleEndian<quint16>(data + 2);
+    const quint16 count = qFromLittleEndian<quint16>(data + 4);
+    if (reserved != 0 || (type != 1 && type != 2) || count == 0
+        || bytes.size() < IconDirectorySize + qint64(count) * IconEntrySize)
+        return ImageResult::failed(QStringLiteral("Not a readable icon: the icon directory is damaged."));
+    ImageResult result = decodeWithReader(bytes, "ico");
+    if (!result.ok())
+        result.error = QStringLiteral("Not a readable icon: %1.").arg(result.error);
+    return result;
+}
+
+ImageResult decodeRaster(const QByteArray &bytes, PictureKind kind)
+{
+    ImageResult result;
+    switch (kind) {
+    case PictureKind::Bmp:
+    case PictureKind::Dib:
+    case PictureKind::Rle:
+        return decodeBmp(withBmpFileHeader(bytes));
+    case PictureKind::Pcx:
+        return decodePcx(bytes);
+    case PictureKind::Jpg:
+    case PictureKind::Jif:
+        result = decodeWithReader(bytes, "jpeg");
+        break;
+    case PictureKind::Gif:
+        result = decodeWithReader(bytes, "gif");
+        break;
+    case PictureKind::Tga:
+        result = decodeWithReader(bytes, "tga");
+        break;
+    case PictureKind::Other:
+        return ImageResult::failed(QStringLiteral("This kind of picture file is not supported."));
+    }
+    if (!result.ok())
+        result.error = QStringLiteral("Not a readable picture: %1.").arg(result.error);
+    return result;
+}
+
+ImageResult loadRasterFile(const QString &path)
+{
+    const BytesResult file = readPictureFile(path);
+    if (!file.ok())
+        return ImageResult::failed(file.error);
+    return decodeRaster(file.bytes, pictureKind(path));
+}

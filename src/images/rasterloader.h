@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "images/imageresult.h"
+#include "images/picturefile.h"
+
+// Decodes bytes with Qt's reader for format ("jpeg", "gif", "bmp", "ico", "tga"), checking
+// the picture's size before it is allocated. Pictures with a palette, or in any other
+// layout, come back as plain RGB (QImage::Format_RGB32, or Format_ARGB32 with alpha).
+ImageResult decodeWithReader(const QByteArray &bytes, const char *format);
+
+// The first picture of an icon file, after checking the icon directory.
+ImageResult decodeIcon(const QByteArray &bytes);
+
+// Decodes a raster picture of the given kind (the kind decides the decoder, not the bytes).
+ImageResult decodeRaster(const QByteArray &bytes, PictureKind kind);
+
+// Reads and decodes a raster picture file by its extension (see pictureKind()).
+ImageResult loadRasterFile(const QString &path);
