@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Feeds arbitrary bytes to the stored picture reader and the PCX decoder. The first byte
+// chooses the reader: even for a "Picture.Data" block, odd for a PCX file. A picture that
+// was read must store and read back again; anything else but an error is a failure.
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+
+#include "images/pcxdecoder.h"
+#include "images/picture.h"
+
+#include <cstdint>
+
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libQt6Gui.so\n"
+           "leak:libfontconfig.so\n"
+           "leak:libfreetype.so\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    // Qt's codecs allocate what a header promises; a smaller ceiling keeps runs fast.
+    QImageReader::setAllocationLimit(64);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    const QByteArray bytes(reinterpret_cast<const char *>(data) + 1, qsizetype(size - 1));
+    if (data[0] % 2 == 1) {
+        const ImageResult result = decodePcx(bytes);
+        if (result.ok() && result.image.isNull())
+            __builtin_trap();
+        return 0;
+    }
+    Picture picture;
+    if (!picture.setPictureData(bytes).ok())
+        return 0;
+    QImage canvas(32, 24, QImage::Format_RGB32);
+    QPainter painter(&canvas);
+    picture.draw(painter, canvas.rect());
+    painter.end();
+    Picture again;
+    if (!again.setPictureData(picture.pictureData()).ok())
+        __builtin_trap();
+    return 0;
+}
