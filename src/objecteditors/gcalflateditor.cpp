@@ -199,16 +199,28 @@ QWidget *TFlatCalendarEditor::createBordersGroup()
     form->addRow(QStringLiteral("Header"), m_headerBorder);
     form->addRow(QStringLiteral("Cell "), m_cellBorder);
 
-    const auto bind = [this](QComboBox *list, void (TGFlatCalendar::*set)(TFlatCalBorderStyle)) {
-        connect(list, &QComboBox::activated, this, [this, list, set](int index) {
-            (m_sample.*set)(static_cast<TFlatCalBorderStyle>(chosenValue(list, index)));
-            sampleChanged();
-        });
-    };
-    bind(m_calendarBorder, &TGFlatCalendar::SetCalendarBorderStyle);
-    bind(m_headerBorder, &TGFlatCalendar::SetDayNameBorderStyle);
-    bind(m_cellBorder, &TGFlatCalendar::SetCellBorderStyle);
+    connect(m_calendarBorder, &QComboBox::activated, this, &TFlatCalendarEditor::calendarBorderChosen);
+    connect(m_headerBorder, &QComboBox::activated, this, &TFlatCalendarEditor::headerBorderChosen);
+    connect(m_cellBorder, &QComboBox::activated, this, &TFlatCalendarEditor::cellBorderChosen);
     return group;
+}
+
+void TFlatCalendarEditor::calendarBorderChosen(int index)
+{
+    m_sample.SetCalendarBorderStyle(static_cast<TFlatCalBorderStyle>(chosenValue(m_calendarBorder, index)));
+    sampleChanged();
+}
+
+void TFlatCalendarEditor::headerBorderChosen(int index)
+{
+    m_sample.SetDayNameBorderStyle(static_cast<TFlatCalBorderStyle>(chosenValue(m_headerBorder, index)));
+    sampleChanged();
+}
+
+void TFlatCalendarEditor::cellBorderChosen(int index)
+{
+    m_sample.SetCellBorderStyle(static_cast<TFlatCalBorderStyle>(chosenValue(m_cellBorder, index)));
+    sampleChanged();
 }
 
 QWidget *TFlatCalendarEditor::createColorsGroup()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "graphics/tcolor.h"
+#include "objects/objecttypes.h"
 
 #include <QDate>
 #include <QDialog>
@@ -49,6 +50,9 @@ private:
     QWidget *createShadowGroup();
     QWidget *createFontsGroup();
     QComboBox *borderList(QWidget *parent);
+    void calendarBorderChosen(int index);
+    void headerBorderChosen(int index);
+    void cellBorderChosen(int index);
     void chooseColor(TColor (TGFlatCalendar::*get)() const,
                      void (TGFlatCalendar::*set)(TColor));
     void chooseFont(const TFont &(TGFlatCalendar::*get)() const,

@@ -5,26 +5,26 @@
 // Enumerations of the freeform objects. Documents store the value names, so the names and
 // their order are fixed.
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TAlignment : int { taLeftJustify, taRightJustify, taCenter };
 
-enum TBorderStyle { bsNone, bsSingle };
+enum TBorderStyle : int { bsNone, bsSingle };
 
 // Where a label's highlight copy lies ("hdright" is spelled as documents store it).
-enum THighlightDirection { hdNone, hdright, hdLeft, hdUpRight, hdUpLeft, hdUp };
+enum THighlightDirection : int { hdNone, hdright, hdLeft, hdUpRight, hdUpLeft, hdUp };
 
 // Where a label's shadow copy lies.
-enum TShadowDirection { sdNone, sdRight, sdLeft, sdDownRight, sdDownLeft, sdDown };
+enum TShadowDirection : int { sdNone, sdRight, sdLeft, sdDownRight, sdDownLeft, sdDown };
 
 // The mini month calendar object's border strokes, with the meanings of the page's
 // TCalBorderStyle (same order).
-enum TFlatCalBorderStyle { fcbNone, fcbAll, fcbTop, fcbBottom, fcbTopBottom };
+enum TFlatCalBorderStyle : int { fcbNone, fcbAll, fcbTop, fcbBottom, fcbTopBottom };
 
 // Day-name shortening, as the page's TCalHeadersStyle (same order).
-enum TFlatCalHeadersStyle { fdsFirstChar, fdsThreeChars, fdsWhole };
+enum TFlatCalHeadersStyle : int { fdsFirstChar, fdsThreeChars, fdsWhole };
 
-enum TFlatShadowPosition { fcpLowerRight, fcpLowerLeft, fcpUpperRight, fcpUpperLeft };
+enum TFlatShadowPosition : int { fcpLowerRight, fcpLowerLeft, fcpUpperRight, fcpUpperLeft };
 
-enum TFlatCalLanguage { fclEnglish, fclGerman, fclFrench, fclItalian, fclSpanish };
+enum TFlatCalLanguage : int { fclEnglish, fclGerman, fclFrench, fclItalian, fclSpanish };
 
 // 1 = Sunday, 2 = Monday.
 using TFCDayOfWeek = int;

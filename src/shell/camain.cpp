@@ -62,6 +62,7 @@ TCalendarMain::~TCalendarMain()
 {
     // Children still send events while they are destroyed; none may reach a half-gone window.
     qApp->removeEventFilter(this);
+    m_lifeToken.reset();
     if (ObjectEditors::instance() == m_objectEditors.get())
         ObjectEditors::setInstance(nullptr);
 }

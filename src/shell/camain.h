@@ -97,6 +97,9 @@ public:
     const TCalendarMainHooks &hooks() const { return m_hooks; }
 
     TCalendarPanel32 &CalendarPanel() const { return *m_page; }
+    // Expires when the window starts to go: callbacks that children raise while they are
+    // destroyed check it before they reach the window.
+    std::weak_ptr<const bool> lifeToken() const { return m_lifeToken; }
     TMRUFileList &mruList() const { return *m_mru; }
     QMenu *fileMenu() const { return m_fileMenu; }
 
@@ -235,6 +238,7 @@ private:
     int m_currentCell = 0;
 
     TCalendarPanel32 *m_page = nullptr;
+    std::shared_ptr<const bool> m_lifeToken = std::make_shared<const bool>(true);
     // The dialogs freeform objects open, while this window lives.
     std::unique_ptr<ObjectEditors> m_objectEditors;
     TMRUFileList *m_mru = nullptr;

@@ -67,10 +67,21 @@ void DefaultEditorFont1Click(TCalendarMain &window, CellEditing &editing)
 CellEditing::Hooks editingHooks(TCalendarMain &window)
 {
     CellEditing::Hooks hooks;
-    hooks.markModified = [&window] { window.SetModified(true); };
+    // The editor loses its focus while the window destroys it.
+    const std::weak_ptr<const bool> alive = window.lifeToken();
+    hooks.markModified = [&window, alive] {
+        if (!alive.expired())
+            window.SetModified(true);
+    };
     hooks.defaultFormat = [&window] { return defaultEditorFormat(window.preferences().defaultFont); };
-    hooks.cellOpened = [&window](int cell) { window.setCurrentCell(cell); };
-    hooks.focusChanged = [&window] { window.SetButtons(); };
+    hooks.cellOpened = [&window, alive](int cell) {
+        if (!alive.expired())
+            window.setCurrentCell(cell);
+    };
+    hooks.focusChanged = [&window, alive] {
+        if (!alive.expired())
+            window.SetButtons();
+    };
     return hooks;
 }
 
