@@ -182,15 +182,25 @@ FileResult SaveStyleSheet(const PageDocument &doc, const QString &path)
     return guarded([&] { writeWholeFile(path, styleSheetBytes(doc)); });
 }
 
-QString NameDroppedObject(const TComponent *owner, const QString &nameInFile,
-                          const QSet<QString> &taken)
+QString firstFreeComponentName(const std::function<bool(const QString &)> &taken,
+                               const QString &nameInFile)
 {
     for (int n = 0; n <= 1000; ++n) {
         const QString name = QStringLiteral("Component%1").arg(n);
-        if ((!owner || !owner->findComponent(name)) && !taken.contains(name))
+        if (!taken(name))
             return name;
     }
     return nameInFile;
+}
+
+QString NameDroppedObject(const TComponent *owner, const QString &nameInFile,
+                          const QSet<QString> &taken)
+{
+    return firstFreeComponentName(
+        [&](const QString &name) {
+            return (owner && owner->findComponent(name)) || taken.contains(name);
+        },
+        nameInFile);
 }
 
 // Throws StreamError when the settings or cells cannot be read.

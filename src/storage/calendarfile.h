@@ -140,6 +140,9 @@ FileResult writeFileBytes(const QString &path, const QByteArray &bytes);
 
 // The name a read drawing object takes: the first "Component<n>" (n = 0..1000) that the
 // owner does not hold, or the name from the file when all are taken.
+// The first "Component<n>" (n = 0..1000) that taken says is free, else nameInFile.
+QString firstFreeComponentName(const std::function<bool(const QString &)> &taken,
+                               const QString &nameInFile);
 // Names in taken count as held too.
 QString NameDroppedObject(const TComponent *owner, const QString &nameInFile,
                           const QSet<QString> &taken = {});

@@ -5,6 +5,7 @@
 #include "objects/objectfactory.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgplabel.h"
+#include "storage/calendarfile.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
@@ -480,14 +481,12 @@ ReadResult readObjectList(const QByteArray &bytes, const NameTaken &taken, int o
     // Records leave the scope once their object is taken, so the names given are kept here.
     QSet<QString> given;
     reader.setNamingHook([&](TReader &, TComponent &, QString &name) {
-        for (int n = 0; n <= 1000; ++n) {
-            const QString candidate = QStringLiteral("Component%1").arg(n);
-            if (!given.contains(candidate) && !(taken && taken(candidate))) {
-                given.insert(candidate);
-                name = candidate;
-                return;
-            }
-        }
+        name = CalendarFile::firstFreeComponentName(
+            [&](const QString &candidate) {
+                return given.contains(candidate) || (taken && taken(candidate));
+            },
+            name);
+        given.insert(name);
     });
     // Unknown event handler names are left unassigned.
     reader.setFindMethodHook([](TReader &, const QString &, bool &error) { error = false; });
