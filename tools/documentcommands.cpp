@@ -45,20 +45,13 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
         PageDocument doc = page.document();
         std::vector<std::unique_ptr<TGGraphicControl>> objects;
         const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
-            doc, options.documentFile, &scope, [&objects](std::unique_ptr<TComponent> component) {
-                if (auto object = ObjectRecords::takeObject(std::move(component)))
-                    objects.push_back(std::move(object));
-            });
+            doc, options.documentFile, &scope, ObjectRecords::collectObjects(objects));
         if (!outcome.ok) {
             printMessage(DocumentMessages::openFailed(options.documentFile));
             return false;
         }
         page.applyDocument(doc);
-        for (std::unique_ptr<TGGraphicControl> &object : objects) {
-            object->AfterLoad();
-            page.appendObject(std::move(object));
-        }
-        page.ConnectObjects();
+        page.adoptReadObjects(std::move(objects));
         if (!outcome.objectsError.isEmpty())
             printMessage(DocumentMessages::objectsDamaged(options.documentFile, outcome.objectsError));
     }

@@ -165,11 +165,8 @@ void DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
     zoom.toFullScale();
     PageDocument doc = page.document();
     std::vector<std::unique_ptr<TGGraphicControl>> objects;
-    const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
-        doc, path, nullptr, [&objects](std::unique_ptr<TComponent> component) {
-            if (std::unique_ptr<TGGraphicControl> object = ObjectRecords::takeObject(std::move(component)))
-                objects.push_back(std::move(object));
-        });
+    const CalendarFile::LoadOutcome outcome =
+        CalendarFile::LoadDocument(doc, path, nullptr, ObjectRecords::collectObjects(objects));
     if (!outcome.ok) {
         m_host.setDocumentFileName(QString());
         page.ResetToDefaults();
@@ -177,12 +174,7 @@ void DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
         return;
     }
     page.applyDocument(doc);
-    // The objects are placed back to front, once the whole list is read.
-    for (std::unique_ptr<TGGraphicControl> &object : objects) {
-        object->AfterLoad();
-        page.appendObject(std::move(object));
-    }
-    page.ConnectObjects();
+    page.adoptReadObjects(std::move(objects));
     m_host.setDocumentFileName(path);
     addRecentFile(path);
     if (!outcome.objectsError.isEmpty())
@@ -344,10 +336,7 @@ void DocumentCommands::restoreSnapshot(const QByteArray &state)
     PageDocument doc = page.document();
     std::vector<std::unique_ptr<TGGraphicControl>> objects;
     const CalendarFile::LoadOutcome outcome = CalendarFile::loadDocumentBytes(
-        doc, state.mid(sizeof zoom), nullptr, [&objects](std::unique_ptr<TComponent> component) {
-            if (std::unique_ptr<TGGraphicControl> object = ObjectRecords::takeObject(std::move(component)))
-                objects.push_back(std::move(object));
-        });
+        doc, state.mid(sizeof zoom), nullptr, ObjectRecords::collectObjects(objects));
     if (!outcome.ok)
         return;
     const QScopedValueRollback restoring(m_restoring, true);
@@ -356,14 +345,12 @@ void DocumentCommands::restoreSnapshot(const QByteArray &state)
         const ScopedFlag loading([&page](bool on) { page.SetLoading(on); });
         page.DeleteAllObjects();
         page.applyDocument(doc);
+        // The page may have been zoomed since the snapshot was taken.
         for (std::unique_ptr<TGGraphicControl> &object : objects) {
-            object->AfterLoad();
-            // The page may have been zoomed since the snapshot was taken.
             object->setZoomFactor(zoom);
             object->Rescale(page.ZoomFactor());
-            page.appendObject(std::move(object));
         }
-        page.ConnectObjects();
+        page.adoptReadObjects(std::move(objects));
     }
     page.update();
     m_host.SetModified(!m_history.isSaved());

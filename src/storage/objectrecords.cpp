@@ -444,6 +444,15 @@ std::unique_ptr<TGGraphicControl> takeObject(std::unique_ptr<TComponent> compone
     return record ? record->release() : nullptr;
 }
 
+std::function<void(std::unique_ptr<TComponent>)>
+collectObjects(std::vector<std::unique_ptr<TGGraphicControl>> &objects)
+{
+    return [&objects](std::unique_ptr<TComponent> component) {
+        if (std::unique_ptr<TGGraphicControl> object = takeObject(std::move(component)))
+            objects.push_back(std::move(object));
+    };
+}
+
 void registerObjectClasses()
 {
     for (const TClassInfo *info : {&graphicControlInfo(), &baseLabelInfo(), &labelInfo(), &flatCalendarInfo()}) {

@@ -59,6 +59,9 @@ private:
 
 // The object a document's reader made for a record; null for any other component.
 std::unique_ptr<TGGraphicControl> takeObject(std::unique_ptr<TComponent> component);
+// A document reader's sink that keeps the objects read, in file order, in objects.
+std::function<void(std::unique_ptr<TComponent>)>
+collectObjects(std::vector<std::unique_ptr<TGGraphicControl>> &objects);
 
 // Registers the stored object classes ("TGPLabel", "TGFlatCalendar") with their ancestors,
 // so documents and the object clipboard can name them. Safe to call more than once.

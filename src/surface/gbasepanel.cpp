@@ -280,6 +280,15 @@ void TGBasePanel::ConnectObject(TGGraphicControl &object)
     object.setPixelsPerInch(pixelsPerInch());
 }
 
+void TGBasePanel::adoptReadObjects(std::vector<std::unique_ptr<TGGraphicControl>> objects)
+{
+    for (std::unique_ptr<TGGraphicControl> &object : objects) {
+        object->AfterLoad();
+        appendObject(std::move(object));
+    }
+    ConnectObjects();
+}
+
 void TGBasePanel::ConnectObjects()
 {
     for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {

@@ -133,6 +133,9 @@ public:
     // Puts an object in front of the others as a document reader does: no name, no
     // placing, no change reported. ConnectObjects afterwards gives them the zoom.
     TGGraphicControl *appendObject(std::unique_ptr<TGGraphicControl> object);
+    // Objects read from a document, in file order: each is told loading has finished,
+    // they are appended back to front and connected at the surface's zoom.
+    void adoptReadObjects(std::vector<std::unique_ptr<TGGraphicControl>> objects);
     // Places an object made with a drawing tool at a rectangle (zoomed surface pixels),
     // named "Special" + n, at least 10 x 15.
     TGGraphicControl *AddObject(std::unique_ptr<TGGraphicControl> object, const QRect &rect);
