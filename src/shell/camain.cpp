@@ -149,10 +149,8 @@ void TCalendarMain::SetModified(bool modified)
     // Every change is a step of its own, also when the document was modified already.
     if (modified && m_hooks.recordChange)
         m_hooks.recordChange();
-    if (modified == m_modified) {
-        SetButtons();
+    if (modified == m_modified)
         return;
-    }
     m_modified = modified;
     SetButtons();
 }

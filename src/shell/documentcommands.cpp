@@ -282,6 +282,8 @@ void DocumentCommands::recordChange()
         return;
     m_changePending = true;
     QMetaObject::invokeMethod(this, &DocumentCommands::flushPendingChange, Qt::QueuedConnection);
+    // Once an action, not once for each change it reports: Undo is there at once.
+    m_host.SetButtons();
 }
 
 void DocumentCommands::flushPendingChange()
