@@ -4,6 +4,7 @@
 #include "calendarfile.h"
 
 #include "calendar/calendardates.h"
+#include "objects/objectnames.h"
 #include "storage/cellrecord.h"
 #include "storage/objectrecords.h"
 #include "storage/reader.h"
@@ -185,12 +186,7 @@ FileResult SaveStyleSheet(const PageDocument &doc, const QString &path)
 QString firstFreeComponentName(const std::function<bool(const QString &)> &taken,
                                const QString &nameInFile)
 {
-    for (int n = 0; n <= 1000; ++n) {
-        const QString name = QStringLiteral("Component%1").arg(n);
-        if (!taken(name))
-            return name;
-    }
-    return nameInFile;
+    return firstFreeObjectName(QStringLiteral("Component"), 0, taken).value_or(nameInFile);
 }
 
 QString NameDroppedObject(const TComponent *owner, const QString &nameInFile,

@@ -8,6 +8,7 @@
 #include "surface/surfacemenu.h"
 #include "surface/tghandle.h"
 #include "objecteditors/objectpopup.h"
+#include "objects/objectnames.h"
 #include "objects/tggraphiccontrol.h"
 #include "core/apppaths.h"
 #include "graphics/canvas.h"
@@ -263,15 +264,16 @@ TGGraphicControl *TGBasePanel::AddObject(std::unique_ptr<TGGraphicControl> objec
 
 QString TGBasePanel::UniqueObjectName(const QString &prefix) const
 {
-    for (int n = 1; n <= 1000; ++n) {
-        const QString name = prefix + QString::number(n);
-        const bool taken = std::any_of(m_objects.begin(), m_objects.end(), [&](const auto &object) {
-            return object->Name().compare(name, Qt::CaseInsensitive) == 0;
-        });
-        if (!taken)
-            return name;
-    }
-    return QString();
+    return firstFreeObjectName(prefix, 1, [this](const QString &name) { return objectNameTaken(name); })
+        .value_or(QString());
+}
+
+bool TGBasePanel::objectNameTaken(const QString &name) const
+{
+    // Component names compare without regard to case.
+    return std::any_of(m_objects.begin(), m_objects.end(), [&](const auto &object) {
+        return object->Name().compare(name, Qt::CaseInsensitive) == 0;
+    });
 }
 
 void TGBasePanel::ConnectObject(TGGraphicControl &object)

@@ -141,6 +141,8 @@ public:
     TGGraphicControl *AddObject(std::unique_ptr<TGGraphicControl> object, const QRect &rect);
     // "prefix" + n for the first n from 1 to 1000 no object carries; empty when all are.
     QString UniqueObjectName(const QString &prefix) const;
+    // Whether an object on the surface carries the name.
+    bool objectNameTaken(const QString &name) const;
     // Makes the surface the object's host, so that its mouse and changes reach it.
     void ConnectObject(TGGraphicControl &object);
     // ConnectObject for every object, which also takes the surface's zoom factor as the

@@ -4,6 +4,7 @@
 #include "gbasepanel.h"
 
 #include "surface/tghandle.h"
+#include "objects/objectnames.h"
 #include "objects/tggraphiccontrol.h"
 #include "widgets/choosers.h"
 #include "widgets/dialogs.h"
@@ -302,15 +303,9 @@ void TGBasePanel::addPastedObject(std::unique_ptr<TGGraphicControl> object)
 
 QString TGBasePanel::componentName(const QString &stored) const
 {
-    for (int n = 0; n <= 1000; ++n) {
-        const QString name = QStringLiteral("Component") + QString::number(n);
-        const bool taken = std::any_of(m_objects.begin(), m_objects.end(), [&](const auto &object) {
-            return object->Name().compare(name, Qt::CaseInsensitive) == 0;
-        });
-        if (!taken)
-            return name;
-    }
-    return stored;
+    return firstFreeObjectName(QStringLiteral("Component"), 0,
+                               [this](const QString &name) { return objectNameTaken(name); })
+        .value_or(stored);
 }
 
 void TGBasePanel::CloneObject(TGGraphicControl &object)
