@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometryjson.h"
 #include "documentcommands.h"
+#include "picturecommands.h"
 #include "renderoptions.h"
 #include "reportcommands.h"
 
@@ -50,6 +51,8 @@ int main(int argc, char *argv[])
         return runRecurringReport(parsed.options);
     if (!parsed.options.dumpFile.isEmpty())
         return runDump(parsed.options);
+    if (!parsed.options.pictureFile.isEmpty())
+        return runPicture(parsed.options);
     TCalendarPanel32 page;
     page.ResetToDefaults();
     if (!loadRenderInputs(parsed.options, page))

@@ -48,6 +48,11 @@ void addOptions(QCommandLineParser &parser)
     parser.addOption({QStringLiteral("holidays"),
                       QStringLiteral("Print the built-in holidays that apply to --month/--year.")});
     valueOption("dump", "Print a calendar document or style sheet as readable text.", "FILE");
+    valueOption("picture", "Load a picture file as the picture browsers do; with --out draw it, "
+                           "with --info describe it.", "FILE");
+    parser.addOption({QStringLiteral("info"),
+                      QStringLiteral("With --picture: print the picture's kind and size as JSON.")});
+    valueOption("size", "With --picture: the size to draw it at (default its own).", "WxH");
     valueOption("style", "Apply a calendar style sheet (.OVS).", "FILE");
     valueOption("save", "Save the page as a calendar document (.OVF) or style sheet (.OVS).",
                 "FILE");
@@ -208,6 +213,24 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
     options.recurringFile = parser.value(QStringLiteral("recurring"));
     options.holidays = parser.isSet(QStringLiteral("holidays"));
     options.dumpFile = parser.value(QStringLiteral("dump"));
+    options.pictureFile = parser.value(QStringLiteral("picture"));
+    options.pictureInfo = parser.isSet(QStringLiteral("info"));
+    if (parser.isSet(QStringLiteral("size"))) {
+        const QString text = parser.value(QStringLiteral("size"));
+        const QStringList parts = text.toLower().split(QLatin1Char('x'));
+        const std::optional<int> width = parts.size() == 2 ? intValue(parts[0], {1, 10000}) : std::nullopt;
+        const std::optional<int> height = parts.size() == 2 ? intValue(parts[1], {1, 10000}) : std::nullopt;
+        if (!width || !height) {
+            result.error = invalid(QStringLiteral("size"), text);
+            return result;
+        }
+        options.pictureSize = QSize(*width, *height);
+    }
+    if (!options.pictureFile.isEmpty() && !options.pictureInfo && options.outFile.isEmpty()
+        && !parser.isSet(QStringLiteral("out"))) {
+        result.error = QStringLiteral("--picture needs --out FILE or --info");
+        return result;
+    }
     if (readNumbers(parser, options, result.error) && readChoices(parser, options, result.error))
         readMargins(parser, options, result.error);
     return result;

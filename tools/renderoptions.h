@@ -5,6 +5,7 @@
 #include "calendar/calendarnames.h"
 #include "calendar/pagetypes.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,9 @@ struct RenderOptions
     QString recurringFile;   // --recurring FILE
     bool holidays = false;   // --holidays
     QString dumpFile;        // --dump FILE
+    QString pictureFile;     // --picture FILE
+    bool pictureInfo = false;         // --info
+    std::optional<QSize> pictureSize; // --size WxH
     // Documents: a calendar file to start from, a style sheet to apply, a file to write.
     QString documentFile;    // the one positional argument
     QString styleFile;       // --style FILE.OVS

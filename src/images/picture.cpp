@@ -141,3 +141,19 @@ ImageStatus Picture::loadFromFile(const QString &path)
     setBitmap(raster.image);
     return {};
 }
+
+ImageStatus loadBrowserPicture(const QString &path, Picture &picture)
+{
+    Picture loaded;
+    const ImageStatus status = loaded.loadFromFile(path);
+    if (!status.ok()) {
+        picture.clear();
+        return status;
+    }
+    if (loaded.kind() == Picture::Kind::Icon) {
+        QImage bitmap = loaded.image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        loaded.setBitmap(bitmap);
+    }
+    picture = loaded;
+    return {};
+}

@@ -82,3 +82,8 @@ private:
     QByteArray m_iconBytes;
     std::function<void()> m_changed;
 };
+
+// Reads a picture file as the picture browsers show it: by its extension, icons drawn at
+// their own size onto a bitmap, everything else as Picture::loadFromFile() reads it. On
+// failure picture is left empty.
+ImageStatus loadBrowserPicture(const QString &path, Picture &picture);

@@ -4,6 +4,7 @@
 
 #include "objecteditors/gcalflateditor.h"
 #include "objecteditors/gf3d.h"
+#include "objecteditors/gimageb.h"
 #include "objecteditors/ggettext.h"
 #include "widgets/choosers.h"
 #include "widgets/dialogs.h"
@@ -54,4 +55,15 @@ bool DialogObjectEditors::editFlatCalendar(TGFlatCalendar &sample)
 {
     TFlatCalendarEditor dialog(sample, m_parent);
     return Dialogs::exec(dialog) == QDialog::Accepted;
+}
+
+bool DialogObjectEditors::browseImage(Picture &picture, bool &stretch, bool &autoSize)
+{
+    TGImageBrowser browser(stretch, autoSize, m_parent);
+    if (Dialogs::exec(browser) != QDialog::Accepted || browser.selectedFile().isEmpty())
+        return false;
+    picture = browser.preview();
+    stretch = browser.stretch();
+    autoSize = browser.autoSize();
+    return true;
 }

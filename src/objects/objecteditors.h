@@ -8,6 +8,7 @@
 
 class TFont;
 class TGBaseLabel;
+class Picture;
 class TGFlatCalendar;
 
 // The dialogs the objects' menus open. The program installs one implementation at start;
@@ -29,6 +30,13 @@ public:
     // The floating calendar dialog edits a preview that the object prepared; the object
     // takes the preview's properties back on OK.
     virtual bool editFlatCalendar(TGFlatCalendar &sample) = 0;
+    // The image browser, its options preset with stretch and autoSize. On OK picture holds
+    // the file chosen and the two options the user's choice.
+    virtual bool browseImage(Picture &picture, bool &stretch, bool &autoSize)
+    {
+        (void)picture, (void)stretch, (void)autoSize;
+        return false;
+    }
 
     // The installed editors, or null. The program owns them.
     static ObjectEditors *instance();

@@ -3,6 +3,7 @@
 #include "objectfactory.h"
 
 #include "objects/tgflatcalendar.h"
+#include "objects/tgimage.h"
 #include "objects/tgplabel.h"
 
 std::unique_ptr<TGPLabel> createToolLabel(const TFont &pageFont)
@@ -31,8 +32,12 @@ std::unique_ptr<TGGraphicControl> createObjectForTool(TLPanelState tool, const T
     switch (tool) {
     case psLabel: return createToolLabel(pageFont);
     case psFlatCalendar: return createToolFlatCalendar(today);
+    case psImage: {
+        auto image = std::make_unique<TGImage>();
+        image->AfterLoad();
+        return image;
+    }
     case psPointing:
-    case psImage:
     case psRichLabel:
     case psSuperText: break;
     }
@@ -45,5 +50,7 @@ std::unique_ptr<TGGraphicControl> createObjectOfClass(const QString &className)
         return std::make_unique<TGPLabel>();
     if (className == QLatin1String("TGFlatCalendar"))
         return std::make_unique<TGFlatCalendar>();
+    if (className == QLatin1String("TGImage"))
+        return std::make_unique<TGImage>();
     return nullptr;
 }

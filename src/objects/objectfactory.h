@@ -22,11 +22,11 @@ std::unique_ptr<TGPLabel> createToolLabel(const TFont &pageFont);
 // The month and year of today, every other property at its initial value.
 std::unique_ptr<TGFlatCalendar> createToolFlatCalendar(const QDate &today);
 
-// The object for a drawing tool of this library (psLabel, psFlatCalendar); null for the
+// The object for a drawing tool of this library (psLabel, psFlatCalendar, psImage); null for the
 // pointer and for tools whose objects live elsewhere.
 std::unique_ptr<TGGraphicControl> createObjectForTool(TLPanelState tool, const TFont &pageFont,
                                                       const QDate &today);
 
-// An empty object of a stored class name ("TGPLabel", "TGFlatCalendar") for a reader to fill;
+// An empty object of a stored class name ("TGPLabel", "TGFlatCalendar", "TGImage") for a reader to fill;
 // null for a class this library does not know.
 std::unique_ptr<TGGraphicControl> createObjectOfClass(const QString &className);

@@ -113,6 +113,9 @@ public:
     virtual void AfterLoad();
     // Brings check marks and enabled states up to date just before the menu shows.
     virtual void PopupAboutToShow();
+    // Runs once a drawing tool has placed the new object and the page is back at the
+    // pointer: the kinds that ask for their content at once open their dialog here.
+    virtual void PlacedWithTool() {}
 
     ObjectMenu &popupMenu() { return m_menu; }
     const ObjectMenu &popupMenu() const { return m_menu; }

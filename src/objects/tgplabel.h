@@ -20,6 +20,7 @@ public:
     virtual bool EditText();
     // Run by the page right after it created a label with the tool.
     virtual void EditNew();
+    void PlacedWithTool() override { EditNew(); }
 
     // Grows the object until its unrotated text fits; never shrinks it, and does nothing
     // while the text is turned.

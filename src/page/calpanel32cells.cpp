@@ -4,7 +4,7 @@
 #include "calpanel32.h"
 
 #include "objects/objectfactory.h"
-#include "objects/tgplabel.h"
+#include "objects/tggraphiccontrol.h"
 
 #include <QDate>
 #include <QScopedValueRollback>
@@ -181,8 +181,8 @@ void TCalendarPanel32::CreateObjectInRect(const PageRect &rect)
     if (!added && tool != psPointing && m_objectFactory)
         m_objectFactory->createObject(*this, tool, place);
     SetPanelState(psPointing);
-    if (auto *label = dynamic_cast<TGPLabel *>(added))
-        label->EditNew();
+    if (added)
+        added->PlacedWithTool();
 }
 
 bool TCalendarPanel32::HasDrawingObjects() const

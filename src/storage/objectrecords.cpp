@@ -4,7 +4,9 @@
 
 #include "objects/objectfactory.h"
 #include "objects/tgflatcalendar.h"
+#include "objects/tgimage.h"
 #include "objects/tgplabel.h"
+#include "storage/binaryrecord.h"
 #include "storage/calendarfile.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
@@ -245,6 +247,32 @@ PropertyInfo objectFont(const char *name, const TFont &(Obj::*get)() const,
     });
 }
 
+// A property held as a binary "Data" block (pictures, bitmaps, rich text), written only
+// when hasData says the object has content.
+template <class Obj>
+PropertyInfo binary(const char *name, const char *className, std::function<bool(const Obj &)> hasData,
+                    std::function<QByteArray(const Obj &)> make,
+                    std::function<void(Obj &, const QByteArray &)> take)
+{
+    const QString key = QString::fromLatin1(name);
+    const QString holder = QString::fromLatin1(className);
+    PropertyInfo p;
+    p.name = key;
+    p.kind = PropertyKind::Class;
+    p.heldObject = true;
+    p.getObject = [=](const TPersistent &o) {
+        const auto &record = static_cast<const ObjectRecord &>(o);
+        auto &object = static_cast<Obj &>(record.object());
+        return record.heldFont(key, [&object, holder, hasData, make, take] {
+            return std::make_unique<BinaryRecord>(
+                holder, [&object, hasData] { return hasData(object); },
+                [&object, make] { return make(object); },
+                [&object, take](const QByteArray &block) { take(object, block); });
+        });
+    };
+    return p;
+}
+
 std::unique_ptr<TComponent> makeRecord(TComponent *owner, const QString &className)
 {
     std::unique_ptr<TGGraphicControl> object = createObjectOfClass(className);
@@ -374,6 +402,31 @@ const TClassInfo &flatCalendarInfo()
     return info;
 }
 
+const TClassInfo &imageInfo()
+{
+    using I = TGImage;
+    static const TClassInfo info(
+        QStringLiteral("TGImage"), &graphicControlInfo(),
+        std::vector<PropertyInfo>{
+            boolean<I>("AutoSize", [](const I &o) { return o.AutoSize(); },
+                       [](I &o, bool v) { o.setSizingFlags(o.Stretch(), v); }, 0),
+            enumeration<I>("BorderStyle", borderStyleType(), [](const I &o) { return o.BorderStyle(); },
+                           [](I &o, qint64 v) { o.SetBorderStyle(TBorderStyle(v)); }),
+            binary<I>(
+                "Picture", "TPicture", [](const I &o) { return !o.picture().isEmpty(); },
+                [](const I &o) { return o.picture().pictureData(); },
+                // A damaged picture leaves the object empty rather than ending the list:
+                // the objects after it are worth keeping.
+                [](I &o, const QByteArray &block) { o.pictureContainer().setPictureData(block); }),
+            boolean<I>("Stretch", [](const I &o) { return o.Stretch(); },
+                       [](I &o, bool v) { o.setSizingFlags(v, o.AutoSize()); }, 1),
+            boolean<I>("Reverse", [](const I &o) { return o.Reverse(); }, [](I &o, bool v) { o.SetReverse(v); }),
+            boolean<I>("Flip", [](const I &o) { return o.Flip(); }, [](I &o, bool v) { o.SetFlip(v); }),
+        },
+        [](TComponent *owner) { return makeRecord(owner, QStringLiteral("TGImage")); });
+    return info;
+}
+
 // The scope that names objects while one list is read.
 class NamingScope : public TComponent
 {
@@ -413,6 +466,8 @@ const TClassInfo &ObjectRecord::classInfo() const
 {
     if (m_object->className() == QLatin1String("TGFlatCalendar"))
         return flatCalendarInfo();
+    if (m_object->className() == QLatin1String("TGImage"))
+        return imageInfo();
     return labelInfo();
 }
 
@@ -455,7 +510,7 @@ collectObjects(std::vector<std::unique_ptr<TGGraphicControl>> &objects)
 
 void registerObjectClasses()
 {
-    for (const TClassInfo *info : {&graphicControlInfo(), &baseLabelInfo(), &labelInfo(), &flatCalendarInfo()}) {
+    for (const TClassInfo *info : {&graphicControlInfo(), &baseLabelInfo(), &labelInfo(), &flatCalendarInfo(), &imageInfo()}) {
         if (!ClassRegistry::find(info->name()))
             ClassRegistry::registerClass(*info);
     }

@@ -69,12 +69,17 @@ public:
     bool chooseFont(TFont &font) override { return answer(fontChoice, font); }
     bool chooseColor(TColor &color) override { return answer(colorChoice, color); }
     bool editFlatCalendar(TGFlatCalendar &sample) override { return answer(flatCalendar, sample); }
+    bool browseImage(Picture &picture, bool &stretch, bool &autoSize) override
+    {
+        return imageBrowser ? imageBrowser(picture, stretch, autoSize) : false;
+    }
 
     std::function<bool(QString &)> labelText;
     std::function<bool(TGBaseLabel &)> effects;
     std::function<bool(TFont &)> fontChoice;
     std::function<bool(TColor &)> colorChoice;
     std::function<bool(TGFlatCalendar &)> flatCalendar;
+    std::function<bool(Picture &, bool &, bool &)> imageBrowser;
 
 private:
     template<typename Handler, typename Value>

@@ -336,8 +336,8 @@ TEST(ObjectFactory, ToolLabelIsOpaqueFramedAndInThePageFont)
     EXPECT_FALSE(label->Transparent());
     EXPECT_EQ(label->BorderStyle(), bsSingle);
     EXPECT_FALSE(label->popupMenu().empty());
-    EXPECT_FALSE(createObjectForTool(psImage, pageFont, {}));
-    EXPECT_FALSE(createObjectOfClass(QStringLiteral("TGImage")));
+    EXPECT_FALSE(createObjectForTool(psPointing, pageFont, {}));
+    EXPECT_FALSE(createObjectOfClass(QStringLiteral("TGMystery")));
     EXPECT_EQ(createObjectOfClass(QStringLiteral("TGPLabel"))->className(), "TGPLabel");
 }
 

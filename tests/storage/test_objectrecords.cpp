@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "objects/tgflatcalendar.h"
+#include "objects/tgimage.h"
 #include "objects/tgplabel.h"
 #include "storage/calendarfile.h"
 #include "storage/objectrecords.h"
@@ -209,4 +210,107 @@ TEST(ObjectRecords, ADocumentReadWithoutOwnerNamesEveryObjectApart)
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(read[0]->Name(), QStringLiteral("Component0"));
     EXPECT_EQ(read[1]->Name(), QStringLiteral("Component1"));
+}
+
+namespace {
+
+std::unique_ptr<TGImage> clipArt(const Picture &picture)
+{
+    auto image = std::make_unique<TGImage>();
+    image->setName(QStringLiteral("Special3"));
+    image->setBounds(12, 14, 105, 105);
+    image->SetPicture(picture);
+    return image;
+}
+
+// A placeable metafile drawing nothing, with an odd checksum-free tail that a rewrite
+// would not keep: the bytes must come back as they were.
+QByteArray placeableMetafile()
+{
+    QByteArray bytes = QByteArray::fromHex("d7cdc69a000000000000c800c800a00500000000");
+    quint16 checksum = 0;
+    for (int i = 0; i < 20; i += 2)
+        checksum ^= quint16(quint8(bytes[i]) | quint8(bytes[i + 1]) << 8);
+    bytes.append(char(checksum & 0xFF)).append(char(checksum >> 8));
+    bytes += QByteArray::fromHex("010009000003140000000000000000000000"); // header, 20 words
+    bytes += QByteArray::fromHex("050000000c02c800c800");                 // SETWINDOWEXT
+    bytes += QByteArray::fromHex("030000000000");                         // EOF
+    return bytes;
+}
+
+} // namespace
+
+TEST(ObjectRecords, ClipArtStoresOnlyWhatDiffersAndItsPictureBlock)
+{
+    auto empty = clipArt(Picture());
+    EXPECT_EQ(recordedProperties(*empty).mid(6),
+              QStringList({"BorderStyle", "Reverse", "Flip"}));
+
+    QImage pixels(4, 3, QImage::Format_RGB32);
+    pixels.fill(Qt::red);
+    Picture bitmap;
+    bitmap.setBitmap(pixels);
+    auto image = clipArt(bitmap);
+    image->setSizingFlags(false, true);
+    EXPECT_EQ(recordedProperties(*image).mid(6),
+              QStringList({"AutoSize", "BorderStyle", "Picture.Data", "Stretch", "Reverse", "Flip"}));
+    const QByteArray bytes = objectListBytes({image.get()});
+    const qsizetype block = bytes.indexOf("TBitmap");
+    ASSERT_GT(block, 0);
+    EXPECT_EQ(bytes[block - 1], char(7));
+    EXPECT_EQ(bytes.mid(block + 7 + 4, 2), QByteArray("BM"));
+}
+
+TEST(ObjectRecords, ClipArtComesBackWithItsPictureByteForByte)
+{
+    MetafilePicture metafile;
+    ASSERT_TRUE(metafile.setBytes(placeableMetafile()));
+    Picture picture;
+    picture.setMetafile(metafile);
+    auto written = clipArt(picture);
+    written->SetFlip(true);
+    written->SetBorderStyle(bsSingle);
+
+    QImage pixels(5, 7, QImage::Format_RGB32);
+    pixels.fill(qRgb(10, 200, 30));
+    Picture bitmap;
+    bitmap.setBitmap(pixels);
+    auto second = clipArt(bitmap);
+    second->setSizingFlags(false, true);
+
+    const auto read = readObjectList(objectListBytes({written.get(), second.get()}), {});
+    ASSERT_TRUE(read.error.isEmpty()) << qPrintable(read.error);
+    ASSERT_EQ(read.objects.size(), 2u);
+    const auto &back = dynamic_cast<const TGImage &>(*read.objects[0]);
+    EXPECT_EQ(back.picture().kind(), Picture::Kind::Metafile);
+    EXPECT_EQ(back.picture().pictureData(), picture.pictureData());
+    EXPECT_TRUE(back.Flip());
+    EXPECT_FALSE(back.Reverse());
+    EXPECT_EQ(back.BorderStyle(), bsSingle);
+    EXPECT_TRUE(back.Stretch());
+    EXPECT_EQ(back.boundsRect(), QRect(12, 14, 105, 105));
+
+    const auto &sized = dynamic_cast<const TGImage &>(*read.objects[1]);
+    EXPECT_TRUE(sized.AutoSize());
+    EXPECT_FALSE(sized.Stretch());
+    EXPECT_EQ(sized.picture().image().pixel(4, 6), qRgb(10, 200, 30));
+    EXPECT_EQ(sized.boundsRect(), QRect(12, 14, 5, 7));
+}
+
+TEST(ObjectRecords, ADamagedPictureLeavesAnEmptyImageAndTheObjectsAfterIt)
+{
+    QImage pixels(4, 4, QImage::Format_RGB32);
+    pixels.fill(Qt::blue);
+    Picture bitmap;
+    bitmap.setBitmap(pixels);
+    auto image = clipArt(bitmap);
+    auto after = label(QStringLiteral("Special4"), QRect(0, 0, 50, 20));
+    QByteArray bytes = objectListBytes({image.get(), after.get()});
+    const qsizetype bm = bytes.indexOf("BM");
+    ASSERT_GT(bm, 0);
+    bytes[bm] = 'X';
+    const auto read = readObjectList(bytes, {});
+    ASSERT_EQ(read.objects.size(), 2u);
+    EXPECT_TRUE(dynamic_cast<const TGImage &>(*read.objects[0]).picture().isEmpty());
+    EXPECT_EQ(read.objects[1]->className(), QStringLiteral("TGPLabel"));
 }

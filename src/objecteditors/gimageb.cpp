@@ -1,0 +1,260 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gimageb.h"
+
+#include "core/apppaths.h"
+#include "images/picturefile.h"
+#include "widgets/dialogs.h"
+#include "widgets/helpwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+// Draws the picture under preview: stretched over the whole widget, which either fills the
+// scroll box or has the picture's own size.
+class PicturePreview : public QWidget
+{
+public:
+    explicit PicturePreview(const Picture &picture, QWidget *parent)
+        : QWidget(parent), m_picture(picture)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        m_picture.draw(painter, rect());
+    }
+
+private:
+    const Picture &m_picture;
+};
+
+namespace {
+
+QString &lastFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+QStringList TGImageBrowser::fileMask()
+{
+    return {QStringLiteral("*.BMP"), QStringLiteral("*.DIB"), QStringLiteral("*.JPG"),
+            QStringLiteral("*.JIF"), QStringLiteral("*.PCX"), QStringLiteral("*.RLE"),
+            QStringLiteral("*.TGA"), QStringLiteral("*.WMF"), QStringLiteral("*.ICO")};
+}
+
+QString TGImageBrowser::startFolder()
+{
+    if (!lastFolder().isEmpty() && QDir(lastFolder()).exists())
+        return lastFolder();
+    return QDir::cleanPath(AppPaths::dataFolder());
+}
+
+TGImageBrowser::TGImageBrowser(bool stretch, bool autoSize, QWidget *parent)
+    : QDialog(parent), m_places(new QComboBox(this)), m_folders(new QTreeView(this)),
+      m_files(new QListView(this)), m_folderModel(new QFileSystemModel(this)),
+      m_fileModel(new QFileSystemModel(this)), m_scroll(new QScrollArea(this)),
+      m_previewWidget(new PicturePreview(m_preview, m_scroll)), m_status(new QLabel(this)),
+      m_stretch(new QCheckBox(QStringLiteral("Stretch"), this)),
+      m_autoSize(new QCheckBox(QStringLiteral("AutoSize"), this))
+{
+    setWindowTitle(QStringLiteral("Load Image File "));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    resize(592, 300);
+
+    m_places->setObjectName(QStringLiteral("DriveComboBox1"));
+    m_places->setWhatsThis(QStringLiteral("Choose a place to look for pictures."));
+    m_folders->setObjectName(QStringLiteral("DirectoryListBox1"));
+    m_folders->setWhatsThis(QStringLiteral("Choose the folder whose pictures are listed."));
+    m_files->setObjectName(QStringLiteral("FileListBox1"));
+    m_files->setWhatsThis(QStringLiteral("The pictures in the folder. Select one to preview it."));
+    m_scroll->setObjectName(QStringLiteral("ScrollBox1"));
+    m_previewWidget->setObjectName(QStringLiteral("Image1"));
+    m_previewWidget->setWhatsThis(QStringLiteral("A preview of the picture selected."));
+    m_stretch->setObjectName(QStringLiteral("CBStretch"));
+    m_stretch->setToolTip(QStringLiteral("Stretch image to max display size"));
+    m_stretch->setWhatsThis(QStringLiteral("The picture fills the object whatever its size."));
+    m_autoSize->setObjectName(QStringLiteral("CBAutoSize"));
+    m_autoSize->setToolTip(QStringLiteral("AutoSize TImage"));
+    m_autoSize->setWhatsThis(QStringLiteral("The object takes the picture's own size."));
+    m_stretch->setChecked(stretch);
+    m_autoSize->setChecked(autoSize);
+
+    m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    m_folderModel->setRootPath(QStringLiteral("/"));
+    m_folders->setModel(m_folderModel);
+    for (int column = 1; column < m_folderModel->columnCount(); ++column)
+        m_folders->hideColumn(column);
+    m_folders->header()->hide();
+
+    m_fileModel->setFilter(QDir::Files);
+    m_fileModel->setNameFilters(fileMask());
+    m_fileModel->setNameFilterDisables(false);
+    m_files->setModel(m_fileModel);
+
+    m_scroll->setWidget(m_previewWidget);
+    m_scroll->setBackgroundRole(QPalette::Base);
+    m_status->setWordWrap(true);
+
+    auto *options = new QGroupBox(QStringLiteral(" Options "), this);
+    auto *optionsLayout = new QHBoxLayout(options);
+    optionsLayout->addWidget(m_stretch);
+    optionsLayout->addWidget(m_autoSize);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton *help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [] { HelpWindow::instance().showTopic(40003); });
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(m_places);
+    left->addWidget(m_folders, 1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_scroll, 1);
+    right->addWidget(m_status);
+    right->addWidget(options);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addWidget(m_files, 3);
+    columns->addLayout(right, 4);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(buttons);
+
+    buildPlaces();
+    connect(m_places, &QComboBox::activated, this,
+            [this](int index) { openFolder(m_places->itemData(index).toString()); });
+    connect(m_folders, &QTreeView::clicked, this,
+            [this](const QModelIndex &index) { openFolder(m_folderModel->filePath(index)); });
+    connect(m_files->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &index) {
+                if (index.isValid())
+                    selectFile(m_fileModel->filePath(index));
+            });
+    connect(m_files, &QListView::activated, this, [this] {
+        if (!m_file.isEmpty())
+            accept();
+    });
+    connect(m_stretch, &QCheckBox::clicked, this, &TGImageBrowser::stretchClicked);
+    connect(m_autoSize, &QCheckBox::clicked, this, &TGImageBrowser::autoSizeClicked);
+
+    openFolder(startFolder());
+    updatePreviewSize();
+    m_files->setFocus();
+}
+
+void TGImageBrowser::buildPlaces()
+{
+    const auto add = [this](const QString &caption, const QString &path) {
+        if (!path.isEmpty() && QDir(path).exists() && m_places->findData(path) < 0)
+            m_places->addItem(caption, QDir::cleanPath(path));
+    };
+    add(QStringLiteral("Orvane data"), QDir::cleanPath(AppPaths::dataFolder()));
+    add(QStringLiteral("Home"), QDir::homePath());
+    add(QStringLiteral("Pictures"),
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    add(QStringLiteral("Documents"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid() && volume.isReady() && !volume.isReadOnly() && volume.rootPath() != "/")
+            add(volume.displayName(), volume.rootPath());
+    }
+    add(QStringLiteral("Computer"), QStringLiteral("/"));
+}
+
+void TGImageBrowser::openFolder(const QString &folder)
+{
+    if (folder.isEmpty() || !QDir(folder).exists())
+        return;
+    m_folder = QDir::cleanPath(folder);
+    const QModelIndex folderIndex = m_folderModel->index(m_folder);
+    m_folders->setCurrentIndex(folderIndex);
+    m_folders->scrollTo(folderIndex);
+    m_files->setRootIndex(m_fileModel->setRootPath(m_folder));
+    const int place = m_places->findData(m_folder);
+    if (place >= 0)
+        m_places->setCurrentIndex(place);
+}
+
+void TGImageBrowser::selectFile(const QString &path)
+{
+    m_file = path;
+    const ImageStatus status = loadBrowserPicture(path, m_preview);
+    m_error = status.error;
+    m_status->setText(status.ok() ? QString() : status.error);
+    if (!status.ok()) {
+        const QString extension = pictureExtension(path);
+        if (extension == QLatin1String("BMP") || extension == QLatin1String("WMF"))
+            Dialogs::informationBox(this, QStringLiteral("Error loading file!"));
+    }
+    updatePreviewSize();
+    m_previewWidget->update();
+    m_files->setFocus();
+}
+
+bool TGImageBrowser::stretch() const
+{
+    return m_stretch->isChecked();
+}
+
+bool TGImageBrowser::autoSize() const
+{
+    return m_autoSize->isChecked();
+}
+
+void TGImageBrowser::stretchClicked(bool checked)
+{
+    if (checked)
+        m_autoSize->setChecked(false);
+    updatePreviewSize();
+}
+
+void TGImageBrowser::autoSizeClicked(bool checked)
+{
+    if (checked)
+        m_stretch->setChecked(false);
+    updatePreviewSize();
+}
+
+void TGImageBrowser::updatePreviewSize()
+{
+    const bool ownSize = m_autoSize->isChecked() && !m_preview.isEmpty();
+    m_scroll->setWidgetResizable(!ownSize);
+    if (ownSize)
+        m_previewWidget->resize(m_preview.size());
+    m_previewWidget->update();
+}
+
+void TGImageBrowser::accept()
+{
+    if (!m_folder.isEmpty())
+        lastFolder() = m_folder;
+    QDialog::accept();
+}
