@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cellediting.h"
 
-#include "cells/twprichtext.h"
-#include "cells/wptoolbar.h"
+#include "richedit/twprichtext.h"
+#include "richedit/wptoolbar.h"
 #include "page/calpanel32.h"
 #include "richtext/rtfstorage.h"
 

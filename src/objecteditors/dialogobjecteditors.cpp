@@ -5,6 +5,8 @@
 #include "objecteditors/gcalflateditor.h"
 #include "objecteditors/gf3d.h"
 #include "objecteditors/gimageb.h"
+#include "objecteditors/richtextlabeleditor.h"
+#include "richtext/rtfstorage.h"
 #include "objecteditors/ggettext.h"
 #include "widgets/choosers.h"
 #include "widgets/dialogs.h"
@@ -65,5 +67,14 @@ bool DialogObjectEditors::browseImage(Picture &picture, bool &stretch, bool &aut
     picture = browser.preview();
     stretch = browser.stretch();
     autoSize = browser.autoSize();
+    return true;
+}
+
+bool DialogObjectEditors::editRichLabel(const TGPRichBaseLabel &label, TWPRtfStorage &text)
+{
+    TRichTextLabelEditor editor(label, text, m_parent);
+    if (Dialogs::exec(editor) != QDialog::Accepted)
+        return false;
+    text = editor.text();
     return true;
 }

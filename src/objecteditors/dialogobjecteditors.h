@@ -19,6 +19,7 @@ public:
     bool chooseColor(TColor &color) override;
     bool editFlatCalendar(TGFlatCalendar &sample) override;
     bool browseImage(Picture &picture, bool &stretch, bool &autoSize) override;
+    bool editRichLabel(const TGPRichBaseLabel &label, TWPRtfStorage &text) override;
 
 private:
     QWidget *m_parent;

@@ -10,6 +10,8 @@ class TFont;
 class TGBaseLabel;
 class Picture;
 class TGFlatCalendar;
+class TGPRichBaseLabel;
+class TWPRtfStorage;
 
 // The dialogs the objects' menus open. The program installs one implementation at start;
 // without one (tests, tools) the entries that need a dialog do nothing. Every method
@@ -35,6 +37,13 @@ public:
     virtual bool browseImage(Picture &picture, bool &stretch, bool &autoSize)
     {
         (void)picture, (void)stretch, (void)autoSize;
+        return false;
+    }
+    // The rich text editor, sized and zoomed like the label, starting with text; on OK
+    // text holds what the user wrote.
+    virtual bool editRichLabel(const TGPRichBaseLabel &label, TWPRtfStorage &text)
+    {
+        (void)label, (void)text;
         return false;
     }
 

@@ -4,6 +4,7 @@
 
 #include "objects/tgflatcalendar.h"
 #include "objects/tgimage.h"
+#include "objects/tgprichbaselabel.h"
 #include "objects/tgplabel.h"
 
 std::unique_ptr<TGPLabel> createToolLabel(const TFont &pageFont)
@@ -37,8 +38,14 @@ std::unique_ptr<TGGraphicControl> createObjectForTool(TLPanelState tool, const T
         image->AfterLoad();
         return image;
     }
+    case psRichLabel: {
+        auto label = std::make_unique<TGPRichBaseLabel>();
+        label->AfterLoad();
+        label->SetTransparent(false);
+        label->SetBorderStyle(bsSingle);
+        return label;
+    }
     case psPointing:
-    case psRichLabel:
     case psSuperText: break;
     }
     return nullptr;
@@ -52,5 +59,7 @@ std::unique_ptr<TGGraphicControl> createObjectOfClass(const QString &className)
         return std::make_unique<TGFlatCalendar>();
     if (className == QLatin1String("TGImage"))
         return std::make_unique<TGImage>();
+    if (className == QLatin1String("TGPRichBaseLabel"))
+        return std::make_unique<TGPRichBaseLabel>();
     return nullptr;
 }

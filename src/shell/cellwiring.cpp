@@ -3,8 +3,8 @@
 #include "cellwiring.h"
 
 #include "cells/cellediting.h"
-#include "cells/twprichtext.h"
-#include "cells/wptoolbar.h"
+#include "richedit/twprichtext.h"
+#include "richedit/wptoolbar.h"
 #include "page/calpanel32.h"
 #include "widgets/choosers.h"
 #include "widgets/dialogs.h"

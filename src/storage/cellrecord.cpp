@@ -46,7 +46,8 @@ QByteArray CellTextRecord::rtfFromBlock(const QByteArray &block)
         bytes.chop(1);
     int start = 0;
     while (start < bytes.size() && (bytes[start] == ' ' || bytes[start] == '\t'
-                                    || bytes[start] == '\r' || bytes[start] == '\n'))
+                                    || bytes[start] == '\r' || bytes[start] == '\n'
+                                    || bytes[start] == '\b'))
         ++start;
     if (bytes.mid(start, 5) == "{\\rtf")
         return bytes.mid(start);

@@ -5,9 +5,11 @@
 #include "objects/objectfactory.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgimage.h"
+#include "objects/tgprichbaselabel.h"
 #include "objects/tgplabel.h"
 #include "storage/binaryrecord.h"
 #include "storage/calendarfile.h"
+#include "storage/cellrecord.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
@@ -427,6 +429,28 @@ const TClassInfo &imageInfo()
     return info;
 }
 
+const TClassInfo &richLabelInfo()
+{
+    using R = TGPRichBaseLabel;
+    static const TClassInfo info(
+        QStringLiteral("TGPRichBaseLabel"), &graphicControlInfo(),
+        std::vector<PropertyInfo>{
+            binary<R>(
+                "RTFText", "TWPRtfStorage", [](const R &o) { return !o.RTFText().isEmpty(); },
+                [](const R &o) { return o.RTFText().rtf() + QByteArray(4, '\0'); },
+                [](R &o, const QByteArray &block) {
+                    o.SetRTFText(TWPRtfStorage(CellTextRecord::rtfFromBlock(block)));
+                }),
+            enumeration<R>("BorderStyle", borderStyleType(), [](const R &o) { return o.BorderStyle(); },
+                           [](R &o, qint64 v) { o.SetBorderStyle(TBorderStyle(v)); }),
+            boolean<R>("Transparent", [](const R &o) { return o.Transparent(); },
+                       [](R &o, bool v) { o.SetTransparent(v); }),
+            color<R>("BGColor", [](const R &o) { return o.BGColor(); }, [](R &o, qint64 v) { o.SetBGColor(TColor(v)); }),
+        },
+        [](TComponent *owner) { return makeRecord(owner, QStringLiteral("TGPRichBaseLabel")); });
+    return info;
+}
+
 // The scope that names objects while one list is read.
 class NamingScope : public TComponent
 {
@@ -468,6 +492,8 @@ const TClassInfo &ObjectRecord::classInfo() const
         return flatCalendarInfo();
     if (m_object->className() == QLatin1String("TGImage"))
         return imageInfo();
+    if (m_object->className() == QLatin1String("TGPRichBaseLabel"))
+        return richLabelInfo();
     return labelInfo();
 }
 
@@ -510,7 +536,8 @@ collectObjects(std::vector<std::unique_ptr<TGGraphicControl>> &objects)
 
 void registerObjectClasses()
 {
-    for (const TClassInfo *info : {&graphicControlInfo(), &baseLabelInfo(), &labelInfo(), &flatCalendarInfo(), &imageInfo()}) {
+    for (const TClassInfo *info : {&graphicControlInfo(), &baseLabelInfo(), &labelInfo(), &flatCalendarInfo(), &imageInfo(),
+                                    &richLabelInfo()}) {
         if (!ClassRegistry::find(info->name()))
             ClassRegistry::registerClass(*info);
     }

@@ -5,7 +5,7 @@
 #include "mainwindowfixture.h"
 
 #include "cells/cellediting.h"
-#include "cells/twprichtext.h"
+#include "richedit/twprichtext.h"
 #include "page/calpanel32.h"
 #include "richtext/rtfreader.h"
 #include "shell/cellwiring.h"

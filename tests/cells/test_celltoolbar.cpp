@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "celleditingfixture.h"
 
-#include "cells/wptoolbar.h"
+#include "richedit/wptoolbar.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -73,6 +73,10 @@ public:
     {
         return imageBrowser ? imageBrowser(picture, stretch, autoSize) : false;
     }
+    bool editRichLabel(const TGPRichBaseLabel &, TWPRtfStorage &text) override
+    {
+        return answer(richText, text);
+    }
 
     std::function<bool(QString &)> labelText;
     std::function<bool(TGBaseLabel &)> effects;
@@ -80,6 +84,7 @@ public:
     std::function<bool(TColor &)> colorChoice;
     std::function<bool(TGFlatCalendar &)> flatCalendar;
     std::function<bool(Picture &, bool &, bool &)> imageBrowser;
+    std::function<bool(TWPRtfStorage &)> richText;
 
 private:
     template<typename Handler, typename Value>

@@ -4,8 +4,10 @@
 
 #include "objects/tgflatcalendar.h"
 #include "objects/tgimage.h"
+#include "objects/tgprichbaselabel.h"
 #include "objects/tgplabel.h"
 #include "storage/calendarfile.h"
+#include "storage/cellrecord.h"
 #include "storage/objectrecords.h"
 #include "storage/streamdump.h"
 
@@ -313,4 +315,42 @@ TEST(ObjectRecords, ADamagedPictureLeavesAnEmptyImageAndTheObjectsAfterIt)
     ASSERT_EQ(read.objects.size(), 2u);
     EXPECT_TRUE(dynamic_cast<const TGImage &>(*read.objects[0]).picture().isEmpty());
     EXPECT_EQ(read.objects[1]->className(), QStringLiteral("TGPLabel"));
+}
+
+TEST(ObjectRecords, RichLabelsStoreTheirTextAsRtfWithFourZeroBytes)
+{
+    TGPRichBaseLabel empty;
+    empty.setName(QStringLiteral("Special5"));
+    EXPECT_EQ(recordedProperties(empty).mid(6),
+              QStringList({"BorderStyle", "Transparent", "BGColor"}));
+
+    const QByteArray rtf("{\\rtf1\\ansi\\f0\\fs20 Hello \\b world\\b0\\par}");
+    TGPRichBaseLabel written;
+    written.setName(QStringLiteral("Special6"));
+    written.setBounds(5, 6, 190, 33);
+    written.SetRTFText(TWPRtfStorage(rtf));
+    written.SetTransparent(false);
+    written.SetBGColor(0x00FFFF);
+    EXPECT_EQ(recordedProperties(written).mid(6),
+              QStringList({"RTFText.Data", "BorderStyle", "Transparent", "BGColor"}));
+    const QByteArray bytes = objectListBytes({&written});
+    EXPECT_TRUE(bytes.contains(rtf + QByteArray(4, '\0')));
+
+    const auto read = readObjectList(bytes, {});
+    ASSERT_EQ(read.objects.size(), 1u);
+    const auto &back = dynamic_cast<const TGPRichBaseLabel &>(*read.objects[0]);
+    EXPECT_EQ(back.RTFText().rtf(), rtf);
+    EXPECT_FALSE(back.Transparent());
+    EXPECT_EQ(back.BGColor(), 0x00FFFF);
+    EXPECT_EQ(back.BorderStyle(), bsSingle);
+    EXPECT_TRUE(back.EditAction);
+}
+
+TEST(ObjectRecords, AStoredTextBlockMayStartWithBlanksOrBePlainText)
+{
+    EXPECT_EQ(CellTextRecord::rtfFromBlock(QByteArray("\b\r\n {\\rtf1 x}") + QByteArray(4, '\0')),
+              QByteArray("{\\rtf1 x}"));
+    const QByteArray plain = CellTextRecord::rtfFromBlock("plain {text}");
+    EXPECT_TRUE(plain.startsWith("{\\rtf1"));
+    EXPECT_TRUE(plain.contains("plain \\{text\\}"));
 }

@@ -27,6 +27,11 @@ public:
 
     void setEditor(TWPRichText *editor);
 
+    // The rich-text label's editor also offers plain text (styles off) and justified
+    // paragraphs, and puts its own buttons at the end of the bar.
+    void addNormalAndJustifyButtons();
+    void addToolWidget(QWidget *widget);
+
 private:
     void createLists();
     void connectLists();
@@ -53,5 +58,6 @@ private:
     QToolButton *m_left = nullptr;
     QToolButton *m_center = nullptr;
     QToolButton *m_right = nullptr;
+    QToolButton *m_justify = nullptr;
     bool m_showing = false;
 };

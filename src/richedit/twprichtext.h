@@ -22,6 +22,9 @@ public:
     // True when the text is a single empty paragraph.
     bool isEmptyText() const;
 
+    // Day cells leave Tab to moving between cells; other editors take it into the text.
+    void setTabsAccepted(bool accepted) { m_tabsAccepted = accepted; }
+
     // zoomPercent as the page paints cell texts (100 = 100 %), pagePpi the page's pixels
     // per inch; widthPixels is the width the page lays the cell's text out in.
     void setZoom(int zoomPercent, int pagePpi, int widthPixels);
@@ -51,4 +54,5 @@ private:
     QImage m_layoutDevice;
     qreal m_scale = 1.0;
     int m_pictureCount = 0;
+    bool m_tabsAccepted = false;
 };

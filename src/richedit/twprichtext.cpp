@@ -137,8 +137,8 @@ QColor TWPRichText::paletteColor(const QColor &color)
 
 void TWPRichText::keyPressEvent(QKeyEvent *event)
 {
-    // Tab belongs to moving between cells, never to the text.
-    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+    // In a day cell Tab belongs to moving between cells, never to the text.
+    if (!m_tabsAccepted && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)) {
         event->accept();
         return;
     }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wptoolbar.h"
 
-#include "cells/twprichtext.h"
+#include "richedit/twprichtext.h"
 
 #include <QComboBox>
 #include <QFontComboBox>
@@ -90,7 +90,7 @@ QToolButton *TWPToolBar::addButton(const char *name, const QString &text, const 
     button->setCheckable(checkable);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRaise(true);
-    layout()->addWidget(button);
+    addToolWidget(button);
     return button;
 }
 
@@ -161,6 +161,37 @@ void TWPToolBar::createClipboardButtons()
     connect(all, &QToolButton::clicked, this, [this] { if (m_editor) m_editor->selectAll(); });
 }
 
+void TWPToolBar::addToolWidget(QWidget *widget)
+{
+    auto *row = static_cast<QHBoxLayout *>(layout());
+    // Before the closing stretch, once it is there.
+    const int stretchAt = row->count() - 1;
+    if (stretchAt >= 0 && row->itemAt(stretchAt)->spacerItem())
+        row->insertWidget(stretchAt, widget);
+    else
+        row->addWidget(widget);
+}
+
+void TWPToolBar::addNormalAndJustifyButtons()
+{
+    if (m_justify)
+        return;
+    QToolButton *normal =
+        addButton("WPI_Normal", QStringLiteral("N"), QStringLiteral("Normal Font"), false);
+    connect(normal, &QToolButton::clicked, this, [this] {
+        QTextCharFormat format;
+        format.setFontWeight(QFont::Normal);
+        format.setFontItalic(false);
+        format.setFontUnderline(false);
+        format.setFontStrikeOut(false);
+        mergeFormat(format);
+    });
+    m_justify = addButton("WPI_Justify", QStringLiteral("Justify"), QStringLiteral("Justify Text"), true);
+    m_justify->setIcon(QIcon::fromTheme(QStringLiteral("format-justify-fill")));
+    connect(m_justify, &QToolButton::clicked, this, [this] { setAlignment(Qt::AlignJustify); });
+    showFormat();
+}
+
 void TWPToolBar::setEditor(TWPRichText *editor)
 {
     if (m_editor)
@@ -213,4 +244,6 @@ void TWPToolBar::showFormat()
     m_left->setChecked(alignment.testFlag(Qt::AlignLeft) || alignment.testFlag(Qt::AlignLeading));
     m_center->setChecked(alignment.testFlag(Qt::AlignHCenter));
     m_right->setChecked(alignment.testFlag(Qt::AlignRight) || alignment.testFlag(Qt::AlignTrailing));
+    if (m_justify)
+        m_justify->setChecked(alignment.testFlag(Qt::AlignJustify));
 }
