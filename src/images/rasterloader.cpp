@@ -80,8 +80,18 @@ ImageResult decodeRaster(const QByteArray &bytes, PictureKind kind)
     case PictureKind::Tga:
         result = decodeWithReader(bytes, "tga");
         break;
-    case PictureKind::Other:
-        return ImageResult::failed(QStringLiteral("This kind of picture file is not supported."));
+    case PictureKind::Other: {
+        // Pictures of today's common formats (PNG and the like) are taken by their content.
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        const QByteArray format = QImageReader::imageFormat(&buffer);
+        static const QList<QByteArray> common = {"png", "jpeg", "gif", "webp", "tiff", "bmp"};
+        if (!common.contains(format))
+            return ImageResult::failed(QStringLiteral("This kind of picture file is not supported."));
+        result = decodeWithReader(bytes, format.constData());
+        break;
+    }
     }
     if (!result.ok())
         result.error = QStringLiteral("Not a readable picture: %1.").arg(result.error);

@@ -22,6 +22,7 @@
 #include <QScrollArea>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -74,7 +75,7 @@ QString TGImageBrowser::startFolder()
 }
 
 TGImageBrowser::TGImageBrowser(bool stretch, bool autoSize, QWidget *parent)
-    : QDialog(parent), m_places(new QComboBox(this)), m_folders(new QTreeView(this)),
+    : QDialog(parent), m_places(new QComboBox(this)), m_fileTypes(new QComboBox(this)), m_folders(new QTreeView(this)),
       m_files(new QListView(this)), m_folderModel(new QFileSystemModel(this)),
       m_fileModel(new QFileSystemModel(this)), m_scroll(new QScrollArea(this)),
       m_previewWidget(new PicturePreview(m_preview, m_scroll)), m_status(new QLabel(this)),
@@ -114,6 +115,12 @@ TGImageBrowser::TGImageBrowser(bool stretch, bool autoSize, QWidget *parent)
     m_fileModel->setNameFilters(fileMask());
     m_fileModel->setNameFilterDisables(false);
     m_files->setModel(m_fileModel);
+    m_fileTypes->setObjectName(QStringLiteral("FileTypes"));
+    m_fileTypes->addItem(QStringLiteral("Picture files"));
+    m_fileTypes->addItem(QStringLiteral("All files"));
+    m_fileTypes->setItemData(0, fileMask().join(QLatin1Char(';')), Qt::ToolTipRole);
+    m_fileTypes->setWhatsThis(QStringLiteral("Which files the list shows. Pictures of other "
+                                             "common formats (PNG and the like) are read too."));
 
     m_scroll->setWidget(m_previewWidget);
     m_scroll->setBackgroundRole(QPalette::Base);
@@ -142,7 +149,10 @@ TGImageBrowser::TGImageBrowser(bool stretch, bool autoSize, QWidget *parent)
     right->addWidget(options);
     auto *columns = new QHBoxLayout;
     columns->addLayout(left, 3);
-    columns->addWidget(m_files, 3);
+    auto *middle = new QVBoxLayout;
+    middle->addWidget(m_files, 1);
+    middle->addWidget(m_fileTypes);
+    columns->addLayout(middle, 3);
     columns->addLayout(right, 4);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
@@ -151,6 +161,14 @@ TGImageBrowser::TGImageBrowser(bool stretch, bool autoSize, QWidget *parent)
     buildPlaces();
     connect(m_places, &QComboBox::activated, this,
             [this](int index) { openFolder(m_places->itemData(index).toString()); });
+    connect(m_fileTypes, &QComboBox::activated, this,
+            [this](int index) { setShowAllFiles(index == 1); });
+    // The folder model reads folders in the background: once the folders on the way to
+    // the current one are known, the tree can show it.
+    connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        if (m_folder.startsWith(path))
+            showCurrentFolder();
+    });
     connect(m_folders, &QTreeView::clicked, this,
             [this](const QModelIndex &index) { openFolder(m_folderModel->filePath(index)); });
     connect(m_files->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -194,13 +212,26 @@ void TGImageBrowser::openFolder(const QString &folder)
     if (folder.isEmpty() || !QDir(folder).exists())
         return;
     m_folder = QDir::cleanPath(folder);
-    const QModelIndex folderIndex = m_folderModel->index(m_folder);
-    m_folders->setCurrentIndex(folderIndex);
-    m_folders->scrollTo(folderIndex);
-    m_files->setRootIndex(m_fileModel->setRootPath(m_folder));
-    const int place = m_places->findData(m_folder);
+    // The tree shows the place the folder lies in (the deepest one that holds it), as a
+    // drive and its folders.
+    QString root = m_folder;
+    int place = -1;
+    for (int i = 0; i < m_places->count(); ++i) {
+        const QString candidate = m_places->itemData(i).toString();
+        const bool holds = candidate == m_folder || candidate == QLatin1String("/")
+            || m_folder.startsWith(candidate + QLatin1Char('/'));
+        if (holds && (place < 0 || candidate.size() > root.size() || root == m_folder)) {
+            if (place < 0 || candidate.size() >= m_places->itemData(place).toString().size()) {
+                place = i;
+                root = candidate;
+            }
+        }
+    }
     if (place >= 0)
         m_places->setCurrentIndex(place);
+    m_folders->setRootIndex(m_folderModel->setRootPath(root));
+    showCurrentFolder();
+    m_files->setRootIndex(m_fileModel->setRootPath(m_folder));
 }
 
 void TGImageBrowser::selectFile(const QString &path)
@@ -217,6 +248,27 @@ void TGImageBrowser::selectFile(const QString &path)
     updatePreviewSize();
     m_previewWidget->update();
     m_files->setFocus();
+}
+
+void TGImageBrowser::showCurrentFolder()
+{
+    const QModelIndex folderIndex = m_folderModel->index(m_folder);
+    if (!folderIndex.isValid())
+        return;
+    for (QModelIndex above = folderIndex.parent(); above.isValid(); above = above.parent())
+        m_folders->expand(above);
+    m_folders->setCurrentIndex(folderIndex);
+    m_folders->expand(folderIndex);
+    // Rows of folders just read are laid out later; scroll once they are.
+    QTimer::singleShot(0, this, [this] {
+        m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
+}
+
+void TGImageBrowser::setShowAllFiles(bool all)
+{
+    m_fileModel->setNameFilters(all ? QStringList() : fileMask());
+    m_fileTypes->setCurrentIndex(all ? 1 : 0);
 }
 
 bool TGImageBrowser::stretch() const

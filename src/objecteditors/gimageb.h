@@ -27,6 +27,8 @@ public:
 
     // The file patterns the list shows, compared without regard to case.
     static QStringList fileMask();
+    // Shows every file instead of the picture files of the mask.
+    void setShowAllFiles(bool all);
     // Where the lists open: the folder used last in this session, else the shipped data.
     static QString startFolder();
 
@@ -48,8 +50,10 @@ private:
     void stretchClicked(bool checked);
     void autoSizeClicked(bool checked);
     void updatePreviewSize();
+    void showCurrentFolder();
 
     QComboBox *m_places;
+    QComboBox *m_fileTypes;
     QTreeView *m_folders;
     QListView *m_files;
     QFileSystemModel *m_folderModel;

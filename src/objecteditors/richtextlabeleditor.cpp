@@ -48,12 +48,11 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TGPRichBaseLabel &label, const 
     connect(m_zoomMinus, &QToolButton::clicked, this, &TRichTextLabelEditor::zoomOut);
 
     m_panel->setObjectName(QStringLiteral("WPPanel"));
-    m_panel->setFrameShape(QFrame::Box);
-    m_panel->setLineWidth(1);
-    m_panel->setAutoFillBackground(true);
-    QPalette colours = m_panel->palette();
-    colours.setColor(QPalette::Window, label.Transparent() ? Qt::white : Colors::toQColor(label.BGColor()));
-    m_panel->setPalette(colours);
+    // The label's background, white when it is transparent, inside a one-pixel frame.
+    const QColor background = label.Transparent() ? QColor(Qt::white) : Colors::toQColor(label.BGColor());
+    m_panel->setStyleSheet(QStringLiteral("QFrame#WPPanel { background: %1; border: 1px solid black; }"
+                                          "QTextEdit { background: %1; color: black; }")
+                               .arg(background.name()));
     m_panel->setVisible(false);
     auto *panelLayout = new QVBoxLayout(m_panel);
     panelLayout->setContentsMargins(1, 1, 0, 0);
@@ -65,8 +64,6 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TGPRichBaseLabel &label, const 
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_editor->setTabsAccepted(true);
     m_editor->setTabChangesFocus(false);
-    m_editor->viewport()->setAutoFillBackground(false);
-    m_editor->setStyleSheet(QStringLiteral("QTextEdit { background: transparent; color: black; }"));
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
     m_editor->document()->setDefaultFont(font);
@@ -108,6 +105,7 @@ void TRichTextLabelEditor::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     m_panel->setVisible(true);
+    m_editor->setVisible(true);
     m_editor->setFocus();
 }
 

@@ -8,6 +8,8 @@
 #include "objects/tgimage.h"
 
 #include <QCheckBox>
+#include <QFileSystemModel>
+#include <QTreeView>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -41,6 +43,12 @@ TEST(TGImageBrowser, PreviewsEachKindAndReportsBrokenBitmapsAndMetafiles)
     TGImageBrowser browser(true, false);
     browser.openFolder(dir.path());
     EXPECT_EQ(browser.currentFolder(), QDir::cleanPath(dir.path()));
+    // The folder tree shows where the list is.
+    auto *tree = browser.findChild<QTreeView *>(QStringLiteral("DirectoryListBox1"));
+    ASSERT_TRUE(tree);
+    const auto *model = static_cast<const QFileSystemModel *>(tree->model());
+    EXPECT_EQ(model->filePath(tree->currentIndex()), QDir::cleanPath(dir.path()));
+    EXPECT_TRUE(tree->isExpanded(tree->currentIndex().parent()));
 
     browser.selectFile(writeImage(dir, QStringLiteral("sky.bmp"), "BMP", {30, 20}));
     EXPECT_EQ(browser.preview().kind(), Picture::Kind::Bitmap);
