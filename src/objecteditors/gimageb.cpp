@@ -214,19 +214,18 @@ void TGImageBrowser::openFolder(const QString &folder)
     m_folder = QDir::cleanPath(folder);
     // The tree shows the place the folder lies in (the deepest one that holds it), as a
     // drive and its folders.
-    QString root = m_folder;
     int place = -1;
+    qsizetype longest = -1;
     for (int i = 0; i < m_places->count(); ++i) {
         const QString candidate = m_places->itemData(i).toString();
         const bool holds = candidate == m_folder || candidate == QLatin1String("/")
             || m_folder.startsWith(candidate + QLatin1Char('/'));
-        if (holds && (place < 0 || candidate.size() > root.size() || root == m_folder)) {
-            if (place < 0 || candidate.size() >= m_places->itemData(place).toString().size()) {
-                place = i;
-                root = candidate;
-            }
+        if (holds && candidate.size() > longest) {
+            longest = candidate.size();
+            place = i;
         }
     }
+    const QString root = place >= 0 ? m_places->itemData(place).toString() : m_folder;
     if (place >= 0)
         m_places->setCurrentIndex(place);
     m_folders->setRootIndex(m_folderModel->setRootPath(root));
