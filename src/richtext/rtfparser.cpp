@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtfparser.h"
 
-#include "core/win1252.h"
 
 namespace {
 
@@ -206,10 +205,10 @@ void RtfParser::textBytes(QByteArrayView bytes)
         if (bytes.isEmpty() || state().hidden)
             break;
         startContent();
-        m_pendingText.append(Win1252::toUnicode(bytes.toByteArray()));
+        m_pendingText.append(decodeText(bytes));
         break;
     case Destination::FontTable:
-        fontTableText(Win1252::toUnicode(bytes.toByteArray()));
+        fontTableText(decodeText(bytes));
         break;
     case Destination::ColorTable:
         colorTableText(bytes);
@@ -226,11 +225,33 @@ void RtfParser::textBytes(QByteArrayView bytes)
 
 void RtfParser::hexByte(unsigned char byte)
 {
-    const char16_t character = Win1252::toUnicode(char(byte)).front().unicode();
+    const char single = char(byte);
+    // A lead byte of a two-byte code page gives nothing until its second byte comes.
+    const QString text = decodeText(QByteArrayView(&single, 1));
+    for (QChar character : text)
+        appendCharacter(character.unicode());
+}
+
+QString RtfParser::decodeText(QByteArrayView bytes)
+{
     if (state().destination == Destination::FontTable)
-        fontTableText(QString(QChar(character)));
-    else
-        appendCharacter(character);
+        return m_decoder.decode(bytes, RtfTextDecoder::codePageOfCharset(m_fontCharset) == 0
+                                           ? m_ansiCodePage
+                                           : RtfTextDecoder::codePageOfCharset(m_fontCharset),
+                                QString());
+    const int font = state().font >= 0 ? state().font : m_defaultFont;
+    const int codePage = RtfTextDecoder::codePageOfCharset(m_fontCharsets.value(font, 0));
+    return m_decoder.decode(bytes, codePage == 0 ? m_ansiCodePage : codePage, m_fonts.value(font));
+}
+
+void RtfParser::addTabStop(qreal position)
+{
+    QList<QTextOption::Tab> tabs = state().blockFormat.tabPositions();
+    if (tabs.size() < MaxTableEntries)
+        tabs.append(QTextOption::Tab(position, m_tabType,
+                                      m_tabType == QTextOption::DelimiterTab ? QChar(u'.') : QChar()));
+    state().blockFormat.setTabPositions(tabs);
+    m_tabType = QTextOption::LeftTab;
 }
 
 void RtfParser::binaryData(QByteArrayView bytes)
@@ -274,9 +295,13 @@ void RtfParser::registerFont()
 {
     const QString name = m_fontName.trimmed();
     m_fontName.clear();
+    const int charset = m_fontCharset;
+    m_fontCharset = -1;
     if (name.isEmpty() || m_fonts.size() >= MaxTableEntries)
         return;
     m_fonts.insert(m_fontEntry, name);
+    if (charset >= 0)
+        m_fontCharsets.insert(m_fontEntry, charset);
 }
 
 void RtfParser::colorTableText(QByteArrayView bytes)

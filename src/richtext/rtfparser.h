@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "richtext/rtfcodepages.h"
 #include "richtext/rtfcontentsink.h"
 #include "richtext/rtfpicture.h"
 #include "richtext/rtftokenizer.h"
@@ -38,6 +39,8 @@ private:
         Destination destination = Destination::Text;
         int unicodeSkip = 1;
         bool hidden = false;
+        // The font selected with \f (-1: none), whose character set decides the code page.
+        int font = -1;
     };
     using Handler = void (*)(RtfParser &, const RtfToken &);
     using HandlerTable = std::unordered_map<std::string_view, Handler>;
@@ -62,6 +65,8 @@ private:
     void appendCharacter(char16_t character);
     void colorTableText(QByteArrayView bytes);
     void fontTableText(const QString &text);
+    QString decodeText(QByteArrayView bytes);
+    void addTabStop(qreal position);
 
     void flushText();
     void startContent();
@@ -91,6 +96,11 @@ private:
     int m_breaks = 0;
 
     QHash<int, QString> m_fonts;
+    QHash<int, int> m_fontCharsets;
+    int m_fontCharset = -1;
+    int m_ansiCodePage = 1252;
+    RtfTextDecoder m_decoder;
+    QTextOption::TabType m_tabType = QTextOption::LeftTab;
     int m_defaultFont = 0;
     int m_fontEntry = 0;
     QString m_fontName;

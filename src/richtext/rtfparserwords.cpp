@@ -179,8 +179,10 @@ void RtfParser::addFontWords(HandlerTable &table)
     table["f"] = [](Parser &p, const Token &t) {
         if (p.state().destination == Destination::FontTable) {
             p.m_fontEntry = parameterOr(t, 0);
+            p.m_fontCharset = -1;
             return;
         }
+        p.state().font = parameterOr(t, 0);
         const auto font = p.m_fonts.constFind(parameterOr(t, 0));
         if (font != p.m_fonts.constEnd())
             p.editCharFormat().setFontFamilies({*font});
@@ -205,6 +207,12 @@ void RtfParser::addFontWords(HandlerTable &table)
 void RtfParser::addParagraphWords(HandlerTable &table)
 {
     table["pard"] = [](Parser &p, const Token &) { p.state().blockFormat = QTextBlockFormat(); };
+    // Tab stops: the kind words come before the position they apply to.
+    table["tqr"] = [](Parser &p, const Token &) { p.m_tabType = QTextOption::RightTab; };
+    table["tqc"] = [](Parser &p, const Token &) { p.m_tabType = QTextOption::CenterTab; };
+    table["tqdec"] = [](Parser &p, const Token &) { p.m_tabType = QTextOption::DelimiterTab; };
+    table["tx"] = [](Parser &p, const Token &t) { p.addTabStop(twipsParameter(t)); };
+    table["tb"] = table["tx"];
     for (const auto &entry : alignmentWords) {
         table[entry.first] = [](Parser &p, const Token &t) {
             p.state().blockFormat.setAlignment(valueOf(alignmentWords, t.data));
@@ -220,6 +228,18 @@ void RtfParser::addParagraphWords(HandlerTable &table)
 void RtfParser::addDestinationWords(HandlerTable &table)
 {
     table["deff"] = [](Parser &p, const Token &t) { p.m_defaultFont = parameterOr(t, 0); };
+    table["fcharset"] = [](Parser &p, const Token &t) {
+        if (p.state().destination == Destination::FontTable)
+            p.m_fontCharset = parameterOr(t, 0);
+    };
+    table["ansicpg"] = [](Parser &p, const Token &t) {
+        const int codePage = parameterOr(t, 1252);
+        if (RtfTextDecoder::isKnownCodePage(codePage))
+            p.m_ansiCodePage = codePage;
+    };
+    table["mac"] = [](Parser &p, const Token &) { p.m_ansiCodePage = 10000; };
+    table["pc"] = [](Parser &p, const Token &) { p.m_ansiCodePage = 437; };
+    table["pca"] = [](Parser &p, const Token &) { p.m_ansiCodePage = 850; };
     table["fonttbl"] = [](Parser &p, const Token &) {
         p.state().destination = Destination::FontTable;
         p.m_fontName.clear();

@@ -116,6 +116,15 @@ void RtfWriter::writeBlock(const QTextBlock &block)
     m_body += lengthWord("\\li", format.leftMargin()) + lengthWord("\\ri", format.rightMargin());
     m_body += lengthWord("\\fi", format.textIndent());
     m_body += lengthWord("\\sb", format.topMargin()) + lengthWord("\\sa", format.bottomMargin());
+    for (const QTextOption::Tab &tab : format.tabPositions()) {
+        if (tab.type == QTextOption::RightTab)
+            m_body += "\\tqr";
+        else if (tab.type == QTextOption::CenterTab)
+            m_body += "\\tqc";
+        else if (tab.type == QTextOption::DelimiterTab)
+            m_body += "\\tqdec";
+        m_body += number("\\tx", RtfUnits::pixelsToTwips(tab.position));
+    }
     m_body += ' ';
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         if (it.fragment().isValid())
