@@ -3,6 +3,7 @@
 #include "geometryjson.h"
 #include "documentcommands.h"
 #include "picturecommands.h"
+#include "rtfcommands.h"
 #include "renderoptions.h"
 #include "reportcommands.h"
 
@@ -53,6 +54,8 @@ int main(int argc, char *argv[])
         return runDump(parsed.options);
     if (!parsed.options.pictureFile.isEmpty())
         return runPicture(parsed.options);
+    if (!parsed.options.rtfFile.isEmpty())
+        return runRichText(parsed.options);
     TCalendarPanel32 page;
     page.ResetToDefaults();
     if (!loadRenderInputs(parsed.options, page))

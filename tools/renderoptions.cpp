@@ -53,6 +53,13 @@ void addOptions(QCommandLineParser &parser)
     parser.addOption({QStringLiteral("info"),
                       QStringLiteral("With --picture: print the picture's kind and size as JSON.")});
     valueOption("size", "With --picture: the size to draw it at (default its own).", "WxH");
+    valueOption("rtf", "Read a rich text file: with --runs print its paragraphs and runs, with "
+                       "--out and --width/--height draw it, with --save-rtf write it back.", "FILE");
+    parser.addOption({QStringLiteral("runs"),
+                      QStringLiteral("With --rtf: print the paragraphs and runs as JSON.")});
+    valueOption("width", "With --rtf: the width to lay the text out in, in pixels.", "W");
+    valueOption("height", "With --rtf: the height of the drawing, in pixels.", "H");
+    valueOption("save-rtf", "With --rtf: write the text back as RTF.", "FILE");
     valueOption("style", "Apply a calendar style sheet (.OVS).", "FILE");
     valueOption("save", "Save the page as a calendar document (.OVF) or style sheet (.OVS).",
                 "FILE");
@@ -225,6 +232,26 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
             return result;
         }
         options.pictureSize = QSize(*width, *height);
+    }
+    options.rtfFile = parser.value(QStringLiteral("rtf"));
+    options.rtfRuns = parser.isSet(QStringLiteral("runs"));
+    options.saveRtfFile = parser.value(QStringLiteral("save-rtf"));
+    if (parser.isSet(QStringLiteral("width")) || parser.isSet(QStringLiteral("height"))) {
+        const QString widthText = parser.value(QStringLiteral("width"));
+        const QString heightText = parser.value(QStringLiteral("height"));
+        const std::optional<int> width = intValue(widthText, {1, 10000});
+        const std::optional<int> height = intValue(heightText, {1, 10000});
+        if (!width || !height) {
+            result.error = !width ? invalid(QStringLiteral("width"), widthText)
+                                  : invalid(QStringLiteral("height"), heightText);
+            return result;
+        }
+        options.pictureSize = QSize(*width, *height);
+    }
+    if (!options.rtfFile.isEmpty() && !options.rtfRuns && options.saveRtfFile.isEmpty()
+        && !parser.isSet(QStringLiteral("out"))) {
+        result.error = QStringLiteral("--rtf needs --runs, --out FILE or --save-rtf FILE");
+        return result;
     }
     if (!options.pictureFile.isEmpty() && !options.pictureInfo && options.outFile.isEmpty()
         && !parser.isSet(QStringLiteral("out"))) {

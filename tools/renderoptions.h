@@ -36,7 +36,10 @@ struct RenderOptions
     QString dumpFile;        // --dump FILE
     QString pictureFile;     // --picture FILE
     bool pictureInfo = false;         // --info
-    std::optional<QSize> pictureSize; // --size WxH
+    std::optional<QSize> pictureSize; // --size WxH, or --width and --height with --rtf
+    QString rtfFile;         // --rtf FILE
+    bool rtfRuns = false;    // --runs
+    QString saveRtfFile;     // --save-rtf FILE
     // Documents: a calendar file to start from, a style sheet to apply, a file to write.
     QString documentFile;    // the one positional argument
     QString styleFile;       // --style FILE.OVS

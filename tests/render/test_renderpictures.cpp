@@ -1,0 +1,107 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include "renderprocess.h"
+
+namespace {
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+} // namespace
+
+TEST(RenderPictures, PicturesAreDescribedAndDrawnAsTheBrowsersLoadThem)
+{
+    QTemporaryDir dir;
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(qRgb(0, 0, 255));
+    const QString bmp = dir.filePath(QStringLiteral("blue.bmp"));
+    ASSERT_TRUE(image.save(bmp));
+    RunResult run = render({QStringLiteral("--picture"), bmp, QStringLiteral("--info")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonObject info = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(info.value(QStringLiteral("kind")).toString(), QStringLiteral("bitmap"));
+    EXPECT_EQ(info.value(QStringLiteral("width")).toInt(), 40);
+    EXPECT_EQ(info.value(QStringLiteral("height")).toInt(), 30);
+
+    const QString out = dir.filePath(QStringLiteral("out.png"));
+    run = render({QStringLiteral("--picture"), bmp, QStringLiteral("--out"), out,
+                  QStringLiteral("--size"), QStringLiteral("80x20")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QImage drawn(out);
+    EXPECT_EQ(drawn.size(), QSize(80, 20));
+    EXPECT_EQ(drawn.pixel(79, 19), qRgb(0, 0, 255));
+
+    const QString broken = writeFile(dir, QStringLiteral("broken.wmf"), "no metafile here");
+    run = render({QStringLiteral("--picture"), broken, QStringLiteral("--info")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(run.err.isEmpty());
+    EXPECT_TRUE(run.out.isEmpty());
+}
+
+TEST(RenderRichText, RunsListTheirFormattingAndTextDrawsAndSavesBack)
+{
+    QTemporaryDir dir;
+    const QString rtf = writeFile(
+        dir, QStringLiteral("text.rtf"),
+        "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 Liberation Sans;}}{\\colortbl;\\red255\\green0\\blue0;}"
+        "\\qc\\f0\\fs28 Plain {\\b\\cf1 \\'cc\\'e8\\'f0}\\par\\pard\\qr{\\highlight1\\strike x}\\par}");
+    RunResult run = render({QStringLiteral("--rtf"), rtf, QStringLiteral("--runs")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonArray paragraphs =
+        QJsonDocument::fromJson(run.out).object().value(QStringLiteral("paragraphs")).toArray();
+    ASSERT_EQ(paragraphs.size(), 2);
+    const QJsonObject first = paragraphs[0].toObject();
+    EXPECT_EQ(first.value(QStringLiteral("align")).toString(), QStringLiteral("center"));
+    const QJsonArray runs = first.value(QStringLiteral("runs")).toArray();
+    ASSERT_EQ(runs.size(), 2);
+    const QJsonObject bold = runs[1].toObject();
+    EXPECT_EQ(bold.value(QStringLiteral("text")).toString(), QString::fromUtf16(u"Мир"));
+    EXPECT_TRUE(bold.value(QStringLiteral("bold")).toBool());
+    EXPECT_EQ(bold.value(QStringLiteral("size")).toDouble(), 14.0);
+    EXPECT_EQ(bold.value(QStringLiteral("font")).toString(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(bold.value(QStringLiteral("color")).toString(), QStringLiteral("#FF0000"));
+    EXPECT_TRUE(bold.value(QStringLiteral("background")).isNull());
+    const QJsonObject second = paragraphs[1].toObject();
+    EXPECT_EQ(second.value(QStringLiteral("align")).toString(), QStringLiteral("right"));
+    const QJsonObject marked = second.value(QStringLiteral("runs")).toArray()[0].toObject();
+    EXPECT_TRUE(marked.value(QStringLiteral("strike")).toBool());
+    EXPECT_EQ(marked.value(QStringLiteral("background")).toString(), QStringLiteral("#FF0000"));
+
+    const QString png = dir.filePath(QStringLiteral("text.png"));
+    const QString saved = dir.filePath(QStringLiteral("again.rtf"));
+    run = render({QStringLiteral("--rtf"), rtf, QStringLiteral("--width"), QStringLiteral("160"),
+                  QStringLiteral("--height"), QStringLiteral("60"), QStringLiteral("--out"), png,
+                  QStringLiteral("--save-rtf"), saved});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QImage drawn(png);
+    ASSERT_EQ(drawn.size(), QSize(160, 60));
+    bool red = false;
+    for (int y = 0; y < 30 && !red; ++y)
+        for (int x = 0; x < 160 && !red; ++x)
+            red = qRed(drawn.pixel(x, y)) > 200 && qGreen(drawn.pixel(x, y)) < 80;
+    EXPECT_TRUE(red) << "the red word is drawn in the first line";
+
+    run = render({QStringLiteral("--rtf"), saved, QStringLiteral("--runs")});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(QString::fromUtf8(run.out).contains(QString::fromUtf16(u"Мир")));
+
+    run = render({QStringLiteral("--rtf"), dir.filePath(QStringLiteral("missing.rtf")),
+                  QStringLiteral("--runs")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(run.err.isEmpty());
+}
