@@ -8,10 +8,13 @@
 #include "surface/gbasepanel.h"
 #include "surface/tghandle.h"
 #include "objects/tgflatcalendar.h"
+#include "objects/tgimage.h"
+#include "objects/tgprichbaselabel.h"
 #include "objects/tgplabel.h"
 #include "graphics/canvas.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -87,6 +90,62 @@ void BM_RenderPage(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RenderPage)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// Ten clip-art objects (bitmaps and the shipped border metafiles) and five rich labels.
+std::vector<std::unique_ptr<TGGraphicControl>> picturesAndRichLabels()
+{
+    std::vector<std::unique_ptr<TGGraphicControl>> objects;
+    QImage bitmap(240, 180, QImage::Format_RGB32);
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x)
+            bitmap.setPixel(x, y, qRgb(x, y, (x * y) % 256));
+    Picture raster;
+    raster.setBitmap(bitmap);
+    Picture metafile;
+    QFile border(QStringLiteral(ORVANE_SOURCE_DIR "/data/Borders/Floral.wpo"));
+    MetafilePicture wmf;
+    if (border.open(QIODevice::ReadOnly) && wmf.setBytes(border.readAll()))
+        metafile.setMetafile(wmf);
+    for (int i = 0; i < 10; ++i) {
+        auto image = std::make_unique<TGImage>();
+        image->setPixelsPerInch(96);
+        image->setBounds(20 + (i % 5) * 155, 40 + (i / 5) * 170, 150, 160);
+        image->SetPicture(i % 2 == 0 ? raster : metafile);
+        image->SetFlip(i % 4 == 2);
+        image->SetBorderStyle(i % 3 == 0 ? bsSingle : bsNone);
+        objects.push_back(std::move(image));
+    }
+    for (int i = 0; i < 5; ++i) {
+        auto label = std::make_unique<TGPRichBaseLabel>();
+        label->setPixelsPerInch(96);
+        label->setBounds(20 + i * 155, 420, 150, 120);
+        label->SetTransparent(i % 2 == 0);
+        label->SetRTFText(TWPRtfStorage(
+            QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Sans;}}\\qc\\f0\\fs28\\b Label ")
+            + QByteArray::number(i) + "\\b0\\par\\fs20 with a few words of formatted text that wrap "
+                                      "over several lines\\par}"));
+        objects.push_back(std::move(label));
+    }
+    return objects;
+}
+
+// The whole page without (arg 0) and with (arg 1) ten pictures and five rich labels.
+void BM_RenderPageWithPictures(benchmark::State &state)
+{
+    TCalendarPanel32 page;
+    page.setPixelsPerInch(96);
+    page.ResetToDefaults(QDate(1997, 1, 6));
+    if (state.range(0) != 0) {
+        for (auto &object : picturesAndRichLabels())
+            page.appendObject(std::move(object));
+        page.ConnectObjects();
+    }
+    for (auto _ : state) {
+        QImage image = page.RenderToBitmap();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_RenderPageWithPictures)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The page on screen: a shown page repainted whole, as after scrolling it into view,
 // without (arg 0) and with (arg 1) the objects.
