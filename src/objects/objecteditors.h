@@ -9,6 +9,7 @@
 class TFont;
 class TGBaseLabel;
 class TGFlatCalendar;
+class TGSuperText;
 
 // The dialogs the objects' menus open. The program installs one implementation at start;
 // without one (tests, tools) the entries that need a dialog do nothing. Every method
@@ -29,6 +30,14 @@ public:
     // The floating calendar dialog edits a preview that the object prepared; the object
     // takes the preview's properties back on OK.
     virtual bool editFlatCalendar(TGFlatCalendar &sample) = 0;
+    // The SuperText properties dialog edits a preview that the object prepared, starting
+    // from the texture file last chosen; on OK lastTexture holds the file chosen now.
+    virtual bool editSuperText(TGSuperText &preview, QString &lastTexture)
+    {
+        Q_UNUSED(preview);
+        Q_UNUSED(lastTexture);
+        return false;
+    }
 
     // The installed editors, or null. The program owns them.
     static ObjectEditors *instance();

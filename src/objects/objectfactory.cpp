@@ -4,6 +4,7 @@
 
 #include "objects/tgflatcalendar.h"
 #include "objects/tgplabel.h"
+#include "objects/tgsupertext.h"
 
 std::unique_ptr<TGPLabel> createToolLabel(const TFont &pageFont)
 {
@@ -25,16 +26,23 @@ std::unique_ptr<TGFlatCalendar> createToolFlatCalendar(const QDate &today)
     return calendar;
 }
 
+std::unique_ptr<TGSuperText> createToolSuperText()
+{
+    auto text = std::make_unique<TGSuperText>(TGSuperText::ToolObject{});
+    text->AfterLoad();
+    return text;
+}
+
 std::unique_ptr<TGGraphicControl> createObjectForTool(TLPanelState tool, const TFont &pageFont,
                                                       const QDate &today)
 {
     switch (tool) {
     case psLabel: return createToolLabel(pageFont);
     case psFlatCalendar: return createToolFlatCalendar(today);
+    case psSuperText: return createToolSuperText();
     case psPointing:
     case psImage:
-    case psRichLabel:
-    case psSuperText: break;
+    case psRichLabel: break;
     }
     return nullptr;
 }
@@ -45,5 +53,7 @@ std::unique_ptr<TGGraphicControl> createObjectOfClass(const QString &className)
         return std::make_unique<TGPLabel>();
     if (className == QLatin1String("TGFlatCalendar"))
         return std::make_unique<TGFlatCalendar>();
+    if (className == QLatin1String("TGSuperText"))
+        return std::make_unique<TGSuperText>();
     return nullptr;
 }

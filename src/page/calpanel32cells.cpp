@@ -5,6 +5,7 @@
 
 #include "objects/objectfactory.h"
 #include "objects/tgplabel.h"
+#include "objects/tgsupertext.h"
 
 #include <QDate>
 #include <QScopedValueRollback>
@@ -183,6 +184,12 @@ void TCalendarPanel32::CreateObjectInRect(const PageRect &rect)
     SetPanelState(psPointing);
     if (auto *label = dynamic_cast<TGPLabel *>(added))
         label->EditNew();
+    if (auto *text = dynamic_cast<TGSuperText *>(added)) {
+        text->SetBorderStyle(bsSingle);
+        text->SetControlTransparent(false);
+        text->SetBGColor(Colors::clWhite);
+        text->EditProperties();
+    }
 }
 
 bool TCalendarPanel32::HasDrawingObjects() const

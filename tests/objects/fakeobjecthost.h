@@ -69,12 +69,17 @@ public:
     bool chooseFont(TFont &font) override { return answer(fontChoice, font); }
     bool chooseColor(TColor &color) override { return answer(colorChoice, color); }
     bool editFlatCalendar(TGFlatCalendar &sample) override { return answer(flatCalendar, sample); }
+    bool editSuperText(TGSuperText &preview, QString &lastTexture) override
+    {
+        return superText ? superText(preview, lastTexture) : false;
+    }
 
     std::function<bool(QString &)> labelText;
     std::function<bool(TGBaseLabel &)> effects;
     std::function<bool(TFont &)> fontChoice;
     std::function<bool(TColor &)> colorChoice;
     std::function<bool(TGFlatCalendar &)> flatCalendar;
+    std::function<bool(TGSuperText &, QString &)> superText;
 
 private:
     template<typename Handler, typename Value>

@@ -6,6 +6,7 @@
 #include "objects/objecteditors.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgplabel.h"
+#include "objects/tgsupertext.h"
 
 #include <QList>
 
@@ -63,8 +64,15 @@ public:
     bool chooseFont(TFont &) override { return false; }
     bool chooseColor(TColor &) override { return false; }
     bool editFlatCalendar(TGFlatCalendar &) override { return false; }
+    bool editSuperText(TGSuperText &preview, QString &) override
+    {
+        superTextPreviews.append(preview.BorderStyle() == bsSingle && !preview.ControlTransparent());
+        return false;
+    }
 
     int labelTexts = 0;
+    // For each properties dialog: whether its preview had the tool's frame and background.
+    QList<bool> superTextPreviews;
 };
 
 class RecordingFactory : public PageObjectFactory
@@ -261,7 +269,7 @@ TEST(PageCells, ToolRectanglesGrowToTheSmallestObject)
     page.setObjectFactory(std::make_unique<RecordingFactory>(made));
     page.CreateObjectInRect({5, 5, 15, 15});
     EXPECT_TRUE(made.isEmpty()) << "pointing creates nothing";
-    page.SetPanelState(psSuperText);
+    page.SetPanelState(psRichLabel);
     EXPECT_FALSE(page.Pointing());
     page.CreateObjectInRect({5, 5, 15, 15});
     ASSERT_EQ(made.size(), 1) << "re-entry during creation is ignored";
@@ -305,4 +313,16 @@ TEST(PageCells, ToolsPlaceLabelsAndCalendars)
     EXPECT_EQ(editors.labelTexts, 1);
     EXPECT_TRUE(page.HasDrawingObjects());
     EXPECT_FALSE(page.HasSuperTextObjects());
+
+    page.SetPanelState(psSuperText);
+    page.CreateObjectInRect({50, 400, 350, 480});
+    ASSERT_EQ(page.objects().size(), 3u);
+    auto *text = dynamic_cast<TGSuperText *>(page.objects()[2].get());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->Name(), QStringLiteral("Special3"));
+    EXPECT_EQ(text->boundsRect().topLeft(), QPoint(50, 400));
+    EXPECT_EQ(text->Width(), 300);
+    EXPECT_EQ(page.PanelState(), psPointing);
+    EXPECT_EQ(editors.superTextPreviews, QList<bool>{true}) << "placed, then its properties open";
+    EXPECT_TRUE(page.HasSuperTextObjects());
 }
