@@ -5,6 +5,7 @@
 #include "objecteditors/gcalflateditor.h"
 #include "objecteditors/gf3d.h"
 #include "objecteditors/ggettext.h"
+#include "objecteditors/gstprop.h"
 #include "widgets/choosers.h"
 #include "widgets/dialogs.h"
 
@@ -54,4 +55,13 @@ bool DialogObjectEditors::editFlatCalendar(TGFlatCalendar &sample)
 {
     TFlatCalendarEditor dialog(sample, m_parent);
     return Dialogs::exec(dialog) == QDialog::Accepted;
+}
+
+bool DialogObjectEditors::editSuperText(TGSuperText &preview, QString &lastTexture)
+{
+    TSuperTextProperties dialog(preview, lastTexture, m_parent);
+    if (Dialogs::exec(dialog) != QDialog::Accepted)
+        return false;
+    lastTexture = dialog.LastBitmapFileNameandPath();
+    return true;
 }

@@ -18,6 +18,7 @@ public:
     bool chooseFont(TFont &font) override;
     bool chooseColor(TColor &color) override;
     bool editFlatCalendar(TGFlatCalendar &sample) override;
+    bool editSuperText(TGSuperText &preview, QString &lastTexture) override;
 
 private:
     QWidget *m_parent;
