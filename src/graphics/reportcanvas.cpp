@@ -58,6 +58,7 @@ void ReportCanvas::setPen(TColor color, TPenStyle style, int width)
 {
     m_penWidth = width;
     m_penColor = color;
+    m_penStyle = style;
     m_canvas.setPen(color, style, penPixels(width));
 }
 
@@ -210,7 +211,8 @@ void ReportCanvas::strokePath()
 {
     m_painter.save();
     m_painter.setBrush(Qt::NoBrush);
-    m_painter.setPen(QPen(Colors::toQColor(m_penColor), penPixels(m_penWidth)));
+    m_painter.setPen(QPen(Colors::toQColor(m_penColor), penPixels(m_penWidth),
+                         toQtPenStyle(m_penStyle)));
     m_painter.drawPath(m_path);
     m_painter.restore();
 }

@@ -74,6 +74,7 @@ public:
     void endPath();
     void selectClipPath();
     void removeClip();
+    // Strokes the path with the current pen, its style included.
     void strokePath();
 
     // The pixel-level canvas over the same painter, fonts at the device's resolution.
@@ -91,6 +92,7 @@ private:
     Canvas m_canvas;
     int m_penWidth = 1;
     TColor m_penColor = Colors::clBlack;
+    TPenStyle m_penStyle = psSolid;
     QPointF m_cursor;
     bool m_recordingPath = false;
     QPainterPath m_path;

@@ -6,6 +6,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -171,10 +172,58 @@ QByteArray withBmpFileHeader(const QByteArray &bytes)
     return file;
 }
 
+namespace {
+
+// An 8-bit picture keeps its palette: small textures stay a quarter of their 24-bit size.
+QByteArray writeIndexedBmp(const QImage &image)
+{
+    const QList<QRgb> palette = image.colorTable();
+    const qint64 stride = (qint64(image.width()) + 3) / 4 * 4;
+    const qint64 pixelBytes = stride * image.height();
+    const qint64 offset = FileHeaderSize + InfoHeaderSize + 4 * qint64(palette.size());
+    if (offset + pixelBytes > std::numeric_limits<qint32>::max())
+        return {};
+
+    QByteArray out;
+    out.reserve(offset + pixelBytes);
+    out.append("BM", 2);                           // type
+    appendU32(out, quint32(offset + pixelBytes));  // file size
+    appendU32(out, 0);                             // two reserved words
+    appendU32(out, quint32(offset));               // offset of the pixels
+    appendU32(out, InfoHeaderSize);                // info header size
+    appendU32(out, quint32(image.width()));        // width
+    appendU32(out, quint32(image.height()));       // height, positive: bottom-up
+    appendU16(out, 1);                             // planes
+    appendU16(out, 8);                             // bits a pixel
+    appendU32(out, quint32(BmpCompression::Rgb));  // compression
+    appendU32(out, quint32(pixelBytes));           // size of the pixels
+    appendU32(out, 0);                             // horizontal pixels a metre
+    appendU32(out, 0);                             // vertical pixels a metre
+    appendU32(out, quint32(palette.size()));       // colours used
+    appendU32(out, 0);                             // important colours
+    for (const QRgb colour : palette) {
+        out.append(char(qBlue(colour)));
+        out.append(char(qGreen(colour)));
+        out.append(char(qRed(colour)));
+        out.append('\0');
+    }
+    QByteArray row(stride, '\0');
+    for (int y = image.height() - 1; y >= 0; --y) {
+        std::copy_n(reinterpret_cast<const char *>(image.constScanLine(y)), image.width(), row.data());
+        out.append(row);
+    }
+    return out;
+}
+
+} // namespace
+
 QByteArray writeBmp(const QImage &source)
 {
     if (source.isNull())
         return {};
+    if (source.format() == QImage::Format_Indexed8 && source.colorCount() >= 1
+        && source.colorCount() <= 256)
+        return writeIndexedBmp(source);
     const bool alpha = source.hasAlphaChannel();
     const QImage image = source.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     const int bytesPerPixel = alpha ? 4 : 3;

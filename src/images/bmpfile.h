@@ -14,7 +14,7 @@ ImageResult decodeBmp(const QByteArray &bytes);
 // so it reads as a BMP file; bytes that already start "BM" come back unchanged.
 QByteArray withBmpFileHeader(const QByteArray &bytes);
 
-// The image as a BMP file: bottom-up, BI_RGB, 24 bits a pixel, or 32 with the alpha channel
-// when the image has one; no resolution, so equal images give equal bytes. A null image
-// gives an empty array.
+// The image as a BMP file: bottom-up, BI_RGB, 24 bits a pixel, 32 with the alpha channel
+// when the image has one, or 8 with its palette for an 8-bit indexed image; no resolution,
+// so equal images give equal bytes. A null image gives an empty array.
 QByteArray writeBmp(const QImage &image);

@@ -8,6 +8,7 @@
 #include "objecteditors/richtextlabeleditor.h"
 #include "richtext/rtfstorage.h"
 #include "objecteditors/ggettext.h"
+#include "objecteditors/gstprop.h"
 #include "widgets/choosers.h"
 #include "widgets/dialogs.h"
 
@@ -76,5 +77,14 @@ bool DialogObjectEditors::editRichLabel(const TGPRichBaseLabel &label, TWPRtfSto
     if (Dialogs::exec(editor) != QDialog::Accepted)
         return false;
     text = editor.text();
+    return true;
+}
+
+bool DialogObjectEditors::editSuperText(TGSuperText &preview, QString &lastTexture)
+{
+    TSuperTextProperties dialog(preview, lastTexture, m_parent);
+    if (Dialogs::exec(dialog) != QDialog::Accepted)
+        return false;
+    lastTexture = dialog.LastBitmapFileNameandPath();
     return true;
 }

@@ -20,6 +20,7 @@ public:
     bool editFlatCalendar(TGFlatCalendar &sample) override;
     bool browseImage(Picture &picture, bool &stretch, bool &autoSize) override;
     bool editRichLabel(const TGPRichBaseLabel &label, TWPRtfStorage &text) override;
+    bool editSuperText(TGSuperText &preview, QString &lastTexture) override;
 
 private:
     QWidget *m_parent;

@@ -11,6 +11,7 @@ class TGBaseLabel;
 class Picture;
 class TGFlatCalendar;
 class TGPRichBaseLabel;
+class TGSuperText;
 class TWPRtfStorage;
 
 // The dialogs the objects' menus open. The program installs one implementation at start;
@@ -44,6 +45,13 @@ public:
     virtual bool editRichLabel(const TGPRichBaseLabel &label, TWPRtfStorage &text)
     {
         (void)label, (void)text;
+        return false;
+    }
+    // The SuperText properties dialog edits a preview that the object prepared, starting
+    // from the texture file last chosen; on OK lastTexture holds the file chosen now.
+    virtual bool editSuperText(TGSuperText &preview, QString &lastTexture)
+    {
+        (void)preview, (void)lastTexture;
         return false;
     }
 

@@ -6,6 +6,7 @@
 #include "objects/tgimage.h"
 #include "objects/tgprichbaselabel.h"
 #include "objects/tgplabel.h"
+#include "objects/tgsupertext.h"
 
 std::unique_ptr<TGPLabel> createToolLabel(const TFont &pageFont)
 {
@@ -27,6 +28,13 @@ std::unique_ptr<TGFlatCalendar> createToolFlatCalendar(const QDate &today)
     return calendar;
 }
 
+std::unique_ptr<TGSuperText> createToolSuperText()
+{
+    auto text = std::make_unique<TGSuperText>(TGSuperText::ToolObject{});
+    text->AfterLoad();
+    return text;
+}
+
 std::unique_ptr<TGGraphicControl> createObjectForTool(TLPanelState tool, const TFont &pageFont,
                                                       const QDate &today)
 {
@@ -45,8 +53,8 @@ std::unique_ptr<TGGraphicControl> createObjectForTool(TLPanelState tool, const T
         label->SetBorderStyle(bsSingle);
         return label;
     }
-    case psPointing:
-    case psSuperText: break;
+    case psSuperText: return createToolSuperText();
+    case psPointing: break;
     }
     return nullptr;
 }
@@ -61,5 +69,7 @@ std::unique_ptr<TGGraphicControl> createObjectOfClass(const QString &className)
         return std::make_unique<TGImage>();
     if (className == QLatin1String("TGPRichBaseLabel"))
         return std::make_unique<TGPRichBaseLabel>();
+    if (className == QLatin1String("TGSuperText"))
+        return std::make_unique<TGSuperText>();
     return nullptr;
 }

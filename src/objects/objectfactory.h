@@ -13,6 +13,7 @@ class TFont;
 class TGFlatCalendar;
 class TGGraphicControl;
 class TGPLabel;
+class TGSuperText;
 
 // New objects as the page's drawing tools make them, menu built and ready to be placed at
 // the dragged rectangle. After placing a label the page opens its text dialog (EditNew).
@@ -21,12 +22,16 @@ class TGPLabel;
 std::unique_ptr<TGPLabel> createToolLabel(const TFont &pageFont);
 // The month and year of today, every other property at its initial value.
 std::unique_ptr<TGFlatCalendar> createToolFlatCalendar(const QDate &today);
+// The tool's SuperText: opaque, white, framed. After placing it the page sets those three
+// again and opens its properties dialog.
+std::unique_ptr<TGSuperText> createToolSuperText();
 
-// The object for a drawing tool of this library (psLabel, psFlatCalendar, psImage); null for the
+// The object for a drawing tool of this library (every tool but the pointer); null for the
 // pointer and for tools whose objects live elsewhere.
 std::unique_ptr<TGGraphicControl> createObjectForTool(TLPanelState tool, const TFont &pageFont,
                                                       const QDate &today);
 
-// An empty object of a stored class name ("TGPLabel", "TGFlatCalendar", "TGImage") for a reader to fill;
+// An empty object of a stored class name ("TGPLabel", "TGSuperText", "TGFlatCalendar",
+// "TGImage", "TGPRichBaseLabel") for a reader to fill;
 // null for a class this library does not know.
 std::unique_ptr<TGGraphicControl> createObjectOfClass(const QString &className);

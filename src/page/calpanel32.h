@@ -26,16 +26,6 @@ class Canvas;
 class ReportCanvas;
 class TCalendarPanel32;
 
-// Creates the freeform objects of the drawing tools whose kinds the objects library does
-// not make itself (pictures, rich labels, special-effects text); the page only prepares
-// the rectangle. The page owns its factory.
-class PageObjectFactory
-{
-public:
-    virtual ~PageObjectFactory() = default;
-    virtual void createObject(TCalendarPanel32 &page, TLPanelState tool, const PageRect &rect) = 0;
-};
-
 // The calendar page: page settings, style, the rich texts of the 42 day cells and the
 // layout computed from them. It owns its fonts, cell storages and border picture.
 class TCalendarPanel32 : public TGBasePanel
@@ -229,7 +219,6 @@ public:
     // Drawing tools. A dragged-out rectangle becomes a label or a floating calendar
     // named "Special" + n; the page returns to the pointer and a label opens its text
     // dialog. Other kinds come from the factory.
-    void setObjectFactory(std::unique_ptr<PageObjectFactory> factory);
     void CreateObjectInRect(const PageRect &rect) override;
     bool HasDrawingObjects() const;
     bool HasSuperTextObjects() const;
@@ -297,5 +286,4 @@ private:
     NotifyHandler m_onClick;
     NotifyHandler m_onClickedHeader;
     NotifyHandler m_onClickedDaysArea;
-    std::unique_ptr<PageObjectFactory> m_objectFactory;
 };

@@ -153,11 +153,6 @@ bool TCalendarPanel32::focusNextPrevChild(bool)
     return false;
 }
 
-void TCalendarPanel32::setObjectFactory(std::unique_ptr<PageObjectFactory> factory)
-{
-    m_objectFactory = std::move(factory);
-}
-
 PageRect TCalendarPanel32::toolRectangle(const PageRect &rect)
 {
     PageRect result = rect;
@@ -178,8 +173,6 @@ void TCalendarPanel32::CreateObjectInRect(const PageRect &rect)
     const PageRect place = toolRectangle(rect);
     TGGraphicControl *added =
         AddObject(createObjectForTool(tool, Font(), QDate::currentDate()), place.toQRect());
-    if (!added && tool != psPointing && m_objectFactory)
-        m_objectFactory->createObject(*this, tool, place);
     SetPanelState(psPointing);
     if (added)
         added->PlacedWithTool();

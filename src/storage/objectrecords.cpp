@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "objectrecords.h"
 
+#include "images/picture.h"
 #include "objects/objectfactory.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgimage.h"
 #include "objects/tgprichbaselabel.h"
 #include "objects/tgplabel.h"
+#include "objects/tgsupertext.h"
 #include "storage/binaryrecord.h"
 #include "storage/calendarfile.h"
 #include "storage/cellrecord.h"
+#include "storage/filer.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
@@ -451,6 +454,109 @@ const TClassInfo &richLabelInfo()
     return info;
 }
 
+// A bitmap property ("Image"): one binary record "<property>.Data" holding a 32-bit length
+// and a BMP file, written only when the bitmap is not empty.
+class BitmapRecord : public TPersistent
+{
+public:
+    BitmapRecord(std::function<QImage()> get, std::function<void(const QImage &)> set)
+        : m_get(std::move(get)), m_set(std::move(set))
+    {
+    }
+    const TClassInfo &classInfo() const override
+    {
+        static const TClassInfo info(QStringLiteral("TBitmap"), nullptr, {});
+        return info;
+    }
+    void DefineProperties(TFiler &filer) override
+    {
+        const QImage image = m_get();
+        filer.DeclareBinaryProperty(
+            QStringLiteral("Data"),
+            [this](const QByteArray &block) {
+                Picture picture;
+                if (!picture.setBitmapData(block).ok())
+                    throw StreamError(StreamMessages::invalidValue());
+                m_set(picture.image());
+            },
+            [image](QByteArray &out) {
+                Picture picture;
+                picture.setBitmap(image);
+                out = picture.bitmapData();
+            },
+            image.width() > 0 && image.height() > 0);
+    }
+
+private:
+    std::function<QImage()> m_get;
+    std::function<void(const QImage &)> m_set;
+};
+
+const TClassInfo &superTextInfo()
+{
+    using S = TGSuperText;
+    static const TClassInfo info(
+        QStringLiteral("TGSuperText"), &graphicControlInfo(),
+        [] {
+            const EnumType &orientation =
+                enumType("TShadowOrientation", {"sdNone", "sdRight", "sdLeft", "sdDownRight", "sdDownLeft", "sdDown"});
+            const EnumType &direction = enumType("TFillDirection", {"gdUp", "gdDown", "gdLeft", "gdRight"});
+            const EnumType &penStyle = enumType(
+                "TPenStyle", {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"});
+            const EnumType &surface =
+                enumType("TSurfaceType", {"stNormal", "stBrushTransparent", "stBrushImage", "stGradientFill"});
+            PropertyInfo image;
+            image.name = QStringLiteral("Image");
+            image.kind = PropertyKind::Class;
+            image.heldObject = true;
+            // Held like a font: one record per object record, made on first use.
+            image.getObject = [](const TPersistent &o) {
+                const auto &record = static_cast<const ObjectRecord &>(o);
+                auto &object = static_cast<S &>(record.object());
+                return record.heldFont(QStringLiteral("Image"), [&object] {
+                    return std::make_unique<BitmapRecord>([&object] { return object.Image(); },
+                                                          [&object](const QImage &i) { object.SetImage(i); });
+                });
+            };
+            return std::vector<PropertyInfo>{
+                integer<S>("ShadowDepth", [](const S &o) { return o.ShadowDepth(); },
+                           [](S &o, qint64 v) { o.SetShadowDepth(int(v)); }, 0),
+                enumeration<S>("ShadowOrientation", orientation, [](const S &o) { return o.ShadowOrientation(); },
+                               [](S &o, qint64 v) { o.SetShadowOrientation(TShadowOrientation(v)); }, sdDownRight),
+                color<S>("Shadowcolor", [](const S &o) { return o.Shadowcolor(); },
+                         [](S &o, qint64 v) { o.SetShadowcolor(TColor(v)); }, 8421504),
+                enumeration<S>("BorderStyle", borderStyleType(), [](const S &o) { return o.BorderStyle(); },
+                               [](S &o, qint64 v) { o.SetBorderStyle(TBorderStyle(v)); }),
+                boolean<S>("ControlTransparent", [](const S &o) { return o.ControlTransparent(); },
+                           [](S &o, bool v) { o.SetControlTransparent(v); }),
+                color<S>("BGColor", [](const S &o) { return o.BGColor(); },
+                         [](S &o, qint64 v) { o.SetBGColor(TColor(v)); }),
+                text<S>("Caption", [](const S &o) { return o.Caption(); },
+                        [](S &o, const QString &v) { o.SetCaption(v); }),
+                objectFont<S>("Font", &S::Font, &S::SetFont),
+                enumeration<S>("FillDirection", direction, [](const S &o) { return o.FillDirection(); },
+                               [](S &o, qint64 v) { o.SetFillDirection(TFillDirection(v)); }),
+                color<S>("GradientToColor", [](const S &o) { return o.GradientToColor(); },
+                         [](S &o, qint64 v) { o.SetGradientToColor(TColor(v)); }),
+                color<S>("GradientFromColor", [](const S &o) { return o.GradientFromColor(); },
+                         [](S &o, qint64 v) { o.SetGradientFromColor(TColor(v)); }),
+                image,
+                color<S>("OutlineColor", [](const S &o) { return o.OutlineColor(); },
+                         [](S &o, qint64 v) { o.SetOutlineColor(TColor(v)); }),
+                enumeration<S>("OutlineStyle", penStyle, [](const S &o) { return o.OutlineStyle(); },
+                               [](S &o, qint64 v) { o.SetOutlineStyle(TPenStyle(v)); }),
+                integer<S>("OutlineWidth", [](const S &o) { return o.OutlineWidth(); },
+                           [](S &o, qint64 v) { o.SetOutlineWidth(int(v)); }),
+                enumeration<S>("SurfaceType", surface, [](const S &o) { return o.SurfaceType(); },
+                               [](S &o, qint64 v) { o.SetSurfaceType(TSurfaceType(v)); }),
+                text<S>("LastBitmapFileNameandPath", [](const S &o) { return o.LastBitmapFileNameandPath(); },
+                        [](S &o, const QString &v) { o.SetLastBitmapFileNameandPath(v); }),
+            };
+        }(),
+        [](TComponent *owner) { return makeRecord(owner, QStringLiteral("TGSuperText")); });
+    return info;
+}
+
 // The scope that names objects while one list is read.
 class NamingScope : public TComponent
 {
@@ -494,6 +600,8 @@ const TClassInfo &ObjectRecord::classInfo() const
         return imageInfo();
     if (m_object->className() == QLatin1String("TGPRichBaseLabel"))
         return richLabelInfo();
+    if (m_object->className() == QLatin1String("TGSuperText"))
+        return superTextInfo();
     return labelInfo();
 }
 
@@ -536,8 +644,8 @@ collectObjects(std::vector<std::unique_ptr<TGGraphicControl>> &objects)
 
 void registerObjectClasses()
 {
-    for (const TClassInfo *info : {&graphicControlInfo(), &baseLabelInfo(), &labelInfo(), &flatCalendarInfo(), &imageInfo(),
-                                    &richLabelInfo()}) {
+    for (const TClassInfo *info : {&graphicControlInfo(), &baseLabelInfo(), &labelInfo(), &flatCalendarInfo(),
+                                     &imageInfo(), &richLabelInfo(), &superTextInfo()}) {
         if (!ClassRegistry::find(info->name()))
             ClassRegistry::registerClass(*info);
     }

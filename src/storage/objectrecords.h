@@ -63,7 +63,7 @@ std::unique_ptr<TGGraphicControl> takeObject(std::unique_ptr<TComponent> compone
 std::function<void(std::unique_ptr<TComponent>)>
 collectObjects(std::vector<std::unique_ptr<TGGraphicControl>> &objects);
 
-// Registers the stored object classes ("TGPLabel", "TGFlatCalendar") with their ancestors,
+// Registers the stored object classes ("TGPLabel", "TGFlatCalendar", "TGSuperText") with their ancestors,
 // so documents and the object clipboard can name them. Safe to call more than once.
 void registerObjectClasses();
 

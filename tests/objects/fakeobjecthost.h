@@ -77,6 +77,10 @@ public:
     {
         return answer(richText, text);
     }
+    bool editSuperText(TGSuperText &preview, QString &lastTexture) override
+    {
+        return superText ? superText(preview, lastTexture) : false;
+    }
 
     std::function<bool(QString &)> labelText;
     std::function<bool(TGBaseLabel &)> effects;
@@ -85,6 +89,7 @@ public:
     std::function<bool(TGFlatCalendar &)> flatCalendar;
     std::function<bool(Picture &, bool &, bool &)> imageBrowser;
     std::function<bool(TWPRtfStorage &)> richText;
+    std::function<bool(TGSuperText &, QString &)> superText;
 
 private:
     template<typename Handler, typename Value>

@@ -6,6 +6,8 @@
 #include "objects/objecteditors.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgplabel.h"
+#include "objects/tgprichbaselabel.h"
+#include "objects/tgsupertext.h"
 
 #include <QList>
 
@@ -63,22 +65,26 @@ public:
     bool chooseFont(TFont &) override { return false; }
     bool chooseColor(TColor &) override { return false; }
     bool editFlatCalendar(TGFlatCalendar &) override { return false; }
-
-    int labelTexts = 0;
-};
-
-class RecordingFactory : public PageObjectFactory
-{
-public:
-    explicit RecordingFactory(QList<PageRect> &made) : m_made(made) {}
-    void createObject(TCalendarPanel32 &page, TLPanelState, const PageRect &rect) override
+    bool editSuperText(TGSuperText &preview, QString &) override
     {
-        m_made.append(rect);
-        page.CreateObjectInRect({0, 0, 100, 100});
+        superTextPreviews.append(preview.BorderStyle() == bsSingle && !preview.ControlTransparent());
+        return false;
     }
 
-private:
-    QList<PageRect> &m_made;
+    bool editRichLabel(const TGPRichBaseLabel &, TWPRtfStorage &) override
+    {
+        ++richLabelEdits;
+        if (reenter)
+            reenter();
+        return false;
+    }
+
+    int labelTexts = 0;
+    int richLabelEdits = 0;
+    // Run from inside the rich label's editor, as a click on the page would.
+    std::function<void()> reenter;
+    // For each properties dialog: whether its preview had the tool's frame and background.
+    QList<bool> superTextPreviews;
 };
 
 } // namespace
@@ -256,19 +262,24 @@ TEST(PageCells, ToolRectanglesGrowToTheSmallestObject)
     EXPECT_EQ(TCalendarPanel32::toolRectangle({10, 20, 20, 30}), (PageRect{10, 20, 60, 35}));
     EXPECT_EQ(TCalendarPanel32::toolRectangle({10, 20, 35, 35}), (PageRect{10, 20, 35, 35}));
     EXPECT_EQ(TCalendarPanel32::toolRectangle({10, 20, 34, 30}), (PageRect{10, 20, 60, 35}));
+    CountingEditors editors;
     TCalendarPanel32 page;
-    QList<PageRect> made;
-    page.setObjectFactory(std::make_unique<RecordingFactory>(made));
     page.CreateObjectInRect({5, 5, 15, 15});
-    EXPECT_TRUE(made.isEmpty()) << "pointing creates nothing";
-    page.SetPanelState(psSuperText);
+    EXPECT_TRUE(page.objects().empty()) << "pointing creates nothing";
+    page.SetPanelState(psRichLabel);
     EXPECT_FALSE(page.Pointing());
+    TLPanelState stateInEditor = psRichLabel;
+    editors.reenter = [&] {
+        stateInEditor = page.PanelState();
+        page.SetPanelState(psRichLabel);
+        page.CreateObjectInRect({0, 0, 100, 100});
+    };
     page.CreateObjectInRect({5, 5, 15, 15});
-    ASSERT_EQ(made.size(), 1) << "re-entry during creation is ignored";
-    EXPECT_EQ(made[0].width(), 50);
-    EXPECT_EQ(made[0].height(), 15);
-    EXPECT_EQ(page.PanelState(), psPointing);
-    EXPECT_TRUE(page.Pointing());
+    EXPECT_EQ(stateInEditor, psPointing) << "the page is back at the pointer before the editor opens";
+    EXPECT_EQ(editors.richLabelEdits, 1) << "the new rich label opens its editor";
+    ASSERT_EQ(page.objects().size(), 1u) << "re-entry during creation is ignored";
+    EXPECT_EQ(page.objects()[0]->className(), QStringLiteral("TGPRichBaseLabel"));
+    EXPECT_EQ(page.objects()[0]->boundsRect(), QRect(5, 5, 50, 15));
 }
 
 TEST(PageCells, ToolsPlaceLabelsAndCalendars)
@@ -305,4 +316,16 @@ TEST(PageCells, ToolsPlaceLabelsAndCalendars)
     EXPECT_EQ(editors.labelTexts, 1);
     EXPECT_TRUE(page.HasDrawingObjects());
     EXPECT_FALSE(page.HasSuperTextObjects());
+
+    page.SetPanelState(psSuperText);
+    page.CreateObjectInRect({50, 400, 350, 480});
+    ASSERT_EQ(page.objects().size(), 3u);
+    auto *text = dynamic_cast<TGSuperText *>(page.objects()[2].get());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->Name(), QStringLiteral("Special3"));
+    EXPECT_EQ(text->boundsRect().topLeft(), QPoint(50, 400));
+    EXPECT_EQ(text->Width(), 300);
+    EXPECT_EQ(page.PanelState(), psPointing);
+    EXPECT_EQ(editors.superTextPreviews, QList<bool>{true}) << "placed, then its properties open";
+    EXPECT_TRUE(page.HasSuperTextObjects());
 }

@@ -1,0 +1,150 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "objects/objecttypes.h"
+#include "objects/supertextlayout.h"
+#include "objects/tggraphiccontrol.h"
+#include "graphics/canvas.h"
+#include "graphics/tfont.h"
+
+#include <QImage>
+#include <QPainterPath>
+
+// The shadow directions of a special-effects text are those of the 3D label.
+using TShadowOrientation = TShadowDirection;
+
+// One line of display text whose glyph outlines clip a fill: a solid colour, a tiled
+// texture, a gradient, or nothing (hollow letters). The outlines can be stroked and a solid
+// shadow copy laid behind. The gradient is rendered once into a bitmap of the object's size
+// and the layout is worked out lazily at the next paint, so repainting stays cheap.
+class TGSuperText : public TGGraphicControl
+{
+public:
+    // Marks the constructor the SuperText tool uses: opaque, white, with a frame.
+    struct ToolObject {};
+
+    TGSuperText();
+    explicit TGSuperText(ToolObject);
+
+    QString className() const override { return QStringLiteral("TGSuperText"); }
+
+    int ShadowDepth() const { return m_shadowDepth; }
+    void SetShadowDepth(int depth);
+    TShadowOrientation ShadowOrientation() const { return m_shadowOrientation; }
+    void SetShadowOrientation(TShadowOrientation orientation);
+    TColor Shadowcolor() const { return m_shadowcolor; }
+    void SetShadowcolor(TColor color);
+    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TBorderStyle style);
+    bool ControlTransparent() const { return m_controlTransparent; }
+    void SetControlTransparent(bool transparent);
+    TColor BGColor() const { return m_bgColor; }
+    void SetBGColor(TColor color);
+    QString Caption() const { return m_caption; }
+    void SetCaption(const QString &caption);
+    // The glyph font; its colour fills the letters of stNormal.
+    const TFont &Font() const { return m_font; }
+    void SetFont(const TFont &font);
+    TFillDirection FillDirection() const { return m_fillDirection; }
+    void SetFillDirection(TFillDirection direction);
+    TColor GradientToColor() const { return m_gradientToColor; }
+    void SetGradientToColor(TColor color);
+    TColor GradientFromColor() const { return m_gradientFromColor; }
+    void SetGradientFromColor(TColor color);
+    // The texture tile of stBrushImage; a null image empties it.
+    const QImage &Image() const { return m_image; }
+    void SetImage(const QImage &image);
+    TColor OutlineColor() const { return m_outlineColor; }
+    void SetOutlineColor(TColor color);
+    // psClear draws no outline.
+    TPenStyle OutlineStyle() const { return m_outlineStyle; }
+    void SetOutlineStyle(TPenStyle style);
+    // Pixels at zoom 1; 0 draws no outline.
+    int OutlineWidth() const { return m_outlineWidth; }
+    void SetOutlineWidth(int width);
+    // Any type but stBrushImage drops the texture; stGradientFill renders the gradient;
+    // hollow letters get an outline.
+    TSurfaceType SurfaceType() const { return m_surfaceType; }
+    void SetSurfaceType(TSurfaceType type);
+    QString LastBitmapFileNameandPath() const { return m_lastBitmapFileNameandPath; }
+    void SetLastBitmapFileNameandPath(const QString &path);
+
+    void AfterLoad() override;
+    void PaintObject(Canvas &canvas) override;
+    void BoundsChanged() override;
+    void PopupAboutToShow() override;
+    void AssignFont(const TFont &font) override;
+    // Draws the text with the report's own operations at the printer's resolution.
+    void PrintTo(ReportCanvas &report, double offsetX, double offsetY) override;
+    // The "Font" entry: the font dialog; true when a font was chosen.
+    virtual bool EditFont();
+    // The "Background Color" entry: a chosen colour also turns transparency off.
+    void EditBackColor();
+    // The "Properties" entry: the dialog edits a preview; on OK the object takes it over
+    // (applyProperties). True on OK.
+    bool EditProperties();
+    // A new SuperText is framed and opaque on white, then opens its properties.
+    void PlacedWithTool() override;
+
+    // What the dialogs copy into their previews: caption, font, background, border,
+    // gradient, texture, outline, shadow, surface type, then the size, through the setters.
+    void assignSettings(const TGSuperText &from);
+    // What the properties dialog gives the object on OK, in this order: gradient, texture,
+    // outline, shadow, surface type, last texture file, font, caption. Size, transparency,
+    // background and border stay.
+    void applyProperties(const TGSuperText &preview, const QString &lastBitmapFileNameandPath);
+    // Fits the bounds to the caption at the font's own size (the dialogs' previews).
+    void sizeToFit();
+
+    // The shadow offset at zoom 1 and at the object's zoom (truncated).
+    QPoint shadowOffset() const { return m_shadowOffset; }
+    QPoint zoomedShadowOffset() const;
+    // The glyph font at the object's zoom (point size times zoom, truncated), in pixels.
+    TFont zoomedFont() const;
+    // The gradient as last rendered: the object's size, or null for other surface types.
+    const QImage &gradientBitmap() const { return m_gradient; }
+    // The layout, worked out first when it is out of date.
+    const SuperTextLayout &layout();
+    bool layoutDirty() const { return m_layoutDirty; }
+
+private:
+    void setLayoutDirty() { m_layoutDirty = true; }
+    void updateShadowOffset();
+    void runLayout();
+    void rebuildGradient();
+    int textLimit() const;
+    QPainterPath textPath(const QFont &font, int ascent, QPoint origin, const QString &text) const;
+    void paintBackground(Canvas &canvas);
+    void paintEmptyBox(Canvas &canvas);
+    void paintText(Canvas &canvas, const QString &text);
+    void placeTextCursor(ReportCanvas &report, double originX, double originY);
+    void printSurface(ReportCanvas &report, const QRect &area, double scaleX, double scaleY);
+    void appendMenu();
+    void updateCheck(const QString &caption, bool checked);
+
+    int m_shadowDepth = 0;
+    TShadowOrientation m_shadowOrientation = sdDownRight;
+    TColor m_shadowcolor = Colors::clGray;
+    TBorderStyle m_borderStyle = bsNone;
+    bool m_controlTransparent = true;
+    TColor m_bgColor = Colors::clWhite;
+    QString m_caption = QStringLiteral("Text");
+    TFont m_font{QStringLiteral("Arial"), 48, TFont::Style::Bold, Colors::clBlack};
+    TFillDirection m_fillDirection = gdRight;
+    TColor m_gradientToColor = Colors::clYellow;
+    TColor m_gradientFromColor = Colors::clBlue;
+    QImage m_image;
+    TColor m_outlineColor = Colors::clBlack;
+    TPenStyle m_outlineStyle = psSolid;
+    int m_outlineWidth = 1;
+    TSurfaceType m_surfaceType = stGradientFill;
+    QString m_lastBitmapFileNameandPath;
+
+    QImage m_gradient;
+    QPoint m_shadowOffset;
+    bool m_layoutDirty = true;
+    bool m_inLayout = false;
+    bool m_painting = false;
+    SuperTextLayout m_layout;
+};
