@@ -163,7 +163,9 @@ void TGBasePanel::deliverToSurface(SurfaceMouse::Kind kind, const SurfaceMouse &
         surfaceMouseMove(mouse);
         break;
     case SurfaceMouse::Kind::Release: {
-        const bool click = m_clickPending && mouse.button == Qt::LeftButton;
+        // A press and release that made an object with a tool is no click on the page:
+        // the tool is back at the pointer by the time the release is handled.
+        const bool click = m_clickPending && mouse.button == Qt::LeftButton && Pointing();
         m_clickPending = false;
         surfaceMouseUp(mouse);
         if (click && rect().contains(mouse.point))

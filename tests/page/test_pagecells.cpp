@@ -10,6 +10,7 @@
 #include "objects/tgsupertext.h"
 
 #include <QList>
+#include <QTest>
 
 namespace {
 
@@ -218,6 +219,35 @@ TEST(PageCells, ClicksThatOpenNothing)
     page.Click(inCell);
     EXPECT_TRUE(log.openedCells.isEmpty());
     EXPECT_TRUE(log.events.isEmpty());
+}
+
+TEST(PageCells, ReleasingAToolOverACellOpensNoCell)
+{
+    CountingEditors editors;
+    TCalendarPanel32 page;
+    EventLog log;
+    log.attach(page);
+    showMonth(page);
+    page.show();
+    const QPoint inCell = centreOf(page.cellTable().cell(9).rTotal);
+    // The label's text dialog runs during the release; afterwards the page points again,
+    // and the release must not count as a click on the cell below.
+    page.SetPanelState(psLabel);
+    // Dragged from above and left of the cell's centre: the release point lies on the
+    // new object's outer corner, outside it, over the cell.
+    const QPoint start = inCell - QPoint(60, 30);
+    QTest::mousePress(&page, Qt::LeftButton, {}, start);
+    QTest::mouseMove(&page, start + QPoint(30, 15));
+    QTest::mouseMove(&page, inCell);
+    QTest::mouseRelease(&page, Qt::LeftButton, {}, inCell);
+    ASSERT_EQ(page.objects().size(), 1u);
+    EXPECT_FALSE(page.objects()[0]->boundsRect().contains(inCell));
+    EXPECT_EQ(editors.labelTexts, 1);
+    EXPECT_TRUE(log.openedCells.isEmpty());
+    // A click with the pointer still opens the cell.
+    const QPoint otherCell = centreOf(page.cellTable().cell(20).rTotal);
+    QTest::mouseClick(&page, Qt::LeftButton, {}, otherCell);
+    EXPECT_EQ(log.openedCells, (QList<int>{20}));
 }
 
 TEST(PageCells, MiniSheetsRaiseOnClick)
