@@ -8,6 +8,8 @@
 #include "graphics/fontcache.h"
 #include "graphics/reportcanvas.h"
 
+#include <QDataStream>
+#include <QPaintEngine>
 #include <QScopedValueRollback>
 
 #include <algorithm>
@@ -358,15 +360,51 @@ void TGSuperText::PaintObject(Canvas &canvas)
         setLayoutDirty();
     runLayout();
     const int x0 = textLimit();
+    QPainter &painter = canvas.painter();
+    const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster
+        && !painter.transform().isScaling() && !painter.transform().isRotating();
+    if (!raster) {
+        paintFace(canvas, x0);
+    } else {
+        const QByteArray key = appearanceKey(x0);
+        if (key != m_paintedKey || m_painted.size() != boundsRect().size()) {
+            m_paintedKey = key;
+            m_painted = QImage(boundsRect().size(), QImage::Format_ARGB32_Premultiplied);
+            m_painted.fill(Qt::transparent);
+            QPainter cachePainter(&m_painted);
+            Canvas cacheCanvas(cachePainter, canvas.pixelsPerInch());
+            paintFace(cacheCanvas, x0);
+        }
+        painter.drawImage(0, 0, m_painted);
+    }
+    TGGraphicControl::PaintObject(canvas);
+}
+
+void TGSuperText::paintFace(Canvas &canvas, int textLimit)
+{
     canvas.setFont(zoomedFont());
     paintBackground(canvas);
-    const QString text = fitCaption(m_caption, Width() - x0,
+    const QString text = fitCaption(m_caption, Width() - textLimit,
                                     [&canvas](const QString &s) { return canvas.textWidth(s); });
     if (text.isEmpty())
         paintEmptyBox(canvas);
     else
         paintText(canvas, text);
-    TGGraphicControl::PaintObject(canvas);
+}
+
+QByteArray TGSuperText::appearanceKey(int textLimit) const
+{
+    QByteArray key;
+    QDataStream out(&key, QIODevice::WriteOnly);
+    const TFont font = zoomedFont();
+    out << m_caption << font.name() << font.size() << font.height(pixelsPerInch())
+        << int(font.style().toInt()) << quint32(font.color()) << pixelsPerInch() << textLimit
+        << boundsRect().size() << m_shadowDepth << int(m_shadowOrientation) << quint32(m_shadowcolor)
+        << int(m_borderStyle) << m_controlTransparent << quint32(m_bgColor) << int(m_surfaceType)
+        << m_image.cacheKey() << m_gradient.cacheKey() << quint32(m_outlineColor)
+        << int(m_outlineStyle) << m_outlineWidth << m_layout.faceOrigin << m_layout.shadowOrigin
+        << ZoomFactor();
+    return key;
 }
 
 void TGSuperText::BoundsChanged()

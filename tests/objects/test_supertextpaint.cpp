@@ -252,3 +252,34 @@ TEST(SuperTextPaint, PrintingDrawsAtThePrintersResolution)
     EXPECT_TRUE(bluish(sheet.pixel(first + 3, row)));
     EXPECT_FALSE(yellowish(sheet.pixel(first + 3, row)));
 }
+
+TEST(SuperTextPaint, RepaintsShowEveryChangeAndAPageBelowATransparentObject)
+{
+    TGSuperText text;
+    makeBlocks(text);
+    const QRect red = pixelsOf(paint(text), Red);
+    ASSERT_FALSE(red.isEmpty());
+    // Each change of what shows must show at the next paint, though paints are reused.
+    text.SetFont(TFont(QStringLiteral("DejaVu Sans"), 36, {}, Colors::clLime));
+    EXPECT_TRUE(pixelsOf(paint(text), Red).isEmpty());
+    EXPECT_EQ(pixelsOf(paint(text), Green), red);
+    text.SetCaption(QStringLiteral("\u2588"));
+    EXPECT_LT(pixelsOf(paint(text), Green).width(), red.width());
+    text.SetOutlineStyle(psSolid);
+    text.SetOutlineWidth(4);
+    text.SetOutlineColor(Colors::clRed);
+    EXPECT_FALSE(pixelsOf(paint(text), Red).isEmpty()) << "the outline shows";
+    text.setBounds(0, 0, 120, 90);
+    EXPECT_EQ(pixelsOf(paint(text), Black).right(), 119) << "the frame follows the new size";
+
+    // Where a transparent object without a border paints nothing, the page stays.
+    text.SetBorderStyle(bsNone);
+    QImage page(220, 100, QImage::Format_RGB32);
+    page.fill(qRgb(10, 20, 30));
+    {
+        QPainter painter(&page);
+        Canvas canvas(painter, 96);
+        text.PaintToCanvas(canvas, 0, 0);
+    }
+    EXPECT_EQ(page.pixel(118, 2), qRgb(10, 20, 30));
+}
