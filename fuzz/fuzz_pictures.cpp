@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Feeds arbitrary bytes to the stored picture reader and the PCX decoder. The first byte
-// chooses the reader: even for a "Picture.Data" block, odd for a PCX file. A picture that
+// Feeds arbitrary bytes to the stored picture reader, the PCX decoder and the picture file
+// loader. The first byte chooses the reader: 0 mod 4 for a "Picture.Data" block, odd for a
+// PCX file, 2 mod 4 for a picture file whose kind (as its extension would give it) is the
+// second byte. A picture that
 // was read must store and read back again; anything else but an error is a failure.
 #include <QGuiApplication>
 #include <QImage>
@@ -10,6 +12,7 @@
 
 #include "images/pcxdecoder.h"
 #include "images/picture.h"
+#include "images/rasterloader.h"
 
 #include <cstdint>
 
@@ -36,6 +39,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data) + 1, qsizetype(size - 1));
     if (data[0] % 2 == 1) {
         const ImageResult result = decodePcx(bytes);
+        if (result.ok() && result.image.isNull())
+            __builtin_trap();
+        return 0;
+    }
+    if (data[0] % 4 == 2) {
+        if (bytes.isEmpty())
+            return 0;
+        const auto kind = PictureKind(quint8(bytes[0]) % 9);
+        const ImageResult result = kind == PictureKind::Other && quint8(bytes[0]) % 2
+                                       ? decodeIcon(bytes.mid(1))
+                                       : decodeRaster(bytes.mid(1), kind);
         if (result.ok() && result.image.isNull())
             __builtin_trap();
         return 0;
