@@ -8,10 +8,13 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <vector>
 
 namespace {
 
 constexpr quint32 BiRgb = 0;
+constexpr quint32 BiRle8 = 1;
+constexpr quint32 BiRle4 = 2;
 constexpr quint32 BiBitfields = 3;
 constexpr qint64 MaxDimension = 1 << 20;
 
@@ -115,6 +118,9 @@ bool supported(const Header &h, qint64 maxPixels)
         return false;
     if (h.compression == BiBitfields)
         return h.bitCount == 16 || h.bitCount == 32;
+    // Run-length encoded bitmaps are always stored bottom row first.
+    if (h.compression == BiRle8 || h.compression == BiRle4)
+        return h.bitCount == (h.compression == BiRle8 ? 8 : 4) && h.height > 0;
     if (h.compression != BiRgb)
         return false;
     return h.bitCount == 1 || h.bitCount == 4 || h.bitCount == 8 || h.bitCount == 16
@@ -188,6 +194,68 @@ QRgb pixel(const uchar *row, qint64 x, int bitCount, const QList<QRgb> &colors,
     }
 }
 
+
+// Colour indexes of a BI_RLE8 or BI_RLE4 bitmap, top row first. Pixels the runs skip keep
+// index 0. Every step consumes at least two bytes and writes at most 255 pixels, so the
+// work is bounded by the data's size whatever the codes say.
+std::vector<quint8> expandRunLength(WmfBytes &in, qint64 width, qint64 height, bool fourBits)
+{
+    std::vector<quint8> indexes(size_t(width * height), 0);
+    qint64 x = 0;
+    qint64 row = 0;   // counted from the bottom
+    const auto put = [&](quint8 index) {
+        if (x < width && row < height)
+            indexes[size_t((height - 1 - row) * width + x)] = index;
+        ++x;
+    };
+    while (in.has(2) && row < height) {
+        const quint8 count = in.u8();
+        const quint8 code = in.u8();
+        if (count > 0) {
+            // An encoded run: the pixel (or pair of 4-bit pixels) repeated.
+            for (int i = 0; i < count; ++i)
+                put(fourBits ? ((i % 2) ? code & 0x0F : code >> 4) : code);
+            continue;
+        }
+        if (code == 0) {            // end of line
+            x = 0;
+            ++row;
+        } else if (code == 1) {     // end of bitmap
+            break;
+        } else if (code == 2) {     // delta: right and up
+            x += in.u8();
+            row += in.u8();
+        } else {                    // absolute: code pixels, padded to a whole word
+            const qint64 bytes = fourBits ? (code + 1) / 2 : code;
+            const uchar *literal = in.bytes(bytes);
+            if (!literal)
+                break;
+            for (int i = 0; i < code; ++i)
+                put(fourBits ? ((i % 2) ? literal[i / 2] & 0x0F : literal[i / 2] >> 4) : literal[i]);
+            if (bytes % 2)
+                in.skip(1);
+        }
+    }
+    return indexes;
+}
+
+WmfDib::Decoded decodeRunLength(WmfBytes &in, const Header &h, const QList<QRgb> &colors)
+{
+    QImage image(int(h.width), int(h.height), QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    const std::vector<quint8> indexes = expandRunLength(in, h.width, h.height, h.compression == BiRle4);
+    for (qint64 row = 0; row < h.height; ++row) {
+        auto *dst = reinterpret_cast<QRgb *>(image.scanLine(int(row)));
+        const quint8 *src = indexes.data() + row * h.width;
+        for (qint64 x = 0; x < h.width; ++x)
+            dst[x] = colors.at(src[x]);
+    }
+    WmfDib::Decoded out;
+    out.image = image;
+    return out;
+}
+
 } // namespace
 
 namespace WmfDib {
@@ -201,8 +269,12 @@ Decoded decode(const uchar *data, qsizetype size, quint16 colorUsage, const QLis
         return {};
     const std::optional<QList<QRgb>> colors = readColors(in, *h, colorUsage, palette);
     const qint64 height = std::abs(h->height);
+    if (!colors)
+        return {};
+    if (h->compression == BiRle8 || h->compression == BiRle4)
+        return decodeRunLength(in, *h, *colors);
     const qint64 stride = strideOf(h->width, h->bitCount);
-    if (!colors || !in.has(stride * height))
+    if (!in.has(stride * height))
         return {};
     Decoded out;
     out.bottomUp = h->height > 0;

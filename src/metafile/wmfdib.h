@@ -24,7 +24,7 @@ struct Decoded
 
 // A DeviceIndependentBitmap ([MS-WMF] 2.2.2.9): a BITMAPINFOHEADER (or a longer version of
 // it) or a BITMAPCOREHEADER, the colour table and the pixels. Uncompressed (BI_RGB) 1, 4,
-// 8, 16, 24 and 32 bits per pixel, and BI_BITFIELDS at 16 and 32.
+// 8, 16, 24 and 32 bits per pixel, BI_BITFIELDS at 16 and 32, BI_RLE8 and BI_RLE4.
 Decoded decode(const uchar *data, qsizetype size, quint16 colorUsage, const QList<QRgb> &palette,
                qint64 maxPixels);
 

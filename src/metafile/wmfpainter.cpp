@@ -206,6 +206,14 @@ void WmfPainter::fillAndStroke(const QPainterPath &path)
     endDraw();
 }
 
+void WmfPainter::fill(const QPainterPath &path)
+{
+    if (!beginDraw())
+        return;
+    fillPath(path);
+    endDraw();
+}
+
 void WmfPainter::stroke(const QPainterPath &path)
 {
     if (!beginDraw())

@@ -35,6 +35,8 @@ public:
 
     void fillAndStroke(const QPainterPath &path);
     void stroke(const QPainterPath &path);
+    // Fills with the brush alone, as regions are painted.
+    void fill(const QPainterPath &path);
     // A rectangle inset by half the pen for PS_INSIDEFRAME pens.
     QRectF shapeRect(const QRectF &device) const;
     void setPixel(const QPointF &device, QRgb color);

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QList>
 #include <QPointF>
+#include <QRect>
 #include <QRegion>
 #include <QRgb>
 #include <QString>
@@ -120,6 +121,12 @@ struct WmfFont
 struct WmfPalette
 {
     QList<QRgb> colors;
+};
+
+// A region object: rectangles in logical units, right and bottom edges excluded.
+struct WmfRegion
+{
+    QList<QRect> rects;
 };
 
 // The logical window; a part not set by a record comes from the placeable header or the
