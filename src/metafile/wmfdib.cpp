@@ -256,6 +256,64 @@ WmfDib::Decoded decodeRunLength(WmfBytes &in, const Header &h, const QList<QRgb>
     return out;
 }
 
+// 32-bit pixels whose fourth byte is a premultiplied alpha, as AlphaBlend's sources have
+// them; a bitmap whose alpha bytes are all zero never used them and is opaque.
+QImage withAlpha(const uchar *bits, qint64 stride, const Header &h)
+{
+    const qint64 height = std::abs(h.height);
+    bool anyAlpha = false;
+    for (qint64 row = 0; row < height && !anyAlpha; ++row) {
+        for (qint64 x = 0; x < h.width && !anyAlpha; ++x)
+            anyAlpha = bits[stride * row + 4 * x + 3] != 0;
+    }
+    if (!anyAlpha)
+        return {};
+    QImage image(int(h.width), int(height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    for (qint64 row = 0; row < height; ++row) {
+        const uchar *src = bits + stride * (h.height > 0 ? height - 1 - row : row);
+        auto *dst = reinterpret_cast<QRgb *>(image.scanLine(int(row)));
+        for (qint64 x = 0; x < h.width; ++x) {
+            const uchar *p = src + 4 * x;
+            const int a = p[3];
+            dst[x] = qRgba(std::min<int>(p[2], a), std::min<int>(p[1], a), std::min<int>(p[0], a), a);
+        }
+    }
+    return image;
+}
+
+WmfDib::Decoded decodePixels(const Header &h, const QList<QRgb> &colors, WmfBytes &in,
+                             bool keepAlpha)
+{
+    if (h.compression == BiRle8 || h.compression == BiRle4)
+        return decodeRunLength(in, h, colors);
+    const qint64 height = std::abs(h.height);
+    const qint64 stride = strideOf(h.width, h.bitCount);
+    if (!in.has(stride * height))
+        return {};
+    WmfDib::Decoded out;
+    out.bottomUp = h.height > 0;
+    const uchar *bits = in.current();
+    if (keepAlpha && h.bitCount == 32 && h.compression == BiRgb) {
+        out.image = withAlpha(bits, stride, h);
+        if (!out.image.isNull())
+            return out;
+    }
+    QImage image(int(h.width), int(height), QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    const Channels channels = channelsOf(h);
+    for (qint64 row = 0; row < height; ++row) {
+        const uchar *src = bits + stride * (out.bottomUp ? height - 1 - row : row);
+        auto *dst = reinterpret_cast<QRgb *>(image.scanLine(int(row)));
+        for (qint64 x = 0; x < h.width; ++x)
+            dst[x] = pixel(src, x, h.bitCount, colors, channels);
+    }
+    out.image = image;
+    return out;
+}
+
 } // namespace
 
 namespace WmfDib {
@@ -268,29 +326,23 @@ Decoded decode(const uchar *data, qsizetype size, quint16 colorUsage, const QLis
     if (!h || !supported(*h, maxPixels))
         return {};
     const std::optional<QList<QRgb>> colors = readColors(in, *h, colorUsage, palette);
-    const qint64 height = std::abs(h->height);
     if (!colors)
         return {};
-    if (h->compression == BiRle8 || h->compression == BiRle4)
-        return decodeRunLength(in, *h, *colors);
-    const qint64 stride = strideOf(h->width, h->bitCount);
-    if (!in.has(stride * height))
+    return decodePixels(*h, *colors, in, false);
+}
+
+Decoded decode(const uchar *info, qsizetype infoSize, const uchar *bits, qsizetype bitsSize,
+               quint16 colorUsage, const QList<QRgb> &palette, qint64 maxPixels, bool keepAlpha)
+{
+    WmfBytes in(info, infoSize);
+    const std::optional<Header> h = readHeader(in, infoSize);
+    if (!h || !supported(*h, maxPixels))
         return {};
-    Decoded out;
-    out.bottomUp = h->height > 0;
-    QImage image(int(h->width), int(height), QImage::Format_RGB32);
-    if (image.isNull())
+    const std::optional<QList<QRgb>> colors = readColors(in, *h, colorUsage, palette);
+    if (!colors)
         return {};
-    const uchar *bits = in.current();
-    const Channels channels = channelsOf(*h);
-    for (qint64 row = 0; row < height; ++row) {
-        const uchar *src = bits + stride * (out.bottomUp ? height - 1 - row : row);
-        auto *dst = reinterpret_cast<QRgb *>(image.scanLine(int(row)));
-        for (qint64 x = 0; x < h->width; ++x)
-            dst[x] = pixel(src, x, h->bitCount, *colors, channels);
-    }
-    out.image = image;
-    return out;
+    WmfBytes pixels(bits, bitsSize);
+    return decodePixels(*h, *colors, pixels, keepAlpha);
 }
 
 QImage decodeBitmap16(const uchar *data, qsizetype size, QRgb foreground, QRgb background,

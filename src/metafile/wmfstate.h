@@ -23,6 +23,7 @@ enum class WmfPenStyle : quint16 {
     DashDotDot = 4,
     Null = 5,
     InsideFrame = 6,
+    UserStyle = 7,
     Alternate = 8,
     KindMask = 0x000F,
     EndCapMask = 0x0F00,
@@ -92,8 +93,12 @@ constexpr auto wmfValue(Enum value)
 struct WmfPen
 {
     quint16 style = 0;   // WmfPenStyle kind, end cap and join
-    int width = 0;       // logical units; 0 is one device pixel
+    double width = 0;    // logical units; 0 is one device pixel
     QRgb color = qRgb(0, 0, 0);
+    // An enhanced metafile's geometric pen dashes at any width; a user style gives its
+    // dashes and gaps in the pen's own units.
+    bool geometric = false;
+    QList<double> dashes;
 
     quint16 kind() const { return style & wmfValue(WmfPenStyle::KindMask); }
 };
