@@ -89,6 +89,9 @@ public:
     // Any record: its type and the bytes after its size (padded to whole 32-bit words).
     void record(quint32 type, const QByteArray &params);
 
+    // Records written so far, the header and EMR_EOF not counted.
+    int recordCount() const { return m_recordCount; }
+
     // The metafile: header, the records, EMR_EOF.
     QByteArray finish() const;
 
