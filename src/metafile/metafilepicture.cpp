@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "metafilepicture.h"
 
+#include "metafile/emfplayer.h"
 #include "metafile/wmfplayer.h"
 
 #include <QPainter>
@@ -92,9 +93,11 @@ void MetafilePicture::clear()
 
 void MetafilePicture::draw(QPainter &painter, const QRectF &target) const
 {
-    // FIXME: enhanced metafiles need a player of their own; until then they draw nothing.
-    if (m_bytes.isEmpty() || m_enhanced)
+    if (m_bytes.isEmpty())
         return;
     // A damaged picture draws what it can up to the damage; the page goes on regardless.
-    WmfPlayer(m_bytes).play(painter, target);
+    if (m_enhanced)
+        EmfPlayer(m_bytes).play(painter, target);
+    else
+        WmfPlayer(m_bytes).play(painter, target);
 }

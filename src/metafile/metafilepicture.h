@@ -7,7 +7,7 @@
 
 class QPainter;
 
-// A Windows metafile held as its file bytes, drawn stretched into a rectangle.
+// A Windows or enhanced metafile held as its file bytes, drawn stretched into a rectangle.
 class MetafilePicture
 {
 public:
@@ -30,8 +30,8 @@ public:
     // Logical units per inch of a placeable header, 0 without one.
     int unitsPerInch() const { return m_unitsPerInch; }
 
-    // Draws the picture scaled to fill target (device coordinates of painter). Enhanced
-    // metafiles are kept but not drawn yet.
+    // Draws the picture scaled to fill target (device coordinates of painter): an enhanced
+    // metafile's frame, a Windows metafile's window.
     void draw(QPainter &painter, const QRectF &target) const;
 
     // Whether bytes start like a Windows metafile (placeable or plain header).

@@ -8,10 +8,13 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <vector>
 
 namespace {
 
 constexpr quint32 BiRgb = 0;
+constexpr quint32 BiRle8 = 1;
+constexpr quint32 BiRle4 = 2;
 constexpr quint32 BiBitfields = 3;
 constexpr qint64 MaxDimension = 1 << 20;
 
@@ -115,6 +118,9 @@ bool supported(const Header &h, qint64 maxPixels)
         return false;
     if (h.compression == BiBitfields)
         return h.bitCount == 16 || h.bitCount == 32;
+    // Run-length encoded bitmaps are always stored bottom row first.
+    if (h.compression == BiRle8 || h.compression == BiRle4)
+        return h.bitCount == (h.compression == BiRle8 ? 8 : 4) && h.height > 0;
     if (h.compression != BiRgb)
         return false;
     return h.bitCount == 1 || h.bitCount == 4 || h.bitCount == 8 || h.bitCount == 16
@@ -188,6 +194,126 @@ QRgb pixel(const uchar *row, qint64 x, int bitCount, const QList<QRgb> &colors,
     }
 }
 
+
+// Colour indexes of a BI_RLE8 or BI_RLE4 bitmap, top row first. Pixels the runs skip keep
+// index 0. Every step consumes at least two bytes and writes at most 255 pixels, so the
+// work is bounded by the data's size whatever the codes say.
+std::vector<quint8> expandRunLength(WmfBytes &in, qint64 width, qint64 height, bool fourBits)
+{
+    std::vector<quint8> indexes(size_t(width * height), 0);
+    qint64 x = 0;
+    qint64 row = 0;   // counted from the bottom
+    const auto put = [&](quint8 index) {
+        if (x < width && row < height)
+            indexes[size_t((height - 1 - row) * width + x)] = index;
+        ++x;
+    };
+    while (in.has(2) && row < height) {
+        const quint8 count = in.u8();
+        const quint8 code = in.u8();
+        if (count > 0) {
+            // An encoded run: the pixel (or pair of 4-bit pixels) repeated.
+            for (int i = 0; i < count; ++i)
+                put(fourBits ? ((i % 2) ? code & 0x0F : code >> 4) : code);
+            continue;
+        }
+        if (code == 0) {            // end of line
+            x = 0;
+            ++row;
+        } else if (code == 1) {     // end of bitmap
+            break;
+        } else if (code == 2) {     // delta: right and up
+            x += in.u8();
+            row += in.u8();
+        } else {                    // absolute: code pixels, padded to a whole word
+            const qint64 bytes = fourBits ? (code + 1) / 2 : code;
+            const uchar *literal = in.bytes(bytes);
+            if (!literal)
+                break;
+            for (int i = 0; i < code; ++i)
+                put(fourBits ? ((i % 2) ? literal[i / 2] & 0x0F : literal[i / 2] >> 4) : literal[i]);
+            if (bytes % 2)
+                in.skip(1);
+        }
+    }
+    return indexes;
+}
+
+WmfDib::Decoded decodeRunLength(WmfBytes &in, const Header &h, const QList<QRgb> &colors)
+{
+    QImage image(int(h.width), int(h.height), QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    const std::vector<quint8> indexes = expandRunLength(in, h.width, h.height, h.compression == BiRle4);
+    for (qint64 row = 0; row < h.height; ++row) {
+        auto *dst = reinterpret_cast<QRgb *>(image.scanLine(int(row)));
+        const quint8 *src = indexes.data() + row * h.width;
+        for (qint64 x = 0; x < h.width; ++x)
+            dst[x] = colors.at(src[x]);
+    }
+    WmfDib::Decoded out;
+    out.image = image;
+    return out;
+}
+
+// 32-bit pixels whose fourth byte is a premultiplied alpha, as AlphaBlend's sources have
+// them; a bitmap whose alpha bytes are all zero never used them and is opaque.
+QImage withAlpha(const uchar *bits, qint64 stride, const Header &h)
+{
+    const qint64 height = std::abs(h.height);
+    bool anyAlpha = false;
+    for (qint64 row = 0; row < height && !anyAlpha; ++row) {
+        for (qint64 x = 0; x < h.width && !anyAlpha; ++x)
+            anyAlpha = bits[stride * row + 4 * x + 3] != 0;
+    }
+    if (!anyAlpha)
+        return {};
+    QImage image(int(h.width), int(height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    for (qint64 row = 0; row < height; ++row) {
+        const uchar *src = bits + stride * (h.height > 0 ? height - 1 - row : row);
+        auto *dst = reinterpret_cast<QRgb *>(image.scanLine(int(row)));
+        for (qint64 x = 0; x < h.width; ++x) {
+            const uchar *p = src + 4 * x;
+            const int a = p[3];
+            dst[x] = qRgba(std::min<int>(p[2], a), std::min<int>(p[1], a), std::min<int>(p[0], a), a);
+        }
+    }
+    return image;
+}
+
+WmfDib::Decoded decodePixels(const Header &h, const QList<QRgb> &colors, WmfBytes &in,
+                             bool keepAlpha)
+{
+    if (h.compression == BiRle8 || h.compression == BiRle4)
+        return decodeRunLength(in, h, colors);
+    const qint64 height = std::abs(h.height);
+    const qint64 stride = strideOf(h.width, h.bitCount);
+    if (!in.has(stride * height))
+        return {};
+    WmfDib::Decoded out;
+    out.bottomUp = h.height > 0;
+    const uchar *bits = in.current();
+    if (keepAlpha && h.bitCount == 32 && h.compression == BiRgb) {
+        out.image = withAlpha(bits, stride, h);
+        if (!out.image.isNull())
+            return out;
+    }
+    QImage image(int(h.width), int(height), QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    const Channels channels = channelsOf(h);
+    for (qint64 row = 0; row < height; ++row) {
+        const uchar *src = bits + stride * (out.bottomUp ? height - 1 - row : row);
+        auto *dst = reinterpret_cast<QRgb *>(image.scanLine(int(row)));
+        for (qint64 x = 0; x < h.width; ++x)
+            dst[x] = pixel(src, x, h.bitCount, colors, channels);
+    }
+    out.image = image;
+    return out;
+}
+
 } // namespace
 
 namespace WmfDib {
@@ -200,25 +326,23 @@ Decoded decode(const uchar *data, qsizetype size, quint16 colorUsage, const QLis
     if (!h || !supported(*h, maxPixels))
         return {};
     const std::optional<QList<QRgb>> colors = readColors(in, *h, colorUsage, palette);
-    const qint64 height = std::abs(h->height);
-    const qint64 stride = strideOf(h->width, h->bitCount);
-    if (!colors || !in.has(stride * height))
+    if (!colors)
         return {};
-    Decoded out;
-    out.bottomUp = h->height > 0;
-    QImage image(int(h->width), int(height), QImage::Format_RGB32);
-    if (image.isNull())
+    return decodePixels(*h, *colors, in, false);
+}
+
+Decoded decode(const uchar *info, qsizetype infoSize, const uchar *bits, qsizetype bitsSize,
+               quint16 colorUsage, const QList<QRgb> &palette, qint64 maxPixels, bool keepAlpha)
+{
+    WmfBytes in(info, infoSize);
+    const std::optional<Header> h = readHeader(in, infoSize);
+    if (!h || !supported(*h, maxPixels))
         return {};
-    const uchar *bits = in.current();
-    const Channels channels = channelsOf(*h);
-    for (qint64 row = 0; row < height; ++row) {
-        const uchar *src = bits + stride * (out.bottomUp ? height - 1 - row : row);
-        auto *dst = reinterpret_cast<QRgb *>(image.scanLine(int(row)));
-        for (qint64 x = 0; x < h->width; ++x)
-            dst[x] = pixel(src, x, h->bitCount, *colors, channels);
-    }
-    out.image = image;
-    return out;
+    const std::optional<QList<QRgb>> colors = readColors(in, *h, colorUsage, palette);
+    if (!colors)
+        return {};
+    WmfBytes pixels(bits, bitsSize);
+    return decodePixels(*h, *colors, pixels, keepAlpha);
 }
 
 QImage decodeBitmap16(const uchar *data, qsizetype size, QRgb foreground, QRgb background,

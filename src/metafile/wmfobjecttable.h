@@ -9,12 +9,12 @@
 #include <variant>
 #include <vector>
 
-// An object the player keeps only for its slot: regions, which it does not draw.
+// An object the player keeps only for its slot: a damaged region, say.
 struct WmfPlaceholder
 {
 };
 
-using WmfObject = std::variant<WmfPlaceholder, WmfPen, WmfBrush, WmfFont, WmfPalette>;
+using WmfObject = std::variant<WmfPlaceholder, WmfPen, WmfBrush, WmfFont, WmfPalette, WmfRegion>;
 
 // The metafile's object table ([MS-WMF] 3.1.4.1): every new object takes the lowest free
 // index, and a deleted object's index is free again. Records refer to objects by index;

@@ -30,6 +30,23 @@ QPainter::CompositionMode rop2Mode(quint16 rop2)
     }
 }
 
+// A user style's lengths, alternately dash and gap, in pen widths; an odd count repeats
+// with the roles swapped, as GDI runs it. A style with no length draws solid.
+void setUserDashes(QPen *pen, const QList<double> &lengths)
+{
+    QList<qreal> pattern;
+    double total = 0;
+    for (const double length : lengths) {
+        pattern.append(std::clamp(length / pen->widthF(), 0.0, 1e4));
+        total += pattern.last();
+    }
+    if (pattern.isEmpty() || total < 0.5)
+        return;
+    if (pattern.size() % 2)
+        pattern += QList<qreal>(pattern);
+    pen->setDashPattern(pattern);
+}
+
 Qt::BrushStyle hatchStyle(quint16 hatch)
 {
     // HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL (down to the right, as Qt's forward
@@ -125,15 +142,25 @@ QPen WmfPainter::pen() const
     if (pen.kind() == wmfValue(WmfPenStyle::Null))
         return Qt::NoPen;
     QPen out(QColor(pen.color), penWidth());
-    // Dashes only for pens one unit wide; wider pens draw solid, as GDI's CreatePenIndirect.
-    if (pen.width <= 1) {
+    // Dashes only for pens one unit wide; wider pens draw solid, as GDI's CreatePenIndirect,
+    // unless the pen is geometric. Qt counts dashes in pen widths.
+    if (pen.width <= 1 || pen.geometric) {
         switch (WmfPenStyle(pen.kind())) {
         case WmfPenStyle::Dash: out.setDashPattern({18, 6}); break;
         case WmfPenStyle::Dot:
         case WmfPenStyle::Alternate: out.setDashPattern({3, 3}); break;
         case WmfPenStyle::DashDot: out.setDashPattern({9, 6, 3, 6}); break;
         case WmfPenStyle::DashDotDot: out.setDashPattern({9, 3, 3, 3, 3, 3}); break;
+        case WmfPenStyle::UserStyle: setUserDashes(&out, pen.dashes); break;
         default: break;
+        }
+        if (pen.geometric && pen.kind() != wmfValue(WmfPenStyle::UserStyle)
+            && out.style() != Qt::SolidLine) {
+            // Geometric dashes are a few widths long, not the cosmetic pixel pattern.
+            QList<qreal> scaled = out.dashPattern();
+            for (qreal &v : scaled)
+                v = std::max<qreal>(v / 3, 1);
+            out.setDashPattern(scaled);
         }
     }
     switch (WmfPenStyle(pen.style & wmfValue(WmfPenStyle::EndCapMask))) {
@@ -206,6 +233,14 @@ void WmfPainter::fillAndStroke(const QPainterPath &path)
     endDraw();
 }
 
+void WmfPainter::fill(const QPainterPath &path)
+{
+    if (!beginDraw())
+        return;
+    fillPath(path);
+    endDraw();
+}
+
 void WmfPainter::stroke(const QPainterPath &path)
 {
     if (!beginDraw())
@@ -263,7 +298,7 @@ void WmfPainter::fillWithRop(const QRectF &device, quint32 rop)
 }
 
 void WmfPainter::drawImage(QImage image, QRectF source, const QPointF &corner,
-                           const QPointF &opposite, quint32 rop)
+                           const QPointF &opposite, quint32 rop, double opacity)
 {
     const QRectF dest = QRectF(corner, opposite).normalized();
     if (dest.isEmpty())
@@ -299,7 +334,9 @@ void WmfPainter::drawImage(QImage image, QRectF source, const QPointF &corner,
     }
     m_painter.setCompositionMode(mode);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, m_state.stretchMode == HalftoneStretch);
+    m_painter.setOpacity(std::clamp(opacity, 0.0, 1.0));
     m_painter.drawImage(dest, image, source);
+    m_painter.setOpacity(1);
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 

@@ -35,15 +35,18 @@ public:
 
     void fillAndStroke(const QPainterPath &path);
     void stroke(const QPainterPath &path);
+    // Fills with the brush alone, as regions are painted.
+    void fill(const QPainterPath &path);
     // A rectangle inset by half the pen for PS_INSIDEFRAME pens.
     QRectF shapeRect(const QRectF &device) const;
     void setPixel(const QPointF &device, QRgb color);
     // The raster operations that need no source bitmap: brush, black, white, inversions.
     void fillWithRop(const QRectF &device, quint32 rop);
     // An image's source rectangle copied to the rectangle between two device corners,
-    // mirrored when the corners or the source extents run backwards.
+    // mirrored when the corners or the source extents run backwards; an image with alpha is
+    // blended, at the opacity given.
     void drawImage(QImage image, QRectF source, const QPointF &corner, const QPointF &opposite,
-                   quint32 rop);
+                   quint32 rop, double opacity = 1.0);
 
     struct Text
     {

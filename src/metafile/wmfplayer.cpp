@@ -198,6 +198,10 @@ WmfPlayer::Handler WmfPlayer::handlerFor(WmfRecord record)
             {WmfRecord::SetStretchBltMode, &WmfPlayer::onSetStretchBltMode},
             {WmfRecord::IntersectClipRect, &WmfPlayer::onIntersectClipRect},
             {WmfRecord::ExcludeClipRect, &WmfPlayer::onExcludeClipRect},
+            {WmfRecord::SelectClipRegion, &WmfPlayer::onSelectClipRegion},
+            {WmfRecord::OffsetClipRgn, &WmfPlayer::onOffsetClipRgn},
+            {WmfRecord::FillRegion, &WmfPlayer::onFillRegion},
+            {WmfRecord::PaintRegion, &WmfPlayer::onPaintRegion},
             {WmfRecord::MoveTo, &WmfPlayer::onMoveTo},
             {WmfRecord::LineTo, &WmfPlayer::onLineTo},
             {WmfRecord::Polyline, &WmfPlayer::onPolyline},
@@ -408,5 +412,27 @@ void WmfPlayer::onExcludeClipRect(WmfBytes &params, quint32, quint16)
         return;
     m_state.clip =
         m_state.clip.value_or(WmfPainter::everywhere()) - QRegion(device.toAlignedRect());
+    m_painter->applyClip();
+}
+
+void WmfPlayer::onSelectClipRegion(WmfBytes &params, quint32, quint16)
+{
+    if (const WmfRegion *region = regionAt(params)) {
+        m_state.clip = deviceRegion(*region);
+        m_painter->applyClip();
+    }
+}
+
+void WmfPlayer::onOffsetClipRgn(WmfBytes &params, quint32, quint16)
+{
+    const qint16 y = params.s16();
+    const qint16 x = params.s16();
+    if (!params.ok() || !m_state.clip)
+        return;
+    // The offset is logical; on the device it follows the window's scale and direction.
+    const QPointF shift = m_mapping.map(x, y) - m_mapping.map(0, 0);
+    // Kept within the region of every pixel so that repeated offsets cannot overflow.
+    m_state.clip->translate(int(std::lround(shift.x())), int(std::lround(shift.y())));
+    *m_state.clip &= WmfPainter::everywhere();
     m_painter->applyClip();
 }

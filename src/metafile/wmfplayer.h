@@ -98,6 +98,9 @@ private:
     QRgb colorRef(WmfBytes &params) const;
     void setWindow(const WmfWindow &window);
     void addObject(WmfObject object);
+    const WmfRegion *regionAt(WmfBytes &params) const;
+    QRegion deviceRegion(const WmfRegion &region) const;
+    void fillRegion(const WmfRegion &region, const WmfBrush &brush);
 
     // Record handlers, one per record kind: state (wmfplayer.cpp) and objects
     // (wmfplayerobjects.cpp).
@@ -128,6 +131,10 @@ private:
     void onSetStretchBltMode(WmfBytes &, quint32, quint16);
     void onIntersectClipRect(WmfBytes &, quint32, quint16);
     void onExcludeClipRect(WmfBytes &, quint32, quint16);
+    void onSelectClipRegion(WmfBytes &, quint32, quint16);
+    void onOffsetClipRgn(WmfBytes &, quint32, quint16);
+    void onFillRegion(WmfBytes &, quint32, quint16);
+    void onPaintRegion(WmfBytes &, quint32, quint16);
 
     // Drawing records (wmfplayerdrawing.cpp).
     void onMoveTo(WmfBytes &, quint32, quint16);

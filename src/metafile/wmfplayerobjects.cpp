@@ -6,8 +6,10 @@
 #include "core/win1252.h"
 #include "metafile/wmfbytes.h"
 #include "metafile/wmfdib.h"
+#include "metafile/wmfpainter.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -69,11 +71,23 @@ void WmfPlayer::onDibCreatePatternBrush(WmfBytes &params, quint32, quint16)
     addObject(brush);
 }
 
-void WmfPlayer::onCreatePatternBrush(WmfBytes &, quint32, quint16)
+void WmfPlayer::onCreatePatternBrush(WmfBytes &params, quint32, quint16)
 {
-    // An obsolete Bitmap16 pattern: a solid black brush stands in.
+    // A Bitmap16 header whose Bits field is a 4-byte placeholder, 18 reserved bytes, then
+    // the pattern's bits. A pattern that does not decode paints solid black.
+    constexpr qsizetype HeaderSize = 10;
+    constexpr qsizetype SkippedSize = 4 + 18;
     WmfBrush brush;
-    brush.color = qRgb(0, 0, 0);
+    brush.style = wmfValue(WmfBrushStyle::Pattern);
+    const uchar *header = params.bytes(HeaderSize);
+    params.skip(SkippedSize);
+    if (params.ok()) {
+        QByteArray bitmap(reinterpret_cast<const char *>(header), HeaderSize);
+        bitmap.append(reinterpret_cast<const char *>(params.current()), params.remaining());
+        brush.pattern = WmfDib::decodeBitmap16(reinterpret_cast<const uchar *>(bitmap.constData()),
+                                               bitmap.size(), m_state.textColor, m_state.bkColor,
+                                               MaxPatternPixels);
+    }
     addObject(brush);
 }
 
@@ -121,9 +135,77 @@ void WmfPlayer::onCreatePalette(WmfBytes &params, quint32, quint16)
     addObject(palette);
 }
 
-void WmfPlayer::onCreateRegion(WmfBytes &, quint32, quint16)
+void WmfPlayer::onCreateRegion(WmfBytes &params, quint32, quint16)
 {
-    addObject(WmfPlaceholder{});
+    // Region Object ([MS-WMF] 2.2.1.5): nextInChain, ObjectType (6), ObjectCount,
+    // RegionSize, ScanCount, maxScan, BoundingRectangle, then the scans. A scan is Count,
+    // Top, Bottom, Count left and right coordinates in pairs, and Count again.
+    constexpr quint16 RegionType = 6;
+    params.u16();
+    const quint16 type = params.u16();
+    params.skip(4 + 2);
+    const quint16 scans = params.u16();
+    params.skip(2 + 8);
+    if (!params.ok() || type != RegionType) {
+        addObject(WmfPlaceholder{});
+        return;
+    }
+    WmfRegion region;
+    for (quint16 i = 0; i < scans; ++i) {
+        const quint16 count = params.u16();
+        const qint16 top = params.s16();
+        const qint16 bottom = params.s16();
+        if (!params.ok() || !params.has(qsizetype(count) * 2 + 2) || !takePoints(count))
+            break;
+        for (quint16 j = 0; j + 1 < count; j += 2) {
+            const qint16 left = params.s16();
+            const qint16 right = params.s16();
+            if (right > left && bottom > top)
+                region.rects.append(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
+        }
+        params.skip(count % 2 ? 2 : 0);
+        params.u16();   // Count2
+    }
+    addObject(region);
+}
+
+const WmfRegion *WmfPlayer::regionAt(WmfBytes &params) const
+{
+    const WmfObject *object = m_objects.at(params.u16());
+    return params.ok() && object ? std::get_if<WmfRegion>(object) : nullptr;
+}
+
+QRegion WmfPlayer::deviceRegion(const WmfRegion &region) const
+{
+    QRegion out;
+    for (const QRect &rect : region.rects)
+        out += m_mapping.mapRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1)
+                   .toAlignedRect();
+    return out;
+}
+
+void WmfPlayer::fillRegion(const WmfRegion &region, const WmfBrush &brush)
+{
+    QPainterPath path;
+    path.addRegion(deviceRegion(region));
+    const WmfBrush selected = std::exchange(m_state.brush, brush);
+    m_painter->fill(path);
+    m_state.brush = selected;
+}
+
+void WmfPlayer::onFillRegion(WmfBytes &params, quint32, quint16)
+{
+    // Region, then Brush.
+    const WmfRegion *region = regionAt(params);
+    const WmfObject *brush = m_objects.at(params.u16());
+    if (params.ok() && region && brush && std::holds_alternative<WmfBrush>(*brush))
+        fillRegion(*region, std::get<WmfBrush>(*brush));
+}
+
+void WmfPlayer::onPaintRegion(WmfBytes &params, quint32, quint16)
+{
+    if (const WmfRegion *region = regionAt(params))
+        fillRegion(*region, m_state.brush);
 }
 
 void WmfPlayer::onSelectObject(WmfBytes &params, quint32, quint16)

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QList>
 #include <QPointF>
+#include <QRect>
 #include <QRegion>
 #include <QRgb>
 #include <QString>
@@ -22,6 +23,7 @@ enum class WmfPenStyle : quint16 {
     DashDotDot = 4,
     Null = 5,
     InsideFrame = 6,
+    UserStyle = 7,
     Alternate = 8,
     KindMask = 0x000F,
     EndCapMask = 0x0F00,
@@ -91,8 +93,12 @@ constexpr auto wmfValue(Enum value)
 struct WmfPen
 {
     quint16 style = 0;   // WmfPenStyle kind, end cap and join
-    int width = 0;       // logical units; 0 is one device pixel
+    double width = 0;    // logical units; 0 is one device pixel
     QRgb color = qRgb(0, 0, 0);
+    // An enhanced metafile's geometric pen dashes at any width; a user style gives its
+    // dashes and gaps in the pen's own units.
+    bool geometric = false;
+    QList<double> dashes;
 
     quint16 kind() const { return style & wmfValue(WmfPenStyle::KindMask); }
 };
@@ -120,6 +126,12 @@ struct WmfFont
 struct WmfPalette
 {
     QList<QRgb> colors;
+};
+
+// A region object: rectangles in logical units, right and bottom edges excluded.
+struct WmfRegion
+{
+    QList<QRect> rects;
 };
 
 // The logical window; a part not set by a record comes from the placeable header or the

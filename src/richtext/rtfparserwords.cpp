@@ -62,6 +62,7 @@ const WordTable<RtfPicture::Format> pictureFormatWords = {
     {"pngblip", RtfPicture::Format::Png},
     {"jpegblip", RtfPicture::Format::Jpeg},
     {"wmetafile", RtfPicture::Format::WindowsMetafile},
+    {"emfblip", RtfPicture::Format::EnhancedMetafile},
     {"dibitmap", RtfPicture::Format::DeviceIndependentBitmap},
 };
 

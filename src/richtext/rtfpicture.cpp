@@ -98,6 +98,7 @@ QImage RtfPicture::toImage()
     case Format::DeviceIndependentBitmap:
         return decodeBitmap();
     case Format::WindowsMetafile:
+    case Format::EnhancedMetafile:
         return drawMetafile();
     case Format::Unknown:
         break;
@@ -158,7 +159,9 @@ QImage RtfPicture::decodeBitmap()
 QImage RtfPicture::drawMetafile() const
 {
     MetafilePicture metafile;
-    if (!metafile.setBytes(m_data))
+    const bool read = m_format == Format::EnhancedMetafile ? metafile.setEnhancedBytes(m_data)
+                                                           : metafile.setBytes(m_data);
+    if (!read)
         return {};
     QSize size = displaySize(QImage()).toSize();
     if (size.isEmpty())
@@ -180,8 +183,8 @@ QSizeF RtfPicture::goalSize() const
         return {};
     const qreal dpi = RtfUnits::layoutDpi();
     // A metafile gives its size in hundredths of a millimetre, the others in pixels.
-    const qreal perUnit = m_format == Format::WindowsMetafile ? dpi / HimetricPerInch
-                                                              : dpi / SourcePixelsPerInch;
+    const bool metafile = m_format == Format::WindowsMetafile || m_format == Format::EnhancedMetafile;
+    const qreal perUnit = metafile ? dpi / HimetricPerInch : dpi / SourcePixelsPerInch;
     return {m_sourceWidth * perUnit, m_sourceHeight * perUnit};
 }
 

@@ -10,7 +10,7 @@
 class RtfPicture
 {
 public:
-    enum class Format { Unknown, Png, Jpeg, WindowsMetafile, DeviceIndependentBitmap };
+    enum class Format { Unknown, Png, Jpeg, WindowsMetafile, EnhancedMetafile, DeviceIndependentBitmap };
     // Limits for damaged or hostile pictures: the bytes held, the size a picture may
     // show at, the source image a picture may have, and the image kept in memory.
     enum Limit : int {

@@ -787,7 +787,7 @@ TEST(ShippedBorders, DecorateOnlyTheOuterBandOfTheMarginBox)
     const QDir folder(AppPaths::dataFolder() + QStringLiteral("Borders"));
     const QStringList files = folder.entryList({QStringLiteral("*.wpo"), QStringLiteral("*.wls")},
                                                QDir::Files, QDir::Name);
-    ASSERT_GE(files.size(), 8);
+    ASSERT_GE(files.size(), 20);
     for (const QString &name : files) {
         SCOPED_TRACE(name.toStdString());
         QFile file(folder.filePath(name));

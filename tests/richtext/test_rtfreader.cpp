@@ -258,6 +258,24 @@ TEST(RtfReader, MetafilePictureTakesItsGoalSize)
     EXPECT_EQ(image.height(), RtfUnits::layoutDpi() / 2);
 }
 
+TEST(RtfReader, EnhancedMetafilePictureIsDrawn)
+{
+    // An enhanced metafile one inch by half an inch that fills its frame with the black
+    // stock brush.
+    const QByteArray emf = "01000000580000000000000000000000190000000c0000000000000000000000"
+                           "ec090000f604000020454d46000001009c000000050000000100000000000000"
+                           "0000000000000000e8030000e8030000e8030000e8030000250000000c000000"
+                           "04000080250000000c000000080000802b000000180000000000000000000000"
+                           "1a0000000d0000000e00000014000000000000001000000014000000";
+    QTextImageFormat format;
+    const auto document = read("{\\rtf1 {\\pict\\emfblip\\picw2540\\pich1270 " + emf + "}}");
+    const QImage image = firstPicture(*document, &format);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_NEAR(format.width(), RtfUnits::layoutDpi(), 1);
+    EXPECT_NEAR(format.height(), RtfUnits::layoutDpi() / 2.0, 1);
+    EXPECT_EQ(image.pixel(image.width() / 2, image.height() / 2), qRgb(0, 0, 0));
+}
+
 TEST(RtfReader, ShapePictureIsReadAndItsAlternativeSkipped)
 {
     const QByteArray png = RtfTest::pngHex(QSize(2, 2), Qt::green);

@@ -596,6 +596,367 @@ QByteArray floral(int width, int height)
     return s.finish();
 }
 
+
+// A repeatable stream of numbers in [0, 1) for scattered designs: the same on every run and
+// every platform, so the shipped files stay what the generator writes.
+class Scatter
+{
+public:
+    explicit Scatter(quint32 seed) : m_state(seed) {}
+    double next()
+    {
+        m_state = m_state * 1664525u + 1013904223u;
+        return (m_state >> 8) / double(1u << 24);
+    }
+    double between(double from, double to) { return from + (to - from) * next(); }
+    int below(int count) { return std::min(count - 1, int(next() * count)); }
+
+private:
+    quint32 m_state;
+};
+
+// Deco: a heavy black rule and a gold one, sunbursts over the corners and the middle of
+// every side, and a gold and black double rule inside, broken round the middle fans.
+
+namespace decoStyle {
+const QRgb black = qRgb(0x1C, 0x1C, 0x22);
+const QRgb gold = qRgb(0xC2, 0x9A, 0x3E);
+const QRgb teal = qRgb(0x1F, 0x5E, 0x5A);
+const double outer = 50;     // the heavy black rule
+const double fine = 96;      // the gold rule
+const double inner = 330;    // the inner gold rule; a black one runs just inside it
+const double gap = 270;      // half the break in the inner rules at the middle of a side
+} // namespace decoStyle
+
+// A fan of rays from centre between two angles (degrees, y down), long and short in turn,
+// round a teal hub with a gold ring.
+void sunburst(Sketch &s, QPointF centre, double from, double to, int rays, double hub,
+              double longRay, double shortRay)
+{
+    using namespace decoStyle;
+    s.pen(gold, 10);
+    for (int i = 0; i < rays; ++i) {
+        const double a = from + (to - from) * (i + 0.5) / rays;
+        s.line(polar(centre, hub + 22, a), polar(centre, i % 2 ? shortRay : longRay, a));
+    }
+    Points disc{centre};
+    Points ring;
+    for (int i = 0; i <= 24; ++i) {
+        disc << polar(centre, hub, from + (to - from) * i / 24);
+        ring << polar(centre, hub * 0.58, from + (to - from) * i / 24);
+    }
+    s.pen(gold, 8);
+    s.brush(teal);
+    s.polygon(disc);
+    s.noBrush();
+    s.polyline(ring);
+}
+
+void decoDiamond(Sketch &s, QPointF c, double r)
+{
+    using namespace decoStyle;
+    s.pen(gold, 6);
+    s.brush(black);
+    s.polygon({c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)});
+}
+
+QByteArray deco(int width, int height)
+{
+    using namespace decoStyle;
+    Sketch s(width, height);
+    s.noBrush();
+    s.pen(black, 30);
+    s.frameRect(outer);
+    s.pen(gold, 8);
+    s.frameRect(fine);
+    for (const Side &side : sides(width, height)) {
+        s.setTransform(side.transform);
+        const double middle = side.length / 2;
+        s.noBrush();
+        for (const double sign : {-1.0, 1.0}) {
+            const double end = middle + sign * gap;
+            const double corner = sign < 0 ? inner : side.length - inner;
+            s.pen(gold, 10);
+            s.line({corner, inner}, {end, inner});
+            s.pen(black, 5);
+            s.line({corner - sign * 26, inner + 26}, {end, inner + 26});
+            decoDiamond(s, {end + sign * 22, inner + 13}, 26);
+        }
+        sunburst(s, {middle, fine}, 0, 180, 13, 100, 228, 168);
+    }
+    for (const QTransform &corner : corners(width, height)) {
+        s.setTransform(corner);
+        sunburst(s, {fine, fine}, 0, 90, 9, 124, 262, 196);
+        decoDiamond(s, {inner, inner}, 30);
+    }
+    return s.finish();
+}
+
+// Checks: two rows of squares in two reds between fine rules, in step all the way round.
+
+QByteArray checks(int width, int height)
+{
+    const QRgb red = qRgb(0xB8, 0x2E, 0x33);
+    const QRgb rose = qRgb(0xF2, 0xB8, 0xB5);
+    const double inset = 70;
+    const double size = 110;
+    const int across = int(std::lround((width - 2 * inset) / size));
+    const int down = int(std::lround((height - 2 * inset) / size));
+    const double sx = (width - 2 * inset) / across;
+    const double sy = (height - 2 * inset) / down;
+    Sketch s(width, height);
+    s.noPen();
+    for (int i = 0; i < across; ++i) {
+        for (int j = 0; j < down; ++j) {
+            if (i >= 2 && i < across - 2 && j >= 2 && j < down - 2)
+                continue;
+            s.brush((i + j) % 2 ? rose : red);
+            const double x = inset + i * sx;
+            const double y = inset + j * sy;
+            s.polygon({{x, y}, {x + sx, y}, {x + sx, y + sy}, {x, y + sy}});
+        }
+    }
+    s.noBrush();
+    s.pen(red, 10);
+    s.frameRect(inset);
+    s.polygon({{inset + 2 * sx, inset + 2 * sy}, {width - inset - 2 * sx, inset + 2 * sy},
+               {width - inset - 2 * sx, height - inset - 2 * sy}, {inset + 2 * sx, height - inset - 2 * sy}});
+    s.pen(red, 6);
+    s.frameRect(inset - 30);
+    return s.finish();
+}
+
+// Confetti: dots, ribbons, triangles and curls in bright colours, scattered along the band.
+
+void confettiPiece(Sketch &s, Scatter &random, QPointF at)
+{
+    static const QRgb colours[] = {qRgb(0xE6, 0x39, 0x46), qRgb(0xF4, 0xA2, 0x61), qRgb(0xE9, 0xC4, 0x6A),
+                                   qRgb(0x2A, 0x9D, 0x8F), qRgb(0x45, 0x7B, 0x9D), qRgb(0x9B, 0x5D, 0xE5),
+                                   qRgb(0xF1, 0x5B, 0xB5)};
+    const QRgb colour = colours[random.below(int(std::size(colours)))];
+    const double turn = random.between(0, 180);
+    switch (random.below(4)) {
+    case 0:
+        s.noPen();
+        s.brush(colour);
+        s.circle(at, random.between(22, 36));
+        break;
+    case 1: {
+        s.noPen();
+        s.brush(colour);
+        const double l = random.between(60, 90);
+        s.polygon(placed({{-l / 2, -16}, {l / 2, -16}, {l / 2, 16}, {-l / 2, 16}}, at, turn));
+        break;
+    }
+    case 2:
+        s.noPen();
+        s.brush(colour);
+        s.polygon(placed({{0, -38}, {34, 21}, {-34, 21}}, at, turn));
+        break;
+    default: {
+        Points curl;
+        for (int i = 0; i <= 12; ++i)
+            curl << QPointF(-55 + 110.0 * i / 12, 18 * std::sin(i * Pi / 4));
+        s.noBrush();
+        s.pen(colour, 15);
+        s.polyline(placed(curl, at, turn));
+        break;
+    }
+    }
+}
+
+QByteArray confetti(int width, int height)
+{
+    Sketch s(width, height);
+    Scatter random(20261207);
+    const QList<Side> all = sides(width, height);
+    for (int k = 0; k < all.size(); ++k) {
+        const Side &side = all.at(k);
+        s.setTransform(side.transform);
+        // The top and bottom rows run into the corners; the sides fill in between them.
+        const double from = k % 2 ? 440 : 90;
+        const double to = side.length - from;
+        const int count = int(std::lround((to - from) / 125));
+        for (int row = 0; row < 2; ++row) {
+            for (int i = 0; i <= count; ++i) {
+                const double x = from + (to - from) * (i + (row ? 0.5 : 0)) / count;
+                if (x > to + 1)
+                    continue;
+                const QPointF at(x + random.between(-30, 30),
+                                 (row ? 280 : 120) + random.between(-35, 35));
+                confettiPiece(s, random, at);
+            }
+        }
+    }
+    return s.finish();
+}
+
+// Snowflakes: a blue double rule, a large flake in every corner and smaller ones with
+// dots between them along the sides.
+
+void snowflake(Sketch &s, QPointF c, double r, double turn)
+{
+    const QRgb ice = qRgb(0x3C, 0x78, 0xB4);
+    const QRgb frost = qRgb(0xB7, 0xD7, 0xF2);
+    const double width = std::max(6.0, r / 11);
+    s.noBrush();
+    s.pen(ice, int(std::lround(width)));
+    for (int arm = 0; arm < 6; ++arm) {
+        const double a = turn + arm * 60;
+        s.line(c, polar(c, r, a));
+        for (const double at : {0.42, 0.7}) {
+            const QPointF base = polar(c, r * at, a);
+            const double length = r * (at < 0.5 ? 0.3 : 0.22);
+            s.polyline({polar(base, length, a - 50), base, polar(base, length, a + 50)});
+        }
+    }
+    s.pen(ice, int(std::lround(width * 0.8)));
+    s.brush(frost);
+    Points hexagon;
+    for (int i = 0; i < 6; ++i)
+        hexagon << polar(c, r * 0.2, turn + 30 + 60 * i);
+    s.polygon(hexagon);
+}
+
+QByteArray snowflakes(int width, int height)
+{
+    const QRgb ice = qRgb(0x3C, 0x78, 0xB4);
+    const QRgb frost = qRgb(0xB7, 0xD7, 0xF2);
+    const QRgb sky = qRgb(0x86, 0xB6, 0xE2);
+    Sketch s(width, height);
+    s.noBrush();
+    s.pen(ice, 14);
+    s.frameRect(50);
+    s.pen(frost, 10);
+    s.frameRect(84);
+    for (const Side &side : sides(width, height)) {
+        // Flakes large and small in turn, a dot between each two and smaller ones either
+        // side of it.
+        const double from = 640;
+        const double to = side.length - 640;
+        const int count = 2 * std::max(1, int(std::lround((to - from) / 1200)));
+        const double step = (to - from) / count;
+        s.setTransform({});
+        for (int i = 0; i <= count; ++i) {
+            const double x = from + step * i;
+            snowflake(s, side.transform.map(QPointF(x, 240)), i % 2 ? 72 : 100, 30);
+            if (i < count) {
+                s.noPen();
+                s.brush(sky);
+                s.circle(side.transform.map(QPointF(x + step / 2, 240)), 22);
+                s.brush(ice);
+                s.circle(side.transform.map(QPointF(x + step / 2 - 100, 240)), 11);
+                s.circle(side.transform.map(QPointF(x + step / 2 + 100, 240)), 11);
+            }
+        }
+    }
+    for (const QTransform &corner : corners(width, height)) {
+        s.setTransform({});
+        snowflake(s, corner.map(QPointF(255, 255)), 150, 15);
+    }
+    return s.finish();
+}
+
+// Autumn: maple and oval leaves in reds, oranges and golds, falling along the band, with
+// clusters in the corners.
+
+// A maple leaf from its centre, the stem downwards, one unit high.
+Points mapleLeaf()
+{
+    struct Lobe
+    {
+        double angle;   // degrees, y down: -90 is the top lobe
+        double reach;
+    };
+    const Lobe lobes[] = {{-90, 1.0}, {-38, 0.9}, {18, 0.6}, {162, 0.6}, {218, 0.9}};
+    Points p;
+    for (int i = 0; i < 5; ++i) {
+        const Lobe &lobe = lobes[i];
+        const Lobe &next = lobes[(i + 1) % 5];
+        const double nextAngle = next.angle + (i == 4 ? 360 : 0);
+        const double notch = (lobe.angle + nextAngle) / 2;
+        const bool stem = i == 2;
+        p << polar({}, lobe.reach * 0.5, lobe.angle);
+        // A tooth on the way down to the notch, another on the way up to the next lobe.
+        p << polar({}, lobe.reach * 0.36, lobe.angle + (notch - lobe.angle) * 0.35);
+        p << polar({}, lobe.reach * 0.4, lobe.angle + (notch - lobe.angle) * 0.55);
+        p << polar({}, stem ? 0.08 : 0.2, notch);
+        p << polar({}, next.reach * 0.4, nextAngle - (nextAngle - notch) * 0.55);
+        p << polar({}, next.reach * 0.36, nextAngle - (nextAngle - notch) * 0.35);
+    }
+    return p;
+}
+
+void autumnLeaf(Sketch &s, QPointF at, double size, double turn, int kind, int colour)
+{
+    static const QRgb fills[] = {qRgb(0xC0, 0x39, 0x2B), qRgb(0xE6, 0x7E, 0x22), qRgb(0xD4, 0xA0, 0x17),
+                                 qRgb(0xA0, 0x40, 0x00), qRgb(0x8E, 0x24, 0x1A)};
+    static const QRgb edges[] = {qRgb(0x7B, 0x1E, 0x15), qRgb(0x9A, 0x4A, 0x0B), qRgb(0x8C, 0x66, 0x08),
+                                 qRgb(0x5E, 0x25, 0x00), qRgb(0x55, 0x14, 0x0E)};
+    const QRgb fill = fills[colour % 5];
+    const QRgb edge = edges[colour % 5];
+    QTransform t;
+    t.translate(at.x(), at.y());
+    t.rotate(turn);
+    t.scale(size, size);
+    const auto map = [&t](const Points &points) {
+        Points out;
+        for (const QPointF &p : points)
+            out << t.map(p);
+        return out;
+    };
+    s.pen(edge, 6);
+    s.brush(fill);
+    if (kind == 0) {
+        s.polygon(map(mapleLeaf()));
+        s.pen(edge, 5);
+        s.polyline(map({{0, 0.45}, {0, 0.1}, {0, -0.38}}));
+        s.polyline(map({polar({}, 0.36, -38), {0, 0.1}, polar({}, 0.36, 218)}));
+    } else {
+        s.polygon(map(placed(almond(1, 0.55), {-0.5, 0}, 0)));
+        s.pen(edge, 5);
+        s.polyline(map({{-0.62, 0}, {0.4, 0}}));
+    }
+}
+
+QByteArray autumn(int width, int height)
+{
+    const QRgb twig = qRgb(0x6B, 0x45, 0x22);
+    Sketch s(width, height);
+    Scatter random(1031);
+    s.noBrush();
+    s.pen(twig, 12);
+    s.frameRect(48);
+    const QList<Side> all = sides(width, height);
+    for (int k = 0; k < all.size(); ++k) {
+        const Side &side = all.at(k);
+        s.setTransform(side.transform);
+        const double from = 520;
+        const double to = side.length - 520;
+        const int count = int(std::lround((to - from) / 230));
+        for (int i = 0; i <= count; ++i) {
+            const double x = from + (to - from) * i / count;
+            const double y = i % 2 ? 275 : 165;
+            autumnLeaf(s, {x + random.between(-25, 25), y + random.between(-20, 20)},
+                       random.between(150, 185), random.between(-40, 40) + (i % 2 ? 180 : 0),
+                       random.below(3) == 0 ? 1 : 0, random.below(5));
+        }
+    }
+    for (const QTransform &corner : corners(width, height)) {
+        s.setTransform(corner);
+        autumnLeaf(s, {340, 150}, 230, 80, 1, 3);
+        autumnLeaf(s, {150, 340}, 230, 10, 1, 2);
+        autumnLeaf(s, {200, 200}, 310, -45, 0, 0);
+        // An acorn: its nut and its cup.
+        s.pen(qRgb(0x5E, 0x3A, 0x18), 5);
+        s.brush(qRgb(0xB0, 0x7A, 0x35));
+        s.ellipse({350, 358}, 26, 32);
+        s.brush(qRgb(0x6B, 0x45, 0x22));
+        s.ellipse({350, 332}, 32, 16);
+    }
+    return s.finish();
+}
+
 } // namespace
 
 namespace Borders {
@@ -603,7 +964,9 @@ namespace Borders {
 QStringList names()
 {
     return {QStringLiteral("Classic"), QStringLiteral("Holly"), QStringLiteral("Stars"),
-            QStringLiteral("Ribbon"), QStringLiteral("Floral")};
+            QStringLiteral("Ribbon"), QStringLiteral("Floral"), QStringLiteral("Deco"),
+            QStringLiteral("Checks"), QStringLiteral("Confetti"), QStringLiteral("Snowflakes"),
+            QStringLiteral("Autumn")};
 }
 
 QByteArray make(const QString &name, int width, int height)
@@ -618,6 +981,16 @@ QByteArray make(const QString &name, int width, int height)
         return ribbon(width, height);
     if (name == QLatin1String("Floral"))
         return floral(width, height);
+    if (name == QLatin1String("Deco"))
+        return deco(width, height);
+    if (name == QLatin1String("Checks"))
+        return checks(width, height);
+    if (name == QLatin1String("Confetti"))
+        return confetti(width, height);
+    if (name == QLatin1String("Snowflakes"))
+        return snowflakes(width, height);
+    if (name == QLatin1String("Autumn"))
+        return autumn(width, height);
     return {};
 }
 

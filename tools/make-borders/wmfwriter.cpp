@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QtEndian>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -328,6 +329,66 @@ void WmfWriter::intersectClipRect(int left, int top, int right, int bottom)
 void WmfWriter::excludeClipRect(int left, int top, int right, int bottom)
 {
     rectRecord(0x0415, left, top, right, bottom);
+}
+
+int WmfWriter::createRegion(const QList<QRect> &rects)
+{
+    QRect bounds;
+    QByteArray scans;
+    int maxScan = 0;
+    for (const QRect &r : rects) {
+        bounds |= r;
+        scans += words({2, r.top(), r.bottom() + 1, r.left(), r.right() + 1, 2});
+        maxScan = std::max(maxScan, 2);
+    }
+    QByteArray params = words({0, 6});          // nextInChain, ObjectType: region
+    append32(params, 0);                        // ObjectCount
+    params += words({int(22 + scans.size()), int(rects.size()), maxScan});  // RegionSize, ScanCount, maxScan
+    params += words({bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1});
+    params += scans;
+    record(0x06FF, params);
+    return newObject();
+}
+
+void WmfWriter::selectClipRegion(int region)
+{
+    record(0x012C, words({region}));
+}
+
+void WmfWriter::offsetClipRgn(int x, int y)
+{
+    record(0x0220, words({y, x}));
+}
+
+void WmfWriter::fillRegion(int region, int brush)
+{
+    record(0x0228, words({region, brush}));
+}
+
+void WmfWriter::paintRegion(int region)
+{
+    record(0x012B, words({region}));
+}
+
+int WmfWriter::createDibPatternBrush(const QByteArray &dib)
+{
+    record(0x0142, words({5, 0}) + dib);        // Style: BS_DIBPATTERN, ColorUsage: RGB
+    return newObject();
+}
+
+int WmfWriter::createMonochromePatternBrush(int width, int height, const QList<quint16> &rows)
+{
+    // Bitmap16 header with a placeholder for its Bits, 18 reserved bytes, then the rows.
+    QByteArray params = words({0, width, height, 2});   // Type, Width, Height, WidthBytes
+    params.append(char(1));                             // Planes
+    params.append(char(1));                             // BitsPixel
+    params.append(QByteArray(4 + 18, '\0'));
+    for (const quint16 row : rows) {
+        params.append(char(row >> 8));
+        params.append(char(row & 0xFF));
+    }
+    record(0x01F9, params);
+    return newObject();
 }
 
 void WmfWriter::stretchDib(int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth,

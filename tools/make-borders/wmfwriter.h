@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QRgb>
 #include <QtGlobal>
 
@@ -80,6 +81,18 @@ public:
                     const QList<int> &dx = {});
     void intersectClipRect(int left, int top, int right, int bottom);
     void excludeClipRect(int left, int top, int right, int bottom);
+
+    // A region of rectangles (right and bottom excluded), one scan each, which must not
+    // overlap vertically; returns its object index.
+    int createRegion(const QList<QRect> &rects);
+    void selectClipRegion(int region);
+    void offsetClipRgn(int x, int y);
+    void fillRegion(int region, int brush);
+    void paintRegion(int region);
+    // META_DIBCREATEPATTERNBRUSH with a DIB, and META_CREATEPATTERNBRUSH with a monochrome
+    // Bitmap16 made of rows of bits (one bit a pixel, set for the background colour).
+    int createDibPatternBrush(const QByteArray &dib);
+    int createMonochromePatternBrush(int width, int height, const QList<quint16> &rows);
 
     // META_STRETCHDIB with a DIB made by dib().
     void stretchDib(int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth,
