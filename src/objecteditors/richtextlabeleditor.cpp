@@ -42,6 +42,7 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TGPRichBaseLabel &label, const 
         button->setFocusPolicy(Qt::NoFocus);
     }
     m_toolBar->addNormalAndJustifyButtons();
+    m_toolBar->setSmallestFontSize(8);
     m_toolBar->addToolWidget(m_zoomPlus);
     m_toolBar->addToolWidget(m_zoomMinus);
     connect(m_zoomPlus, &QToolButton::clicked, this, &TRichTextLabelEditor::zoomIn);

@@ -172,6 +172,14 @@ void TWPToolBar::addToolWidget(QWidget *widget)
         row->addWidget(widget);
 }
 
+void TWPToolBar::setSmallestFontSize(int points)
+{
+    for (int i = m_fontSize->count() - 1; i >= 0; --i) {
+        if (m_fontSize->itemData(i).toInt() < points)
+            m_fontSize->removeItem(i);
+    }
+}
+
 void TWPToolBar::addNormalAndJustifyButtons()
 {
     if (m_justify)

@@ -31,6 +31,8 @@ public:
     // paragraphs, and puts its own buttons at the end of the bar.
     void addNormalAndJustifyButtons();
     void addToolWidget(QWidget *widget);
+    // Drops the sizes below points from the size list.
+    void setSmallestFontSize(int points);
 
 private:
     void createLists();

@@ -8,6 +8,7 @@
 #include "objects/tgprichbaselabel.h"
 #include "richedit/twprichtext.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QTextCursor>
 #include <QToolButton>
@@ -40,6 +41,11 @@ TEST(TRichTextLabelEditor, ZoomsBetweenFiftyAndOneHundredFromThePagesZoom)
         editor.zoomIn();
     EXPECT_EQ(editor.zoom(), 100);
     EXPECT_EQ(editor.panel()->size(), QSize(202, 102));
+
+    // The size list starts at 8 points.
+    auto *sizes = editor.findChild<QComboBox *>(QStringLiteral("FontSize"));
+    ASSERT_TRUE(sizes);
+    EXPECT_EQ(sizes->itemData(0).toInt(), 8);
 
     TGPRichBaseLabel full;
     sized(full, 190, 33, 1.0f);

@@ -6,6 +6,7 @@
 #include "imageprobes.h"
 
 #include "graphics/canvas.h"
+#include "graphics/reportcanvas.h"
 #include "objects/objectfactory.h"
 #include "objects/tgprichbaselabel.h"
 
@@ -155,4 +156,31 @@ TEST(TGPRichBaseLabel, TheToolMakesAnOpaqueFramedLabel)
     EXPECT_EQ(label->BorderStyle(), bsSingle);
     EXPECT_EQ(label->boundsRect().size(), QSize(190, 33));
     EXPECT_TRUE(label->EditAction);
+}
+
+TEST(TGPRichBaseLabel, PrintsItsTextIntoItsInchRectangle)
+{
+    TGPRichBaseLabel label;
+    prepared(label, 96, 48).SetRTFText(TWPRtfStorage(
+        QByteArray("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}\\cf1\\fs48 WWWW\\par}")));
+    label.setBounds(96, 0, 96, 48);
+    label.SetBorderStyle(bsNone);
+    QImage page(300, 120, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        ReportCanvas report(painter);
+        label.PrintTo(report, 0.5, 0.25);
+    }
+    // (1.5, 0.25) to (2.5, 0.75) inches at 96 dots per inch: red ink there and nowhere else.
+    QRect red;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qRed(page.pixel(x, y)) > 200 && qGreen(page.pixel(x, y)) < 80)
+                red |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(red.isEmpty());
+    EXPECT_GE(red.left(), 144);
+    EXPECT_GE(red.top(), 24);
+    EXPECT_LE(red.right(), 240);
+    EXPECT_LE(red.bottom(), 72);
 }

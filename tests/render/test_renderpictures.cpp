@@ -2,6 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "images/picture.h"
+#include "objects/tgimage.h"
+#include "objects/tgprichbaselabel.h"
+#include "page/calpanel32.h"
+#include "storage/calendarfile.h"
+#include "storage/objectrecords.h"
+
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -104,4 +111,54 @@ TEST(RenderRichText, RunsListTheirFormattingAndTextDrawsAndSavesBack)
                   QStringLiteral("--runs")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_FALSE(run.err.isEmpty());
+}
+
+TEST(RenderPictures, ClipArtAndRichLabelsSurviveSavingAndShowInImages)
+{
+    QTemporaryDir dir;
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2027, 1, 1));
+    QImage green(60, 40, QImage::Format_RGB32);
+    green.fill(qRgb(0, 200, 0));
+    Picture picture;
+    picture.setBitmap(green);
+    auto image = std::make_unique<TGImage>();
+    image->setName(QStringLiteral("Special1"));
+    image->setBounds(100, 300, 200, 100);
+    image->SetPicture(picture);
+    image->SetBorderStyle(bsSingle);
+    page.appendObject(std::move(image));
+    auto label = std::make_unique<TGPRichBaseLabel>();
+    label->setName(QStringLiteral("Special2"));
+    label->setBounds(400, 300, 300, 100);
+    label->SetRTFText(TWPRtfStorage("{\\rtf1\\ansi{\\colortbl;\\red0\\green0\\blue255;}"
+                                    "\\cf1\\fs72\\b WWWW\\par}"));
+    page.appendObject(std::move(label));
+    const QString first = dir.filePath(QStringLiteral("first.OVF"));
+    const ObjectRecords::RecordList records(page.objects());
+    ASSERT_TRUE(CalendarFile::SaveDocument(page.document(), first, records.components()).ok);
+
+    // Read and written again by the renderer, then drawn from the second file.
+    const QString second = dir.filePath(QStringLiteral("second.OVF"));
+    RunResult run = render({first, QStringLiteral("--save"), second});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QString png = dir.filePath(QStringLiteral("page.png"));
+    run = render({second, QStringLiteral("--out"), png, QStringLiteral("--geometry")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonArray objects =
+        QJsonDocument::fromJson(run.out).object().value(QStringLiteral("objects")).toArray();
+    ASSERT_EQ(objects.size(), 2);
+    EXPECT_EQ(objects[0].toObject().value(QStringLiteral("class")).toString(), QStringLiteral("TGImage"));
+    EXPECT_EQ(objects[1].toObject().value(QStringLiteral("class")).toString(),
+              QStringLiteral("TGPRichBaseLabel"));
+
+    const QImage drawn(png);
+    ASSERT_FALSE(drawn.isNull());
+    EXPECT_EQ(drawn.pixel(200, 350), qRgb(0, 200, 0)) << "the picture fills its object";
+    EXPECT_EQ(drawn.pixel(100, 350), qRgb(0, 0, 0)) << "its border";
+    int blue = 0;
+    for (int y = 300; y < 400; ++y)
+        for (int x = 400; x < 700; ++x)
+            blue += qBlue(drawn.pixel(x, y)) > 200 && qRed(drawn.pixel(x, y)) < 60 ? 1 : 0;
+    EXPECT_GT(blue, 200) << "the rich label's blue text";
 }
