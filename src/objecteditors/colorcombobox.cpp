@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colorcombobox.h"
 
+#include "widgets/choosers.h"
+
 #include <QPixmap>
 
 ColorComboBox::ColorComboBox(QWidget *parent) : QComboBox(parent)
@@ -15,7 +17,27 @@ ColorComboBox::ColorComboBox(QWidget *parent) : QComboBox(parent)
     };
     for (const auto &[name, color] : standard)
         addColor(QString::fromLatin1(name), color);
-    connect(this, &QComboBox::activated, this, [this] { emit colorChanged(color()); });
+    addItem(QStringLiteral("Other..."));
+    m_otherIndex = count() - 1;
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (index == m_otherIndex) {
+            chooseOther();
+            return;
+        }
+        m_lastIndex = index;
+        emit colorChanged(color());
+    });
+}
+
+void ColorComboBox::chooseOther()
+{
+    // The list shows the colour in use until the dialog gives another.
+    setCurrentIndex(m_lastIndex);
+    const std::optional<TColor> chosen = Choosers::chooseColor(this, color());
+    if (!chosen)
+        return;
+    setColor(*chosen);
+    emit colorChanged(color());
 }
 
 void ColorComboBox::addColor(const QString &name, TColor color)
@@ -35,11 +57,19 @@ void ColorComboBox::setColor(TColor color)
 {
     int index = findData(QVariant::fromValue<qint32>(color));
     if (index < 0) {
-        if (m_customIndex >= 0)
+        if (m_customIndex >= 0) {
             removeItem(m_customIndex);
-        addColor(QStringLiteral("Custom"), color);
-        m_customIndex = count() - 1;
+            --m_otherIndex;
+        }
+        // The custom colour goes before "Other...", which stays last.
+        QPixmap swatch(16, 12);
+        swatch.fill(Colors::toQColor(color));
+        insertItem(m_otherIndex, QIcon(swatch), QStringLiteral("Custom"),
+                   QVariant::fromValue<qint32>(color));
+        m_customIndex = m_otherIndex;
+        ++m_otherIndex;
         index = m_customIndex;
     }
+    m_lastIndex = index;
     setCurrentIndex(index);
 }

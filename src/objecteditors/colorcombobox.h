@@ -6,8 +6,9 @@
 
 #include <QComboBox>
 
-// A drop-down of the sixteen standard colours with their names. A colour that is not one
-// of them is shown as an extra "Custom" entry, so any stored colour survives editing.
+// A drop-down of the sixteen standard colours with their names and a last entry "Other..."
+// that opens the colour dialog. A colour that is not one of the sixteen is shown as an extra
+// "Custom" entry, so any stored colour survives editing.
 class ColorComboBox : public QComboBox
 {
     Q_OBJECT
@@ -23,5 +24,8 @@ signals:
 
 private:
     void addColor(const QString &name, TColor color);
+    void chooseOther();
     int m_customIndex = -1;
+    int m_otherIndex = -1;
+    int m_lastIndex = 0;
 };

@@ -22,7 +22,9 @@ FontChooser::FontChooser(const TFont &font, int ppi, QWidget *parent)
     setWindowTitle(tr("Font"));
     // The font dialog is embedded as a plain widget; this dialog owns the buttons.
     m_fonts->setWindowFlags(Qt::Widget);
-    m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    // Outline fonts only: objects and cells scale their text with the zoom and for print.
+    m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog
+                        | QFontDialog::ScalableFonts);
     auto *colorRow = new QHBoxLayout;
     colorRow->addWidget(new QLabel(tr("&Color:"), this));
     colorRow->addWidget(m_colorButton);

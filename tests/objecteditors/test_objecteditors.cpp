@@ -14,6 +14,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -147,13 +148,37 @@ TEST(TFlatCalendarEditor, EditsAPreviewAtZoomOne)
 TEST(ColorComboBox, KeepsAColourOutsideTheStandardOnes)
 {
     ColorComboBox combo;
-    EXPECT_EQ(combo.count(), 16);
+    EXPECT_EQ(combo.count(), 17);
+    EXPECT_EQ(combo.itemText(16), QStringLiteral("Other..."));
     combo.setColor(Colors::clTeal);
     EXPECT_EQ(combo.currentText(), QStringLiteral("Teal"));
     combo.setColor(0x010203);
     combo.setColor(0x040506);
-    EXPECT_EQ(combo.count(), 17);
+    EXPECT_EQ(combo.count(), 18);
     EXPECT_EQ(combo.color(), 0x040506);
+    EXPECT_EQ(combo.itemText(17), QStringLiteral("Other..."));
+}
+
+TEST(ColorComboBox, OtherOpensTheColourDialogAndCancelKeepsTheColour)
+{
+    ScopedFakeDialogs dialogs;
+    ColorComboBox combo;
+    combo.setColor(Colors::clRed);
+    QList<TColor> reported;
+    QObject::connect(&combo, &ColorComboBox::colorChanged, [&](TColor color) { reported << color; });
+    dialogs->onDialog = [](QDialog &dialog) {
+        dynamic_cast<QColorDialog &>(dialog).setCurrentColor(QColor(1, 2, 3));
+        return int(QDialog::Accepted);
+    };
+    const int other = combo.count() - 1;
+    emit combo.activated(other);
+    EXPECT_EQ(combo.color(), 0x030201);
+    EXPECT_EQ(combo.currentText(), QStringLiteral("Custom"));
+    EXPECT_EQ(reported, QList<TColor>{0x030201});
+    dialogs->onDialog = [](QDialog &) { return int(QDialog::Rejected); };
+    emit combo.activated(combo.count() - 1);
+    EXPECT_EQ(combo.color(), 0x030201);
+    EXPECT_EQ(reported.size(), 1);
 }
 
 TEST(ObjectPopup, BuildsTheMenuWithCurrentCheckMarks)
