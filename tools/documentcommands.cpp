@@ -47,7 +47,7 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
         const CalendarFile::LoadOutcome outcome = CalendarFile::LoadDocument(
             doc, options.documentFile, &scope, ObjectRecords::collectObjects(objects));
         if (!outcome.ok) {
-            printMessage(DocumentMessages::openFailed(options.documentFile));
+            printMessage(DocumentMessages::openFailed(options.documentFile, outcome.message));
             return false;
         }
         page.applyDocument(doc);
@@ -57,8 +57,9 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
     }
     if (!options.styleFile.isEmpty()) {
         PageDocument doc = page.document();
-        if (!CalendarFile::LoadStyleSheet(doc, options.styleFile).ok) {
-            printMessage(DocumentMessages::styleOpenFailed(options.styleFile));
+        const CalendarFile::FileResult loaded = CalendarFile::LoadStyleSheet(doc, options.styleFile);
+        if (!loaded.ok) {
+            printMessage(DocumentMessages::styleOpenFailed(options.styleFile, loaded.message));
             return false;
         }
         page.applyStyle(doc);

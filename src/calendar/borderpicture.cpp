@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "borderpicture.h"
 
+#include "core/filebytes.h"
+
 #include "core/apppaths.h"
 
 #include <QDir>
@@ -26,13 +28,12 @@ bool BorderPicture::loadFromFile(const QString &path, QString *error)
             *error = message;
         return false;
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
-    if (file.size() > MaxBorderFileSize)
+    const FileBytes::ReadResult file = FileBytes::readRegularFile(path, MaxBorderFileSize);
+    if (file.failure == FileBytes::Failure::TooLarge)
         return fail(QStringLiteral("%1 is too large for a border picture").arg(path));
-    const QByteArray bytes = file.readAll();
-    if (!m_picture.setBytes(bytes))
+    if (!file.ok())
+        return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.reason));
+    if (!m_picture.setBytes(file.bytes))
         return fail(QStringLiteral("%1 is not a Windows metafile").arg(path));
     return true;
 }

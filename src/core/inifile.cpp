@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "inifile.h"
 
+#include "core/filebytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,10 +52,11 @@ QString keyOf(const QString &line)
 
 QStringList IniFile::load() const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Preferences are a few kilobytes; anything far larger is not ours to read.
+    const FileBytes::ReadResult file = FileBytes::readRegularFile(m_path, MaxFileSize);
+    if (!file.ok())
         return {};
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromUtf8(file.bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -64,13 +67,16 @@ QStringList IniFile::load() const
 bool IniFile::store(const QStringList &lines)
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
+    if (!FileBytes::unsafeSaveTarget(m_path).isEmpty())
+        return false;
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += line.toUtf8() + "\n";
-    if (file.write(bytes) != bytes.size())
+    // The flush shows a write that failed inside the buffer before commit replaces the file.
+    if (file.write(bytes) != bytes.size() || !file.flush())
         return false;
     return file.commit();
 }

@@ -15,6 +15,9 @@
 class IniFile
 {
 public:
+    // Larger files are not read: preferences are a few kilobytes.
+    static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
+
     explicit IniFile(QString path) : m_path(std::move(path)) {}
 
     const QString &path() const { return m_path; }

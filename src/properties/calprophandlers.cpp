@@ -365,10 +365,11 @@ void TCalendarProperties::LoadStyleSheetButtonClick()
         return;
     }
     PageDocument doc = m_example->document();
-    if (CalendarFile::LoadStyleSheet(doc, *path).ok)
+    const CalendarFile::FileResult loaded = CalendarFile::LoadStyleSheet(doc, *path);
+    if (loaded.ok)
         m_example->applyStyle(doc);
     else
-        Dialogs::informationBox(this, DocumentMessages::styleOpenFailed(*path));
+        Dialogs::informationBox(this, DocumentMessages::styleOpenFailed(*path, loaded.message));
     reloadAfterStyleSheet();
 }
 

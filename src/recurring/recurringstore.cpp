@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recurringstore.h"
 
+#include "core/filebytes.h"
+
 #include "core/apppaths.h"
 #include "core/win1252.h"
 #include "recurringentry.h"
@@ -21,20 +23,16 @@ namespace {
 
 LoadResult readFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
-    if (file.size() > MaxFileSize)
-        return {{},
-                QStringLiteral("\"%1\" is too large for a list of recurring dates (%2 bytes).")
-                    .arg(path)
-                    .arg(file.size())};
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (bytes.size() > MaxFileSize)
+    const FileBytes::ReadResult file = FileBytes::readRegularFile(path, MaxFileSize);
+    if (file.failure == FileBytes::Failure::TooLarge)
         return {{}, QStringLiteral("\"%1\" is too large for a list of recurring dates.").arg(path)};
-    if (file.error() != QFileDevice::NoError)
-        return {{}, QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
-    return {parseLines(bytes), QString()};
+    if (!file.ok())
+        return {{}, QStringLiteral("Cannot read \"%1\": %2").arg(path, file.reason)};
+    if (file.bytes.count('\n') >= MaxLines)
+        return {{}, QStringLiteral("\"%1\" has more than %2 lines, too many for a list of recurring dates.")
+                        .arg(path)
+                        .arg(MaxLines)};
+    return {parseLines(file.bytes), QString()};
 }
 
 } // namespace
@@ -92,11 +90,16 @@ LoadResult loadExisting(const QString &path)
 
 QString save(const QString &path, const QStringList &lines)
 {
+    const QString unsafe = FileBytes::unsafeSaveTarget(path);
+    if (!unsafe.isEmpty())
+        return QStringLiteral("Cannot write \"%1\": %2").arg(path, unsafe);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
     const QByteArray bytes = serializeLines(lines);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    // A write that fails inside the buffer shows only at the flush, and commit would still
+    // put the short file in place of the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         qCWarning(lcRecurring) << "Saving" << path << "failed:" << file.errorString();
         return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
     }

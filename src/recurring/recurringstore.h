@@ -12,8 +12,10 @@
 // OVRECUR.DAT is the older list, converted once at start-up.
 namespace RecurringStore {
 
-// Larger files are refused rather than loaded into a list box.
-inline constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+// Larger files are refused rather than loaded into a list box: a list of dates by hand
+// holds some hundreds of lines, and every line becomes an entry of the list dialog.
+inline constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
+inline constexpr qsizetype MaxLines = 50000;
 
 QString datesFilePath();
 QString oldDatesFilePath();

@@ -170,7 +170,7 @@ void DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
     if (!outcome.ok) {
         m_host.setDocumentFileName(QString());
         page.ResetToDefaults();
-        Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::openFailed(path));
+        Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::openFailed(path, outcome.message));
         return;
     }
     page.applyDocument(doc);

@@ -10,6 +10,7 @@
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
+#include "core/filebytes.h"
 
 #include <QBuffer>
 #include <QSet>
@@ -20,17 +21,20 @@ namespace {
 
 QByteArray readWholeFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw StreamError(file.errorString());
-    // Reading is done in memory; no real calendar comes near this size.
-    if (file.size() > CalendarFile::kMaxFileSize)
+    // Reading is done in memory; no real calendar comes near the limit.
+    FileBytes::ReadResult file = FileBytes::readRegularFile(path, CalendarFile::kMaxFileSize);
+    if (file.failure == FileBytes::Failure::TooLarge)
         throw StreamError(QStringLiteral("The file is too large to be a calendar file"));
-    return file.readAll();
+    if (!file.ok())
+        throw StreamError(file.reason);
+    return std::move(file.bytes);
 }
 
 void writeWholeFile(const QString &path, const QByteArray &bytes)
 {
+    const QString unsafe = FileBytes::unsafeSaveTarget(path);
+    if (!unsafe.isEmpty())
+        throw StreamError(unsafe);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw StreamError(file.errorString());

@@ -8,16 +8,24 @@
 // program and the command-line renderer show the same words. "\r" breaks the line.
 namespace DocumentMessages {
 
-inline QString openFailed(const QString &path)
+// The reader's reason, when there is one, follows on a line of its own.
+inline QString withReason(const QString &message, const QString &reason)
 {
-    return QStringLiteral("Unable to open ") + path + QStringLiteral(". Possibly \r")
-           + QStringLiteral("corrupted, possibly not a Calendar file");
+    return reason.isEmpty() ? message : message + QStringLiteral("\r(") + reason + QLatin1Char(')');
 }
 
-inline QString styleOpenFailed(const QString &path)
+inline QString openFailed(const QString &path, const QString &reason = {})
 {
-    return QStringLiteral("Unable to open ") + path + QStringLiteral(". Possibly \r")
-           + QStringLiteral("corrupted, possibly not a Calendar Style file");
+    return withReason(QStringLiteral("Unable to open ") + path + QStringLiteral(". Possibly \r")
+                          + QStringLiteral("corrupted, possibly not a Calendar file"),
+                      reason);
+}
+
+inline QString styleOpenFailed(const QString &path, const QString &reason = {})
+{
+    return withReason(QStringLiteral("Unable to open ") + path + QStringLiteral(". Possibly \r")
+                          + QStringLiteral("corrupted, possibly not a Calendar Style file"),
+                      reason);
 }
 
 // The drawing objects of a document were cut short; what came before the damage is shown.

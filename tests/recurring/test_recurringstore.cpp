@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace RecurringStore;
 
 namespace {
@@ -140,4 +142,27 @@ TEST(Conversion, AFailureKeepsBothFiles)
     EXPECT_FALSE(result.converted);
     EXPECT_FALSE(result.error.isEmpty());
     EXPECT_EQ(readBytes(oldPath), QByteArray("1225Christmas\r\n"));
+}
+
+TEST(RecurringStore, ListsOfEndlessLinesPipesAndDevicesAreRefused)
+{
+    QTemporaryDir dir;
+    // Line feeds alone: small as a file, but every line would become an entry.
+    const QString feeds = dir.filePath(QStringLiteral("feeds.DAX"));
+    writeBytes(feeds, QByteArray(MaxLines, '\n'));
+    const LoadResult many = load(feeds);
+    EXPECT_FALSE(many.ok());
+    EXPECT_TRUE(many.lines.isEmpty());
+    EXPECT_TRUE(many.error.contains(QStringLiteral("lines")));
+    writeBytes(feeds, QByteArray(MaxLines - 1, '\n'));
+    EXPECT_TRUE(load(feeds).ok());
+
+    const QString pipe = dir.filePath(QStringLiteral("pipe.DAX"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(load(pipe).ok());
+    const QString zero = dir.filePath(QStringLiteral("zero.DAX"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    EXPECT_FALSE(load(zero).ok());
+    EXPECT_FALSE(save(zero, {QStringLiteral("line")}).isEmpty());
+    EXPECT_TRUE(QFileInfo(zero).isSymLink());
 }

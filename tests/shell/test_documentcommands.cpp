@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
@@ -193,8 +194,15 @@ TEST(DocumentCommands, OpeningChecksTheExtensionAndReportsDamage)
     w.commands->OpenCalendarFile(junk);
     EXPECT_TRUE(w.fileName.isEmpty());
     EXPECT_FALSE(w.pageShown);
-    EXPECT_EQ(w.fake->messages.last().text,
-              QStringLiteral("Unable to open ") + junk + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file"));
+    // The program's words come first; the reader's reason follows.
+    EXPECT_TRUE(w.fake->messages.last().text.startsWith(
+        QStringLiteral("Unable to open ") + junk + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file\r(")))
+        << qPrintable(w.fake->messages.last().text);
+    const QString folder = w.dir.filePath(QStringLiteral("folder.OVF"));
+    QDir().mkpath(folder);
+    w.commands->OpenCalendarFile(folder);
+    EXPECT_TRUE(w.fake->messages.last().text.endsWith(QStringLiteral("(it is a folder, not a file)")))
+        << qPrintable(w.fake->messages.last().text);
     // A failed read leaves the page painting, not loading, and the cursor normal.
     EXPECT_FALSE(w.calendar.PaintSuspended());
     EXPECT_FALSE(w.calendar.Loading());

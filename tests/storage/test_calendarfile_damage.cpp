@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include "page/calpanel32.h"
 #include "storage/calendarfile.h"
@@ -136,4 +141,32 @@ TEST_F(DamagedDocuments, OutOfRangeSettingsAreRefused)
     ASSERT_EQ(bytes[17], '\x02');
     EXPECT_EQ(load(badLayout), -1);
     EXPECT_EQ(load(QByteArray("\x01\x02\x04\x02\x02", 5)), -1);
+}
+
+TEST(HostileFiles, DevicesAndPipesNamedLikeDocumentsAreRefusedAndNeverReplaced)
+{
+    QTemporaryDir dir;
+    const QString zero = dir.filePath(QStringLiteral("zero.OVF"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.OVS"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    PageDocument doc;
+    const CalendarFile::LoadOutcome fromDevice = CalendarFile::LoadDocument(doc, zero, nullptr, {});
+    EXPECT_FALSE(fromDevice.ok);
+    EXPECT_TRUE(fromDevice.message.contains(QStringLiteral("not a regular file")))
+        << qPrintable(fromDevice.message);
+    EXPECT_FALSE(CalendarFile::LoadStyleSheet(doc, pipe).ok);
+    QByteArray bytes;
+    EXPECT_FALSE(CalendarFile::readFileBytes(pipe, bytes).ok);
+
+    // Saving through the link or onto the pipe leaves both as they are.
+    const CalendarFile::FileResult saved = CalendarFile::SaveDocument(doc, zero, {});
+    EXPECT_FALSE(saved.ok);
+    EXPECT_FALSE(saved.message.isEmpty());
+    EXPECT_FALSE(CalendarFile::SaveStyleSheet(doc, pipe).ok);
+    EXPECT_TRUE(QFileInfo(zero).isSymLink());
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reading and replacing whole files safely. Every reader of outside data goes through
+// readRegularFile, so devices, pipes and folders named like documents are refused before
+// anything is read, and no file is read past its limit whatever its size claims.
+namespace FileBytes {
+
+enum class Failure { None, NotFound, NoPermission, Folder, NotRegular, TooLarge, ReadError };
+
+struct ReadResult
+{
+    QByteArray bytes;
+    Failure failure = Failure::None;
+    // Why, in words a user understands: "the file does not exist", "it is a folder", ...
+    QString reason;
+
+    bool ok() const { return failure == Failure::None; }
+};
+
+// Reads a whole regular file (or a link to one) of at most maxBytes. The file is opened
+// without blocking, so a FIFO cannot stall the program, and checked on the open
+// descriptor, so it cannot be swapped between the check and the read.
+ReadResult readRegularFile(const QString &path, qint64 maxBytes);
+
+// Why path cannot be replaced by a save; empty when it can: it does not exist yet, or it
+// is a regular file (or a link to one). Devices, pipes and folders are never replaced.
+QString unsafeSaveTarget(const QString &path);
+
+// The reason for an errno value, in the words above.
+QString reasonOfErrno(int error);
+
+} // namespace FileBytes
