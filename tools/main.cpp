@@ -45,7 +45,9 @@ int main(int argc, char *argv[])
                                            | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
-    QApplication app(argc, argv);
+    // Qt sees only the program's name: our options (--style among them) are ours, not its.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane-render"));
     installFontSubstitutes();
     if (parsed.options.holidays || !parsed.options.recurringFile.isEmpty())

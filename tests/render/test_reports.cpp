@@ -135,6 +135,14 @@ TEST(RenderDocuments, UnreadableFilesGiveTheProgramsMessage)
     const RunResult style = render({QStringLiteral("--style"), junk});
     EXPECT_EQ(style.exitCode, 1);
     EXPECT_TRUE(style.err.contains("possibly not a Calendar Style file")) << style.err.constData();
+    // --style is ours alone: Qt, which has an option of that name, never sees it.
+    EXPECT_FALSE(style.err.contains("style override")) << style.err.constData();
+    // A device named like a document is refused with the reason, at once.
+    const QString device = dir.filePath(QStringLiteral("device.OVS"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), device));
+    const RunResult fromDevice = render({QStringLiteral("--style"), device});
+    EXPECT_EQ(fromDevice.exitCode, 1);
+    EXPECT_TRUE(fromDevice.err.contains("not a regular file")) << fromDevice.err.constData();
     const RunResult badSave = render({QStringLiteral("--save"), dir.filePath(QStringLiteral("x.txt"))});
     EXPECT_EQ(badSave.exitCode, 2);
 }
