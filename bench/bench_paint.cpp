@@ -3,12 +3,15 @@
 // Painting a page into an image and printing a year to PDF.
 #include <benchmark/benchmark.h>
 
+#include "richtext/richtextcellrenderer.h"
+
 #include "output/pageoutput.h"
 #include "page/calpanel32.h"
 #include "graphics/tfont.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QPainter>
 
 namespace {
 
@@ -66,6 +69,26 @@ void BM_PaintMonthWithCellTexts(benchmark::State &state)
         benchmark::DoNotOptimize(image.constBits());
     }
 }
+
+// A cell holding one word of N letters, laid out afresh each time as on the first paint
+// of a page: only what can show is laid out, so the length does not count.
+void BM_PaintCellWithLongWord(benchmark::State &state)
+{
+    const QByteArray rtf = "{\\rtf1\\ansi\\fs18 " + QByteArray(state.range(0), 'w') + "\\par}";
+    QImage image(150, 90, QImage::Format_RGB32);
+    for (auto _ : state) {
+        RichTextCellRenderer renderer;
+        renderer.setPixelsPerInch(96);
+        renderer.loadRtf(TWPRtfStorage(rtf));
+        renderer.setZoomPercent(100);
+        renderer.setPageSize(image.size());
+        QPainter painter(&image);
+        renderer.paint(painter, QRectF(image.rect()));
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PaintCellWithLongWord)->Arg(1000)->Arg(80000)->Arg(320000)->Unit(benchmark::kMillisecond);
 
 void BM_PrintYearToPdf(benchmark::State &state)
 {

@@ -7,7 +7,11 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+
+#include <limits>
 
 RichTextCellRenderer::RichTextCellRenderer() : m_ppi(RtfUnits::layoutDpi()) {}
 
@@ -26,7 +30,7 @@ void RichTextCellRenderer::paint(QPainter &painter, const QRectF &target)
     // Layout pixels to page pixels at the zoom.
     const qreal scale = m_zoomPercent / 100.0 * m_ppi / RtfUnits::layoutDpi();
     const QSizeF layoutPage(m_pageSize.width() / scale, m_pageSize.height() / scale);
-    QTextDocument &text = document(layoutPage.width());
+    QTextDocument &text = document(layoutPage);
 
     painter.save();
     painter.setClipRect(target, Qt::IntersectClip);
@@ -43,9 +47,32 @@ void RichTextCellRenderer::paint(QPainter &painter, const QRectF &target)
     painter.restore();
 }
 
-QTextDocument &RichTextCellRenderer::document(qreal layoutWidth)
+int RichTextCellRenderer::visibleCharacterBound(const QTextDocument &text, const QSizeF &layoutPage)
+{
+    qreal smallestPoints = text.defaultFont().pointSizeF() > 0 ? text.defaultFont().pointSizeF() : 12;
+    for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() > 0)
+                smallestPoints = qMin(smallestPoints, format.fontPointSize());
+        }
+    }
+    const qreal size = qMax(1.0, smallestPoints * RtfUnits::layoutDpi() / 72.0);
+    const qreal columns = layoutPage.width() / (0.2 * size) + 1;
+    const qreal rows = layoutPage.height() / size + 1;
+    // Room for paragraph marks and the odd wider bound, then a cap that fits an int.
+    return int(qMin(columns * rows + 256, qreal(std::numeric_limits<int>::max() / 2)));
+}
+
+QTextDocument &RichTextCellRenderer::document(const QSizeF &layoutPage)
 {
     auto found = m_cache.find(m_rtf);
+    if (found != m_cache.end() && found->keptCharacters >= 0
+        && visibleCharacterBound(*found->document, layoutPage) > found->keptCharacters) {
+        // Cut for a smaller page than this one: read it again.
+        m_cache.erase(found);
+        found = m_cache.end();
+    }
     if (found == m_cache.end()) {
         if (m_cache.size() >= CachedTexts)
             evictOldest();
@@ -55,12 +82,21 @@ QTextDocument &RichTextCellRenderer::document(qreal layoutWidth)
         // the positions it was laid out with.
         text->setUseDesignMetrics(true);
         RtfReader::read(m_rtf, *text);
-        found = m_cache.insert(m_rtf, CachedDocument {std::move(text), 0});
+        int kept = -1;
+        const int bound = visibleCharacterBound(*text, layoutPage);
+        if (text->characterCount() > bound) {
+            QTextCursor cursor(text.get());
+            cursor.setPosition(bound);
+            cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+            kept = bound;
+        }
+        found = m_cache.insert(m_rtf, CachedDocument {std::move(text), 0, kept});
     }
     found->lastUse = ++m_useCounter;
     QTextDocument &text = *found->document;
-    if (!qFuzzyCompare(text.textWidth(), layoutWidth))
-        text.setTextWidth(layoutWidth);
+    if (!qFuzzyCompare(text.textWidth(), layoutPage.width()))
+        text.setTextWidth(layoutPage.width());
     return text;
 }
 

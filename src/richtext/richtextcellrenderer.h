@@ -34,14 +34,22 @@ public:
     // How many laid-out texts are held; for tests.
     int cachedTexts() const { return int(m_cache.size()); }
 
+    // The most characters of text that can show on a page of this size (layout pixels):
+    // each at least a fifth of the smallest font's size wide and each line as high as
+    // that size. Laying out more costs time and shows nothing; a line without a place to
+    // break costs time that grows with the square of its length.
+    static int visibleCharacterBound(const QTextDocument &text, const QSizeF &layoutPage);
+
 private:
     struct CachedDocument
     {
         std::shared_ptr<QTextDocument> document;
         quint64 lastUse = 0;
+        // The characters kept when the text was longer than could ever show; -1 when whole.
+        int keptCharacters = -1;
     };
 
-    QTextDocument &document(qreal layoutWidth);
+    QTextDocument &document(const QSizeF &layoutPage);
     void evictOldest();
 
     QByteArray m_rtf;

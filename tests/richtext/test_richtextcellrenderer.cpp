@@ -9,6 +9,8 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTextCursor>
+#include <QTextDocument>
 
 using ImageProbes::inkRect;
 
@@ -98,4 +100,39 @@ TEST(RichTextCellRenderer, KeepsOneLayoutPerTextUpToItsLimit)
         paintText(renderer, "{\\rtf1 text " + QByteArray::number(i) + "}", 100, QSize(20, 20),
                   QRectF(0, 0, 20, 20), QSize(20, 20));
     EXPECT_EQ(renderer.cachedTexts(), int(RichTextCellRenderer::CachedTexts));
+}
+
+TEST(RichTextCellRenderer, TextBeyondWhatCanShowIsNotLaidOutAndNothingVisibleChanges)
+{
+    // A cell 150 x 90 at 9 points holds well under a few thousand characters.
+    QTextDocument sample;
+    sample.setPlainText(QStringLiteral("x"));
+    QTextCursor cursor(&sample);
+    cursor.select(QTextCursor::Document);
+    QTextCharFormat nine;
+    nine.setFontPointSize(9);
+    cursor.mergeCharFormat(nine);
+    const int bound = RichTextCellRenderer::visibleCharacterBound(sample, QSizeF(150, 90));
+    EXPECT_GT(bound, 150 / 2);
+    EXPECT_LT(bound, 20000);
+    // A smaller font lets more show; a larger page too.
+    nine.setFontPointSize(4);
+    cursor.mergeCharFormat(nine);
+    EXPECT_GT(RichTextCellRenderer::visibleCharacterBound(sample, QSizeF(150, 90)), bound);
+    EXPECT_GT(RichTextCellRenderer::visibleCharacterBound(sample, QSizeF(300, 180)), bound);
+
+    // Words that wrap over more lines than the cell shows, and one word without a break:
+    // long texts draw exactly what their beginnings draw.
+    const QByteArray words = QByteArray("lorem ipsum dolor sit amet ").repeated(8000);
+    const QByteArray word = QByteArray(200000, 'w');
+    for (const QByteArray &body : {words, word}) {
+        RichTextCellRenderer whole;
+        RichTextCellRenderer start;
+        const QSize page(150, 90);
+        const QRectF target(0, 0, 150, 90);
+        const QImage long_ = paintText(whole, "{\\rtf1\\ansi\\fs18 " + body + "\\par}", 100, page, target);
+        const QImage short_ = paintText(start, "{\\rtf1\\ansi\\fs18 " + body.left(3000) + "\\par}", 100, page, target);
+        EXPECT_EQ(long_, short_);
+        EXPECT_FALSE(inkRect(long_).isEmpty());
+    }
 }
