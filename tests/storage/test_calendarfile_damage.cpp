@@ -7,9 +7,11 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include "page/calpanel32.h"
+#include "core/inifile.h"
 #include "storage/calendarfile.h"
 #include "pagefiles.h"
 #include "storage/streamdump.h"
@@ -169,4 +171,78 @@ TEST(HostileFiles, DevicesAndPipesNamedLikeDocumentsAreRefusedAndNeverReplaced)
     struct stat status {};
     ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
+namespace {
+
+// A 64 KiB file system of its own, where the test can fill the disk; unmounted at the end.
+class SmallFileSystem
+{
+public:
+    SmallFileSystem()
+    {
+        m_mounted = m_dir.isValid()
+            && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallFileSystem()
+    {
+        if (m_mounted)
+            ::umount(QFile::encodeName(m_dir.path()).constData());
+    }
+    bool mounted() const { return m_mounted; }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    // Fills the file system to the last byte.
+    void fill()
+    {
+        QFile filler(filePath(QStringLiteral("filler")));
+        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        for (qint64 block = 4096; block >= 1; block /= 2) {
+            const QByteArray bytes(block, 'f');
+            while (filler.write(bytes) == bytes.size()) {
+            }
+        }
+    }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
+} // namespace
+
+TEST(HostileFiles, AFullDiskFailsTheSaveAndKeepsTheOldFile)
+{
+    SmallFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system needs root rights here";
+    const QString document = disk.filePath(QStringLiteral("Dec2026.OVF"));
+    PageDocument doc;
+    ASSERT_TRUE(CalendarFile::SaveDocument(doc, document, {}).ok);
+    const QByteArray before = [&] {
+        QFile file(document);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+    ASSERT_FALSE(before.isEmpty());
+    const QString clipboard = disk.filePath(QStringLiteral("Clipbrd.tmp"));
+    ASSERT_TRUE(CalendarFile::writeFileBytes(clipboard, "small").ok);
+    IniFile preferences(disk.filePath(QStringLiteral("OV.INI")));
+    ASSERT_TRUE(preferences.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), QStringLiteral("a.OVF")));
+    disk.fill();
+    EXPECT_FALSE(preferences.writeString(QStringLiteral("MRU"), QStringLiteral("F1"), QStringLiteral("b.OVF")));
+    EXPECT_EQ(preferences.readString(QStringLiteral("MRU"), QStringLiteral("F0"), {}), QStringLiteral("a.OVF"));
+
+    // A small change: the file is written into a buffer first, and the disk being full
+    // shows only when the buffer is flushed.
+    doc.cells[3] = TWPRtfStorage("{\\rtf1 changed\\par}");
+    const CalendarFile::FileResult saved = CalendarFile::SaveDocument(doc, document, {});
+    EXPECT_FALSE(saved.ok);
+    EXPECT_FALSE(saved.message.isEmpty());
+    QFile file(document);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before) << "the old document stays whole";
+    EXPECT_FALSE(CalendarFile::writeFileBytes(clipboard, QByteArray(1000, 'c')).ok);
+    QFile small(clipboard);
+    ASSERT_TRUE(small.open(QIODevice::ReadOnly));
+    EXPECT_EQ(small.readAll(), QByteArray("small"));
 }
