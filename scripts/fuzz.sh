@@ -28,7 +28,8 @@ trap 'rm -rf "$work"' EXIT
 # A small quarantine and short allocation stacks keep the sanitizer's own bookkeeping from
 # growing into the memory limit on long runs (the readers' own memory stays flat). Fonts are
 # looked up once per process and kept, which is not a leak of ours.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64:malloc_context_size=8}
+# A short allocation context keeps the sanitizer's own stack store small on long runs.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64:malloc_context_size=2}
 share=$(( seconds / ${#fuzzers[@]} ))
 [ "$share" -lt 1 ] && share=1
 for f in "${fuzzers[@]}"; do

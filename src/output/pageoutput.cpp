@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pageoutput.h"
 
+#include "core/filebytes.h"
+
 #include "calendar/calendardates.h"
 #include "page/calpanel32.h"
 #include "graphics/reportcanvas.h"
@@ -59,7 +61,9 @@ QPageLayout pageLayoutOf(const TCalendarPanel32 &page)
 
 bool commit(QSaveFile &file, QString *error)
 {
-    if (!file.commit())
+    // The flush shows a write that failed inside the buffer; commit alone would still
+    // put the short file in place.
+    if (!file.flush() || !file.commit())
         return fail(error, QStringLiteral("Cannot write %1: %2")
                                .arg(file.fileName(), file.errorString()));
     return true;
@@ -98,6 +102,9 @@ bool saveImage(const QImage &image, const QString &path, QString *error)
     const Format format = formatOfPath(path);
     if (format == Format::Unknown || format == Format::Pdf)
         return fail(error, QStringLiteral("%1: not an image file name (.png, .bmp, .jpg)").arg(path));
+    const QString unsafe = FileBytes::unsafeSaveTarget(path);
+    if (!unsafe.isEmpty())
+        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, unsafe));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
@@ -105,8 +112,13 @@ bool saveImage(const QImage &image, const QString &path, QString *error)
     if (format == Format::Jpg)
         writer.setQuality(JpegQuality);
     if (!writer.write(image)) {
+        // The writer knows only that it failed; the file tells why (a full disk...) once
+        // what it still holds is pushed out.
+        file.flush();
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
+                                                                     : writer.errorString();
         file.cancelWriting();
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, writer.errorString()));
+        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, reason));
     }
     return commit(file, error);
 }
@@ -137,6 +149,9 @@ bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *err
 
 bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *error)
 {
+    const QString unsafe = FileBytes::unsafeSaveTarget(path);
+    if (!unsafe.isEmpty())
+        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, unsafe));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));

@@ -8,7 +8,12 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <sys/mount.h>
 
 TEST(PageOutput, FileNames)
 {
@@ -83,4 +88,33 @@ TEST(PageOutput, ImagesOfSeveralMonthsShowEachMonth)
     page.SetMainCalYear(1998);
     page.SetMainCalMonth(1);
     EXPECT_EQ(page.RenderToBitmap().convertToFormat(january.format()), january);
+}
+
+TEST(PageOutput, ImagesAreNeverWrittenOverADeviceAndAFullDiskIsNamed)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("page.png"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), link));
+    QString error;
+    const QImage image(64, 64, QImage::Format_RGB32);
+    EXPECT_FALSE(PageOutput::saveImage(image, link, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("not a regular file"))) << qPrintable(error);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+
+    // /dev/full accepts the file's creation in no folder, so the full disk is met on a
+    // small file system where one can be made.
+    const QByteArray folder = QFile::encodeName(dir.filePath(QStringLiteral("small")));
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=16k") != 0)
+        GTEST_SKIP() << "mounting a small file system needs root rights here";
+    QImage noisy(200, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x)
+            noisy.setPixel(x, y, qRgb((x * 7919 + y * 104729) % 256, (x * y) % 256, (x ^ y) % 256));
+    error.clear();
+    const bool saved = PageOutput::saveImage(noisy, QString::fromLocal8Bit(folder) + QStringLiteral("/big.bmp"), &error);
+    ::umount(folder.constData());
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(error.contains(QStringLiteral("Unknown error"))) << qPrintable(error);
+    EXPECT_TRUE(error.contains(QStringLiteral("space"), Qt::CaseInsensitive)) << qPrintable(error);
 }
