@@ -74,6 +74,10 @@ struct TCalendarMainHooks {
     std::function<bool()> canRedo;
     // The page as the window first shows it starts the history.
     std::function<void()> resetHistory;
+    // The copy of unsaved changes left by a run that did not end normally: offered back at
+    // start (true when restored), removed when the window closes normally.
+    std::function<bool()> offerRecovery;
+    std::function<void()> discardRecovery;
 };
 
 // The program's document window: menus, tool bar, the page in its scrolling area; it

@@ -85,8 +85,9 @@ void TCalendarMain::showWithRecentDocument()
     m_page->ResetToDefaults();
     if (m_hooks.resetHistory)
         m_hooks.resetHistory();
+    const bool recovered = m_hooks.offerRecovery && m_hooks.offerRecovery();
     const QStringList recent = m_mru->files();
-    if (!recent.isEmpty() && QFileInfo::exists(recent.first()) && m_hooks.openDocument)
+    if (!recovered && !recent.isEmpty() && QFileInfo::exists(recent.first()) && m_hooks.openDocument)
         m_hooks.openDocument(recent.first());
     // Paint what the open left, then again with the page shown. Running every pending event
     // here instead would let input reach a window that has not finished starting.
@@ -112,6 +113,9 @@ void TCalendarMain::closeEvent(QCloseEvent *event)
 
 void TCalendarMain::FormClose()
 {
+    // Closing normally: the unsaved changes were saved or given up at the save question.
+    if (m_hooks.discardRecovery)
+        m_hooks.discardRecovery();
     m_prefs.mainZoomPercent = percentFromZoomFactor(m_page->ZoomFactor());
     SavePreferences();
     IniFile ini(iniPath());

@@ -43,6 +43,51 @@ DocumentCommands::DocumentCommands(DocumentHost &host, QObject *parent)
       m_history([this] { return snapshot(); },
                 [this](const QByteArray &state) { restoreSnapshot(state); })
 {
+    m_recoveryTimer.setInterval(RecoveryIntervalMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, &DocumentCommands::writeRecoveryCopy);
+    m_recoveryTimer.start();
+}
+
+void DocumentCommands::writeRecoveryCopy()
+{
+    if (!m_host.Modified() || m_changes == m_copiedChanges)
+        return;
+    // The open cell's text belongs to the copy.
+    m_host.DoSaveRichtext();
+    if (m_recovery.write({m_host.documentFileName(), snapshot()}))
+        m_copiedChanges = m_changes;
+}
+
+void DocumentCommands::discardRecoveryCopy()
+{
+    m_recovery.remove();
+    m_copiedChanges = m_changes;
+}
+
+bool DocumentCommands::offerRecovery()
+{
+    const std::optional<RecoveryCopy::Contents> copy = m_recovery.read();
+    if (!copy)
+        return false;
+    const QString name = copy->documentName.isEmpty() ? QStringLiteral("an untitled calendar")
+                                                      : QFileInfo(copy->documentName).fileName();
+    const int answer = Dialogs::choice(
+        m_host.dialogParent(), QStringLiteral("Orvane"),
+        QStringLiteral("Orvane was not closed properly. Restore the unsaved changes to %1?").arg(name),
+        {QStringLiteral("Restore"), QStringLiteral("Discard")});
+    if (answer == 1)
+        m_recovery.remove();
+    if (answer != 0)
+        return false;
+    restoreSnapshot(copy->state);
+    m_host.setDocumentFileName(copy->documentName);
+    m_host.setPageShown(true);
+    resetHistory(false);
+    m_host.SetModified(true);
+    m_host.SetButtons();
+    m_host.SetCaption();
+    // Kept until the restored changes are saved or dropped: a second crash loses nothing.
+    return true;
 }
 
 QString DocumentCommands::proposedSaveName() const
@@ -108,6 +153,7 @@ void DocumentCommands::New1Click()
     m_host.page().DeleteAllObjects();
     m_host.setPageShown(true);
     resetHistory(false);
+    discardRecoveryCopy();
     m_host.SetButtons();
     m_host.setWindowCaption(QStringLiteral("Orvane [untitled]"));
 }
@@ -150,6 +196,8 @@ void DocumentCommands::OpenCalendarFile(QString path)
         showOpenedDocument();
     }
     resetHistory();
+    // The changes of the document before are saved or given up by now.
+    discardRecoveryCopy();
     m_host.SetButtons();
     m_host.SetCaption();
     page.update();
@@ -211,6 +259,7 @@ bool DocumentCommands::SaveCalendarFile(QString path)
                 m_host.SetModified(false);
                 flushPendingChange();
                 m_history.markSaved();
+                discardRecoveryCopy();
                 saved = true;
             }
         }
@@ -280,6 +329,7 @@ void DocumentCommands::recordChange()
     // Putting a snapshot back marks the document too; that is no new step.
     if (m_changePending || m_restoring)
         return;
+    ++m_changes;
     m_changePending = true;
     QMetaObject::invokeMethod(this, &DocumentCommands::flushPendingChange, Qt::QueuedConnection);
     // Once an action, not once for each change it reports: Undo is there at once.

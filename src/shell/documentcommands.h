@@ -3,9 +3,11 @@
 #pragma once
 
 #include "shell/documenthistory.h"
+#include "shell/recoverycopy.h"
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class DocumentHost;
 class ZoomGuard;
@@ -52,6 +54,18 @@ public:
     // Where file dialogs start: the folder of the open document, else the user's documents.
     QString startFolder() const;
 
+    // While the document has unsaved changes a copy of it goes to the user folder every
+    // two minutes, when something changed since the last copy; saving, opening, New and
+    // closing normally remove it. At start a copy left behind is offered back.
+    enum : int { RecoveryIntervalMs = 2 * 60 * 1000 };
+    void writeRecoveryCopy();
+    void discardRecoveryCopy();
+    // Asks whether to restore a copy left by a run that did not end normally; true when
+    // the copy was restored as a modified document under its own name.
+    bool offerRecovery();
+    void setRecoveryCopy(const RecoveryCopy &copy) { m_recovery = copy; }
+    const RecoveryCopy &recoveryCopy() const { return m_recovery; }
+
 private:
     bool saveAs();
     void readDocument(const QString &path, ZoomGuard &zoom);
@@ -65,4 +79,9 @@ private:
     bool m_changePending = false;
     bool m_restoring = false;
     bool m_cancelling = false;
+    RecoveryCopy m_recovery;
+    QTimer m_recoveryTimer;
+    // Changes recorded, and how many of them the recovery copy holds.
+    quint64 m_changes = 0;
+    quint64 m_copiedChanges = 0;
 };

@@ -135,6 +135,8 @@ void connectDocuments(TCalendarMain &window)
         h.canUndo = [commands] { return commands->canUndo(); };
         h.canRedo = [commands] { return commands->canRedo(); };
         h.resetHistory = [commands] { commands->resetHistory(); };
+        h.offerRecovery = [commands] { return commands->offerRecovery(); };
+        h.discardRecovery = [commands] { commands->discardRecoveryCopy(); };
         h.runPropertiesDialog = [&window](TCalendarPanel32 &preview, const PropertiesRequest &request) {
             return runPropertiesDialog(window, preview, request);
         };

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs.h"
 
+#include <QAbstractButton>
+#include <QPushButton>
+
 #include <QDialog>
 
 namespace {
@@ -89,6 +92,18 @@ void errorBox(QWidget *parent, const QString &caption, const QString &text)
 int exec(QDialog &dialog)
 {
     return DialogService::instance().exec(dialog);
+}
+
+int choice(QWidget *parent, const QString &caption, const QString &text, const QStringList &buttons)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> made;
+    for (const QString &caption : buttons)
+        made << box.addButton(caption, made.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+    if (!made.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton *>(made.first()));
+    exec(box);
+    return int(made.indexOf(box.clickedButton()));
 }
 
 } // namespace Dialogs

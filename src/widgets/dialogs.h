@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -56,5 +57,8 @@ QMessageBox::StandardButton yesNoCancelQuestion(QWidget *parent, const QString &
                                                 const QString &text);
 void errorBox(QWidget *parent, const QString &caption, const QString &text);
 int exec(QDialog &dialog);
+// A question with buttons of its own, the first the default; the index of the button
+// pressed, or -1 when the box was closed without one.
+int choice(QWidget *parent, const QString &caption, const QString &text, const QStringList &buttons);
 
 } // namespace Dialogs

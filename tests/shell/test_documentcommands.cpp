@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QAbstractButton>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -16,6 +18,7 @@
 #include "shell/documentcommands.h"
 #include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
+#include "shell/recoverycopy.h"
 #include "storage/calendarfile.h"
 
 namespace {
@@ -370,4 +373,98 @@ TEST(DocumentCommands, TheChangesOfOneActionMakeOneStep)
     w.commands->Undo();
     EXPECT_EQ(w.calendar.MainCalMonth(), 6);
     EXPECT_FALSE(w.commands->canUndo());
+}
+
+namespace {
+
+// Presses the button of that caption in the next message box with buttons of its own.
+void answerChoiceWith(Window &w, const QString &button)
+{
+    w.fake->onDialog = [button](QDialog &dialog) {
+        auto *box = dynamic_cast<QMessageBox *>(&dialog);
+        if (!box)
+            return int(QDialog::Rejected);
+        for (QAbstractButton *candidate : box->buttons()) {
+            if (candidate->text() == button)
+                candidate->click();
+        }
+        return box->result();
+    };
+}
+
+} // namespace
+
+TEST(DocumentCommands, UnsavedChangesAreCopiedAsideAndOfferedBackAfterACrash)
+{
+    QTemporaryDir aside;
+    const RecoveryCopy copy(aside.filePath(QStringLiteral("Recovery.OVR")));
+    const TWPRtfStorage typed("{\\rtf1 typed before the crash\\par}");
+    QString document;
+    {
+        Window w;
+        w.commands->setRecoveryCopy(copy);
+        document = w.writeDocument(QStringLiteral("Jun2026.OVF"));
+        w.commands->OpenCalendarFile(document);
+        // Nothing changed: no copy.
+        w.commands->writeRecoveryCopy();
+        EXPECT_FALSE(QFileInfo::exists(copy.path()));
+        w.calendar.SetCellRtfText(9, typed);
+        w.modified = true;
+        w.commands->recordChange();
+        w.commands->flushPendingChange();
+        w.commands->writeRecoveryCopy();
+        ASSERT_TRUE(QFileInfo::exists(copy.path()));
+        // Only a new change makes a new copy.
+        QFile::remove(copy.path());
+        w.commands->writeRecoveryCopy();
+        EXPECT_FALSE(QFileInfo::exists(copy.path()));
+        w.commands->recordChange();
+        w.commands->flushPendingChange();
+        w.commands->writeRecoveryCopy();
+        ASSERT_TRUE(QFileInfo::exists(copy.path()));
+        // The window goes away without closing: the copy stays.
+    }
+    Window restarted;
+    restarted.commands->setRecoveryCopy(copy);
+    answerChoiceWith(restarted, QStringLiteral("Restore"));
+    ASSERT_TRUE(restarted.commands->offerRecovery());
+    EXPECT_EQ(restarted.fileName, document);
+    EXPECT_TRUE(restarted.modified);
+    EXPECT_TRUE(restarted.pageShown);
+    EXPECT_EQ(restarted.calendar.GetCellRtfText(9, {}), typed);
+    // Kept until the restored changes are saved.
+    EXPECT_TRUE(QFileInfo::exists(copy.path()));
+    ASSERT_TRUE(restarted.commands->SaveCalendarFile(aside.filePath(QStringLiteral("Jun2026.OVF"))));
+    EXPECT_FALSE(QFileInfo::exists(copy.path()));
+}
+
+TEST(DocumentCommands, ADiscardedOrUnreadableRecoveryCopyRestoresNothing)
+{
+    QTemporaryDir aside;
+    const RecoveryCopy copy(aside.filePath(QStringLiteral("Recovery.OVR")));
+    {
+        Window w;
+        w.commands->setRecoveryCopy(copy);
+        w.calendar.SetCellRtfText(9, TWPRtfStorage("{\\rtf1 x\\par}"));
+        w.modified = true;
+        w.commands->recordChange();
+        w.commands->flushPendingChange();
+        w.commands->writeRecoveryCopy();
+        ASSERT_TRUE(QFileInfo::exists(copy.path()));
+    }
+    Window restarted;
+    restarted.commands->setRecoveryCopy(copy);
+    answerChoiceWith(restarted, QStringLiteral("Discard"));
+    EXPECT_FALSE(restarted.commands->offerRecovery());
+    EXPECT_FALSE(restarted.modified);
+    EXPECT_FALSE(QFileInfo::exists(copy.path()));
+
+    // A file that is not one of ours is not offered at all.
+    QFile junk(copy.path());
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a recovery copy");
+    junk.close();
+    const int dialogs = restarted.fake->dialogCount;
+    EXPECT_FALSE(restarted.commands->offerRecovery());
+    EXPECT_EQ(restarted.fake->dialogCount, dialogs);
 }
