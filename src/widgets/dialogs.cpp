@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <utility>
+
 namespace {
 
 std::unique_ptr<DialogService> &current()
@@ -22,6 +24,20 @@ QMessageBox::Icon toQt(DialogService::Icon icon)
     case DialogService::Icon::None: break;
     }
     return QMessageBox::NoIcon;
+}
+
+struct ModalAside {
+    std::function<void()> hide;
+    std::function<void()> restore;
+    int depth = 0;
+    int kept = 0;
+    bool hidden = false;
+};
+
+ModalAside &modalAside()
+{
+    static ModalAside aside;
+    return aside;
 }
 
 } // namespace
@@ -57,8 +73,42 @@ int WidgetDialogService::exec(QDialog &dialog)
 
 namespace Dialogs {
 
+void setModalAside(std::function<void()> hide, std::function<void()> restore)
+{
+    ModalAside &aside = modalAside();
+    aside.hide = std::move(hide);
+    aside.restore = std::move(restore);
+}
+
+ModalScope::ModalScope()
+{
+    ModalAside &aside = modalAside();
+    if (aside.depth++ == 0 && aside.kept == 0 && aside.hide) {
+        aside.hidden = true;
+        aside.hide();
+    }
+}
+
+ModalScope::~ModalScope()
+{
+    ModalAside &aside = modalAside();
+    if (--aside.depth == 0 && std::exchange(aside.hidden, false) && aside.restore)
+        aside.restore();
+}
+
+KeepToolWindow::KeepToolWindow()
+{
+    ++modalAside().kept;
+}
+
+KeepToolWindow::~KeepToolWindow()
+{
+    --modalAside().kept;
+}
+
 void informationBox(QWidget *parent, const QString &text)
 {
+    const ModalScope aside;
     DialogService::instance().message(parent, DialogService::Icon::Information,
                                       QStringLiteral("Information"), text, QMessageBox::Ok,
                                       QMessageBox::Ok);
@@ -66,6 +116,7 @@ void informationBox(QWidget *parent, const QString &text)
 
 bool yesNoQuestion(QWidget *parent, const QString &caption, const QString &text)
 {
+    const ModalScope aside;
     return DialogService::instance().message(parent, DialogService::Icon::Question, caption, text,
                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
            == QMessageBox::Yes;
@@ -74,6 +125,7 @@ bool yesNoQuestion(QWidget *parent, const QString &caption, const QString &text)
 QMessageBox::StandardButton yesNoCancelQuestion(QWidget *parent, const QString &caption,
                                                 const QString &text)
 {
+    const ModalScope aside;
     return DialogService::instance().message(parent, DialogService::Icon::Question, caption, text,
                                              QMessageBox::Yes | QMessageBox::No
                                                  | QMessageBox::Cancel,
@@ -82,12 +134,14 @@ QMessageBox::StandardButton yesNoCancelQuestion(QWidget *parent, const QString &
 
 void errorBox(QWidget *parent, const QString &caption, const QString &text)
 {
+    const ModalScope aside;
     DialogService::instance().message(parent, DialogService::Icon::Critical, caption, text,
                                       QMessageBox::Ok, QMessageBox::Ok);
 }
 
 int exec(QDialog &dialog)
 {
+    const ModalScope aside;
     return DialogService::instance().exec(dialog);
 }
 
