@@ -4,7 +4,6 @@
 
 #include "icontestfiles.h"
 
-#include "icons/giconlistbox.h"
 #include "icons/icondrag.h"
 #include "icons/iconlistbox.h"
 
@@ -116,24 +115,6 @@ TEST_F(IconListBoxTest, WithCachingOnlyTheIconsShownOrDraggedAreRead)
     EXPECT_EQ(model.readCount(), shown + 1 + 300);
     EXPECT_TRUE(model.isRead(299));
     EXPECT_EQ(list().selectedIndex(), 0);
-}
-
-TEST_F(IconListBoxTest, SizesToItsColumnsAndRowsAndIgnoresCountsBelowOne)
-{
-    const int cell = IconListView::systemIconSize().width() + 6;
-    list().SetXIcons(3);
-    list().SetYIcons(2);
-    list().SetXIcons(0);
-    list().SetYIcons(-4);
-    EXPECT_EQ(list().XIcons(), 3);
-    EXPECT_EQ(list().YIcons(), 2);
-    EXPECT_EQ(list().width(), cell * 3 + 2);
-    EXPECT_EQ(list().columnWidth(), cell);
-    EXPECT_EQ(list().height(), list().itemHeight() * 2 + 3);
-
-    TGIconListBox older;
-    EXPECT_EQ(older.itemHeight(), IconListView::systemIconSize().height() + 2);
-    EXPECT_EQ(older.Orientation(), TGIconListBox::lbVertical);
 }
 
 TEST_F(IconListBoxTest, ARealIconFileIsReadAndItsIconDrawnCentredInItsCell)
