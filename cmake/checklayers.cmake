@@ -20,9 +20,10 @@ set(allowed_surface core graphics metafile richtext richedit images calendar obj
 set(allowed_page core graphics metafile richtext richedit images calendar objects objecteditors widgets surface)
 set(allowed_properties core graphics metafile richtext richedit images calendar objects widgets surface page storage)
 set(allowed_cells core graphics metafile richtext richedit images calendar widgets surface page)
+set(allowed_icons core graphics metafile images widgets)
 set(allowed_recurring core graphics widgets)
 set(allowed_output core graphics metafile richtext richedit images calendar objects surface page)
-set(allowed_shell core graphics metafile richtext richedit images calendar objects objecteditors widgets surface page storage properties cells recurring output)
+set(allowed_shell core graphics metafile richtext richedit images calendar objects objecteditors widgets surface page storage properties cells icons recurring output)
 
 file(GLOB libraries RELATIVE "${SOURCE_DIR}/src" "${SOURCE_DIR}/src/*")
 set(failures "")

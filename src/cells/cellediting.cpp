@@ -8,6 +8,7 @@
 #include "richtext/rtfstorage.h"
 
 #include <QTextDocument>
+#include <QWidget>
 
 #include <cmath>
 
@@ -71,16 +72,7 @@ void CellEditing::DoSaveRichtext()
 {
     if (!m_holdsCell || !m_storage)
         return;
-    // An unchanged text keeps its stored bytes, whatever dialect it was written in.
-    if (m_editor->document()->isModified()) {
-        const QByteArray rtf = m_editor->isEmptyText() ? QByteArray() : m_editor->rtf();
-        if (TWPRtfStorage(rtf) != *m_storage) {
-            m_storage->setRtf(rtf);
-            m_page.SetCellRtfText(m_openCell, *m_storage);
-            if (m_hooks.markModified)
-                m_hooks.markModified();
-        }
-    }
+    storeEditorText();
     m_holdsCell = false;
     m_placed = false;
     m_storage = nullptr;
@@ -88,6 +80,21 @@ void CellEditing::DoSaveRichtext()
     m_page.update();
     if (m_hooks.focusChanged)
         m_hooks.focusChanged();
+}
+
+bool CellEditing::storeEditorText()
+{
+    // An unchanged text keeps its stored bytes, whatever dialect it was written in.
+    if (!m_editor->document()->isModified())
+        return false;
+    const QByteArray rtf = m_editor->isEmptyText() ? QByteArray() : m_editor->rtf();
+    if (TWPRtfStorage(rtf) == *m_storage)
+        return false;
+    m_storage->setRtf(rtf);
+    m_page.SetCellRtfText(m_openCell, *m_storage);
+    if (m_hooks.markModified)
+        m_hooks.markModified();
+    return true;
 }
 
 void CellEditing::documentModified(bool changed)
@@ -139,4 +146,36 @@ void CellEditing::insertPictureIntoCell(const QImage &picture)
     if (!m_holdsCell)
         return;
     m_editor->insertPicture(picture);
+}
+
+bool CellEditing::canDropOnPage(const QPoint &pagePoint) const
+{
+    return m_page.HasEditableCells() && m_page.PointInCell(pagePoint.x(), pagePoint.y());
+}
+
+bool CellEditing::dropPictureOnPage(const QPoint &pagePoint, const QImage &picture)
+{
+    if (picture.isNull() || !canDropOnPage(pagePoint))
+        return false;
+    DoSaveRichtext();
+    m_page.OpenCellAtPoint(pagePoint.x(), pagePoint.y());
+    if (!m_holdsCell)
+        return false;
+    m_currentCell = m_page.CellAtPoint(pagePoint.x(), pagePoint.y());
+    const QPoint inEditor = m_editor->viewport()->mapFromGlobal(m_page.mapToGlobal(pagePoint));
+    return dropPictureInEditor(inEditor, picture);
+}
+
+bool CellEditing::dropPictureInEditor(const QPoint &editorPoint, const QImage &picture)
+{
+    if (picture.isNull() || !m_holdsCell || !m_storage)
+        return false;
+    m_editor->setTextCursor(m_editor->cursorForPosition(editorPoint));
+    m_editor->insertPicture(picture);
+    m_editor->setFocus(Qt::OtherFocusReason);
+    // Stored now, so the document, its history and a save all hold the picture even while
+    // the cell stays open.
+    if (storeEditorText())
+        m_editor->document()->setModified(false);
+    return true;
 }

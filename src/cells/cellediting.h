@@ -58,8 +58,20 @@ public:
     // open.
     void insertPictureIntoCell(const QImage &picture);
 
+    // Dropping a picture from the icon palette. On the page it goes into the day cell under
+    // 'pagePoint' (widget coordinates of the page), which opens as a click would; in the open
+    // editor it goes where 'editorPoint' (viewport coordinates) puts the caret. Either way
+    // the cell is stored at once, so the drop is one change of its own. False when the point
+    // takes no picture.
+    bool canDropOnPage(const QPoint &pagePoint) const;
+    bool dropPictureOnPage(const QPoint &pagePoint, const QImage &picture);
+    bool dropPictureInEditor(const QPoint &editorPoint, const QImage &picture);
+
 private:
     void placeEditor(const PageRect &rFree);
+    // Copies an edited text into the cell's storage and reports the change; the editor
+    // stays open. False when there was nothing to store.
+    bool storeEditorText();
     void editorFocusReceived();
     void documentModified(bool changed);
 

@@ -8,6 +8,7 @@
 #include "page/calpanel32.h"
 #include "core/apppaths.h"
 #include "recurring/recurringcommands.h"
+#include "widgets/dialogs.h"
 #include "shell/asstvellform.h"
 #include "shell/busycursor.h"
 #include "shell/mrufilelist.h"
@@ -23,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -53,6 +55,9 @@ TCalendarMain::TCalendarMain(QWidget *parent) : QMainWindow(parent)
     createRecentFiles();
     // Watches the whole application for the zoom keys and the hints setting.
     qApp->installEventFilter(this);
+    // Every modal dialog and message of the program steps the icons window aside.
+    Dialogs::setModalAside([this] { hideIconsWindowForDialog(); },
+                           [this] { restoreIconsWindowAfterDialog(); });
     convertOldRecurringDates(this);
     SetButtons();
     SetCaption();
@@ -62,6 +67,7 @@ TCalendarMain::~TCalendarMain()
 {
     // Children still send events while they are destroyed; none may reach a half-gone window.
     qApp->removeEventFilter(this);
+    Dialogs::setModalAside({}, {});
     m_lifeToken.reset();
     if (ObjectEditors::instance() == m_objectEditors.get())
         ObjectEditors::setInstance(nullptr);
@@ -269,13 +275,16 @@ void TCalendarMain::CheckFloaterStatus()
 
 void TCalendarMain::hideIconsWindowForDialog()
 {
-    if (m_iconsWindowWanted)
+    m_iconsHiddenForDialog = iconsWindowShowing();
+    if (m_iconsHiddenForDialog)
         showIconsWindow(false);
 }
 
 void TCalendarMain::restoreIconsWindowAfterDialog()
 {
-    if (m_iconsWindowWanted)
+    // A window that was not showing before the dialog (at start-up, before the layout
+    // allows it) does not appear because of the dialog.
+    if (std::exchange(m_iconsHiddenForDialog, false) && m_iconsWindowWanted)
         showIconsWindow(true);
 }
 

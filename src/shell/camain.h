@@ -142,7 +142,8 @@ public:
     // The page reported a freeform object placed by a drawing tool.
     void PageObjectDropped();
 
-    // The icons window steps aside while a modal dialog is open.
+    // The icons window steps aside while a modal dialog is open (the dialog service runs
+    // these around every dialog; Dialogs::ModalScope widens the time to a whole command).
     void hideIconsWindowForDialog();
     void restoreIconsWindowAfterDialog();
 
@@ -221,6 +222,7 @@ private:
     void zoomStep(bool zoomIn);
     void commitCellEditor();
     void fitScrollContents();
+    bool runPropertiesDialog();
     void applyProperties(const TCalendarPanel32 &preview, int oldMonth, int oldYear);
     void showIconsWindow(bool show);
     bool iconsWindowShowing() const;
@@ -235,6 +237,7 @@ private:
     bool m_modified = false;
     bool m_firstActivationPending = true;
     bool m_iconsWindowWanted = true;
+    bool m_iconsHiddenForDialog = false;
     bool m_printerAvailable = false;
     bool m_zoomBusy = false;
     bool m_newCalendarMode = false;

@@ -9,6 +9,7 @@
 #include "shell/asstvellform.h"
 #include "shell/configinfo.h"
 #include "shell/gettitle.h"
+#include "shell/modalhooks.h"
 #include "shell/placement.h"
 #include "shell/splashform.h"
 
@@ -20,19 +21,6 @@ namespace {
 
 constexpr int kTechnicalSupportTopic = 1015;
 constexpr int kFaqTopic = 911;
-
-// The icons window steps aside for as long as a modal dialog of the main window is open.
-class IconsWindowAway
-{
-public:
-    explicit IconsWindowAway(TCalendarMain &main) : m_main(main) { m_main.hideIconsWindowForDialog(); }
-    ~IconsWindowAway() { m_main.restoreIconsWindowAfterDialog(); }
-    IconsWindowAway(const IconsWindowAway &) = delete;
-    IconsWindowAway &operator=(const IconsWindowAway &) = delete;
-
-private:
-    TCalendarMain &m_main;
-};
 
 } // namespace
 
@@ -79,10 +67,7 @@ void TCalendarMain::MRUItemClick(const QString &fileName)
 
 void TCalendarMain::mnuEditrecurringDatesClick()
 {
-    RecurringDialogHooks hooks;
-    hooks.before = [this] { hideIconsWindowForDialog(); };
-    hooks.after = [this] { restoreIconsWindowAfterDialog(); };
-    editRecurringDates(this, hooks);
+    editRecurringDates(this, modalCommandHooks());
 }
 
 void TCalendarMain::Exit1Click()
@@ -120,7 +105,6 @@ void TCalendarMain::ZoomSpinnerDownClick()
 
 void TCalendarMain::mnuUserTitleClick()
 {
-    IconsWindowAway away(*this);
     TUserTitleForm form(this);
     form.setTitle(m_page->UserTitle());
     CenterForm(form, this);
@@ -139,7 +123,6 @@ void TCalendarMain::mnuShowHintClick()
 
 void TCalendarMain::About1Click()
 {
-    IconsWindowAway away(*this);
     TSplashform about(version(), this);
     CenterForm(about, this);
     Dialogs::exec(about);
@@ -147,7 +130,6 @@ void TCalendarMain::About1Click()
 
 void TCalendarMain::ConfigurationInformation1Click()
 {
-    IconsWindowAway away(*this);
     ConfigurationReport::Settings settings;
     settings.preferences = m_prefs;
     settings.preferences.iconsVisible = m_iconsWindowWanted;

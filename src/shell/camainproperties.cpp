@@ -3,6 +3,7 @@
 #include "camain.h"
 
 #include "page/calpanel32.h"
+#include "widgets/dialogs.h"
 
 void TCalendarMain::mnuPropertiesClick()
 {
@@ -13,7 +14,22 @@ bool TCalendarMain::runProperties()
 {
     if (!m_hooks.runPropertiesDialog)
         return false;
-    hideIconsWindowForDialog();
+    bool confirmed = false;
+    {
+        // The icons window stays aside until the new layout has decided whether it may show.
+        const Dialogs::ModalScope aside;
+        confirmed = runPropertiesDialog();
+        m_newCalendarMode = false;
+        m_page->update();
+        CheckFloaterStatus();
+    }
+    SetButtons();
+    SavePreferences();
+    return confirmed;
+}
+
+bool TCalendarMain::runPropertiesDialog()
+{
     const int oldMonth = m_page->MainCalMonth();
     const int oldYear = m_page->MainCalYear();
     commitCellEditor();
@@ -34,13 +50,6 @@ bool TCalendarMain::runProperties()
     m_prefs.propZoomPercent = percentFromZoomFactor(preview.ZoomFactor());
     if (confirmed)
         applyProperties(preview, oldMonth, oldYear);
-
-    m_newCalendarMode = false;
-    m_page->update();
-    CheckFloaterStatus();
-    restoreIconsWindowAfterDialog();
-    SetButtons();
-    SavePreferences();
     return confirmed;
 }
 

@@ -7,6 +7,7 @@
 #include "graphics/tcolor.h"
 #include "recurring/fillcalendar.h"
 #include "shell/camain.h"
+#include "shell/modalhooks.h"
 
 QTextCharFormat defaultEditorFormat(const DefaultFontSetting &font)
 {
@@ -41,9 +42,7 @@ void PuttextOnDay(TCalendarMain &window, int day, const QString &text)
 
 void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window)
 {
-    RecurringDialogHooks hooks;
-    hooks.before = [&window] { window.hideIconsWindowForDialog(); };
-    hooks.after = [&window] { window.restoreIconsWindowAfterDialog(); };
+    const RecurringDialogHooks hooks = modalCommandHooks();
     TCalendarPanel32 &page = window.CalendarPanel();
     // Day numbers come from the cell table of the last paint; make sure there is one.
     if (page.cellTable().cell(1).rTotal.width() <= 0)

@@ -6,6 +6,7 @@
 #include "shell/cellwiring.h"
 #include "shell/documentwiring.h"
 #include "shell/hintstyle.h"
+#include "shell/iconwiring.h"
 #include "shell/toolicons.h"
 
 #include <QApplication>
@@ -44,7 +45,8 @@ int main(int argc, char *argv[])
 
     TCalendarMain window;
     connectDocuments(window);
-    connectCellEditing(window);
+    CellEditing *editing = connectCellEditing(window);
+    connectIconPalette(window, *editing);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringForward(window); });
     window.FormActivate();

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <utility>
+
 namespace {
 
 std::unique_ptr<DialogService> &current()
@@ -25,6 +27,20 @@ QMessageBox::Icon toQt(DialogService::Icon icon)
     case DialogService::Icon::None: break;
     }
     return QMessageBox::NoIcon;
+}
+
+struct ModalAside {
+    std::function<void()> hide;
+    std::function<void()> restore;
+    int depth = 0;
+    int kept = 0;
+    bool hidden = false;
+};
+
+ModalAside &modalAside()
+{
+    static ModalAside aside;
+    return aside;
 }
 
 } // namespace
@@ -60,8 +76,42 @@ int WidgetDialogService::exec(QDialog &dialog)
 
 namespace Dialogs {
 
+void setModalAside(std::function<void()> hide, std::function<void()> restore)
+{
+    ModalAside &aside = modalAside();
+    aside.hide = std::move(hide);
+    aside.restore = std::move(restore);
+}
+
+ModalScope::ModalScope()
+{
+    ModalAside &aside = modalAside();
+    if (aside.depth++ == 0 && aside.kept == 0 && aside.hide) {
+        aside.hidden = true;
+        aside.hide();
+    }
+}
+
+ModalScope::~ModalScope()
+{
+    ModalAside &aside = modalAside();
+    if (--aside.depth == 0 && std::exchange(aside.hidden, false) && aside.restore)
+        aside.restore();
+}
+
+KeepToolWindow::KeepToolWindow()
+{
+    ++modalAside().kept;
+}
+
+KeepToolWindow::~KeepToolWindow()
+{
+    --modalAside().kept;
+}
+
 void informationBox(QWidget *parent, const QString &text)
 {
+    const ModalScope aside;
     DialogService::instance().message(parent, DialogService::Icon::Information,
                                       QStringLiteral("Information"), text, QMessageBox::Ok,
                                       QMessageBox::Ok);
@@ -69,6 +119,7 @@ void informationBox(QWidget *parent, const QString &text)
 
 bool yesNoQuestion(QWidget *parent, const QString &caption, const QString &text)
 {
+    const ModalScope aside;
     return DialogService::instance().message(parent, DialogService::Icon::Question, caption, text,
                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
            == QMessageBox::Yes;
@@ -77,6 +128,7 @@ bool yesNoQuestion(QWidget *parent, const QString &caption, const QString &text)
 QMessageBox::StandardButton yesNoCancelQuestion(QWidget *parent, const QString &caption,
                                                 const QString &text)
 {
+    const ModalScope aside;
     return DialogService::instance().message(parent, DialogService::Icon::Question, caption, text,
                                              QMessageBox::Yes | QMessageBox::No
                                                  | QMessageBox::Cancel,
@@ -85,12 +137,14 @@ QMessageBox::StandardButton yesNoCancelQuestion(QWidget *parent, const QString &
 
 void errorBox(QWidget *parent, const QString &caption, const QString &text)
 {
+    const ModalScope aside;
     DialogService::instance().message(parent, DialogService::Icon::Critical, caption, text,
                                       QMessageBox::Ok, QMessageBox::Ok);
 }
 
 int exec(QDialog &dialog)
 {
+    const ModalScope aside;
     return DialogService::instance().exec(dialog);
 }
 

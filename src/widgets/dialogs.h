@@ -48,6 +48,32 @@ public:
 // Convenience helpers that every module uses for its messages.
 namespace Dialogs {
 
+// A floating tool window steps aside while any modal dialog is open: 'hide' runs as the
+// first dialog opens and 'restore' when the last one has closed, so dialogs opened from
+// dialogs do not bring it back early. Empty functions unregister.
+void setModalAside(std::function<void()> hide, std::function<void()> restore);
+
+// Widens the time the tool window stays aside to a whole command, for commands that change
+// what it may show between their dialogs (the properties dialog, the recurring-date lists).
+class ModalScope
+{
+public:
+    ModalScope();
+    ~ModalScope();
+    ModalScope(const ModalScope &) = delete;
+    ModalScope &operator=(const ModalScope &) = delete;
+};
+
+// The dialogs the tool window opens itself leave it where it is.
+class KeepToolWindow
+{
+public:
+    KeepToolWindow();
+    ~KeepToolWindow();
+    KeepToolWindow(const KeepToolWindow &) = delete;
+    KeepToolWindow &operator=(const KeepToolWindow &) = delete;
+};
+
 // Modal, caption "Information", OK.
 void informationBox(QWidget *parent, const QString &text);
 // Question icon, Yes and No; true for Yes.
