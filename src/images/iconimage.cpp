@@ -170,7 +170,7 @@ ImageResult decodeBitmapIcon(QByteArrayView data)
     return {image, {}};
 }
 
-// Rank of an entry among entries of one size: more colours first.
+// The bits per pixel a directory's colour count stands for; 0 means 256 colours or more.
 int depthFromColorCount(int colorCount)
 {
     if (colorCount == 0)
