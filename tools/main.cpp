@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometryjson.h"
 #include "documentcommands.h"
+#include "iconcommands.h"
 #include "picturecommands.h"
 #include "rtfcommands.h"
 #include "renderoptions.h"
@@ -56,6 +57,10 @@ int main(int argc, char *argv[])
         return runDump(parsed.options);
     if (!parsed.options.pictureFile.isEmpty())
         return runPicture(parsed.options);
+    if (!parsed.options.iconsFile.isEmpty())
+        return runIconList(parsed.options);
+    if (!parsed.options.iconFile.isEmpty())
+        return runIcon(parsed.options);
     if (!parsed.options.rtfFile.isEmpty())
         return runRichText(parsed.options);
     TCalendarPanel32 page;

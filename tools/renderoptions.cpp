@@ -52,7 +52,11 @@ void addOptions(QCommandLineParser &parser)
                            "with --info describe it.", "FILE");
     parser.addOption({QStringLiteral("info"),
                       QStringLiteral("With --picture: print the picture's kind and size as JSON.")});
-    valueOption("size", "With --picture: the size to draw it at (default its own).", "WxH");
+    valueOption("size", "With --picture: the size to draw it at (default its own); with --icon: "
+                        "the size to choose the icon's entry for.", "WxH");
+    valueOption("icons", "Print the icons of an icon library (.ico, .icl, .dll, .exe) as JSON.", "FILE");
+    valueOption("icon", "With N (0-based) and --out: write icon N of an icon library as PNG; "
+                        "--size chooses the entry for another size.", "FILE");
     valueOption("rtf", "Read a rich text file: with --runs print its paragraphs and runs, with "
                        "--out and --width/--height draw it, with --save-rtf write it back.", "FILE");
     parser.addOption({QStringLiteral("runs"),
@@ -207,6 +211,18 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         return result;
     }
     result.options.documentFile = parser.positionalArguments().value(0);
+    result.options.iconsFile = parser.value(QStringLiteral("icons"));
+    result.options.iconFile = parser.value(QStringLiteral("icon"));
+    if (!result.options.iconFile.isEmpty()) {
+        // The icon's number follows the file, where a document would stand otherwise.
+        const std::optional<int> index = intValue(result.options.documentFile, {0, 0xFFFF});
+        if (!index || !parser.isSet(QStringLiteral("out"))) {
+            result.error = QStringLiteral("--icon needs FILE N (N from 0) and --out FILE");
+            return result;
+        }
+        result.options.iconIndex = *index;
+        result.options.documentFile.clear();
+    }
     result.options.styleFile = parser.value(QStringLiteral("style"));
     result.options.saveFile = parser.value(QStringLiteral("save"));
     const QString saveSuffix = QFileInfo(result.options.saveFile).suffix().toUpper();

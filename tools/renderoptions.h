@@ -37,6 +37,9 @@ struct RenderOptions
     QString pictureFile;     // --picture FILE
     bool pictureInfo = false;         // --info
     std::optional<QSize> pictureSize; // --size WxH, or --width and --height with --rtf
+    QString iconsFile;       // --icons FILE
+    QString iconFile;        // --icon FILE N
+    int iconIndex = 0;
     QString rtfFile;         // --rtf FILE
     bool rtfRuns = false;    // --runs
     QString saveRtfFile;     // --save-rtf FILE

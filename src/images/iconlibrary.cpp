@@ -2,10 +2,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "iconlibrary.h"
 
+#include "images/iconbytes.h"
+#include "images/iconimage.h"
+#include "images/iconmodule.h"
 #include "images/picturefile.h"
-#include "images/rasterloader.h"
 
-// Reads .ico files only for now; module resources (NE and PE) are still to come.
+namespace {
+
+// The icons of a file, each as the entries of its directory that can be found. An icon
+// group none of whose images exist is left out, so the numbering skips nothing readable.
+QList<QList<IconEntry>> iconsOf(QByteArrayView file)
+{
+    QList<QList<IconEntry>> icons;
+    if (looksLikeIconFile(file)) {
+        QList<IconEntry> entries = readIconFileEntries(file);
+        if (!entries.isEmpty())
+            icons.append(entries);
+        return icons;
+    }
+    const qint64 headerOffset = moduleHeaderOffset(file);
+    if (headerOffset < 0)
+        return icons;
+    const IconResources resources = file.sliced(headerOffset).startsWith("NE")
+                                        ? readNeIconResources(file, headerOffset)
+                                        : readPeIconResources(file, headerOffset);
+    for (const QByteArrayView &group : resources.groups) {
+        QList<IconEntry> entries = iconGroupEntries(group, resources);
+        if (!entries.isEmpty())
+            icons.append(entries);
+    }
+    return icons;
+}
+
+} // namespace
+
 namespace IconLibrary {
 
 QSize desktopIconSize()
@@ -15,15 +45,18 @@ QSize desktopIconSize()
 
 int iconCountOfBytes(const QByteArray &bytes)
 {
-    return decodeIcon(bytes).ok() ? 1 : 0;
+    return int(iconsOf(bytes).size());
 }
 
-QImage iconOfBytes(const QByteArray &bytes, int index, QSize)
+QImage iconOfBytes(const QByteArray &bytes, int index, QSize desired)
 {
-    if (index != 0)
+    const QList<QList<IconEntry>> icons = iconsOf(bytes);
+    if (index < 0 || index >= icons.size())
         return {};
-    const ImageResult result = decodeIcon(bytes);
-    return result.ok() ? result.image.convertToFormat(QImage::Format_ARGB32) : QImage();
+    const QList<IconEntry> &entries = icons[index];
+    const qsizetype chosen = chooseIconEntry(entries, desired);
+    const ImageResult result = decodeIconImage(entries[chosen].data);
+    return result.ok() ? result.image : QImage();
 }
 
 int iconCount(const QString &path)

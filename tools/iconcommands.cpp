@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "iconcommands.h"
+
+#include "renderoptions.h"
+
+#include "images/iconlibrary.h"
+#include "images/picturefile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+} // namespace
+
+int runIconList(const RenderOptions &options)
+{
+    // Read here rather than by path, so that a file that cannot be read says why.
+    const BytesResult file = readPictureFile(options.iconsFile);
+    if (!file.ok())
+        return fail(file.error);
+    const int count = IconLibrary::iconCountOfBytes(file.bytes);
+    QJsonArray icons;
+    for (int index = 0; index < count; ++index) {
+        const QImage icon = IconLibrary::iconOfBytes(file.bytes, index);
+        icons.append(QJsonObject{{QStringLiteral("index"), index},
+                                 {QStringLiteral("width"), icon.width()},
+                                 {QStringLiteral("height"), icon.height()}});
+    }
+    const QJsonObject list{{QStringLiteral("count"), count}, {QStringLiteral("icons"), icons}};
+    const QByteArray json = QJsonDocument(list).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    return 0;
+}
+
+int runIcon(const RenderOptions &options)
+{
+    const BytesResult file = readPictureFile(options.iconFile);
+    if (!file.ok())
+        return fail(file.error);
+    const int count = IconLibrary::iconCountOfBytes(file.bytes);
+    if (options.iconIndex >= count)
+        return fail(QStringLiteral("%1 has %2 icons; there is no icon %3.")
+                        .arg(options.iconFile).arg(count).arg(options.iconIndex));
+    const QImage icon = IconLibrary::iconOfBytes(file.bytes, options.iconIndex,
+                                                 options.pictureSize.value_or(IconLibrary::desktopIconSize()));
+    if (icon.isNull())
+        return fail(QStringLiteral("Icon %1 of %2 is damaged.").arg(options.iconIndex).arg(options.iconFile));
+    if (!icon.save(options.outFile))
+        return fail(QStringLiteral("Cannot write %1.").arg(options.outFile));
+    return 0;
+}
