@@ -10,7 +10,9 @@ enum class NeResourceType : quint16 { Icon = 0x8003, GroupIcon = 0x800E };
 
 constexpr int NeHeaderOffset = 0x80;
 constexpr int NeHeaderSize = 0x40;
-constexpr int AlignmentShift = 4;
+// Eight bytes: every icon image (header, colours and mask) is a multiple of it, so the
+// resource table states each icon's exact size, as icon tools expect.
+constexpr int AlignmentShift = 3;
 constexpr quint16 NeIntegerId = 0x8000;
 constexpr quint16 ResourceFlags = 0x1030;  // moveable, pure, discardable
 constexpr quint16 LibraryModuleFlag = 0x8000;
