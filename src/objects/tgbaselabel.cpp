@@ -249,13 +249,10 @@ void TGBaseLabel::AfterLoad()
 
 bool TGBaseLabel::EditFont()
 {
-    ObjectEditors *editors = ObjectEditors::instance();
-    if (!editors)
+    const std::optional<TFont> font = askFont(m_font);
+    if (!font)
         return false;
-    TFont font = m_font;
-    if (!editors->chooseFont(font))
-        return false;
-    SetFont(font);
+    SetFont(*font);
     setLayoutDirty();
     return true;
 }
@@ -269,13 +266,10 @@ void TGBaseLabel::Edit3DEffects()
 
 void TGBaseLabel::EditBackColor()
 {
-    ObjectEditors *editors = ObjectEditors::instance();
-    if (!editors)
+    const std::optional<TColor> color = askColor(m_backColor);
+    if (!color)
         return;
-    TColor color = m_backColor;
-    if (!editors->chooseColor(color))
-        return;
-    SetBackColor(color);
+    SetBackColor(*color);
     SetTransparent(false);
     updateCheck(QStringLiteral("Transparent"), m_transparent);
     invalidate();

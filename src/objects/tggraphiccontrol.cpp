@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tggraphiccontrol.h"
 
+#include "objects/objecteditors.h"
+
 #include "objects/objecthost.h"
 #include "objects/painterstate.h"
 #include "objects/selectionmarks.h"
@@ -309,4 +311,21 @@ void TGGraphicControl::makeUnselectable()
         if (m_host)
             m_host->removeFromSelection(*this);
     });
+}
+
+std::optional<TColor> TGGraphicControl::askColor(TColor current)
+{
+    ObjectEditors *editors = ObjectEditors::instance();
+    if (!editors || !editors->chooseColor(current))
+        return std::nullopt;
+    return current;
+}
+
+std::optional<TFont> TGGraphicControl::askFont(const TFont &current)
+{
+    ObjectEditors *editors = ObjectEditors::instance();
+    TFont font = current;
+    if (!editors || !editors->chooseFont(font))
+        return std::nullopt;
+    return font;
 }

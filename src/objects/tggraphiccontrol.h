@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "graphics/tcolor.h"
+#include "graphics/tfont.h"
 #include "objects/objectmenu.h"
 
 #include <QRect>
@@ -9,11 +11,11 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class Canvas;
 class ObjectHost;
 class ReportCanvas;
-class TFont;
 
 // Cursor identifiers as documents store them (0 = crDefault).
 using TCursor = int;
@@ -130,6 +132,10 @@ protected:
     // Paints the object into a picture of its size and draws that stretched into its
     // inch rectangle on the report, as every kind prints.
     void printAsPicture(ReportCanvas &report, double offsetX, double offsetY);
+    // The colour and font dialogs through the installed object editors; nothing when the
+    // user cancels or no editors are installed.
+    static std::optional<TColor> askColor(TColor current);
+    static std::optional<TFont> askFont(const TFont &current);
     // Appends the entries every kind shares, in menu order.
     void buildCommonMenu();
     ObjectMenuEntry *menuEntry(const QString &caption);

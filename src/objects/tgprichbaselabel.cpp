@@ -142,13 +142,10 @@ bool TGPRichBaseLabel::Edit()
 
 void TGPRichBaseLabel::EditBackColor()
 {
-    ObjectEditors *editors = ObjectEditors::instance();
-    if (!editors)
+    const std::optional<TColor> color = askColor(m_bgColor);
+    if (!color)
         return;
-    TColor color = m_bgColor;
-    if (!editors->chooseColor(color))
-        return;
-    SetBGColor(color);
+    SetBGColor(*color);
     ReportChange();
     SetTransparent(false);
     invalidate();

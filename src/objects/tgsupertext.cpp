@@ -425,26 +425,20 @@ void TGSuperText::AssignFont(const TFont &font)
 
 bool TGSuperText::EditFont()
 {
-    ObjectEditors *editors = ObjectEditors::instance();
-    if (!editors)
+    const std::optional<TFont> font = askFont(m_font);
+    if (!font)
         return false;
-    TFont font = m_font;
-    if (!editors->chooseFont(font))
-        return false;
-    SetFont(font);
+    SetFont(*font);
     setLayoutDirty();
     return true;
 }
 
 void TGSuperText::EditBackColor()
 {
-    ObjectEditors *editors = ObjectEditors::instance();
-    if (!editors)
+    const std::optional<TColor> color = askColor(m_bgColor);
+    if (!color)
         return;
-    TColor color = m_bgColor;
-    if (!editors->chooseColor(color))
-        return;
-    SetBGColor(color);
+    SetBGColor(*color);
     SetControlTransparent(false);
     updateCheck(QStringLiteral("Transparent"), m_controlTransparent);
     invalidate();
