@@ -227,7 +227,8 @@ private:
     void showIconsWindow(bool show);
     bool iconsWindowShowing() const;
     void FormClose();
-    void showWithRecentDocument();
+    // True when unsaved changes from a run that did not end normally were restored.
+    bool showWithRecentDocument();
     void restoreStuckCursor(QObject *watched);
     void runCommand(const std::function<void()> &command);
 

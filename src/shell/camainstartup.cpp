@@ -60,8 +60,8 @@ void TCalendarMain::FormActivate()
         return;
     {
         const BusyCursor busy;
-        showWithRecentDocument();
-        SetModified(false);
+        // Restored changes are unsaved changes: the document stays modified.
+        SetModified(showWithRecentDocument());
         m_firstActivationPending = false;
         SetButtons();
         SetCaption();
@@ -73,7 +73,7 @@ void TCalendarMain::FormActivate()
     m_page->update();
 }
 
-void TCalendarMain::showWithRecentDocument()
+bool TCalendarMain::showWithRecentDocument()
 {
     if (m_hooks.loadIconLibrary)
         m_hooks.loadIconLibrary(m_prefs.iconFile);
@@ -92,9 +92,10 @@ void TCalendarMain::showWithRecentDocument()
     // Paint what the open left, then again with the page shown. Running every pending event
     // here instead would let input reach a window that has not finished starting.
     repaint();
-    m_page->setVisible(!m_documentFileName.isEmpty());
+    m_page->setVisible(recovered || !m_documentFileName.isEmpty());
     fitScrollContents();
     repaint();
+    return recovered;
 }
 
 void TCalendarMain::closeEvent(QCloseEvent *event)

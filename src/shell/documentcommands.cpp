@@ -369,8 +369,12 @@ void DocumentCommands::Redo()
 
 QByteArray DocumentCommands::snapshot() const
 {
+    return stateOf(m_host.page());
+}
+
+QByteArray DocumentCommands::stateOf(const TCalendarPanel32 &page)
+{
     // The objects are written at the zoom they are shown at, which goes first.
-    const TCalendarPanel32 &page = m_host.page();
     const float zoom = page.ZoomFactor();
     QByteArray state(reinterpret_cast<const char *>(&zoom), sizeof zoom);
     const ObjectRecords::RecordList records(page.objects());

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 class DocumentHost;
+class TCalendarPanel32;
 class ZoomGuard;
 
 // The document commands of the main window: New, Open, Save, Save As, Cancel Changes
@@ -64,6 +65,8 @@ public:
     // the copy was restored as a modified document under its own name.
     bool offerRecovery();
     void setRecoveryCopy(const RecoveryCopy &copy) { m_recovery = copy; }
+    // The page as undo steps and recovery copies keep it: its zoom, then the document.
+    static QByteArray stateOf(const TCalendarPanel32 &page);
     const RecoveryCopy &recoveryCopy() const { return m_recovery; }
 
 private:

@@ -2,13 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindowfixture.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QFileDialog>
 #include <QListWidget>
 
 #include "properties/calprop.h"
 #include "page/calpanel32.h"
+#include "shell/documentcommands.h"
 #include "shell/documentwiring.h"
+#include "shell/recoverycopy.h"
 #include "shell/mrufilelist.h"
 #include "richtext/rtfreader.h"
 #include "recurring/recurringstore.h"
@@ -145,4 +150,34 @@ TEST_F(DocumentWiring, EditMenuUndoesWhatMarkedTheDocumentModified)
     EXPECT_TRUE(window().Modified()) << "a new calendar was never saved";
     redo->trigger();
     EXPECT_EQ(page.MainCalMonth(), month % 12 + 1);
+}
+
+class Recovery : public MainWindowFixture
+{
+};
+
+TEST_F(Recovery, AStartAfterACrashOffersTheUnsavedChangesBackAsAModifiedDocument)
+{
+    TCalendarPanel32 crashed;
+    crashed.ResetToDefaults(QDate(2026, 12, 1));
+    const TWPRtfStorage typed("{\\rtf1 Dentist at 9\\par}");
+    crashed.SetCellRtfText(20, typed);
+    ASSERT_TRUE(RecoveryCopy().write({QString(), DocumentCommands::stateOf(crashed)}));
+
+    connectDocuments(window());
+    m_dialogs->onDialog = [](QDialog &dialog) {
+        auto *box = dynamic_cast<QMessageBox *>(&dialog);
+        if (!box)
+            return int(QDialog::Rejected);
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == QStringLiteral("Restore"))
+                button->click();
+        }
+        return box->result();
+    };
+    window().FormActivate();
+    EXPECT_TRUE(window().Modified());
+    EXPECT_TRUE(window().CalendarPanel().isVisibleTo(&window()));
+    EXPECT_EQ(window().CalendarPanel().GetCellRtfText(20, {}), typed);
+    EXPECT_TRUE(QFileInfo::exists(RecoveryCopy::defaultPath())) << "kept until saved";
 }
