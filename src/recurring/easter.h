@@ -4,10 +4,9 @@
 
 #include <QDate>
 
-// Easter Sunday by a short integer formula that gives the Gregorian date for 1900 to 2099.
-// It is applied unchanged to every year, so outside that range it may differ from the
-// Gregorian computus (tests/recurring/test_easter.cpp lists where). Invalid for years
-// outside 1..9999.
+// Easter Sunday: the Gregorian computus from 1583 on; before, the short integer formula
+// the program always used (it equals the computus for 1900 to 2099, so no stored page
+// changes). Invalid for years outside 1..9999.
 QDate easterSunday(int year);
 
 // The day of the month on which the feast falls in that year, or 0 when it falls in

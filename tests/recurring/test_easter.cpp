@@ -42,20 +42,23 @@ TEST(Easter, GregorianFrom1900To2099)
     }
 }
 
-TEST(Easter, TheSameFormulaIsUsedOutside1900To2099)
+TEST(Easter, GregorianForEveryGregorianYearAndAlwaysASunday)
 {
-    // The short formula ignores the century corrections, so outside 1900-2099 it drifts from
-    // the Gregorian date and may not even land on a Sunday; it is kept unchanged on purpose.
-    EXPECT_EQ(easterSunday(1899), QDate(1899, 4, 3)); // Gregorian: 2 April
-    EXPECT_EQ(gregorianEaster(1899), QDate(1899, 4, 2));
-    EXPECT_EQ(easterSunday(2100), QDate(2100, 3, 27)); // Gregorian: 28 March
-    EXPECT_EQ(gregorianEaster(2100), QDate(2100, 3, 28));
-    EXPECT_EQ(easterSunday(1800), QDate(1800, 4, 14)); // Gregorian: 13 April
-    // Palm Sunday and Good Friday still step back to the nearest Sunday and Friday before it.
-    EXPECT_EQ(PalmSundayDay(1899, 4), 2); // the day before the Monday it gives
-    EXPECT_EQ(GoodFridayDay(1899, 3), 31);
-    // Every supported year gives a date in March or April.
-    for (int year = 1; year <= 9999; ++year) {
+    // The short formula of old gave Saturdays here (27 March 2100, 18 April 2150).
+    EXPECT_EQ(easterSunday(2100), QDate(2100, 3, 28));
+    EXPECT_EQ(easterSunday(2150), QDate(2150, 4, 12));
+    EXPECT_EQ(easterSunday(1899), QDate(1899, 4, 2));
+    EXPECT_EQ(easterSunday(1818), QDate(1818, 3, 22)); // the earliest possible date
+    EXPECT_EQ(easterSunday(1943), QDate(1943, 4, 25)); // the latest possible date
+    for (int year = 1583; year <= 9999; ++year) {
+        const QDate easter = easterSunday(year);
+        ASSERT_EQ(easter, gregorianEaster(year)) << year;
+        ASSERT_EQ(easter.dayOfWeek(), Qt::Sunday) << year;
+    }
+    EXPECT_EQ(PalmSundayDay(2100, 3), 21);
+    EXPECT_EQ(GoodFridayDay(2100, 3), 26);
+    // Before the Gregorian calendar the old formula stays, in March or April.
+    for (int year = 1; year < 1583; ++year) {
         const QDate easter = easterSunday(year);
         ASSERT_TRUE(easter.isValid() && (easter.month() == 3 || easter.month() == 4)) << year;
     }
