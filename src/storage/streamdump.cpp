@@ -6,7 +6,10 @@
 #include "readerutil.h"
 #include "streamerror.h"
 
+#include "richtext/rtfreader.h"
+
 #include <QBuffer>
+#include <QTextDocument>
 
 namespace {
 
@@ -34,15 +37,24 @@ QString quoted(const QString &text)
     return QLatin1Char('\'') + out + QLatin1Char('\'');
 }
 
-// A binary block: its size and, for text such as RTF, the start of it.
-QString binaryText(const QByteArray &bytes)
+// A binary block in full, as hex lines of 32 bytes between braces, each line indented one
+// step deeper than the value's own line. Rich text also gets its plain text on a comment
+// line, so a cell's words can be read in the dump.
+QString binaryText(const QByteArray &bytes, int indent)
 {
-    QString preview;
-    for (char c : bytes.left(60))
-        preview += (c >= 32 && c < 127) ? QChar::fromLatin1(c) : QLatin1Char('.');
-    return QStringLiteral("{%1 bytes: %2%3}")
-        .arg(bytes.size())
-        .arg(preview, bytes.size() > 60 ? QStringLiteral("...") : QString());
+    const QString inner(indent * 2 + 2, QLatin1Char(' '));
+    QString out = QStringLiteral("{");
+    const QByteArrayView rich = RtfReader::skipLeadingBlanks(bytes);
+    if (rich.startsWith("{\\rtf")) {
+        QTextDocument text;
+        RtfReader::read(bytes, text);
+        QString plain = text.toPlainText();
+        plain.replace(QLatin1Char('\n'), QStringLiteral(" / "));
+        out += QLatin1Char('\n') + inner + QStringLiteral("// text: ") + plain;
+    }
+    for (qsizetype at = 0; at < bytes.size(); at += 32)
+        out += QLatin1Char('\n') + inner + QString::fromLatin1(bytes.mid(at, 32).toHex().toUpper());
+    return out + QLatin1Char('\n') + QString(indent * 2, QLatin1Char(' ')) + QLatin1Char('}');
 }
 
 class Dumper
@@ -92,7 +104,7 @@ QString Dumper::value()
     case ValueTag::False:
     case ValueTag::True:
     case ValueTag::Nil: return r.GetIdent();
-    case ValueTag::Binary: return binaryText(r.GetBinary());
+    case ValueTag::Binary: return binaryText(r.GetBinary(), m_indent);
     case ValueTag::Set: return QLatin1Char('[') + r.GetSetNames().join(QStringLiteral(", ")) + QLatin1Char(']');
     case ValueTag::List: {
         ReaderUtil::NestingGuard guard(m_depth);

@@ -230,6 +230,11 @@ TEST(CalendarFile, SavedFilesAreDumpedInFull)
     EXPECT_TRUE(dump.text.contains(QStringLiteral("MonthName[3]: tagString 'M\u00e4rz'")));
     EXPECT_TRUE(dump.text.contains(QStringLiteral("object : TWPRtfStorage")));
     EXPECT_TRUE(dump.text.contains(QStringLiteral("RtfText.Data = {")));
+    // Binary values are shown whole, as hex lines; rich text also as its plain words.
+    const QString rtfHex = QString::fromLatin1(QByteArray("{\\rtf").toHex().toUpper());
+    EXPECT_TRUE(dump.text.contains(rtfHex)) << qPrintable(dump.text);
+    EXPECT_FALSE(dump.text.contains(QStringLiteral(" bytes: ")));
+    EXPECT_TRUE(dump.text.contains(QStringLiteral("// text: Dentist 3pm")));
     EXPECT_TRUE(dump.text.contains(QStringLiteral("UserTitle: tagString 'Team rota'")));
     EXPECT_TRUE(dumpCalendarFile(styleSheetBytes(page)).complete);
 }
