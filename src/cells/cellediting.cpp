@@ -54,7 +54,12 @@ void CellEditing::CalendarPanelClickedInCellEvent(TCalendarPanel32 &, const Page
     m_editor->loadRtf(rtfstorage.rtf());
     m_editor->show();
     m_editor->raise();
+    const bool hadFocus = m_editor->hasFocus();
     m_editor->setFocus(Qt::MouseFocusReason);
+    // Moving on with Tab keeps the focus in the editor, so no focus event comes: the cell
+    // gets the default font and the tool bar its state as a clicked cell does.
+    if (hadFocus)
+        editorFocusReceived();
     m_placed = true;
 }
 

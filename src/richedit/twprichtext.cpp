@@ -68,6 +68,9 @@ void TWPRichText::loadRtf(const QByteArray &rtf)
     if (!rtf.isEmpty())
         RtfReader::read(rtf, text);
     text.setDocumentMargin(0);
+    // Text put in while undo recording is off leaves its blocks without lines until
+    // something marks them changed: without this the editor shows nothing and no caret.
+    text.markContentsDirty(0, text.characterCount());
     text.clearUndoRedoStacks();
     text.setModified(false);
     moveCursor(QTextCursor::End);
@@ -142,7 +145,20 @@ void TWPRichText::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    QTextEdit::keyPressEvent(event);
+    // The usual style keys toggle the style of the selection or of what is typed next.
+    QTextCharFormat format;
+    if (event->matches(QKeySequence::Bold)) {
+        format.setFontWeight(currentCharFormat().fontWeight() > QFont::Medium ? QFont::Normal : QFont::Bold);
+    } else if (event->matches(QKeySequence::Italic)) {
+        format.setFontItalic(!currentCharFormat().fontItalic());
+    } else if (event->matches(QKeySequence::Underline)) {
+        format.setFontUnderline(!currentCharFormat().fontUnderline());
+    } else {
+        QTextEdit::keyPressEvent(event);
+        return;
+    }
+    mergeCurrentCharFormat(format);
+    event->accept();
 }
 
 void TWPRichText::focusInEvent(QFocusEvent *event)

@@ -237,3 +237,63 @@ TEST_F(CellEditingFixture, APictureGoesIntoTheOpenCellOnly)
     EXPECT_TRUE(storedRtf(cell).contains("\\pict"));
     EXPECT_TRUE(window().Modified());
 }
+
+TEST_F(CellEditingFixture, AReopenedCellShowsItsTextAtOnceWithTheCaretAtItsEnd)
+{
+    openDay(11);
+    QTest::keyClicks(&editor(), QStringLiteral("Dentist at 9"));
+    leaveCell();
+    openDay(11);
+    QApplication::processEvents();
+    // The text is laid out and drawn before any key is pressed.
+    EXPECT_EQ(editor().document()->firstBlock().layout()->lineCount(), 1);
+    EXPECT_GT(editor().cursorRect().x(), 10) << "the caret stands after the text";
+    const QImage shown = editor().grab().toImage();
+    int ink = 0;
+    for (int y = 2; y < shown.height() - 2; ++y)
+        for (int x = 2; x < shown.width() - 2; ++x)
+            ink += qGray(shown.pixel(x, y)) < 128 ? 1 : 0;
+    EXPECT_GT(ink, 10);
+}
+
+TEST_F(CellEditingFixture, ACellReachedByTabIsLikeAClickedOne)
+{
+    DefaultFontSetting font;
+    font.name = QStringLiteral("Courier New");
+    font.size = 14;
+    window().setDefaultEditorFont(font);
+    const int first = cellOfDay(10);
+    openDay(10);
+    QTest::keyClicks(&editor(), QStringLiteral("A"));
+    QTest::keyClick(&editor(), Qt::Key_Tab);
+    QWidget *toolBar = window().findChild<QWidget *>(QStringLiteral("WPToolBar1"));
+    ASSERT_TRUE(toolBar);
+    EXPECT_TRUE(toolBar->isEnabled());
+    QTest::keyClicks(&editor(), QStringLiteral("B"));
+    leaveCell();
+    const QTextCharFormat stored = storedFormat(first + 1, 0);
+    EXPECT_EQ(stored.fontFamilies().toStringList().value(0), QStringLiteral("Courier New"));
+    EXPECT_DOUBLE_EQ(stored.fontPointSize(), 14.0);
+}
+
+TEST_F(CellEditingFixture, ControlBIAndUToggleTheStylesOfWhatIsTyped)
+{
+    const int cell = cellOfDay(12);
+    openDay(12);
+    QTest::keyClick(&editor(), Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClicks(&editor(), QStringLiteral("b"));
+    QTest::keyClick(&editor(), Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClick(&editor(), Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClicks(&editor(), QStringLiteral("i"));
+    QTest::keyClick(&editor(), Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClick(&editor(), Qt::Key_U, Qt::ControlModifier);
+    QTest::keyClicks(&editor(), QStringLiteral("u"));
+    leaveCell();
+    EXPECT_EQ(storedText(cell), QStringLiteral("biu"));
+    EXPECT_EQ(storedFormat(cell, 0).fontWeight(), QFont::Bold);
+    EXPECT_FALSE(storedFormat(cell, 0).fontItalic());
+    EXPECT_NE(storedFormat(cell, 1).fontWeight(), QFont::Bold);
+    EXPECT_TRUE(storedFormat(cell, 1).fontItalic());
+    EXPECT_TRUE(storedFormat(cell, 2).fontUnderline());
+    EXPECT_FALSE(storedFormat(cell, 2).fontItalic());
+}
