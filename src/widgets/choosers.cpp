@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,23 +45,48 @@ FontChooser::FontChooser(const TFont &font, int ppi, QWidget *parent)
 TFont FontChooser::font() const
 {
     const QFont chosen = m_fonts->currentFont();
+    const bool sameFamily = chosen.family() == m_shown.family();
+    if (sameFamily && chosen.pointSize() == m_shown.pointSize() && chosen.bold() == m_shown.bold()
+        && chosen.italic() == m_shown.italic() && chosen.underline() == m_shown.underline()
+        && chosen.strikeOut() == m_shown.strikeOut() && m_color == m_original.color())
+        return m_original;
     TFont::Styles style;
     style.setFlag(TFont::Style::Bold, chosen.bold());
     style.setFlag(TFont::Style::Italic, chosen.italic());
     style.setFlag(TFont::Style::Underline, chosen.underline());
     style.setFlag(TFont::Style::StrikeOut, chosen.strikeOut());
-    return TFont(chosen.family(), qMax(1, chosen.pointSize()), style, m_color);
+    return TFont(sameFamily ? m_original.name() : chosen.family(), qMax(1, chosen.pointSize()),
+                 style, m_color);
+}
+
+QString FontChooser::displayFamily(const QString &family)
+{
+    // Documents name the fonts of the platform they come from; show the installed
+    // metric-compatible family instead, the one the page draws with.
+    static const std::pair<const char *, const char *> standIns[] = {
+        {"Times New Roman", "Liberation Serif"},
+        {"Arial", "Liberation Sans"},
+        {"Courier New", "Liberation Mono"},
+    };
+    for (const auto &[stored, shown] : standIns) {
+        if (family.compare(QLatin1String(stored), Qt::CaseInsensitive) == 0
+            && QFontDatabase::hasFamily(QLatin1String(shown)))
+            return QLatin1String(shown);
+    }
+    return family;
 }
 
 void FontChooser::setChosenFont(const TFont &font)
 {
-    QFont qfont(font.name());
+    m_original = font;
+    QFont qfont(displayFamily(font.name()));
     qfont.setPointSize(qMax(1, font.pointSizeAt(m_ppi)));
     qfont.setBold(font.style().testFlag(TFont::Style::Bold));
     qfont.setItalic(font.style().testFlag(TFont::Style::Italic));
     qfont.setUnderline(font.style().testFlag(TFont::Style::Underline));
     qfont.setStrikeOut(font.style().testFlag(TFont::Style::StrikeOut));
     m_fonts->setCurrentFont(qfont);
+    m_shown = m_fonts->currentFont();
     setChosenColor(font.color());
 }
 

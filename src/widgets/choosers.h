@@ -6,6 +6,7 @@
 #include "graphics/tfont.h"
 
 #include <QDialog>
+#include <QFont>
 #include <QString>
 
 #include <optional>
@@ -24,6 +25,9 @@ public:
     TFont font() const;
     void setChosenFont(const TFont &font);
     void setChosenColor(TColor color);
+    // The installed family shown for a stored one ("Times New Roman" as Liberation Serif).
+    static QString displayFamily(const QString &family);
+    QFontDialog *fontDialog() const { return m_fonts; }
 
 private:
     void pickColor();
@@ -33,6 +37,10 @@ private:
     QPushButton *m_colorButton;
     TColor m_color;
     int m_ppi;
+    // The font as given and as first shown: OK without a change gives the given font back
+    // exactly, and a family shown under a metric-compatible stand-in keeps its stored name.
+    TFont m_original;
+    QFont m_shown;
 };
 
 namespace Choosers {
