@@ -54,6 +54,14 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window), m_browser
 
 HelpWindow &HelpWindow::instance()
 {
+    // While a modal dialog runs, only its own windows take input: help asked for from a
+    // dialog opens as a window of that dialog, above it and usable, and goes with it.
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        auto *own = modal->findChild<HelpWindow *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!own)
+            own = new HelpWindow(modal);
+        return *own;
+    }
     if (!g_window) {
         g_window = new HelpWindow;
         static bool routineAdded = false;

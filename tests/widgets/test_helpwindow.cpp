@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QApplication>
+#include <QDialog>
 #include <QTextBrowser>
 
 #include "widgets/helpwindow.h"
@@ -41,4 +43,20 @@ TEST(HelpWindow, ATopicWithoutAPageShowsTheContentsWithANote)
     EXPECT_EQ(help.currentPage(), HelpWindow::contentsUrl());
     EXPECT_TRUE(help.browser()->toPlainText().contains(QStringLiteral("no help page for topic 123456")));
     HelpWindow::closeIfOpen();
+}
+
+TEST(HelpWindow, HelpFromAModalDialogOpensAboveItAsItsOwnWindow)
+{
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+    HelpWindow &help = HelpWindow::instance();
+    help.showTopic(2101);
+    EXPECT_EQ(help.parentWidget(), &dialog) << "a window of the dialog takes input while it runs";
+    EXPECT_TRUE(help.isWindow());
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(&HelpWindow::instance(), &help) << "one help window per dialog";
+    dialog.close();
+    EXPECT_NE(&HelpWindow::instance(), &help) << "without a dialog, the shared window";
 }
