@@ -48,6 +48,11 @@ public:
     bool NewCalendarMode = false;
     bool WarnLayoutKindChange = false;
     int OldLayoutKind = 1;
+    // Asks before OK when the month or year changed and the page's cells hold text, which
+    // the change clears.
+    bool WarnDateChange = false;
+    int OldMonth = 1;
+    int OldYear = 1;
     bool WarnObjectsMove = false;
 
     // Runs once, at the first activation: loads the controls from the example page.

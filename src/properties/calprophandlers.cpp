@@ -404,6 +404,13 @@ void TCalendarProperties::OkButtonClick()
                                                   "will erase all text and icons from the current\r"
                                                   "calendar. Proceed?")))
         return;
+    // Typed text would go without a word otherwise; the layout warning already covers it
+    // when the kind of layout changes too.
+    const bool dateChanged = m_example->MainCalMonth() != OldMonth || m_example->MainCalYear() != OldYear;
+    if (WarnDateChange && dateChanged && m_example->LayoutKind() == OldLayoutKind
+        && !Dialogs::yesNoQuestion(this, QStringLiteral("WARNING"),
+                                   QStringLiteral("Changing the month clears the text of all date cells. Continue?")))
+        return;
     if (WarnObjectsMove && objectsWouldMove()
         && !Dialogs::yesNoQuestion(this, QStringLiteral("WARNING"),
                                    QStringLiteral("Warning: The Calendar has one or more items\r"

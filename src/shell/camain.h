@@ -30,6 +30,10 @@ struct PropertiesRequest {
     int oldLayoutKind = 1;
     bool warnLayoutKindChange = false;
     bool warnObjectsMove = false;
+    // The page's cells hold text that a change of month or year would clear.
+    bool warnDateChange = false;
+    int oldMonth = 1;
+    int oldYear = 1;
 };
 
 // Entry points of commands that other modules carry out. A command whose hook is not

@@ -40,6 +40,9 @@ bool TCalendarMain::runPropertiesDialog()
         request.oldLayoutKind = m_page->LayoutKind();
         request.warnLayoutKindChange = m_page->HasCellText();
         request.warnObjectsMove = m_hooks.hasDrawingObjects && m_hooks.hasDrawingObjects();
+        request.warnDateChange = m_page->HasCellText() && m_page->HasEditableCells();
+        request.oldMonth = oldMonth;
+        request.oldYear = oldYear;
     }
     // The dialog works on a copy, so Cancel leaves the page exactly as it was.
     TCalendarPanel32 preview;

@@ -93,6 +93,9 @@ bool runPropertiesDialog(TCalendarMain &window, TCalendarPanel32 &preview, const
     dialog.OldLayoutKind = request.oldLayoutKind;
     dialog.WarnLayoutKindChange = request.warnLayoutKindChange;
     dialog.WarnObjectsMove = request.warnObjectsMove;
+    dialog.WarnDateChange = request.warnDateChange;
+    dialog.OldMonth = request.oldMonth;
+    dialog.OldYear = request.oldYear;
     const bool confirmed = Dialogs::exec(dialog) == QDialog::Accepted;
     preview.SetZoom(example.ZoomFactor());
     if (confirmed)

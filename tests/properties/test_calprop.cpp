@@ -362,3 +362,33 @@ TEST(CalendarProperties, AStyleSheetThatCannotBeReadOrWrittenIsReportedAndChange
     EXPECT_TRUE(fake->messages[1].text.startsWith(QStringLiteral("Unable to save ") + chosen))
         << qPrintable(fake->messages[1].text);
 }
+
+TEST(CalendarProperties, ChangingTheMonthOfAPageWithTextAsksFirst)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2026, 12, 1));
+    ScopedFakeDialogs fake;
+    Opened o(page);
+    o.dialog.WarnDateChange = true;
+    o.dialog.OldMonth = 12;
+    o.dialog.OldYear = 2026;
+    o.dialog.OldLayoutKind = page.LayoutKind();
+    o.dialog.FormActivate();
+    // The same month asks nothing.
+    o.dialog.OkButtonClick();
+    EXPECT_EQ(o.dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(fake->messages.isEmpty());
+
+    o.dialog.setResult(QDialog::Rejected);
+    o.dialog.ExampleCalendar().SetMainCalMonth(1);
+    fake->answers = {QMessageBox::No, QMessageBox::Yes};
+    o.dialog.OkButtonClick();
+    EXPECT_NE(o.dialog.result(), QDialog::Accepted) << "No keeps the dialog open";
+    EXPECT_EQ(o.dialog.ExampleCalendar().MainCalMonth(), 1) << "with its choices";
+    o.dialog.OkButtonClick();
+    EXPECT_EQ(o.dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(fake->messages.size(), 2);
+    EXPECT_EQ(fake->messages[0].caption, QStringLiteral("WARNING"));
+    EXPECT_EQ(fake->messages[0].text,
+              QStringLiteral("Changing the month clears the text of all date cells. Continue?"));
+}
