@@ -48,7 +48,11 @@ bool TCalendarMain::runPropertiesDialog()
     TCalendarPanel32 preview;
     preview.hide();
     preview.SetZoom(zoomFactorFromPercent(m_prefs.propZoomPercent));
-    preview.AssignSettings(*m_page);
+    // A new calendar starts from the default style, not from the calendar open before.
+    if (m_newCalendarMode)
+        preview.ResetToDefaults();
+    else
+        preview.AssignSettings(*m_page);
     const bool confirmed = m_hooks.runPropertiesDialog(preview, request);
     m_prefs.propZoomPercent = percentFromZoomFactor(preview.ZoomFactor());
     if (confirmed)

@@ -181,3 +181,17 @@ TEST_F(Recovery, AStartAfterACrashOffersTheUnsavedChangesBackAsAModifiedDocument
     EXPECT_EQ(window().CalendarPanel().GetCellRtfText(20, {}), typed);
     EXPECT_TRUE(QFileInfo::exists(RecoveryCopy::defaultPath())) << "kept until saved";
 }
+
+TEST_F(DocumentWiring, NewStartsFromTheDefaultStyleNotTheCalendarOpenBefore)
+{
+    TCalendarPanel32 &page = window().CalendarPanel();
+    TFont odd(QStringLiteral("Liberation Mono"), 31, TFont::Style::Italic);
+    page.SetTitleFont(odd);
+    ASSERT_EQ(page.TitleFont().name(), QStringLiteral("Liberation Mono"));
+    layoutRow = 0;
+    window().hooks().New1Click();
+    TCalendarPanel32 defaults;
+    defaults.ResetToDefaults();
+    EXPECT_EQ(page.TitleFont().name(), defaults.TitleFont().name());
+    EXPECT_EQ(page.TitleFont().size(), defaults.TitleFont().size());
+}
