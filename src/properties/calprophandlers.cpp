@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,8 +44,12 @@ bool pairedByOrientation(int layout)
 
 QString shortTime(TDateTime value)
 {
-    return QLocale::system().toString(QTime(HourOfDateTime(value), MinuteOfDateTime(value)),
-                                      QLocale::ShortFormat);
+    // Hours and minutes in the locale's order and clock; some locales' short format (the C
+    // locale's among them) carries seconds, which a planner's start never has.
+    static const QRegularExpression seconds(QStringLiteral("[:.]?s+"));
+    QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
+    format.remove(seconds);
+    return QLocale::system().toString(QTime(HourOfDateTime(value), MinuteOfDateTime(value)), format);
 }
 
 } // namespace
@@ -110,7 +115,7 @@ void TCalendarProperties::DetermineSettings()
     m_paper->button(page.PaperSize() == PaperA4 ? PaperA4 : PaperLetter)->setChecked(true);
     m_startingDateMode = layout > 17;
     m_selectLabel->setText(m_startingDateMode ? QStringLiteral("Select Starting Date")
-                                              : QStringLiteral("Select Month && Year"));
+                                              : QStringLiteral("Select Month & Year"));
     const QDate first(page.MainCalYear(), page.MainCalMonth(), 1);
     const int day = page.MainCalDay() >= 1 && page.MainCalDay() <= first.daysInMonth() ? page.MainCalDay() : 1;
     m_calendar->setSelectedDate(first.addDays(day - 1));
@@ -149,7 +154,7 @@ void TCalendarProperties::LayoutListClick()
     const int layout = family + (landscape ? 1 : 0);
     m_startingDateMode = layout > 17;
     m_selectLabel->setText(m_startingDateMode ? QStringLiteral("Select Starting Date")
-                                              : QStringLiteral("Select Month && Year"));
+                                              : QStringLiteral("Select Month & Year"));
     CalendarChange();
     page.SetCalendarLayout(TCalendarLayout(layout));
     page.RecalcLayout(true);

@@ -392,3 +392,25 @@ TEST(CalendarProperties, ChangingTheMonthOfAPageWithTextAsksFirst)
     EXPECT_EQ(fake->messages[0].text,
               QStringLiteral("Changing the month clears the text of all date cells. Continue?"));
 }
+
+TEST(CalendarProperties, TheDateTabNamesMonthAndYearWithOneAmpersand)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2026, 12, 1));
+    Opened o(page);
+    o.dialog.FormActivate();
+    // A plain label shows every character: the doubled ampersand of a menu caption would show twice.
+    EXPECT_EQ(child<QLabel>(o.dialog, "SelectMonthYearLabel")->text(), QStringLiteral("Select Month & Year"));
+}
+
+TEST(CalendarProperties, ThePlannersStartTimeShowsHoursAndMinutesOnly)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2026, 12, 1));
+    page.SetDayPlannerStartTime(EncodeTime(8, 0));
+    Opened o(page);
+    o.dialog.FormActivate();
+    const QString shown = child<QLabel>(o.dialog, "TimeLabel")->text();
+    EXPECT_TRUE(shown.contains(QStringLiteral("8")) && shown.contains(QStringLiteral("00"))) << qPrintable(shown);
+    EXPECT_FALSE(shown.contains(QStringLiteral(":00:00"))) << qPrintable(shown);
+}
