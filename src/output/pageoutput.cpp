@@ -123,7 +123,8 @@ bool saveImage(const QImage &image, const QString &path, QString *error)
     return commit(file, error);
 }
 
-bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *error)
+bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *error,
+              const PageProgress &progress)
 {
     const MonthOfYear first{page.MainCalMonth(), page.MainCalYear()};
     QPdfWriter writer(&device);
@@ -133,8 +134,13 @@ bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *err
     QPainter painter;
     if (!painter.begin(&writer))
         return fail(error, QStringLiteral("Cannot start the PDF document"));
-    for (int k = 0; k < count; ++k) {
+    bool cancelled = false;
+    for (int k = 0; k < count && !cancelled; ++k) {
         showMonth(page, first, k);
+        if (progress && !progress(k)) {
+            cancelled = true;
+            break;
+        }
         if (k > 0) {
             writer.setPageLayout(pageLayoutOf(page));
             writer.newPage();
@@ -144,10 +150,13 @@ bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *err
     }
     const bool written = painter.end();
     showMonth(page, first, 0);
+    if (cancelled)
+        return fail(error, QStringLiteral("Cancelled"));
     return written || fail(error, QStringLiteral("Cannot write the PDF document"));
 }
 
-bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *error)
+bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *error,
+             const PageProgress &progress)
 {
     const QString unsafe = FileBytes::unsafeSaveTarget(path);
     if (!unsafe.isEmpty())
@@ -155,7 +164,7 @@ bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *er
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    if (!writePdf(page, count, file, error)) {
+    if (!writePdf(page, count, file, error, progress)) {
         file.cancelWriting();
         return false;
     }

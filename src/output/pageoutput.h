@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
 class TCalendarPanel32;
 
@@ -20,10 +22,16 @@ Format formatOfPath(const QString &path);
 // written at quality 80. On failure error says why.
 bool saveImage(const QImage &image, const QString &path, QString *error);
 
+// Told the index of each month before it is painted (0 for the page's own month); false
+// stops the output, which then fails and leaves no file.
+using PageProgress = std::function<bool(int month)>;
+
 // Prints count consecutive months starting at the page's month, one sheet each, in the
 // page's paper size and orientation. The page shows its own month again afterwards.
-bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *error);
-bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *error);
+bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *error,
+              const PageProgress &progress = {});
+bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *error,
+             const PageProgress &progress = {});
 
 // Writes count consecutive months as images at the page's zoom; with more than one page
 // the files are numbered (name-01.png, name-02.png ...).

@@ -12,8 +12,10 @@
 
 namespace PrintSupport {
 
-QString printerProblem(const QStringList &printers, const QString &defaultPrinter)
+QString printerProblem(const QStringList &printers, const QString &defaultPrinter, bool pdfPrinter)
 {
+    if (pdfPrinter)
+        return QString();
     if (printers.isEmpty())
         return QStringLiteral("There are no installed printers.\r\nUnable to perform printer related operations");
     if (defaultPrinter.isEmpty())

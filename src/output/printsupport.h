@@ -13,8 +13,10 @@ class TCalendarPanel32;
 // margin warning, export file names, messages and the exported picture.
 namespace PrintSupport {
 
-// Empty when printing is possible; otherwise the message to show once at start.
-QString printerProblem(const QStringList &printers, const QString &defaultPrinter);
+// Empty when printing is possible; otherwise the message to show once at start. A PDF
+// printer counts as a printer, so printing to a file works without system printers.
+QString printerProblem(const QStringList &printers, const QString &defaultPrinter,
+                       bool pdfPrinter = false);
 
 // An unprintable width cut to hundredths of an inch, as page margins are kept.
 float cutToHundredths(double inches);

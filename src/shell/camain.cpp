@@ -146,6 +146,8 @@ void TCalendarMain::connectHooks(const std::function<void(TCalendarMainHooks &ho
 void TCalendarMain::setDocumentFileName(const QString &path)
 {
     m_documentFileName = path;
+    if (!path.isEmpty())
+        m_untitledCaption.clear();
     SetCaption();
     SetButtons();
 }
@@ -158,6 +160,7 @@ void TCalendarMain::SetModified(bool modified)
     if (modified == m_modified)
         return;
     m_modified = modified;
+    setWindowModified(modified);
     SetButtons();
 }
 
@@ -190,9 +193,18 @@ void TCalendarMain::SetCaption()
     QString caption = QStringLiteral("Orvane");
     if (!m_documentFileName.isEmpty())
         caption += QStringLiteral("  [") + QFileInfo(m_documentFileName).fileName() + QLatin1Char(']');
-    setWindowTitle(caption);
+    else if (!m_untitledCaption.isEmpty())
+        caption = m_untitledCaption;
+    // Qt shows "[*]" as its modified mark ("*") while the window is modified, else nothing.
+    setWindowTitle(caption + QStringLiteral("[*]"));
     const long percent = std::lround(double(m_page->ZoomFactor()) * 100.0);
     m_zoomCaption->setText(QString::number(percent) + QLatin1Char('%'));
+}
+
+void TCalendarMain::setUntitledCaption(const QString &caption)
+{
+    m_untitledCaption = caption;
+    SetCaption();
 }
 
 void TCalendarMain::setCommandEnabled(QAction *action, bool rule, bool connected)
@@ -220,11 +232,15 @@ void TCalendarMain::setMenuCommands(bool shown, bool textLayout)
     setCommandEnabled(m_userTitleAction, textLayout, true);
     setCommandEnabled(m_clearAllCellsAction, textLayout, bool(h.mnuClearAllCellContentsClick));
     setCommandEnabled(m_saveAction, hasFile, bool(h.mnuSaveClick));
+    setCommandEnabled(m_saveUntitledAction, shown && !hasFile, bool(h.mnuSaveAsClick));
     setCommandEnabled(m_saveAsAction, shown, bool(h.mnuSaveAsClick));
     setCommandEnabled(m_propertiesAction, shown, bool(h.runPropertiesDialog));
     setCommandEnabled(m_printSetupAction, shown, bool(h.mnuPrintSetupClick));
     setCommandEnabled(m_saveAsBitmapAction, shown, bool(h.mnuSaveAsBitmapClick));
     setCommandEnabled(m_saveAsJpgAction, shown, bool(h.mnuSaveAsJPGClick));
+    setCommandEnabled(m_saveAsPdfAction, shown, bool(h.mnuSaveAsPdfClick));
+    setCommandEnabled(m_saveYearAsPdfAction, shown, bool(h.mnuSaveYearAsPdfClick));
+    setCommandEnabled(m_printPreviewAction, shown, bool(h.mnuPrintPreviewClick));
     setCommandEnabled(m_printAction, shown && m_printerAvailable, bool(h.mnuPrintCalendarClick));
     setCommandEnabled(m_cancelChangesAction, shown && hasFile, bool(h.mnuCancelChangesClick));
     setCommandEnabled(m_undoAction, shown && h.canUndo && h.canUndo(), bool(h.mnuUndoClick));

@@ -51,6 +51,9 @@ struct TCalendarMainHooks {
     std::function<void()> mnuFillCalendarwithRecurringDatesClick;
     std::function<void()> mnuPrintCalendarClick;
     std::function<void()> mnuPrintSetupClick;
+    std::function<void()> mnuPrintPreviewClick;
+    std::function<void()> mnuSaveAsPdfClick;
+    std::function<void()> mnuSaveYearAsPdfClick;
     // Runs the properties dialog on 'preview', which starts with the page's settings;
     // true when the user confirmed. The main window applies the preview afterwards.
     std::function<bool(TCalendarPanel32 &preview, const PropertiesRequest &request)>
@@ -142,6 +145,9 @@ public:
 
     void SetButtons();
     void SetCaption();
+    // A caption that stands while the document has no file name ("Orvane [untitled]"
+    // after New); naming the document ends it.
+    void setUntitledCaption(const QString &caption);
     void CheckFloaterStatus();
     // The page reported a freeform object placed by a drawing tool.
     void PageObjectDropped();
@@ -162,6 +168,9 @@ public slots:
     void mnuSaveAsClick();
     void mnuSaveAsBitmapClick();
     void mnuSaveAsJPGClick();
+    void mnuSaveAsPdfClick();
+    void mnuSaveYearAsPdfClick();
+    void mnuPrintPreviewClick();
     void mnuPropertiesClick();
     void mnuUserTitleClick();
     void mnuCancelChangesClick();
@@ -239,6 +248,7 @@ private:
     TCalendarMainHooks m_hooks;
     Preferences m_prefs;
     QString m_documentFileName;
+    QString m_untitledCaption;
     bool m_modified = false;
     bool m_firstActivationPending = true;
     bool m_iconsWindowWanted = true;
@@ -259,9 +269,14 @@ private:
     QAction *m_newAction = nullptr;
     QAction *m_openAction = nullptr;
     QAction *m_saveAction = nullptr;
+    // Ctrl+S while Save is disabled (an untitled calendar) runs Save As, as the Save button does.
+    QAction *m_saveUntitledAction = nullptr;
     QAction *m_saveAsAction = nullptr;
     QAction *m_saveAsBitmapAction = nullptr;
     QAction *m_saveAsJpgAction = nullptr;
+    QAction *m_saveAsPdfAction = nullptr;
+    QAction *m_saveYearAsPdfAction = nullptr;
+    QAction *m_printPreviewAction = nullptr;
     QAction *m_propertiesAction = nullptr;
     QAction *m_userTitleAction = nullptr;
     QAction *m_cancelChangesAction = nullptr;

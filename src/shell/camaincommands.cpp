@@ -38,6 +38,9 @@ void TCalendarMain::mnuSaveClick() { runCommand(m_hooks.mnuSaveClick); }
 void TCalendarMain::mnuSaveAsClick() { runCommand(m_hooks.mnuSaveAsClick); }
 void TCalendarMain::mnuSaveAsBitmapClick() { runCommand(m_hooks.mnuSaveAsBitmapClick); }
 void TCalendarMain::mnuSaveAsJPGClick() { runCommand(m_hooks.mnuSaveAsJPGClick); }
+void TCalendarMain::mnuSaveAsPdfClick() { runCommand(m_hooks.mnuSaveAsPdfClick); }
+void TCalendarMain::mnuSaveYearAsPdfClick() { runCommand(m_hooks.mnuSaveYearAsPdfClick); }
+void TCalendarMain::mnuPrintPreviewClick() { runCommand(m_hooks.mnuPrintPreviewClick); }
 void TCalendarMain::mnuCancelChangesClick() { runCommand(m_hooks.mnuCancelChangesClick); }
 void TCalendarMain::mnuUndoClick() { runCommand(m_hooks.mnuUndoClick); }
 void TCalendarMain::mnuRedoClick() { runCommand(m_hooks.mnuRedoClick); }

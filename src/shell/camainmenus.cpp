@@ -80,7 +80,11 @@ void TCalendarMain::createFileMenu()
         {"mnuSaveAsBitmap", "Save As Bitmap File", &TCalendarMain::mnuSaveAsBitmapClick,
          &TCalendarMain::m_saveAsBitmapAction, false},
         {"mnuSaveAsJPG", "Save As JPG File", &TCalendarMain::mnuSaveAsJPGClick,
-         &TCalendarMain::m_saveAsJpgAction, true},
+         &TCalendarMain::m_saveAsJpgAction, false},
+        {"mnuSaveAsPdf", "Save As &PDF File...", &TCalendarMain::mnuSaveAsPdfClick,
+         &TCalendarMain::m_saveAsPdfAction, false},
+        {"mnuSaveYearAsPdf", "Save &Year As PDF File...", &TCalendarMain::mnuSaveYearAsPdfClick,
+         &TCalendarMain::m_saveYearAsPdfAction, true},
         {"mnuProperties", "&Properties", &TCalendarMain::mnuPropertiesClick,
          &TCalendarMain::m_propertiesAction, false},
         {"mnuUserTitle", "User Defined Title", &TCalendarMain::mnuUserTitleClick,
@@ -97,11 +101,20 @@ void TCalendarMain::createFileMenu()
          true},
         {"mnuPrintCalendar", "P&rint Calendar", &TCalendarMain::mnuPrintCalendarClick,
          &TCalendarMain::m_printAction, false},
+        {"mnuPrintPreview", "Print Pre&view...", &TCalendarMain::mnuPrintPreviewClick,
+         &TCalendarMain::m_printPreviewAction, false},
         {"mnuPrintSetup", "Print Set&up", &TCalendarMain::mnuPrintSetupClick, &TCalendarMain::m_printSetupAction,
          true},
         {"Exit1", "E&xit", &TCalendarMain::Exit1Click, nullptr, false},
     });
     m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    // Only one of the two is enabled at a time, so the key is never ambiguous.
+    m_saveUntitledAction = new QAction(this);
+    m_saveUntitledAction->setObjectName(QStringLiteral("saveUntitledShortcut"));
+    m_saveUntitledAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_saveUntitledAction->setEnabled(false);
+    addAction(m_saveUntitledAction);
+    connect(m_saveUntitledAction, &QAction::triggered, this, &TCalendarMain::SavebuttonClick);
 }
 
 void TCalendarMain::createEditMenu()

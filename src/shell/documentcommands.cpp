@@ -101,7 +101,11 @@ QString DocumentCommands::proposedSaveName() const
 
 QString DocumentCommands::startFolder() const
 {
-    const QString fileName = m_host.documentFileName();
+    return startFolderFor(m_host.documentFileName());
+}
+
+QString DocumentCommands::startFolderFor(const QString &fileName)
+{
     if (!fileName.isEmpty())
         return QFileInfo(fileName).absolutePath();
     return Choosers::documentsFolder();
@@ -163,10 +167,12 @@ void DocumentCommands::Open1Click()
     m_host.DoSaveRichtext();
     if (!CheckSaveNeeded())
         return;
+    const QString folder = m_lastOpenFolder.isEmpty() ? startFolder() : m_lastOpenFolder;
     const auto path = Choosers::chooseOpenFile(m_host.dialogParent(), QStringLiteral("Open Calendar File"),
-                                               startFolder(), kFilter);
+                                               folder, kFilter);
     if (!path)
         return;
+    m_lastOpenFolder = QFileInfo(*path).absolutePath();
     if (QFileInfo(*path).suffix().toUpper() != QLatin1String("OVF")) {
         Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("Must be a Calendar file (*.OVF)"));
         return;
@@ -177,6 +183,10 @@ void DocumentCommands::Open1Click()
 void DocumentCommands::OpenCalendarFile(QString path)
 {
     TCalendarPanel32 &page = m_host.page();
+    // A file that cannot be read leaves the calendar that was open as it was.
+    const QString previousName = m_host.documentFileName();
+    const bool previousModified = m_host.Modified();
+    bool read = false;
     {
         // Ends after painting resumes; only a file that is read sets it.
         std::optional<ScopedFlag> loading;
@@ -184,16 +194,24 @@ void DocumentCommands::OpenCalendarFile(QString path)
         ZoomGuard zoom(page, kOpenKeptZoom.first, kOpenKeptZoom.second);
         {
             const ScopedFlag opening([this](bool on) { m_host.setOpening(on); });
-            m_host.setDocumentFileName(QString());
             m_host.DoSaveRichtext();
             if (!QFileInfo::exists(path)) {
                 Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
             } else {
                 loading.emplace([&page](bool on) { page.SetLoading(on); });
-                readDocument(path, zoom);
+                read = readDocument(path, zoom);
             }
         }
-        showOpenedDocument();
+        if (read)
+            showOpenedDocument();
+    }
+    if (!read) {
+        m_host.setDocumentFileName(previousName);
+        m_host.SetModified(previousModified);
+        m_host.SetButtons();
+        m_host.SetCaption();
+        page.update();
+        return;
     }
     resetHistory();
     // The changes of the document before are saved or given up by now.
@@ -203,30 +221,32 @@ void DocumentCommands::OpenCalendarFile(QString path)
     page.update();
 }
 
-void DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
+bool DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
 {
     TCalendarPanel32 &page = m_host.page();
     const BusyCursor busy;
-    page.ClearAllCells();
-    page.DeleteAllObjects();
-    page.SetUserTitle(QString());
     zoom.toFullScale();
+    const PageDocument previous = page.document();
+    // The file is read over a blank page, but the page itself changes only once it was read.
+    page.ClearAllCells();
+    page.SetUserTitle(QString());
     PageDocument doc = page.document();
+    page.applyDocument(previous);
     std::vector<std::unique_ptr<TGGraphicControl>> objects;
     const CalendarFile::LoadOutcome outcome =
         CalendarFile::LoadDocument(doc, path, nullptr, ObjectRecords::collectObjects(objects));
     if (!outcome.ok) {
-        m_host.setDocumentFileName(QString());
-        page.ResetToDefaults();
         Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::openFailed(path, outcome.message));
-        return;
+        return false;
     }
+    page.DeleteAllObjects();
     page.applyDocument(doc);
     page.adoptReadObjects(std::move(objects));
     m_host.setDocumentFileName(path);
     addRecentFile(path);
     if (!outcome.objectsError.isEmpty())
         Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::objectsDamaged(path, outcome.objectsError));
+    return true;
 }
 
 void DocumentCommands::showOpenedDocument()

@@ -54,6 +54,7 @@ public:
     QString proposedSaveName() const;
     // Where file dialogs start: the folder of the open document, else the user's documents.
     QString startFolder() const;
+    static QString startFolderFor(const QString &documentFileName);
 
     // While the document has unsaved changes a copy of it goes to the user folder every
     // two minutes, when something changed since the last copy; saving, opening, New and
@@ -71,7 +72,8 @@ public:
 
 private:
     bool saveAs();
-    void readDocument(const QString &path, ZoomGuard &zoom);
+    // False, with the page untouched, when the file cannot be read.
+    bool readDocument(const QString &path, ZoomGuard &zoom);
     void showOpenedDocument();
     void addRecentFile(const QString &path);
     QByteArray snapshot() const;
@@ -83,6 +85,8 @@ private:
     bool m_restoring = false;
     bool m_cancelling = false;
     RecoveryCopy m_recovery;
+    // The folder of the last file chosen to open, where the next Open starts.
+    QString m_lastOpenFolder;
     QTimer m_recoveryTimer;
     // Changes recorded, and how many of them the recovery copy holds.
     quint64 m_changes = 0;

@@ -42,7 +42,7 @@ public:
     void setPageShown(bool shown) override { m_window.setPageShown(shown); }
     void SetButtons() override { m_window.SetButtons(); }
     void SetCaption() override { m_window.SetCaption(); }
-    void setWindowCaption(const QString &caption) override { m_window.setWindowTitle(caption); }
+    void setWindowCaption(const QString &caption) override { m_window.setUntitledCaption(caption); }
     void updateIconWindow() override { m_window.CheckFloaterStatus(); }
     void DoSaveRichtext() override
     {
@@ -114,6 +114,9 @@ void connectDocuments(TCalendarMain &window)
         h.checkPrinter = [printing] { return printing->checkPrinterAvailable(); };
         h.mnuPrintSetupClick = [printing] { printing->mnuPrintSetupClick(); };
         h.mnuPrintCalendarClick = [printing] { printing->mnuPrintCalendarClick(); };
+        h.mnuPrintPreviewClick = [printing] { printing->mnuPrintPreviewClick(); };
+        h.mnuSaveAsPdfClick = [printing] { printing->mnuSaveAsPdfClick(); };
+        h.mnuSaveYearAsPdfClick = [printing] { printing->mnuSaveYearAsPdfClick(); };
         h.mnuSaveAsBitmapClick = [printing] { printing->mnuSaveAsBitmapClick(); };
         h.mnuSaveAsJPGClick = [printing] { printing->mnuSaveAsJPGClick(); };
     });

@@ -32,7 +32,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
+    // No display name of its own: Qt adds it to every window title, and the captions begin
+    // with the program's name already. applicationDisplayName() still gives "Orvane".
     QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
 
     SingleInstance instance;

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printcommands.h"
 
+#include "output/pageoutput.h"
 #include "output/printsupport.h"
 #include "page/calpanel32.h"
 #include "shell/busycursor.h"
+#include "shell/documentcommands.h"
 #include "widgets/choosers.h"
 #include "widgets/dialogs.h"
 #include "graphics/reportcanvas.h"
@@ -14,9 +16,12 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QFileInfo>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 
 namespace {
 
@@ -26,6 +31,15 @@ QMarginsF unprintableInches(const QPrinter &printer)
     QPageLayout layout = printer.pageLayout();
     layout.setUnits(QPageLayout::Inch);
     return layout.minimumMargins();
+}
+
+// Qt's own PDF printer is always there: a machine without system printers still prints
+// to a file.
+bool pdfPrinterOffered()
+{
+    QPrinter probe;
+    probe.setOutputFormat(QPrinter::PdfFormat);
+    return probe.outputFormat() == QPrinter::PdfFormat;
 }
 
 } // namespace
@@ -40,7 +54,8 @@ PrintCommands::~PrintCommands() = default;
 bool PrintCommands::checkPrinterAvailable()
 {
     const QString problem = PrintSupport::printerProblem(QPrinterInfo::availablePrinterNames(),
-                                                         QPrinterInfo::defaultPrinterName());
+                                                         QPrinterInfo::defaultPrinterName(),
+                                                         pdfPrinterOffered());
     if (problem.isEmpty())
         return true;
     Dialogs::informationBox(m_host.dialogParent(), problem);
@@ -63,17 +78,37 @@ bool PrintCommands::CheckPrinterMargins()
                                   PrintSupport::marginQuestion(warnings));
 }
 
+void PrintCommands::setPrinterToPage(QPrinter &printer)
+{
+    const TCalendarPanel32 &page = m_host.page();
+    printer.setPageOrientation(page.CalendarOrientation() == coLandscape ? QPageLayout::Landscape
+                                                                        : QPageLayout::Portrait);
+    // The sheet is the page's own paper.
+    printer.setPageSize(QPageSize(page.PaperSize() == PaperA4 ? QPageSize::A4 : QPageSize::Letter));
+}
+
 void PrintCommands::mnuPrintCalendarClick()
 {
     m_printed = false;
     const bool wasModified = m_host.Modified();
     QPrintDialog dialog(m_printer.get(), m_host.dialogParent());
+    bool failed = false;
     if (Dialogs::exec(dialog) == QDialog::Accepted) {
-        TCalendarPanel32 &page = m_host.page();
-        m_printer->setPageOrientation(page.CalendarOrientation() == coLandscape ? QPageLayout::Landscape
-                                                                               : QPageLayout::Portrait);
-        // The sheet is the page's own paper.
-        m_printer->setPageSize(QPageSize(page.PaperSize() == PaperA4 ? QPageSize::A4 : QPageSize::Letter));
+        setPrinterToPage(*m_printer);
+        // Printing to a file that has no name yet asks for one rather than doing nothing.
+        if (m_printer->outputFormat() == QPrinter::PdfFormat && m_printer->outputFileName().isEmpty()) {
+            const auto path = Choosers::chooseSaveFile(
+                m_host.dialogParent(), QStringLiteral("Print To File"),
+                exportFolder() + QLatin1Char('/')
+                    + PrintSupport::proposedExportName(m_host.documentFileName(), m_host.page(),
+                                                       QStringLiteral("pdf")),
+                QStringLiteral("PDF File|*.pdf"), QStringLiteral("pdf"));
+            if (!path) {
+                m_host.SetModified(wasModified);
+                return;
+            }
+            m_printer->setOutputFileName(*path);
+        }
         if (!CheckPrinterMargins())
             return;
         int copies = std::max(1, m_printer->copyCount());
@@ -82,39 +117,146 @@ void PrintCommands::mnuPrintCalendarClick()
         else
             m_printer->setCopyCount(1);
         ReportPrinter1Print(copies);
+        failed = !m_printed;
     }
-    if (m_printed)
+    if (m_printed) {
+        const bool toFile = m_printer->outputFormat() == QPrinter::PdfFormat;
         Dialogs::informationBox(m_host.dialogParent(),
-                                PrintSupport::completedMessage(m_host.page().HasSuperTextObjects()));
+                                toFile ? QStringLiteral("The calendar was printed to the file\r")
+                                             + m_printer->outputFileName()
+                                       : PrintSupport::completedMessage(m_host.page().HasSuperTextObjects()));
+    } else if (failed) {
+        const QString target = m_printer->outputFormat() == QPrinter::PdfFormat ? m_printer->outputFileName()
+                                                                               : m_printer->printerName();
+        Dialogs::informationBox(m_host.dialogParent(),
+                                QStringLiteral("The calendar could not be printed to ") + target);
+    }
     // Printing never changes whether the document counts as modified.
     m_host.SetModified(wasModified);
 }
 
 void PrintCommands::ReportPrinter1Print(int copies)
 {
-    TCalendarPanel32 &page = m_host.page();
     m_host.DoSaveRichtext();
+    m_host.SetModified(false);
+    m_printed = paintPages(*m_printer, copies);
+    m_host.SetModified(false);
+}
+
+bool PrintCommands::paintPages(QPrinter &printer, int copies)
+{
+    TCalendarPanel32 &page = m_host.page();
+    bool painted = false;
     {
         const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
         // Objects report no changes while they print themselves.
         const ScopedFlag printing([&page](bool on) { page.SetPrinting(on); });
-        m_host.SetModified(false);
-        m_printed = true;
         ZoomGuard zoom(page);
         const BusyCursor busy;
         zoom.toFullScale();
         // Positions are in inches from the paper's corner.
-        m_printer->setFullPage(true);
-        QPainter painter(m_printer.get());
-        ReportCanvas report(painter, unprintableInches(*m_printer));
-        for (int copy = 0; copy < copies; ++copy) {
-            if (copy > 0)
-                m_printer->newPage();
-            page.PrintPage(report, 0, 0);
+        printer.setFullPage(true);
+        QPainter painter;
+        if (painter.begin(&printer)) {
+            ReportCanvas report(painter, unprintableInches(printer));
+            for (int copy = 0; copy < copies; ++copy) {
+                if (copy > 0)
+                    printer.newPage();
+                page.PrintPage(report, 0, 0);
+            }
+            painted = painter.end();
         }
     }
     page.update();
-    m_host.SetModified(false);
+    return painted;
+}
+
+void PrintCommands::mnuPrintPreviewClick()
+{
+    const bool wasModified = m_host.Modified();
+    m_host.DoSaveRichtext();
+    setPrinterToPage(*m_printer);
+    QPrintPreviewDialog dialog(m_printer.get(), m_host.dialogParent());
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *printer) { paintPages(*printer, 1); });
+    Dialogs::exec(dialog);
+    m_host.SetModified(wasModified);
+}
+
+QString PrintCommands::exportFolder() const
+{
+    return DocumentCommands::startFolderFor(m_host.documentFileName());
+}
+
+void PrintCommands::mnuSaveAsPdfClick()
+{
+    exportPdf(1);
+}
+
+void PrintCommands::mnuSaveYearAsPdfClick()
+{
+    exportPdf(12);
+}
+
+void PrintCommands::exportPdf(int months)
+{
+    TCalendarPanel32 &page = m_host.page();
+    const QString name = PrintSupport::proposedExportName(m_host.documentFileName(), page, QStringLiteral("pdf"));
+    const auto path = Choosers::chooseSaveFile(
+        m_host.dialogParent(),
+        months > 1 ? QStringLiteral("Save Year As PDF File") : QStringLiteral("Save Calendar As PDF File"),
+        exportFolder() + QLatin1Char('/') + name, QStringLiteral("PDF File|*.pdf"), QStringLiteral("pdf"));
+    if (!path)
+        return;
+    const bool wasModified = m_host.Modified();
+    m_host.DoSaveRichtext();
+    QString error;
+    bool saved = false;
+    bool cancelled = false;
+    {
+        const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
+        const ScopedFlag printing([&page](bool on) { page.SetPrinting(on); });
+        ZoomGuard zoom(page);
+        zoom.toFullScale();
+        // The typed texts belong to the page's own month; the later months show the style,
+        // layout and objects only, and the page gets its texts back afterwards.
+        const PageDocument kept = page.document();
+        std::unique_ptr<QProgressDialog> progress;
+        if (months > 1) {
+            progress = std::make_unique<QProgressDialog>(QStringLiteral("Writing the months to ") + *path,
+                                                         QStringLiteral("Cancel"), 0, months,
+                                                         m_host.dialogParent());
+            progress->setWindowTitle(QStringLiteral("Save Year As PDF File"));
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(0);
+        }
+        const PageOutput::PageProgress step = [&](int month) {
+            if (month == 1)
+                page.ClearAllCells();
+            if (!progress)
+                return true;
+            progress->setValue(month);
+            cancelled = progress->wasCanceled();
+            return !cancelled;
+        };
+        {
+            const BusyCursor busy;
+            saved = PageOutput::savePdf(page, months, *path, &error, step);
+        }
+        if (progress)
+            progress->setValue(months);
+        page.applyDocument(kept);
+    }
+    page.update();
+    m_host.SetModified(wasModified);
+    m_host.SetButtons();
+    m_host.SetCaption();
+    if (cancelled)
+        return;
+    Dialogs::informationBox(m_host.dialogParent(),
+                            saved ? QStringLiteral("The calendar was saved as the PDF file\r") + *path
+                                  : PrintSupport::exportFailedMessage(*path) + QStringLiteral("\r") + error);
 }
 
 void PrintCommands::exportImage(bool asJpg)
@@ -122,8 +264,9 @@ void PrintCommands::exportImage(bool asJpg)
     const QString extension = asJpg ? QStringLiteral("JPG") : QStringLiteral("BMP");
     const QString name = PrintSupport::proposedExportName(m_host.documentFileName(), m_host.page(), extension);
     const auto path = Choosers::chooseSaveFile(
-        m_host.dialogParent(), QStringLiteral("Save Calendar As Bitmap"),
-        Choosers::documentsFolder() + QLatin1Char('/') + name,
+        m_host.dialogParent(),
+        asJpg ? QStringLiteral("Save Calendar As JPG") : QStringLiteral("Save Calendar As Bitmap"),
+        exportFolder() + QLatin1Char('/') + name,
         asJpg ? QStringLiteral("JPG File|*.JPG") : QStringLiteral("Bitmap File|*.BMP"), extension);
     if (!path)
         return;

@@ -10,9 +10,10 @@ class DocumentHost;
 class QPrinter;
 class QWidget;
 
-// Printing and image export of the page: the printer check made at start, Print Setup,
-// Print Calendar with its margin check and copies, and Save As Bitmap / JPG File. The
-// printer keeps the user's setup choices for the next print.
+// Printing and export of the page: the printer check made at start, Print Setup, Print
+// Calendar with its margin check and copies, Print Preview, Save As Bitmap / JPG File, and
+// the page or a whole year as a PDF file. The printer keeps the user's setup choices for
+// the next print. None of these changes the document or whether it counts as modified.
 class PrintCommands : public QObject
 {
     Q_OBJECT
@@ -20,12 +21,16 @@ public:
     explicit PrintCommands(DocumentHost &host, QObject *parent = nullptr);
     ~PrintCommands() override;
 
-    // True when a default printer exists; otherwise says why, once.
+    // True when a default printer exists or Qt can print to a PDF file; otherwise says
+    // why, once.
     bool checkPrinterAvailable();
     void mnuPrintSetupClick();
     void mnuPrintCalendarClick();
     void mnuSaveAsBitmapClick();
     void mnuSaveAsJPGClick();
+    void mnuPrintPreviewClick();
+    void mnuSaveAsPdfClick();
+    void mnuSaveYearAsPdfClick();
     bool CheckPrinterMargins();
 
     // The device pages go to; tests point it at a PDF file.
@@ -33,7 +38,14 @@ public:
 
 private:
     void ReportPrinter1Print(int copies);
+    // Paints copies sheets of the page at full scale into printer; false when the device
+    // could not be opened (a PDF file that cannot be written).
+    bool paintPages(QPrinter &printer, int copies);
+    void setPrinterToPage(QPrinter &printer);
     void exportImage(bool asJpg);
+    // The page's months from its own as one PDF file, after asking for its name.
+    void exportPdf(int months);
+    QString exportFolder() const;
 
     DocumentHost &m_host;
     std::unique_ptr<QPrinter> m_printer;

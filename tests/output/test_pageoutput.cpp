@@ -67,6 +67,30 @@ TEST(PageOutput, PdfOfSeveralMonthsRestoresThePagesMonth)
     EXPECT_EQ(page.MainCalYear(), 1997);
 }
 
+TEST(PageOutput, PdfProgressSeesEachMonthAndCancelLeavesNoFile)
+{
+    QTemporaryDir dir;
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetMainCalYear(2026);
+    page.SetMainCalMonth(11);
+    QList<int> shown;
+    const auto record = [&](int month) {
+        shown << page.MainCalYear() * 100 + page.MainCalMonth() + month * 10000000;
+        return true;
+    };
+    QString error;
+    const QString path = dir.filePath(QStringLiteral("year.pdf"));
+    ASSERT_TRUE(PageOutput::savePdf(page, 3, path, &error, record)) << qPrintable(error);
+    EXPECT_EQ(shown, (QList<int>{202611, 10202612, 20202701}));
+
+    const QString cancelled = dir.filePath(QStringLiteral("cancelled.pdf"));
+    EXPECT_FALSE(PageOutput::savePdf(page, 12, cancelled, &error, [](int month) { return month < 2; }));
+    EXPECT_FALSE(QFile::exists(cancelled));
+    EXPECT_EQ(page.MainCalMonth(), 11) << "the page shows its own month after a cancel too";
+    EXPECT_EQ(page.MainCalYear(), 2026);
+}
+
 TEST(PageOutput, ImagesOfSeveralMonthsShowEachMonth)
 {
     QTemporaryDir dir;

@@ -33,6 +33,7 @@ TEST(PrintSupport, PrinterProblemsAreNamed)
               QStringLiteral("There are no installed printers.\r\nUnable to perform printer related operations"));
     EXPECT_EQ(printerProblem({QStringLiteral("Office")}, QString()),
               QStringLiteral("There is no default printer selected.\r\nUnable to perform printer related operations"));
+    EXPECT_TRUE(printerProblem({}, QString(), true).isEmpty()) << "printing to a PDF file counts";
 }
 
 TEST(PrintSupport, MarginWarningsCompareCutUnprintableWidths)

@@ -76,7 +76,9 @@ TEST_F(MainWindowFixture, MenusCarryTheirCaptionsAccessKeysAndSeparators)
     }
     const QStringList file = menuTexts(window().fileMenu());
     EXPECT_EQ(file.mid(0, 3), (QStringList{"&New ", "&Open", "-"}));
-    EXPECT_EQ(file.indexOf("-", 3), file.indexOf("Save As JPG File") + 1);
+    EXPECT_EQ(file.indexOf("-", 3), file.indexOf("Save &Year As PDF File...") + 1);
+    EXPECT_EQ(file.indexOf("Save As &PDF File..."), file.indexOf("Save As JPG File") + 1);
+    EXPECT_EQ(file.indexOf("Print Pre&view..."), file.indexOf("P&rint Calendar") + 1);
     EXPECT_EQ(file.last(), QStringLiteral("E&xit")) << "no recent files: no separator after Exit";
     const QStringList help = menuTexts(window().findChild<QMenu *>(QStringLiteral("Help1")));
     EXPECT_EQ(help.indexOf("-"), help.indexOf("&Show Hints") + 1);
@@ -160,11 +162,11 @@ TEST_F(MainWindowFixture, CommandsOfUnconnectedModulesStayDisabled)
 
 TEST_F(MainWindowFixture, CaptionShowsTheFileNameWithoutItsFolder)
 {
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane[*]"));
     window().setDocumentFileName(QStringLiteral("/home/someone/Calendars/Family 2027.OVF"));
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [Family 2027.OVF]"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [Family 2027.OVF][*]"));
     window().setDocumentFileName(QString());
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane[*]"));
 }
 
 TEST_F(MainWindowFixture, ZoomStepsStayOnTheGridAndStopAtTheLimits)
@@ -354,7 +356,7 @@ TEST_F(MainWindowFixture, FirstActivationReopensTheMostRecentFileWhenItExists)
     EXPECT_FALSE(window().firstActivationPending());
     EXPECT_FALSE(window().Modified()) << "a freshly opened document is unchanged";
     EXPECT_TRUE(window().CalendarPanel().isVisible());
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [Work.OVF]"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [Work.OVF][*]"));
     EXPECT_TRUE(action("mnuPrintCalendar")->isEnabled());
 
     window().FormActivate();
@@ -372,7 +374,7 @@ TEST_F(MainWindowFixture, FirstActivationWithAMissingRecentFileShowsNoPage)
     window().FormActivate();
     EXPECT_FALSE(opened);
     EXPECT_FALSE(window().CalendarPanel().isVisible());
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane[*]"));
 }
 
 TEST_F(MainWindowFixture, IconsWindowFollowsTheLayoutAndTheToolButton)

@@ -194,9 +194,11 @@ TEST(DocumentCommands, OpeningChecksTheExtensionAndReportsDamage)
     file.open(QIODevice::WriteOnly);
     file.write("TPF0 nothing like a calendar");
     file.close();
+    const QString june = w.fileName;
     w.commands->OpenCalendarFile(junk);
-    EXPECT_TRUE(w.fileName.isEmpty());
-    EXPECT_FALSE(w.pageShown);
+    EXPECT_EQ(w.fileName, june) << "the calendar that was open stays open";
+    EXPECT_TRUE(w.pageShown);
+    EXPECT_EQ(w.calendar.MainCalMonth(), 6);
     // The program's words come first; the reader's reason follows.
     EXPECT_TRUE(w.fake->messages.last().text.startsWith(
         QStringLiteral("Unable to open ") + junk + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file\r(")))

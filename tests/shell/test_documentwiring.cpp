@@ -4,10 +4,12 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QFileDialog>
 #include <QListWidget>
+#include <QTest>
 
 #include "properties/calprop.h"
 #include "page/calpanel32.h"
@@ -63,14 +65,14 @@ TEST_F(DocumentWiring, NewSaveReopenThroughTheMenus)
     action("New1")->trigger();
     EXPECT_EQ(window().CalendarPanel().CalendarLayout(), loWeek);
     EXPECT_TRUE(window().Modified());
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane [untitled]"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane [untitled][*]"));
     EXPECT_TRUE(action("mnuSaveAs")->isEnabled());
 
     chosenFile = documents.filePath(QStringLiteral("week.OVF"));
     action("mnuSaveAs")->trigger();
     ASSERT_TRUE(QFile::exists(chosenFile));
     EXPECT_FALSE(window().Modified());
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [week.OVF]"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [week.OVF][*]"));
     EXPECT_EQ(window().mruList().files().value(0), chosenFile);
     EXPECT_EQ(ini().readString(QStringLiteral("MRU"), QStringLiteral("F0"), QString()), chosenFile);
 
@@ -194,4 +196,85 @@ TEST_F(DocumentWiring, NewStartsFromTheDefaultStyleNotTheCalendarOpenBefore)
     defaults.ResetToDefaults();
     EXPECT_EQ(page.TitleFont().name(), defaults.TitleFont().name());
     EXPECT_EQ(page.TitleFont().size(), defaults.TitleFont().size());
+}
+
+TEST_F(DocumentWiring, AFileThatCannotBeReadLeavesTheOpenCalendarAndTheNextOpenStartsThere)
+{
+    layoutRow = 9; // One Week Planner
+    action("New1")->trigger();
+    chosenFile = documents.filePath(QStringLiteral("week.OVF"));
+    action("mnuSaveAs")->trigger();
+    TCalendarPanel32 &page = window().CalendarPanel();
+    page.SetUserTitle(QStringLiteral("Our week"));
+    window().SetModified(false);
+
+    ASSERT_TRUE(QDir(documents.path()).mkdir(QStringLiteral("pictures")));
+    const QString picture = documents.filePath(QStringLiteral("pictures/photo.OVF"));
+    QFile fake(picture);
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(200, '\x01'));
+    fake.close();
+    chosenFile = picture;
+    action("Open1")->trigger();
+    EXPECT_FALSE(m_dialogs->messages.isEmpty()) << "the failure is reported";
+    EXPECT_EQ(window().documentFileName(), documents.filePath(QStringLiteral("week.OVF")));
+    EXPECT_EQ(page.CalendarLayout(), loWeek);
+    EXPECT_EQ(page.UserTitle(), QStringLiteral("Our week"));
+    EXPECT_TRUE(page.isVisibleTo(&window()));
+    EXPECT_FALSE(window().Modified());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [week.OVF][*]"));
+
+    QString startedIn;
+    m_dialogs->onDialog = [&](QDialog &d) {
+        if (auto *files = dynamic_cast<QFileDialog *>(&d))
+            startedIn = files->directory().absolutePath();
+        return int(QDialog::Rejected);
+    };
+    action("Open1")->trigger();
+    EXPECT_EQ(startedIn, QFileInfo(picture).absolutePath());
+}
+
+TEST_F(DocumentWiring, CtrlSOnAnUntitledCalendarRunsSaveAs)
+{
+    layoutRow = 0;
+    action("New1")->trigger();
+    ASSERT_FALSE(action("mnuSave")->isEnabled());
+    chosenFile = documents.filePath(QStringLiteral("untitled.OVF"));
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QTest::keyClick(&window(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(QFile::exists(chosenFile));
+    EXPECT_EQ(window().documentFileName(), chosenFile);
+    EXPECT_FALSE(window().Modified());
+
+    // Now Save has a name and takes the key again.
+    window().SetModified(true);
+    chosenFile.clear();
+    QTest::keyClick(&window(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(window().Modified());
+}
+
+TEST_F(DocumentWiring, TheUntitledCaptionOutlivesZoomingAndShowsTheModifiedMark)
+{
+    layoutRow = 0;
+    action("New1")->trigger();
+    window().ZoomSpinnerUpClick();
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane [untitled][*]"));
+    EXPECT_TRUE(window().isWindowModified());
+    chosenFile = documents.filePath(QStringLiteral("named.OVF"));
+    action("mnuSaveAs")->trigger();
+    EXPECT_FALSE(window().isWindowModified());
+    window().ZoomSpinnerDownClick();
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane  [named.OVF][*]"));
+}
+
+TEST_F(DocumentWiring, WithoutSystemPrintersPrintingAndThePdfCommandsAreThere)
+{
+    for (const FakeDialogService::Message &m : m_dialogs->messages)
+        EXPECT_FALSE(m.text.contains(QStringLiteral("printer"))) << qPrintable(m.text);
+    layoutRow = 0;
+    action("New1")->trigger();
+    for (const char *name : {"mnuPrintCalendar", "mnuPrintPreview", "mnuSaveAsPdf", "mnuSaveYearAsPdf"})
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
 }

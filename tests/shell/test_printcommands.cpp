@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -80,7 +82,8 @@ TEST_F(Printing, CopiesTheDriverCannotMakeArePrintedAsPages)
     EXPECT_TRUE(host.modified);
     EXPECT_EQ(host.commits, 1);
     ASSERT_FALSE(fake->messages.isEmpty());
-    EXPECT_EQ(fake->messages.last().text, QStringLiteral("Print job completed and sent to printer!"));
+    EXPECT_EQ(fake->messages.last().text,
+              QStringLiteral("The calendar was printed to the file\r") + dir.filePath(QStringLiteral("out.pdf")));
 }
 
 TEST_F(Printing, CancellingSetupPrintsNothingAndSaysNothing)
@@ -112,4 +115,133 @@ TEST_F(Printing, ExportProposesTheMonthAndReportsTheZoom)
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Dec1997.BMP"))));
     ASSERT_EQ(fake->messages.size(), 1);
     EXPECT_TRUE(fake->messages[0].text.endsWith(QStringLiteral("current magnification level of 70%")));
+}
+
+namespace {
+
+// Width and height of each page's media box, in points.
+QList<QSizeF> pdfMediaBoxes(const QString &path)
+{
+    QFile file(path);
+    QList<QSizeF> boxes;
+    if (!file.open(QIODevice::ReadOnly))
+        return boxes;
+    const QString text = QString::fromLatin1(file.readAll());
+    static const QRegularExpression box(
+        QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)\\s*\\]"));
+    for (auto it = box.globalMatch(text); it.hasNext();) {
+        const auto match = it.next();
+        boxes << QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
+    }
+    return boxes;
+}
+
+} // namespace
+
+TEST_F(Printing, QtsPdfPrinterCountsAsAPrinter)
+{
+    EXPECT_TRUE(commands.checkPrinterAvailable());
+    EXPECT_TRUE(fake->messages.isEmpty());
+}
+
+TEST_F(Printing, PrintToFileWithoutANameAsksForOneAndSaysWhereItWent)
+{
+    commands.printer().setOutputFileName(QString());
+    const QString chosen = dir.filePath(QStringLiteral("printed.pdf"));
+    fake->onDialog = [&](QDialog &d) {
+        if (auto *files = dynamic_cast<QFileDialog *>(&d)) {
+            files->selectFile(chosen);
+            return int(QDialog::Accepted);
+        }
+        return int(dynamic_cast<QPrintDialog *>(&d) ? QDialog::Accepted : QDialog::Rejected);
+    };
+    commands.mnuPrintCalendarClick();
+    EXPECT_EQ(pdfPages(chosen), 1);
+    ASSERT_EQ(fake->messages.size(), 1);
+    EXPECT_TRUE(fake->messages[0].text.endsWith(chosen)) << qPrintable(fake->messages[0].text);
+}
+
+TEST_F(Printing, APrintThatCannotBeWrittenIsReportedNotCelebrated)
+{
+    const QString unwritable = dir.filePath(QStringLiteral("no such folder/out.pdf"));
+    commands.printer().setOutputFileName(unwritable);
+    fake->onDialog = [](QDialog &) { return int(QDialog::Accepted); };
+    host.modified = true;
+    commands.mnuPrintCalendarClick();
+    EXPECT_FALSE(QFile::exists(unwritable));
+    ASSERT_EQ(fake->messages.size(), 1);
+    EXPECT_TRUE(fake->messages[0].text.startsWith(QStringLiteral("The calendar could not be printed")))
+        << qPrintable(fake->messages[0].text);
+    EXPECT_TRUE(host.modified);
+}
+
+TEST_F(Printing, SaveAsPdfStartsInTheDocumentsFolderAndUsesThePagesPaper)
+{
+    host.fileName = dir.filePath(QStringLiteral("Family.OVF"));
+    host.calendar.SetCalendarOrientation(coLandscape);
+    host.modified = true;
+    QString proposed;
+    fake->onDialog = [&](QDialog &d) {
+        auto *files = dynamic_cast<QFileDialog *>(&d);
+        if (!files)
+            return int(QDialog::Rejected);
+        proposed = files->selectedFiles().value(0);
+        files->selectFile(dir.filePath(QStringLiteral("Family.pdf")));
+        return int(QDialog::Accepted);
+    };
+    commands.mnuSaveAsPdfClick();
+    EXPECT_EQ(proposed, dir.filePath(QStringLiteral("Family.pdf")));
+    const QList<QSizeF> boxes = pdfMediaBoxes(dir.filePath(QStringLiteral("Family.pdf")));
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_GT(boxes[0].width(), boxes[0].height()) << "landscape";
+    EXPECT_TRUE(host.modified) << "exporting leaves the modified state as it was";
+    ASSERT_EQ(fake->messages.size(), 1);
+    EXPECT_TRUE(fake->messages[0].text.endsWith(QStringLiteral("Family.pdf")));
+}
+
+TEST_F(Printing, AYearAsPdfIsTwelvePagesAndThePageKeepsItsMonthAndTexts)
+{
+    host.calendar.SetMainCalYear(2026);
+    host.calendar.SetMainCalMonth(11);
+    host.calendar.SetCellRtfText(11, TWPRtfStorage("{\\rtf1 Meeting\\par}"));
+    const TWPRtfStorage before = host.calendar.document().cells[10];
+    const QString path = dir.filePath(QStringLiteral("year.pdf"));
+    fake->onDialog = [&](QDialog &d) {
+        auto *files = dynamic_cast<QFileDialog *>(&d);
+        if (!files)
+            return int(QDialog::Rejected);
+        files->selectFile(path);
+        return int(QDialog::Accepted);
+    };
+    commands.mnuSaveYearAsPdfClick();
+    EXPECT_EQ(pdfPages(path), 12);
+    EXPECT_EQ(host.calendar.MainCalMonth(), 11);
+    EXPECT_EQ(host.calendar.MainCalYear(), 2026);
+    EXPECT_EQ(host.calendar.document().cells[10], before);
+    EXPECT_FALSE(host.modified);
+}
+
+TEST_F(Printing, PreviewPaintsThroughThePrintPathAndTheJpgDialogIsTitledForJpg)
+{
+    int previewPages = -1;
+    QString jpgTitle;
+    host.modified = true;
+    fake->onDialog = [&](QDialog &d) {
+        if (auto *preview = dynamic_cast<QPrintPreviewDialog *>(&d)) {
+            auto *widget = preview->findChild<QPrintPreviewWidget *>();
+            if (widget) {
+                widget->updatePreview();
+                previewPages = widget->pageCount();
+            }
+        } else if (auto *files = dynamic_cast<QFileDialog *>(&d)) {
+            jpgTitle = files->windowTitle();
+        }
+        return int(QDialog::Rejected);
+    };
+    commands.mnuPrintPreviewClick();
+    EXPECT_EQ(previewPages, 1);
+    EXPECT_TRUE(host.modified);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.pdf")))) << "a preview prints nothing";
+    commands.mnuSaveAsJPGClick();
+    EXPECT_EQ(jpgTitle, QStringLiteral("Save Calendar As JPG"));
 }
