@@ -183,6 +183,12 @@ void TCalendarMain::FrequentlyAskedQuestions1Click()
 void TCalendarMain::VisitOurInternetW1Click()
 {
     const QString address = QStringLiteral(ORVANE_WEBSITE);
-    if (address.isEmpty() || !QDesktopServices::openUrl(QUrl(address)))
-        ShowHelpContents();
+    if (address.isEmpty()) {
+        // Say so rather than open something else without a word.
+        Dialogs::informationBox(this, QStringLiteral("Orvane has no website. Its help is installed "
+                                                     "with the program: see Help > Contents."));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        Dialogs::informationBox(this, QStringLiteral("The website %1 could not be opened.").arg(address));
 }

@@ -91,7 +91,7 @@ void TCalendarMain::createFileMenu()
          &TCalendarMain::m_userTitleAction, false},
         {"mnuCancelChanges", "&Cancel Changes", &TCalendarMain::mnuCancelChangesClick,
          &TCalendarMain::m_cancelChangesAction, false},
-        {"mnuClearAllCellContents", "Clear &All Cell Contents", &TCalendarMain::mnuClearAllCellContentsClick,
+        {"mnuClearAllCellContents", "C&lear All Cell Contents", &TCalendarMain::mnuClearAllCellContentsClick,
          &TCalendarMain::m_clearAllCellsAction, false},
         {"DefaultEditorFont1", "&Default Editor Font", &TCalendarMain::DefaultEditorFont1Click,
          &TCalendarMain::m_defaultEditorFontAction, true},

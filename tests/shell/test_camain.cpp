@@ -28,7 +28,7 @@ const Caption kCaptions[] = {
     {"New1", "&New ", {}},
     {"mnuSave", "&Save ", QKeySequence(Qt::CTRL | Qt::Key_S)},
     {"mnuSaveAs", "Save &As...", {}},
-    {"mnuClearAllCellContents", "Clear &All Cell Contents", {}},
+    {"mnuClearAllCellContents", "C&lear All Cell Contents", {}},
     {"mnuPrintCalendar", "P&rint Calendar", {}},
     {"mnuPrintSetup", "Print Set&up", {}},
     {"Exit1", "E&xit", {}},
@@ -469,4 +469,11 @@ TEST_F(MainWindowFixture, TheFormattingToolBarSitsAboveTheToolBarAndNeedsTheEdit
     editor->setFocus();
     window().SetButtons();
     EXPECT_TRUE(formatBar->isEnabled());
+}
+
+TEST_F(MainWindowFixture, TheWebsiteCommandSaysThereIsNoWebsite)
+{
+    action("VisitOurInternetW1")->trigger();
+    ASSERT_EQ(m_dialogs->messages.size(), 1);
+    EXPECT_TRUE(m_dialogs->messages[0].text.startsWith(QStringLiteral("Orvane has no website.")));
 }
