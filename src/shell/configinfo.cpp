@@ -34,6 +34,8 @@ TConfigurationInfo::TConfigurationInfo(const QString &report, QWidget *parent)
     m_memo->setPlainText(report);
     auto *copy = new QPushButton(QStringLiteral("Copy to Clipboard"), this);
     copy->setObjectName(QStringLiteral("CopyButton"));
+    // Return closes the window even after a copy, when the copy button has the focus.
+    copy->setAutoDefault(false);
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
     connect(copy, &QPushButton::clicked, this, &TConfigurationInfo::copyToClipboard);

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include "shell/asstvellform.h"
 #include "shell/configinfo.h"
@@ -139,4 +140,17 @@ TEST(SetTimeDialog, ClicksSetHourAndMinuteAndTheCaptionFollows)
     dialog.clickHour(24);
     dialog.clickMinute(-1);
     EXPECT_EQ(dialog.time(), QTime(0, 30)) << "cells that do not exist change nothing";
+}
+
+TEST_F(MainWindowFixture, ReturnClosesConfigurationInformationEvenAfterACopy)
+{
+    TConfigurationInfo info(QStringLiteral("report"));
+    info.show();
+    auto *copy = info.findChild<QPushButton *>(QStringLiteral("CopyButton"));
+    copy->setFocus();
+    copy->click();
+    const int copies = int(m_dialogs->messages.size());
+    QTest::keyClick(copy, Qt::Key_Return);
+    EXPECT_EQ(info.result(), QDialog::Accepted);
+    EXPECT_EQ(int(m_dialogs->messages.size()), copies) << "no second copy";
 }
