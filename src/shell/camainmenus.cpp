@@ -108,6 +108,12 @@ void TCalendarMain::createFileMenu()
         {"Exit1", "E&xit", &TCalendarMain::Exit1Click, nullptr, false},
     });
     m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    // The desktop's usual keys for the usual commands.
+    m_newAction->setShortcut(QKeySequence::New);
+    m_openAction->setShortcut(QKeySequence::Open);
+    m_saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_printAction->setShortcut(QKeySequence::Print);
+    m_fileMenu->findChild<QAction *>(QStringLiteral("Exit1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // Only one of the two is enabled at a time, so the key is never ambiguous.
     m_saveUntitledAction = new QAction(this);
     m_saveUntitledAction->setObjectName(QStringLiteral("saveUntitledShortcut"));
@@ -147,6 +153,7 @@ void TCalendarMain::createHelpMenu()
     });
     m_showHint->setCheckable(true);
     m_showHint->setChecked(true);
+    m_helpMenu->findChild<QAction *>(QStringLiteral("Contents1"))->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 QToolButton *TCalendarMain::addToolButton(const QString &name, const QString &hint,

@@ -25,13 +25,15 @@ struct Caption {
 
 // Spot checks of captions and access keys as the user sees them.
 const Caption kCaptions[] = {
-    {"New1", "&New ", {}},
+    {"New1", "&New ", QKeySequence(Qt::CTRL | Qt::Key_N)},
+    {"Open1", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O)},
     {"mnuSave", "&Save ", QKeySequence(Qt::CTRL | Qt::Key_S)},
-    {"mnuSaveAs", "Save &As...", {}},
+    {"mnuSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
     {"mnuClearAllCellContents", "C&lear All Cell Contents", {}},
-    {"mnuPrintCalendar", "P&rint Calendar", {}},
+    {"mnuPrintCalendar", "P&rint Calendar", QKeySequence(Qt::CTRL | Qt::Key_P)},
     {"mnuPrintSetup", "Print Set&up", {}},
-    {"Exit1", "E&xit", {}},
+    {"Exit1", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    {"Contents1", "&Contents", QKeySequence(Qt::Key_F1)},
     {"mnuShowHint", "&Show Hints", {}},
     {"VisitOurInternetW1", "Visit Our Internet Website", {}},
     {"FrequentlyAskedQuestions1", "Frequently Asked Questions", {}},
