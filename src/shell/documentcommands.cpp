@@ -125,8 +125,12 @@ bool DocumentCommands::CheckSaveNeeded()
     if (!m_host.Modified())
         return true;
     // Cancel keeps the document and stops whatever asked, so no work is lost by accident.
+    // The question names the document it is about.
+    const QString name = m_host.documentFileName().isEmpty()
+                             ? QStringLiteral("the untitled calendar")
+                             : QFileInfo(m_host.documentFileName()).fileName();
     switch (Dialogs::yesNoCancelQuestion(m_host.dialogParent(), QStringLiteral("Save"),
-                                         QStringLiteral("Save changes?"))) {
+                                         QStringLiteral("Save changes to %1?").arg(name))) {
     case QMessageBox::Yes:
         return m_host.documentFileName().isEmpty() ? saveAs() : SaveCalendarFile(m_host.documentFileName());
     case QMessageBox::No:

@@ -119,7 +119,7 @@ TEST(DocumentCommands, CancellingTheSaveQuestionKeepsTheWork)
     w.fake->answers = {QMessageBox::No};
     w.commands->New1Click();
     EXPECT_EQ(w.propertiesRuns, 1);
-    EXPECT_EQ(w.fake->messages.last().text, QStringLiteral("Save changes?"));
+    EXPECT_EQ(w.fake->messages.last().text, QStringLiteral("Save changes to the untitled calendar?"));
     EXPECT_EQ(w.fake->messages.last().caption, QStringLiteral("Save"));
 }
 
@@ -469,4 +469,14 @@ TEST(DocumentCommands, ADiscardedOrUnreadableRecoveryCopyRestoresNothing)
     const int dialogs = restarted.fake->dialogCount;
     EXPECT_FALSE(restarted.commands->offerRecovery());
     EXPECT_EQ(restarted.fake->dialogCount, dialogs);
+}
+
+TEST(DocumentCommands, TheSaveQuestionNamesTheDocument)
+{
+    Window w;
+    w.fileName = w.dir.filePath(QStringLiteral("Dec2026.OVF"));
+    w.modified = true;
+    w.fake->answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(w.commands->CheckSaveNeeded());
+    EXPECT_EQ(w.fake->messages.last().text, QStringLiteral("Save changes to Dec2026.OVF?"));
 }
