@@ -186,6 +186,17 @@ QWidget *TCalendarMain::createZoomSpinner()
     }
     connect(up, &QToolButton::clicked, this, &TCalendarMain::ZoomSpinnerUpClick);
     connect(down, &QToolButton::clicked, this, &TCalendarMain::ZoomSpinnerDownClick);
+    // Ctrl++ (also Ctrl+=, the same key without Shift) and Ctrl+- zoom from anywhere in the window.
+    auto *zoomIn = new QAction(this);
+    zoomIn->setObjectName(QStringLiteral("zoomInShortcut"));
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    auto *zoomOut = new QAction(this);
+    zoomOut->setObjectName(QStringLiteral("zoomOutShortcut"));
+    zoomOut->setShortcuts(QKeySequence::ZoomOut);
+    addAction(zoomIn);
+    addAction(zoomOut);
+    connect(zoomIn, &QAction::triggered, this, &TCalendarMain::ZoomSpinnerUpClick);
+    connect(zoomOut, &QAction::triggered, this, &TCalendarMain::ZoomSpinnerDownClick);
     auto *stack = new QVBoxLayout(m_zoomSpinner);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);

@@ -17,7 +17,9 @@
 #include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QPrinterInfo>
+#include <QScrollArea>
 #include <QToolTip>
+#include <QWheelEvent>
 
 Q_LOGGING_CATEGORY(lcMainWindow, "orvane.shell.mainwindow")
 
@@ -143,6 +145,17 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
         return !m_prefs.hintsOn;
     case QEvent::KeyPress:
         return handleKey(watched, static_cast<QKeyEvent *>(event));
+    case QEvent::Wheel: {
+        // Ctrl with the wheel over the page zooms, as in other programs that show pages.
+        auto *wheel = static_cast<QWheelEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (wheel->modifiers().testFlag(Qt::ControlModifier) && widget && m_scrollBox
+            && (widget == m_scrollBox || m_scrollBox->isAncestorOf(widget)) && wheel->angleDelta().y() != 0) {
+            zoomStep(wheel->angleDelta().y() > 0);
+            return true;
+        }
+        break;
+    }
     default:
         break;
     }

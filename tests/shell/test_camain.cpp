@@ -479,3 +479,25 @@ TEST_F(MainWindowFixture, TheWebsiteCommandSaysThereIsNoWebsite)
     ASSERT_EQ(m_dialogs->messages.size(), 1);
     EXPECT_TRUE(m_dialogs->messages[0].text.startsWith(QStringLiteral("Orvane has no website.")));
 }
+
+TEST_F(MainWindowFixture, CtrlWheelOverThePageAndCtrlPlusMinusZoom)
+{
+    TCalendarPanel32 &page = window().CalendarPanel();
+    const float start = page.ZoomFactor();
+    const auto wheel = [&page](int delta, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(QPointF(10, 10), page.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&page, &event);
+    };
+    wheel(120, Qt::ControlModifier);
+    EXPECT_NEAR(page.ZoomFactor(), start + 0.1f, 1e-5);
+    wheel(-120, Qt::ControlModifier);
+    EXPECT_NEAR(page.ZoomFactor(), start, 1e-5);
+    wheel(120, Qt::NoModifier);
+    EXPECT_NEAR(page.ZoomFactor(), start, 1e-5) << "a plain wheel scrolls, it does not zoom";
+
+    window().findChild<QAction *>(QStringLiteral("zoomInShortcut"))->trigger();
+    EXPECT_NEAR(page.ZoomFactor(), start + 0.1f, 1e-5);
+    EXPECT_TRUE(window().findChild<QAction *>(QStringLiteral("zoomOutShortcut"))->shortcuts().contains(
+        QKeySequence(QKeySequence::ZoomOut)));
+}
