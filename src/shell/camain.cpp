@@ -245,6 +245,8 @@ void TCalendarMain::setMenuCommands(bool shown, bool textLayout)
     setCommandEnabled(m_cancelChangesAction, shown && hasFile, bool(h.mnuCancelChangesClick));
     setCommandEnabled(m_undoAction, shown && h.canUndo && h.canUndo(), bool(h.mnuUndoClick));
     setCommandEnabled(m_redoAction, shown && h.canRedo && h.canRedo(), bool(h.mnuRedoClick));
+    setCommandEnabled(m_previousMonthAction, shown, true);
+    setCommandEnabled(m_nextMonthAction, shown, true);
 }
 
 void TCalendarMain::setToolButtons(bool shown, bool textLayout)

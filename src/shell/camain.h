@@ -190,6 +190,9 @@ public slots:
     void ConfigurationInformation1Click();
     void Technicalsupport1Click();
     void FrequentlyAskedQuestions1Click();
+    // Previous Month / Next Month: the page's month steps as a change in Properties would
+    // change it, asking first when that clears typed text.
+    void stepMonth(int delta);
     void ZoomSpinnerUpClick();
     void ZoomSpinnerDownClick();
     void ShowHideIconToolClick();
@@ -282,6 +285,8 @@ private:
     QAction *m_cancelChangesAction = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
+    QAction *m_previousMonthAction = nullptr;
+    QAction *m_nextMonthAction = nullptr;
     QAction *m_clearAllCellsAction = nullptr;
     QAction *m_defaultEditorFontAction = nullptr;
     QAction *m_fillRecurringAction = nullptr;

@@ -133,6 +133,15 @@ void TCalendarMain::createEditMenu()
     });
     m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    edit->addSeparator();
+    m_previousMonthAction = edit->addAction(QStringLiteral("Previous Month"), this, [this] { stepMonth(-1); });
+    m_previousMonthAction->setObjectName(QStringLiteral("mnuPreviousMonth"));
+    m_previousMonthAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    m_previousMonthAction->setIcon(QIcon::fromTheme(QStringLiteral("go-previous")));
+    m_nextMonthAction = edit->addAction(QStringLiteral("Next Month"), this, [this] { stepMonth(1); });
+    m_nextMonthAction->setObjectName(QStringLiteral("mnuNextMonth"));
+    m_nextMonthAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    m_nextMonthAction->setIcon(QIcon::fromTheme(QStringLiteral("go-next")));
 }
 
 void TCalendarMain::createHelpMenu()

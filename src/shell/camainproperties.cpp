@@ -60,6 +60,32 @@ bool TCalendarMain::runPropertiesDialog()
     return confirmed;
 }
 
+void TCalendarMain::stepMonth(int delta)
+{
+    if (!TGBasePanel::visibleFlag(m_page))
+        return;
+    commitCellEditor();
+    const int oldMonth = m_page->MainCalMonth();
+    const int oldYear = m_page->MainCalYear();
+    const QDate target = QDate(oldYear, oldMonth, 1).addMonths(delta);
+    if (!target.isValid() || target.year() < 1 || target.year() > 9999)
+        return;
+    if (m_page->HasCellText() && m_page->HasEditableCells()) {
+        const Dialogs::ModalScope aside;
+        if (!Dialogs::yesNoQuestion(this, QStringLiteral("WARNING"),
+                                    QStringLiteral("Changing the month clears the text of all date cells. Continue?")))
+            return;
+    }
+    TCalendarPanel32 next;
+    next.hide();
+    next.AssignSettings(*m_page);
+    next.SetMainCalYear(target.year());
+    next.SetMainCalMonth(target.month());
+    applyProperties(next, oldMonth, oldYear);
+    m_page->update();
+    SetButtons();
+}
+
 void TCalendarMain::applyProperties(const TCalendarPanel32 &preview, int oldMonth, int oldYear)
 {
     if (!m_page->SameSettings(preview))

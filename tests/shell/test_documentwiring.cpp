@@ -278,3 +278,36 @@ TEST_F(DocumentWiring, WithoutSystemPrintersPrintingAndThePdfCommandsAreThere)
     for (const char *name : {"mnuPrintCalendar", "mnuPrintPreview", "mnuSaveAsPdf", "mnuSaveYearAsPdf"})
         EXPECT_TRUE(action(name)->isEnabled()) << name;
 }
+
+TEST_F(DocumentWiring, NextAndPreviousMonthStepAsPropertiesWouldAndAskBeforeClearingText)
+{
+    layoutRow = 0;
+    action("New1")->trigger();
+    TCalendarPanel32 &page = window().CalendarPanel();
+    page.SetMainCalYear(2026);
+    page.SetMainCalMonth(12);
+    window().SetModified(false);
+    // No text: no question, the year turns with the month.
+    action("mnuNextMonth")->trigger();
+    EXPECT_EQ(page.MainCalMonth(), 1);
+    EXPECT_EQ(page.MainCalYear(), 2027);
+    EXPECT_TRUE(window().Modified());
+    EXPECT_TRUE(m_dialogs->messages.isEmpty());
+    EXPECT_EQ(action("mnuPreviousMonth")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Left));
+
+    page.UpdateCellTable();
+    page.SetCellRtfText(page.CellOfDay(5), TWPRtfStorage("{\\rtf1 typed\\par}"));
+    ASSERT_TRUE(page.HasCellText());
+    m_dialogs->answers = {QMessageBox::No};
+    action("mnuPreviousMonth")->trigger();
+    EXPECT_EQ(page.MainCalMonth(), 1) << "No keeps the month and the text";
+    EXPECT_TRUE(page.HasCellText());
+    ASSERT_FALSE(m_dialogs->messages.isEmpty());
+    EXPECT_EQ(m_dialogs->messages.last().text,
+              QStringLiteral("Changing the month clears the text of all date cells. Continue?"));
+    m_dialogs->answers = {QMessageBox::Yes};
+    action("mnuPreviousMonth")->trigger();
+    EXPECT_EQ(page.MainCalMonth(), 12);
+    EXPECT_EQ(page.MainCalYear(), 2026);
+    EXPECT_FALSE(page.HasCellText());
+}
