@@ -254,6 +254,19 @@ void TCalendarMain::addPageButtons(QBoxLayout *row)
     connect(m_showHideIconTool, &QToolButton::clicked, this, &TCalendarMain::ShowHideIconToolClick);
     for (QToolButton *button : {m_propertiesButton, m_printButton, m_showHideIconTool})
         row->addWidget(button);
+    // The page's month back and forth, as the Edit menu's commands do.
+    row->addSpacing(8);
+    const std::pair<QAction *, Qt::ArrowType> months[] = {{m_previousMonthAction, Qt::LeftArrow},
+                                                          {m_nextMonthAction, Qt::RightArrow}};
+    for (const auto &[monthAction, arrow] : months) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(monthAction->objectName() + QStringLiteral("Button"));
+        button->setDefaultAction(monthAction);
+        button->setArrowType(arrow);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button->setAutoRaise(true);
+        row->addWidget(button);
+    }
 }
 
 void TCalendarMain::addDocumentButtons(QBoxLayout *row)

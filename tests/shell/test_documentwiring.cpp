@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QToolButton>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QTest>
@@ -294,6 +295,11 @@ TEST_F(DocumentWiring, NextAndPreviousMonthStepAsPropertiesWouldAndAskBeforeClea
     EXPECT_TRUE(window().Modified());
     EXPECT_TRUE(m_dialogs->messages.isEmpty());
     EXPECT_EQ(action("mnuPreviousMonth")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Left));
+    auto *nextButton = window().findChild<QToolButton *>(QStringLiteral("mnuNextMonthButton"));
+    ASSERT_TRUE(nextButton);
+    nextButton->click();
+    EXPECT_EQ(page.MainCalMonth(), 2) << "the tool button runs the same command";
+    action("mnuPreviousMonth")->trigger();
 
     page.UpdateCellTable();
     page.SetCellRtfText(page.CellOfDay(5), TWPRtfStorage("{\\rtf1 typed\\par}"));
