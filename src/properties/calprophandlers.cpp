@@ -167,6 +167,10 @@ void TCalendarProperties::SetButtons()
     const int layout = m_example->CalendarLayout();
     const int kind = m_example->LayoutKind();
     m_orientationBox->setEnabled(kind == 0 || kind == 1);
+    // Greyed for planners, the choice still shows the page's own orientation.
+    if (kind != 0 && kind != 1)
+        m_orientation->button(m_example->CalendarOrientation() == coLandscape ? coLandscape : coPortrait)
+            ->setChecked(true);
     m_weekStartsBox->setEnabled(layout < 18);
     const bool month = layout < 8;
     m_titleShowYear->setEnabled(month);

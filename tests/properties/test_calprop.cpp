@@ -414,3 +414,27 @@ TEST(CalendarProperties, ThePlannersStartTimeShowsHoursAndMinutesOnly)
     EXPECT_TRUE(shown.contains(QStringLiteral("8")) && shown.contains(QStringLiteral("00"))) << qPrintable(shown);
     EXPECT_FALSE(shown.contains(QStringLiteral(":00:00"))) << qPrintable(shown);
 }
+
+TEST(CalendarProperties, APlannersGreyedOrientationShowsItsOwn)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2026, 12, 1));
+    Opened o(page);
+    o.dialog.FormActivate();
+    auto *box = child<QGroupBox>(o.dialog, "rOrientation");
+    QRadioButton *portrait = nullptr;
+    QRadioButton *landscape = nullptr;
+    for (QRadioButton *radio : box->findChildren<QRadioButton *>()) {
+        if (radio->text() == QStringLiteral("Portrait"))
+            portrait = radio;
+        if (radio->text() == QStringLiteral("Landscape"))
+            landscape = radio;
+    }
+    ASSERT_TRUE(portrait && landscape);
+    landscape->click();
+    child<QListWidget>(o.dialog, "LayoutList")->setCurrentRow(9); // One Week Planner
+    EXPECT_FALSE(box->isEnabled());
+    const bool pageLandscape = o.dialog.ExampleCalendar().CalendarOrientation() == coLandscape;
+    EXPECT_EQ(landscape->isChecked(), pageLandscape);
+    EXPECT_EQ(portrait->isChecked(), !pageLandscape);
+}
