@@ -111,6 +111,10 @@ void CenterForm(QWidget &window, QWidget *mainWindow)
 {
     if (!canPlaceWindows())
         return;
+    // A form not sized by hand takes its layout's size only when first shown; centre it at
+    // that size, not at the default one it has until then.
+    if (!window.isVisible() && !window.testAttribute(Qt::WA_Resized))
+        window.adjustSize();
     QRect over;
     if (!mainWindow || mainWindow == &window || mainWindow->isMaximized()) {
         QScreen *screen = screenOf(window);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QMainWindow>
 #include <QTemporaryDir>
 
@@ -83,4 +85,19 @@ TEST(Placement, CrossedEdgesCountAsNothingStored)
     dialog.resize(200, 100);
     RestorePlacement(dialog, QStringLiteral("TCalendarProperties"), ini, &main);
     EXPECT_EQ(dialog.geometry(), QRect(400, 350, 200, 100));
+}
+
+TEST(Placement, AFormWithoutAGivenSizeIsCentredAtItsLaidOutSize)
+{
+    QMainWindow main;
+    main.setGeometry(100, 100, 800, 600);
+    QDialog form;
+    auto *layout = new QVBoxLayout(&form);
+    auto *wide = new QLabel(QStringLiteral("a line of text wide enough to set the form's width"), &form);
+    layout->addWidget(wide);
+    CenterForm(form, &main);
+    form.show();
+    const QPoint formCentre = form.geometry().center();
+    EXPECT_NEAR(formCentre.x(), main.geometry().center().x(), 2);
+    EXPECT_NEAR(formCentre.y(), main.geometry().center().y(), 2);
 }
