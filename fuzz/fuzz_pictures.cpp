@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
     // Qt's codecs allocate what a header promises; a smaller ceiling keeps runs fast.
-    QImageReader::setAllocationLimit(64);
+    QImageReader::setAllocationLimit(16);
     return 0;
 }
 

@@ -86,7 +86,7 @@ ImageResult decodeRaster(const QByteArray &bytes, PictureKind kind)
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
         const QByteArray format = QImageReader::imageFormat(&buffer);
-        static const QList<QByteArray> common = {"png", "jpeg", "gif", "webp", "tiff", "bmp"};
+        static const QList<QByteArray> common = {"png", "jpeg", "gif", "bmp"};
         if (!common.contains(format))
             return ImageResult::failed(QStringLiteral("This kind of picture file is not supported."));
         result = decodeWithReader(bytes, format.constData());
