@@ -149,6 +149,7 @@ private:
         std::optional<QRgb> transparent;
     };
     void drawBlit(const Blit &blit);
+    static Blit readDibBlit(WmfBytes &params);
     QImage recordDib(quint32 usage, quint64 offBmi, quint64 cbBmi, quint64 offBits,
                      quint64 cbBits, qint64 maxPixels, bool keepAlpha, bool *bottomUp) const;
     void blt(WmfBytes &params, bool stretch, bool alpha, bool transparent);

@@ -114,10 +114,11 @@ void EmfPlayer::onStretchBlt(WmfBytes &params) { blt(params, true, false, false)
 void EmfPlayer::onAlphaBlend(WmfBytes &params) { blt(params, true, true, false); }
 void EmfPlayer::onTransparentBlt(WmfBytes &params) { blt(params, true, false, true); }
 
-void EmfPlayer::onStretchDiBits(WmfBytes &params)
+EmfPlayer::Blit EmfPlayer::readDibBlit(WmfBytes &params)
 {
     // Bounds, xDest, yDest, xSrc, ySrc, cxSrc, cySrc, offBmiSrc, cbBmiSrc, offBitsSrc,
-    // cbBitsSrc, UsageSrc, the raster operation, cxDest, cyDest.
+    // cbBitsSrc, UsageSrc: what STRETCHDIBITS and SETDIBITSTODEVICE begin with. The
+    // destination takes the source's size until a record says otherwise.
     params.skip(BoundsSize);
     const double x = params.s32();
     const double y = params.s32();
@@ -131,40 +132,32 @@ void EmfPlayer::onStretchDiBits(WmfBytes &params)
     blit.offBits = params.u32();
     blit.cbBits = params.u32();
     blit.usage = params.u32();
+    blit.dest = QRectF(x, y, cxSrc, cySrc);
+    blit.source = QRectF(xSrc, ySrc, cxSrc, cySrc);
+    blit.sourceFromBottom = true;
+    return blit;
+}
+
+void EmfPlayer::onStretchDiBits(WmfBytes &params)
+{
+    // The shared fields, then the raster operation, cxDest and cyDest.
+    Blit blit = readDibBlit(params);
     blit.rop = params.u32();
     const double cx = params.s32();
     const double cy = params.s32();
     if (!params.ok())
         return;
-    blit.dest = QRectF(x, y, cx, cy);
-    blit.source = QRectF(xSrc, ySrc, cxSrc, cySrc);
-    blit.sourceFromBottom = true;
+    blit.dest.setSize(QSizeF(cx, cy));
     drawBlit(blit);
 }
 
 void EmfPlayer::onSetDiBitsToDevice(WmfBytes &params)
 {
-    // Bounds, xDest, yDest, xSrc, ySrc, cxSrc, cySrc, offBmiSrc, cbBmiSrc, offBitsSrc,
-    // cbBitsSrc, UsageSrc, iStartScan, cScans. A band of scans that is not the whole
+    // The shared fields, then iStartScan and cScans. A band of scans that is not the whole
     // bitmap does not decode and is skipped.
-    params.skip(BoundsSize);
-    const double x = params.s32();
-    const double y = params.s32();
-    const double xSrc = params.s32();
-    const double ySrc = params.s32();
-    const double cxSrc = params.s32();
-    const double cySrc = params.s32();
-    Blit blit;
-    blit.offBmi = params.u32();
-    blit.cbBmi = params.u32();
-    blit.offBits = params.u32();
-    blit.cbBits = params.u32();
-    blit.usage = params.u32();
+    Blit blit = readDibBlit(params);
     if (!params.ok() || blit.cbBmi == 0)
         return;
     blit.rop = SrcCopy;
-    blit.dest = QRectF(x, y, cxSrc, cySrc);
-    blit.source = QRectF(xSrc, ySrc, cxSrc, cySrc);
-    blit.sourceFromBottom = true;
     drawBlit(blit);
 }
