@@ -280,17 +280,7 @@ const uchar *EmfPlayer::recordSpan(quint64 offset, quint64 size) const
 
 QRgb EmfPlayer::colorRef(WmfBytes &params) const
 {
-    // ColorRef: red, green, blue, and 1 for an index into the selected palette.
-    const quint8 r = params.u8();
-    const quint8 g = params.u8();
-    const quint8 b = params.u8();
-    const quint8 kind = params.u8();
-    if (kind == 0x01) {
-        const int index = r | (g << 8);
-        const QList<QRgb> &palette = m_state.gdi.palette.colors;
-        return index < palette.size() ? palette.at(index) : qRgb(0, 0, 0);
-    }
-    return qRgb(r, g, b);
+    return readColorRef(params, m_state.gdi.palette.colors);
 }
 
 EmfPlayer::Handler EmfPlayer::handlerFor(quint32 type)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
+#include <QRgb>
 #include <QtEndian>
 #include <QtGlobal>
 
@@ -45,3 +47,18 @@ private:
     qsizetype m_pos = 0;
     bool m_ok = true;
 };
+
+// A ColorRef, as both metafile formats store colours: red, green, blue, and 1 for an index
+// into the selected palette (black when the palette has no such entry).
+inline QRgb readColorRef(WmfBytes &params, const QList<QRgb> &palette)
+{
+    const quint8 r = params.u8();
+    const quint8 g = params.u8();
+    const quint8 b = params.u8();
+    const quint8 kind = params.u8();
+    if (kind == 0x01) {
+        const int index = r | (g << 8);
+        return index < palette.size() ? palette.at(index) : qRgb(0, 0, 0);
+    }
+    return qRgb(r, g, b);
+}

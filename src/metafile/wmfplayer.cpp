@@ -243,17 +243,7 @@ bool WmfPlayer::takePoints(qint64 count)
 
 QRgb WmfPlayer::colorRef(WmfBytes &params) const
 {
-    // ColorRef ([MS-WMF] 2.2.2.8): red, green, blue, and 1 for an index into the palette.
-    const quint8 r = params.u8();
-    const quint8 g = params.u8();
-    const quint8 b = params.u8();
-    const quint8 kind = params.u8();
-    if (kind == 0x01) {
-        const int index = r | (g << 8);
-        const QList<QRgb> &palette = m_state.palette.colors;
-        return index < palette.size() ? palette.at(index) : qRgb(0, 0, 0);
-    }
-    return qRgb(r, g, b);
+    return readColorRef(params, m_state.palette.colors);
 }
 
 void WmfPlayer::setWindow(const WmfWindow &window)
