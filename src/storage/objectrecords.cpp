@@ -12,7 +12,6 @@
 #include "storage/binaryrecord.h"
 #include "storage/calendarfile.h"
 #include "storage/cellrecord.h"
-#include "storage/filer.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
@@ -454,44 +453,6 @@ const TClassInfo &richLabelInfo()
     return info;
 }
 
-// A bitmap property ("Image"): one binary record "<property>.Data" holding a 32-bit length
-// and a BMP file, written only when the bitmap is not empty.
-class BitmapRecord : public TPersistent
-{
-public:
-    BitmapRecord(std::function<QImage()> get, std::function<void(const QImage &)> set)
-        : m_get(std::move(get)), m_set(std::move(set))
-    {
-    }
-    const TClassInfo &classInfo() const override
-    {
-        static const TClassInfo info(QStringLiteral("TBitmap"), nullptr, {});
-        return info;
-    }
-    void DefineProperties(TFiler &filer) override
-    {
-        const QImage image = m_get();
-        filer.DeclareBinaryProperty(
-            QStringLiteral("Data"),
-            [this](const QByteArray &block) {
-                Picture picture;
-                if (!picture.setBitmapData(block).ok())
-                    throw StreamError(StreamMessages::invalidValue());
-                m_set(picture.image());
-            },
-            [image](QByteArray &out) {
-                Picture picture;
-                picture.setBitmap(image);
-                out = picture.bitmapData();
-            },
-            image.width() > 0 && image.height() > 0);
-    }
-
-private:
-    std::function<QImage()> m_get;
-    std::function<void(const QImage &)> m_set;
-};
-
 const TClassInfo &superTextInfo()
 {
     using S = TGSuperText;
@@ -505,19 +466,21 @@ const TClassInfo &superTextInfo()
                 "TPenStyle", {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"});
             const EnumType &surface =
                 enumType("TSurfaceType", {"stNormal", "stBrushTransparent", "stBrushImage", "stGradientFill"});
-            PropertyInfo image;
-            image.name = QStringLiteral("Image");
-            image.kind = PropertyKind::Class;
-            image.heldObject = true;
-            // Held like a font: one record per object record, made on first use.
-            image.getObject = [](const TPersistent &o) {
-                const auto &record = static_cast<const ObjectRecord &>(o);
-                auto &object = static_cast<S &>(record.object());
-                return record.heldFont(QStringLiteral("Image"), [&object] {
-                    return std::make_unique<BitmapRecord>([&object] { return object.Image(); },
-                                                          [&object](const QImage &i) { object.SetImage(i); });
+            // A bitmap: the 32-bit length and a BMP file, written only when not empty; a
+            // damaged bitmap is a malformed value.
+            const PropertyInfo image = binary<S>(
+                "Image", "TBitmap", [](const S &o) { return o.Image().width() > 0 && o.Image().height() > 0; },
+                [](const S &o) {
+                    Picture picture;
+                    picture.setBitmap(o.Image());
+                    return picture.bitmapData();
+                },
+                [](S &o, const QByteArray &block) {
+                    Picture picture;
+                    if (!picture.setBitmapData(block).ok())
+                        throw StreamError(StreamMessages::invalidValue());
+                    o.SetImage(picture.image());
                 });
-            };
             return std::vector<PropertyInfo>{
                 integer<S>("ShadowDepth", [](const S &o) { return o.ShadowDepth(); },
                            [](S &o, qint64 v) { o.SetShadowDepth(int(v)); }, 0),
