@@ -20,10 +20,33 @@ QImage plainRgb(const QImage &image)
                                                          : QImage::Format_RGB32);
 }
 
+// A PNG's chunks, each of which must lie within the file: the PNG library allocates what
+// a chunk's length field says before it finds the data missing, so a damaged length of
+// two gigabytes would cost two gigabytes.
+bool pngChunksFit(const QByteArray &bytes)
+{
+    constexpr qsizetype SignatureSize = 8;
+    constexpr qsizetype ChunkOverhead = 12; // length, type, CRC
+    qsizetype at = SignatureSize;
+    while (at < bytes.size()) {
+        if (bytes.size() - at < ChunkOverhead)
+            return false;
+        const quint32 length = qFromBigEndian<quint32>(bytes.constData() + at);
+        if (length > quint64(bytes.size() - at - ChunkOverhead))
+            return false;
+        if (bytes.mid(at + 4, 4) == "IEND")
+            return true;
+        at += ChunkOverhead + qsizetype(length);
+    }
+    return true;
+}
+
 } // namespace
 
 ImageResult decodeWithReader(const QByteArray &bytes, const char *format)
 {
+    if (qstrcmp(format, "png") == 0 && !pngChunksFit(bytes))
+        return ImageResult::failed(QStringLiteral("a chunk of the picture runs past its end"));
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

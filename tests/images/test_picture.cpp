@@ -5,6 +5,7 @@
 #include "bytebuilder.h"
 #include "images/bmpfile.h"
 #include "images/picture.h"
+#include "images/rasterloader.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -252,4 +253,22 @@ TEST(Picture, LoadsFilesByExtension)
     EXPECT_FALSE(picture.loadFromFile(write(QStringLiteral("a.emf.png"), enhancedMetafile())).ok());
     EXPECT_FALSE(picture.loadFromFile(dir.path()).ok());
     EXPECT_TRUE(picture == before);
+}
+
+TEST(Picture, APngWhoseChunkRunsPastTheFileIsRefusedBeforeDecoding)
+{
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, "PNG"));
+    EXPECT_TRUE(decodeWithReader(png, "png").ok());
+    // The first chunk after the header (IHDR at 8) claims two gigabytes.
+    QByteArray damaged = png;
+    const qsizetype second = 8 + 12 + 13;
+    damaged[second] = char(0x7F);
+    const ImageResult result = decodeWithReader(damaged, "png");
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.image.isNull());
 }
