@@ -194,9 +194,16 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
     parser.setApplicationDescription(
         QStringLiteral("Draws, saves and inspects Orvane calendar pages without a window."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays version information."));
+    parser.addOption(version);
     addOptions(parser);
     if (!parser.parse(arguments)) {
         result.error = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.help = QStringLiteral("orvane-render " ORVANE_VERSION "\n");
         return result;
     }
     if (parser.isSet(help)) {

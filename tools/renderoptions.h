@@ -54,7 +54,7 @@ struct RenderOptionsResult
     RenderOptions options;
     // One line naming the offending option; empty on success.
     QString error;
-    // Set when --help was asked for: the text to print instead of doing anything.
+    // Set when --help or --version was asked for: the text to print instead of doing anything.
     QString help;
 };
 

@@ -37,7 +37,8 @@ QString dataFolder()
     const QString beside = programFolder() + QStringLiteral("data/");
     if (QFileInfo(beside).isDir())
         return beside;
-    const QString installed = QDir::cleanPath(programFolder() + QStringLiteral("../share/orvane"));
+    const QString installed
+        = QDir::cleanPath(programFolder() + QStringLiteral(ORVANE_DATA_FROM_PROGRAM));
     if (QFileInfo(installed).isDir())
         return withSlash(installed);
     return beside;

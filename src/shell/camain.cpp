@@ -55,6 +55,8 @@ TCalendarMain::TCalendarMain(QWidget *parent) : QMainWindow(parent)
     createRecentFiles();
     // Watches the whole application for the zoom keys and the hints setting.
     qApp->installEventFilter(this);
+    // Calendar documents dropped anywhere on the window open (see handleCalendarDrag).
+    setAcceptDrops(true);
     // Every modal dialog and message of the program steps the icons window aside.
     Dialogs::setModalAside([this] { hideIconsWindowForDialog(); },
                            [this] { restoreIconsWindowAfterDialog(); });

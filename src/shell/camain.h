@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <initializer_list>
@@ -21,6 +22,7 @@ class QScrollArea;
 class QToolButton;
 class TAssistantVellForm;
 class TCalendarPanel32;
+class QMimeData;
 class TMRUFileList;
 
 // What the properties dialog is told about the page it edits.
@@ -158,6 +160,16 @@ public:
     void restoreIconsWindowAfterDialog();
 
     void FormActivate();
+    // A document named on the command line: opened at first activation instead of the
+    // most recent one.
+    void setStartDocument(const QString &path) { m_startDocument = path; }
+    // A document to open from outside the menus (a recent-files entry, a later start of the
+    // program, a file dropped on the window): after the save question, and once no modal
+    // dialog is open any more.
+    void openRequested(const QString &path);
+    // The calendar document a drag carries, or an empty string.
+    static QString draggedCalendarFile(const QMimeData *data);
+
     // The Properties command; true when the user confirmed the dialog.
     bool runProperties();
 
@@ -235,6 +247,8 @@ private:
     void setToolButtons(bool shown, bool textLayout);
     void applyHints();
     bool handleKey(QObject *watched, QKeyEvent *key);
+    bool handleCalendarDrag(QObject *watched, QEvent *event);
+    void openPendingRequests();
     void zoomStep(bool zoomIn);
     void commitCellEditor();
     void fitScrollContents();
@@ -251,6 +265,10 @@ private:
     TCalendarMainHooks m_hooks;
     Preferences m_prefs;
     QString m_documentFileName;
+    QString m_startDocument;
+    // Requests that wait for a modal dialog to close, oldest first.
+    QStringList m_pendingOpens;
+    bool m_openingRequest = false;
     QString m_untitledCaption;
     bool m_modified = false;
     bool m_firstActivationPending = true;

@@ -13,7 +13,10 @@
 #include "shell/placement.h"
 #include "shell/splashform.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
+#include <QTimer>
 #include <QScopedValueRollback>
 #include <QUrl>
 
@@ -21,6 +24,7 @@ namespace {
 
 constexpr int kTechnicalSupportTopic = 1015;
 constexpr int kFaqTopic = 911;
+constexpr int kPendingOpenRetryMs = 300;
 
 } // namespace
 
@@ -64,8 +68,40 @@ void TCalendarMain::SavebuttonClick()
 
 void TCalendarMain::MRUItemClick(const QString &fileName)
 {
-    if (m_hooks.openDocument)
-        m_hooks.openDocument(fileName);
+    openRequested(fileName);
+}
+
+void TCalendarMain::openRequested(const QString &path)
+{
+    if (!m_hooks.openDocument || path.isEmpty())
+        return;
+    m_pendingOpens.append(path);
+    openPendingRequests();
+}
+
+void TCalendarMain::openPendingRequests()
+{
+    // A dialog that is open owns the user's attention and may be changing the page: the
+    // request waits until it has closed.
+    if (QApplication::activeModalWidget() || m_openingRequest) {
+        QTimer::singleShot(kPendingOpenRetryMs, this, &TCalendarMain::openPendingRequests);
+        return;
+    }
+    const QScopedValueRollback<bool> opening(m_openingRequest, true);
+    while (!m_pendingOpens.isEmpty() && m_hooks.openDocument) {
+        const QString path = m_pendingOpens.takeFirst();
+        if (QFileInfo(path).suffix().toUpper() != QLatin1String("OVF")) {
+            Dialogs::informationBox(this, QStringLiteral("Must be a Calendar file (*.OVF)"));
+            continue;
+        }
+        // Opening replaces the page: unsaved changes are saved or given up first, and
+        // Cancel keeps them and drops the request.
+        if (m_hooks.DoSaveRichtext)
+            m_hooks.DoSaveRichtext();
+        if (m_hooks.FormCloseQuery && !m_hooks.FormCloseQuery())
+            continue;
+        m_hooks.openDocument(path);
+    }
 }
 
 void TCalendarMain::mnuEditrecurringDatesClick()

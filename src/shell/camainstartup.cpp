@@ -16,8 +16,11 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLoggingCategory>
+#include <QMimeData>
 #include <QPrinterInfo>
 #include <QScrollArea>
+#include <QTimer>
+#include <QUrl>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -89,8 +92,16 @@ bool TCalendarMain::showWithRecentDocument()
         m_hooks.resetHistory();
     const bool recovered = m_hooks.offerRecovery && m_hooks.offerRecovery();
     const QStringList recent = m_mru->files();
-    if (!recovered && !recent.isEmpty() && QFileInfo::exists(recent.first()) && m_hooks.openDocument)
+    if (!m_startDocument.isEmpty()) {
+        // The document asked for replaces the recent one; restored changes get the save
+        // question first.
+        if (recovered)
+            QTimer::singleShot(0, this, [this, path = m_startDocument] { openRequested(path); });
+        else if (m_hooks.openDocument)
+            m_hooks.openDocument(m_startDocument);
+    } else if (!recovered && !recent.isEmpty() && QFileInfo::exists(recent.first()) && m_hooks.openDocument) {
         m_hooks.openDocument(recent.first());
+    }
     // Paint what the open left, then again with the page shown. Running every pending event
     // here instead would let input reach a window that has not finished starting.
     repaint();
@@ -130,6 +141,35 @@ void TCalendarMain::FormClose()
     hide();
 }
 
+QString TCalendarMain::draggedCalendarFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return QString();
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).suffix().toUpper() == QLatin1String("OVF"))
+            return url.toLocalFile();
+    }
+    return QString();
+}
+
+bool TCalendarMain::handleCalendarDrag(QObject *watched, QEvent *event)
+{
+    // A calendar document dragged anywhere over the window opens, also over the page and
+    // the cell editor, which would otherwise take it as a picture or as text.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this || !m_hooks.openDocument)
+        return false;
+    auto *drag = static_cast<QDropEvent *>(event);
+    const QString path = draggedCalendarFile(drag->mimeData());
+    if (path.isEmpty())
+        return false;
+    drag->acceptProposedAction();
+    // The drag's source waits until the drop returns: the save question comes after.
+    if (event->type() == QEvent::Drop)
+        QTimer::singleShot(0, this, [this, path] { openRequested(path); });
+    return true;
+}
+
 bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
@@ -145,6 +185,12 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
         return !m_prefs.hintsOn;
     case QEvent::KeyPress:
         return handleKey(watched, static_cast<QKeyEvent *>(event));
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (handleCalendarDrag(watched, event))
+            return true;
+        break;
     case QEvent::Wheel: {
         // Ctrl with the wheel over the page zooms, as in other programs that show pages.
         auto *wheel = static_cast<QWheelEvent *>(event);

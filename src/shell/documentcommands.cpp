@@ -129,11 +129,11 @@ bool DocumentCommands::CheckSaveNeeded()
     const QString name = m_host.documentFileName().isEmpty()
                              ? QStringLiteral("the untitled calendar")
                              : QFileInfo(m_host.documentFileName()).fileName();
-    switch (Dialogs::yesNoCancelQuestion(m_host.dialogParent(), QStringLiteral("Save"),
+    switch (Dialogs::saveChangesQuestion(m_host.dialogParent(), QStringLiteral("Save"),
                                          QStringLiteral("Save changes to %1?").arg(name))) {
-    case QMessageBox::Yes:
+    case QMessageBox::Save:
         return m_host.documentFileName().isEmpty() ? saveAs() : SaveCalendarFile(m_host.documentFileName());
-    case QMessageBox::No:
+    case QMessageBox::Discard:
         return true;
     default:
         return false;

@@ -3,13 +3,18 @@
 #include "singleinstance.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 
 namespace {
 
 const QByteArray kActivate = QByteArrayLiteral("activate\n");
+// Followed by the path's bytes in Base64 (any byte a file name holds survives) and a line feed.
+const QByteArray kOpen = QByteArrayLiteral("open ");
 constexpr int kTimeoutMs = 1000;
+// Longer than any path the system accepts, in Base64, with the request's word.
+constexpr qint64 kMaxLine = 8192;
 
 QString userName()
 {
@@ -33,11 +38,11 @@ QString SingleInstance::defaultServerName()
     return QStringLiteral("orvane-%1").arg(userName());
 }
 
-bool SingleInstance::start()
+bool SingleInstance::start(const QString &documentPath)
 {
     if (m_server)
         return true;
-    if (notifyRunningInstance())
+    if (notifyRunningInstance(documentPath))
         return false;
     if (listen())
         return true;
@@ -60,13 +65,16 @@ bool SingleInstance::listen()
     return true;
 }
 
-bool SingleInstance::notifyRunningInstance()
+bool SingleInstance::notifyRunningInstance(const QString &documentPath)
 {
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(kTimeoutMs))
         return false;
-    socket.write(kActivate);
+    if (documentPath.isEmpty())
+        socket.write(kActivate);
+    else
+        socket.write(kOpen + QFile::encodeName(documentPath).toBase64() + '\n');
     socket.waitForBytesWritten(kTimeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
@@ -85,9 +93,24 @@ void SingleInstance::readRequest()
 
 void SingleInstance::readLines(QLocalSocket &socket)
 {
-    // Only whole, known requests count; anything else from the socket is ignored.
+    // Only whole, known requests count; anything else from the socket is ignored, and a
+    // line longer than any request ends the connection.
     while (socket.canReadLine()) {
-        if (socket.readLine(64) == kActivate)
+        const QByteArray line = socket.readLine(kMaxLine);
+        if (!line.endsWith('\n')) {
+            socket.abort();
+            return;
+        }
+        if (line == kActivate) {
             emit activationRequested();
+        } else if (line.startsWith(kOpen)) {
+            const auto decoded = QByteArray::fromBase64Encoding(
+                line.mid(kOpen.size()).chopped(1), QByteArray::AbortOnBase64DecodingErrors);
+            if (decoded && !decoded.decoded.isEmpty())
+                emit openRequested(QFile::decodeName(decoded.decoded));
+        }
     }
+    // A line that never ends is not allowed to grow without bound either.
+    if (socket.bytesAvailable() > kMaxLine)
+        socket.abort();
 }

@@ -125,14 +125,14 @@ bool yesNoQuestion(QWidget *parent, const QString &caption, const QString &text)
            == QMessageBox::Yes;
 }
 
-QMessageBox::StandardButton yesNoCancelQuestion(QWidget *parent, const QString &caption,
+QMessageBox::StandardButton saveChangesQuestion(QWidget *parent, const QString &caption,
                                                 const QString &text)
 {
     const ModalScope aside;
     return DialogService::instance().message(parent, DialogService::Icon::Question, caption, text,
-                                             QMessageBox::Yes | QMessageBox::No
+                                             QMessageBox::Save | QMessageBox::Discard
                                                  | QMessageBox::Cancel,
-                                             QMessageBox::Yes);
+                                             QMessageBox::Save);
 }
 
 void errorBox(QWidget *parent, const QString &caption, const QString &text)

@@ -78,8 +78,9 @@ public:
 void informationBox(QWidget *parent, const QString &text);
 // Question icon, Yes and No; true for Yes.
 bool yesNoQuestion(QWidget *parent, const QString &caption, const QString &text);
-// Question icon, Yes, No and Cancel.
-QMessageBox::StandardButton yesNoCancelQuestion(QWidget *parent, const QString &caption,
+// The question before unsaved changes would go: Save, Discard (the desktop's own words for
+// it) and Cancel, Save the default.
+QMessageBox::StandardButton saveChangesQuestion(QWidget *parent, const QString &caption,
                                                 const QString &text);
 void errorBox(QWidget *parent, const QString &caption, const QString &text);
 int exec(QDialog &dialog);

@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QDialog>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -500,4 +504,102 @@ TEST_F(MainWindowFixture, CtrlWheelOverThePageAndCtrlPlusMinusZoom)
     EXPECT_NEAR(page.ZoomFactor(), start + 0.1f, 1e-5);
     EXPECT_TRUE(window().findChild<QAction *>(QStringLiteral("zoomOutShortcut"))->shortcuts().contains(
         QKeySequence(QKeySequence::ZoomOut)));
+}
+
+TEST_F(MainWindowFixture, ADocumentFromOutsideOpensAfterTheSaveQuestion)
+{
+    QStringList opened;
+    int questions = 0;
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+    TCalendarMainHooks hooks = allHooks();
+    hooks.openDocument = [&opened](const QString &path) { opened << path; };
+    // The save question as the document commands ask it: Cancel keeps the work.
+    hooks.FormCloseQuery = [&] {
+        ++questions;
+        return answer != QMessageBox::Cancel;
+    };
+    window().setHooks(hooks);
+
+    window().openRequested(QStringLiteral("/docs/Plan.OVF"));
+    EXPECT_EQ(questions, 1);
+    EXPECT_TRUE(opened.isEmpty()) << "Cancel keeps the calendar that is open";
+
+    answer = QMessageBox::Discard;
+    window().MRUItemClick(QStringLiteral("/docs/Plan.OVF"));
+    EXPECT_EQ(questions, 2) << "a recent file no longer replaces unsaved work without asking";
+    EXPECT_EQ(opened, QStringList{QStringLiteral("/docs/Plan.OVF")});
+
+    window().openRequested(QStringLiteral("/docs/holiday.png"));
+    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(m_dialogs->messages.last().text, QStringLiteral("Must be a Calendar file (*.OVF)"));
+}
+
+TEST_F(MainWindowFixture, ADocumentFromOutsideWaitsForAnOpenDialog)
+{
+    QStringList opened;
+    TCalendarMainHooks hooks = allHooks();
+    hooks.openDocument = [&opened](const QString &path) { opened << path; };
+    window().setHooks(hooks);
+    auto dialog = std::make_unique<QDialog>(&window());
+    dialog->setModal(true);
+    dialog->show();
+    ASSERT_EQ(QApplication::activeModalWidget(), dialog.get());
+
+    window().openRequested(QStringLiteral("/docs/a.OVF"));
+    window().openRequested(QStringLiteral("/docs/b.OVF"));
+    QTest::qWait(400);
+    EXPECT_TRUE(opened.isEmpty());
+    dialog.reset();
+    for (int waited = 0; opened.size() < 2 && waited < 30000; waited += 50)
+        QTest::qWait(50);
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("/docs/a.OVF"), QStringLiteral("/docs/b.OVF")}))
+        << "both requests open, in the order they came";
+}
+
+TEST_F(MainWindowFixture, ACalendarDroppedOnThePageOpens)
+{
+    QStringList opened;
+    TCalendarMainHooks hooks = allHooks();
+    hooks.openDocument = [&opened](const QString &path) { opened << path; };
+    window().setHooks(hooks);
+    window().setPageShown(true);
+
+    QMimeData picture;
+    picture.setUrls({QUrl::fromLocalFile(QStringLiteral("/docs/photo.jpg"))});
+    EXPECT_TRUE(TCalendarMain::draggedCalendarFile(&picture).isEmpty());
+    QMimeData calendar;
+    calendar.setUrls({QUrl::fromLocalFile(QStringLiteral("/docs/photo.jpg")),
+                      QUrl::fromLocalFile(QStringLiteral("/docs/June 2027.ovf"))});
+    EXPECT_EQ(TCalendarMain::draggedCalendarFile(&calendar), QStringLiteral("/docs/June 2027.ovf"));
+
+    QWidget &page = window().CalendarPanel();
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &calendar, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&page, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &calendar, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&page, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_TRUE(opened.isEmpty()) << "the drop returns before any question is asked";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opened, QStringList{QStringLiteral("/docs/June 2027.ovf")});
+
+    QDragEnterEvent other(QPoint(20, 20), Qt::CopyAction, &picture, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&page, &other);
+    EXPECT_FALSE(other.isAccepted()) << "pictures are left to the page and the cells";
+}
+
+TEST_F(MainWindowFixture, ADocumentNamedAtStartReplacesTheRecentOne)
+{
+    QTemporaryDir docs;
+    const QString recent = docs.filePath(QStringLiteral("Recent.OVF"));
+    QFile(recent).open(QIODevice::WriteOnly);
+    IniFile file = ini();
+    file.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), recent);
+    QStringList opened;
+    TCalendarMainHooks hooks = allHooks();
+    hooks.openDocument = [&opened](const QString &path) { opened << path; };
+    window().setHooks(hooks);
+    window().setStartDocument(docs.filePath(QStringLiteral("Asked.OVF")));
+    window().FormActivate();
+    EXPECT_EQ(opened, QStringList{docs.filePath(QStringLiteral("Asked.OVF"))});
 }

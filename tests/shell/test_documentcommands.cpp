@@ -110,13 +110,13 @@ TEST(DocumentCommands, CancellingTheSaveQuestionKeepsTheWork)
     EXPECT_EQ(w.propertiesRuns, 0);
     EXPECT_TRUE(w.modified);
 
-    // Yes, then cancelling the Save As dialog, also stops and keeps the flag.
-    w.fake->answers = {QMessageBox::Yes};
+    // Save, then cancelling the Save As dialog, also stops and keeps the flag.
+    w.fake->answers = {QMessageBox::Save};
     EXPECT_FALSE(w.commands->FormCloseQuery());
     EXPECT_TRUE(w.modified);
 
-    // No goes on without saving.
-    w.fake->answers = {QMessageBox::No};
+    // Discard goes on without saving.
+    w.fake->answers = {QMessageBox::Discard};
     w.commands->New1Click();
     EXPECT_EQ(w.propertiesRuns, 1);
     EXPECT_EQ(w.fake->messages.last().text, QStringLiteral("Save changes to the untitled calendar?"));

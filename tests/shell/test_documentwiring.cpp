@@ -95,7 +95,7 @@ TEST_F(DocumentWiring, CancellingTheSaveQuestionKeepsTheWindowOpen)
     EXPECT_FALSE(window().close());
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(window().Modified());
-    m_dialogs->answers = {QMessageBox::No};
+    m_dialogs->answers = {QMessageBox::Discard};
     EXPECT_TRUE(window().close());
 }
 

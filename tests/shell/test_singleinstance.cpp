@@ -91,3 +91,45 @@ TEST(SingleInstance, UnknownRequestsAreIgnored)
     ASSERT_TRUE(raised.wait(kPatience));
     EXPECT_EQ(raised.count(), 1);
 }
+
+TEST(SingleInstance, ASecondStartHandsItsDocumentToTheFirst)
+{
+    const QString name = uniqueName();
+    SingleInstance first(name);
+    ASSERT_TRUE(first.start());
+    QSignalSpy opened(&first, &SingleInstance::openRequested);
+    QSignalSpy raised(&first, &SingleInstance::activationRequested);
+    // Any character a file name may hold, a line feed among them, arrives unchanged.
+    const QString path = QStringLiteral("/home/me/Year plan\né 2027.OVF");
+    SingleInstance second(name);
+    EXPECT_FALSE(second.start(path));
+    ASSERT_TRUE(opened.wait(kPatience));
+    EXPECT_EQ(opened.takeFirst().value(0).toString(), path);
+    EXPECT_EQ(raised.count(), 0);
+}
+
+TEST(SingleInstance, DamagedOrOverlongRequestsAreDropped)
+{
+    const QString name = uniqueName();
+    SingleInstance first(name);
+    ASSERT_TRUE(first.start());
+    QSignalSpy opened(&first, &SingleInstance::openRequested);
+    QSignalSpy raised(&first, &SingleInstance::activationRequested);
+    {
+        QLocalSocket flood;
+        flood.connectToServer(name);
+        ASSERT_TRUE(flood.waitForConnected(kPatience));
+        // A line without end is cut off rather than kept growing.
+        QSignalSpy cut(&flood, &QLocalSocket::disconnected);
+        flood.write(QByteArray(64 * 1024, 'a'));
+        // Both ends live in this thread: the server reads while the spy runs the events.
+        EXPECT_TRUE(cut.wait(kPatience));
+    }
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    ASSERT_TRUE(socket.waitForConnected(kPatience));
+    socket.write("open !!not base64!!\nopen \nactivate\n");
+    socket.waitForBytesWritten(kPatience);
+    ASSERT_TRUE(raised.wait(kPatience));
+    EXPECT_EQ(opened.count(), 0);
+}

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakedialogs.h"
 
+#include <gtest/gtest.h>
+
 #include <QDialog>
 
 QMessageBox::StandardButton FakeDialogService::message(QWidget *, Icon icon, const QString &caption,
@@ -13,7 +15,11 @@ QMessageBox::StandardButton FakeDialogService::message(QWidget *, Icon icon, con
     // A box with a single button has nothing to answer.
     if (answers.isEmpty() || buttons == QMessageBox::Ok)
         return defaultButton;
-    return answers.takeFirst();
+    const QMessageBox::StandardButton answer = answers.takeFirst();
+    // A scripted answer the box does not offer means the test and the box disagree.
+    if (!buttons.testFlag(answer))
+        ADD_FAILURE() << "answer " << int(answer) << " is not a button of \"" << qPrintable(text) << '"';
+    return answer;
 }
 
 int FakeDialogService::exec(QDialog &dialog)

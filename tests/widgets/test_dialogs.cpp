@@ -21,7 +21,7 @@ TEST(Dialogs, MessagesGoThroughTheReplaceableService)
     fake->answers = {QMessageBox::No, QMessageBox::Cancel};
     Dialogs::informationBox(nullptr, QStringLiteral("Saved"));
     EXPECT_FALSE(Dialogs::yesNoQuestion(nullptr, QStringLiteral("Q"), QStringLiteral("Sure?")));
-    EXPECT_EQ(Dialogs::yesNoCancelQuestion(nullptr, QStringLiteral("Q"), QStringLiteral("Save?")),
+    EXPECT_EQ(Dialogs::saveChangesQuestion(nullptr, QStringLiteral("Q"), QStringLiteral("Save?")),
               QMessageBox::Cancel);
     ASSERT_EQ(fake->messages.size(), 3);
     EXPECT_EQ(fake->messages[0].caption, QStringLiteral("Information"));
