@@ -73,13 +73,14 @@ int main(int argc, char *argv[])
     connectDocuments(window);
     CellEditing *editing = connectCellEditing(window);
     connectIconPalette(window, *editing);
+    // Queued: opening runs dialogs and events, which the socket's reading should not wait on.
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
-                     [&window] { bringForward(window); });
+                     [&window] { bringForward(window); }, Qt::QueuedConnection);
     QObject::connect(&instance, &SingleInstance::openRequested, &window,
                      [&window](const QString &path) {
                          bringForward(window);
                          window.openRequested(path);
-                     });
+                     }, Qt::QueuedConnection);
     window.setStartDocument(arguments.documentPath);
     window.FormActivate();
     return app.exec();

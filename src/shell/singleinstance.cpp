@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 
 namespace {
 
@@ -94,8 +95,10 @@ void SingleInstance::readRequest()
 void SingleInstance::readLines(QLocalSocket &socket)
 {
     // Only whole, known requests count; anything else from the socket is ignored, and a
-    // line longer than any request ends the connection.
-    while (socket.canReadLine()) {
+    // line longer than any request ends the connection. Whoever handles a request may run
+    // events, in which the finished connection is deleted: nothing touches it after that.
+    const QPointer<QLocalSocket> alive(&socket);
+    while (alive && socket.canReadLine()) {
         const QByteArray line = socket.readLine(kMaxLine);
         if (!line.endsWith('\n')) {
             socket.abort();
@@ -111,6 +114,6 @@ void SingleInstance::readLines(QLocalSocket &socket)
         }
     }
     // A line that never ends is not allowed to grow without bound either.
-    if (socket.bytesAvailable() > kMaxLine)
+    if (alive && socket.bytesAvailable() > kMaxLine)
         socket.abort();
 }

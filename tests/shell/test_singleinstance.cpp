@@ -6,6 +6,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QSignalSpy>
+#include <QTest>
 #include <QUuid>
 
 #include "shell/singleinstance.h"
@@ -132,4 +133,23 @@ TEST(SingleInstance, DamagedOrOverlongRequestsAreDropped)
     socket.waitForBytesWritten(kPatience);
     ASSERT_TRUE(raised.wait(kPatience));
     EXPECT_EQ(opened.count(), 0);
+}
+
+TEST(SingleInstance, AHandlerThatRunsEventsOutlivesTheFinishedConnection)
+{
+    const QString name = uniqueName();
+    SingleInstance first(name);
+    ASSERT_TRUE(first.start());
+    int handled = 0;
+    // Opening a document runs events (dialogs, painting); the later start has hung up by
+    // then, and its connection is deleted inside them.
+    QObject::connect(&first, &SingleInstance::openRequested, &first, [&handled] {
+        QTest::qWait(300);
+        ++handled;
+    });
+    SingleInstance second(name);
+    EXPECT_FALSE(second.start(QStringLiteral("/docs/a.OVF")));
+    for (int waited = 0; handled == 0 && waited < kPatience; waited += 50)
+        QTest::qWait(50);
+    EXPECT_EQ(handled, 1);
 }
