@@ -9,7 +9,8 @@ build=${ORVANE_BUILD_DIR:-$top/build}
 packages=(build-essential cmake ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 xvfb xauth
           qt6-image-formats-plugins
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev
+          desktop-file-utils appstream shared-mime-info dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
