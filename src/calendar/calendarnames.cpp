@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendarnames.h"
 
+#include "calendar/pagetypes.h"
+
 #include <QLocale>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -64,6 +69,20 @@ CalendarNames localeNames()
     for (int i = 0; i < 7; ++i)
         names.days[i] = locale.standaloneDayName(i == 0 ? 7 : i, QLocale::LongFormat);
     return names;
+}
+
+int localePaperSize(const QLocale &locale)
+{
+    // The countries of the Americas that print on Letter; the C locale has no country
+    // and keeps the paper calendars always started on.
+    static constexpr QLocale::Territory letter[] = {
+        QLocale::AnyTerritory, QLocale::UnitedStates, QLocale::Canada, QLocale::Mexico,
+        QLocale::Chile, QLocale::Colombia, QLocale::CostaRica, QLocale::DominicanRepublic,
+        QLocale::ElSalvador, QLocale::Guatemala, QLocale::Nicaragua, QLocale::Panama,
+        QLocale::Philippines, QLocale::PuertoRico, QLocale::Venezuela};
+    return std::find(std::begin(letter), std::end(letter), locale.territory()) != std::end(letter)
+               ? PaperLetter
+               : PaperA4;
 }
 
 QString localeAmText()

@@ -19,12 +19,17 @@ struct CalendarNames
     friend bool operator==(const CalendarNames &, const CalendarNames &) = default;
 };
 
+class QLocale;
+
 // The built-in languages, in the order the properties dialog offers them.
 enum class CalendarLanguage { English, French, German, Italian, Spanish };
 
 CalendarNames languageNames(CalendarLanguage language);
 // The user's long month and day names from the system locale.
 CalendarNames localeNames();
+// The paper new calendars start on: Letter where the locale's country uses it (and for
+// a locale without a country), A4 everywhere else. Returns a PaperSize.
+int localePaperSize(const QLocale &locale);
 // The locale's morning and afternoon designators.
 QString localeAmText();
 QString localePmText();

@@ -224,7 +224,6 @@ std::optional<QString> TFloatingPalette::OpenIconCollectionDialog(QWidget *paren
 {
     QFileDialog dialog(parent, QStringLiteral("Open"), AppPaths::dataFolder());
     dialog.setObjectName(QStringLiteral("OpenIconCollectionDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("ICL"));

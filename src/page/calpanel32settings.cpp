@@ -4,6 +4,9 @@
 #include "calpanel32.h"
 
 #include "calendar/calendardates.h"
+#include "calendar/calendarnames.h"
+
+#include <QLocale>
 
 void TCalendarPanel32::copySettingsFrom(const TCalendarPanel32 &source)
 {
@@ -43,7 +46,8 @@ bool TCalendarPanel32::SameSettings(const TCalendarPanel32 &other) const
 
 void TCalendarPanel32::ResetToDefaults(const QDate &today)
 {
-    m_settings.paperSize = PaperLetter;
+    // The locale chooses the paper of a new calendar; documents keep their own.
+    m_settings.paperSize = localePaperSize(QLocale());
     m_settings.userTitle.clear();
     m_settings.calendarLayout = loFCMinisInTitleLS;
     m_settings.startOfWeek = 1;

@@ -145,9 +145,10 @@ QString qtFilter(const QString &filter)
 
 namespace {
 
+// The desktop's own file dialog is used when its platform theme offers one (Qt's own
+// otherwise), so files are chosen the way every other program of the desktop chooses them.
 std::optional<QString> runFileDialog(QFileDialog &dialog)
 {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (Dialogs::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

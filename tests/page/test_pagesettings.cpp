@@ -4,9 +4,11 @@
 
 #include "page/calpanel32.h"
 #include "core/apppaths.h"
+#include "calendar/calendarnames.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -229,4 +231,21 @@ TEST(PageSettings, MetafileHeaders)
     QString error;
     EXPECT_FALSE(picture.loadFromFile(QStringLiteral("/nonexistent/x.wpo"), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(PageSettings, ANewPageTakesThePaperOfTheLocale)
+{
+    EXPECT_EQ(localePaperSize(QLocale(QLocale::English, QLocale::UnitedStates)), PaperLetter);
+    EXPECT_EQ(localePaperSize(QLocale(QLocale::French, QLocale::Canada)), PaperLetter);
+    EXPECT_EQ(localePaperSize(QLocale(QLocale::English, QLocale::UnitedKingdom)), PaperA4);
+    EXPECT_EQ(localePaperSize(QLocale(QLocale::German, QLocale::Germany)), PaperA4);
+    EXPECT_EQ(localePaperSize(QLocale::c()), PaperLetter) << "no country: the paper pages always had";
+
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TCalendarPanel32 page;
+    page.SetPaperSize(PaperLetter);
+    page.ResetToDefaults();
+    EXPECT_EQ(page.PaperSize(), PaperA4);
+    QLocale::setDefault(before);
 }

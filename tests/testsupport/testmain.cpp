@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include "core/apppaths.h"
@@ -15,6 +16,9 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Defaults that follow the locale (the paper of a new page) are the same on every
+    // machine; tests of them pass their locale explicitly.
+    QLocale::setDefault(QLocale::c());
     const QString sourceData = qEnvironmentVariable("ORVANE_SOURCE_DATA");
     if (!sourceData.isEmpty())
         AppPaths::setDataFolderOverride(sourceData);
