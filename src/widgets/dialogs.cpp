@@ -3,10 +3,13 @@
 #include "dialogs.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include <QDialog>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -64,9 +67,26 @@ QMessageBox::StandardButton WidgetDialogService::message(QWidget *parent, Icon i
     // Messages break lines with "\r" or "\r\n", as they always have.
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(toQt(icon), caption, shown, buttons, parent);
-    box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(parent, icon, caption, shown, buttons);
+    box->setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box->exec());
+}
+
+std::unique_ptr<QMessageBox> WidgetDialogService::makeMessageBox(QWidget *parent, Icon icon,
+                                                                 const QString &caption,
+                                                                 const QString &text,
+                                                                 QMessageBox::StandardButtons buttons)
+{
+    auto box = std::make_unique<QMessageBox>(toQt(icon), caption, text, buttons, parent);
+    // The window manager draws the caption in the title bar beside its own buttons; a box
+    // as narrow as a short question would cut it off. Title fonts run larger and bolder
+    // than the box's, hence the extra share.
+    const int captionRoom = box->fontMetrics().horizontalAdvance(caption) * 3 / 2 + kTitleBarButtons;
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout())) {
+        grid->addItem(new QSpacerItem(captionRoom, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box;
 }
 
 int WidgetDialogService::exec(QDialog &dialog)

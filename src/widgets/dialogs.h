@@ -43,6 +43,15 @@ public:
                                         const QString &text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
     int exec(QDialog &dialog) override;
+
+    // The box message() shows, wide enough for its caption in the title bar.
+    static std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, Icon icon,
+                                                       const QString &caption, const QString &text,
+                                                       QMessageBox::StandardButtons buttons);
+
+private:
+    // Room a title bar keeps for the window manager's icon and buttons.
+    static constexpr int kTitleBarButtons = 140;
 };
 
 // Convenience helpers that every module uses for its messages.

@@ -65,3 +65,19 @@ TEST(WhatsThisMenu, ControlsWithContextHelpOfferIt)
     })) << "the text shows";
     QWhatsThis::hideText();
 }
+
+TEST(Dialogs, AMessageBoxIsWideEnoughForItsCaption)
+{
+    const QString caption = QStringLiteral("Configuration Information for the calendar");
+    const auto box = WidgetDialogService::makeMessageBox(nullptr, DialogService::Icon::Question,
+                                                         caption, QStringLiteral("Sure?"),
+                                                         QMessageBox::Yes | QMessageBox::No);
+    const auto plain = std::make_unique<QMessageBox>(QMessageBox::Question, caption,
+                                                     QStringLiteral("Sure?"),
+                                                     QMessageBox::Yes | QMessageBox::No);
+    ASSERT_LT(plain->sizeHint().width(), box->fontMetrics().horizontalAdvance(caption) + 100)
+        << "Qt's own box is too narrow for the title bar, or this test shows nothing";
+    EXPECT_GE(box->sizeHint().width(), box->fontMetrics().horizontalAdvance(caption) + 100);
+    EXPECT_EQ(box->windowTitle(), caption);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+}
