@@ -93,16 +93,14 @@ bool isSubDaily(const icalrecurrencetype &rule)
         || rule.freq == ICAL_HOURLY_RECURRENCE;
 }
 
-// libical's set_start keeps the phase of INTERVAL for days and longer, not for hours,
-// minutes and seconds: start those on a whole number of intervals after DTSTART.
+// A start a whole number of intervals after DTSTART, at or before from: for rules finer than a
+// day, whose instances keep the phase of DTSTART, it yields the same instances from there on.
 icaltimetype alignedStart(const icalrecurrencetype &rule, const icaltimetype &dtstart,
                           const icaltimetype &from)
 {
-    if (!isSubDaily(rule) || rule.interval <= 1)
-        return from;
     const qint64 unit = rule.freq == ICAL_HOURLY_RECURRENCE ? 3600
                       : rule.freq == ICAL_MINUTELY_RECURRENCE ? 60 : 1;
-    const qint64 step = unit * rule.interval;
+    const qint64 step = unit * std::max(1, int(rule.interval));
     icaltimetype start = dtstart;
     start.zone = nullptr;
     icaltimetype target = from;
@@ -262,11 +260,15 @@ void EventCollector::expandRule(icalproperty *property, const Occurrence &first,
     // rules take no UNTIL and are bounded by the step limits alone.
     if (rule.count == 0 && (icaltime_is_null_time(rule.until) || icaltime_compare(rule.until, to) > 0))
         rule.until = to;
-    const IteratorPointer iterator(icalrecur_iterator_new(rule, dtstart));
+    // libical's set_start keeps the phase of INTERVAL for days and longer but not for hours,
+    // minutes and seconds: those rules start from a later DTSTART of the same phase instead.
+    const bool startLate = rule.count == 0 && icaltime_compare(from, dtstart) > 0;
+    const IteratorPointer iterator(
+        icalrecur_iterator_new(rule, startLate && isSubDaily(rule) ? alignedStart(rule, dtstart, from) : dtstart));
     if (!iterator)
         return;
-    if (rule.count == 0 && icaltime_compare(from, dtstart) > 0)
-        icalrecur_iterator_set_start(iterator.get(), alignedStart(rule, dtstart, from));
+    if (startLate && !isSubDaily(rule))
+        icalrecur_iterator_set_start(iterator.get(), from);
     const bool scans = isSubDaily(rule) && (filtersDays(rule) || hasParts(rule.by_hour));
     const int limit = scans ? MaxScanningSteps : MaxStepsPerRule;
     for (int step = 0; step < limit && m_steps < MaxStepsPerFile; ++step, ++m_steps) {

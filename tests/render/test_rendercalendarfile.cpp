@@ -63,8 +63,6 @@ TEST(RenderCalendarFile, UnreadableFilesAndMissingMonthsFail)
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.out.isEmpty());
     EXPECT_TRUE(missing.err.contains("the file does not exist")) << missing.err.constData();
-    const RunResult folder = render(monthOf(dir.path(), "12"));
-    EXPECT_EQ(folder.exitCode, 1);
     const RunResult noMonth = render({QStringLiteral("--ics"), writeCalendar(dir)});
     EXPECT_EQ(noMonth.exitCode, 2);
     EXPECT_TRUE(noMonth.err.contains("--month")) << noMonth.err.constData();
