@@ -198,28 +198,29 @@ TEST_F(CalendarEventsTest, RulesFromLongAgoAndRulesThatNeverMatchFinish)
         event({"UID:m1", "SUMMARY:Daily by minutes", "DTSTART:19000101T090000",
                "RRULE:FREQ=MINUTELY;INTERVAL=1440"})
         + event({"UID:m2", "SUMMARY:Half past", "DTSTART:19000101T000000", "RRULE:FREQ=MINUTELY;BYHOUR=9;BYMINUTE=30"})
-        + event({"UID:h", "SUMMARY:Every five hours", "DTSTART:20260101T000000", "RRULE:FREQ=HOURLY;INTERVAL=5"})
+        + event({"UID:h", "SUMMARY:Every seven hours", "DTSTART:20260105T090000", "RRULE:FREQ=HOURLY;INTERVAL=7"})
         + event({"UID:n1", "SUMMARY:Never", "DTSTART:20260101T000000", "RRULE:FREQ=DAILY;BYMONTH=2;BYMONTHDAY=30;COUNT=3"})
         + event({"UID:n2", "SUMMARY:Never", "DTSTART:20260101T000000", "RRULE:FREQ=MONTHLY;BYMONTH=4;BYMONTHDAY=31"})
         + event({"UID:n3", "SUMMARY:Never", "DTSTART:20251201T000000", "RRULE:FREQ=SECONDLY;BYMONTH=2;BYMONTHDAY=30"})
         + event({"UID:n4", "SUMMARY:Never", "DTSTART:20251201T000000", "RRULE:FREQ=MINUTELY;BYMONTH=2;BYMONTHDAY=30"}));
     const QDate first(2026, 12, 1);
     const CalendarEventsResult result = CalendarEvents::parse(bytes, first, QDate(2026, 12, 31));
-    int minutes = 0, halfPast = 0, fiveHours = 0;
+    int minutes = 0, halfPast = 0, sevenHours = 0;
     for (const CalendarEvent &e : result.events) {
         EXPECT_NE(e.summary, QStringLiteral("Never"));
         if (e.summary == QStringLiteral("Daily by minutes") && e.start == QTime(9, 0))
             ++minutes;
         if (e.summary == QStringLiteral("Half past") && e.start == QTime(9, 30))
             ++halfPast;
-        if (e.summary == QStringLiteral("Every five hours")) {
-            // 1 January 00:00 plus a multiple of five hours, in local time (no change in between).
-            const qint64 hours = QDateTime(QDate(2026, 1, 1), QTime(0, 0)).secsTo(QDateTime(e.date, e.start)) / 3600;
-            EXPECT_EQ(hours % 5, 0) << e.date.toString().toStdString();
-            ++fiveHours;
+        if (e.summary == QStringLiteral("Every seven hours")) {
+            // Floating times: a whole number of seven hours after 5 January 09:00 as written.
+            const qint64 hours = QDateTime(QDate(2026, 1, 5), QTime(9, 0), Qt::UTC)
+                                     .secsTo(QDateTime(e.date, e.start, Qt::UTC)) / 3600;
+            EXPECT_EQ(hours % 7, 0) << e.date.toString().toStdString();
+            ++sevenHours;
         }
     }
     EXPECT_EQ(minutes, 31);
     EXPECT_EQ(halfPast, 31);
-    EXPECT_GE(fiveHours, 148);
+    EXPECT_GE(sevenHours, 106);
 }
