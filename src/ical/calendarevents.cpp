@@ -18,10 +18,10 @@ namespace {
 // next() calls per rule and per file. Rules with COUNT cannot be started late, so these also
 // bound how far such a rule is followed from its DTSTART.
 constexpr int MaxStepsPerRule = 10000;
-constexpr int MaxStepsPerFile = 200000;
+constexpr int MaxStepsPerFile = 100000;
 // Rules finer than a day that filter by hour, day or month make libical walk every minute
 // between two instances; only a few of them are followed per file, for fewer steps.
-constexpr int MaxScanningRules = 8;
+constexpr int MaxScanningRules = 4;
 constexpr int MaxScanningSteps = 1000;
 // How long before the period an instance may start and still reach into it.
 constexpr int MaxLookbackDays = 366;
@@ -253,7 +253,16 @@ void EventCollector::expandRule(icalproperty *property, const Occurrence &first,
     icalrecurrencetype rule = icalproperty_get_rrule(property);
     if (rule.freq == ICAL_NO_RECURRENCE || !worthExpanding(rule))
         return;
-    const icaltimetype &dtstart = first.start;
+    // libical steps through wall times; comparing them without their zone saves converting
+    // every instance, and UNTIL is brought to the wall time of DTSTART's zone once.
+    icaltimetype dtstart = first.start;
+    dtstart.zone = nullptr;
+    if (!icaltime_is_null_time(rule.until) && !rule.until.is_date && first.start.zone
+        && icaltime_is_utc(rule.until) && !icaltime_is_utc(first.start)) {
+        icaltimezone_convert_time(&rule.until, icaltimezone_get_utc_timezone(),
+                                  const_cast<icaltimezone *>(first.start.zone));
+    }
+    rule.until.zone = nullptr;
     const icaltimetype from = IcalTimes::wallMidnight(earliestStart(first), dtstart);
     const icaltimetype to = IcalTimes::wallMidnight(m_last.addDays(ZoneSlackDays + 1), dtstart);
     // An UNTIL within the period also stops libical's search between instances; COUNT
@@ -275,12 +284,14 @@ void EventCollector::expandRule(icalproperty *property, const Occurrence &first,
         icaltimetype next = icalrecur_iterator_next(iterator.get());
         if (icaltime_is_null_time(next))
             break;
-        next.zone = dtstart.zone;
+        next.zone = nullptr;
         next.is_date = dtstart.is_date;
         if (icaltime_compare(next, to) > 0)
             break;
-        if (icaltime_compare(next, from) >= 0)
+        if (icaltime_compare(next, from) >= 0) {
+            next.zone = first.start.zone;
             found.append({next, first.seconds, first.days});
+        }
     }
 }
 
