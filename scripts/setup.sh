@@ -8,7 +8,7 @@ build=${ORVANE_BUILD_DIR:-$top/build}
 
 packages=(build-essential cmake ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 xvfb xauth
-          qt6-image-formats-plugins
+          qt6-image-formats-plugins libical-dev
           clang libclang-rt-14-dev
           desktop-file-utils appstream shared-mime-info dpkg-dev file)
 missing=()

@@ -3,6 +3,7 @@
 #include "geometryjson.h"
 #include "documentcommands.h"
 #include "iconcommands.h"
+#include "icalcommands.h"
 #include "picturecommands.h"
 #include "rtfcommands.h"
 #include "renderoptions.h"
@@ -63,12 +64,14 @@ int main(int argc, char *argv[])
         return runIcon(parsed.options);
     if (!parsed.options.rtfFile.isEmpty())
         return runRichText(parsed.options);
+    if (!parsed.options.icsFile.isEmpty())
+        return runCalendarEvents(parsed.options);
     TCalendarPanel32 page;
     page.ResetToDefaults();
     if (!loadRenderInputs(parsed.options, page))
         return 1;
     applyRenderOptions(parsed.options, page);
-    if (!saveRenderOutput(parsed.options, page))
+    if (!fillFromCalendarFile(parsed.options, page) || !saveRenderOutput(parsed.options, page))
         return 1;
     if (!parsed.options.outFile.isEmpty()) {
         if (const int status = runOutput(parsed.options, page); status != 0)

@@ -64,6 +64,9 @@ void addOptions(QCommandLineParser &parser)
     valueOption("width", "With --rtf: the width to lay the text out in, in pixels.", "W");
     valueOption("height", "With --rtf: the height of the drawing, in pixels.", "H");
     valueOption("save-rtf", "With --rtf: write the text back as RTF.", "FILE");
+    valueOption("ics", "Print the events of an iCalendar file on the days of --month/--year as JSON.",
+                "FILE");
+    valueOption("fill-ics", "Fill the page's day cells with the events of an iCalendar file.", "FILE");
     valueOption("style", "Apply a calendar style sheet (.OVS).", "FILE");
     valueOption("save", "Save the page as a calendar document (.OVF) or style sheet (.OVS).",
                 "FILE");
@@ -281,8 +284,12 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         result.error = QStringLiteral("--picture needs --out FILE or --info");
         return result;
     }
+    options.icsFile = parser.value(QStringLiteral("ics"));
+    options.fillIcsFile = parser.value(QStringLiteral("fill-ics"));
     if (readNumbers(parser, options, result.error) && readChoices(parser, options, result.error))
         readMargins(parser, options, result.error);
+    if (result.error.isEmpty() && !options.icsFile.isEmpty() && (!options.month || !options.year))
+        result.error = QStringLiteral("--ics needs --month M and --year Y");
     return result;
 }
 

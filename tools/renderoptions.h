@@ -43,6 +43,8 @@ struct RenderOptions
     QString rtfFile;         // --rtf FILE
     bool rtfRuns = false;    // --runs
     QString saveRtfFile;     // --save-rtf FILE
+    QString icsFile;         // --ics FILE, with --month and --year
+    QString fillIcsFile;     // --fill-ics FILE
     // Documents: a calendar file to start from, a style sheet to apply, a file to write.
     QString documentFile;    // the one positional argument
     QString styleFile;       // --style FILE.OVS

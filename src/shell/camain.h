@@ -51,6 +51,7 @@ struct TCalendarMainHooks {
     std::function<void()> mnuClearAllCellContentsClick;
     std::function<void()> DefaultEditorFont1Click;
     std::function<void()> mnuFillCalendarwithRecurringDatesClick;
+    std::function<void()> mnuFillCalendarFromICalendarFileClick;
     std::function<void()> mnuPrintCalendarClick;
     std::function<void()> mnuPrintSetupClick;
     std::function<void()> mnuPrintPreviewClick;
@@ -191,6 +192,7 @@ public slots:
     void mnuClearAllCellContentsClick();
     void DefaultEditorFont1Click();
     void mnuFillCalendarwithRecurringDatesClick();
+    void mnuFillCalendarFromICalendarFileClick();
     void mnuEditrecurringDatesClick();
     void mnuPrintCalendarClick();
     void mnuPrintSetupClick();
@@ -308,6 +310,7 @@ private:
     QAction *m_clearAllCellsAction = nullptr;
     QAction *m_defaultEditorFontAction = nullptr;
     QAction *m_fillRecurringAction = nullptr;
+    QAction *m_fillICalendarAction = nullptr;
     QAction *m_printAction = nullptr;
     QAction *m_printSetupAction = nullptr;
     QAction *m_showHint = nullptr;

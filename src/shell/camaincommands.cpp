@@ -58,6 +58,11 @@ void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
     runCommand(m_hooks.mnuFillCalendarwithRecurringDatesClick);
 }
 
+void TCalendarMain::mnuFillCalendarFromICalendarFileClick()
+{
+    runCommand(m_hooks.mnuFillCalendarFromICalendarFileClick);
+}
+
 void TCalendarMain::SavebuttonClick()
 {
     if (m_documentFileName.isEmpty())

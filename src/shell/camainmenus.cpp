@@ -97,6 +97,8 @@ void TCalendarMain::createFileMenu()
          &TCalendarMain::m_defaultEditorFontAction, true},
         {"mnuFillCalendarwithRecurringDates", "Fill Calendar with Recurring Dates",
          &TCalendarMain::mnuFillCalendarwithRecurringDatesClick, &TCalendarMain::m_fillRecurringAction, false},
+        {"mnuFillCalendarFromICalendarFile", "Fill Calendar from &iCalendar File...",
+         &TCalendarMain::mnuFillCalendarFromICalendarFileClick, &TCalendarMain::m_fillICalendarAction, false},
         {"mnuEditrecurringDates", "Edit Recurring Dates", &TCalendarMain::mnuEditrecurringDatesClick, nullptr,
          true},
         {"mnuPrintCalendar", "P&rint Calendar", &TCalendarMain::mnuPrintCalendarClick,

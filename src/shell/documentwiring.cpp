@@ -9,6 +9,7 @@
 #include "core/inifile.h"
 #include "shell/camain.h"
 #include "shell/cellfill.h"
+#include "shell/icalfill.h"
 #include "shell/documentcommands.h"
 #include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
@@ -122,6 +123,7 @@ void connectDocuments(TCalendarMain &window)
     });
     window.connectHooks([&window](TCalendarMainHooks &h) {
         h.mnuFillCalendarwithRecurringDatesClick = [&window] { mnuFillCalendarwithRecurringDatesClick(window); };
+        h.mnuFillCalendarFromICalendarFileClick = [&window] { mnuFillCalendarFromICalendarFileClick(window); };
     });
     window.CalendarPanel().setUndoHooks({[commands] { return commands->canUndo(); },
                                          [commands] { return commands->canRedo(); },

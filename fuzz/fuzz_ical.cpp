@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Feeds arbitrary bytes to the iCalendar adapter for a few periods, as the fill and the
+// renderer ask for them. Any outcome but a crash, a hang or a huge allocation is fine, as long
+// as the events lie in the period and come in order.
+#include "ical/calendarevents.h"
+
+#include <QCoreApplication>
+
+#include <cstdint>
+#include <ctime>
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    static QCoreApplication app(*argc, *argv);
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    for (const auto &[first, last] : {std::pair{QDate(2026, 12, 1), QDate(2026, 12, 31)},
+                                      std::pair{QDate(1970, 1, 1), QDate(1970, 1, 14)},
+                                      std::pair{QDate(9999, 12, 31), QDate(9999, 12, 31)}}) {
+        const CalendarEventsResult result = CalendarEvents::parse(bytes, first, last);
+        for (qsizetype i = 0; i < result.events.size(); ++i) {
+            const CalendarEvent &event = result.events.at(i);
+            if (event.date < first || event.date > last
+                || (i > 0 && event.date < result.events.at(i - 1).date))
+                __builtin_trap();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "eventfill.h"
+
+#include "calendar/calendardates.h"
+#include "calendar/calendarnames.h"
+#include "calendar/calendartexts.h"
+#include "page/calpanel32.h"
+#include "richtext/rtfappend.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfstorage.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace EventFill {
+
+namespace {
+
+bool isDayPlanner(TCalendarLayout layout)
+{
+    return layout == loDay10 || layout == loDay15;
+}
+
+int plannerDays(TCalendarLayout layout)
+{
+    return layout == lo2Week ? 14 : layout == loWeek ? 7 : 1;
+}
+
+int dayPlannerCell(const TCalendarPanel32 &page, const CalendarEvent &event)
+{
+    const int slotCount = page.CalendarLayout() == loDay15 ? 15 : 10;
+    const TDateTime start = page.DayPlannerStartTime();
+    const int firstMinute = HourOfDateTime(start) * 60 + MinuteOfDateTime(start);
+    const int minute = event.start.hour() * 60 + event.start.minute();
+    if (!event.hasStart() || minute < firstMinute)
+        return slotCount + 1;
+    const int row = (minute - firstMinute) / 60;
+    return row < slotCount ? row + 1 : slotCount + 1;
+}
+
+int cellOf(const TCalendarPanel32 &page, const Period &period, const CalendarEvent &event)
+{
+    if (event.date < period.first || event.date > period.last)
+        return 0;
+    const TCalendarLayout layout = page.CalendarLayout();
+    if (isDayPlanner(layout))
+        return dayPlannerCell(page, event);
+    if (layout == loWeek || layout == lo2Week)
+        return int(period.first.daysTo(event.date)) + 1;
+    return std::max(page.CellOfDay(event.date.day()), 0);
+}
+
+} // namespace
+
+Period pagePeriod(const TCalendarPanel32 &page)
+{
+    const TCalendarLayout layout = page.CalendarLayout();
+    if (layout >= loWeek) {
+        const QDate first = page.plannerDate();
+        return {first, first.addDays(plannerDays(layout) - 1)};
+    }
+    if (layout > loFC12AfterLS)
+        return {};
+    const QDate first(page.MainCalYear(), page.MainCalMonth(), 1);
+    return {first, first.addDays(first.daysInMonth() - 1)};
+}
+
+QString eventText(const CalendarEvent &event)
+{
+    if (!event.hasStart())
+        return event.summary;
+    const QString time = SlotTimeLabel(EncodeTime(event.start.hour(), event.start.minute()),
+                                       localeAmText(), localePmText());
+    return event.summary.isEmpty() ? time : time + QLatin1Char(' ') + event.summary;
+}
+
+QList<Placement> placements(const TCalendarPanel32 &page, const QList<CalendarEvent> &events)
+{
+    const Period period = pagePeriod(page);
+    QList<Placement> found;
+    if (!period.isValid())
+        return found;
+    for (const CalendarEvent &event : events) {
+        const QString text = eventText(event);
+        const int cell = cellOf(page, period, event);
+        if (cell > 0 && !text.isEmpty())
+            found.append({cell, text});
+    }
+    return found;
+}
+
+bool hasParagraph(const QByteArray &rtf, const QString &text)
+{
+    QTextDocument document;
+    RtfReader::read(rtf, document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.text().trimmed() == text.trimmed())
+            return true;
+    }
+    return false;
+}
+
+int fillPage(TCalendarPanel32 &page, const QList<Placement> &placements, const QTextCharFormat &emptyCellFormat)
+{
+    int appended = 0;
+    for (const Placement &placement : placements) {
+        const QByteArray rtf = page.GetCellRtfText(placement.cell, TWPRtfStorage()).rtf();
+        if (hasParagraph(rtf, placement.text))
+            continue;
+        page.SetCellRtfText(placement.cell, TWPRtfStorage(appendParagraphToRtf(rtf, placement.text, emptyCellFormat)));
+        ++appended;
+    }
+    return appended;
+}
+
+} // namespace EventFill

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ical/calendarevents.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QTextCharFormat>
+
+class TCalendarPanel32;
+
+// Filling a page's day cells with the events of a calendar file: which days the page shows,
+// which cell each event goes into and with what text. The main window's command and the
+// renderer share it.
+namespace EventFill {
+
+// The days the page's cells show: the page's month, a week planner's days, a day planner's
+// day. Invalid for layouts without day cells.
+struct Period
+{
+    QDate first;
+    QDate last;
+    bool isValid() const { return first.isValid() && last.isValid(); }
+};
+Period pagePeriod(const TCalendarPanel32 &page);
+
+// The summary, preceded by the start in the page's time format when there is one.
+QString eventText(const CalendarEvent &event);
+
+struct Placement
+{
+    int cell = 0;
+    QString text;
+};
+// The cell of each event, in the events' order; events on days the page does not show are
+// left out. Month pages need the cell table of the last paint. On day planners timed events
+// go into the row of their starting hour and the others, with those outside the planner's
+// hours, into "Notes".
+QList<Placement> placements(const TCalendarPanel32 &page, const QList<CalendarEvent> &events);
+
+// Whether a stored cell text already holds a paragraph whose plain text is text.
+bool hasParagraph(const QByteArray &rtf, const QString &text);
+
+// Appends each placement the cell does not hold yet as a paragraph (the format of the text
+// there, or emptyCellFormat in an empty cell); returns how many were appended.
+int fillPage(TCalendarPanel32 &page, const QList<Placement> &placements, const QTextCharFormat &emptyCellFormat);
+
+} // namespace EventFill

@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+
+#include <libical/ical.h>
+
+// Times of libical values as the adapter needs them: with their zone resolved, compared as
+// instants, and shown in the machine's local time. Internal to the ical library.
+namespace IcalTimes {
+
+// The time of a DTSTART, DTEND, RECURRENCE-ID or EXDATE property, with the zone its TZID
+// names when the calendar, the built-in zones or libical's own zone names know it; a TZID
+// nobody knows leaves the time floating.
+icaltimetype propertyTime(icalcomponent *calendar, icalproperty *property);
+// The zone a property's TZID names, or null.
+icaltimezone *zoneOfProperty(icalcomponent *calendar, icalproperty *property);
+
+// UTC and zoned times name one instant; floating times and dates do not.
+bool isAbsolute(const icaltimetype &time);
+// Seconds that order and identify the times of one event: the instant of absolute times,
+// the written wall time of the others.
+qint64 key(const icaltimetype &time);
+// The wall date as written, whatever the zone; invalid for out-of-range values.
+QDate writtenDate(const icaltimetype &time);
+// A timed value in the machine's local time (absolute times) or as written (floating).
+QDateTime localDateTime(const icaltimetype &time);
+// Midnight of date as a value of the same kind, zone and date-ness as like.
+icaltimetype wallMidnight(const QDate &date, const icaltimetype &like);
+
+} // namespace IcalTimes

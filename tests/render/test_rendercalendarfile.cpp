@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include "renderprocess.h"
+
+namespace {
+
+QString writeCalendar(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("family.ics"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+               "BEGIN:VEVENT\r\nUID:a\r\nDTSTART:20261204T180000Z\r\nSUMMARY:Club night\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nUID:b\r\nDTSTART;VALUE=DATE:20261224\r\nSUMMARY:Eve\r\nEND:VEVENT\r\n"
+               "END:VCALENDAR\r\n");
+    return path;
+}
+
+QStringList monthOf(const QString &path, const char *month)
+{
+    return {QStringLiteral("--ics"), path, QStringLiteral("--month"), QLatin1String(month),
+            QStringLiteral("--year"), QStringLiteral("2026")};
+}
+
+} // namespace
+
+TEST(RenderCalendarFile, EventsOfAMonthAsJsonInLocalTime)
+{
+    qputenv("TZ", "Europe/Berlin");
+    QTemporaryDir dir;
+    const RunResult run = render(monthOf(writeCalendar(dir), "12"));
+    qunsetenv("TZ");
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonArray events = QJsonDocument::fromJson(run.out).array();
+    ASSERT_EQ(events.size(), 2);
+    const QJsonObject club = events.at(0).toObject();
+    EXPECT_EQ(club.value(QStringLiteral("day")).toInt(), 4);
+    EXPECT_EQ(club.value(QStringLiteral("summary")).toString(), QStringLiteral("Club night"));
+    EXPECT_FALSE(club.value(QStringLiteral("allDay")).toBool());
+    EXPECT_EQ(club.value(QStringLiteral("start")).toString(), QStringLiteral("19:00"));
+    const QJsonObject eve = events.at(1).toObject();
+    EXPECT_EQ(eve.value(QStringLiteral("day")).toInt(), 24);
+    EXPECT_TRUE(eve.value(QStringLiteral("allDay")).toBool());
+    EXPECT_TRUE(eve.value(QStringLiteral("start")).isNull());
+
+    const RunResult empty = render(monthOf(writeCalendar(dir), "11"));
+    EXPECT_EQ(empty.exitCode, 0);
+    EXPECT_EQ(empty.out, QByteArray("[]\n"));
+}
+
+TEST(RenderCalendarFile, UnreadableFilesAndMissingMonthsFail)
+{
+    QTemporaryDir dir;
+    const RunResult missing = render(monthOf(dir.filePath(QStringLiteral("none.ics")), "12"));
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.isEmpty());
+    EXPECT_TRUE(missing.err.contains("the file does not exist")) << missing.err.constData();
+    const RunResult noMonth = render({QStringLiteral("--ics"), writeCalendar(dir)});
+    EXPECT_EQ(noMonth.exitCode, 2);
+    EXPECT_TRUE(noMonth.err.contains("--month")) << noMonth.err.constData();
+}
+
+TEST(RenderCalendarFile, FillingADocumentTwicePlacesEachEventOnce)
+{
+    QTemporaryDir dir;
+    const QString ics = writeCalendar(dir);
+    const QString blank = dir.filePath(QStringLiteral("blank.OVF"));
+    const QString once = dir.filePath(QStringLiteral("once.OVF"));
+    const QString twice = dir.filePath(QStringLiteral("twice.OVF"));
+    ASSERT_EQ(render({QStringLiteral("--layout"), QStringLiteral("0"), QStringLiteral("--month"), QStringLiteral("12"),
+                      QStringLiteral("--year"), QStringLiteral("2026"), QStringLiteral("--save"), blank})
+                  .exitCode, 0);
+    const RunResult first = render({blank, QStringLiteral("--fill-ics"), ics, QStringLiteral("--save"), once});
+    ASSERT_EQ(first.exitCode, 0) << first.err.constData();
+    ASSERT_EQ(render({once, QStringLiteral("--fill-ics"), ics, QStringLiteral("--save"), twice}).exitCode, 0);
+    const RunResult dump = render({QStringLiteral("--dump"), twice});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.constData();
+    EXPECT_EQ(dump.out.count("Club night"), 1) << dump.out.constData();
+    EXPECT_EQ(dump.out.count("Eve"), 1);
+
+    const RunResult broken = render({blank, QStringLiteral("--fill-ics"), dir.filePath(QStringLiteral("none.ics")),
+                                     QStringLiteral("--save"), dir.filePath(QStringLiteral("never.OVF"))});
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("never.OVF"))));
+}

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "icalcommands.h"
+
+#include "renderoptions.h"
+
+#include "cells/eventfill.h"
+#include "ical/calendarevents.h"
+#include "page/calpanel32.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+
+void printError(const QString &path, const QString &reason)
+{
+    std::fprintf(stderr, "orvane-render: cannot read %s: %s\n", path.toLocal8Bit().constData(),
+                 reason.toLocal8Bit().constData());
+}
+
+QJsonObject eventJson(const CalendarEvent &event)
+{
+    return {{QStringLiteral("day"), event.date.day()},
+            {QStringLiteral("summary"), event.summary},
+            {QStringLiteral("allDay"), event.allDay},
+            {QStringLiteral("start"), event.hasStart() ? QJsonValue(event.start.toString(QStringLiteral("HH:mm")))
+                                                       : QJsonValue(QJsonValue::Null)}};
+}
+
+// The editor's default font as a new installation has it: the renderer has no preferences.
+QTextCharFormat emptyCellFormat()
+{
+    QTextCharFormat format;
+    format.setFontFamilies({QStringLiteral("Arial")});
+    format.setFontPointSize(10);
+    format.setForeground(Qt::black);
+    return format;
+}
+
+} // namespace
+
+int runCalendarEvents(const RenderOptions &options)
+{
+    const QDate first(*options.year, *options.month, 1);
+    const CalendarEventsResult read
+        = CalendarEvents::readFile(options.icsFile, first, first.addDays(first.daysInMonth() - 1));
+    if (!read.ok()) {
+        printError(options.icsFile, read.error);
+        return 1;
+    }
+    if (read.events.isEmpty()) {
+        std::fputs("[]\n", stdout);
+        return 0;
+    }
+    QJsonArray events;
+    for (const CalendarEvent &event : read.events)
+        events.append(eventJson(event));
+    const QByteArray json = QJsonDocument(events).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    return 0;
+}
+
+bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
+{
+    if (options.fillIcsFile.isEmpty())
+        return true;
+    const EventFill::Period period = EventFill::pagePeriod(page);
+    if (!period.isValid()) {
+        std::fprintf(stderr, "orvane-render: --fill-ics needs a layout with day cells\n");
+        return false;
+    }
+    const CalendarEventsResult read = CalendarEvents::readFile(options.fillIcsFile, period.first, period.last);
+    if (!read.ok()) {
+        printError(options.fillIcsFile, read.error);
+        return false;
+    }
+    page.UpdateCellTable();
+    EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat());
+    return true;
+}

@@ -1,0 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+struct RenderOptions;
+class TCalendarPanel32;
+
+// --ics FILE: prints the events of the --month/--year as JSON; returns the exit status.
+int runCalendarEvents(const RenderOptions &options);
+// --fill-ics FILE: fills the page's cells as the main window's command does with every
+// event chosen; false after a message when the file cannot be read.
+bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page);
