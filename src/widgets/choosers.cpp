@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QHBoxLayout>
@@ -131,8 +132,9 @@ std::optional<TColor> chooseColor(QWidget *parent, TColor color)
 
 QString documentsFolder()
 {
+    // A Documents folder that does not exist would become the dialog's file name.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString qtFilter(const QString &filter)

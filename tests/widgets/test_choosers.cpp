@@ -4,8 +4,11 @@
 
 #include "widgets/choosers.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QTemporaryDir>
 
 TEST(FontChooser, ShowsTheStoredFontAndOkWithoutAChangeKeepsIt)
 {
@@ -36,4 +39,15 @@ TEST(FontChooser, ShowsTheStoredFontAndOkWithoutAChangeKeepsIt)
     EXPECT_EQ(chooser.font().name(), QStringLiteral("Liberation Mono"));
     EXPECT_EQ(FontChooser::displayFamily(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(FontChooser::displayFamily(QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans"));
+}
+
+TEST(Choosers, FileDialogsStartAtHomeWhenThereIsNoDocumentsFolder)
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    EXPECT_EQ(Choosers::documentsFolder(), QDir::homePath()) << "no Documents folder yet";
+    QDir(home.path()).mkdir(QStringLiteral("Documents"));
+    EXPECT_EQ(Choosers::documentsFolder(), home.filePath(QStringLiteral("Documents")));
+    qputenv("HOME", oldHome);
 }
