@@ -40,7 +40,9 @@ for f in "${fuzzers[@]}"; do
   cp "$top/fuzz/$seeds"/* "$work/$target"/ 2>/dev/null || true
   # Inputs that once failed stay as regression files and must now run clean.
   if ls "$top/fuzz/regressions/$target"/* >/dev/null 2>&1; then
-    ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" "$build/fuzz/$target" "$top/fuzz/regressions/$target"/* >"$work/$target.regressions" 2>&1 \
+    # The malloc limit makes a regression file that once asked for gigabytes fail loudly.
+    ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" "$build/fuzz/$target" -malloc_limit_mb=512 \
+      "$top/fuzz/regressions/$target"/* >"$work/$target.regressions" 2>&1 \
       || { tail -n 40 "$work/$target.regressions"; echo "fuzz: $target fails on a regression file"; exit 1; }
   fi
   asan=$ASAN_OPTIONS
