@@ -17,6 +17,7 @@ fuzzers+=("fuzz_emfplayer:corpus-emf:-detect_leaks=0")
 fuzzers+=("fuzz_pictures:corpus-pictures:-detect_leaks=0")
 fuzzers+=("fuzz_recurring:corpus-recurring:")
 fuzzers+=("fuzz_icons:corpus-icons:-detect_leaks=0")
+fuzzers+=("fuzz_inifile:corpus-ini:")
 
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S "$top" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
