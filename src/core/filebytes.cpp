@@ -102,7 +102,7 @@ QString reasonOfErrno(int error)
     case EACCES:
     case EPERM: return QStringLiteral("permission denied");
     case EISDIR: return QStringLiteral("it is a folder, not a file");
-    case ENOSPC: return QStringLiteral("the disk is full");
+    case ENOSPC: return QStringLiteral("no space is left on the disk");
     case EDQUOT: return QStringLiteral("the disk quota is used up");
     case EROFS: return QStringLiteral("the disk is read-only");
     case ENAMETOOLONG: return QStringLiteral("the file name is too long");

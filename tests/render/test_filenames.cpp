@@ -59,7 +59,8 @@ TEST(RenderFileNames, NamesThatAreNotUtf8AreSavedAndOpenedAsTheyAre)
     QTemporaryDir dir;
     // QTemporaryDir cannot remove a file whose name Qt decodes lossily.
     const auto removeFile = qScopeGuard([&dir] {
-        ::unlink((QFile::encodeName(dir.path()) + "/Mar\xff\xfe.OVF").constData());
+        for (const char *file : {"/Mar\xff\xfe.OVF", "/Mar\xfe.png"})
+            ::unlink((QFile::encodeName(dir.path()) + file).constData());
     });
     const QString name = QStringLiteral("\"$(printf 'Mar\\377\\376.OVF')\"");
     const RunResult saved = renderInShell(
@@ -77,4 +78,9 @@ TEST(RenderFileNames, NamesThatAreNotUtf8AreSavedAndOpenedAsTheyAre)
     const RunResult dumped = renderInShell(dir.path(), QStringLiteral("--dump ") + name);
     EXPECT_EQ(dumped.exitCode, 0) << dumped.err.constData();
     EXPECT_TRUE(dumped.out.contains("CalendarLayout: tagInt8 18"));
+
+    const RunResult image = renderInShell(dir.path(), name + QStringLiteral(" --out \"$(printf 'Mar\\376.png')\""));
+    ASSERT_EQ(image.exitCode, 0) << image.err.constData();
+    EXPECT_TRUE(namesIn(dir.path()).contains(QByteArray("Mar\xfe.png")));
+    EXPECT_EQ(namesIn(dir.path()).size(), 2);
 }
