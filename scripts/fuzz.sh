@@ -19,6 +19,7 @@ fuzzers+=("fuzz_recurring:corpus-recurring:")
 fuzzers+=("fuzz_icons:corpus-icons:-detect_leaks=0")
 # libical keeps its built-in zones for the life of the process.
 fuzzers+=("fuzz_ical:corpus-ical:-detect_leaks=0")
+fuzzers+=("fuzz_inifile:corpus-ini:")
 
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S "$top" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -42,7 +43,9 @@ for f in "${fuzzers[@]}"; do
   cp "$top/fuzz/$seeds"/* "$work/$target"/ 2>/dev/null || true
   # Inputs that once failed stay as regression files and must now run clean.
   if ls "$top/fuzz/regressions/$target"/* >/dev/null 2>&1; then
-    ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" "$build/fuzz/$target" "$top/fuzz/regressions/$target"/* >"$work/$target.regressions" 2>&1 \
+    # The malloc limit makes a regression file that once asked for gigabytes fail loudly.
+    ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" "$build/fuzz/$target" -malloc_limit_mb=512 \
+      "$top/fuzz/regressions/$target"/* >"$work/$target.regressions" 2>&1 \
       || { tail -n 40 "$work/$target.regressions"; echo "fuzz: $target fails on a regression file"; exit 1; }
   fi
   asan=$ASAN_OPTIONS

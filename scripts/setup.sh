@@ -33,6 +33,8 @@ case "$mode" in
     # The document readers are fuzzed for a while first (when clang is there), so the
     # test summary stays the last thing printed.
     "$top/scripts/fuzz.sh" "${ORVANE_FUZZ_SECONDS:-45}"
+    # The model libraries' tests once more under AddressSanitizer and UBSan (clang).
+    "$top/scripts/sanitize.sh"
     cd "$build"
     exec ctest --output-on-failure -j"$jobs" ;;
   *)

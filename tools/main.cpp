@@ -10,6 +10,7 @@
 #include "reportcommands.h"
 
 #include "page/calpanel32.h"
+#include "core/filebytes.h"
 #include "graphics/tfont.h"
 
 #include <QApplication>
@@ -24,9 +25,10 @@
 int main(int argc, char *argv[])
 {
     // Options are checked before the GUI starts so a bad option gives one line and nothing else.
+    // File names are kept as the file system holds them, even where they are not UTF-8.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(FileBytes::decodeName(argv[i]));
     const RenderOptionsResult parsed = parseRenderOptions(arguments);
     if (!parsed.help.isEmpty()) {
         std::fputs(parsed.help.toLocal8Bit().constData(), stdout);

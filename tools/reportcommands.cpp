@@ -4,6 +4,7 @@
 
 #include "renderoptions.h"
 
+#include "core/filebytes.h"
 #include "output/pageoutput.h"
 #include "page/calpanel32.h"
 #include "recurring/holidaylist.h"
@@ -12,7 +13,6 @@
 #include "storage/streamdump.h"
 
 #include <QDate>
-#include <QFile>
 
 #include <cstdio>
 
@@ -53,12 +53,13 @@ int runRecurringReport(const RenderOptions &options)
 
 int runDump(const RenderOptions &options)
 {
-    QFile file(options.dumpFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Unable to open %1: %2").arg(options.dumpFile, file.errorString()));
-    if (file.size() > CalendarFile::kMaxFileSize)
+    const FileBytes::ReadResult file
+        = FileBytes::readRegularFile(options.dumpFile, CalendarFile::kMaxFileSize);
+    if (file.failure == FileBytes::Failure::TooLarge)
         return fail(QStringLiteral("%1 is too large to be a calendar file").arg(options.dumpFile));
-    const StreamDump dump = dumpCalendarFile(file.readAll());
+    if (!file.ok())
+        return fail(QStringLiteral("Unable to open %1: %2").arg(options.dumpFile, file.reason));
+    const StreamDump dump = dumpCalendarFile(file.bytes);
     write(dump.text.toUtf8());
     return dump.complete ? 0 : 1;
 }

@@ -3,8 +3,11 @@
 #include "filebytes.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -20,6 +23,76 @@ QString tooLarge(qint64 maxBytes)
     return QStringLiteral("the file is larger than %1 bytes").arg(maxBytes);
 }
 
+constexpr char16_t EscapeBase = 0xDC00;
+
+// The length of the valid UTF-8 sequence at the start of bytes, or 0 when it is not one
+// (a stray continuation byte, a cut sequence, an overlong form, a surrogate, beyond U+10FFFF).
+int validSequenceLength(const uchar *bytes, qsizetype available)
+{
+    const uchar lead = bytes[0];
+    if (lead < 0x80)
+        return 1;
+    int length = 0;
+    char32_t code = 0;
+    char32_t smallest = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, code = lead & 0x1F, smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, code = lead & 0x0F, smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, code = lead & 0x07, smallest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (available < length)
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        if ((bytes[i] & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (bytes[i] & 0x3F);
+    }
+    if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+bool isEscapedByte(const QString &name, qsizetype at)
+{
+    const char16_t unit = name.at(at).unicode();
+    if (unit < EscapeBase + 0x80 || unit > EscapeBase + 0xFF)
+        return false;
+    // The second half of a surrogate pair is a character of its own, not an escape.
+    return at == 0 || !name.at(at - 1).isHighSurrogate();
+}
+
+// Writes all of bytes, however the kernel splits the writes.
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t step = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0)
+            return false;
+        written += step;
+    }
+    return true;
+}
+
+// A new file beside target, created with the permissions new files get (the umask
+// applies); its name goes into temporary.
+int createBeside(const QByteArray &target, QByteArray *temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *temporary = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(temporary->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 } // namespace
 
 QString reasonOfErrno(int error)
@@ -29,7 +102,7 @@ QString reasonOfErrno(int error)
     case EACCES:
     case EPERM: return QStringLiteral("permission denied");
     case EISDIR: return QStringLiteral("it is a folder, not a file");
-    case ENOSPC: return QStringLiteral("the disk is full");
+    case ENOSPC: return QStringLiteral("no space is left on the disk");
     case EDQUOT: return QStringLiteral("the disk quota is used up");
     case EROFS: return QStringLiteral("the disk is read-only");
     case ENAMETOOLONG: return QStringLiteral("the file name is too long");
@@ -39,7 +112,7 @@ QString reasonOfErrno(int error)
 
 ReadResult readRegularFile(const QString &path, qint64 maxBytes)
 {
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = encodeName(path);
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
@@ -78,13 +151,87 @@ QString unsafeSaveTarget(const QString &path)
 {
     struct stat status {};
     // stat follows links: a link to a regular file may be saved through.
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+    if (::stat(encodeName(path).constData(), &status) != 0)
         return {};
     if (S_ISDIR(status.st_mode))
         return QStringLiteral("it is a folder, not a file");
     if (!S_ISREG(status.st_mode))
         return QStringLiteral("it is not a regular file (a device, pipe or socket) and is left as it is");
     return {};
+}
+
+QString replaceFile(const QString &path, const QByteArray &bytes)
+{
+    const QString unsafe = unsafeSaveTarget(path);
+    if (!unsafe.isEmpty())
+        return unsafe;
+    QByteArray target = encodeName(path);
+    struct stat existing {};
+    const bool exists = ::stat(target.constData(), &existing) == 0;
+    if (exists) {
+        // The file a link points to is replaced, not the link.
+        char resolved[PATH_MAX];
+        if (::realpath(target.constData(), resolved))
+            target = resolved;
+    }
+    QByteArray temporary;
+    const int fd = createBeside(target, &temporary);
+    if (fd < 0)
+        return reasonOfErrno(errno);
+    bool written = writeAll(fd, bytes);
+    if (written && exists)
+        written = ::fchmod(fd, existing.st_mode & 07777) == 0;
+    // The data must be on the disk before the new name points at it.
+    if (written)
+        written = ::fsync(fd) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written && ::rename(temporary.constData(), target.constData()) == 0)
+        return {};
+    if (written)
+        error = errno;
+    ::unlink(temporary.constData());
+    return reasonOfErrno(error);
+}
+
+QString decodeName(const QByteArray &name)
+{
+    const auto *bytes = reinterpret_cast<const uchar *>(name.constData());
+    QString decoded;
+    decoded.reserve(name.size());
+    qsizetype runStart = 0;
+    qsizetype at = 0;
+    while (at < name.size()) {
+        const int length = validSequenceLength(bytes + at, name.size() - at);
+        if (length > 0) {
+            at += length;
+            continue;
+        }
+        decoded += QString::fromUtf8(name.constData() + runStart, at - runStart);
+        decoded += QChar(char16_t(EscapeBase + bytes[at]));
+        runStart = ++at;
+    }
+    decoded += QString::fromUtf8(name.constData() + runStart, at - runStart);
+    return decoded;
+}
+
+QByteArray encodeName(const QString &name)
+{
+    QByteArray encoded;
+    encoded.reserve(name.size());
+    qsizetype runStart = 0;
+    for (qsizetype at = 0; at < name.size(); ++at) {
+        if (!isEscapedByte(name, at))
+            continue;
+        encoded += QFile::encodeName(name.mid(runStart, at - runStart));
+        encoded += char(name.at(at).unicode() - EscapeBase);
+        runStart = at + 1;
+    }
+    encoded += QFile::encodeName(name.mid(runStart));
+    return encoded;
 }
 
 } // namespace FileBytes

@@ -34,4 +34,17 @@ QString unsafeSaveTarget(const QString &path);
 // The reason for an errno value, in the words above.
 QString reasonOfErrno(int error);
 
+// Writes bytes over path atomically: into a new file beside it that then replaces it, so a
+// failed write (a full disk among others) leaves the old file as it was. A link to a
+// regular file is written through and stays a link; an existing file keeps its
+// permissions. Returns why it failed, or an empty string.
+QString replaceFile(const QString &path, const QByteArray &bytes);
+
+// File names as the file system holds them (bytes) and as the program holds them. Names
+// in UTF-8 decode as Qt decodes them; a byte that is not part of valid UTF-8 becomes the
+// lone surrogate U+DC00 + byte, which encodeName turns back into that byte, so a name
+// the file system holds survives the round trip even where it is not UTF-8.
+QString decodeName(const QByteArray &name);
+QByteArray encodeName(const QString &name);
+
 } // namespace FileBytes

@@ -56,7 +56,12 @@ QStringList IniFile::load() const
     const FileBytes::ReadResult file = FileBytes::readRegularFile(m_path, MaxFileSize);
     if (!file.ok())
         return {};
-    QString text = QString::fromUtf8(file.bytes);
+    return parse(file.bytes);
+}
+
+QStringList IniFile::parse(const QByteArray &bytes)
+{
+    QString text = QString::fromUtf8(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -83,7 +88,12 @@ bool IniFile::store(const QStringList &lines)
 
 std::optional<QString> IniFile::value(const QString &section, const QString &key) const
 {
-    const QStringList lines = load();
+    return find(load(), section, key);
+}
+
+std::optional<QString> IniFile::find(const QStringList &lines, const QString &section,
+                                     const QString &key)
+{
     const auto [first, end] = sectionRange(lines, section);
     for (int i = first; i >= 0 && i < end; ++i) {
         if (sameName(keyOf(lines[i]), key))
@@ -118,7 +128,11 @@ bool IniFile::readBool(const QString &section, const QString &key, bool def) con
 
 QStringList IniFile::readSection(const QString &section) const
 {
-    const QStringList lines = load();
+    return sectionIn(load(), section);
+}
+
+QStringList IniFile::sectionIn(const QStringList &lines, const QString &section)
+{
     const auto [first, end] = sectionRange(lines, section);
     QStringList out;
     for (int i = first; i >= 0 && i < end; ++i) {

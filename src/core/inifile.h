@@ -38,6 +38,14 @@ public:
     bool writeBool(const QString &section, const QString &key, bool value);
     bool eraseSection(const QString &section);
 
+    // The file's text as lines, as every read sees it, and what the reads find in them.
+    // They work on bytes and lines alone, so the parser can be tested and fuzzed without
+    // a file.
+    static QStringList parse(const QByteArray &bytes);
+    static std::optional<QString> find(const QStringList &lines, const QString &section,
+                                       const QString &key);
+    static QStringList sectionIn(const QStringList &lines, const QString &section);
+
 private:
     QStringList load() const;
     bool store(const QStringList &lines);

@@ -4,6 +4,7 @@
 
 #include "images/bmpfile.h"
 #include "images/pcxdecoder.h"
+#include "core/pngchunks.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -20,32 +21,27 @@ QImage plainRgb(const QImage &image)
                                                          : QImage::Format_RGB32);
 }
 
-// A PNG's chunks, each of which must lie within the file: the PNG library allocates what
-// a chunk's length field says before it finds the data missing, so a damaged length of
-// two gigabytes would cost two gigabytes.
-bool pngChunksFit(const QByteArray &bytes)
+// An icon file's PNG images go to the PNG reader as the slices its directory names.
+bool iconPngRunsPastEnd(const QByteArray &bytes, int count)
 {
-    constexpr qsizetype SignatureSize = 8;
-    constexpr qsizetype ChunkOverhead = 12; // length, type, CRC
-    qsizetype at = SignatureSize;
-    while (at < bytes.size()) {
-        if (bytes.size() - at < ChunkOverhead)
-            return false;
-        const quint32 length = qFromBigEndian<quint32>(bytes.constData() + at);
-        if (length > quint64(bytes.size() - at - ChunkOverhead))
-            return false;
-        if (bytes.mid(at + 4, 4) == "IEND")
+    for (int entry = 0; entry < count; ++entry) {
+        const auto *field = reinterpret_cast<const uchar *>(bytes.constData()) + IconDirectorySize
+                          + entry * IconEntrySize;
+        const quint32 size = qFromLittleEndian<quint32>(field + 8);
+        const quint32 offset = qFromLittleEndian<quint32>(field + 12);
+        if (offset >= quint64(bytes.size()))
+            continue;
+        if (pngChunkRunsPastEnd(bytes.mid(offset, qMin<qint64>(size, bytes.size() - offset))))
             return true;
-        at += ChunkOverhead + qsizetype(length);
     }
-    return true;
+    return false;
 }
 
 } // namespace
 
 ImageResult decodeWithReader(const QByteArray &bytes, const char *format)
 {
-    if (qstrcmp(format, "png") == 0 && !pngChunksFit(bytes))
+    if (pngChunkRunsPastEnd(bytes))
         return ImageResult::failed(QStringLiteral("a chunk of the picture runs past its end"));
     QBuffer buffer;
     buffer.setData(bytes);
@@ -77,6 +73,8 @@ ImageResult decodeIcon(const QByteArray &bytes)
     if (reserved != 0 || (type != 1 && type != 2) || count == 0
         || bytes.size() < IconDirectorySize + qint64(count) * IconEntrySize)
         return ImageResult::failed(QStringLiteral("Not a readable icon: the icon directory is damaged."));
+    if (iconPngRunsPastEnd(bytes, count))
+        return ImageResult::failed(QStringLiteral("Not a readable icon: a chunk of the picture runs past its end."));
     ImageResult result = decodeWithReader(bytes, "ico");
     if (!result.ok())
         result.error = QStringLiteral("Not a readable icon: %1.").arg(result.error);

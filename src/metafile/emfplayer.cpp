@@ -206,7 +206,9 @@ EmfPlayer::Result EmfPlayer::play(QPainter &painter, const QRectF &target)
 
     m_state = EmfState{};
     m_saved.clear();
-    m_objects.assign(size_t(std::clamp(m_headerObjects, 1, m_limits.maxObjects)), std::nullopt);
+    // The table grows as objects are made: a header may announce 65535 handles for a picture
+    // that makes two.
+    m_objects.clear();
     m_path = QPainterPath();
     m_inPath = false;
     m_figureOpen = false;

@@ -8,12 +8,12 @@
 #include "page/calpanel32.h"
 #include "graphics/reportcanvas.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace PageOutput {
 
@@ -59,13 +59,13 @@ QPageLayout pageLayoutOf(const TCalendarPanel32 &page)
                        QMarginsF());
 }
 
-bool commit(QSaveFile &file, QString *error)
+// Files are made in memory and written by the name's bytes, so a name that is not UTF-8
+// is kept and a failed write (a full disk) leaves the old file.
+bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
-    // The flush shows a write that failed inside the buffer; commit alone would still
-    // put the short file in place.
-    if (!file.flush() || !file.commit())
-        return fail(error, QStringLiteral("Cannot write %1: %2")
-                               .arg(file.fileName(), file.errorString()));
+    const QString failure = FileBytes::replaceFile(path, bytes);
+    if (!failure.isEmpty())
+        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, failure));
     return true;
 }
 
@@ -102,25 +102,15 @@ bool saveImage(const QImage &image, const QString &path, QString *error)
     const Format format = formatOfPath(path);
     if (format == Format::Unknown || format == Format::Pdf)
         return fail(error, QStringLiteral("%1: not an image file name (.png, .bmp, .jpg)").arg(path));
-    const QString unsafe = FileBytes::unsafeSaveTarget(path);
-    if (!unsafe.isEmpty())
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, unsafe));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    QImageWriter writer(&file, formatName(format));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, formatName(format));
     if (format == Format::Jpg)
         writer.setQuality(JpegQuality);
-    if (!writer.write(image)) {
-        // The writer knows only that it failed; the file tells why (a full disk...) once
-        // what it still holds is pushed out.
-        file.flush();
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                     : writer.errorString();
-        file.cancelWriting();
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, reason));
-    }
-    return commit(file, error);
+    if (!writer.write(image))
+        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, writer.errorString()));
+    return writeFile(path, bytes, error);
 }
 
 bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *error,
@@ -158,17 +148,16 @@ bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *err
 bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *error,
              const PageProgress &progress)
 {
+    // A device, pipe or folder is refused before the pages are drawn.
     const QString unsafe = FileBytes::unsafeSaveTarget(path);
     if (!unsafe.isEmpty())
         return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, unsafe));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    if (!writePdf(page, count, file, error, progress)) {
-        file.cancelWriting();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writePdf(page, count, buffer, error, progress))
         return false;
-    }
-    return commit(file, error);
+    return writeFile(path, bytes, error);
 }
 
 bool saveImages(TCalendarPanel32 &page, int count, const QString &path, QString *error)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtfpicture.h"
 
+#include "core/pngchunks.h"
 #include "metafile/metafilepicture.h"
 #include "richtext/rtftokenizer.h"
 #include "richtext/rtfunits.h"
@@ -108,6 +109,9 @@ QImage RtfPicture::toImage()
 
 QImage RtfPicture::decodeRaster(const char *format)
 {
+    // Whatever the picture claims to be, PNG data is found by its content.
+    if (pngChunkRunsPastEnd(m_data))
+        return {};
     QByteArray bytes = m_data;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);

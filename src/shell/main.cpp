@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/singleinstance.h"
+#include "core/filebytes.h"
 #include "graphics/tfont.h"
 #include "shell/camain.h"
 #include "shell/cellwiring.h"
@@ -12,7 +13,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QFile>
 
 #include <cstdio>
 
@@ -34,7 +34,7 @@ QStringList argumentList(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QFile::decodeName(argv[i]));
+        arguments.append(FileBytes::decodeName(argv[i]));
     return arguments;
 }
 

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "singleinstance.h"
 
+#include "core/filebytes.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
@@ -75,7 +76,7 @@ bool SingleInstance::notifyRunningInstance(const QString &documentPath)
     if (documentPath.isEmpty())
         socket.write(kActivate);
     else
-        socket.write(kOpen + QFile::encodeName(documentPath).toBase64() + '\n');
+        socket.write(kOpen + FileBytes::encodeName(documentPath).toBase64() + '\n');
     socket.waitForBytesWritten(kTimeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
@@ -110,7 +111,7 @@ void SingleInstance::readLines(QLocalSocket &socket)
             const auto decoded = QByteArray::fromBase64Encoding(
                 line.mid(kOpen.size()).chopped(1), QByteArray::AbortOnBase64DecodingErrors);
             if (decoded && !decoded.decoded.isEmpty())
-                emit openRequested(QFile::decodeName(decoded.decoded));
+                emit openRequested(FileBytes::decodeName(decoded.decoded));
         }
     }
     // A line that never ends is not allowed to grow without bound either.

@@ -14,8 +14,6 @@
 
 #include <QBuffer>
 #include <QSet>
-#include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -32,16 +30,11 @@ QByteArray readWholeFile(const QString &path)
 
 void writeWholeFile(const QString &path, const QByteArray &bytes)
 {
-    const QString unsafe = FileBytes::unsafeSaveTarget(path);
-    if (!unsafe.isEmpty())
-        throw StreamError(unsafe);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw StreamError(file.errorString());
-    // A write that fails inside the buffer shows only at the flush, and commit would
-    // still replace the old file.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        throw StreamError(file.errorString());
+    // Written by name as the file system holds it, so names that are not UTF-8 stay as
+    // they are; a failed write keeps the old file.
+    const QString failure = FileBytes::replaceFile(path, bytes);
+    if (!failure.isEmpty())
+        throw StreamError(failure);
 }
 
 // Runs file work and turns the stream's or the file's failure into a result, so no

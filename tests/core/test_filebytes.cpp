@@ -7,9 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using FileBytes::Failure;
 
@@ -78,4 +82,56 @@ TEST(FileBytes, SavesNeverReplaceDevicesPipesOrFolders)
               QStringLiteral("none"));
     EXPECT_FALSE(ini.writeString(QStringLiteral("Section"), QStringLiteral("Key"), QStringLiteral("1")));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
+}
+
+TEST(FileBytes, NamesThatAreNotUtf8SurviveTheRoundTrip)
+{
+    const QByteArray utf8("Kalender/Dezember \xc3\xa4\xf0\x9f\x93\x85.OVF");
+    EXPECT_EQ(FileBytes::decodeName(utf8), QFile::decodeName(utf8));
+    EXPECT_EQ(FileBytes::encodeName(FileBytes::decodeName(utf8)), utf8);
+    // Stray bytes, a cut sequence, an overlong slash and an encoded surrogate: none is UTF-8.
+    for (const QByteArray &name : {QByteArray("a\xff\xfe.OVF"), QByteArray("cut\xe2\x82"),
+                                   QByteArray("over\xc0\xaflong"), QByteArray("\xed\xa0\x80x")}) {
+        const QString decoded = FileBytes::decodeName(name);
+        EXPECT_EQ(FileBytes::encodeName(decoded), name) << name.toHex().constData();
+        EXPECT_NE(QFile::encodeName(decoded), name);
+    }
+    // The second half of a real surrogate pair is a character, not an escaped byte.
+    const QString emoji = QString::fromUtf8("\xf0\x9f\x92\x80");
+    EXPECT_EQ(FileBytes::encodeName(emoji), emoji.toUtf8());
+}
+
+TEST(FileBytes, ReplacingAFileKeepsItsNameBytesPermissionsAndLinks)
+{
+    QTemporaryDir dir;
+    const QByteArray native = QFile::encodeName(dir.path()) + "/old\xff\xfe.OVF";
+    const QString path = FileBytes::decodeName(native);
+    // QTemporaryDir cannot remove a file whose name Qt decodes lossily.
+    const auto removeFile = qScopeGuard([&native] { ::unlink(native.constData()); });
+    ASSERT_TRUE(FileBytes::replaceFile(path, "first").isEmpty());
+    struct stat status {};
+    if (::stat(native.constData(), &status) != 0)
+        GTEST_SKIP() << "this file system does not take names that are not UTF-8";
+    EXPECT_EQ(FileBytes::readRegularFile(path, 100).bytes, QByteArray("first"));
+
+    ASSERT_EQ(::chmod(native.constData(), 0640), 0);
+    const QString link = dir.filePath(QStringLiteral("link.OVF"));
+    ASSERT_EQ(::symlink(native.constData(), QFile::encodeName(link).constData()), 0);
+    EXPECT_TRUE(FileBytes::replaceFile(link, "second").isEmpty());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    ASSERT_EQ(::stat(native.constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+    EXPECT_EQ(FileBytes::readRegularFile(path, 100).bytes, QByteArray("second"));
+    // Nothing is left beside them, no temporary file. (Qt's own listing cannot see the
+    // file, whose name it decodes lossily, so the folder is read by its bytes.)
+    int entries = 0;
+    if (DIR *folder = ::opendir(QFile::encodeName(dir.path()).constData())) {
+        while (const dirent *entry = ::readdir(folder))
+            entries += entry->d_name[0] != '.';
+        ::closedir(folder);
+    }
+    EXPECT_EQ(entries, 2);
+
+    const QString missingFolder = dir.filePath(QStringLiteral("none/new.OVF"));
+    EXPECT_EQ(FileBytes::replaceFile(missingFolder, "x"), QStringLiteral("the file does not exist"));
 }

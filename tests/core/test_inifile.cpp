@@ -97,3 +97,15 @@ TEST(IniFile, AFailedWriteIsReported)
     EXPECT_FALSE(ini.eraseSection(QStringLiteral("A")) && ini.hasSection(QStringLiteral("A")));
     EXPECT_EQ(contents(blocker), QByteArray("[A]\nx=1\n"));
 }
+
+TEST(IniFile, ParsesBytesAsTheFileReadsThem)
+{
+    const QStringList lines = IniFile::parse("[Main]\r\nZoom=75\r\n[ Recent ]\nfile1 = a=b.OVF\nno key\n");
+    EXPECT_EQ(lines.size(), 5);
+    EXPECT_EQ(IniFile::find(lines, QStringLiteral("main"), QStringLiteral("ZOOM")), QStringLiteral("75"));
+    EXPECT_EQ(IniFile::find(lines, QStringLiteral("Recent"), QStringLiteral("File1")),
+              QStringLiteral("a=b.OVF"));
+    EXPECT_FALSE(IniFile::find(lines, QStringLiteral("Main"), QStringLiteral("file1")));
+    EXPECT_EQ(IniFile::sectionIn(lines, QStringLiteral("recent")), QStringList{QStringLiteral("file1 = a=b.OVF")});
+    EXPECT_TRUE(IniFile::parse({}).isEmpty());
+}

@@ -143,6 +143,9 @@ TEST(RenderDocuments, UnreadableFilesGiveTheProgramsMessage)
     const RunResult fromDevice = render({QStringLiteral("--style"), device});
     EXPECT_EQ(fromDevice.exitCode, 1);
     EXPECT_TRUE(fromDevice.err.contains("not a regular file")) << fromDevice.err.constData();
+    const RunResult dumpDevice = render({QStringLiteral("--dump"), device});
+    EXPECT_EQ(dumpDevice.exitCode, 1);
+    EXPECT_TRUE(dumpDevice.err.contains("not a regular file")) << dumpDevice.err.constData();
     const RunResult badSave = render({QStringLiteral("--save"), dir.filePath(QStringLiteral("x.txt"))});
     EXPECT_EQ(badSave.exitCode, 2);
 }

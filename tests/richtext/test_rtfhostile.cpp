@@ -99,6 +99,21 @@ TEST(RtfHostile, PicturesThatClaimHugeSizesAreRefused)
     EXPECT_EQ(read("{\\rtf1 {\\pict\\pngblip 0011223344}y}")->toPlainText(), "y");
 }
 
+TEST(RtfHostile, PngWhoseChunkRunsPastTheEndIsDropped)
+{
+    const QByteArray png = QByteArray::fromHex(RtfTest::pngHex(QSize(8, 6), Qt::red));
+    const QByteArray intact = "{\\rtf1 a{\\pict\\pngblip " + png.toHex() + "}b}";
+    EXPECT_EQ(read(intact)->toPlainText(), QStringLiteral(u"a\uFFFCb"));
+    // The chunk after the header claims two gigabytes: the PNG library would allocate them
+    // before it found the data missing. Announced as a JPEG, it is still found by its content.
+    QByteArray damaged = png;
+    damaged[8 + 12 + 13] = char(0x7F);
+    for (const char *kind : {"pngblip", "jpegblip"}) {
+        const QByteArray text = "{\\rtf1 a{\\pict\\" + QByteArray(kind) + " " + damaged.toHex() + "}b}";
+        EXPECT_EQ(read(text)->toPlainText(), "ab") << kind;
+    }
+}
+
 TEST(RtfHostile, RepeatedCutEscapesDoNotRecurse)
 {
     QByteArray rtf = "{\\rtf1 ";
