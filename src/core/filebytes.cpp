@@ -147,6 +147,12 @@ ReadResult readRegularFile(const QString &path, qint64 maxBytes)
     return {bytes, Failure::None, QString()};
 }
 
+bool exists(const QString &path)
+{
+    struct stat status {};
+    return ::stat(encodeName(path).constData(), &status) == 0;
+}
+
 QString unsafeSaveTarget(const QString &path)
 {
     struct stat status {};

@@ -27,6 +27,10 @@ struct ReadResult
 // descriptor, so it cannot be swapped between the check and the read.
 ReadResult readRegularFile(const QString &path, qint64 maxBytes);
 
+// Whether something exists at path (a link is followed), by the name's own bytes: Qt's
+// QFileInfo::exists cannot find names that are not UTF-8.
+bool exists(const QString &path);
+
 // Why path cannot be replaced by a save; empty when it can: it does not exist yet, or it
 // is a regular file (or a link to one). Devices, pipes and folders are never replaced.
 QString unsafeSaveTarget(const QString &path);

@@ -4,6 +4,7 @@
 
 #include "page/calpanel32.h"
 #include "widgets/helpwindow.h"
+#include "core/filebytes.h"
 #include "core/inifile.h"
 #include "shell/asstvellform.h"
 #include "shell/busycursor.h"
@@ -99,7 +100,7 @@ bool TCalendarMain::showWithRecentDocument()
             QTimer::singleShot(0, this, [this, path = m_startDocument] { openRequested(path); });
         else if (m_hooks.openDocument)
             m_hooks.openDocument(m_startDocument);
-    } else if (!recovered && !recent.isEmpty() && QFileInfo::exists(recent.first()) && m_hooks.openDocument) {
+    } else if (!recovered && !recent.isEmpty() && FileBytes::exists(recent.first()) && m_hooks.openDocument) {
         m_hooks.openDocument(recent.first());
     }
     // Paint what the open left, then again with the page shown. Running every pending event

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documentcommands.h"
 
+#include "core/filebytes.h"
 #include "output/printsupport.h"
 #include "page/calpanel32.h"
 #include "shell/busycursor.h"
@@ -199,7 +200,7 @@ void DocumentCommands::OpenCalendarFile(QString path)
         {
             const ScopedFlag opening([this](bool on) { m_host.setOpening(on); });
             m_host.DoSaveRichtext();
-            if (!QFileInfo::exists(path)) {
+            if (!FileBytes::exists(path)) {
                 Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
             } else {
                 loading.emplace([&page](bool on) { page.SetLoading(on); });

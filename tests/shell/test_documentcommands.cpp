@@ -11,7 +11,12 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include <cstdio>
+#include <filesystem>
+#include <iterator>
+
 #include "fakedialogs.h"
+#include "core/filebytes.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgplabel.h"
 #include "page/calpanel32.h"
@@ -479,4 +484,27 @@ TEST(DocumentCommands, TheSaveQuestionNamesTheDocument)
     w.fake->answers = {QMessageBox::Cancel};
     EXPECT_FALSE(w.commands->CheckSaveNeeded());
     EXPECT_EQ(w.fake->messages.last().text, QStringLiteral("Save changes to Dec2026.OVF?"));
+}
+
+TEST(DocumentCommands, ADocumentWhoseNameIsNotUtf8OpensAndSavesUnderThatName)
+{
+    Window w;
+    const QByteArray name = QFile::encodeName(w.dir.path()) + "/Juni\xff\xfe.OVF";
+    const QString path = FileBytes::decodeName(name);
+    ASSERT_EQ(::rename(QFile::encodeName(w.writeDocument(QStringLiteral("plain.OVF"))).constData(),
+                       name.constData()), 0);
+    w.commands->OpenCalendarFile(path);
+    EXPECT_EQ(w.calendar.MainCalMonth(), 6) << "the file was read";
+    EXPECT_EQ(w.fileName, path);
+    EXPECT_TRUE(w.fake->messages.isEmpty()) << qPrintable(w.fake->messages.value(0).text);
+
+    w.calendar.SetMainCalMonth(8);
+    EXPECT_TRUE(w.commands->SaveCalendarFile(path));
+    // Qt's own listing cannot see such names; the file system's can.
+    const auto entries = std::filesystem::directory_iterator(QFile::encodeName(w.dir.path()).toStdString());
+    EXPECT_EQ(std::distance(std::filesystem::begin(entries), std::filesystem::end(entries)), 1)
+        << "saved over the same name";
+    PageDocument reread;
+    ASSERT_TRUE(CalendarFile::LoadDocument(reread, path, nullptr, {}).ok);
+    EXPECT_EQ(reread.settings.month, 8);
 }
