@@ -11,11 +11,12 @@ if ! command -v clang++ >/dev/null; then
   exit 0
 fi
 # The model libraries' tests (core, graphics, metafile, images, richtext, calendar, objects,
-# storage) and the recurring-date model's. Tests that drive widgets, the page or the
+# storage, ical) and the recurring-date model's. Tests that drive widgets, the page or the
 # renderer stay in the ordinary build: the sanitized Qt they would need is not there, and
 # they would double the time.
 tests=(test_core test_graphics test_metafile test_images test_iconlibrary test_richtext
-       test_calendar test_objects test_valuestream test_objectrecords test_recurring_model)
+       test_calendar test_objects test_valuestream test_objectrecords test_recurring_model
+       test_ical)
 
 # -O1 and line tables only: the sanitizers' reports keep file and line at a fraction of
 # the compile time of full debug information.
@@ -25,10 +26,11 @@ cmake -S "$top" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelW
       -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build "$build" -j"$(nproc 2>/dev/null || echo 2)" --target "${tests[@]}" >/dev/null
 
-# Qt's font and platform caches live until the process ends, which is not a leak of ours.
+# Qt's font and platform caches and libical's built-in time zones live until the process
+# ends, which is not a leak of ours.
 suppressions=$(mktemp)
 trap 'rm -f "$suppressions"' EXIT
-printf 'leak:libQt6Gui.so\nleak:libQt6Widgets.so\nleak:libfontconfig.so\nleak:libfreetype.so\n' >"$suppressions"
+printf 'leak:libQt6Gui.so\nleak:libQt6Widgets.so\nleak:libfontconfig.so\nleak:libfreetype.so\nleak:libical.so\n' >"$suppressions"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_stack_use_after_return=0:strict_string_checks=1:check_initialization_order=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 export LSAN_OPTIONS="suppressions=$suppressions"
