@@ -8,6 +8,11 @@ RunResult render(const QStringList &arguments)
 {
     QProcess process;
     process.start(QStringLiteral(ORVANE_RENDER_PROGRAM), arguments);
+    return waitForRun(process);
+}
+
+RunResult waitForRun(QProcess &process)
+{
     RunResult result;
     if (!process.waitForFinished(60000)) {
         process.kill();

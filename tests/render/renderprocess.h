@@ -12,5 +12,9 @@ struct RunResult
     QByteArray err;
 };
 
+class QProcess;
+
 // Runs orvane-render with the arguments and collects its output.
 RunResult render(const QStringList &arguments);
+// Waits for a started process (at most a minute) and collects its output.
+RunResult waitForRun(QProcess &process);

@@ -25,16 +25,7 @@ RunResult renderInShell(const QString &folder, const QString &arguments)
     process.start(QStringLiteral("/bin/sh"),
                   {QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + arguments,
                    QStringLiteral(ORVANE_RENDER_PROGRAM)});
-    RunResult result;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return waitForRun(process);
 }
 
 QList<QByteArray> namesIn(const QString &folder)
