@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playing metafiles into a Letter page image at 96 PPI (816 x 1056): the largest shipped
 // border, and an enhanced metafile of 200 records of the usual kinds (shapes, curves, a
-// path, text, a bitmap), as clip art drawn over the page. Reports the median of ten runs.
+// path, text, a bitmap), as clip art drawn over the page; and a turned, hatched rectangle
+// with a wide pen reaching a hundred million pixels past the page, as a damaged file may
+// hold. Reports the median of ten runs.
 #include <benchmark/benchmark.h>
 
 #include "core/apppaths.h"
@@ -98,10 +100,32 @@ void playEnhanced(benchmark::State &state)
     state.counters["records"] = double(records);
 }
 
+QByteArray farRectangle()
+{
+    EmfWriter w(Letter.width(), Letter.height());
+    w.selectObject(w.extCreatePen(0x00010000, 20, qRgb(0, 0, 200)));
+    w.selectObject(w.createBrush(2, qRgb(200, 0, 0), 3));
+    w.setWorldTransform(QTransform().rotate(12));
+    w.rectangle(QRect(QPoint(100, 100), QPoint(500, 100'000'000)));
+    return w.finish();
+}
+
+void playFarShape(benchmark::State &state)
+{
+    const QByteArray bytes = farRectangle();
+    QImage page(Letter, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    for (auto _ : state) {
+        QPainter painter(&page);
+        benchmark::DoNotOptimize(EmfPlayer(bytes).play(painter, QRectF(QPointF(0, 0), Letter)).records);
+    }
+}
+
 } // namespace
 
 BENCHMARK(playBorder)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(playEnhanced)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(playFarShape)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {

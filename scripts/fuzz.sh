@@ -33,7 +33,6 @@ trap 'rm -rf "$work"' EXIT
 # A small quarantine and short allocation stacks keep the sanitizer's own bookkeeping from
 # growing into the memory limit on long runs (the readers' own memory stays flat). Fonts are
 # looked up once per process and kept, which is not a leak of ours.
-# A short allocation context keeps the sanitizer's own stack store small on long runs.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64:malloc_context_size=2}
 share=$(( seconds / ${#fuzzers[@]} ))
 [ "$share" -lt 1 ] && share=1
@@ -43,8 +42,9 @@ for f in "${fuzzers[@]}"; do
   cp "$top/fuzz/$seeds"/* "$work/$target"/ 2>/dev/null || true
   # Inputs that once failed stay as regression files and must now run clean.
   if ls "$top/fuzz/regressions/$target"/* >/dev/null 2>&1; then
-    # The malloc limit makes a regression file that once asked for gigabytes fail loudly.
-    ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" "$build/fuzz/$target" -malloc_limit_mb=512 \
+    # The malloc limit makes a regression file that once asked for gigabytes fail loudly, the
+    # timeout one that once hung.
+    ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" "$build/fuzz/$target" -malloc_limit_mb=512 -timeout=10 \
       "$top/fuzz/regressions/$target"/* >"$work/$target.regressions" 2>&1 \
       || { tail -n 40 "$work/$target.regressions"; echo "fuzz: $target fails on a regression file"; exit 1; }
   fi

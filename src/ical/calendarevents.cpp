@@ -183,7 +183,9 @@ std::optional<Occurrence> EventCollector::firstOccurrence(icalcomponent *event) 
     if (!startProperty)
         return std::nullopt;
     Occurrence first{IcalTimes::propertyTime(m_calendar, startProperty)};
-    if (icaltime_is_null_time(first.start))
+    // libical takes a start like the 30th of February as written, and its iterator then
+    // never finds the next instance of a minutely or secondly rule.
+    if (icaltime_is_null_time(first.start) || !IcalTimes::isRealTime(first.start))
         return std::nullopt;
     if (icalproperty *endProperty = icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY)) {
         const icaltimetype end = IcalTimes::propertyTime(m_calendar, endProperty);

@@ -65,6 +65,15 @@ QDate writtenDate(const icaltimetype &time)
     return QDate(time.year, time.month, time.day);
 }
 
+bool isRealTime(const icaltimetype &time)
+{
+    if (!writtenDate(time).isValid())
+        return false;
+    return time.is_date
+        || (time.hour >= 0 && time.hour < 24 && time.minute >= 0 && time.minute < 60 && time.second >= 0
+            && time.second <= 60);
+}
+
 QDateTime localDateTime(const icaltimetype &time)
 {
     const QDate date = writtenDate(time);

@@ -23,6 +23,9 @@ bool isAbsolute(const icaltimetype &time);
 // Seconds that order and identify the times of one event: the instant of absolute times,
 // the written wall time of the others.
 qint64 key(const icaltimetype &time);
+// Whether the written date exists and, for a timed value, the written time too (a leap
+// second is taken).
+bool isRealTime(const icaltimetype &time);
 // The wall date as written, whatever the zone; invalid for out-of-range values.
 QDate writtenDate(const icaltimetype &time);
 // A timed value in the machine's local time (absolute times) or as written (floating).

@@ -57,6 +57,74 @@ Qt::BrushStyle hatchStyle(quint16 hatch)
     return hatch < 6 ? hatches[hatch] : Qt::SolidPattern;
 }
 
+// Qt's raster engine walks a shape's whole outline however little of it shows: a rectangle
+// a hundred million pixels tall took over a second. Geometry reaching further than this
+// past the device is cut near it before it is drawn (device pixels).
+constexpr double FarReach = 4096;
+constexpr double CutMargin = 64;
+
+// Liang-Barsky: shortens the segment a-b to its part inside area; false when none is.
+bool clipSegment(QPointF &a, QPointF &b, const QRectF &area)
+{
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double enter = 0, leave = 1;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - area.left(), area.right() - a.x(), a.y() - area.top(), area.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+        if (enter > leave)
+            return false;
+    }
+    const QPointF start = a;
+    a = start + enter * QPointF(dx, dy);
+    b = start + leave * QPointF(dx, dy);
+    return true;
+}
+
+// The runs of a flattened subpath inside area. A closed subpath that leaves the area is
+// walked from a vertex outside it, so its joins inside keep their shape.
+void addCutPolyline(QPainterPath &out, QPolygonF line, const QRectF &area)
+{
+    if (line.size() < 2)
+        return;
+    const bool closed = line.isClosed();
+    const qsizetype outside = std::find_if(line.cbegin(), line.cend(), [&](const QPointF &point) {
+                                  return !area.contains(point);
+                              }) - line.cbegin();
+    if (outside == line.size()) {
+        out.addPolygon(line);
+        if (closed)
+            out.closeSubpath();
+        return;
+    }
+    if (closed) {
+        line.removeLast();
+        std::rotate(line.begin(), line.begin() + std::min(outside, line.size() - 1), line.end());
+        line.append(line.first());
+    }
+    bool running = false;
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        QPointF a = line.at(i - 1), b = line.at(i);
+        if (!clipSegment(a, b, area)) {
+            running = false;
+            continue;
+        }
+        if (!running || out.currentPosition() != a)
+            out.moveTo(a);
+        out.lineTo(b);
+        running = b == line.at(i);
+    }
+}
+
 } // namespace
 
 struct WmfPainter::TextLayout
@@ -195,11 +263,43 @@ QBrush WmfPainter::brush() const
     }
 }
 
-void WmfPainter::fillPath(const QPainterPath &path)
+std::optional<QPainterPath> WmfPainter::cutFar(const QPainterPath &path, double penReach) const
+{
+    const QPaintEngine *engine = m_painter.paintEngine();
+    const QPaintDevice *device = m_painter.device();
+    // Only the raster engine is slow; a recording (a picture, a PDF) keeps the shape whole.
+    if (!engine || engine->type() != QPaintEngine::Raster || !device)
+        return std::nullopt;
+    const QTransform toDevice = m_painter.deviceTransform();
+    const QRectF deviceRect(0, 0, device->width(), device->height());
+    const double reach = FarReach + penReach;
+    if (deviceRect.adjusted(-reach, -reach, reach, reach).contains(toDevice.mapRect(path.controlPointRect())))
+        return std::nullopt;
+    bool invertible = false;
+    const QTransform back = toDevice.inverted(&invertible);
+    if (!invertible)
+        return std::nullopt;
+    const double margin = CutMargin + penReach;
+    const QRectF area = deviceRect.adjusted(-margin, -margin, margin, margin);
+    QPainterPath cut;
+    if (penReach > 0) {
+        for (const QPolygonF &line : path.toSubpathPolygons(toDevice))
+            addCutPolyline(cut, line, area);
+    } else {
+        QPainterPath box;
+        box.addRect(area);
+        cut = toDevice.map(path).intersected(box);
+    }
+    return back.map(cut);
+}
+
+void WmfPainter::fillPath(const QPainterPath &whole)
 {
     const QBrush fill = brush();
     if (fill.style() == Qt::NoBrush)
         return;
+    const std::optional<QPainterPath> cut = cutFar(whole, 0);
+    const QPainterPath &path = cut ? *cut : whole;
     if (m_state.brush.style == wmfValue(WmfBrushStyle::Hatched) && m_state.bkOpaque)
         m_painter.fillPath(path, QColor(m_state.bkColor));
     m_painter.fillPath(path, fill);
@@ -211,7 +311,13 @@ void WmfPainter::strokePath(const QPainterPath &path)
     if (line.style() == Qt::NoPen)
         return;
     // GDI puts a one-pixel line on the pixels whose centres the geometry passes through.
-    const QPainterPath centred = path.translated(0.5, 0.5);
+    QPainterPath centred = path.translated(0.5, 0.5);
+    // Dashes of a cut shape may start at another phase; nothing else visible changes.
+    const QTransform toDevice = m_painter.deviceTransform();
+    const double deviceWidth = line.isCosmetic() ? std::max<qreal>(line.widthF(), 1)
+                                                 : line.widthF() * std::sqrt(std::abs(toDevice.determinant()));
+    if (std::optional<QPainterPath> cut = cutFar(centred, 4 * deviceWidth + 2))
+        centred = std::move(*cut);
     if (line.style() != Qt::SolidLine && m_state.bkOpaque) {
         QPen gaps = line;
         gaps.setStyle(Qt::SolidLine);

@@ -68,6 +68,10 @@ private:
     QPen pen() const;
     QBrush brush() const;
     QFont font() const;
+    // The path cut near the device when it reaches far past it (penReach, in device pixels,
+    // is how far a stroke's pen reaches around its line; 0 cuts the path's area for a fill);
+    // nothing when it can be drawn as it is.
+    std::optional<QPainterPath> cutFar(const QPainterPath &path, double penReach) const;
     void fillPath(const QPainterPath &path);
     void strokePath(const QPainterPath &path);
     TextLayout layoutText(const Text &text) const;

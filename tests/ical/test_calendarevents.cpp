@@ -224,3 +224,16 @@ TEST_F(CalendarEventsTest, RulesFromLongAgoAndRulesThatNeverMatchFinish)
     EXPECT_EQ(halfPast, 31);
     EXPECT_GE(sevenHours, 106);
 }
+
+TEST_F(CalendarEventsTest, StartsThatDoNotExistLeaveTheirEventOut)
+{
+    // Minutely and secondly rules from such starts used to search for ever.
+    const QByteArray bytes = calendar(
+        event({"UID:d0", "SUMMARY:Bad", "DTSTART;VALUE=DATE:20261200", "RRULE:FREQ=MINUTELY;BYHOUR=9"})
+        + event({"UID:d30", "SUMMARY:Bad", "DTSTART;VALUE=DATE:20250230", "RRULE:FREQ=MINUTELY;BYHOUR=9"})
+        + event({"UID:d32", "SUMMARY:Bad", "DTSTART;VALUE=DATE:20260132", "RRULE:FREQ=SECONDLY;BYMINUTE=5"})
+        + event({"UID:h25", "SUMMARY:Bad", "DTSTART:20261201T250000", "RRULE:FREQ=DAILY"})
+        + event({"UID:m61", "SUMMARY:Bad", "DTSTART:20261201T096100"})
+        + event({"UID:ok", "SUMMARY:Good", "DTSTART;VALUE=DATE:20261207"}));
+    EXPECT_EQ(month(bytes, 2026, 12), QStringList{"12-07 all Good"});
+}

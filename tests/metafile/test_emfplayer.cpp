@@ -658,6 +658,51 @@ TEST(EmfPlayer, LimitsBoundPlayback)
               EmfPlayer::Outcome::TooManyPoints);
 }
 
+// Pixels whose colours differ by more than a quarter in some channel.
+int pixelsApart(const QImage &a, const QImage &b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += !near(a.pixel(x, y), b.pixel(x, y), 64);
+    return count;
+}
+
+TEST(EmfPlayer, ShapesReachingFarPastThePictureShowTheSameAsNearOnes)
+{
+    // Far shapes are cut near the image before drawing; a near one (a few thousand pixels
+    // long) is drawn whole. What shows of both must be the same: fills, edges, the mitred
+    // corner at the start of a closed figure, turned or not.
+    constexpr quint32 PsJoinMiter = 0x2000;
+    const auto draw = [](int reach, double turn, int shape) {
+        EmfWriter w;
+        w.selectObject(w.extCreatePen(PsGeometric | PsEndCapFlat | PsJoinMiter, 6, Blue));
+        w.selectObject(shape == 1 ? w.createBrush(BsHatched, Red, 3) : w.createBrush(BsSolid, Yellow));
+        w.setWorldTransform(QTransform().rotate(turn));
+        // Every edge that shows runs the same way whatever the reach.
+        const int r = reach;
+        switch (shape) {
+        case 0: w.rectangle(QRect(QPoint(10, 10), QPoint(60, r))); break;
+        case 1: w.poly(EmrPolygon, {{10, 10}, {90, 12}, {90 + r, 12 + 2 * r}, {10, 10 + 2 * r}}); break;
+        default:
+            w.poly(EmrPolyline, {{10, 90}, {10 + r, 90 - 2 * r}, {90 - r, 90 - 2 * r}, {90, 90}, {90 - 2 * r, 90 - r}});
+            break;
+        }
+        return play(w.finish());
+    };
+    for (const double turn : {0.0, 20.0}) {
+        for (int shape = 0; shape < 3; ++shape) {
+            SCOPED_TRACE(testing::Message() << "shape " << shape << " turned " << turn);
+            // Half a million units is a million pixels, within the player's coordinate limit.
+            const QImage near = draw(900, turn, shape);
+            const QImage far = draw(500'000, turn, shape);
+            ASSERT_GT(countPixels(near, near.rect(), [](QRgb c) { return c == Blue; }), 400);
+            // Slanted edges that end elsewhere are smoothed a little differently.
+            EXPECT_EQ(pixelsApart(near, far), 0);
+        }
+    }
+}
+
 TEST(EmfPlayer, RandomDamageNeverCrashesOrHangs)
 {
     const QByteArray good = everything();
