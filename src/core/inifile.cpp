@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -72,18 +71,10 @@ QStringList IniFile::parse(const QByteArray &bytes)
 bool IniFile::store(const QStringList &lines)
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    if (!FileBytes::unsafeSaveTarget(m_path).isEmpty())
-        return false;
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += line.toUtf8() + "\n";
-    // The flush shows a write that failed inside the buffer before commit replaces the file.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return false;
-    return file.commit();
+    return FileBytes::replaceFile(m_path, bytes).isEmpty();
 }
 
 std::optional<QString> IniFile::value(const QString &section, const QString &key) const

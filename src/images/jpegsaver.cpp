@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jpegsaver.h"
 
+#include "core/filebytes.h"
+
 #include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 ImageStatus saveJpeg(const QImage &image, const QString &path)
 {
@@ -20,17 +21,8 @@ ImageStatus saveJpeg(const QImage &image, const QString &path)
     if (!writer.write(image))
         return ImageStatus::failed(QStringLiteral("Cannot encode the picture: %1").arg(writer.errorString()));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return ImageStatus::failed(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    // QSaveFile commits even after a failed buffered write, so the write and the flush are
-    // checked here and the file is abandoned on either failure.
-    if (file.write(encoded) != encoded.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    const QString reason = FileBytes::replaceFile(path, encoded);
+    if (!reason.isEmpty())
         return ImageStatus::failed(QStringLiteral("Cannot write %1: %2").arg(path, reason));
-    }
-    if (!file.commit())
-        return ImageStatus::failed(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     return {};
 }

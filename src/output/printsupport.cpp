@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printsupport.h"
 
+#include "core/filebytes.h"
 #include "page/calpanel32.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -113,11 +114,14 @@ bool SaveCalendarToBitmap(TCalendarPanel32 &page, const QString &path, bool asJp
     const QImage image = exportImage(page);
     if (image.isNull())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Encoded in memory first: a write that fails on the disk then shows as a failure
+    // instead of a short file in place of the old one.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!(asJpg ? image.save(&buffer, "JPG", 80) : image.save(&buffer, "BMP")))
         return false;
-    const bool written = asJpg ? image.save(&file, "JPG", 80) : image.save(&file, "BMP");
-    return written && file.commit();
+    return FileBytes::replaceFile(path, bytes).isEmpty();
 }
 
 } // namespace PrintSupport

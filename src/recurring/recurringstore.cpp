@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -90,18 +89,10 @@ LoadResult loadExisting(const QString &path)
 
 QString save(const QString &path, const QStringList &lines)
 {
-    const QString unsafe = FileBytes::unsafeSaveTarget(path);
-    if (!unsafe.isEmpty())
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, unsafe);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
-    const QByteArray bytes = serializeLines(lines);
-    // A write that fails inside the buffer shows only at the flush, and commit would still
-    // put the short file in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        qCWarning(lcRecurring) << "Saving" << path << "failed:" << file.errorString();
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    const QString reason = FileBytes::replaceFile(path, serializeLines(lines));
+    if (!reason.isEmpty()) {
+        qCWarning(lcRecurring) << "Saving" << path << "failed:" << reason;
+        return QStringLiteral("Cannot write \"%1\": %2").arg(path, reason);
     }
     return QString();
 }

@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
+#include "core/filebytes.h"
 #include "output/printsupport.h"
 #include "calendar/calendarnames.h"
 #include "page/calpanel32.h"
@@ -90,6 +94,12 @@ TEST(PrintSupport, BitmapAndJpegFilesAreWritten)
     EXPECT_EQ(QImageReader(jpg).format(), QByteArray("jpeg"));
     EXPECT_EQ(QImageReader(bmp).size(), exportImage(page).size());
     EXPECT_FALSE(SaveCalendarToBitmap(page, dir.filePath(QStringLiteral("missing/x.BMP")), false));
+    // A name that is not UTF-8 is written with the very bytes it has.
+    const QByteArray odd = QFile::encodeName(dir.path()) + "/Dez\xff\xfe.JPG";
+    ASSERT_TRUE(SaveCalendarToBitmap(page, FileBytes::decodeName(odd), true));
+    struct stat written {};
+    EXPECT_EQ(::stat(odd.constData(), &written), 0);
+    EXPECT_GT(written.st_size, 1000);
     EXPECT_EQ(exportSavedMessage(bmp, 0.601f),
               QStringLiteral("Saved as ") + bmp
                   + QStringLiteral("\r\rNote: the calendar has been saved at its\rcurrent magnification level of 60%"));
