@@ -27,6 +27,15 @@ constexpr int MaxScanningSteps = 1000;
 constexpr int MaxLookbackDays = 366;
 // Zones lie up to 14 hours either side of UTC; two days cover the difference to local time.
 constexpr int ZoneSlackDays = 2;
+// The first time libical converts a time of a zone the file defines, it stores one change for
+// every instance of the zone's observance rules from their start to this year (on 64-bit
+// systems): a rule changing the offset every minute would make hundreds of millions. Real
+// zones change a few times a year; rules that would make more changes than a zone may hold,
+// or cost more steps to count than the file has left, are dropped before any conversion, and
+// their observance keeps only its first change.
+constexpr int ZoneChangesLastYear = 2582;
+constexpr int MaxChangesPerZone = 10000;
+constexpr int MaxZoneStepsPerFile = 100000;
 
 struct ComponentDeleter
 {
@@ -136,6 +145,8 @@ public:
     QList<CalendarEvent> takeEvents();
 
 private:
+    void tameZones(icalcomponent *calendar);
+    int countChanges(const icalrecurrencetype &rule, const icaltimetype &start, int most);
     std::optional<Occurrence> firstOccurrence(icalcomponent *event) const;
     void addEvent(icalcomponent *event, const std::set<qint64> &overridden);
     void expandRule(icalproperty *property, const Occurrence &first, QList<Occurrence> &found);
@@ -151,12 +162,65 @@ private:
     QDate m_last;
     int m_steps = 0;
     int m_scanningRules = 0;
+    int m_zoneSteps = 0;
     QList<CalendarEvent> m_events;
 };
+
+// Instances of an observance rule up to the year libical expands zones to; more than most
+// stops the count at most + 1.
+int EventCollector::countChanges(const icalrecurrencetype &rule, const icaltimetype &start, int most)
+{
+    // Sub-daily rules change the offset hundreds of times a day, and days no month has are
+    // searched for to the end of libical's range.
+    if (isSubDaily(rule) || !dayOfMonthPossible(rule))
+        return most + 1;
+    const IteratorPointer iterator(icalrecur_iterator_new(rule, start));
+    if (!iterator)
+        return 0;
+    int count = 0;
+    while (count <= most && m_zoneSteps < MaxZoneStepsPerFile) {
+        ++m_zoneSteps;
+        const icaltimetype next = icalrecur_iterator_next(iterator.get());
+        if (icaltime_is_null_time(next) || next.year > ZoneChangesLastYear)
+            return count;
+        ++count;
+    }
+    return most + 1;
+}
+
+void EventCollector::tameZones(icalcomponent *calendar)
+{
+    for (icalcomponent *zone = icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT); zone;
+         zone = icalcomponent_get_next_component(calendar, ICAL_VTIMEZONE_COMPONENT)) {
+        int changesLeft = MaxChangesPerZone;
+        QList<std::pair<icalcomponent *, icalproperty *>> dropped;
+        for (icalcomponent *observance = icalcomponent_get_first_component(zone, ICAL_ANY_COMPONENT); observance;
+             observance = icalcomponent_get_next_component(zone, ICAL_ANY_COMPONENT)) {
+            icalproperty *startProperty = icalcomponent_get_first_property(observance, ICAL_DTSTART_PROPERTY);
+            const icaltimetype start = startProperty ? icalproperty_get_dtstart(startProperty) : icaltime_null_time();
+            // A start that does not exist can make the iterator search for ever.
+            const bool startExists = !icaltime_is_null_time(start) && IcalTimes::isRealTime(start);
+            for (icalproperty *rule = icalcomponent_get_first_property(observance, ICAL_RRULE_PROPERTY); rule;
+                 rule = icalcomponent_get_next_property(observance, ICAL_RRULE_PROPERTY)) {
+                const int changes = startExists ? countChanges(icalproperty_get_rrule(rule), start, changesLeft)
+                                                : changesLeft + 1;
+                if (changes > changesLeft)
+                    dropped.append({observance, rule});
+                else
+                    changesLeft -= changes;
+            }
+        }
+        for (const auto &[observance, rule] : dropped) {
+            icalcomponent_remove_property(observance, rule);
+            icalproperty_free(rule);
+        }
+    }
+}
 
 void EventCollector::addCalendar(icalcomponent *calendar)
 {
     m_calendar = calendar;
+    tameZones(calendar);
     // Instances moved or changed by a RECURRENCE-ID component stand on their own; the
     // rule's instance they replace is left out.
     std::map<QByteArray, std::set<qint64>> overridden;
@@ -261,8 +325,8 @@ void EventCollector::expandRule(icalproperty *property, const Occurrence &first,
     dtstart.zone = nullptr;
     if (!icaltime_is_null_time(rule.until) && !rule.until.is_date && first.start.zone
         && icaltime_is_utc(rule.until) && !icaltime_is_utc(first.start)) {
-        icaltimezone_convert_time(&rule.until, icaltimezone_get_utc_timezone(),
-                                  const_cast<icaltimezone *>(first.start.zone));
+        IcalTimes::convert(rule.until, icaltimezone_get_utc_timezone(),
+                           const_cast<icaltimezone *>(first.start.zone));
     }
     rule.until.zone = nullptr;
     const icaltimetype from = IcalTimes::wallMidnight(earliestStart(first), dtstart);

@@ -4,6 +4,27 @@
 
 namespace IcalTimes {
 
+namespace {
+
+// libical keeps a zone's changes up to this year (on 64-bit systems) and, asked for a later
+// time, works all of them out again from each observance's start on every conversion.
+constexpr int LastChangeYear = 2582;
+// The Gregorian calendar repeats its dates and weekdays every 400 years, and so do the rules
+// of real zones.
+constexpr int GregorianCycleYears = 400;
+
+} // namespace
+
+void convert(icaltimetype &time, icaltimezone *from, icaltimezone *to)
+{
+    const int cycles = time.year > LastChangeYear
+        ? (time.year - LastChangeYear + GregorianCycleYears - 1) / GregorianCycleYears
+        : 0;
+    time.year -= cycles * GregorianCycleYears;
+    icaltimezone_convert_time(&time, from, to);
+    time.year += cycles * GregorianCycleYears;
+}
+
 icaltimezone *zoneOfProperty(icalcomponent *calendar, icalproperty *property)
 {
     icalparameter *parameter = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
@@ -47,8 +68,7 @@ qint64 key(const icaltimetype &time)
     icaltimetype written = time;
     if (isAbsolute(time) && !icaltime_is_utc(time)) {
         // libical's own conversion to seconds gives up before 1902; its zone arithmetic does not.
-        icaltimezone_convert_time(&written, const_cast<icaltimezone *>(time.zone),
-                                  icaltimezone_get_utc_timezone());
+        convert(written, const_cast<icaltimezone *>(time.zone), icaltimezone_get_utc_timezone());
     }
     const QDate date = writtenDate(written);
     if (!date.isValid())

@@ -18,6 +18,11 @@ icaltimetype propertyTime(icalcomponent *calendar, icalproperty *property);
 // The zone a property's TZID names, or null.
 icaltimezone *zoneOfProperty(icalcomponent *calendar, icalproperty *property);
 
+// Brings time from one zone to another as icaltimezone_convert_time does. Times after the last
+// year libical keeps a zone's changes for are converted at the same place of an earlier
+// 400-year cycle; libical would work the whole zone out again for each of them.
+void convert(icaltimetype &time, icaltimezone *from, icaltimezone *to);
+
 // UTC and zoned times name one instant; floating times and dates do not.
 bool isAbsolute(const icaltimetype &time);
 // Seconds that order and identify the times of one event: the instant of absolute times,

@@ -237,3 +237,43 @@ TEST_F(CalendarEventsTest, StartsThatDoNotExistLeaveTheirEventOut)
         + event({"UID:ok", "SUMMARY:Good", "DTSTART;VALUE=DATE:20261207"}));
     EXPECT_EQ(month(bytes, 2026, 12), QStringList{"12-07 all Good"});
 }
+
+TEST_F(CalendarEventsTest, ZoneRulesTooDenseToExpandLeaveTheirObservanceItsFirstOffset)
+{
+    // Expanded as written, the minutely zone took hours and gigabytes on its first conversion.
+    auto zone = [](const QString &id, const QStringList &observances) {
+        return QStringList{"BEGIN:VTIMEZONE", "TZID:" + id} + observances + QStringList{"END:VTIMEZONE"};
+    };
+    auto observance = [](const char *kind, const char *start, const char *from, const char *to, const char *rule) {
+        return QStringList{QStringLiteral("BEGIN:") + kind, QStringLiteral("DTSTART:") + start,
+                           QStringLiteral("TZOFFSETFROM:") + from, QStringLiteral("TZOFFSETTO:") + to, rule,
+                           QStringLiteral("END:") + kind};
+    };
+    const QByteArray bytes = calendar(
+        zone("Minutes", observance("STANDARD", "19701025T030000", "+0200", "+0300", "RRULE:FREQ=MINUTELY"))
+        + zone("Days", observance("STANDARD", "16010101T000000", "+0200", "+0300", "RRULE:FREQ=DAILY"))
+        + zone("Nowhen", observance("STANDARD", "19700230T030000", "+0200", "+0300", "RRULE:FREQ=YEARLY"))
+        // A zone of the south, in summer time from October to March, keeps both its rules.
+        + zone("South", observance("DAYLIGHT", "19701004T020000", "+0400", "+0500", "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=1SU")
+                            + observance("STANDARD", "19700405T030000", "+0500", "+0400",
+                                         "RRULE:FREQ=YEARLY;BYMONTH=4;BYDAY=1SU"))
+        + event({"UID:m", "SUMMARY:Minutes", "DTSTART;TZID=Minutes:20261207T100000"})
+        + event({"UID:d", "SUMMARY:Days", "DTSTART;TZID=Days:20261208T100000"})
+        + event({"UID:n", "SUMMARY:Nowhen", "DTSTART;TZID=Nowhen:20261209T100000"})
+        + event({"UID:s", "SUMMARY:South", "DTSTART;TZID=South:20260710T100000", "RRULE:FREQ=MONTHLY;COUNT=6"}));
+    // Ten o'clock at +03:00 is eight in Berlin's winter; at +04:00 in July eight in its summer,
+    // at +05:00 in December six.
+    EXPECT_EQ(month(bytes, 2026, 12), QStringList({"12-07 08:00 Minutes", "12-08 08:00 Days", "12-09 08:00 Nowhen",
+                                                   "12-10 06:00 South"}));
+    EXPECT_EQ(month(bytes, 2026, 7), QStringList({"07-10 08:00 South"}));
+}
+
+TEST_F(CalendarEventsTest, TimesAfterTheLastStoredZoneChangeFollowTheZoneRules)
+{
+    // libical keeps zone changes up to 2582; later times took the last change's offset (winter
+    // time in July), and every one of them worked the zone out again.
+    const QByteArray bytes = calendar(event({"UID:far", "SUMMARY:Far", "DTSTART;TZID=America/New_York:29000701T100000"})
+                                      + event({"UID:near", "SUMMARY:Near", "DTSTART;TZID=America/New_York:25800702T100000"}));
+    EXPECT_EQ(month(bytes, 2900, 7), QStringList{"07-01 16:00 Far"});
+    EXPECT_EQ(month(bytes, 2580, 7), QStringList{"07-02 16:00 Near"});
+}
