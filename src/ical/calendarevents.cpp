@@ -31,9 +31,10 @@ constexpr int ZoneSlackDays = 2;
 // every instance of the zone's observance rules from their start to this year (on 64-bit
 // systems): a rule changing the offset every minute would make hundreds of millions. Real
 // zones change a few times a year; rules that would make more changes than a zone may hold,
-// or cost more steps to count than the file has left, are dropped before any conversion, and
-// their observance keeps only its first change.
+// or cost more steps to estimate than the file has left, are dropped before any conversion,
+// and their observance keeps only its first change.
 constexpr int ZoneChangesLastYear = 2582;
+constexpr int ZoneSampleYears = 10;
 constexpr int MaxChangesPerZone = 10000;
 constexpr int MaxZoneStepsPerFile = 100000;
 
@@ -146,7 +147,7 @@ public:
 
 private:
     void tameZones(icalcomponent *calendar);
-    int countChanges(const icalrecurrencetype &rule, const icaltimetype &start, int most);
+    int estimateChanges(const icalrecurrencetype &rule, const icaltimetype &start, int most);
     std::optional<Occurrence> firstOccurrence(icalcomponent *event) const;
     void addEvent(icalcomponent *event, const std::set<qint64> &overridden);
     void expandRule(icalproperty *property, const Occurrence &first, QList<Occurrence> &found);
@@ -166,24 +167,33 @@ private:
     QList<CalendarEvent> m_events;
 };
 
-// Instances of an observance rule up to the year libical expands zones to; more than most
-// stops the count at most + 1.
-int EventCollector::countChanges(const icalrecurrencetype &rule, const icaltimetype &start, int most)
+// The changes an observance rule makes up to the year libical expands zones to, estimated from
+// its first years so that a sane zone costs a few steps: rules repeat from year to year, and
+// one that changes several times a day (sub-daily, or more than one hour, minute or second)
+// is never sane. An estimate above most gives most + 1.
+int EventCollector::estimateChanges(const icalrecurrencetype &rule, const icaltimetype &start, int most)
 {
-    // Sub-daily rules change the offset hundreds of times a day, and days no month has are
-    // searched for to the end of libical's range.
-    if (isSubDaily(rule) || !dayOfMonthPossible(rule))
+    const auto several = [](const short *parts) { return hasParts(parts) && parts[1] != ICAL_RECURRENCE_ARRAY_MAX; };
+    if (isSubDaily(rule) || several(rule.by_hour) || several(rule.by_minute) || several(rule.by_second)
+        || !dayOfMonthPossible(rule))
         return most + 1;
+    if (start.year > ZoneChangesLastYear)
+        return 0;
     const IteratorPointer iterator(icalrecur_iterator_new(rule, start));
     if (!iterator)
         return 0;
-    int count = 0;
-    while (count <= most && m_zoneSteps < MaxZoneStepsPerFile) {
+    const int lastSampleYear = std::min(ZoneChangesLastYear, start.year + ZoneSampleYears - 1);
+    const qint64 samples = (ZoneChangesLastYear - start.year) / ZoneSampleYears + 1;
+    qint64 count = 0;
+    while (m_zoneSteps < MaxZoneStepsPerFile) {
         ++m_zoneSteps;
         const icaltimetype next = icalrecur_iterator_next(iterator.get());
-        if (icaltime_is_null_time(next) || next.year > ZoneChangesLastYear)
-            return count;
-        ++count;
+        if (icaltime_is_null_time(next))
+            return int(count); // the rule ends within its sample
+        if (next.year > lastSampleYear)
+            return int(std::min<qint64>(count * samples, most + 1));
+        if (++count * samples > most)
+            return most + 1;
     }
     return most + 1;
 }
@@ -202,7 +212,7 @@ void EventCollector::tameZones(icalcomponent *calendar)
             const bool startExists = !icaltime_is_null_time(start) && IcalTimes::isRealTime(start);
             for (icalproperty *rule = icalcomponent_get_first_property(observance, ICAL_RRULE_PROPERTY); rule;
                  rule = icalcomponent_get_next_property(observance, ICAL_RRULE_PROPERTY)) {
-                const int changes = startExists ? countChanges(icalproperty_get_rrule(rule), start, changesLeft)
+                const int changes = startExists ? estimateChanges(icalproperty_get_rrule(rule), start, changesLeft)
                                                 : changesLeft + 1;
                 if (changes > changesLeft)
                     dropped.append({observance, rule});
