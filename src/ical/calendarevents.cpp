@@ -30,12 +30,13 @@ constexpr int ZoneSlackDays = 2;
 // The first time libical converts a time of a zone the file defines, it stores one change for
 // every instance of the zone's observance rules from their start to this year (on 64-bit
 // systems): a rule changing the offset every minute would make hundreds of millions. Real
-// zones change a few times a year; rules that would make more changes than a zone may hold,
-// or cost more steps to estimate than the file has left, are dropped before any conversion,
-// and their observance keeps only its first change.
+// zones change a few times a year; rules that would make more changes than a zone or the
+// file's zones together may hold, or cost more steps to estimate than the file has left, are
+// dropped before any conversion, and their observance keeps only its first change.
 constexpr int ZoneChangesLastYear = 2582;
 constexpr int ZoneSampleYears = 10;
 constexpr int MaxChangesPerZone = 10000;
+constexpr int MaxZoneChangesPerFile = 200000;
 constexpr int MaxZoneStepsPerFile = 100000;
 
 struct ComponentDeleter
@@ -137,6 +138,20 @@ QByteArray uidOf(icalcomponent *event)
     return QByteArray(icalcomponent_get_uid(event));
 }
 
+// The EXDATEs of an event, read once: a date excludes the instance on that day, a date-time
+// the instance at that time.
+struct Exclusions
+{
+    std::set<QDate> days;
+    std::set<qint64> times;
+
+    bool contains(const icaltimetype &start) const
+    {
+        return (!days.empty() && days.count(IcalTimes::writtenDate(start)))
+            || (!times.empty() && times.count(IcalTimes::key(start)));
+    }
+};
+
 class EventCollector
 {
 public:
@@ -153,7 +168,7 @@ private:
     void expandRule(icalproperty *property, const Occurrence &first, QList<Occurrence> &found);
     bool worthExpanding(const icalrecurrencetype &rule);
     void addRecurrenceDates(icalcomponent *event, const Occurrence &first, QList<Occurrence> &found) const;
-    bool isExcluded(icalcomponent *event, const icaltimetype &start) const;
+    Exclusions exclusionsOf(icalcomponent *event) const;
     QDate earliestStart(const Occurrence &occurrence) const;
     bool mayReachPeriod(const Occurrence &occurrence) const;
     void place(const Occurrence &occurrence, const QString &summary);
@@ -164,6 +179,7 @@ private:
     int m_steps = 0;
     int m_scanningRules = 0;
     int m_zoneSteps = 0;
+    int m_zoneChangesLeft = MaxZoneChangesPerFile;
     QList<CalendarEvent> m_events;
 };
 
@@ -212,12 +228,14 @@ void EventCollector::tameZones(icalcomponent *calendar)
             const bool startExists = !icaltime_is_null_time(start) && IcalTimes::isRealTime(start);
             for (icalproperty *rule = icalcomponent_get_first_property(observance, ICAL_RRULE_PROPERTY); rule;
                  rule = icalcomponent_get_next_property(observance, ICAL_RRULE_PROPERTY)) {
-                const int changes = startExists ? estimateChanges(icalproperty_get_rrule(rule), start, changesLeft)
-                                                : changesLeft + 1;
-                if (changes > changesLeft)
+                const int most = std::min(changesLeft, m_zoneChangesLeft);
+                const int changes = startExists ? estimateChanges(icalproperty_get_rrule(rule), start, most) : most + 1;
+                if (changes > most) {
                     dropped.append({observance, rule});
-                else
+                } else {
                     changesLeft -= changes;
+                    m_zoneChangesLeft -= changes;
+                }
             }
         }
         for (const auto &[observance, rule] : dropped) {
@@ -295,11 +313,12 @@ void EventCollector::addEvent(icalcomponent *event, const std::set<qint64> &over
         expandRule(rule, *first, found);
     addRecurrenceDates(event, *first, found);
     const QString summary = summaryOf(event);
+    const Exclusions excluded = exclusionsOf(event);
     std::set<qint64> seen;
     for (const Occurrence &occurrence : found) {
         const qint64 key = IcalTimes::key(occurrence.start);
         if (!mayReachPeriod(occurrence) || !seen.insert(key).second || overridden.count(key)
-            || isExcluded(event, occurrence.start))
+            || excluded.contains(occurrence.start))
             continue;
         place(occurrence, summary);
     }
@@ -399,19 +418,20 @@ void EventCollector::addRecurrenceDates(icalcomponent *event, const Occurrence &
     }
 }
 
-bool EventCollector::isExcluded(icalcomponent *event, const icaltimetype &start) const
+Exclusions EventCollector::exclusionsOf(icalcomponent *event) const
 {
+    Exclusions exclusions;
     for (icalproperty *property = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); property;
          property = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
         const icaltimetype excluded = IcalTimes::propertyTime(m_calendar, property);
         if (icaltime_is_null_time(excluded))
             continue;
-        // A date excludes the instance on that day, a date-time the instance at that time.
-        if (excluded.is_date ? IcalTimes::writtenDate(excluded) == IcalTimes::writtenDate(start)
-                             : IcalTimes::key(excluded) == IcalTimes::key(start))
-            return true;
+        if (excluded.is_date)
+            exclusions.days.insert(IcalTimes::writtenDate(excluded));
+        else
+            exclusions.times.insert(IcalTimes::key(excluded));
     }
-    return false;
+    return exclusions;
 }
 
 QDate EventCollector::earliestStart(const Occurrence &occurrence) const

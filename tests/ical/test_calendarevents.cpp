@@ -82,6 +82,17 @@ TEST_F(CalendarEventsTest, MonthlyNthWeekdayLeavesOutExcludedDates)
     EXPECT_EQ(month(bytes, 2031, 8), QStringList({"08-01 19:00 Club night", "08-31 19:00 Club night"}));
 }
 
+TEST_F(CalendarEventsTest, ExcludedDaysAndTimesOfOneEvent)
+{
+    // A date leaves out every instance on that day, a date-time only the one at that time.
+    const QByteArray bytes = calendar(event({"UID:t", "SUMMARY:Tea", "DTSTART:20261201T090000",
+                                             "RRULE:FREQ=HOURLY;INTERVAL=8;COUNT=12", "EXDATE;VALUE=DATE:20261202",
+                                             "EXDATE:20261203T170000,20261204T010000"}));
+    EXPECT_EQ(month(bytes, 2026, 12), QStringList({"12-01 09:00 Tea", "12-01 17:00 Tea", "12-03 01:00 Tea",
+                                                   "12-03 09:00 Tea", "12-04 09:00 Tea", "12-04 17:00 Tea",
+                                                   "12-05 01:00 Tea"}));
+}
+
 TEST_F(CalendarEventsTest, WeeklyRuleEndsAtItsUtcUntil)
 {
     const QByteArray bytes = calendar(event({"UID:w", "SUMMARY:Swim",
