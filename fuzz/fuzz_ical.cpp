@@ -25,8 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     // The length picks the period, so each input is parsed once: the recurrence iterator
     // dominates the time and every mutation of the length tries another period.
+    // 2900 lies past the last year libical keeps zone changes for, 9999 past its last valid year.
     static const std::pair<QDate, QDate> periods[] = {{QDate(2026, 12, 1), QDate(2026, 12, 31)},
                                                       {QDate(1970, 1, 1), QDate(1970, 1, 14)},
+                                                      {QDate(2900, 7, 1), QDate(2900, 7, 3)},
                                                       {QDate(9999, 12, 31), QDate(9999, 12, 31)}};
     const auto &[first, last] = periods[size % std::size(periods)];
     const CalendarEventsResult result = CalendarEvents::parse(bytes, first, last);
