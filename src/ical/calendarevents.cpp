@@ -28,12 +28,11 @@ constexpr int MaxLookbackDays = 366;
 // Zones lie up to 14 hours either side of UTC; two days cover the difference to local time.
 constexpr int ZoneSlackDays = 2;
 // The first time libical converts a time of a zone the file defines, it stores one change for
-// every instance of the zone's observance rules from their start to this year (on 64-bit
-// systems): a rule changing the offset every minute would make hundreds of millions. Real
+// every instance of the zone's observance rules from their start to IcalTimes::LastChangeYear:
+// a rule changing the offset every minute would make hundreds of millions. Real
 // zones change a few times a year; rules that would make more changes than a zone or the
 // file's zones together may hold, or cost more steps to estimate than the file has left, are
 // dropped before any conversion, and their observance keeps only its first change.
-constexpr int ZoneChangesLastYear = 2582;
 constexpr int ZoneSampleYears = 10;
 constexpr int MaxChangesPerZone = 10000;
 constexpr int MaxZoneChangesPerFile = 200000;
@@ -193,13 +192,13 @@ int EventCollector::estimateChanges(const icalrecurrencetype &rule, const icalti
     if (isSubDaily(rule) || several(rule.by_hour) || several(rule.by_minute) || several(rule.by_second)
         || !dayOfMonthPossible(rule))
         return most + 1;
-    if (start.year > ZoneChangesLastYear)
+    if (start.year > IcalTimes::LastChangeYear)
         return 0;
     const IteratorPointer iterator(icalrecur_iterator_new(rule, start));
     if (!iterator)
         return 0;
-    const int lastSampleYear = std::min(ZoneChangesLastYear, start.year + ZoneSampleYears - 1);
-    const qint64 samples = (ZoneChangesLastYear - start.year) / ZoneSampleYears + 1;
+    const int lastSampleYear = std::min(IcalTimes::LastChangeYear, start.year + ZoneSampleYears - 1);
+    const qint64 samples = (IcalTimes::LastChangeYear - start.year) / ZoneSampleYears + 1;
     qint64 count = 0;
     while (m_zoneSteps < MaxZoneStepsPerFile) {
         ++m_zoneSteps;

@@ -6,9 +6,6 @@ namespace IcalTimes {
 
 namespace {
 
-// libical keeps a zone's changes up to this year (on 64-bit systems) and, asked for a later
-// time, works all of them out again from each observance's start on every conversion.
-constexpr int LastChangeYear = 2582;
 // The Gregorian calendar repeats its dates and weekdays every 400 years, and so do the rules
 // of real zones.
 constexpr int GregorianCycleYears = 400;

@@ -18,6 +18,10 @@ icaltimetype propertyTime(icalcomponent *calendar, icalproperty *property);
 // The zone a property's TZID names, or null.
 icaltimezone *zoneOfProperty(icalcomponent *calendar, icalproperty *property);
 
+// libical keeps a zone's changes up to this year (on 64-bit systems): the first conversion in a
+// zone stores every change of its observances up to here.
+constexpr int LastChangeYear = 2582;
+
 // Brings time from one zone to another as icaltimezone_convert_time does. Times after the last
 // year libical keeps a zone's changes for are converted at the same place of an earlier
 // 400-year cycle; libical would work the whole zone out again for each of them.
