@@ -38,8 +38,7 @@ void WeeklyEventsInAZoneOfTheFile(benchmark::State &state)
                       "END:VTIMEZONE"};
     for (int i = 0; i < 200; ++i) {
         lines << "BEGIN:VEVENT" << QStringLiteral("UID:e%1").arg(i) << QStringLiteral("SUMMARY:Meeting %1").arg(i)
-              << QStringLiteral("DTSTART;TZID=Office:2026%1T%2").arg(QStringLiteral("0105"), QStringLiteral("%1%2")
-                     .arg(8 + i % 10, 2, 10, QLatin1Char('0')).arg(QStringLiteral("0000")))
+              << QStringLiteral("DTSTART;TZID=Office:20260105T%1").arg((8 + i % 10) * 10000, 6, 10, QLatin1Char('0'))
               << "RRULE:FREQ=WEEKLY" << "END:VEVENT";
     }
     parseDecember(state, calendar(lines));

@@ -144,11 +144,7 @@ struct Exclusions
     std::set<QDate> days;
     std::set<qint64> times;
 
-    bool contains(const icaltimetype &start) const
-    {
-        return (!days.empty() && days.count(IcalTimes::writtenDate(start)))
-            || (!times.empty() && times.count(IcalTimes::key(start)));
-    }
+    bool contains(const QDate &day, qint64 key) const { return days.count(day) || times.count(key); }
 };
 
 class EventCollector
@@ -317,7 +313,7 @@ void EventCollector::addEvent(icalcomponent *event, const std::set<qint64> &over
     for (const Occurrence &occurrence : found) {
         const qint64 key = IcalTimes::key(occurrence.start);
         if (!mayReachPeriod(occurrence) || !seen.insert(key).second || overridden.count(key)
-            || excluded.contains(occurrence.start))
+            || excluded.contains(IcalTimes::writtenDate(occurrence.start), key))
             continue;
         place(occurrence, summary);
     }
