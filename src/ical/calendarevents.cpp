@@ -347,6 +347,19 @@ void EventCollector::expandRule(icalproperty *property, const Occurrence &first,
     // every instance, and UNTIL is brought to the wall time of DTSTART's zone once.
     icaltimetype dtstart = first.start;
     dtstart.zone = nullptr;
+    // libical cannot step a date by hours, minutes or seconds: given a rule finer than a day
+    // on an all-day start, with COUNT, it searches for ever. Such rules step from midnight of
+    // that day instead, and each instance keeps only its date.
+    const bool datesBySteps = dtstart.is_date && isSubDaily(rule);
+    if (datesBySteps) {
+        dtstart.is_date = 0;
+        if (!icaltime_is_null_time(rule.until) && rule.until.is_date) {
+            rule.until.is_date = 0;
+            rule.until.hour = 23;
+            rule.until.minute = 59;
+            rule.until.second = 59;
+        }
+    }
     if (!icaltime_is_null_time(rule.until) && !rule.until.is_date && first.start.zone
         && icaltime_is_utc(rule.until) && !icaltime_is_utc(first.start)) {
         IcalTimes::convert(rule.until, icaltimezone_get_utc_timezone(),
@@ -379,6 +392,10 @@ void EventCollector::expandRule(icalproperty *property, const Occurrence &first,
         if (icaltime_compare(next, to) > 0)
             break;
         if (icaltime_compare(next, from) >= 0) {
+            if (datesBySteps) {
+                next.is_date = 1;
+                next.hour = next.minute = next.second = 0;
+            }
             next.zone = first.start.zone;
             found.append({next, first.seconds, first.days});
         }

@@ -249,6 +249,24 @@ TEST_F(CalendarEventsTest, StartsThatDoNotExistLeaveTheirEventOut)
     EXPECT_EQ(month(bytes, 2026, 12), QStringList{"12-07 all Good"});
 }
 
+TEST_F(CalendarEventsTest, RulesFinerThanADayOnAnAllDayStartGiveTheDaysTheyReach)
+{
+    // With COUNT, these searched for ever: libical cannot step a date by hours or minutes.
+    const QByteArray bytes = calendar(
+        event({"UID:h", "SUMMARY:Every 36 hours", "DTSTART;VALUE=DATE:20261202", "RRULE:FREQ=HOURLY;INTERVAL=36;COUNT=4"})
+        + event({"UID:m", "SUMMARY:Minutes at nine", "DTSTART;VALUE=DATE:20261209",
+                 "RRULE:FREQ=MINUTELY;COUNT=6;BYHOUR=9"})
+        + event({"UID:s", "SUMMARY:Seconds", "DTSTART;VALUE=DATE:20261210", "RRULE:FREQ=SECONDLY;COUNT=6;BYMINUTE=9"})
+        + event({"UID:u", "SUMMARY:Nine daily", "DTSTART;VALUE=DATE:20261220",
+                 "RRULE:FREQ=HOURLY;BYHOUR=9;UNTIL=20261222"})
+        + event({"UID:l", "SUMMARY:Long ago", "DTSTART;VALUE=DATE:19000102", "RRULE:FREQ=MINUTELY;COUNT=6;BYHOUR=9"}));
+    EXPECT_EQ(month(bytes, 2026, 12),
+              QStringList({"12-02 all Every 36 hours", "12-03 all Every 36 hours", "12-05 all Every 36 hours",
+                           "12-06 all Every 36 hours", "12-09 all Minutes at nine", "12-10 all Seconds",
+                           "12-20 all Nine daily", "12-21 all Nine daily", "12-22 all Nine daily"}));
+    EXPECT_EQ(month(bytes, 1900, 1), QStringList{"01-02 all Long ago"});
+}
+
 TEST_F(CalendarEventsTest, ZoneRulesTooDenseToExpandLeaveTheirObservanceItsFirstOffset)
 {
     // Expanded as written, the minutely zone took hours and gigabytes on its first conversion.
