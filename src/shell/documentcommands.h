@@ -43,6 +43,7 @@ public:
     void recordChange();
     bool canUndo() const { return m_changePending || m_history.canUndo(); }
     bool canRedo() const { return !m_changePending && m_history.canRedo(); }
+    const DocumentHistory &history() const { return m_history; }
     // Records a change that is still waiting for the event loop.
     void flushPendingChange();
     void Undo();

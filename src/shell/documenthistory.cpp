@@ -15,9 +15,9 @@ DocumentHistory::DocumentHistory(Capture capture, Restore restore)
 
 void DocumentHistory::reset(bool saved)
 {
-    m_states.clear();
-    m_states.push_back(m_capture());
-    m_bytes = m_states.back().size();
+    while (!m_states.empty())
+        dropLast();
+    m_states.push_back(m_store.add(m_capture()));
     m_current = 0;
     m_saved = saved ? 0 : NoState;
 }
@@ -32,17 +32,16 @@ void DocumentHistory::recordChange()
         reset(false);
         return;
     }
-    QByteArray state = m_capture();
-    if (!m_states.empty() && state == m_states[m_current])
+    SnapshotStore::Snapshot state = m_store.add(m_capture());
+    if (state == m_states[m_current]) {
+        m_store.release(state);
         return;
-    // A change after undoing drops the steps that could have been redone.
-    while (m_states.size() > m_current + 1) {
-        m_bytes -= m_states.back().size();
-        m_states.pop_back();
     }
+    // A change after undoing drops the steps that could have been redone.
+    while (m_states.size() > m_current + 1)
+        dropLast();
     if (m_saved != NoState && m_saved > m_current)
         m_saved = NoState;
-    m_bytes += state.size();
     m_states.push_back(std::move(state));
     m_current = m_states.size() - 1;
     trim();
@@ -59,7 +58,7 @@ bool DocumentHistory::undo()
         return false;
     --m_current;
     QScopedValueRollback restoring(m_restoring, true);
-    m_restore(m_states[m_current]);
+    m_restore(m_store.bytes(m_states[m_current]));
     return true;
 }
 
@@ -69,7 +68,7 @@ bool DocumentHistory::redo()
         return false;
     ++m_current;
     QScopedValueRollback restoring(m_restoring, true);
-    m_restore(m_states[m_current]);
+    m_restore(m_store.bytes(m_states[m_current]));
     return true;
 }
 
@@ -77,10 +76,16 @@ void DocumentHistory::trim()
 {
     // The current state always stays, however large it is.
     while (m_states.size() > 1
-           && (m_states.size() > size_t(kMaxSteps) + 1 || m_bytes > kMaxBytes)) {
-        m_bytes -= m_states.front().size();
+           && (m_states.size() > size_t(kMaxSteps) + 1 || byteCount() > kMaxBytes)) {
+        m_store.release(m_states.front());
         m_states.pop_front();
         --m_current;
         m_saved = m_saved == 0 || m_saved == NoState ? NoState : m_saved - 1;
     }
+}
+
+void DocumentHistory::dropLast()
+{
+    m_store.release(m_states.back());
+    m_states.pop_back();
 }

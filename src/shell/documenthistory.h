@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/snapshotstore.h"
+
 #include <QByteArray>
 
 #include <deque>
@@ -9,8 +11,9 @@
 
 // Undo and redo as whole-document snapshots: after every change the document is written
 // into memory as saving would write it, and undoing reads an earlier snapshot back as
-// opening would, without touching the file. Snapshots are kept up to a number of steps and
-// a number of bytes; the oldest go first.
+// opening would, without touching the file. Snapshots share the parts they have in common
+// (a large picture is held once however many steps keep it), and are kept up to a number of
+// steps and a number of stored bytes; the oldest go first.
 class DocumentHistory
 {
 public:
@@ -39,17 +42,19 @@ public:
     bool isSaved() const { return m_saved == m_current; }
 
     size_t stepCount() const { return m_states.size(); }
-    qint64 byteCount() const { return m_bytes; }
+    // The bytes the kept snapshots hold, what they share counted once.
+    qint64 byteCount() const { return m_store.storedBytes(); }
 
 private:
     void trim();
+    void dropLast();
 
     Capture m_capture;
     Restore m_restore;
-    std::deque<QByteArray> m_states;
+    SnapshotStore m_store;
+    std::deque<SnapshotStore::Snapshot> m_states;
     size_t m_current = 0;
     // Index of the saved state; npos when it was trimmed away or undone past and replaced.
     size_t m_saved = 0;
-    qint64 m_bytes = 0;
     bool m_restoring = false;
 };

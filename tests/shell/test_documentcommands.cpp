@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QGuiApplication>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "fakedialogs.h"
 #include "core/filebytes.h"
 #include "objects/tgflatcalendar.h"
+#include "objects/tgimage.h"
 #include "objects/tgplabel.h"
 #include "page/calpanel32.h"
 #include "shell/documentcommands.h"
@@ -345,6 +347,46 @@ TEST(DocumentCommands, UndoAndRedoStepThroughTheRecordedChanges)
     EXPECT_TRUE(w.modified);
     w.commands->Redo();
     EXPECT_FALSE(w.modified);
+}
+
+TEST(DocumentCommands, UndoStaysAvailableAfterPlacingALargePhoto)
+{
+    // A 20-megapixel photo makes a document of about 60 MB, so two whole snapshots would
+    // not fit the history's bound; the steps after it share the photo's bytes.
+    Window w;
+    w.commands->resetHistory(true);
+    QImage photo(5472, 3648, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+        QRandomGenerator(quint32(y)).fillRange(reinterpret_cast<quint32 *>(photo.scanLine(y)), photo.width());
+    Picture picture;
+    picture.setBitmap(photo);
+    auto image = std::make_unique<TGImage>();
+    image->setBounds(30, 40, 300, 200);
+    image->SetPicture(picture);
+    w.calendar.appendObject(std::move(image));
+    auto label = std::make_unique<TGPLabel>();
+    label->setBounds(10, 20, 142, 33);
+    w.calendar.appendObject(std::move(label));
+    w.calendar.ConnectObjects();
+    w.commands->recordChange();
+    w.commands->flushPendingChange();
+    const qint64 withPhoto = w.commands->history().byteCount();
+    EXPECT_GT(withPhoto, 40LL * 1024 * 1024);
+
+    w.calendar.objects().back()->setBounds(50, 70, 142, 33);
+    w.calendar.SetMainCalMonth(9);
+    w.commands->recordChange();
+    w.commands->flushPendingChange();
+    ASSERT_TRUE(w.commands->canUndo());
+    EXPECT_LT(w.commands->history().byteCount() - withPhoto, 512 * 1024) << "the step holds the photo again";
+
+    w.commands->Undo();
+    ASSERT_EQ(w.calendar.objects().size(), 2u);
+    EXPECT_EQ(w.calendar.objects().back()->boundsRect(), QRect(10, 20, 142, 33));
+    EXPECT_EQ(dynamic_cast<const TGImage &>(*w.calendar.objects().front()).picture().image().size(),
+              photo.size());
+    w.commands->Undo();
+    EXPECT_TRUE(w.calendar.objects().empty());
 }
 
 TEST(DocumentCommands, UndoPutsObjectsBackAtTheZoomShownNow)
