@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,20 +82,96 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// A new file beside target, created with the permissions new files get (the umask
-// applies); its name goes into temporary.
-int createBeside(const QByteArray &target, QByteArray *temporary)
+// Temporary files of saves begin with this, so that a later save into the same folder can
+// tell what a killed save left behind from the user's own files.
+constexpr char TemporaryPrefix[] = ".orvane-save-";
+
+// The target's name is kept in the temporary's only so a person can tell whose it was;
+// it is cut so the whole name stays within the file system's limit.
+constexpr qsizetype KeptNameBytes = 160;
+
+bool sameFile(int fd, const char *path)
 {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        *temporary = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        const int fd = ::open(temporary->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && ::lstat(path, &named) == 0 && opened.st_dev == named.st_dev
+        && opened.st_ino == named.st_ino;
+}
+
+QByteArray folderOf(const QByteArray &target)
+{
+    const qsizetype slash = target.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+}
+
+// Takes the lock of a temporary file that no save holds any more and removes it.
+bool removeIfStale(int folder, const char *name)
+{
+    const int fd = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status {};
+    bool removed = false;
+    // Only our own regular files, and only those whose writer is gone: a save holds its
+    // lock until it renames or removes the file.
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid()
+        && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        struct stat named {};
+        removed = ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0
+               && named.st_ino == status.st_ino && named.st_dev == status.st_dev
+               && ::unlinkat(folder, name, 0) == 0;
     }
-    return -1;
+    ::close(fd);
+    return removed;
 }
 
 } // namespace
+
+int createSaveTemporary(const QString &path, QString *temporary)
+{
+    const QByteArray target = encodeName(path);
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = target.left(slash + 1);
+    const QByteArray name = target.mid(slash + 1).left(KeptNameBytes);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray candidate = folder + TemporaryPrefix
+                                   + QByteArray::number(QRandomGenerator::global()->generate(), 36)
+                                   + '-' + name;
+        const int fd = ::open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
+            return -1;
+        // Held for the life of the save; a cleaner that got the file first between the
+        // open and the lock has removed it, so another name is tried.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && sameFile(fd, candidate.constData())) {
+            *temporary = decodeName(candidate);
+            return fd;
+        }
+        ::close(fd);
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+int removeStaleTemporaries(const QString &folderPath)
+{
+    const int folder = ::open(encodeName(folderPath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return 0;
+    DIR *entries = ::fdopendir(folder);
+    if (!entries) {
+        ::close(folder);
+        return 0;
+    }
+    int removed = 0;
+    while (const dirent *entry = ::readdir(entries)) {
+        if (std::strncmp(entry->d_name, TemporaryPrefix, sizeof TemporaryPrefix - 1) == 0)
+            removed += removeIfStale(folder, entry->d_name);
+    }
+    ::closedir(entries);
+    return removed;
+}
 
 QString reasonOfErrno(int error)
 {
@@ -155,10 +233,21 @@ bool exists(const QString &path)
 
 QString unsafeSaveTarget(const QString &path)
 {
+    const QByteArray native = encodeName(path);
     struct stat status {};
-    // stat follows links: a link to a regular file may be saved through.
-    if (::stat(encodeName(path).constData(), &status) != 0)
-        return {};
+    // stat follows links: a link to a regular file may be saved through. A link that
+    // leads nowhere is not replaced by a file of its own: the user meant what it names.
+    if (::stat(native.constData(), &status) != 0) {
+        const int error = errno;
+        struct stat link {};
+        if (::lstat(native.constData(), &link) != 0 || !S_ISLNK(link.st_mode))
+            return {};
+        if (error == ELOOP)
+            return QStringLiteral("it is a link that leads round in a loop");
+        if (error == ENOENT || error == ENOTDIR)
+            return QStringLiteral("it is a link to a file that does not exist");
+        return QStringLiteral("it is a link that cannot be followed: %1").arg(reasonOfErrno(error));
+    }
     if (S_ISDIR(status.st_mode))
         return QStringLiteral("it is a folder, not a file");
     if (!S_ISREG(status.st_mode))
@@ -180,10 +269,15 @@ QString replaceFile(const QString &path, const QByteArray &bytes)
         if (::realpath(target.constData(), resolved))
             target = resolved;
     }
-    QByteArray temporary;
-    const int fd = createBeside(target, &temporary);
-    if (fd < 0)
-        return reasonOfErrno(errno);
+    removeStaleTemporaries(decodeName(folderOf(target)));
+    QString temporaryName;
+    const int fd = createSaveTemporary(decodeName(target), &temporaryName);
+    if (fd < 0) {
+        // The new file goes beside the target, so a missing name here is its folder's.
+        const int error = errno;
+        return error == ENOENT ? QStringLiteral("the folder does not exist") : reasonOfErrno(error);
+    }
+    const QByteArray temporary = encodeName(temporaryName);
     bool written = writeAll(fd, bytes);
     if (written && exists)
         written = ::fchmod(fd, existing.st_mode & 07777) == 0;

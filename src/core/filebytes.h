@@ -32,7 +32,8 @@ ReadResult readRegularFile(const QString &path, qint64 maxBytes);
 bool exists(const QString &path);
 
 // Why path cannot be replaced by a save; empty when it can: it does not exist yet, or it
-// is a regular file (or a link to one). Devices, pipes and folders are never replaced.
+// is a regular file (or a link to one). Devices, pipes, folders and links that lead
+// nowhere (or in a loop) are never replaced.
 QString unsafeSaveTarget(const QString &path);
 
 // The reason for an errno value, in the words above.
@@ -43,6 +44,15 @@ QString reasonOfErrno(int error);
 // regular file is written through and stays a link; an existing file keeps its
 // permissions. Returns why it failed, or an empty string.
 QString replaceFile(const QString &path, const QByteArray &bytes);
+
+// A new, empty file beside path for a save to write into, named so that it is recognised
+// as ours and locked (flock) for as long as the descriptor stays open. Returns the
+// descriptor, or -1 with errno set; the name goes into temporary.
+int createSaveTemporary(const QString &path, QString *temporary);
+
+// Removes from folder the temporary files of saves that ended without finishing (a killed
+// program): ours, of this user, and held by no running save. Returns how many went.
+int removeStaleTemporaries(const QString &folder);
 
 // File names as the file system holds them (bytes) and as the program holds them. Names
 // in UTF-8 decode as Qt decodes them; a byte that is not part of valid UTF-8 becomes the

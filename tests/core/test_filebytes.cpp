@@ -11,7 +11,11 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include <cstring>
+
 #include <dirent.h>
+#include <sys/file.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -127,11 +131,88 @@ TEST(FileBytes, ReplacingAFileKeepsItsNameBytesPermissionsAndLinks)
     int entries = 0;
     if (DIR *folder = ::opendir(QFile::encodeName(dir.path()).constData())) {
         while (const dirent *entry = ::readdir(folder))
-            entries += entry->d_name[0] != '.';
+            entries += std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0;
         ::closedir(folder);
     }
     EXPECT_EQ(entries, 2);
 
     const QString missingFolder = dir.filePath(QStringLiteral("none/new.OVF"));
-    EXPECT_EQ(FileBytes::replaceFile(missingFolder, "x"), QStringLiteral("the file does not exist"));
+    EXPECT_EQ(FileBytes::replaceFile(missingFolder, "x"), QStringLiteral("the folder does not exist"));
+}
+
+TEST(FileBytes, SavesNeverReplaceLinksThatLeadNowhere)
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QString dangling = dir.filePath(QStringLiteral("dangling.OVF"));
+    const QString loop = dir.filePath(QStringLiteral("loop.OVF"));
+    ASSERT_EQ(::symlink((folder + "/gone.OVF").constData(), QFile::encodeName(dangling).constData()), 0);
+    ASSERT_EQ(::symlink((folder + "/loop.OVF").constData(), QFile::encodeName(loop).constData()), 0);
+    EXPECT_EQ(FileBytes::replaceFile(dangling, "x"), QStringLiteral("it is a link to a file that does not exist"));
+    EXPECT_EQ(FileBytes::replaceFile(loop, "x"), QStringLiteral("it is a link that leads round in a loop"));
+    EXPECT_TRUE(QFileInfo(dangling).isSymLink());
+    EXPECT_TRUE(QFileInfo(loop).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("gone.OVF"))));
+}
+
+namespace {
+
+// The names in a folder that a save in progress (or a killed one) writes.
+QStringList saveTemporaries(const QTemporaryDir &dir)
+{
+    return QDir(dir.path()).entryList({QStringLiteral(".orvane-save-*")}, QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+TEST(FileBytes, WhatAKilledSaveLeftIsRemovedByTheNextSaveIntoItsFolder)
+{
+    QTemporaryDir dir;
+    const QString document = dir.filePath(QStringLiteral("Family.OVF"));
+    // A save in another process that dies before it renames its file, as a kill would
+    // leave it; it waits for a word on a pipe first, so its file is seen while it lives.
+    int toChild[2];
+    int fromChild[2];
+    ASSERT_EQ(::pipe(toChild), 0);
+    ASSERT_EQ(::pipe(fromChild), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        QString name;
+        const int fd = FileBytes::createSaveTemporary(document, &name);
+        char ready = fd >= 0 ? 'y' : 'n';
+        (void)::write(fromChild[1], &ready, 1);
+        char go = 0;
+        (void)::read(toChild[0], &go, 1);
+        ::_exit(0);
+    }
+    char ready = 0;
+    ASSERT_EQ(::read(fromChild[0], &ready, 1), 1);
+    ASSERT_EQ(ready, 'y');
+    ASSERT_EQ(saveTemporaries(dir).size(), 1);
+    EXPECT_TRUE(saveTemporaries(dir).front().endsWith(QStringLiteral("-Family.OVF")));
+
+    // While its writer lives, a save beside it leaves it alone.
+    ASSERT_TRUE(FileBytes::replaceFile(dir.filePath(QStringLiteral("Other.OVF")), "x").isEmpty());
+    EXPECT_EQ(saveTemporaries(dir).size(), 1);
+
+    (void)::write(toChild[1], "g", 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    // Files that merely look like an older save's leftovers are the user's and stay.
+    writeFile(dir, QStringLiteral("Family.OVF.k3j9x2"), "mine");
+    ASSERT_TRUE(FileBytes::replaceFile(dir.filePath(QStringLiteral("Other.OVF")), "y").isEmpty());
+    EXPECT_TRUE(saveTemporaries(dir).isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("Family.OVF.k3j9x2"))));
+    for (int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]})
+        ::close(fd);
+}
+
+TEST(FileBytes, TemporaryNamesStayWithinTheFileSystemLimit)
+{
+    QTemporaryDir dir;
+    const QString longName = QString(240, QLatin1Char('n')) + QStringLiteral(".OVF");
+    EXPECT_TRUE(FileBytes::replaceFile(dir.filePath(longName), "long").isEmpty());
+    EXPECT_EQ(FileBytes::readRegularFile(dir.filePath(longName), 10).bytes, QByteArray("long"));
+    EXPECT_TRUE(saveTemporaries(dir).isEmpty());
 }
