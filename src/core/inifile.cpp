@@ -58,6 +58,18 @@ QStringList IniFile::load() const
     return parse(file.bytes);
 }
 
+std::optional<QStringList> IniFile::loadForChange() const
+{
+    // A file that is there but cannot be read (too large, unreadable, not a file) is
+    // left as it is: writing the one changed key would replace everything else in it.
+    const FileBytes::ReadResult file = FileBytes::readRegularFile(m_path, MaxFileSize);
+    if (file.failure == FileBytes::Failure::NotFound)
+        return QStringList();
+    if (!file.ok())
+        return std::nullopt;
+    return parse(file.bytes);
+}
+
 QStringList IniFile::parse(const QByteArray &bytes)
 {
     QString text = QString::fromUtf8(bytes);
@@ -140,7 +152,10 @@ bool IniFile::hasSection(const QString &section) const
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    QStringList lines = load();
+    std::optional<QStringList> loaded = loadForChange();
+    if (!loaded)
+        return false;
+    QStringList &lines = *loaded;
     const QString line = key + QLatin1Char('=') + value;
     auto [first, end] = sectionRange(lines, section);
     if (first < 0) {
@@ -175,7 +190,10 @@ bool IniFile::writeBool(const QString &section, const QString &key, bool value)
 
 bool IniFile::eraseSection(const QString &section)
 {
-    QStringList lines = load();
+    std::optional<QStringList> loaded = loadForChange();
+    if (!loaded)
+        return false;
+    QStringList &lines = *loaded;
     const auto [first, end] = sectionRange(lines, section);
     if (first < 0)
         return true;

@@ -32,7 +32,8 @@ public:
     QStringList readSection(const QString &section) const;
     bool hasSection(const QString &section) const;
 
-    // Writes return false (and leave the file as it was) when the file cannot be stored.
+    // Writes return false (and leave the file as it was) when the file cannot be stored,
+    // or when it exists but cannot be read.
     bool writeString(const QString &section, const QString &key, const QString &value);
     bool writeInteger(const QString &section, const QString &key, int value);
     bool writeBool(const QString &section, const QString &key, bool value);
@@ -48,6 +49,7 @@ public:
 
 private:
     QStringList load() const;
+    std::optional<QStringList> loadForChange() const;
     bool store(const QStringList &lines);
     std::optional<QString> value(const QString &section, const QString &key) const;
 

@@ -98,6 +98,20 @@ TEST(IniFile, AFailedWriteIsReported)
     EXPECT_EQ(contents(blocker), QByteArray("[A]\nx=1\n"));
 }
 
+TEST(IniFile, AFileThatCannotBeReadIsNeverReplacedByAWrite)
+{
+    // Too large to read: a write would keep only the key it sets.
+    QTemporaryDir dir;
+    QByteArray large = "[Zooming]\nMain=80\n";
+    large += QByteArray(IniFile::MaxFileSize, ';');
+    const QString path = writeFile(dir, large);
+    IniFile ini(path);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 60), 60);
+    EXPECT_FALSE(ini.writeInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 100));
+    EXPECT_FALSE(ini.eraseSection(QStringLiteral("Zooming")));
+    EXPECT_EQ(contents(path), large);
+}
+
 TEST(IniFile, ParsesBytesAsTheFileReadsThem)
 {
     const QStringList lines = IniFile::parse("[Main]\r\nZoom=75\r\n[ Recent ]\nfile1 = a=b.OVF\nno key\n");
