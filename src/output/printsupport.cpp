@@ -109,19 +109,31 @@ QImage exportImage(TCalendarPanel32 &page)
     return out;
 }
 
-bool SaveCalendarToBitmap(TCalendarPanel32 &page, const QString &path, bool asJpg)
+bool SaveCalendarToBitmap(TCalendarPanel32 &page, const QString &path, bool asJpg, QString *error)
 {
+    const auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    // Refused before the page is drawn, as the PDF export does.
+    const QString unsafe = FileBytes::unsafeSaveTarget(path);
+    if (!unsafe.isEmpty())
+        return fail(QStringLiteral("Cannot write %1: %2").arg(path, unsafe));
     const QImage image = exportImage(page);
     if (image.isNull())
-        return false;
+        return fail(QStringLiteral("The page could not be drawn at this magnification (too large, or no room inside its margins)."));
     // Encoded in memory first: a write that fails on the disk then shows as a failure
     // instead of a short file in place of the old one.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!(asJpg ? image.save(&buffer, "JPG", 80) : image.save(&buffer, "BMP")))
-        return false;
-    return FileBytes::replaceFile(path, bytes).isEmpty();
+        return fail(QStringLiteral("The picture could not be encoded as %1.").arg(asJpg ? "JPEG" : "BMP"));
+    const QString reason = FileBytes::replaceFile(path, bytes);
+    if (!reason.isEmpty())
+        return fail(QStringLiteral("Cannot write %1: %2").arg(path, reason));
+    return true;
 }
 
 } // namespace PrintSupport

@@ -36,7 +36,9 @@ QString exportFailedMessage(const QString &path);
 
 // The page as it shows at its zoom, without its margins.
 QImage exportImage(TCalendarPanel32 &page);
-// Writes the exported picture as BMP, or JPEG at quality 80; false on any failure.
-bool SaveCalendarToBitmap(TCalendarPanel32 &page, const QString &path, bool asJpg);
+// Writes the exported picture as BMP, or JPEG at quality 80; false on any failure, with
+// the reason in error when it is given.
+bool SaveCalendarToBitmap(TCalendarPanel32 &page, const QString &path, bool asJpg,
+                          QString *error = nullptr);
 
 } // namespace PrintSupport

@@ -271,16 +271,17 @@ void PrintCommands::exportImage(bool asJpg)
     if (!path)
         return;
     bool saved;
+    QString error;
     {
         const BusyCursor busy;
-        saved = PrintSupport::SaveCalendarToBitmap(m_host.page(), *path, asJpg);
+        saved = PrintSupport::SaveCalendarToBitmap(m_host.page(), *path, asJpg, &error);
     }
     m_host.page().update();
     m_host.SetButtons();
     m_host.SetCaption();
     Dialogs::informationBox(m_host.dialogParent(),
                             saved ? PrintSupport::exportSavedMessage(*path, m_host.page().ZoomFactor())
-                                  : PrintSupport::exportFailedMessage(*path));
+                                  : PrintSupport::exportFailedMessage(*path) + QStringLiteral("\r") + error);
 }
 
 void PrintCommands::mnuSaveAsBitmapClick()

@@ -93,7 +93,14 @@ TEST(PrintSupport, BitmapAndJpegFilesAreWritten)
     EXPECT_EQ(QImageReader(bmp).format(), QByteArray("bmp"));
     EXPECT_EQ(QImageReader(jpg).format(), QByteArray("jpeg"));
     EXPECT_EQ(QImageReader(bmp).size(), exportImage(page).size());
-    EXPECT_FALSE(SaveCalendarToBitmap(page, dir.filePath(QStringLiteral("missing/x.BMP")), false));
+    // A failure says why.
+    QString error;
+    const QString inMissingFolder = dir.filePath(QStringLiteral("missing/x.BMP"));
+    EXPECT_FALSE(SaveCalendarToBitmap(page, inMissingFolder, false, &error));
+    EXPECT_EQ(error, QStringLiteral("Cannot write %1: the folder does not exist").arg(inMissingFolder));
+    EXPECT_FALSE(SaveCalendarToBitmap(page, QStringLiteral("/dev/null"), true, &error));
+    EXPECT_TRUE(error.endsWith(QStringLiteral("is not a regular file (a device, pipe or socket) and is left as it is")))
+        << qPrintable(error);
     // A name that is not UTF-8 is written with the very bytes it has.
     const QByteArray odd = QFile::encodeName(dir.path()) + "/Dez\xff\xfe.JPG";
     ASSERT_TRUE(SaveCalendarToBitmap(page, FileBytes::decodeName(odd), true));
