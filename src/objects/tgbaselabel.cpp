@@ -172,7 +172,7 @@ void TGBaseLabel::runLayout()
     m_layout = layoutLabel(QSize(Width(), Height()), m_angle, m_alignment, m_shadowOffset,
                            m_highlightOffset, metrics);
     if (m_layout.size != QSize(Width(), Height()))
-        setBounds(Left(), Top(), m_layout.size.width(), m_layout.size.height());
+        fitToLayout(m_layout.size);
     m_layoutDirty = false;
 }
 

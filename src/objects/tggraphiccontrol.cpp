@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tggraphiccontrol.h"
 
+#include <QScopedValueRollback>
+
 #include "objects/objecteditors.h"
 
 #include "objects/objecthost.h"
@@ -155,12 +157,19 @@ void TGGraphicControl::BoundsChanged()
     if (m_lastBounds == QRect())
         m_lastBounds = m_bounds;
     if (m_bounds != m_lastBounds) {
-        ReportChange();
+        if (!m_fittingLayout)
+            ReportChange();
         m_lastBounds = m_bounds;
         if (m_host)
             m_host->RefitFrameLater();
     }
     m_inBoundsChanged = false;
+}
+
+void TGGraphicControl::fitToLayout(QSize size)
+{
+    QScopedValueRollback quiet(m_fittingLayout, true);
+    setBounds(Left(), Top(), size.width(), size.height());
 }
 
 void TGGraphicControl::CenterVertically()

@@ -96,6 +96,11 @@ public:
 
     virtual void BoundsChanged();
 
+    // Takes the size the object's own layout needs (its text as this machine's fonts draw
+    // it). That follows from what is stored, not from anything the user did, so it is not
+    // reported as a change: painting an opened document must not mark it modified.
+    void fitToLayout(QSize size);
+
     // Centre the object on the surface and repaint it at once.
     void CenterVertically();
     void CenterHorizontally();
@@ -157,5 +162,6 @@ private:
     int m_ppi;
     bool m_reading = false;
     bool m_inBoundsChanged = false;
+    bool m_fittingLayout = false;
     ObjectMenu m_menu;
 };

@@ -247,7 +247,7 @@ void TGSuperText::runLayout()
                                font.width(m_caption + QLatin1Char(' ')), m_controlTransparent,
                                m_borderStyle == bsSingle);
     if (m_layout.size != QSize(Width(), Height()))
-        setBounds(Left(), Top(), m_layout.size.width(), m_layout.size.height());
+        fitToLayout(m_layout.size);
 }
 
 void TGSuperText::rebuildGradient()

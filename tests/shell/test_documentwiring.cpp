@@ -12,7 +12,15 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "objects/objectfactory.h"
+#include "objects/tgflatcalendar.h"
+#include "objects/tgimage.h"
+#include "objects/tgplabel.h"
+#include "objects/tgprichbaselabel.h"
+#include "objects/tgsupertext.h"
 #include "properties/calprop.h"
+#include "storage/calendarfile.h"
+#include "storage/objectrecords.h"
 #include "page/calpanel32.h"
 #include "shell/documentcommands.h"
 #include "shell/documentwiring.h"
@@ -233,6 +241,62 @@ TEST_F(DocumentWiring, AFileThatCannotBeReadLeavesTheOpenCalendarAndTheNextOpenS
     };
     action("Open1")->trigger();
     EXPECT_EQ(startedIn, QFileInfo(picture).absolutePath());
+}
+
+TEST_F(DocumentWiring, ShowingAndPointingAtAnOpenedDocumentChangesNothing)
+{
+    // Objects of every kind, with stored sizes other than this machine's fonts lay out, as
+    // a document made elsewhere has them.
+    TCalendarPanel32 made;
+    made.ResetToDefaults(QDate(2026, 12, 1));
+    auto turned = std::make_unique<TGPLabel>();
+    turned->SetCaption(QStringLiteral("Happy holidays"));
+    turned->SetAngle(30);
+    turned->setBounds(40, 500, 61, 23);
+    made.appendObject(std::move(turned));
+    auto tiny = std::make_unique<TGPLabel>();
+    tiny->setBounds(300, 80, 3, 3);
+    made.appendObject(std::move(tiny));
+    auto title = std::make_unique<TGSuperText>();
+    title->SetCaption(QStringLiteral("December"));
+    title->setBounds(200, 30, 51, 9);
+    made.appendObject(std::move(title));
+    auto rich = std::make_unique<TGPRichBaseLabel>();
+    rich->SetRTFText(TWPRtfStorage("{\\rtf1 Family {\\b dinner}\\par}"));
+    rich->setBounds(420, 300, 120, 40);
+    made.appendObject(std::move(rich));
+    auto calendar = createToolFlatCalendar(QDate(2027, 1, 1));
+    calendar->setBounds(500, 600, 121, 97);
+    made.appendObject(std::move(calendar));
+    QImage pixels(64, 48, QImage::Format_RGB32);
+    pixels.fill(Qt::darkGreen);
+    Picture picture;
+    picture.setBitmap(pixels);
+    auto image = std::make_unique<TGImage>();
+    image->SetPicture(picture);
+    image->SetAutoSize(true);
+    image->setBounds(100, 700, 10, 10);
+    made.appendObject(std::move(image));
+    const QString path = documents.filePath(QStringLiteral("made.OVF"));
+    const ObjectRecords::RecordList records(made.objects());
+    ASSERT_TRUE(CalendarFile::SaveDocument(made.document(), path, records.components()).ok);
+
+    chosenFile = path;
+    action("Open1")->trigger();
+    TCalendarPanel32 &page = window().CalendarPanel();
+    ASSERT_EQ(page.objects().size(), 6u);
+    window().show();
+    page.grab();
+    QCoreApplication::processEvents();
+    for (const auto &object : page.objects()) {
+        QTest::mouseMove(&page, object->boundsRect().center());
+        QCoreApplication::processEvents();
+        page.grab();
+    }
+    QTest::mouseMove(&page, QPoint(5, 5));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window().Modified());
+    EXPECT_FALSE(action("mnuUndo")->isEnabled()) << "nothing was recorded as a change";
 }
 
 TEST_F(DocumentWiring, CtrlSOnAnUntitledCalendarRunsSaveAs)
