@@ -18,10 +18,13 @@ int weekdayOf(int year, int month, int day)
     return QDate(year, month, day).dayOfWeek() % 7 + 1;
 }
 
-QList<int> dayOfMonthDays(const QString &formula, int month)
+QList<int> dayOfMonthDays(const QString &formula, int year, int month)
 {
     const auto fields = readDayOfMonth(formula);
     if (!fields || (fields->month != EachMonth && fields->month != month))
+        return {};
+    // The 31st of each month falls in the months that have one; the 30th of February never.
+    if (fields->day < 1 || fields->day > daysInMonth(year, month))
         return {};
     return {fields->day};
 }
@@ -112,7 +115,7 @@ QList<int> RecurringDays(const QString &formula, int year, int month)
     if (!isEvaluableMonth(year, month))
         return {};
     switch (kindOf(formula)) {
-    case Kind::DayOfMonth: return dayOfMonthDays(formula, month);
+    case Kind::DayOfMonth: return dayOfMonthDays(formula, year, month);
     case Kind::Special: return specialDays(formula, year, month);
     case Kind::Weekdays: return weekdayDays(formula, year, month);
     case Kind::Feast: return feastDays(formula, year, month);

@@ -12,8 +12,7 @@ int daysInMonth(int year, int month);
 bool isEvaluableMonth(int year, int month);
 
 // The days of the month on which a formula (characters 121 on of an entry line) falls, in
-// ascending order. A day-of-month formula gives its day even where the month is shorter;
-// callers place nothing where the page has no cell for it. Unreadable formulas give none.
+// ascending order, only days the month has. Unreadable formulas give none.
 QList<int> RecurringDays(const QString &formula, int year, int month);
 
 // RecurringDays for a whole entry line.

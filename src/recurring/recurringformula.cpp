@@ -85,6 +85,39 @@ bool hasWeekday(const QString &formula, int weekday)
     return weekdayDigits(formula).contains(QChar(u'0' + weekday));
 }
 
+namespace {
+
+bool validDayOfMonth(const QString &formula)
+{
+    // The longest each month can be, February in a leap year.
+    static constexpr int longest[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const auto fields = readDayOfMonth(formula);
+    if (!fields || fields->month < EachMonth || fields->month > 12 || fields->day < 1)
+        return false;
+    return fields->day <= (fields->month == EachMonth ? 31 : longest[fields->month - 1]);
+}
+
+bool validSpecial(const QString &formula)
+{
+    const auto fields = readSpecial(formula);
+    return fields && fields->month >= EachMonth && fields->month <= 12 && fields->weekday >= 0
+        && fields->weekday <= AnyDay && fields->occurrence >= 0 && fields->occurrence <= LastOccurrence;
+}
+
+} // namespace
+
+bool isValidFormula(const QString &formula)
+{
+    switch (kindOf(formula)) {
+    case Kind::DayOfMonth: return validDayOfMonth(formula);
+    case Kind::Special: return validSpecial(formula);
+    case Kind::Feast: return feastOf(formula).has_value();
+    case Kind::Weekdays:
+    case Kind::None: return true;
+    }
+    return true;
+}
+
 std::optional<Feast> feastOf(const QString &formula)
 {
     const QString keyword = formula.left(11).trimmed().toUpper();

@@ -48,6 +48,11 @@ std::optional<Special> readSpecial(const QString &formula);
 // The month field of an "@" or "$" formula; nothing when that formula is unreadable.
 std::optional<int> monthField(const QString &formula);
 
+// Whether a formula names dates that can exist: a day of a month that month has in some
+// year (the 29th of February, never the 30th), fields in their ranges, a known feast.
+// Weekday sets and entries without a formula are always valid.
+bool isValidFormula(const QString &formula);
+
 // Whether the digit of weekday (1 = Sunday .. 7 = Saturday) occurs in positions 2 to 10.
 bool hasWeekday(const QString &formula, int weekday);
 

@@ -4,6 +4,7 @@
 
 #include "recurringdays.h"
 #include "recurringentry.h"
+#include "recurringformula.h"
 #include "recurringmonth.h"
 #include "recurringstore.h"
 
@@ -16,6 +17,17 @@ QByteArray recurringReportJson(const QStringList &lines, int month, int year)
     QJsonArray entries;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
+        const QString formula = RecurringEntry::formula(line);
+        // Listed whatever the month, so a mistyped entry is found rather than never shown.
+        if (!RecurringFormula::isValidFormula(formula)) {
+            entries.append(QJsonObject{
+                {QStringLiteral("line"), qint64(i + 1)},
+                {QStringLiteral("description"),
+                 QStringLiteral("%1 (invalid formula \"%2\")").arg(RecurringEntry::name(line), formula.trimmed())},
+                {QStringLiteral("invalid"), true},
+                {QStringLiteral("days"), QJsonArray()}});
+            continue;
+        }
         if (!appliesToMonth(line, year, month))
             continue;
         QJsonArray days;

@@ -9,6 +9,8 @@
 // The command-line report of which recurring dates fall in a month, as JSON: an array with
 // one object per entry that applies to the month, in file order:
 //   {"line": <number in the file, from 1>, "description": <as listed>, "days": [<ints>]}
+// Entries whose formula names no date that can exist are listed in every month, with
+// "invalid": true and no days.
 QByteArray recurringReportJson(const QStringList &lines, int month, int year);
 
 // The lines of a recurring-date file given on the command line; a missing or unreadable

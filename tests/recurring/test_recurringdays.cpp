@@ -111,8 +111,14 @@ TEST(RecurringDays, DayOfTheMonth)
     EXPECT_EQ(RecurringDays(QStringLiteral("@1225     "), 2024, 12), QList<int>{25});
     EXPECT_TRUE(RecurringDays(QStringLiteral("@1225"), 2024, 11).isEmpty());
     EXPECT_EQ(RecurringDays(QStringLiteral("@0015"), 2024, 7), QList<int>{15});
-    // The day is not checked against the month's length; nothing shows day 31 of February.
-    EXPECT_EQ(RecurringDays(QStringLiteral("@0231"), 2023, 2), QList<int>{31});
+    // Only days the month has: the 31st of each month skips February, the 29th of
+    // February comes in leap years, a day 0 never.
+    EXPECT_TRUE(RecurringDays(QStringLiteral("@0231"), 2023, 2).isEmpty());
+    EXPECT_TRUE(RecurringDays(QStringLiteral("@0031"), 2024, 4).isEmpty());
+    EXPECT_EQ(RecurringDays(QStringLiteral("@0031"), 2024, 5), QList<int>{31});
+    EXPECT_EQ(RecurringDays(QStringLiteral("@0229"), 2024, 2), QList<int>{29});
+    EXPECT_TRUE(RecurringDays(QStringLiteral("@0229"), 2023, 2).isEmpty());
+    EXPECT_TRUE(RecurringDays(QStringLiteral("@0200"), 2024, 2).isEmpty());
     EXPECT_TRUE(RecurringDays(QStringLiteral("@02x1"), 2023, 2).isEmpty());
 }
 

@@ -40,7 +40,7 @@ TEST(RecurringReport, EntriesOfTheMonthInFileOrder)
                                entryLine("Weekend", "%17"),       QStringLiteral("a note"),
                                entryLine("Broken", "@x"),         entryLine("Rent", "@0001")};
     const QJsonArray entries = parse(recurringReportJson(lines, 11, 2024));
-    ASSERT_EQ(entries.size(), 4);
+    ASSERT_EQ(entries.size(), 5);
     const QJsonObject thanks = entries.at(0).toObject();
     EXPECT_EQ(thanks.value(QStringLiteral("line")).toInt(), 2);
     EXPECT_EQ(thanks.value(QStringLiteral("description")).toString(), DescribeRecurringEntry(lines.at(1)));
@@ -52,7 +52,31 @@ TEST(RecurringReport, EntriesOfTheMonthInFileOrder)
     EXPECT_EQ(note.value(QStringLiteral("line")).toInt(), 4);
     EXPECT_EQ(note.value(QStringLiteral("description")).toString(), QStringLiteral("a note"));
     EXPECT_TRUE(days(note).isEmpty());
-    EXPECT_EQ(entries.at(3).toObject().value(QStringLiteral("line")).toInt(), 6);
+    EXPECT_EQ(entries.at(3).toObject().value(QStringLiteral("line")).toInt(), 5);
+    EXPECT_TRUE(entries.at(3).toObject().value(QStringLiteral("invalid")).toBool());
+    EXPECT_EQ(entries.at(4).toObject().value(QStringLiteral("line")).toInt(), 6);
+}
+
+TEST(RecurringReport, DatesThatCannotExistAreListedAsInvalidInEveryMonth)
+{
+    const QStringList lines = {entryLine("Leap fool", "@0230"),  entryLine("Day zero", "@0100"),
+                               entryLine("Month 13", "@1305"),   entryLine("Sixth", "$6 1 2"),
+                               entryLine("Nobody", "#PENTECOST"), entryLine("Leap day", "@0229"),
+                               entryLine("Monthly", "@0031")};
+    const QJsonArray entries = parse(recurringReportJson(lines, 2, 2027));
+    ASSERT_EQ(entries.size(), 7);
+    for (int i = 0; i < 5; ++i) {
+        const QJsonObject entry = entries.at(i).toObject();
+        EXPECT_TRUE(entry.value(QStringLiteral("invalid")).toBool()) << i;
+        EXPECT_TRUE(days(entry).isEmpty()) << i;
+    }
+    EXPECT_EQ(entries.at(0).toObject().value(QStringLiteral("description")).toString(),
+              QStringLiteral("Leap fool (invalid formula \"@0230\")"));
+    // A real date that 2027's February lacks is no error, and falls on no day.
+    for (int i = 5; i < 7; ++i) {
+        EXPECT_FALSE(entries.at(i).toObject().contains(QStringLiteral("invalid"))) << i;
+        EXPECT_TRUE(days(entries.at(i).toObject()).isEmpty()) << i;
+    }
 }
 
 TEST(RecurringReport, HolidaysOfMarch2018)
