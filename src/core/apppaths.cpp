@@ -2,10 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "apppaths.h"
 
+#include "core/filebytes.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace {
 
@@ -57,6 +63,21 @@ QString userFolder()
     const QString folder = withSlash(base) + QStringLiteral("orvane/");
     QDir().mkpath(folder);
     return folder;
+}
+
+QString userFolderProblem()
+{
+    const QString folder = userFolder();
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("the folder %1 cannot be created").arg(folder);
+    QString probe;
+    const int fd = FileBytes::createSaveTemporary(folder + QStringLiteral("write-check"), &probe);
+    if (fd < 0)
+        return QStringLiteral("nothing can be written in the folder %1: %2")
+            .arg(folder, FileBytes::reasonOfErrno(errno));
+    ::close(fd);
+    ::unlink(FileBytes::encodeName(probe).constData());
+    return QString();
 }
 
 QString userFile(const QString &name)

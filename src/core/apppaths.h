@@ -15,6 +15,11 @@ QString dataFolder();
 // $XDG_CONFIG_HOME/orvane. The folder is created on first use.
 QString userFolder();
 
+// Why nothing can be kept in the user folder (it cannot be created, or a file cannot be
+// written there); empty when it is usable. Found by writing and removing a small file, so
+// read-only disks and permissions count as they really are.
+QString userFolderProblem();
+
 // Full path of a file in the user folder.
 QString userFile(const QString &name);
 QString dataFile(const QString &name);
