@@ -4,6 +4,7 @@
 
 #include "editrecurringdateformula.h"
 #include "getholidays.h"
+#include "holidaylist.h"
 #include "widgets/dialogs.h"
 #include "recurringentry.h"
 #include "recurringlinedelegate.h"
@@ -188,7 +189,7 @@ void TEditRecurringDates::HolidaysClick()
     TGetHolidays picker(this);
     if (Dialogs::exec(picker) == QDialog::Accepted) {
         for (const QString &holiday : picker.selectedLines()) {
-            if (!RecurringStore::containsIgnoringCase(lines(), holiday))
+            if (!holidayListed(lines(), holiday))
                 addLine(holiday);
         }
     }

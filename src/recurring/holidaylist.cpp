@@ -4,6 +4,9 @@
 
 #include "recurringentry.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 struct Holiday
@@ -17,8 +20,8 @@ constexpr Holiday kHolidays[] = {
     {"April Fools's Day", "@0401"},
     {"Armed Forces Day", "$2 6 5"},
     {"Christmas Day", "@1225"},
-    {"Daylight Savings time begins", "$0 0 4"},
-    {"Daylight Savings Time ends", "$5 0 10"},
+    {"Daylight Savings time begins", "$1 0 3"},
+    {"Daylight Savings Time ends", "$0 0 11"},
     {"Easter", "#EASTER"},
     {"Father's Day", "$2 0 6"},
     {"Flag Day", "@0614"},
@@ -44,6 +47,32 @@ constexpr Holiday kHolidays[] = {
 
 constexpr int KeywordWidth = 11;
 
+// Formulas the list held before: the clock rules changed in 2007 (from the first Sunday in
+// April and the last in October), and users' lists keep the lines they copied then.
+constexpr Holiday kEarlierFormulas[] = {
+    {"Daylight Savings time begins", "$0 0 4"},
+    {"Daylight Savings Time ends", "$5 0 10"},
+};
+
+QString formulaOf(const QString &line)
+{
+    return RecurringEntry::formula(line).trimmed();
+}
+
+bool sameName(const QString &line, const char *name)
+{
+    return RecurringEntry::name(line).compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+}
+
+// Whether line is an earlier version of the built-in holiday.
+bool isEarlierVersion(const QString &line, const QString &holiday)
+{
+    return std::any_of(std::begin(kEarlierFormulas), std::end(kEarlierFormulas), [&](const Holiday &earlier) {
+        return sameName(line, earlier.name) && sameName(holiday, earlier.name)
+            && formulaOf(line) == QLatin1String(earlier.formula);
+    });
+}
+
 } // namespace
 
 QStringList holidayLines()
@@ -58,4 +87,11 @@ QStringList holidayLines()
                      + RecurringEntry::padField(formula, width));
     }
     return lines;
+}
+
+bool holidayListed(const QStringList &lines, const QString &holiday)
+{
+    return std::any_of(lines.begin(), lines.end(), [&holiday](const QString &line) {
+        return line.compare(holiday, Qt::CaseInsensitive) == 0 || isEarlierVersion(line, holiday);
+    });
 }

@@ -174,11 +174,12 @@ TEST(Candidates, HolidaysForDecemberAndMarch2018)
     QStringList march;
     for (const QString &line : recurringCandidates(holidays, 2018, 3))
         march.append(RecurringEntry::name(line));
-    EXPECT_EQ(march, (QStringList{QStringLiteral("Good Friday"), QStringLiteral("Palm Sunday"),
-                                  QStringLiteral("St. Patrick's Day")}));
+    EXPECT_EQ(march, (QStringList{QStringLiteral("Daylight Savings time begins"), QStringLiteral("Good Friday"),
+                                  QStringLiteral("Palm Sunday"), QStringLiteral("St. Patrick's Day")}));
     const QList<RecurringPlacement> placements =
         recurringPlacements(recurringCandidates(holidays, 2018, 3), 2018, 3);
-    EXPECT_EQ(placements, (QList<RecurringPlacement>{{30, QStringLiteral("Good Friday")},
+    EXPECT_EQ(placements, (QList<RecurringPlacement>{{11, QStringLiteral("Daylight Savings time begins")},
+                                                      {30, QStringLiteral("Good Friday")},
                                                       {25, QStringLiteral("Palm Sunday")},
                                                       {17, QStringLiteral("St. Patrick's Day")}}));
 }

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "englishnames.h"
 #include "recurring/holidaylist.h"
+#include "recurring/recurringdays.h"
 #include "recurring/recurringentry.h"
 #include "recurring/recurringformula.h"
 
@@ -126,13 +129,38 @@ TEST(Describe, OtherLinesAreListedAsStored)
     EXPECT_EQ(DescribeRecurringEntry(huge, names), QString(120, QLatin1Char('%')) + QStringLiteral(" ()"));
 }
 
+TEST(Holidays, TheClockChangesFollowTodaysRulesAndOldLinesAreTheSameEntry)
+{
+    const QStringList lines = holidayLines();
+    const auto line = [&lines](const char *name) {
+        return *std::find_if(lines.begin(), lines.end(), [name](const QString &l) {
+            return RecurringEntry::name(l) == QLatin1String(name);
+        });
+    };
+    const QString begins = line("Daylight Savings time begins");
+    const QString ends = line("Daylight Savings Time ends");
+    // Second Sunday of March, first Sunday of November.
+    EXPECT_EQ(recurringLineDays(begins, 2026, 3), QList<int>{8});
+    EXPECT_EQ(recurringLineDays(ends, 2026, 11), QList<int>{1});
+    EXPECT_EQ(recurringLineDays(begins, 2027, 3), QList<int>{14});
+    EXPECT_EQ(recurringLineDays(ends, 2027, 11), QList<int>{7});
+
+    const QStringList usersList = {entryLine("Daylight Savings time begins", "$0 0 4"),
+                                   entryLine("daylight savings time ends", "$5 0 10")};
+    EXPECT_TRUE(holidayListed(usersList, begins));
+    EXPECT_TRUE(holidayListed(usersList, ends));
+    EXPECT_FALSE(holidayListed(usersList, line("Halloween")));
+    // Only the clock changes' own earlier formulas count, not any line of the same name.
+    EXPECT_FALSE(holidayListed({entryLine("Daylight Savings time begins", "@0301")}, begins));
+}
+
 TEST(Holidays, TheBuiltInList)
 {
     const QStringList lines = holidayLines();
     ASSERT_EQ(lines.size(), 26);
     EXPECT_EQ(lines.first(), entryLine("April Fools's Day", "@0401"));
     EXPECT_TRUE(lines.contains(entryLine("Thanksgiving Day", "$3 4 11")));
-    EXPECT_TRUE(lines.contains(entryLine("Daylight Savings time begins", "$0 0 4")));
+    EXPECT_TRUE(lines.contains(entryLine("Daylight Savings time begins", "$1 0 3")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Easter").leftJustified(120) + QStringLiteral("#EASTER    ")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Good Friday").leftJustified(120) + QStringLiteral("#GOODFRIDAY")));
     for (const QString &line : lines)

@@ -88,9 +88,10 @@ TEST(RecurringReport, HolidaysOfMarch2018)
         lineNumbers.append(value.toObject().value(QStringLiteral("line")).toInt());
         allDays.append(days(value.toObject()));
     }
-    // Good Friday, Palm Sunday and St. Patrick's Day are lines 9, 19 and 21 of the list.
-    EXPECT_EQ(lineNumbers, (QList<int>{9, 19, 21}));
-    EXPECT_EQ(allDays, (QList<QList<int>>{{30}, {25}, {17}}));
+    // The clock change, Good Friday, Palm Sunday and St. Patrick's Day are lines 4, 9, 19
+    // and 21 of the list.
+    EXPECT_EQ(lineNumbers, (QList<int>{4, 9, 19, 21}));
+    EXPECT_EQ(allDays, (QList<QList<int>>{{11}, {30}, {25}, {17}}));
 }
 
 TEST(RecurringReport, FilesAndArguments)
