@@ -274,11 +274,41 @@ void RtfParser::appendCharacter(char16_t character)
 
 void RtfParser::startContent()
 {
-    if (m_cellPending) {
-        m_cellPending = false;
-        m_pendingText.append(QLatin1Char('\t'));
+    if (m_pendingCells > 0) {
+        m_pendingText.append(QString(m_pendingCells, QLatin1Char('\t')));
+        m_pendingCells = 0;
+    } else if (m_cellBreakPending) {
+        m_pendingText.append(QLatin1Char(' '));
     }
+    m_cellBreakPending = false;
+    m_cellHasContent = true;
     m_contentSinceBreak = true;
+}
+
+void RtfParser::paragraphEnd()
+{
+    // Converters write each cell as paragraphs of its own (and some put \pard, which ends
+    // \intbl, inside the cell), so only the row ends the paragraph.
+    if (m_rowOpen)
+        m_cellBreakPending = m_cellBreakPending || m_cellHasContent;
+    else
+        endParagraph();
+}
+
+void RtfParser::endCell()
+{
+    m_rowOpen = true;
+    ++m_pendingCells;
+    m_cellHasContent = false;
+    m_cellBreakPending = false;
+}
+
+void RtfParser::endRow()
+{
+    // The last cell needs no tab after it; empty cells before it keep theirs.
+    if (m_pendingCells > 1)
+        m_pendingText.append(QString(m_pendingCells - 1, QLatin1Char('\t')));
+    endParagraph();
 }
 
 void RtfParser::fontTableText(const QString &text)
@@ -355,7 +385,10 @@ QTextCharFormat RtfParser::effectiveFormat() const
 void RtfParser::endParagraph()
 {
     flushText();
-    m_cellPending = false;
+    m_pendingCells = 0;
+    m_cellHasContent = false;
+    m_cellBreakPending = false;
+    m_rowOpen = false;
     m_sink.paragraphEnd(state().blockFormat, effectiveFormat());
     m_contentSinceBreak = false;
     ++m_breaks;

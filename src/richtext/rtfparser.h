@@ -71,6 +71,9 @@ private:
     void flushText();
     void startContent();
     void endParagraph();
+    void paragraphEnd();
+    void endCell();
+    void endRow();
     void finishDocument();
     void finishPicture();
     void setPictureFormat(RtfPicture::Format format);
@@ -91,7 +94,15 @@ private:
 
     QString m_pendingText;
     int m_fallbackSkip = 0;
-    bool m_cellPending = false;
+    // Cells ended (\cell) since the row's last text: each stands for one tab, so an
+    // empty cell keeps its column.
+    int m_pendingCells = 0;
+    // Between a row's start (\trowd, \intbl or a cell) and its \row, paragraph ends are
+    // the cells' own and the row stays one paragraph.
+    bool m_rowOpen = false;
+    bool m_cellHasContent = false;
+    // A paragraph ended inside a cell: its next text is joined with a space.
+    bool m_cellBreakPending = false;
     bool m_contentSinceBreak = false;
     int m_breaks = 0;
 

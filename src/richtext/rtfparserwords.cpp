@@ -134,11 +134,14 @@ void RtfParser::addCharacterWords(HandlerTable &table)
     table["uc"] = [](Parser &p, const Token &t) {
         p.state().unicodeSkip = qBound(0, parameterOr(t, 1), int(MaxUnicodeSkip));
     };
-    table["par"] = [](Parser &p, const Token &) { p.endParagraph(); };
-    table["sect"] = table["page"] = table["row"] = table["par"];
+    table["par"] = [](Parser &p, const Token &) { p.paragraphEnd(); };
+    table["sect"] = table["page"] = [](Parser &p, const Token &) { p.endParagraph(); };
     // Tables are read as text: cells apart by tabs, each row a paragraph.
-    table["cell"] = [](Parser &p, const Token &) { p.m_cellPending = true; };
+    table["cell"] = [](Parser &p, const Token &) { p.endCell(); };
     table["nestcell"] = table["cell"];
+    table["row"] = [](Parser &p, const Token &) { p.endRow(); };
+    table["nestrow"] = table["row"];
+    table["intbl"] = table["trowd"] = [](Parser &p, const Token &) { p.m_rowOpen = true; };
 }
 
 void RtfParser::addFormatWords(HandlerTable &table)

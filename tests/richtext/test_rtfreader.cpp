@@ -187,6 +187,32 @@ TEST(RtfReader, TablesReadAsTabSeparatedRows)
     EXPECT_EQ(document->findBlockByNumber(2).text(), "after");
 }
 
+TEST(RtfReader, TableRowsFromConvertersStayOneParagraphWithEveryColumn)
+{
+    // A converter's row: each cell's text is a paragraph of its own in a group that starts
+    // with \\pard, and the empty middle cell still has its place.
+    const QByteArray pandoc
+            = "{\\rtf1 {\n\\trowd \\trgaph120\n\\cellx2880\\cellx5760\\cellx8640\n\\trkeep\\intbl\n{\n"
+              "{\\intbl {\\pard \\ql \\f0 \\sa0 \\li0 \\fi0 Monday\\par}\n\\cell}\n"
+              "{\\intbl {\\pard \\ql \\f0 \\sa0 \\li0 \\fi0 \\par}\n\\cell}\n"
+              "{\\intbl {\\pard \\ql \\f0 \\sa0 \\li0 \\fi0 Choir\\par}\n"
+              "{\\pard \\ql \\f0 \\sa0 \\li0 \\fi0 at six\\par}\n\\cell}\n}\n\\intbl\\row}\n"
+              "{\\pard \\ql \\f0 \\sa180 \\li0 \\fi0 After\\par}\n}";
+    const auto document = read(pandoc);
+    ASSERT_EQ(document->blockCount(), 2) << qPrintable(document->toPlainText());
+    EXPECT_EQ(document->findBlockByNumber(0).text(), "Monday\t\tChoir at six");
+    EXPECT_EQ(document->findBlockByNumber(1).text(), "After");
+
+    // A word processor's rows, with empty first and last cells.
+    const QByteArray writer
+            = "{\\rtf1 \\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\plain\\intbl\\cell"
+              "\\pard\\plain\\intbl B\\cell\\pard\\plain\\intbl\\cell\\row\\pard after\\par}";
+    const auto rows = read(writer);
+    ASSERT_EQ(rows->blockCount(), 2);
+    EXPECT_EQ(rows->findBlockByNumber(0).text(), "\tB\t");
+    EXPECT_EQ(rows->findBlockByNumber(1).text(), "after");
+}
+
 TEST(RtfReader, TextThatIsNotRtfIsReadAsPlainLines)
 {
     const auto document = read("Line one\r\nM\xfcller\n");
