@@ -24,10 +24,11 @@ int screenDpi(const QWidget &window)
     return screen ? int(std::lround(screen->logicalDotsPerInchY())) : 96;
 }
 
-QSize screenSize(const QWidget &window)
+// The screen less its panels and docks.
+QRect availableArea(const QWidget &window)
 {
     QScreen *screen = screenOf(window);
-    return screen ? screen->geometry().size() : QSize(1024, 768);
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
 // Some window systems (Wayland) don't let programs place their windows.
@@ -48,17 +49,20 @@ QString sectionName(const QString &className, int dpi)
     return name;
 }
 
-QRect fitToScreen(int left, int top, int right, int bottom, const QSize &screen)
+QRect fitToScreen(const QRect &wanted, const QRect &available)
 {
-    if (screen.width() < right) {
-        left -= right - screen.width();
-        right = screen.width();
-    }
-    if (screen.height() < bottom) {
-        top -= bottom - screen.height();
-        bottom = screen.height();
-    }
-    return QRect(QPoint(left, top), QSize(right - left, bottom - top));
+    if (available.isEmpty())
+        return wanted;
+    QRect fitted(wanted.topLeft(), wanted.size().boundedTo(available.size()));
+    if (fitted.right() > available.right())
+        fitted.moveRight(available.right());
+    if (fitted.bottom() > available.bottom())
+        fitted.moveBottom(available.bottom());
+    if (fitted.left() < available.left())
+        fitted.moveLeft(available.left());
+    if (fitted.top() < available.top())
+        fitted.moveTop(available.top());
+    return fitted;
 }
 
 QPoint centeredOver(const QRect &over, const QSize &size)
@@ -81,7 +85,8 @@ void RestorePlacement(QWidget &window, const QString &className, IniFile &ini,
     // A hand-edited section with its edges crossed would give a window of no size that
     // the user could never find again; it counts as nothing stored.
     if (bottom != 0 && right > left && bottom > top) {
-        const QRect bounds = Placement::fitToScreen(left, top, right, bottom, screenSize(window));
+        const QRect stored(QPoint(left, top), QSize(right - left, bottom - top));
+        const QRect bounds = Placement::fitToScreen(stored, availableArea(window));
         if (canPlaceWindows())
             window.setGeometry(bounds);
         else
@@ -115,14 +120,15 @@ void CenterForm(QWidget &window, QWidget *mainWindow)
     // that size, not at the default one it has until then.
     if (!window.isVisible() && !window.testAttribute(Qt::WA_Resized))
         window.adjustSize();
-    QRect over;
-    if (!mainWindow || mainWindow == &window || mainWindow->isMaximized()) {
-        QScreen *screen = screenOf(window);
-        over = screen ? screen->geometry() : QRect(QPoint(0, 0), screenSize(window));
-    } else {
-        over = mainWindow->geometry();
-    }
-    window.move(Placement::centeredOver(over, window.size()));
+    const QRect available = availableArea(window);
+    // A dialog larger than the screen would hide its buttons; it gets the screen's size.
+    const QSize fitting = window.size().boundedTo(available.size());
+    if (!available.isEmpty() && fitting != window.size())
+        window.resize(fitting);
+    const bool overScreen = !mainWindow || mainWindow == &window || mainWindow->isMaximized();
+    const QRect over = overScreen ? available : mainWindow->geometry();
+    const QRect centred(Placement::centeredOver(over, window.size()), window.size());
+    window.move(Placement::fitToScreen(centred, available).topLeft());
     if (window.windowFlags() & Qt::WindowMaximizeButtonHint)
         window.setWindowFlag(Qt::WindowSystemMenuHint);
 }

@@ -13,9 +13,9 @@ class QWidget;
 namespace Placement {
 
 QString sectionName(const QString &className, int dpi);
-// A stored rectangle (left, top, right, bottom) moved back inside a screen of this size
-// where it sticks out to the right or bottom; left and top overhangs are kept.
-QRect fitToScreen(int left, int top, int right, int bottom, const QSize &screen);
+// A stored rectangle made no larger than the screen's free area and moved inside it, so a
+// placement saved on a larger screen, or at another scale, never opens out of reach.
+QRect fitToScreen(const QRect &wanted, const QRect &available);
 // Top-left corner that centres a window of 'size' over 'over' (integer division).
 QPoint centeredOver(const QRect &over, const QSize &size);
 

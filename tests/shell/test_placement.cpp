@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QMainWindow>
@@ -21,15 +23,20 @@ TEST(Placement, SectionNamesCarryTheDpiAbove96)
               QStringLiteral("TFloatingPalette_Placement"));
 }
 
-TEST(Placement, BoundsBeyondTheRightOrBottomEdgeMoveBackInside)
+TEST(Placement, StoredBoundsAreKeptWithinTheScreensFreeArea)
 {
-    EXPECT_EQ(Placement::fitToScreen(400, 10, 1300, 500, QSize(1024, 768)),
+    const QRect screen(0, 0, 1024, 768);
+    EXPECT_EQ(Placement::fitToScreen(QRect(QPoint(400, 10), QSize(900, 490)), screen),
               QRect(QPoint(124, 10), QSize(900, 490)));
-    EXPECT_EQ(Placement::fitToScreen(0, 600, 300, 900, QSize(1024, 768)),
+    EXPECT_EQ(Placement::fitToScreen(QRect(QPoint(0, 600), QSize(300, 300)), screen),
               QRect(QPoint(0, 468), QSize(300, 300)));
-    // Overhangs to the left and top are kept.
-    EXPECT_EQ(Placement::fitToScreen(-50, -20, 300, 200, QSize(1024, 768)),
-              QRect(QPoint(-50, -20), QSize(350, 220)));
+    // Saved at twice the scale: off to the top left and larger than the screen.
+    EXPECT_EQ(Placement::fitToScreen(QRect(QPoint(-50, -20), QSize(350, 220)), screen),
+              QRect(QPoint(0, 0), QSize(350, 220)));
+    EXPECT_EQ(Placement::fitToScreen(QRect(QPoint(-300, 200), QSize(2400, 1600)), screen), screen);
+    // A second screen to the right, below a panel.
+    EXPECT_EQ(Placement::fitToScreen(QRect(QPoint(900, 0), QSize(400, 300)), QRect(1024, 32, 1280, 992)),
+              QRect(QPoint(1024, 32), QSize(400, 300)));
 }
 
 TEST(Placement, DialogsCentreOverTheMainWindow)
@@ -100,4 +107,27 @@ TEST(Placement, AFormWithoutAGivenSizeIsCentredAtItsLaidOutSize)
     const QPoint formCentre = form.geometry().center();
     EXPECT_NEAR(formCentre.x(), main.geometry().center().x(), 2);
     EXPECT_NEAR(formCentre.y(), main.geometry().center().y(), 2);
+}
+
+TEST(Placement, RestoredWindowsAndDialogsFitTheScreen)
+{
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath(QStringLiteral("OV.INI")));
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const QString section = QStringLiteral("TCalendarMain_Placement");
+    ini.writeInteger(section, QStringLiteral("Left"), -400);
+    ini.writeInteger(section, QStringLiteral("Top"), -300);
+    ini.writeInteger(section, QStringLiteral("Right"), available.width() * 2);
+    ini.writeInteger(section, QStringLiteral("Bottom"), available.height() * 2);
+    QMainWindow window;
+    RestorePlacement(window, QStringLiteral("TCalendarMain"), ini, &window);
+    EXPECT_TRUE(available.contains(window.geometry())) << window.geometry().x() << "," << window.geometry().y();
+
+    // A dialog wider than the screen, over a main window at its edge.
+    QMainWindow main;
+    main.setGeometry(available.right() - 100, available.top(), 400, 300);
+    QDialog dialog;
+    dialog.resize(available.width() + 300, 200);
+    CenterForm(dialog, &main);
+    EXPECT_TRUE(available.contains(dialog.geometry()));
 }
