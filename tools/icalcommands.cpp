@@ -22,6 +22,16 @@ void printError(const QString &path, const QString &reason)
                  reason.toLocal8Bit().constData());
 }
 
+// Events a limit cut short are said on standard error; true when there were some.
+bool warnIfCutShort(const QString &path, const CalendarEventsResult &read)
+{
+    if (read.eventsCut <= 0)
+        return false;
+    std::fprintf(stderr, "orvane-render: %s: %s\n", path.toLocal8Bit().constData(),
+                 CalendarEvents::cutShortMessage(read.eventsCut).toLocal8Bit().constData());
+    return true;
+}
+
 QJsonObject eventJson(const CalendarEvent &event)
 {
     return {{QStringLiteral("day"), event.date.day()},
@@ -52,16 +62,18 @@ int runCalendarEvents(const RenderOptions &options)
         printError(options.icsFile, read.error);
         return 1;
     }
+    // A listing with events cut short is incomplete, and the exit status says so.
+    const int status = warnIfCutShort(options.icsFile, read) ? 3 : 0;
     if (read.events.isEmpty()) {
         std::fputs("[]\n", stdout);
-        return 0;
+        return status;
     }
     QJsonArray events;
     for (const CalendarEvent &event : read.events)
         events.append(eventJson(event));
     const QByteArray json = QJsonDocument(events).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-    return 0;
+    return status;
 }
 
 bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
@@ -78,6 +90,7 @@ bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
         printError(options.fillIcsFile, read.error);
         return false;
     }
+    warnIfCutShort(options.fillIcsFile, read);
     page.UpdateCellTable();
     EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat());
     return true;

@@ -16,9 +16,12 @@
 namespace {
 
 // next() calls per rule and per file. Rules with COUNT cannot be started late, so these also
-// bound how far such a rule is followed from its DTSTART.
+// bound how far such a rule is followed from its DTSTART. The file's allowance grows with its
+// events, so the work stays in proportion to the file: an ordinary event takes a step or
+// two per week of the period, and a file of fifty thousand of them expands completely.
 constexpr int MaxStepsPerRule = 10000;
-constexpr int MaxStepsPerFile = 100000;
+constexpr qint64 MaxStepsPerFile = 100000;
+constexpr qint64 StepsPerEvent = 50;
 // Rules finer than a day that filter by hour, day or month make libical walk every minute
 // between two instances; only a few of them are followed per file, for fewer steps.
 constexpr int MaxScanningRules = 4;
@@ -152,8 +155,11 @@ class EventCollector
 public:
     EventCollector(const QDate &first, const QDate &last) : m_first(first), m_last(last) {}
 
+    // Sets the file's allowance of steps from the number of its events.
+    void allowStepsFor(qint64 events) { m_stepBudget = MaxStepsPerFile + StepsPerEvent * events; }
     void addCalendar(icalcomponent *calendar);
     QList<CalendarEvent> takeEvents();
+    int eventsCut() const { return m_eventsCut; }
 
 private:
     void tameZones(icalcomponent *calendar);
@@ -171,7 +177,10 @@ private:
     icalcomponent *m_calendar = nullptr;
     QDate m_first;
     QDate m_last;
-    int m_steps = 0;
+    qint64 m_steps = 0;
+    qint64 m_stepBudget = MaxStepsPerFile;
+    // Events whose later instances a limit kept from being looked at.
+    int m_eventsCut = 0;
     int m_scanningRules = 0;
     int m_zoneSteps = 0;
     int m_zoneChangesLeft = MaxZoneChangesPerFile;
@@ -335,7 +344,10 @@ bool EventCollector::worthExpanding(const icalrecurrencetype &rule)
     if ((rule.freq == ICAL_SECONDLY_RECURRENCE && (dayFilters || hasParts(rule.by_hour)))
         || (rule.count != 0 && dayFilters))
         return false;
-    return ++m_scanningRules <= MaxScanningRules;
+    if (++m_scanningRules <= MaxScanningRules)
+        return true;
+    ++m_eventsCut;
+    return false;
 }
 
 void EventCollector::expandRule(icalproperty *property, const Occurrence &first, QList<Occurrence> &found)
@@ -383,7 +395,11 @@ void EventCollector::expandRule(icalproperty *property, const Occurrence &first,
         icalrecur_iterator_set_start(iterator.get(), from);
     const bool scans = isSubDaily(rule) && (filtersDays(rule) || hasParts(rule.by_hour));
     const int limit = scans ? MaxScanningSteps : MaxStepsPerRule;
-    for (int step = 0; step < limit && m_steps < MaxStepsPerFile; ++step, ++m_steps) {
+    for (int step = 0;; ++step, ++m_steps) {
+        if (step == limit || m_steps >= m_stepBudget) {
+            ++m_eventsCut;
+            return;
+        }
         icaltimetype next = icalrecur_iterator_next(iterator.get());
         if (icaltime_is_null_time(next))
             break;
@@ -532,9 +548,24 @@ CalendarEventsResult parse(const QByteArray &bytes, const QDate &first, const QD
     if (calendars.isEmpty())
         return {{}, notCalendar};
     EventCollector collector(first, last);
+    qint64 events = 0;
+    for (icalcomponent *calendar : calendars)
+        events += icalcomponent_count_components(calendar, ICAL_VEVENT_COMPONENT);
+    collector.allowStepsFor(events);
     for (icalcomponent *calendar : calendars)
         collector.addCalendar(calendar);
-    return {collector.takeEvents(), QString()};
+    const int cut = collector.eventsCut();
+    return {collector.takeEvents(), QString(), cut};
+}
+
+QString cutShortMessage(int eventsCut)
+{
+    if (eventsCut <= 0)
+        return QString();
+    return QStringLiteral("%1 of the file's events repeat in ways that take more work than one file is given "
+                          "(a rule followed from far back, or one that is checked minute by minute): "
+                          "some of their days may be missing.")
+        .arg(eventsCut == 1 ? QStringLiteral("One") : QString::number(eventsCut));
 }
 
 } // namespace CalendarEvents

@@ -28,6 +28,10 @@ struct CalendarEventsResult
     QList<CalendarEvent> events;
     // Why the file could not be read, in words a user understands; empty on success.
     QString error;
+    // Events the limits on work per file kept from being followed to the end of the period
+    // (rules walked too far from their start, or too many that scan minute by minute): some
+    // of their instances may be missing.
+    int eventsCut = 0;
 
     bool ok() const { return error.isEmpty(); }
 };
@@ -42,5 +46,8 @@ inline constexpr qint64 MaxFileBytes = 64LL * 1024 * 1024;
 
 CalendarEventsResult readFile(const QString &path, const QDate &first, const QDate &last);
 CalendarEventsResult parse(const QByteArray &bytes, const QDate &first, const QDate &last);
+
+// What to tell the user when events were cut short (eventsCut > 0); empty otherwise.
+QString cutShortMessage(int eventsCut);
 
 } // namespace CalendarEvents

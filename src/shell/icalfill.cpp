@@ -100,6 +100,8 @@ void mnuFillCalendarFromICalendarFileClick(TCalendarMain &window)
                           QStringLiteral("Cannot read %1:\r%2").arg(QFileInfo(*path).fileName(), read.error));
         return;
     }
+    if (read.eventsCut > 0)
+        Dialogs::informationBox(&window, CalendarEvents::cutShortMessage(read.eventsCut));
     const QList<Candidate> offered = candidates(page, read.events);
     if (offered.isEmpty()) {
         Dialogs::informationBox(&window, QStringLiteral("No events of the file fall on the days of this page"));

@@ -306,3 +306,54 @@ TEST_F(CalendarEventsTest, TimesAfterTheLastStoredZoneChangeFollowTheZoneRules)
     EXPECT_EQ(month(bytes, 2900, 7), QStringList{"07-01 16:00 Far"});
     EXPECT_EQ(month(bytes, 2580, 7), QStringList{"07-02 16:00 Near"});
 }
+
+namespace {
+
+// Weekly events starting on each day of the ten years before the month, at different hours,
+// and how many instances December 2026 holds.
+QByteArray manyWeeklyEvents(int count, int *expected)
+{
+    QByteArray bytes = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Orvane tests//EN\r\n";
+    const QDate base(2017, 1, 2);
+    const QDate first(2026, 12, 1);
+    const QDate last(2026, 12, 31);
+    *expected = 0;
+    for (int i = 0; i < count; ++i) {
+        const QDate start = base.addDays(i % 3650);
+        bytes += "BEGIN:VEVENT\r\nUID:w" + QByteArray::number(i) + "\r\nSUMMARY:E" + QByteArray::number(i)
+               + "\r\nDTSTART:" + start.toString(QStringLiteral("yyyyMMdd")).toLatin1() + 'T'
+               + QByteArray::number(10 + i % 10) + "0000\r\nRRULE:FREQ=WEEKLY\r\nEND:VEVENT\r\n";
+        for (QDate day = std::max(start, first); day <= last; day = day.addDays(1))
+            *expected += day.dayOfWeek() == start.dayOfWeek();
+    }
+    return bytes + "END:VCALENDAR\r\n";
+}
+
+} // namespace
+
+TEST_F(CalendarEventsTest, FilesOfTensOfThousandsOfEventsExpandCompletely)
+{
+    int expected = 0;
+    const QByteArray bytes = manyWeeklyEvents(50000, &expected);
+    const CalendarEventsResult result = CalendarEvents::parse(bytes, QDate(2026, 12, 1), QDate(2026, 12, 31));
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(result.events.size(), expected);
+    EXPECT_EQ(result.eventsCut, 0);
+}
+
+TEST_F(CalendarEventsTest, EventsTheLimitsCutShortAreCounted)
+{
+    // Rules walked from a start long ago by COUNT, and more rules that scan every minute
+    // for an hour than a file may follow: each stops early, and says so.
+    QStringList lines;
+    lines += event({"UID:c", "SUMMARY:Counted", "DTSTART:19000101T090000", "RRULE:FREQ=DAILY;COUNT=100000"});
+    for (int i = 0; i < 6; ++i)
+        lines += event({QStringLiteral("UID:s%1").arg(i), "SUMMARY:Scanning", "DTSTART:20261101T000000",
+                        QStringLiteral("RRULE:FREQ=MINUTELY;BYHOUR=%1;BYMINUTE=0").arg(8 + i)});
+    lines += event({"UID:o", "SUMMARY:Ordinary", "DTSTART:20261201T090000", "RRULE:FREQ=DAILY"});
+    const CalendarEventsResult result = CalendarEvents::parse(calendar(lines), QDate(2026, 12, 1), QDate(2026, 12, 31));
+    EXPECT_EQ(result.eventsCut, 3) << "the counted rule and the two scanning rules past the fourth";
+    EXPECT_EQ(std::count_if(result.events.begin(), result.events.end(),
+                            [](const CalendarEvent &e) { return e.summary == QStringLiteral("Ordinary"); }),
+              31);
+}

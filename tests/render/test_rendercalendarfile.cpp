@@ -68,6 +68,22 @@ TEST(RenderCalendarFile, UnreadableFilesAndMissingMonthsFail)
     EXPECT_TRUE(noMonth.err.contains("--month")) << noMonth.err.constData();
 }
 
+TEST(RenderCalendarFile, EventsCutShortAreSaidAndMarkTheListingIncomplete)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.ics"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+               "BEGIN:VEVENT\r\nUID:c\r\nDTSTART:19000101T090000\r\nRRULE:FREQ=DAILY;COUNT=100000\r\n"
+               "SUMMARY:Counted\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    file.close();
+    const RunResult run = render(monthOf(path, "12"));
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_TRUE(run.err.contains("One of the file's events")) << run.err.constData();
+    EXPECT_EQ(run.out, QByteArray("[]\n"));
+}
+
 TEST(RenderCalendarFile, FillingADocumentTwicePlacesEachEventOnce)
 {
     QTemporaryDir dir;

@@ -170,3 +170,16 @@ TEST_F(ICalendarFill, ADamagedFileSaysWhyAndChangesNothing)
     EXPECT_FALSE(window().Modified());
     EXPECT_TRUE(cellText(page().CellOfDay(4)).isEmpty());
 }
+
+TEST_F(ICalendarFill, EventsCutShortAreSaidAndTheRestIsOffered)
+{
+    newPage(loFullCalendar, QDate(2026, 12, 1));
+    writeCalendar({event("a", ":20261204T190000", "Club night"),
+                   QStringLiteral("BEGIN:VEVENT\r\nUID:c\r\nDTSTART:19000101T090000\r\nRRULE:FREQ=DAILY;COUNT=100000\r\n"
+                                  "SUMMARY:Counted\r\nEND:VEVENT\r\n")});
+    fill();
+    ASSERT_EQ(m_dialogs->messages.size(), 1);
+    EXPECT_TRUE(m_dialogs->messages.first().text.startsWith(QStringLiteral("One of the file's events")));
+    EXPECT_EQ(offered.size(), 1);
+    EXPECT_EQ(cellText(page().CellOfDay(4)), at(19, QStringLiteral("Club night")));
+}
