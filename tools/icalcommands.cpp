@@ -92,6 +92,9 @@ bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
     }
     warnIfCutShort(options.fillIcsFile, read);
     page.UpdateCellTable();
-    EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat());
+    const EventFill::FillResult filled = EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat());
+    if (filled.unreadableCells > 0)
+        std::fprintf(stderr, "orvane-render: %s\n",
+                     EventFill::unreadableCellsMessage(filled.unreadableCells).toLocal8Bit().constData());
     return true;
 }

@@ -7,11 +7,10 @@
 #include "calendar/calendartexts.h"
 #include "page/calpanel32.h"
 #include "richtext/rtfappend.h"
-#include "richtext/rtfreader.h"
 #include "richtext/rtfstorage.h"
 
-#include <QTextBlock>
-#include <QTextDocument>
+#include <QMap>
+#include <QStringList>
 
 namespace EventFill {
 
@@ -90,28 +89,34 @@ QList<Placement> placements(const TCalendarPanel32 &page, const QList<CalendarEv
     return found;
 }
 
-bool hasParagraph(const QByteArray &rtf, const QString &text)
+FillResult fillPage(TCalendarPanel32 &page, const QList<Placement> &placements,
+                    const QTextCharFormat &emptyCellFormat)
 {
-    QTextDocument document;
-    RtfReader::read(rtf, document);
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (block.text().trimmed() == text.trimmed())
-            return true;
+    // Each cell is read and written once, however many events it takes.
+    QMap<int, QStringList> textsByCell;
+    for (const Placement &placement : placements)
+        textsByCell[placement.cell].append(placement.text);
+    FillResult result;
+    for (auto it = textsByCell.cbegin(); it != textsByCell.cend(); ++it) {
+        const QByteArray rtf = page.GetCellRtfText(it.key(), TWPRtfStorage()).rtf();
+        const RtfAppendResult appended = appendParagraphsToRtf(rtf, it.value(), emptyCellFormat);
+        if (appended.unreadable)
+            ++result.unreadableCells;
+        if (appended.appended > 0)
+            page.SetCellRtfText(it.key(), TWPRtfStorage(appended.rtf));
+        result.appended += appended.appended;
     }
-    return false;
+    return result;
 }
 
-int fillPage(TCalendarPanel32 &page, const QList<Placement> &placements, const QTextCharFormat &emptyCellFormat)
+QString unreadableCellsMessage(int cells)
 {
-    int appended = 0;
-    for (const Placement &placement : placements) {
-        const QByteArray rtf = page.GetCellRtfText(placement.cell, TWPRtfStorage()).rtf();
-        if (hasParagraph(rtf, placement.text))
-            continue;
-        page.SetCellRtfText(placement.cell, TWPRtfStorage(appendParagraphToRtf(rtf, placement.text, emptyCellFormat)));
-        ++appended;
-    }
-    return appended;
+    if (cells <= 0)
+        return QString();
+    return QStringLiteral("%1 could not be read, so nothing was added to %2; %3 text is kept as it was.")
+        .arg(cells == 1 ? QStringLiteral("The text of one cell") : QStringLiteral("The texts of %1 cells").arg(cells),
+             cells == 1 ? QStringLiteral("it") : QStringLiteral("them"),
+             cells == 1 ? QStringLiteral("its") : QStringLiteral("their"));
 }
 
 } // namespace EventFill

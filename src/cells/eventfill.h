@@ -41,11 +41,17 @@ struct Placement
 // hours, into "Notes".
 QList<Placement> placements(const TCalendarPanel32 &page, const QList<CalendarEvent> &events);
 
-// Whether a stored cell text already holds a paragraph whose plain text is text.
-bool hasParagraph(const QByteArray &rtf, const QString &text);
-
+struct FillResult
+{
+    int appended = 0;
+    // Cells whose stored text could not be read: they are left as they were.
+    int unreadableCells = 0;
+};
 // Appends each placement the cell does not hold yet as a paragraph (the format of the text
-// there, or emptyCellFormat in an empty cell); returns how many were appended.
-int fillPage(TCalendarPanel32 &page, const QList<Placement> &placements, const QTextCharFormat &emptyCellFormat);
+// there, or emptyCellFormat in an empty cell).
+FillResult fillPage(TCalendarPanel32 &page, const QList<Placement> &placements, const QTextCharFormat &emptyCellFormat);
+// What to tell the user about cells a fill left alone because their text could not be read;
+// empty when there were none.
+QString unreadableCellsMessage(int cells);
 
 } // namespace EventFill

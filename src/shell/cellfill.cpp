@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cellfill.h"
 
+#include "cells/eventfill.h"
 #include "page/calpanel32.h"
 #include "richtext/rtfappend.h"
 #include "graphics/tcolor.h"
 #include "recurring/fillcalendar.h"
 #include "shell/camain.h"
 #include "shell/modalhooks.h"
+#include "widgets/dialogs.h"
+
+#include <QSet>
 
 QTextCharFormat defaultEditorFormat(const DefaultFontSetting &font)
 {
@@ -22,7 +26,7 @@ QTextCharFormat defaultEditorFormat(const DefaultFontSetting &font)
     return format;
 }
 
-void PuttextOnDay(TCalendarMain &window, int day, const QString &text)
+PutTextOutcome PuttextOnDay(TCalendarMain &window, int day, const QString &text)
 {
     if (window.hooks().DoSaveRichtext)
         window.hooks().DoSaveRichtext();
@@ -30,14 +34,19 @@ void PuttextOnDay(TCalendarMain &window, int day, const QString &text)
     TCalendarPanel32 &page = window.CalendarPanel();
     const int cell = page.CellOfDay(day);
     if (cell < 1)
-        return;
+        return PutTextOutcome::NoCell;
     const QByteArray rtf = page.GetCellRtfText(cell, TWPRtfStorage()).rtf();
-    const QByteArray appended =
-        appendParagraphToRtf(rtf, text, defaultEditorFormat(window.preferences().defaultFont));
-    window.SetModified(true);
-    page.SetCellRtfText(cell, TWPRtfStorage(appended));
+    const RtfAppendResult appended =
+        appendParagraphsToRtf(rtf, {text}, defaultEditorFormat(window.preferences().defaultFont));
+    if (appended.appended > 0) {
+        window.SetModified(true);
+        page.SetCellRtfText(cell, TWPRtfStorage(appended.rtf));
+    }
     if (reopen > 0)
         page.OpenCell(reopen);
+    if (appended.unreadable)
+        return PutTextOutcome::Unreadable;
+    return appended.appended > 0 ? PutTextOutcome::Appended : PutTextOutcome::AlreadyThere;
 }
 
 void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window)
@@ -47,8 +56,15 @@ void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window)
     // Day numbers come from the cell table of the last paint; make sure there is one.
     if (page.cellTable().cell(1).rTotal.width() <= 0)
         page.UpdateCellTable();
+    QSet<int> unreadableDays;
     fillCalendarWithRecurringDates(
         &window, page.MainCalMonth(), page.MainCalYear(),
-        [&window](int day, const QString &name) { PuttextOnDay(window, day, name); }, hooks);
+        [&window, &unreadableDays](int day, const QString &name) {
+            if (PuttextOnDay(window, day, name) == PutTextOutcome::Unreadable)
+                unreadableDays.insert(day);
+        },
+        hooks);
     window.SetButtons();
+    if (!unreadableDays.isEmpty())
+        Dialogs::informationBox(&window, EventFill::unreadableCellsMessage(int(unreadableDays.size())));
 }

@@ -110,9 +110,13 @@ void mnuFillCalendarFromICalendarFileClick(TCalendarMain &window)
     const auto chosen = choose(window, offered);
     if (!chosen)
         return;
-    if (EventFill::fillPage(page, *chosen, defaultEditorFormat(window.preferences().defaultFont)) > 0)
+    const EventFill::FillResult filled
+        = EventFill::fillPage(page, *chosen, defaultEditorFormat(window.preferences().defaultFont));
+    if (filled.appended > 0)
         window.SetModified(true);
     if (reopen > 0)
         page.OpenCell(reopen);
     window.SetButtons();
+    if (filled.unreadableCells > 0)
+        Dialogs::informationBox(&window, EventFill::unreadableCellsMessage(filled.unreadableCells));
 }
