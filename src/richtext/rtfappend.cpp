@@ -72,9 +72,12 @@ RtfAppendResult appendParagraphsToRtf(const QByteArray &rtf, const QStringList &
     if (empty)
         document.clear();
     QSet<QString> held = empty ? QSet<QString>() : paragraphsOf(document);
+    document.setUndoRedoEnabled(false);
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);
     const QTextCharFormat format = empty ? defaultFormat : lastSizedFormat(document);
+    // One edit block: the document lays itself out once, not after every paragraph.
+    cursor.beginEditBlock();
     int appended = 0;
     for (const QString &text : texts) {
         if (held.contains(text.trimmed()))
@@ -89,6 +92,7 @@ RtfAppendResult appendParagraphsToRtf(const QByteArray &rtf, const QStringList &
         cursor.insertText(text, format);
         ++appended;
     }
+    cursor.endEditBlock();
     if (appended == 0)
         return {rtf, 0, false};
     return {RtfWriter::write(document), appended, false};
