@@ -156,8 +156,11 @@ void TCalendarProperties::LayoutListClick()
     m_selectLabel->setText(m_startingDateMode ? QStringLiteral("Select Starting Date")
                                               : QStringLiteral("Select Month & Year"));
     CalendarChange();
+    // The mini fonts take the sizes of a layout the user picks, but sizes the user chose
+    // stay when the dialog only shows the page's own layout again (opening it, paper).
+    const bool otherLayout = layout != page.CalendarLayout();
     page.SetCalendarLayout(TCalendarLayout(layout));
-    page.RecalcLayout(true);
+    page.RecalcLayout(otherLayout);
     page.update();
     SetButtons();
 }

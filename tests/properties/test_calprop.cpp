@@ -109,7 +109,7 @@ TEST(CalendarProperties, ChoosingLayoutsSetsTheExamplePage)
     EXPECT_FALSE(child<QWidget>(o.dialog, "MiniCalBGColorButton")->isEnabled());
 }
 
-TEST(CalendarProperties, OpeningResetsMiniFontsToTheLayoutsSizes)
+TEST(CalendarProperties, OpeningKeepsChosenMiniFontSizesAndAnotherLayoutResetsThem)
 {
     TCalendarPanel32 page;
     page.ResetToDefaults();
@@ -118,6 +118,22 @@ TEST(CalendarProperties, OpeningResetsMiniFontsToTheLayoutsSizes)
     page.SetMiniCellFont(TFont(QStringLiteral("Arial"), 30));
     Opened o(page);
     o.dialog.FormActivate();
+    EXPECT_EQ(o.dialog.ExampleCalendar().MiniTitleFont().size(), 30);
+    EXPECT_EQ(o.dialog.ExampleCalendar().MiniCellFont().size(), 30);
+    // The paper changes nothing that decides them either.
+    for (QRadioButton *button : o.dialog.findChildren<QRadioButton *>()) {
+        if (button->text() == QStringLiteral("A4"))
+            button->click();
+    }
+    EXPECT_EQ(o.dialog.ExampleCalendar().PaperSize(), PaperA4);
+    EXPECT_EQ(o.dialog.ExampleCalendar().MiniTitleFont().size(), 30);
+
+    // Another layout and back: the layout's own sizes.
+    auto *list = child<QListWidget>(o.dialog, "LayoutList");
+    const int row = list->currentRow();
+    list->setCurrentRow(row == 0 ? 1 : 0);
+    list->setCurrentRow(row);
+    EXPECT_EQ(o.dialog.ExampleCalendar().CalendarLayout(), loFCMinisInTitle);
     EXPECT_EQ(o.dialog.ExampleCalendar().MiniTitleFont().size(), 10);
     EXPECT_EQ(o.dialog.ExampleCalendar().MiniHeadersFont().size(), 8);
     EXPECT_EQ(o.dialog.ExampleCalendar().MiniCellFont().size(), 8);
