@@ -69,3 +69,34 @@ QList<RecurringPlacement> recurringPlacements(const QStringList &chosenLines, in
     }
     return placements;
 }
+
+QList<RecurringDate> recurringDatesInPeriod(const QStringList &lines, const QDate &first, const QDate &last)
+{
+    QList<RecurringDate> dates;
+    if (!first.isValid() || !last.isValid() || last < first)
+        return dates;
+    for (const QString &line : lines) {
+        const QString name = RecurringEntry::name(line);
+        // Pages show at most a few weeks; the months they touch are evaluated in turn.
+        for (QDate month(first.year(), first.month(), 1); month <= last; month = month.addMonths(1)) {
+            if (!isEvaluableMonth(month.year(), month.month()))
+                continue;
+            for (int day : recurringLineDays(line, month.year(), month.month())) {
+                const QDate date(month.year(), month.month(), day);
+                if (date >= first && date <= last)
+                    dates.append({date, name});
+            }
+        }
+    }
+    return dates;
+}
+
+QStringList recurringCandidatesInPeriod(const QStringList &lines, const QDate &first, const QDate &last)
+{
+    QStringList candidates;
+    for (const QString &line : lines) {
+        if (!recurringDatesInPeriod({line}, first, last).isEmpty())
+            candidates.append(line);
+    }
+    return candidates;
+}

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -29,3 +30,19 @@ struct RecurringPlacement
 // For each chosen line in order, its name once for each of its days in ascending order.
 // Days the month does not have are left out, since no cell shows them.
 QList<RecurringPlacement> recurringPlacements(const QStringList &chosenLines, int year, int month);
+
+// One name on one date, for pages whose days are not one month (planners).
+struct RecurringDate
+{
+    QDate date;
+    QString name;
+
+    bool operator==(const RecurringDate &) const = default;
+};
+
+// For each line in order, its name once for each of its dates from first to last, in
+// ascending order; a period may run into the next month or year.
+QList<RecurringDate> recurringDatesInPeriod(const QStringList &lines, const QDate &first, const QDate &last);
+
+// The lines with at least one date from first to last, in their original order.
+QStringList recurringCandidatesInPeriod(const QStringList &lines, const QDate &first, const QDate &last);

@@ -11,8 +11,6 @@
 #include "shell/modalhooks.h"
 #include "widgets/dialogs.h"
 
-#include <QSet>
-
 QTextCharFormat defaultEditorFormat(const DefaultFontSetting &font)
 {
     QTextCharFormat format;
@@ -26,27 +24,25 @@ QTextCharFormat defaultEditorFormat(const DefaultFontSetting &font)
     return format;
 }
 
-PutTextOutcome PuttextOnDay(TCalendarMain &window, int day, const QString &text)
+bool PutTextOnDates(TCalendarMain &window, const QList<RecurringDate> &dates)
 {
     if (window.hooks().DoSaveRichtext)
         window.hooks().DoSaveRichtext();
     const int reopen = window.currentCell();
     TCalendarPanel32 &page = window.CalendarPanel();
-    const int cell = page.CellOfDay(day);
-    if (cell < 1)
-        return PutTextOutcome::NoCell;
-    const QByteArray rtf = page.GetCellRtfText(cell, TWPRtfStorage()).rtf();
-    const RtfAppendResult appended =
-        appendParagraphsToRtf(rtf, {text}, defaultEditorFormat(window.preferences().defaultFont));
-    if (appended.appended > 0) {
+    QList<CalendarEvent> events;
+    for (const RecurringDate &date : dates)
+        events.append({date.date, date.name, true, QTime()});
+    // The same placement as events from a calendar file: by date, a day planner's into Notes.
+    const EventFill::FillResult filled = EventFill::fillPage(
+        page, EventFill::placements(page, events), defaultEditorFormat(window.preferences().defaultFont));
+    if (filled.appended > 0)
         window.SetModified(true);
-        page.SetCellRtfText(cell, TWPRtfStorage(appended.rtf));
-    }
     if (reopen > 0)
         page.OpenCell(reopen);
-    if (appended.unreadable)
-        return PutTextOutcome::Unreadable;
-    return appended.appended > 0 ? PutTextOutcome::Appended : PutTextOutcome::AlreadyThere;
+    if (filled.unreadableCells > 0)
+        Dialogs::informationBox(&window, EventFill::unreadableCellsMessage(filled.unreadableCells));
+    return filled.appended > 0;
 }
 
 void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window)
@@ -56,15 +52,11 @@ void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window)
     // Day numbers come from the cell table of the last paint; make sure there is one.
     if (page.cellTable().cell(1).rTotal.width() <= 0)
         page.UpdateCellTable();
-    QSet<int> unreadableDays;
+    const EventFill::Period period = EventFill::pagePeriod(page);
+    if (!period.isValid())
+        return;
     fillCalendarWithRecurringDates(
-        &window, page.MainCalMonth(), page.MainCalYear(),
-        [&window, &unreadableDays](int day, const QString &name) {
-            if (PuttextOnDay(window, day, name) == PutTextOutcome::Unreadable)
-                unreadableDays.insert(day);
-        },
-        hooks);
+        &window, period.first, period.last,
+        [&window](const QList<RecurringDate> &dates) { PutTextOnDates(window, dates); }, hooks);
     window.SetButtons();
-    if (!unreadableDays.isEmpty())
-        Dialogs::informationBox(&window, EventFill::unreadableCellsMessage(int(unreadableDays.size())));
 }

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "recurring/recurringmonth.h"
+
+#include <QList>
 #include <QString>
 #include <QTextCharFormat>
 
@@ -11,13 +14,11 @@ struct DefaultFontSetting;
 // The character format of the default editor font.
 QTextCharFormat defaultEditorFormat(const DefaultFontSetting &font);
 
-enum class PutTextOutcome { Appended, AlreadyThere, NoCell, Unreadable };
-
-// Appends text as a new paragraph to the cell that shows the day, unless the cell holds that
-// paragraph already, no cell shows the day, or the cell's stored text cannot be read (it is
-// then kept as it is). Marks the document modified when it appends, and reopens the cell
-// editor where it was.
-PutTextOutcome PuttextOnDay(TCalendarMain &window, int day, const QString &text);
+// Appends each name as a paragraph to the cell that shows its date (a day planner's dates
+// go into its Notes), unless the cell holds it already; a cell whose stored text cannot be
+// read is kept as it is, and said. Marks the document modified when anything was appended,
+// and reopens the cell editor where it was. True when anything was appended.
+bool PutTextOnDates(TCalendarMain &window, const QList<RecurringDate> &dates);
 
 // The command "Fill Calendar with Recurring Dates" of the main window.
 void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window);

@@ -15,11 +15,6 @@
 
 namespace {
 
-struct Placed {
-    int day;
-    QString text;
-    bool operator==(const Placed &) const = default;
-};
 
 class FillCalendar : public ::testing::Test
 {
@@ -34,14 +29,19 @@ protected:
 
     bool fill(int month, int year)
     {
+        const QDate first(year, month, 1);
+        return fill(first, first.addMonths(1).addDays(-1));
+    }
+    bool fill(const QDate &first, const QDate &last)
+    {
         return fillCalendarWithRecurringDates(
-            nullptr, month, year, [this](int day, const QString &text) { placed.push_back({day, text}); },
+            nullptr, first, last, [this](const QList<RecurringDate> &dates) { placed += dates; },
             {[this] { ++before; }, [this] { ++after; }});
     }
 
     QTemporaryDir m_dir;
     ScopedFakeDialogs fake;
-    std::vector<Placed> placed;
+    QList<RecurringDate> placed;
     int before = 0;
     int after = 0;
 };
@@ -86,7 +86,8 @@ TEST_F(FillCalendar, EasterFeastsGoToTheirDaysInListOrder)
     EXPECT_TRUE(fill(3, 2018));
     for (const QString &line : offered)
         EXPECT_FALSE(line.startsWith(QLatin1String("Easter"))) << qPrintable(line); // 1 April 2018
-    EXPECT_EQ(placed, (std::vector<Placed>{{30, QStringLiteral("Good Friday")}, {25, QStringLiteral("Palm Sunday")}}));
+    EXPECT_EQ(placed, (QList<RecurringDate>{{QDate(2018, 3, 30), QStringLiteral("Good Friday")},
+                                            {QDate(2018, 3, 25), QStringLiteral("Palm Sunday")}}));
     EXPECT_EQ(after, 1);
 }
 
@@ -96,4 +97,34 @@ TEST_F(FillCalendar, CancellingPlacesNothing)
     EXPECT_FALSE(fill(11, 2026));
     EXPECT_EQ(fake->dialogCount, 1);
     EXPECT_TRUE(placed.empty());
+}
+
+TEST_F(FillCalendar, APlannerIsOfferedAndGivenTheDatesItShowsAcrossTheYearsEnd)
+{
+    // Two weeks from Monday 22 December 2025: the end of one year and the start of the next.
+    writeList({entryLine(QStringLiteral("New Year's Day"), QStringLiteral("@0101")),
+               entryLine(QStringLiteral("Mondays"), QStringLiteral("%2")),
+               entryLine(QStringLiteral("Payday"), QStringLiteral("@0025")),
+               entryLine(QStringLiteral("Valentine"), QStringLiteral("@0214"))});
+    QStringList offered;
+    fake->onDialog = [&](QDialog &d) {
+        offered = dynamic_cast<TSelectRecurringDates &>(d).lines();
+        return int(QDialog::Accepted);
+    };
+    EXPECT_TRUE(fill(QDate(2025, 12, 22), QDate(2026, 1, 4)));
+    EXPECT_EQ(offered.size(), 3) << "Valentine's Day is not on the page";
+    EXPECT_EQ(placed, (QList<RecurringDate>{{QDate(2026, 1, 1), QStringLiteral("New Year's Day")},
+                                            {QDate(2025, 12, 22), QStringLiteral("Mondays")},
+                                            {QDate(2025, 12, 29), QStringLiteral("Mondays")},
+                                            {QDate(2025, 12, 25), QStringLiteral("Payday")}}));
+
+    // One day: what falls on it, or the planner's own message.
+    placed.clear();
+    EXPECT_TRUE(fill(QDate(2026, 1, 1), QDate(2026, 1, 1)));
+    EXPECT_EQ(placed, (QList<RecurringDate>{{QDate(2026, 1, 1), QStringLiteral("New Year's Day")}}));
+    placed.clear();
+    fake->messages.clear();
+    EXPECT_FALSE(fill(QDate(2026, 1, 6), QDate(2026, 1, 6)));
+    ASSERT_EQ(fake->messages.size(), 1);
+    EXPECT_EQ(fake->messages[0].text, QStringLiteral("No predefined dates fall on the days of this page"));
 }

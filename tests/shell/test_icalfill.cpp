@@ -6,6 +6,8 @@
 #include "calendar/calendarnames.h"
 #include "page/calpanel32.h"
 #include "recurring/checkmarklistdialog.h"
+#include "recurring/recurringentry.h"
+#include "recurring/recurringstore.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfstorage.h"
 #include "shell/documentwiring.h"
@@ -182,4 +184,36 @@ TEST_F(ICalendarFill, EventsCutShortAreSaidAndTheRestIsOffered)
     EXPECT_TRUE(m_dialogs->messages.first().text.startsWith(QStringLiteral("One of the file's events")));
     EXPECT_EQ(offered.size(), 1);
     EXPECT_EQ(cellText(page().CellOfDay(4)), at(19, QStringLiteral("Club night")));
+}
+
+TEST_F(ICalendarFill, RecurringDatesGoOnThePlannersCellsOfTheirOwnDates)
+{
+    // The recurring fill places as the iCalendar fill does: by date, into a day planner's Notes.
+    ASSERT_TRUE(RecurringStore::save(RecurringStore::datesFilePath(),
+                                     {RecurringEntry::makeLine(QStringLiteral("New Year's Day"), QStringLiteral("@0101")),
+                                      RecurringEntry::makeLine(QStringLiteral("Mondays"), QStringLiteral("%2")),
+                                      RecurringEntry::makeLine(QStringLiteral("Eve"), QStringLiteral("@1231"))})
+                    .isEmpty());
+    const auto fillRecurring = [this] {
+        action("mnuFillCalendarwithRecurringDates")->trigger();
+        QCoreApplication::processEvents();
+    };
+    // Two weeks from Monday 22 December 2025.
+    newPage(lo2Week, QDate(2025, 12, 22));
+    fillRecurring();
+    EXPECT_EQ(cellText(1), QStringLiteral("Mondays"));
+    EXPECT_EQ(cellText(8), QStringLiteral("Mondays"));
+    EXPECT_EQ(cellText(10), QStringLiteral("Eve"));
+    EXPECT_EQ(cellText(11), QStringLiteral("New Year's Day")) << "in the next year's cell, not on 1 December";
+    EXPECT_TRUE(cellText(4).isEmpty());
+
+    page().ClearAllCells();
+    newPage(loWeek, QDate(2026, 1, 29));
+    fillRecurring();
+    EXPECT_EQ(cellText(5), QStringLiteral("Mondays")) << "2 February, in the planner's second month";
+
+    page().ClearAllCells();
+    newPage(loDay10, QDate(2026, 1, 1));
+    fillRecurring();
+    EXPECT_EQ(cellText(11), QStringLiteral("New Year's Day")) << "a day planner's dates go into Notes";
 }
