@@ -420,8 +420,13 @@ const TClassInfo &imageInfo()
                 "Picture", "TPicture", [](const I &o) { return !o.picture().isEmpty(); },
                 [](const I &o) { return o.picture().pictureData(); },
                 // A damaged picture leaves the object empty rather than ending the list:
-                // the objects after it are worth keeping.
-                [](I &o, const QByteArray &block) { o.pictureContainer().setPictureData(block); }),
+                // the objects after it are worth keeping. A picture the document has no
+                // pixels left for is named, though, so the reader can say what is missing.
+                [](I &o, const QByteArray &block) {
+                    const ImageStatus status = o.pictureContainer().setPictureData(block);
+                    if (status.overBudget)
+                        throw StreamError(status.error);
+                }),
             boolean<I>("Stretch", [](const I &o) { return o.Stretch(); },
                        [](I &o, bool v) { o.setSizingFlags(v, o.AutoSize()); }, 1),
             boolean<I>("Reverse", [](const I &o) { return o.Reverse(); }, [](I &o, bool v) { o.SetReverse(v); }),
@@ -477,7 +482,10 @@ const TClassInfo &superTextInfo()
                 },
                 [](S &o, const QByteArray &block) {
                     Picture picture;
-                    if (!picture.setBitmapData(block).ok())
+                    const ImageStatus status = picture.setBitmapData(block);
+                    if (status.overBudget)
+                        throw StreamError(status.error);
+                    if (!status.ok())
                         throw StreamError(StreamMessages::invalidValue());
                     o.SetImage(picture.image());
                 });
