@@ -29,14 +29,6 @@ inline QString styleOpenFailed(const QString &path, const QString &reason = {})
                       reason);
 }
 
-// The drawing objects of a document were cut short; what came before the damage is shown.
-inline QString objectsDamaged(const QString &path, const QString &reason)
-{
-    return QStringLiteral("Part of ") + path
-           + QStringLiteral(" could not be read: some drawing objects are missing.\r(")
-           + reason + QLatin1Char(')');
-}
-
 // A document read with damage: names what was left out, the first few items one a line.
 inline QString readInPart(const QString &path, const QStringList &dropped)
 {
