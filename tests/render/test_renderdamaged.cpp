@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -100,4 +101,11 @@ TEST(RenderDamaged, PictureBombsStayWithinAMemoryLimit)
     // The first picture is drawn (its one colour is red); the last was refused.
     EXPECT_EQ(page.pixelColor(40, 120), QColor(Qt::red));
     EXPECT_NE(page.pixelColor(490, 180), QColor(Qt::red));
+
+    // Printed, each picture is decoded at the size it is printed, not at its 31 megapixels,
+    // which a PDF would carry along whole (some 6 MB for these twelve).
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    EXPECT_EQ(render({document, QStringLiteral("--out"), pdf}).exitCode, 3);
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    EXPECT_LT(QFileInfo(pdf).size(), 1024 * 1024);
 }
