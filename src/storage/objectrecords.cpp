@@ -12,6 +12,7 @@
 #include "storage/binaryrecord.h"
 #include "storage/calendarfile.h"
 #include "storage/cellrecord.h"
+#include "storage/documentmessages.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
@@ -20,6 +21,7 @@
 #include <QSet>
 
 #include <map>
+#include <new>
 
 namespace {
 
@@ -670,6 +672,8 @@ ReadResult readObjectList(const QByteArray &bytes, const NameTaken &taken, int o
         });
     } catch (const StreamError &error) {
         result.error = error.message();
+    } catch (const std::bad_alloc &) {
+        result.error = DocumentMessages::outOfMemory();
     }
     for (const std::unique_ptr<TGGraphicControl> &object : result.objects) {
         if (offset != 0)
