@@ -123,6 +123,9 @@ private:
     void enterNesting();
     bool skipDamagedValue(qint64 valueStart);
     bool seekNextRecord(qint64 recordStart);
+    // Notes a list record that could not be read and moves to the next one; false when
+    // there is none.
+    bool dropRecord(int index, qint64 recordStart, const QString &reason);
     void readListRecord(TComponent *owner, const ComponentProc &proc);
 
     void readProperty(TPersistent &instance);

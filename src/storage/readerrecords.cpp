@@ -441,6 +441,21 @@ bool TReader::seekNextRecord(qint64 recordStart)
     return true;
 }
 
+bool TReader::dropRecord(int index, qint64 recordStart, const QString &reason)
+{
+    // What the record's object left behind went with it.
+    m_loaded.clear();
+    m_fixups.clear();
+    const QString what = m_recordClass.isEmpty()
+                             ? QStringLiteral("object %1").arg(index)
+                             : QStringLiteral("object %1 (%2)").arg(index).arg(m_recordClass);
+    m_damage.push_back({what, reason, true});
+    if (seekNextRecord(recordStart))
+        return true;
+    m_pos = m_data.size();
+    return false;
+}
+
 void TReader::GetComponentRecords(TComponent *owner, TComponent *parent,
                                   const ComponentProc &proc)
 {
@@ -466,16 +481,7 @@ void TReader::GetComponentRecords(TComponent *owner, TComponent *parent,
             } catch (const StreamError &error) {
                 if (!m_skipDamage)
                     throw;
-                m_loaded.clear();
-                m_fixups.clear();
-                const QString what = m_recordClass.isEmpty()
-                                         ? QStringLiteral("object %1").arg(index)
-                                         : QStringLiteral("object %1 (%2)").arg(index).arg(m_recordClass);
-                m_damage.push_back({what, error.message(), true});
-                if (!seekNextRecord(start)) {
-                    m_pos = m_data.size();
-                    listEnded = true;
-                }
+                listEnded = !dropRecord(index, start, error.message());
             }
         }
     } catch (...) {
