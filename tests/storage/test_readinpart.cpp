@@ -113,18 +113,6 @@ TEST(ReadInPart, AnObjectOfAnUnknownKindIsDroppedAndTheRestRead)
               QStringList(QStringLiteral("object 9 (TGFuture): Class TGFuture not found")));
 }
 
-TEST(ReadInPart, DamageInSeveralObjectsIsNamedOncePerThing)
-{
-    QByteArray bytes = withRenamedLeft(fifteenLabels(), 2);
-    bytes = withUnskippableLeft(bytes, 11);
-    bytes = withUnknownProperty(bytes, 15, "Extra", nestedListValue());
-    const Read read = load(bytes);
-    ASSERT_TRUE(read.outcome.ok);
-    ASSERT_EQ(read.objects.size(), 14u);
-    EXPECT_EQ(read.outcome.dropped.size(), 3);
-    EXPECT_EQ(read.objects.back()->Left(), 150);
-}
-
 TEST(ReadInPart, AListCutShortAfterItsLastObjectSaysSo)
 {
     const QByteArray whole = fifteenLabels();
