@@ -4,6 +4,7 @@
 
 #include "renderoptions.h"
 
+#include "core/filebytes.h"
 #include "page/calpanel32.h"
 #include "storage/calendarfile.h"
 #include "storage/objectrecords.h"
@@ -13,6 +14,8 @@
 #include <QFileInfo>
 
 #include <cstdio>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -36,10 +39,23 @@ public:
     }
 };
 
+// Whether two names lead to the same file, through links and other spellings alike.
+bool sameFile(const QString &first, const QString &second)
+{
+    struct stat a {};
+    struct stat b {};
+    if (first.isEmpty() || second.isEmpty()
+        || ::stat(FileBytes::encodeName(first).constData(), &a) != 0
+        || ::stat(FileBytes::encodeName(second).constData(), &b) != 0)
+        return false;
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 } // namespace
 
-bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
+bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page, bool &readInPart)
 {
+    readInPart = false;
     if (!options.documentFile.isEmpty()) {
         ObjectScope scope;
         PageDocument doc = page.document();
@@ -52,8 +68,11 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
         }
         page.applyDocument(doc);
         page.adoptReadObjects(std::move(objects));
-        if (!outcome.objectsError.isEmpty())
-            printMessage(DocumentMessages::objectsDamaged(options.documentFile, outcome.objectsError));
+        if (outcome.readInPart()) {
+            readInPart = true;
+            printMessage(DocumentMessages::readInPart(options.documentFile, outcome.dropped)
+                             .replace(QLatin1String("\r- "), QLatin1String("\n  ")));
+        }
     }
     if (!options.styleFile.isEmpty()) {
         PageDocument doc = page.document();
@@ -67,10 +86,16 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page)
     return true;
 }
 
-bool saveRenderOutput(const RenderOptions &options, TCalendarPanel32 &page)
+int saveRenderOutput(const RenderOptions &options, TCalendarPanel32 &page, bool inputReadInPart)
 {
     if (options.saveFile.isEmpty())
-        return true;
+        return 0;
+    if (inputReadInPart && sameFile(options.documentFile, options.saveFile)) {
+        printMessage(QStringLiteral("%1 was read only in part; it is not saved over. Save to "
+                                    "another file to keep what was read.")
+                         .arg(options.saveFile));
+        return kExitReadInPart;
+    }
     const bool styleSheet
         = QFileInfo(options.saveFile).suffix().compare(QLatin1String("OVS"), Qt::CaseInsensitive) == 0;
     // Objects are stored at full scale, whatever zoom the other outputs use.
@@ -83,7 +108,7 @@ bool saveRenderOutput(const RenderOptions &options, TCalendarPanel32 &page)
     page.SetZoom(zoom);
     if (!saved.ok) {
         printMessage(DocumentMessages::saveFailed(options.saveFile, saved.message));
-        return false;
+        return 1;
     }
-    return true;
+    return 0;
 }

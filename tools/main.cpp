@@ -70,11 +70,14 @@ int main(int argc, char *argv[])
         return runCalendarEvents(parsed.options);
     TCalendarPanel32 page;
     page.ResetToDefaults();
-    if (!loadRenderInputs(parsed.options, page))
+    bool readInPart = false;
+    if (!loadRenderInputs(parsed.options, page, readInPart))
         return 1;
     applyRenderOptions(parsed.options, page);
-    if (!fillFromCalendarFile(parsed.options, page) || !saveRenderOutput(parsed.options, page))
+    if (!fillFromCalendarFile(parsed.options, page))
         return 1;
+    if (const int status = saveRenderOutput(parsed.options, page, readInPart); status != 0)
+        return status;
     if (!parsed.options.outFile.isEmpty()) {
         if (const int status = runOutput(parsed.options, page); status != 0)
             return status;
@@ -86,5 +89,5 @@ int main(int argc, char *argv[])
             = QJsonDocument(pageGeometryJson(page)).toJson(QJsonDocument::Indented);
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     }
-    return 0;
+    return readInPart ? kExitReadInPart : 0;
 }

@@ -195,7 +195,9 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
     RenderOptionsResult result;
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Draws, saves and inspects Orvane calendar pages without a window."));
+        QStringLiteral("Draws, saves and inspects Orvane calendar pages without a window.\n"
+                       "Exit status: 0 done, 1 failed, 2 bad options, 3 the document was read "
+                       "only in part (what could be read was used; --save does not replace it)."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Displays version information."));

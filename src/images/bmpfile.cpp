@@ -121,31 +121,42 @@ void appendU32(QByteArray &out, quint32 value)
 
 } // namespace
 
-ImageResult decodeBmp(const QByteArray &bytes)
+SizeResult checkBmp(const QByteArray &bytes)
 {
+    const auto refuse = [](const QString &why) {
+        return SizeResult{QSize(), QStringLiteral("Not a readable BMP picture: %1.").arg(why)};
+    };
     if (bytes.size() < FileHeaderSize || !bytes.startsWith("BM"))
-        return fail(QStringLiteral("no BMP file header"));
+        return refuse(QStringLiteral("no BMP file header"));
     const std::optional<DibHeader> header = readDibHeader(bytes, FileHeaderSize);
     if (!header)
-        return fail(QStringLiteral("the info header is damaged or cut short"));
+        return refuse(QStringLiteral("the info header is damaged or cut short"));
     const qint64 height = qAbs(header->height);
     if (header->width <= 0 || height == 0)
-        return fail(QStringLiteral("the picture has no size"));
+        return refuse(QStringLiteral("the picture has no size"));
     if (header->width > MaxPictureSide || height > MaxPictureSide)
-        return fail(QStringLiteral("the picture is too large"));
+        return refuse(QStringLiteral("the picture is too large"));
     if (const QString depth = checkDepth(*header); !depth.isEmpty())
-        return fail(depth + QStringLiteral(" is not supported"));
+        return refuse(depth + QStringLiteral(" is not supported"));
     const qint64 dataOffset = u32At(bytes, 10);
     if (dataOffset < FileHeaderSize + qint64(header->headerSize) || dataOffset > bytes.size())
-        return fail(QStringLiteral("the pixel data offset lies outside the file"));
+        return refuse(QStringLiteral("the pixel data offset lies outside the file"));
     const bool compressed = header->compression == quint32(BmpCompression::Rle8)
         || header->compression == quint32(BmpCompression::Rle4);
     if (!compressed) {
         const qint64 stride = (header->width * header->bitCount + 31) / 32 * 4;
         if (stride * height > bytes.size() - dataOffset)
-            return fail(QStringLiteral("the pixel data is cut short"));
+            return refuse(QStringLiteral("the pixel data is cut short"));
     }
-    ImageResult result = decodeWithReader(bytes, "bmp");
+    return {QSize(int(header->width), int(height)), {}};
+}
+
+ImageResult decodeBmp(const QByteArray &bytes, QSize scaledTo)
+{
+    const SizeResult checked = checkBmp(bytes);
+    if (!checked.ok())
+        return ImageResult::failed(checked.error);
+    ImageResult result = decodeWithReader(bytes, "bmp", scaledTo);
     if (!result.ok())
         return fail(result.error);
     return result;

@@ -8,7 +8,12 @@
 // headers: the picture's size against MaxPictureSide, the depth and compression, and, for
 // uncompressed pictures, that every scan line is there. A picture with a palette becomes a
 // plain RGB image.
-ImageResult decodeBmp(const QByteArray &bytes);
+// With a valid scaledTo smaller than the picture, the result has that size (the aspect is
+// not kept): pictures drawn small never stay in memory at their full size.
+ImageResult decodeBmp(const QByteArray &bytes, QSize scaledTo = {});
+// The checks of decodeBmp() without decoding: the size the file declares, or the reason it
+// cannot be read (the same words as decodeBmp()).
+SizeResult checkBmp(const QByteArray &bytes);
 
 // A device-independent bitmap without the file header (as .DIB files may hold it) gets one,
 // so it reads as a BMP file; bytes that already start "BM" come back unchanged.

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 // Pictures wider or taller than this are refused before anything is allocated for them.
@@ -34,7 +35,18 @@ struct BytesResult
 struct ImageStatus
 {
     QString error;
+    // The picture was refused because the document's pictures need too many pixels.
+    bool overBudget = false;
 
     bool ok() const { return error.isEmpty(); }
     static ImageStatus failed(const QString &message) { return {message}; }
+};
+
+// The size a picture declares, checked but not decoded, or why it cannot be read.
+struct SizeResult
+{
+    QSize size;
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
 };

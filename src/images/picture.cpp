@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture.h"
 
+#include "images/bmpfile.h"
+#include "images/decodebudget.h"
 #include "images/metafilesize.h"
 #include "images/picturefile.h"
 #include "images/rasterloader.h"
@@ -26,8 +28,27 @@ void Picture::setGraphicFrom(const Picture &other)
 {
     m_kind = other.m_kind;
     m_image = other.m_image;
+    m_bitmapFile = other.m_bitmapFile;
+    m_bitmapSize = other.m_bitmapSize;
     m_metafile = other.m_metafile;
     m_iconBytes = other.m_iconBytes;
+}
+
+bool Picture::sameGraphic(const Picture &other) const
+{
+    if (m_kind != other.m_kind || !(m_metafile == other.m_metafile) || m_iconBytes != other.m_iconBytes)
+        return false;
+    // Equal files are equal pictures, with no need to decode them.
+    if (!m_bitmapFile.isEmpty() && m_bitmapFile == other.m_bitmapFile)
+        return true;
+    return image() == other.image();
+}
+
+const QImage &Picture::image() const
+{
+    if (m_image.isNull() && !m_bitmapFile.isEmpty())
+        m_image = decodeBmp(m_bitmapFile).image;
+    return m_image;
 }
 
 bool Picture::isEmpty() const
@@ -36,6 +57,7 @@ bool Picture::isEmpty() const
     case Kind::None:
         return true;
     case Kind::Bitmap:
+        return m_image.isNull() && m_bitmapFile.isEmpty();
     case Kind::Icon:
         return m_image.isNull();
     case Kind::Metafile:
@@ -50,6 +72,7 @@ QSize Picture::size() const
     case Kind::None:
         return {};
     case Kind::Bitmap:
+        return m_bitmapFile.isEmpty() ? m_image.size() : m_bitmapSize;
     case Kind::Icon:
         return m_image.size();
     case Kind::Metafile:
@@ -62,6 +85,8 @@ void Picture::setBitmap(const QImage &image)
 {
     m_kind = Kind::Bitmap;
     m_image = image;
+    m_bitmapFile.clear();
+    m_bitmapSize = {};
     m_metafile.clear();
     m_iconBytes.clear();
     changed();
@@ -71,6 +96,8 @@ void Picture::setMetafile(const MetafilePicture &metafile)
 {
     m_kind = Kind::Metafile;
     m_image = {};
+    m_bitmapFile.clear();
+    m_bitmapSize = {};
     m_metafile = metafile;
     m_iconBytes.clear();
     changed();
@@ -78,11 +105,17 @@ void Picture::setMetafile(const MetafilePicture &metafile)
 
 ImageStatus Picture::setIcon(const QByteArray &iconFile)
 {
-    ImageResult decoded = decodeIcon(iconFile);
-    if (!decoded.ok())
-        return ImageStatus::failed(decoded.error);
+    DecodeBudget *budget = DecodeBudget::current();
+    ImageResult decoded = decodeIcon(iconFile, budget);
+    if (!decoded.ok()) {
+        ImageStatus status = ImageStatus::failed(decoded.error);
+        status.overBudget = budget && decoded.error.contains(budget->exceededMessage());
+        return status;
+    }
     m_kind = Kind::Icon;
     m_image = decoded.image;
+    m_bitmapFile.clear();
+    m_bitmapSize = {};
     m_metafile.clear();
     m_iconBytes = iconFile;
     changed();
@@ -93,6 +126,8 @@ void Picture::clear()
 {
     m_kind = Kind::None;
     m_image = {};
+    m_bitmapFile.clear();
+    m_bitmapSize = {};
     m_metafile.clear();
     m_iconBytes.clear();
     changed();
@@ -110,6 +145,13 @@ void Picture::draw(QPainter &painter, const QRect &target) const
         return;
     if (m_kind == Kind::Metafile) {
         m_metafile.draw(painter, QRectF(target));
+        return;
+    }
+    if (m_image.isNull() && !m_bitmapFile.isEmpty()) {
+        // Decoded at the size it lands on the device, never larger than it is.
+        const QSize device = painter.transform().mapRect(QRectF(target)).size().toSize();
+        const QImage scaled = decodeBmp(m_bitmapFile, device.expandedTo(QSize(1, 1))).image;
+        painter.drawImage(target, scaled);
         return;
     }
     painter.drawImage(target, m_image);

@@ -17,7 +17,11 @@ class QPainter;
 // copies the graphic only; the change callback stays with its owner, and assigning runs it.
 //
 // Metafiles and icons keep the bytes they were read from, so storing them gives back the
-// same bytes; an icon also keeps its decoded image for drawing.
+// same bytes; an icon also keeps its decoded image for drawing. A bitmap read from its
+// stored form keeps its file too, and is decoded only when it is used: draw() decodes it at
+// the size it is drawn at, image() at its full size (kept until the graphic changes).
+// Reading the stored form charges DecodeBudget::current(), when there is one, the size the
+// bitmap or icon declares.
 class Picture
 {
 public:
@@ -35,8 +39,9 @@ public:
     int height() const { return size().height(); }
     QSize size() const;
 
-    // The bitmap, or an icon's decoded image; null for the other kinds.
-    const QImage &image() const { return m_image; }
+    // The bitmap, or an icon's decoded image; null for the other kinds, and for a stored
+    // bitmap that cannot be decoded (or not in the memory there is).
+    const QImage &image() const;
     const MetafilePicture &metafile() const { return m_metafile; }
     // An icon's file bytes; empty for the other kinds.
     const QByteArray &iconBytes() const { return m_iconBytes; }
@@ -66,18 +71,20 @@ public:
     QByteArray bitmapData() const;
     ImageStatus setBitmapData(const QByteArray &data);
 
-    friend bool operator==(const Picture &a, const Picture &b)
-    {
-        return a.m_kind == b.m_kind && a.m_image == b.m_image && a.m_metafile == b.m_metafile
-            && a.m_iconBytes == b.m_iconBytes;
-    }
+    friend bool operator==(const Picture &a, const Picture &b) { return a.sameGraphic(b); }
 
 private:
     void changed();
     void setGraphicFrom(const Picture &other);
+    bool sameGraphic(const Picture &other) const;
+    ImageStatus setStoredBitmap(const QByteArray &data, qsizetype offset);
 
     Kind m_kind = Kind::None;
-    QImage m_image;
+    // Decoded on first use when the bitmap came from its stored form.
+    mutable QImage m_image;
+    // A bitmap's BMP file as it was stored, and the size it declares; empty otherwise.
+    QByteArray m_bitmapFile;
+    QSize m_bitmapSize;
     MetafilePicture m_metafile;
     QByteArray m_iconBytes;
     std::function<void()> m_changed;

@@ -5,6 +5,7 @@
 #include "picture.h"
 
 #include "images/bmpfile.h"
+#include "images/decodebudget.h"
 #include "images/metafilesize.h"
 
 #include <QtEndian>
@@ -44,24 +45,38 @@ bool readU32(const QByteArray &data, qsizetype offset, quint32 &value)
     return true;
 }
 
-// The BMP file of a bitmap's stored form at offset, or an error. N = 0 is an empty bitmap.
-ImageResult readBitmapBlock(const QByteArray &data, qsizetype offset)
+// The BMP file of a bitmap's stored form at offset, checked but not decoded, or an error.
+// N = 0 is an empty bitmap (an empty file and no size).
+struct BitmapBlock
+{
+    QByteArray file;
+    QSize size;
+    QString error;
+};
+
+BitmapBlock readBitmapBlock(const QByteArray &data, qsizetype offset)
 {
     quint32 length = 0;
     if (!readU32(data, offset, length))
-        return ImageResult::failed(QStringLiteral("the bitmap's length is missing"));
+        return {{}, {}, QStringLiteral("the bitmap's length is missing")};
     if (length > quint64(data.size() - offset - 4))
-        return ImageResult::failed(QStringLiteral("the bitmap is cut short"));
+        return {{}, {}, QStringLiteral("the bitmap is cut short")};
     if (length == 0)
         return {};
-    return decodeBmp(data.mid(offset + 4, length));
+    const QByteArray file = data.mid(offset + 4, length);
+    const SizeResult checked = checkBmp(file);
+    if (!checked.ok())
+        return {{}, {}, checked.error};
+    return {file, checked.size, {}};
 }
 
 } // namespace
 
 QByteArray Picture::bitmapData() const
 {
-    const QByteArray file = m_kind == Kind::Bitmap ? writeBmp(m_image) : QByteArray();
+    QByteArray file;
+    if (m_kind == Kind::Bitmap)
+        file = m_bitmapFile.isEmpty() ? writeBmp(m_image) : m_bitmapFile;
     QByteArray out;
     out.reserve(4 + file.size());
     appendU32(out, quint32(file.size())); // length of the BMP file, 0 when empty
@@ -69,13 +84,30 @@ QByteArray Picture::bitmapData() const
     return out;
 }
 
+ImageStatus Picture::setStoredBitmap(const QByteArray &data, qsizetype offset)
+{
+    const BitmapBlock bitmap = readBitmapBlock(data, offset);
+    if (!bitmap.error.isEmpty())
+        return damaged(bitmap.error);
+    DecodeBudget *budget = DecodeBudget::current();
+    if (budget && !bitmap.file.isEmpty() && !budget->take(bitmap.size)) {
+        ImageStatus status = ImageStatus::failed(budget->exceededMessage());
+        status.overBudget = true;
+        return status;
+    }
+    m_kind = Kind::Bitmap;
+    m_image = {};
+    m_bitmapFile = bitmap.file;
+    m_bitmapSize = bitmap.size;
+    m_metafile.clear();
+    m_iconBytes.clear();
+    changed();
+    return {};
+}
+
 ImageStatus Picture::setBitmapData(const QByteArray &data)
 {
-    const ImageResult bitmap = readBitmapBlock(data, 0);
-    if (!bitmap.ok())
-        return damaged(bitmap.error);
-    setBitmap(bitmap.image);
-    return {};
+    return setStoredBitmap(data, 0);
 }
 
 QByteArray Picture::pictureData() const
@@ -113,13 +145,8 @@ ImageStatus Picture::setPictureData(const QByteArray &data)
     const QByteArray name = data.mid(1, nameLength);
     const qsizetype offset = 1 + nameLength;
 
-    if (name == BitmapClass) {
-        const ImageResult bitmap = readBitmapBlock(data, offset);
-        if (!bitmap.ok())
-            return damaged(bitmap.error);
-        setBitmap(bitmap.image);
-        return {};
-    }
+    if (name == BitmapClass)
+        return setStoredBitmap(data, offset);
     if (name == MetafileClass) {
         quint32 length = 0;
         if (!readU32(data, offset, length) || length < 4 || length - 4 > quint64(data.size() - offset - 4))
@@ -135,7 +162,7 @@ ImageStatus Picture::setPictureData(const QByteArray &data)
     }
     if (name == IconClass) {
         const ImageStatus status = setIcon(data.mid(offset));
-        return status.ok() ? status : damaged(status.error);
+        return status.ok() || status.overBudget ? status : damaged(status.error);
     }
     return damaged(QStringLiteral("unknown graphic class \"%1\"").arg(QString::fromLatin1(name)));
 }

@@ -3,12 +3,15 @@
 #include "rasterloader.h"
 
 #include "images/bmpfile.h"
+#include "images/decodebudget.h"
 #include "images/pcxdecoder.h"
 #include "core/pngchunks.h"
 
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
+
+#include <new>
 
 namespace {
 
@@ -39,7 +42,33 @@ bool iconPngRunsPastEnd(const QByteArray &bytes, int count)
 
 } // namespace
 
-ImageResult decodeWithReader(const QByteArray &bytes, const char *format)
+namespace {
+
+ImageResult readImage(QImageReader &reader, QSize scaledTo, DecodeBudget *budget)
+{
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
+        return ImageResult::failed(QStringLiteral("the picture is too large"));
+    if (budget && !budget->take(size.isValid() ? size : QSize(MaxPictureSide, MaxPictureSide)))
+        return ImageResult::failed(budget->exceededMessage());
+    if (size.isValid() && scaledTo.isValid() && !scaledTo.isEmpty()
+        && (scaledTo.width() < size.width() || scaledTo.height() < size.height()))
+        reader.setScaledSize(scaledTo.boundedTo(size));
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return ImageResult::failed(reader.errorString());
+    if (image.width() > MaxPictureSide || image.height() > MaxPictureSide)
+        return ImageResult::failed(QStringLiteral("the picture is too large"));
+    image = plainRgb(image);
+    if (image.isNull())
+        return ImageResult::failed(QStringLiteral("there is not enough memory for the picture"));
+    return {image, {}};
+}
+
+} // namespace
+
+ImageResult decodeWithReader(const QByteArray &bytes, const char *format, QSize scaledTo,
+                             DecodeBudget *budget)
 {
     if (pngChunkRunsPastEnd(bytes))
         return ImageResult::failed(QStringLiteral("a chunk of the picture runs past its end"));
@@ -50,18 +79,14 @@ ImageResult decodeWithReader(const QByteArray &bytes, const char *format)
     reader.setDecideFormatFromContent(false);
     if (!reader.canRead())
         return ImageResult::failed(QStringLiteral("the data is not a %1 picture").arg(QLatin1String(format)));
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
-        return ImageResult::failed(QStringLiteral("the picture is too large"));
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        return ImageResult::failed(reader.errorString());
-    if (image.width() > MaxPictureSide || image.height() > MaxPictureSide)
-        return ImageResult::failed(QStringLiteral("the picture is too large"));
-    return {plainRgb(image), {}};
+    try {
+        return readImage(reader, scaledTo, budget);
+    } catch (const std::bad_alloc &) {
+        return ImageResult::failed(QStringLiteral("there is not enough memory for the picture"));
+    }
 }
 
-ImageResult decodeIcon(const QByteArray &bytes)
+ImageResult decodeIcon(const QByteArray &bytes, DecodeBudget *budget)
 {
     // Reserved word 0, type 1 (icon) or 2 (cursor), then at least one directory entry.
     if (bytes.size() < IconDirectorySize + IconEntrySize)
@@ -75,7 +100,7 @@ ImageResult decodeIcon(const QByteArray &bytes)
         return ImageResult::failed(QStringLiteral("Not a readable icon: the icon directory is damaged."));
     if (iconPngRunsPastEnd(bytes, count))
         return ImageResult::failed(QStringLiteral("Not a readable icon: a chunk of the picture runs past its end."));
-    ImageResult result = decodeWithReader(bytes, "ico");
+    ImageResult result = decodeWithReader(bytes, "ico", {}, budget);
     if (!result.ok())
         result.error = QStringLiteral("Not a readable icon: %1.").arg(result.error);
     return result;

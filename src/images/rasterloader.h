@@ -5,13 +5,19 @@
 #include "images/imageresult.h"
 #include "images/picturefile.h"
 
+class DecodeBudget;
+
 // Decodes bytes with Qt's reader for format ("jpeg", "gif", "bmp", "ico", "tga"), checking
 // the picture's size before it is allocated. Pictures with a palette, or in any other
 // layout, come back as plain RGB (QImage::Format_RGB32, or Format_ARGB32 with alpha).
-ImageResult decodeWithReader(const QByteArray &bytes, const char *format);
+// A valid scaledTo smaller than the picture gives the picture at that size. The budget, when
+// given, is charged the picture's full size before it is decoded. Running out of memory is a
+// failure like any other.
+ImageResult decodeWithReader(const QByteArray &bytes, const char *format, QSize scaledTo = {},
+                             DecodeBudget *budget = nullptr);
 
 // The first picture of an icon file, after checking the icon directory.
-ImageResult decodeIcon(const QByteArray &bytes);
+ImageResult decodeIcon(const QByteArray &bytes, DecodeBudget *budget = nullptr);
 
 // Decodes a raster picture of the given kind (the kind decides the decoder, not the bytes).
 ImageResult decodeRaster(const QByteArray &bytes, PictureKind kind);

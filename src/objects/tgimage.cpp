@@ -146,11 +146,12 @@ void TGImage::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
     const QRectF target = inchBounds(offsetX, offsetY);
     switch (m_picture.kind()) {
     case Picture::Kind::Bitmap:
-        if (m_flip || m_reverse)
+        if (m_flip || m_reverse) {
             report.stretchDraw(target, mirroredCopy(Width(), Height()));
-        else
-            report.stretchDraw(target, m_picture.image());
-        break;
+            break;
+        }
+        // The picture decodes at the printed size, so a large stored bitmap is never held whole.
+        [[fallthrough]];
     case Picture::Kind::Metafile:
         report.stretchDraw(target, [this](QPainter &painter, const QRect &device) {
             m_picture.draw(painter, device);

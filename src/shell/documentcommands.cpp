@@ -218,7 +218,12 @@ void DocumentCommands::OpenCalendarFile(QString path)
         page.update();
         return;
     }
-    resetHistory();
+    // A document read with damage differs from its file: it opens modified, so closing it
+    // asks, and Undo cannot bring back a state that would pass for the file.
+    const bool readInPart = !m_readInPartFile.isEmpty();
+    resetHistory(!readInPart);
+    if (readInPart)
+        m_host.SetModified(true);
     // The changes of the document before are saved or given up by now.
     discardRecoveryCopy();
     m_host.SetButtons();
@@ -249,8 +254,9 @@ bool DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
     page.adoptReadObjects(std::move(objects));
     m_host.setDocumentFileName(path);
     addRecentFile(path);
-    if (!outcome.objectsError.isEmpty())
-        Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::objectsDamaged(path, outcome.objectsError));
+    m_readInPartFile = outcome.readInPart() ? path : QString();
+    if (outcome.readInPart())
+        Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::readInPart(path, outcome.dropped));
     return true;
 }
 
@@ -264,8 +270,30 @@ void DocumentCommands::showOpenedDocument()
     m_host.SetCaption();
 }
 
+bool DocumentCommands::confirmOverwriteReadInPart(const QString &path, bool &saved)
+{
+    saved = false;
+    const QFileInfo target(path);
+    const QFileInfo original(m_readInPartFile);
+    if (m_readInPartFile.isEmpty() || m_host.documentFileName() != m_readInPartFile
+        || !(path == m_readInPartFile
+             || (target.exists() && target.canonicalFilePath() == original.canonicalFilePath())))
+        return true;
+    const int answer = Dialogs::choice(
+        m_host.dialogParent(), QStringLiteral("Save"), DocumentMessages::overwriteReadInPart(path),
+        {QStringLiteral("Save Over It"), QStringLiteral("Save As..."), QStringLiteral("Cancel")});
+    if (answer == 1) {
+        // The damaged file stays for another try at reading it.
+        const QString suffix = original.suffix().isEmpty() ? QStringLiteral("OVF") : original.suffix();
+        saved = saveAs(original.completeBaseName() + QStringLiteral(" (repaired).") + suffix);
+    }
+    return answer == 0;
+}
+
 bool DocumentCommands::SaveCalendarFile(QString path)
 {
+    if (bool savedElsewhere = false; !confirmOverwriteReadInPart(path, savedElsewhere))
+        return savedElsewhere;
     TCalendarPanel32 &page = m_host.page();
     bool saved = false;
     {
@@ -285,6 +313,7 @@ bool DocumentCommands::SaveCalendarFile(QString path)
                 flushPendingChange();
                 m_history.markSaved();
                 discardRecoveryCopy();
+                m_readInPartFile.clear();
                 saved = true;
             }
         }
@@ -304,10 +333,11 @@ void DocumentCommands::mnuSaveClick()
         SaveCalendarFile(m_host.documentFileName());
 }
 
-bool DocumentCommands::saveAs()
+bool DocumentCommands::saveAs(const QString &proposal)
 {
+    const QString name = proposal.isEmpty() ? proposedSaveName() : proposal;
     const auto path = Choosers::chooseSaveFile(m_host.dialogParent(), QStringLiteral("Save Calendar File"),
-                                               startFolder() + QLatin1Char('/') + proposedSaveName(),
+                                               startFolder() + QLatin1Char('/') + name,
                                                kFilter, QStringLiteral("OVF"));
     bool saved = false;
     if (path && SaveCalendarFile(*path)) {

@@ -72,7 +72,11 @@ public:
     const RecoveryCopy &recoveryCopy() const { return m_recovery; }
 
 private:
-    bool saveAs();
+    // proposal: the file name offered, when not proposedSaveName().
+    bool saveAs(const QString &proposal = {});
+    // Asked before a document read only in part is saved over its own file: true to go on.
+    // Save As saves under another name there and then (saved tells whether it did).
+    bool confirmOverwriteReadInPart(const QString &path, bool &saved);
     // False, with the page untouched, when the file cannot be read.
     bool readDocument(const QString &path, ZoomGuard &zoom);
     void showOpenedDocument();
@@ -88,6 +92,8 @@ private:
     RecoveryCopy m_recovery;
     // The folder of the last file chosen to open, where the next Open starts.
     QString m_lastOpenFolder;
+    // The open document's file when it was read only in part, until the document is saved.
+    QString m_readInPartFile;
     QTimer m_recoveryTimer;
     // Changes recorded, and how many of them the recovery copy holds.
     quint64 m_changes = 0;

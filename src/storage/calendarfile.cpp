@@ -4,8 +4,10 @@
 #include "calendarfile.h"
 
 #include "calendar/calendardates.h"
+#include "images/decodebudget.h"
 #include "objects/objectnames.h"
 #include "storage/cellrecord.h"
+#include "storage/documentmessages.h"
 #include "storage/objectrecords.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
@@ -14,6 +16,8 @@
 
 #include <QBuffer>
 #include <QSet>
+
+#include <new>
 
 namespace {
 
@@ -46,6 +50,9 @@ CalendarFile::FileResult guarded(Work work)
         work();
     } catch (const StreamError &error) {
         return {false, error.message()};
+    } catch (const std::bad_alloc &) {
+        // Whatever was being built is released by now; the program goes on.
+        return {false, DocumentMessages::outOfMemory()};
     }
     return {};
 }
@@ -202,6 +209,8 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
 {
     // Documents name the object classes.
     ObjectRecords::registerObjectClasses();
+    DecodeBudget pictures;
+    const DecodeBudget::Scope charged(pictures);
     QByteArray data = bytes;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -218,11 +227,18 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
         given->insert(name);
     });
     reader.setFindMethodHook([](TReader &, const QString &, bool &error) { error = false; });
+    reader.setSkipDamage(true);
     try {
         reader.GetListStart();
         reader.GetComponentRecords(owner, nullptr, sink);
     } catch (const StreamError &error) {
         outcome.objectsError = error.message();
+        outcome.dropped << QStringLiteral("the object list: ") + error.message();
+    }
+    for (const ReadDamage &damage : reader.damage()) {
+        if (damage.objectLost && outcome.objectsError.isEmpty())
+            outcome.objectsError = damage.reason;
+        outcome.dropped << damage.text();
     }
     return outcome;
 }
@@ -233,7 +249,7 @@ LoadOutcome loadDocumentBytes(PageDocument &doc, const QByteArray &bytes, TCompo
     LoadOutcome outcome;
     const FileResult read = guarded([&] { outcome = readDocumentBytes(doc, bytes, owner, sink); });
     if (!read.ok)
-        return {false, read.message, QString()};
+        return {false, read.message, QString(), {}};
     return outcome;
 }
 
@@ -243,7 +259,7 @@ LoadOutcome LoadDocument(PageDocument &doc, const QString &path, TComponent *own
     QByteArray bytes;
     const FileResult opened = guarded([&] { bytes = readWholeFile(path); });
     if (!opened.ok)
-        return {false, opened.message, QString()};
+        return {false, opened.message, QString(), {}};
     return loadDocumentBytes(doc, bytes, owner, sink);
 }
 

@@ -113,12 +113,19 @@ FileResult SaveDocument(const PageDocument &doc, const QString &path,
 FileResult SaveStyleSheet(const PageDocument &doc, const QString &path);
 
 // How a document was read. Not ok: the settings or cells could not be read, message says
-// why and the document value is unchanged. The objects list may also have been cut short by damage,
-// in which case the objects read before it are kept and objectsError says what stopped it.
+// why and the document value is unchanged. Damage among the drawing objects costs only what
+// it touches: an unknown or unusable property is left out, a record that cannot be read is
+// dropped, and reading goes on with the next. dropped names each ("property Lefz of
+// Component3 (TGPLabel): Property does not exist"); objectsError is the stream's message for
+// the first object lost, empty when every object was read.
 struct LoadOutcome {
     bool ok = true;
     QString message;
     QString objectsError;
+    QStringList dropped;
+
+    // The document was read, but not all of it: saving it over its file loses what was left out.
+    bool readInPart() const { return ok && !dropped.isEmpty(); }
 };
 using ObjectSink = std::function<void(std::unique_ptr<TComponent>)>;
 

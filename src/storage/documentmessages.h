@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The texts users see when documents and style sheets cannot be read or written; the
 // program and the command-line renderer show the same words. "\r" breaks the line.
@@ -28,12 +29,29 @@ inline QString styleOpenFailed(const QString &path, const QString &reason = {})
                       reason);
 }
 
-// The drawing objects of a document were cut short; what came before the damage is shown.
-inline QString objectsDamaged(const QString &path, const QString &reason)
+// A document read with damage: names what was left out, the first few items one a line.
+inline QString readInPart(const QString &path, const QStringList &dropped)
 {
-    return QStringLiteral("Part of ") + path
-           + QStringLiteral(" could not be read: some drawing objects are missing.\r(")
-           + reason + QLatin1Char(')');
+    constexpr int kShown = 8;
+    QString text = QStringLiteral("Part of ") + path
+                   + QStringLiteral(" could not be read and was left out:");
+    for (int i = 0; i < dropped.size() && i < kShown; ++i)
+        text += QStringLiteral("\r- ") + dropped.at(i);
+    if (dropped.size() > kShown)
+        text += QStringLiteral("\r- and %1 more").arg(dropped.size() - kShown);
+    return text;
+}
+
+// Asked before a document that was read only in part is saved over its own file.
+inline QString overwriteReadInPart(const QString &path)
+{
+    return path + QStringLiteral(" was read only in part. Saving over it loses for good what "
+                                 "could not be read.\rSave over it anyway?");
+}
+
+inline QString outOfMemory()
+{
+    return QStringLiteral("There is not enough memory");
 }
 
 inline QString saveFailed(const QString &path, const QString &reason)

@@ -12,6 +12,7 @@
 #include "storage/binaryrecord.h"
 #include "storage/calendarfile.h"
 #include "storage/cellrecord.h"
+#include "storage/documentmessages.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
@@ -20,6 +21,7 @@
 #include <QSet>
 
 #include <map>
+#include <new>
 
 namespace {
 
@@ -420,8 +422,13 @@ const TClassInfo &imageInfo()
                 "Picture", "TPicture", [](const I &o) { return !o.picture().isEmpty(); },
                 [](const I &o) { return o.picture().pictureData(); },
                 // A damaged picture leaves the object empty rather than ending the list:
-                // the objects after it are worth keeping.
-                [](I &o, const QByteArray &block) { o.pictureContainer().setPictureData(block); }),
+                // the objects after it are worth keeping. A picture the document has no
+                // pixels left for is named, though, so the reader can say what is missing.
+                [](I &o, const QByteArray &block) {
+                    const ImageStatus status = o.pictureContainer().setPictureData(block);
+                    if (status.overBudget)
+                        throw StreamError(status.error);
+                }),
             boolean<I>("Stretch", [](const I &o) { return o.Stretch(); },
                        [](I &o, bool v) { o.setSizingFlags(v, o.AutoSize()); }, 1),
             boolean<I>("Reverse", [](const I &o) { return o.Reverse(); }, [](I &o, bool v) { o.SetReverse(v); }),
@@ -477,7 +484,10 @@ const TClassInfo &superTextInfo()
                 },
                 [](S &o, const QByteArray &block) {
                     Picture picture;
-                    if (!picture.setBitmapData(block).ok())
+                    const ImageStatus status = picture.setBitmapData(block);
+                    if (status.overBudget)
+                        throw StreamError(status.error);
+                    if (!status.ok())
                         throw StreamError(StreamMessages::invalidValue());
                     o.SetImage(picture.image());
                 });
@@ -662,6 +672,8 @@ ReadResult readObjectList(const QByteArray &bytes, const NameTaken &taken, int o
         });
     } catch (const StreamError &error) {
         result.error = error.message();
+    } catch (const std::bad_alloc &) {
+        result.error = DocumentMessages::outOfMemory();
     }
     for (const std::unique_ptr<TGGraphicControl> &object : result.objects) {
         if (offset != 0)

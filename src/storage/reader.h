@@ -18,6 +18,16 @@ class TCollection;
 class TComponent;
 class TPersistent;
 
+// Something a reader that steps over damage left out: a property it could not use, or an
+// object record it could not read.
+struct ReadDamage {
+    QString what;   // "property Lefz of Component3 (TGPLabel)", "object 7 (TGImage)"
+    QString reason; // the stream's message
+    bool objectLost = false; // a whole record, or the rest of the list, is gone
+
+    QString text() const { return what + QStringLiteral(": ") + reason; }
+};
+
 // Reads values and component records of the tagged stream format. Every failure throws
 // StreamError with one of the fixed messages; a stream that ends early gives
 // "Stream read error", never a read past the end. The reader takes the bytes from the
@@ -78,6 +88,12 @@ public:
     void setFindMethodHook(FindMethodHook hook) { m_findMethodHook = std::move(hook); }
     void setErrorHook(ErrorHook hook) { m_errorHook = std::move(hook); }
     void setGlobalLookup(GlobalLookup lookup) { m_globalLookup = std::move(lookup); }
+    // Off by default. When on, a property whose value cannot be used is stepped over (the
+    // value tags give its length) and reading goes on; a record that cannot be read to its
+    // end is dropped and GetComponentRecords goes on at the next record signature. What
+    // was left out is listed in damage().
+    void setSkipDamage(bool on) { m_skipDamage = on; }
+    const std::vector<ReadDamage> &damage() const { return m_damage; }
 
     qint64 position() const { return m_pos; }
     qint64 remaining() const { return m_data.size() - m_pos; }
@@ -105,6 +121,12 @@ private:
     void skipComponentRest();
     void skipComponent();
     void enterNesting();
+    bool skipDamagedValue(qint64 valueStart);
+    bool seekNextRecord(qint64 recordStart);
+    // Notes a list record that could not be read and moves to the next one; false when
+    // there is none.
+    bool dropRecord(int index, qint64 recordStart, const QString &reason);
+    void readListRecord(TComponent *owner, const ComponentProc &proc);
 
     void readProperty(TPersistent &instance);
     void readPropertyPath(TPersistent &instance, const QString &path);
@@ -133,6 +155,9 @@ private:
     std::vector<Fixup> m_fixups;
     QString m_propName;
     bool m_defineMatched = false;
+    bool m_skipDamage = false;
+    std::vector<ReadDamage> m_damage;
+    QString m_recordClass; // class named by the outermost record being read
 
     NamingHook m_namingHook;
     FindMethodHook m_findMethodHook;

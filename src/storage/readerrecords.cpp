@@ -20,6 +20,14 @@ QString displayName(const TPersistent &instance)
     return instance.classInfo().name();
 }
 
+// "Component3 (TGPLabel)" for a named component, the class name for anything else.
+QString describe(const TPersistent &instance)
+{
+    const QString className = instance.classInfo().name();
+    const QString name = displayName(instance);
+    return name == className ? name : QStringLiteral("%1 (%2)").arg(name, className);
+}
+
 } // namespace
 
 using ReaderUtil::isIntegerTag;
@@ -58,6 +66,7 @@ void TReader::readProperty(TPersistent &instance)
 {
     const QString path = GetShortName();
     m_propName = path;
+    const qint64 valueStart = m_pos;
     try {
         readPropertyPath(instance, path);
     } catch (const StreamError &error) {
@@ -65,8 +74,25 @@ void TReader::readProperty(TPersistent &instance)
             StreamMessages::errorReading(displayName(instance), path, error.message());
         if (m_errorHook && m_errorHook(*this, message))
             return;
+        if (m_skipDamage && skipDamagedValue(valueStart)) {
+            m_damage.push_back({QStringLiteral("property %1 of %2").arg(path, describe(instance)),
+                                error.message()});
+            return;
+        }
         throw StreamError(message);
     }
+}
+
+bool TReader::skipDamagedValue(qint64 valueStart)
+{
+    // The value may have been read in part, or not at all: step over it from its tag.
+    m_pos = valueStart;
+    try {
+        SkipOneValue();
+    } catch (const StreamError &) {
+        return false;
+    }
+    return true;
 }
 
 void TReader::readPropertyPath(TPersistent &instance, const QString &path)
@@ -273,6 +299,8 @@ std::unique_ptr<TComponent> TReader::GetComponentRecord()
     }
     const QString className = GetShortName();
     const QString name = GetShortName();
+    if (m_depth == 1)
+        m_recordClass = className;
 
     std::unique_ptr<TComponent> created;
     TComponent *object = nullptr;
@@ -390,6 +418,44 @@ std::unique_ptr<TComponent> TReader::GetRootRecord(TComponent *existing)
     return nullptr;
 }
 
+void TReader::readListRecord(TComponent *owner, const ComponentProc &proc)
+{
+    GetSignature();
+    // Without an owner each record is its own root, and the one before may be gone.
+    m_root = owner;
+    std::unique_ptr<TComponent> object = GetComponentRecord();
+    resolveFixups();
+    finishLoading();
+    if (object)
+        proc(std::move(object));
+}
+
+bool TReader::seekNextRecord(qint64 recordStart)
+{
+    // A record that could not be read has no trustworthy end; the next one starts with
+    // its signature.
+    const qsizetype next = m_data.indexOf(QByteArrayView(kSignature, 4), recordStart + 1);
+    if (next < 0)
+        return false;
+    m_pos = next;
+    return true;
+}
+
+bool TReader::dropRecord(int index, qint64 recordStart, const QString &reason)
+{
+    // What the record's object left behind went with it.
+    m_loaded.clear();
+    m_fixups.clear();
+    const QString what = m_recordClass.isEmpty()
+                             ? QStringLiteral("object %1").arg(index)
+                             : QStringLiteral("object %1 (%2)").arg(index).arg(m_recordClass);
+    m_damage.push_back({what, reason, true});
+    if (seekNextRecord(recordStart))
+        return true;
+    m_pos = m_data.size();
+    return false;
+}
+
 void TReader::GetComponentRecords(TComponent *owner, TComponent *parent,
                                   const ComponentProc &proc)
 {
@@ -397,17 +463,27 @@ void TReader::GetComponentRecords(TComponent *owner, TComponent *parent,
     TComponent *savedOwner = std::exchange(m_owner, owner);
     TComponent *savedParent = std::exchange(m_parent, parent);
     try {
-        while (!AtListEnd()) {
-            GetSignature();
-            // Without an owner each record is its own root, and the one before may be gone.
-            m_root = owner;
-            std::unique_ptr<TComponent> object = GetComponentRecord();
-            resolveFixups();
-            finishLoading();
-            if (object)
-                proc(std::move(object));
+        bool listEnded = false;
+        for (int index = 1; !listEnded; ++index) {
+            if (m_skipDamage && remaining() == 0) {
+                m_damage.push_back({QStringLiteral("the objects after object %1").arg(index - 1),
+                                    StreamMessages::readError(), true});
+                break;
+            }
+            if (AtListEnd()) {
+                GetListEnd();
+                break;
+            }
+            const qint64 start = m_pos;
+            m_recordClass.clear();
+            try {
+                readListRecord(owner, proc);
+            } catch (const StreamError &error) {
+                if (!m_skipDamage)
+                    throw;
+                listEnded = !dropRecord(index, start, error.message());
+            }
         }
-        GetListEnd();
     } catch (...) {
         m_root = savedRoot;
         m_owner = savedOwner;
