@@ -2,13 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "core/filebytes.h"
+#include "fakedialogs.h"
 #include "widgets/choosers.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QSignalSpy>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TEST(FontChooser, ShowsTheStoredFontAndOkWithoutAChangeKeepsIt)
 {
@@ -50,4 +60,47 @@ TEST(Choosers, FileDialogsStartAtHomeWhenThereIsNoDocumentsFolder)
     QDir(home.path()).mkdir(QStringLiteral("Documents"));
     EXPECT_EQ(Choosers::documentsFolder(), home.filePath(QStringLiteral("Documents")));
     qputenv("HOME", oldHome);
+}
+
+TEST(Choosers, TheOpenDialogListsAndGivesBackNamesThatAreNotUtf8)
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/\xe9t\xe9";
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    const QByteArray file = folder + "/caf\xe9.OVF";
+    const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+
+    ScopedFakeDialogs fake;
+    QStringList listed;
+    fake->onDialog = [&](QDialog &dialog) {
+        auto &files = dynamic_cast<QFileDialog &>(dialog);
+        auto *model = files.findChild<QFileSystemModel *>();
+        auto *view = files.findChild<QListView *>(QStringLiteral("listView"));
+        if (!model || !view)
+            return int(QDialog::Rejected);
+        // The folder is read in the background.
+        QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+        const QModelIndex root = view->rootIndex();
+        if (model->rowCount(root) == 0 && !loaded.wait(30000))
+            return int(QDialog::Rejected);
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+            listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        if (listed.size() != 1)
+            return int(QDialog::Rejected);
+        view->setCurrentIndex(view->model()->index(0, 0, view->rootIndex()));
+        files.accept();
+        return files.result();
+    };
+    const auto chosen = Choosers::chooseOpenFile(nullptr, QStringLiteral("Open"), FileBytes::decodeName(folder),
+                                                 QStringLiteral("Calendar File|*.OVF"));
+    ASSERT_EQ(listed.size(), 1) << qPrintable(listed.join(QLatin1Char('|')));
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(FileBytes::encodeName(*chosen), file);
+
+    // A path that exists, or that no entry matches, stays as it is.
+    EXPECT_EQ(Choosers::realPath(dir.path()), dir.path());
+    const QString missing = dir.filePath(QStringLiteral("new \u00e9.OVF"));
+    EXPECT_EQ(Choosers::realPath(missing), missing);
 }
