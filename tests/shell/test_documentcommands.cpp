@@ -48,6 +48,13 @@ struct Window : DocumentHost {
         };
     }
 
+    // QTemporaryDir cannot remove names that are not UTF-8.
+    ~Window() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString(), ignored);
+    }
+
     QWidget *dialogParent() override { return nullptr; }
     TCalendarPanel32 &page() override { return calendar; }
     TMRUFileList *recentFiles() override { return &recent; }
@@ -390,6 +397,12 @@ namespace {
 
 // The recovery folder of one test, shared by the programs the test runs side by side.
 struct RecoveryFolder {
+    // QTemporaryDir cannot remove names that are not UTF-8.
+    ~RecoveryFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString(), ignored);
+    }
     QTemporaryDir dir;
     QString folder() const { return dir.filePath(QStringLiteral("Recovery")); }
     QString legacy() const { return dir.filePath(QStringLiteral("Recovery.OVR")); }

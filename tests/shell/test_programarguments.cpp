@@ -4,10 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include "core/filebytes.h"
 #include "shell/programarguments.h"
+
+#include <filesystem>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,6 +42,11 @@ TEST(ProgramArguments, TheDocumentIsMadeAbsoluteForAnotherRunningCopy)
 TEST(ProgramArguments, ARelativeNameThatIsNotUtf8FindsItsFile)
 {
     QTemporaryDir dir;
+    // QTemporaryDir cannot remove names that are not UTF-8.
+    const auto cleanUp = qScopeGuard([&dir] {
+        std::error_code ignored;
+        std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString(), ignored);
+    });
     const QByteArray folder = QFile::encodeName(dir.path()) + "/d\xe9j\xe0";
     ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
     const QByteArray file = folder + "/caf\xe9.OVF";
