@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recoverychooser.h"
 
+#include "core/filebytes.h"
+
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -17,7 +19,8 @@ QString entryText(const RecoveryChooser::Entry &entry)
     const QString written = QLocale().toString(entry.written, QLocale::ShortFormat);
     if (entry.documentName.isEmpty())
         return QStringLiteral("Untitled calendar (%1)").arg(written);
-    const QFileInfo file(entry.documentName);
+    // Bytes of a name that are not UTF-8 show as replacement characters.
+    const QFileInfo file(QString::fromUtf8(FileBytes::encodeName(entry.documentName)));
     return QStringLiteral("%1 in %2 (%3)").arg(file.fileName(), file.path(), written);
 }
 
@@ -38,6 +41,9 @@ RecoveryChooser::RecoveryChooser(const QList<Entry> &entries, std::function<void
         item->setData(Qt::UserRole, i);
     }
     m_list->setCurrentRow(0);
+    // Wide enough for the whole entries, within reason.
+    const int widest = m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 8;
+    m_list->setMinimumWidth(qMin(widest, 720));
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(m_restore, QDialogButtonBox::AcceptRole);
     buttons->addButton(m_discard, QDialogButtonBox::DestructiveRole);
