@@ -87,6 +87,16 @@ void CellEditing::DoSaveRichtext()
         m_hooks.focusChanged();
 }
 
+std::optional<CellEditing::PendingText> CellEditing::pendingText() const
+{
+    if (!m_holdsCell || !m_storage || !m_editor->document()->isModified())
+        return std::nullopt;
+    const QByteArray rtf = m_editor->isEmptyText() ? QByteArray() : m_editor->rtf();
+    if (TWPRtfStorage(rtf) == *m_storage)
+        return std::nullopt;
+    return PendingText{m_openCell, rtf};
+}
+
 bool CellEditing::storeEditorText()
 {
     // An unchanged text keeps its stored bytes, whatever dialect it was written in.

@@ -9,6 +9,7 @@
 #include <QTextCharFormat>
 
 #include <functional>
+#include <optional>
 
 class QImage;
 class TCalendarPanel32;
@@ -51,6 +52,14 @@ public:
     // Stores the editor's text into its cell and hides the editor; nothing when no cell
     // is open.
     void DoSaveRichtext();
+    // The open cell's text as the editor holds it now, when it differs from what the cell
+    // stores; nothing else. Reading it leaves the editor, its cursor, its undo steps and
+    // the page untouched, so the recovery copy can be taken while the user types.
+    struct PendingText {
+        int cell = 0;
+        QByteArray rtf;
+    };
+    std::optional<PendingText> pendingText() const;
     void SetDefaultFontNow();
     // Tab (forward) or Shift+Tab: the next or previous cell. The key is always used.
     bool cellEditorTab(bool forward);

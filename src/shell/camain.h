@@ -4,6 +4,7 @@
 
 #include "shell/preferences.h"
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -11,6 +12,8 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class IniFile;
 class ObjectEditors;
@@ -67,6 +70,9 @@ struct TCalendarMainHooks {
     std::function<bool()> FormCloseQuery;
     // Commits the open cell editor into its cell before the page changes.
     std::function<void()> DoSaveRichtext;
+    // The open cell's edited text and its cell, without committing it; empty when no cell is
+    // open or its text is unchanged.
+    std::function<std::optional<std::pair<int, QByteArray>>()> openCellText;
     // Tab (forward) or Shift+Tab in the cell editor; true when the key was used.
     std::function<bool(bool forward)> cellEditorTab;
     // The printer check of the first activation, with its messages.

@@ -101,6 +101,11 @@ CellEditing *connectCellEditing(TCalendarMain &window)
     window.setCellEditor(&editing->editor(), &editing->toolBar());
     window.connectHooks([&window, editing](TCalendarMainHooks &h) {
         h.DoSaveRichtext = [editing] { editing->DoSaveRichtext(); };
+        h.openCellText = [editing]() -> std::optional<std::pair<int, QByteArray>> {
+            if (const auto pending = editing->pendingText())
+                return std::pair(pending->cell, pending->rtf);
+            return std::nullopt;
+        };
         h.cellEditorTab = [editing](bool forward) { return editing->cellEditorTab(forward); };
         h.mnuClearAllCellContentsClick = [&window, editing] {
             mnuClearAllCellContentsClick(window, *editing);

@@ -10,6 +10,7 @@
 #include "widgets/dialogs.h"
 #include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
+#include "shell/recoverychooser.h"
 #include "shell/scopedflag.h"
 #include "shell/zoomguard.h"
 #include "storage/calendarfile.h"
@@ -51,44 +52,64 @@ DocumentCommands::DocumentCommands(DocumentHost &host, QObject *parent)
 
 void DocumentCommands::writeRecoveryCopy()
 {
-    if (!m_host.Modified() || m_changes == m_copiedChanges)
+    if (!m_host.Modified())
         return;
-    // The open cell's text belongs to the copy.
-    m_host.DoSaveRichtext();
-    if (m_recovery.write({m_host.documentFileName(), snapshot()}))
+    std::optional<DocumentHost::OpenCellText> openCell = m_host.openCellText();
+    if (m_changes == m_copiedChanges && openCell == m_copiedCell)
+        return;
+    if (m_recovery.write({m_host.documentFileName(), stateOf(m_host.page(), openCell)})) {
         m_copiedChanges = m_changes;
+        m_copiedCell = std::move(openCell);
+    }
 }
 
 void DocumentCommands::discardRecoveryCopy()
 {
     m_recovery.remove();
     m_copiedChanges = m_changes;
+    m_copiedCell.reset();
+}
+
+void DocumentCommands::setRecoveryClock(RecoveryClock &clock)
+{
+    m_recoveryTimer.stop();
+    connect(&clock, &RecoveryClock::tick, this, &DocumentCommands::writeRecoveryCopy);
 }
 
 bool DocumentCommands::offerRecovery()
 {
-    const std::optional<RecoveryCopy::Contents> copy = m_recovery.read();
-    if (!copy)
+    const QList<RecoveryCopy::Orphan> orphans = m_recovery.claimOrphans();
+    if (orphans.isEmpty())
         return false;
-    const QString name = copy->documentName.isEmpty() ? QStringLiteral("an untitled calendar")
-                                                      : QFileInfo(copy->documentName).fileName();
-    const int answer = Dialogs::choice(
-        m_host.dialogParent(), QStringLiteral("Orvane"),
-        QStringLiteral("Orvane was not closed properly. Restore the unsaved changes to %1?").arg(name),
-        {QStringLiteral("Restore"), QStringLiteral("Discard")});
-    if (answer == 1)
-        m_recovery.remove();
-    if (answer != 0)
-        return false;
-    restoreSnapshot(copy->state);
-    m_host.setDocumentFileName(copy->documentName);
+    QList<RecoveryChooser::Entry> entries;
+    for (const RecoveryCopy::Orphan &orphan : orphans)
+        entries.append({orphan.contents.documentName, orphan.written});
+    RecoveryChooser chooser(entries, [this, &orphans](int index) { m_recovery.discardOrphan(orphans.at(index)); },
+                            m_host.dialogParent());
+    const bool restore = Dialogs::exec(chooser) == QDialog::Accepted && chooser.chosen() >= 0;
+    if (restore)
+        restoreRecoveryCopy(orphans.at(chooser.chosen()));
+    // The copies not chosen stay for another start, or for another running program to offer.
+    m_recovery.releaseOrphans();
+    return restore;
+}
+
+void DocumentCommands::restoreRecoveryCopy(const RecoveryCopy::Orphan &orphan)
+{
+    restoreSnapshot(orphan.contents.state);
+    m_host.setDocumentFileName(orphan.contents.documentName);
     m_host.setPageShown(true);
     resetHistory(false);
     m_host.SetModified(true);
     m_host.SetButtons();
     m_host.SetCaption();
-    // Kept until the restored changes are saved or dropped: a second crash loses nothing.
-    return true;
+    // The restored changes become this program's own copy, so a second crash loses nothing;
+    // the old copy goes only once the new one is written.
+    m_copiedCell.reset();
+    if (m_recovery.write({orphan.contents.documentName, snapshot()})) {
+        m_copiedChanges = m_changes;
+        m_recovery.discardOrphan(orphan);
+    }
 }
 
 QString DocumentCommands::proposedSaveName() const
@@ -427,13 +448,17 @@ QByteArray DocumentCommands::snapshot() const
     return stateOf(m_host.page());
 }
 
-QByteArray DocumentCommands::stateOf(const TCalendarPanel32 &page)
+QByteArray DocumentCommands::stateOf(const TCalendarPanel32 &page,
+                                     const std::optional<DocumentHost::OpenCellText> &openCell)
 {
     // The objects are written at the zoom they are shown at, which goes first.
     const float zoom = page.ZoomFactor();
     QByteArray state(reinterpret_cast<const char *>(&zoom), sizeof zoom);
+    PageDocument document = page.document();
+    if (openCell && openCell->cell >= 1 && openCell->cell <= CellCount)
+        document.cells[size_t(openCell->cell - 1)] = TWPRtfStorage(openCell->rtf);
     const ObjectRecords::RecordList records(page.objects());
-    state += CalendarFile::documentBytes(page.document(), records.components());
+    state += CalendarFile::documentBytes(document, records.components());
     return state;
 }
 

@@ -3,15 +3,26 @@
 #pragma once
 
 #include "shell/documenthistory.h"
+#include "shell/documenthost.h"
 #include "shell/recoverycopy.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
-class DocumentHost;
 class TCalendarPanel32;
 class ZoomGuard;
+
+// What makes the recovery copies: a timer every two minutes, or in tests a clock they fire
+// themselves between keystrokes.
+class RecoveryClock : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+signals:
+    void tick();
+};
 
 // The document commands of the main window: New, Open, Save, Save As, Cancel Changes
 // and the save question. The document's name and modified flag live in the host window.
@@ -59,16 +70,23 @@ public:
 
     // While the document has unsaved changes a copy of it goes to the user folder every
     // two minutes, when something changed since the last copy; saving, opening, New and
-    // closing normally remove it. At start a copy left behind is offered back.
+    // closing normally remove it. At start the copies left behind are offered back.
+    // A copy is taken beside what the user is doing: the open cell's text as typed so far
+    // goes into it, but the editor stays open, with its cursor, undo steps and focus.
     enum : int { RecoveryIntervalMs = 2 * 60 * 1000 };
     void writeRecoveryCopy();
     void discardRecoveryCopy();
-    // Asks whether to restore a copy left by a run that did not end normally; true when
-    // the copy was restored as a modified document under its own name.
+    // Replaces the two-minute timer; the clock must outlive this object.
+    void setRecoveryClock(RecoveryClock &clock);
+    // Asks whether to restore a copy left by a program that did not end normally (the
+    // user picks one when there are several); true when a copy was restored as a modified
+    // document under its own name.
     bool offerRecovery();
-    void setRecoveryCopy(const RecoveryCopy &copy) { m_recovery = copy; }
-    // The page as undo steps and recovery copies keep it: its zoom, then the document.
-    static QByteArray stateOf(const TCalendarPanel32 &page);
+    void setRecoveryCopy(RecoveryCopy copy) { m_recovery = std::move(copy); }
+    // The page as undo steps and recovery copies keep it: its zoom, then the document, with
+    // the text of a cell still being edited when one is given.
+    static QByteArray stateOf(const TCalendarPanel32 &page,
+                              const std::optional<DocumentHost::OpenCellText> &openCell = std::nullopt);
     const RecoveryCopy &recoveryCopy() const { return m_recovery; }
 
 private:
@@ -83,6 +101,7 @@ private:
     void addRecentFile(const QString &path);
     QByteArray snapshot() const;
     void restoreSnapshot(const QByteArray &snapshot);
+    void restoreRecoveryCopy(const RecoveryCopy::Orphan &orphan);
 
     DocumentHost &m_host;
     DocumentHistory m_history;
@@ -98,4 +117,6 @@ private:
     // Changes recorded, and how many of them the recovery copy holds.
     quint64 m_changes = 0;
     quint64 m_copiedChanges = 0;
+    // The text of the cell being edited that the last copy holds.
+    std::optional<DocumentHost::OpenCellText> m_copiedCell;
 };

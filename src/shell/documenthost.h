@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -37,6 +39,14 @@ public:
     virtual void updateIconWindow() = 0;
     // Puts the open cell editor's text back into its cell.
     virtual void DoSaveRichtext() = 0;
+    // The open cell's text while it is being edited, when it differs from what the cell
+    // stores: the recovery copy holds it without closing the editor.
+    struct OpenCellText {
+        int cell = 0;
+        QByteArray rtf;
+        friend bool operator==(const OpenCellText &, const OpenCellText &) = default;
+    };
+    virtual std::optional<OpenCellText> openCellText() const { return std::nullopt; }
     // The properties dialog for a new calendar; true when confirmed.
     virtual bool runNewCalendarProperties() = 0;
 

@@ -24,7 +24,7 @@ class MainWindowDocuments : public QObject, public DocumentHost
 {
 public:
     explicit MainWindowDocuments(TCalendarMain &window)
-        : QObject(&window), m_window(window), m_commands(*this), m_printing(*this)
+        : QObject(&window), m_window(window), m_commands(*this, this), m_printing(*this)
     {
     }
 
@@ -49,6 +49,14 @@ public:
     {
         if (m_window.hooks().DoSaveRichtext)
             m_window.hooks().DoSaveRichtext();
+    }
+    std::optional<OpenCellText> openCellText() const override
+    {
+        if (!m_window.hooks().openCellText)
+            return std::nullopt;
+        if (const auto pending = m_window.hooks().openCellText())
+            return OpenCellText{pending->first, pending->second};
+        return std::nullopt;
     }
     bool runNewCalendarProperties() override
     {

@@ -2,9 +2,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mrufilelist.h"
 
+#include "core/filebytes.h"
 #include "core/inifile.h"
 
 #include <QMenu>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace {
+
+// The preferences file is UTF-8 text. A name that is UTF-8 is written as it is, as it always
+// was; any other name (and one with control characters, or one that would read as such an
+// entry) is written as its bytes, percent-encoded after this mark, so it comes back as the
+// file system holds it.
+const QString kBytesMark = QStringLiteral("bytes:");
+
+QString storedName(const QString &path)
+{
+    const QByteArray bytes = FileBytes::encodeName(path);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    const bool control = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x20; });
+    if (!utf8.hasError() && !control && !text.startsWith(kBytesMark))
+        return text;
+    return kBytesMark + QString::fromLatin1(bytes.toPercentEncoding("/"));
+}
+
+QString nameFromStored(const QString &value)
+{
+    if (!value.startsWith(kBytesMark))
+        return value;
+    return FileBytes::decodeName(QByteArray::fromPercentEncoding(value.mid(kBytesMark.size()).toLatin1()));
+}
+
+} // namespace
 
 TMRUFileList::TMRUFileList(QObject *parent) : QObject(parent)
 {
@@ -80,7 +112,7 @@ void TMRUFileList::LoadList()
     m_files.clear();
     const IniFile ini(m_autoSaveName);
     for (const QString &line : ini.readSection(m_autoSaveKey))
-        m_files << line.mid(line.indexOf(QLatin1Char('=')) + 1);
+        m_files << nameFromStored(line.mid(line.indexOf(QLatin1Char('=')) + 1));
     RebuildMenu();
 }
 
@@ -91,7 +123,7 @@ bool TMRUFileList::SaveList() const
     IniFile ini(m_autoSaveName);
     bool ok = ini.eraseSection(m_autoSaveKey);
     for (int i = 0; i < m_files.size(); ++i)
-        ok = ini.writeString(m_autoSaveKey, QStringLiteral("F%1").arg(i), m_files[i]) && ok;
+        ok = ini.writeString(m_autoSaveKey, QStringLiteral("F%1").arg(i), storedName(m_files[i])) && ok;
     return ok;
 }
 
@@ -131,7 +163,8 @@ void TMRUFileList::RebuildMenu()
     for (int n = 1; n <= m_files.size(); ++n) {
         auto *item = new TMRUMenuItem(n, target);
         // An '&' in a path is text, not an access key.
-        QString path = m_files[n - 1];
+        // Bytes of a name that are not UTF-8 show as replacement characters.
+        QString path = QString::fromUtf8(FileBytes::encodeName(m_files[n - 1]));
         path.replace(QLatin1Char('&'), QLatin1String("&&"));
         item->setText(QStringLiteral("&%1 %2").arg(n).arg(path));
         item->setEnabled(m_entriesEnabled);

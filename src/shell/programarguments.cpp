@@ -2,12 +2,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programarguments.h"
 
+#include "core/filebytes.h"
+
 #include <QCommandLineParser>
-#include <QFileInfo>
+#include <QDir>
+
+#include <climits>
+#include <unistd.h>
 
 namespace {
 
 const QString kProgram = QStringLiteral("orvane");
+
+// QFileInfo makes a name absolute through Qt's own encoding of names, which replaces the
+// bytes of a name that are not UTF-8; this keeps them, in the working folder's name too.
+QString absoluteName(const QString &name)
+{
+    if (QDir::isAbsolutePath(name))
+        return QDir::cleanPath(name);
+    char folder[PATH_MAX];
+    if (!::getcwd(folder, sizeof folder))
+        return QDir::cleanPath(QDir::currentPath() + QLatin1Char('/') + name);
+    return QDir::cleanPath(FileBytes::decodeName(folder) + QLatin1Char('/') + name);
+}
 
 QString helpText()
 {
@@ -66,6 +83,6 @@ ProgramArguments parseProgramArguments(const QStringList &arguments)
         return result;
     }
     if (!documents.isEmpty())
-        result.documentPath = QFileInfo(documents.first()).absoluteFilePath();
+        result.documentPath = absoluteName(documents.first());
     return result;
 }

@@ -5,27 +5,47 @@
 #include <QObject>
 #include <QString>
 
+#include <sys/types.h>
+
 class QLocalServer;
 class QLocalSocket;
 
 // Makes the program run once per user: the first start listens on a local socket, a later
 // start finds it, asks it to bring its window forward (and to open the document the later
 // start was given) and then ends.
+//
+// The socket lives in a folder only the user can write to (the session's runtime folder,
+// else a private folder of our own), and a later start talks only to a socket that belongs
+// to its own user: the document paths it hands over reach nobody else. When no such socket
+// can be had the program runs on its own.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
-    // The default server name is made of the program's and the user's names.
+    // A name without a folder lies in the temporary folder, as QLocalServer places it.
     explicit SingleInstance(QString serverName = defaultServerName(), QObject *parent = nullptr);
     ~SingleInstance() override;
 
+    // The socket's full path; empty when there is no private folder for it.
     static QString defaultServerName();
-    const QString &serverName() const { return m_serverName; }
+    // <base>/orvane-<uid>, created with mode 0700; empty when it cannot be made or what is
+    // there is not a private folder of that user.
+    static QString fallbackFolder(const QString &base, uid_t uid);
+    // A folder (not a link) owned by uid that nobody else may enter or change.
+    static bool isPrivateFolder(const QString &path, uid_t uid);
+    // A socket owned by uid, in a folder where nobody else can replace it: one that only
+    // uid can write to, or a sticky one (like /tmp) owned by uid or the system.
+    static bool socketBelongsTo(const QString &path, uid_t uid);
 
-    // True when this is the first instance (it now listens); false when another instance
-    // runs, which has then been asked to come forward and to open documentPath (an
-    // absolute path) unless it is empty.
+    const QString &serverName() const { return m_serverName; }
+    // The user whose socket a later start may talk to; the program's own unless a test says.
+    void setExpectedOwner(uid_t uid) { m_owner = uid; }
+
+    // True when this program goes on: it is the first instance (it now listens), or it runs
+    // on its own because the socket is not usable. False when another instance of the user
+    // runs, which has then been asked to come forward and to open documentPath (an absolute
+    // path) unless it is empty.
     bool start(const QString &documentPath = QString());
     bool isPrimary() const { return m_server != nullptr; }
 
@@ -36,11 +56,14 @@ signals:
     void openRequested(const QString &path);
 
 private:
+    QString socketPath() const;
     bool listen();
     bool notifyRunningInstance(const QString &documentPath);
+    bool peerIsOwner(const QLocalSocket &socket) const;
     void readRequest();
     void readLines(QLocalSocket &socket);
 
     QString m_serverName;
+    uid_t m_owner;
     QLocalServer *m_server = nullptr;
 };

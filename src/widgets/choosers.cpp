@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "choosers.h"
 
+#include "core/filebytes.h"
 #include "widgets/dialogs.h"
 
 #include <QColorDialog>
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <filesystem>
 
 FontChooser::FontChooser(const TFont &font, int ppi, QWidget *parent)
     : QDialog(parent), m_fonts(new QFontDialog(this)), m_colorButton(new QPushButton(this)),
@@ -147,13 +150,47 @@ QString qtFilter(const QString &filter)
 
 namespace {
 
+// The entry of folder whose name Qt shows as shownName; empty unless exactly one matches.
+QString entryShownAs(const QString &folder, const QString &shownName)
+{
+    QString found;
+    std::error_code error;
+    const std::filesystem::path native(FileBytes::encodeName(folder.isEmpty() ? QStringLiteral("/") : folder).toStdString());
+    for (const auto &entry : std::filesystem::directory_iterator(native, error)) {
+        const QByteArray name = QByteArray::fromStdString(entry.path().filename().native());
+        if (QFile::decodeName(name) != shownName)
+            continue;
+        if (!found.isEmpty())
+            return QString();
+        found = FileBytes::decodeName(name);
+    }
+    return found;
+}
+
+} // namespace
+
+QString realPath(const QString &chosen)
+{
+    if (!chosen.startsWith(QLatin1Char('/')) || FileBytes::exists(chosen))
+        return chosen;
+    QString path;
+    for (const QString &part : chosen.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        const QString direct = path + QLatin1Char('/') + part;
+        const QString real = FileBytes::exists(direct) ? QString() : entryShownAs(path, part);
+        path = real.isEmpty() ? direct : path + QLatin1Char('/') + real;
+    }
+    return path;
+}
+
+namespace {
+
 // The desktop's own file dialog is used when its platform theme offers one (Qt's own
 // otherwise), so files are chosen the way every other program of the desktop chooses them.
 std::optional<QString> runFileDialog(QFileDialog &dialog)
 {
     if (Dialogs::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return realPath(dialog.selectedFiles().constFirst());
 }
 
 } // namespace

@@ -56,6 +56,10 @@ std::optional<QString> chooseSaveFile(QWidget *parent, const QString &title,
                                       const QString &defaultSuffix);
 // Where document and style-sheet dialogs start: the user's documents folder.
 QString documentsFolder();
+// Qt names files in UTF-8 only: a name that is not UTF-8 shows with replacement characters,
+// and the path a file dialog gives back for it does not exist. This finds, folder by folder,
+// the entry the dialog showed; a path that exists, or matches no entry or several, stays.
+QString realPath(const QString &chosen);
 // "Calendar File|*.OVF" becomes "Calendar File (*.OVF)".
 QString qtFilter(const QString &filter);
 

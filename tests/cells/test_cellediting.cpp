@@ -3,6 +3,10 @@
 #include "celleditingfixture.h"
 
 #include "richtext/rtfunits.h"
+#include "shell/documentcommands.h"
+#include "shell/documentwiring.h"
+#include "shell/recoverycopy.h"
+#include "storage/calendarfile.h"
 #include "widgets/choosers.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -296,4 +300,50 @@ TEST_F(CellEditingFixture, ControlBIAndUToggleTheStylesOfWhatIsTyped)
     EXPECT_TRUE(storedFormat(cell, 1).fontItalic());
     EXPECT_TRUE(storedFormat(cell, 2).fontUnderline());
     EXPECT_FALSE(storedFormat(cell, 2).fontItalic());
+}
+
+TEST_F(CellEditingFixture, ARecoveryCopyTakenWhileTypingLeavesTheEditorAlone)
+{
+    connectDocuments(window());
+    auto *commands = window().findChild<DocumentCommands *>();
+    ASSERT_TRUE(commands);
+    RecoveryClock clock;
+    commands->setRecoveryClock(clock);
+    const int cell = cellOfDay(9);
+    openDay(9);
+    ASSERT_TRUE(editor().isVisible());
+
+    QTest::keyClicks(&editor(), QStringLiteral("Dentist at "));
+    ASSERT_TRUE(window().Modified());
+    const int cursor = editor().textCursor().position();
+    const int undoSteps = editor().document()->availableUndoSteps();
+    emit clock.tick();
+    // Nothing the user sees or works with changed.
+    EXPECT_TRUE(editor().isVisible());
+    EXPECT_TRUE(editor().hasFocus());
+    EXPECT_EQ(editor().textCursor().position(), cursor);
+    EXPECT_EQ(editor().document()->availableUndoSteps(), undoSteps);
+    EXPECT_TRUE(editor().document()->isModified());
+    EXPECT_EQ(storedText(cell), QString()) << "the cell is not committed behind the user's back";
+
+    QTest::keyClicks(&editor(), QStringLiteral("3pm"));
+    leaveCell();
+    EXPECT_EQ(storedText(cell), QStringLiteral("Dentist at 3pm")) << "every typed character is kept";
+
+    // The copy holds what was typed before the tick.
+    const auto copy = RecoveryCopy::readFile(commands->recoveryCopy().path());
+    ASSERT_TRUE(copy);
+    PageDocument copied;
+    ASSERT_TRUE(CalendarFile::loadDocumentBytes(copied, copy->state.mid(sizeof(float)), nullptr, {}).ok);
+    QTextDocument text;
+    RtfReader::read(copied.cells[size_t(cell - 1)].rtf(), text);
+    EXPECT_EQ(text.toPlainText(), QStringLiteral("Dentist at "));
+
+    // With the cell stored, the next tick copies the whole text.
+    emit clock.tick();
+    const auto later = RecoveryCopy::readFile(commands->recoveryCopy().path());
+    ASSERT_TRUE(later);
+    ASSERT_TRUE(CalendarFile::loadDocumentBytes(copied, later->state.mid(sizeof(float)), nullptr, {}).ok);
+    RtfReader::read(copied.cells[size_t(cell - 1)].rtf(), text);
+    EXPECT_EQ(text.toPlainText(), QStringLiteral("Dentist at 3pm"));
 }

@@ -9,10 +9,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <functional>
 #include <filesystem>
 #include <iterator>
 
@@ -25,6 +28,7 @@
 #include "shell/documentcommands.h"
 #include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
+#include "shell/recoverychooser.h"
 #include "shell/recoverycopy.h"
 #include "storage/calendarfile.h"
 
@@ -44,6 +48,13 @@ struct Window : DocumentHost {
             files->selectFile(chosenFile);
             return int(QDialog::Accepted);
         };
+    }
+
+    // QTemporaryDir cannot remove names that are not UTF-8.
+    ~Window() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString(), ignored);
     }
 
     QWidget *dialogParent() override { return nullptr; }
@@ -426,96 +437,235 @@ TEST(DocumentCommands, TheChangesOfOneActionMakeOneStep)
 
 namespace {
 
-// Presses the button of that caption in the next message box with buttons of its own.
-void answerChoiceWith(Window &w, const QString &button)
+// The recovery folder of one test, shared by the programs the test runs side by side.
+struct RecoveryFolder {
+    // QTemporaryDir cannot remove names that are not UTF-8.
+    ~RecoveryFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString(), ignored);
+    }
+    QTemporaryDir dir;
+    QString folder() const { return dir.filePath(QStringLiteral("Recovery")); }
+    QString legacy() const { return dir.filePath(QStringLiteral("Recovery.OVR")); }
+    // A program's copies under its own owner name.
+    RecoveryCopy copyFor(const QString &owner) const { return RecoveryCopy(folder(), owner, legacy()); }
+    QStringList copies() const
+    {
+        return QDir(folder()).entryList({QStringLiteral("*.OVR")}, QDir::Files, QDir::Name);
+    }
+};
+
+// Answers the recovery dialog: 'answer' gets the dialog and the titles of its rows, and
+// presses its buttons.
+void answerRecoveryWith(Window &w, std::function<void(RecoveryChooser &, const QStringList &)> answer)
 {
-    w.fake->onDialog = [button](QDialog &dialog) {
-        auto *box = dynamic_cast<QMessageBox *>(&dialog);
-        if (!box)
+    w.fake->onDialog = [answer](QDialog &dialog) {
+        auto *chooser = dynamic_cast<RecoveryChooser *>(&dialog);
+        if (!chooser)
             return int(QDialog::Rejected);
-        for (QAbstractButton *candidate : box->buttons()) {
-            if (candidate->text() == button)
-                candidate->click();
-        }
-        return box->result();
+        QStringList rows;
+        for (int i = 0; i < chooser->list()->count(); ++i)
+            rows << chooser->list()->item(i)->text();
+        answer(*chooser, rows);
+        return chooser->result();
     };
+}
+
+void answerRecoveryWith(Window &w, const QString &button)
+{
+    answerRecoveryWith(w, [button](RecoveryChooser &chooser, const QStringList &) {
+        if (button == QLatin1String("Restore"))
+            chooser.restoreButton()->click();
+        else if (button == QLatin1String("Discard"))
+            chooser.discardButton()->click();
+        else
+            chooser.laterButton()->click();
+    });
+}
+
+// A change the program records, as a user's edit does.
+void change(Window &w, int cell, const QByteArray &text)
+{
+    w.calendar.SetCellRtfText(cell, TWPRtfStorage("{\\rtf1 " + text + "\\par}"));
+    w.modified = true;
+    w.commands->recordChange();
+    w.commands->flushPendingChange();
 }
 
 } // namespace
 
 TEST(DocumentCommands, UnsavedChangesAreCopiedAsideAndOfferedBackAfterACrash)
 {
-    QTemporaryDir aside;
-    const RecoveryCopy copy(aside.filePath(QStringLiteral("Recovery.OVR")));
+    RecoveryFolder aside;
     const TWPRtfStorage typed("{\\rtf1 typed before the crash\\par}");
     QString document;
     {
         Window w;
-        w.commands->setRecoveryCopy(copy);
+        w.commands->setRecoveryCopy(aside.copyFor(QStringLiteral("100-a")));
         document = w.writeDocument(QStringLiteral("Jun2026.OVF"));
         w.commands->OpenCalendarFile(document);
         // Nothing changed: no copy.
         w.commands->writeRecoveryCopy();
-        EXPECT_FALSE(QFileInfo::exists(copy.path()));
-        w.calendar.SetCellRtfText(9, typed);
-        w.modified = true;
-        w.commands->recordChange();
-        w.commands->flushPendingChange();
+        EXPECT_TRUE(aside.copies().isEmpty());
+        change(w, 9, "typed before the crash");
         w.commands->writeRecoveryCopy();
-        ASSERT_TRUE(QFileInfo::exists(copy.path()));
+        ASSERT_EQ(aside.copies().size(), 1);
+        const QString path = w.commands->recoveryCopy().path();
         // Only a new change makes a new copy.
-        QFile::remove(copy.path());
+        QFile::remove(path);
         w.commands->writeRecoveryCopy();
-        EXPECT_FALSE(QFileInfo::exists(copy.path()));
+        EXPECT_TRUE(aside.copies().isEmpty());
         w.commands->recordChange();
         w.commands->flushPendingChange();
         w.commands->writeRecoveryCopy();
-        ASSERT_TRUE(QFileInfo::exists(copy.path()));
+        ASSERT_EQ(aside.copies().size(), 1);
         // The window goes away without closing: the copy stays.
     }
     Window restarted;
-    restarted.commands->setRecoveryCopy(copy);
-    answerChoiceWith(restarted, QStringLiteral("Restore"));
+    restarted.commands->setRecoveryCopy(aside.copyFor(QStringLiteral("200-b")));
+    answerRecoveryWith(restarted, QStringLiteral("Restore"));
     ASSERT_TRUE(restarted.commands->offerRecovery());
     EXPECT_EQ(restarted.fileName, document);
     EXPECT_TRUE(restarted.modified);
     EXPECT_TRUE(restarted.pageShown);
     EXPECT_EQ(restarted.calendar.GetCellRtfText(9, {}), typed);
-    // Kept until the restored changes are saved.
-    EXPECT_TRUE(QFileInfo::exists(copy.path()));
-    ASSERT_TRUE(restarted.commands->SaveCalendarFile(aside.filePath(QStringLiteral("Jun2026.OVF"))));
-    EXPECT_FALSE(QFileInfo::exists(copy.path()));
+    // The restored changes are this program's own copy now, until they are saved.
+    ASSERT_EQ(aside.copies(), QStringList{QFileInfo(restarted.commands->recoveryCopy().path()).fileName()});
+    EXPECT_TRUE(aside.copies().constFirst().startsWith(QLatin1String("200-b-")));
+    ASSERT_TRUE(restarted.commands->SaveCalendarFile(aside.dir.filePath(QStringLiteral("Jun2026.OVF"))));
+    EXPECT_TRUE(aside.copies().isEmpty());
 }
 
 TEST(DocumentCommands, ADiscardedOrUnreadableRecoveryCopyRestoresNothing)
 {
-    QTemporaryDir aside;
-    const RecoveryCopy copy(aside.filePath(QStringLiteral("Recovery.OVR")));
+    RecoveryFolder aside;
     {
         Window w;
-        w.commands->setRecoveryCopy(copy);
-        w.calendar.SetCellRtfText(9, TWPRtfStorage("{\\rtf1 x\\par}"));
-        w.modified = true;
-        w.commands->recordChange();
-        w.commands->flushPendingChange();
+        w.commands->setRecoveryCopy(aside.copyFor(QStringLiteral("100-a")));
+        change(w, 9, "x");
         w.commands->writeRecoveryCopy();
-        ASSERT_TRUE(QFileInfo::exists(copy.path()));
+        ASSERT_EQ(aside.copies().size(), 1);
     }
     Window restarted;
-    restarted.commands->setRecoveryCopy(copy);
-    answerChoiceWith(restarted, QStringLiteral("Discard"));
+    restarted.commands->setRecoveryCopy(aside.copyFor(QStringLiteral("200-b")));
+    answerRecoveryWith(restarted, QStringLiteral("Discard"));
     EXPECT_FALSE(restarted.commands->offerRecovery());
     EXPECT_FALSE(restarted.modified);
-    EXPECT_FALSE(QFileInfo::exists(copy.path()));
+    EXPECT_TRUE(aside.copies().isEmpty());
 
-    // A file that is not one of ours is not offered at all.
-    QFile junk(copy.path());
+    // A file that is not one of ours is not offered at all, nor deleted.
+    QFile junk(QDir(aside.folder()).filePath(QStringLiteral("300-c-untitled.OVR")));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a recovery copy");
     junk.close();
     const int dialogs = restarted.fake->dialogCount;
     EXPECT_FALSE(restarted.commands->offerRecovery());
     EXPECT_EQ(restarted.fake->dialogCount, dialogs);
+    EXPECT_TRUE(junk.exists());
+}
+
+TEST(DocumentCommands, RunningProgramsKeepTheirOwnRecoveryCopies)
+{
+    // Another program of the user, running beside this one (only one window of a test may
+    // answer dialogs, so it keeps its copy without one).
+    RecoveryFolder aside;
+    const QString otherDocument = aside.dir.filePath(QStringLiteral("Other.OVF"));
+    TCalendarPanel32 otherPage;
+    otherPage.ResetToDefaults();
+    otherPage.SetCellRtfText(3, TWPRtfStorage("{\\rtf1 other\\par}"));
+    auto other = std::make_unique<RecoveryCopy>(aside.copyFor(QStringLiteral("100-a")));
+    ASSERT_TRUE(other->write({otherDocument, DocumentCommands::stateOf(otherPage)}));
+
+    auto w = std::make_unique<Window>();
+    w->commands->setRecoveryCopy(aside.copyFor(QStringLiteral("200-b")));
+    change(*w, 4, "mine");
+    w->commands->writeRecoveryCopy();
+    ASSERT_EQ(aside.copies().size(), 2) << "one copy for each program";
+    // The copy of a running program is neither offered nor deleted.
+    EXPECT_FALSE(w->commands->offerRecovery());
+    EXPECT_EQ(w->fake->dialogCount, 0);
+    // Saving removes this program's copy only.
+    ASSERT_TRUE(w->commands->SaveCalendarFile(w->dir.filePath(QStringLiteral("Mine.OVF"))));
+    ASSERT_EQ(aside.copies().size(), 1);
+    EXPECT_TRUE(aside.copies().constFirst().startsWith(QLatin1String("100-a-")));
+    w.reset();
+
+    // Once its owner has ended the copy is offered; Later keeps it.
+    other.reset();
+    Window restarted;
+    restarted.commands->setRecoveryCopy(aside.copyFor(QStringLiteral("300-c")));
+    answerRecoveryWith(restarted, QStringLiteral("Later"));
+    EXPECT_FALSE(restarted.commands->offerRecovery());
+    EXPECT_EQ(restarted.fake->dialogCount, 1);
+    EXPECT_EQ(aside.copies().size(), 1);
+    // While one program has it on offer, no other program offers it too.
+    RecoveryCopy starting = aside.copyFor(QStringLiteral("400-d"));
+    QStringList offered;
+    int offeredMeanwhile = -1;
+    answerRecoveryWith(restarted, [&](RecoveryChooser &chooser, const QStringList &rows) {
+        offered = rows;
+        offeredMeanwhile = int(starting.claimOrphans().size());
+        chooser.restoreButton()->click();
+    });
+    ASSERT_TRUE(restarted.commands->offerRecovery());
+    EXPECT_EQ(offeredMeanwhile, 0);
+    ASSERT_EQ(offered.size(), 1);
+    EXPECT_TRUE(offered.constFirst().startsWith(QLatin1String("Other.OVF"))) << qPrintable(offered.constFirst());
+    EXPECT_EQ(restarted.fileName, otherDocument);
+    EXPECT_EQ(restarted.calendar.GetCellRtfText(3, {}), TWPRtfStorage("{\\rtf1 other\\par}"));
+    EXPECT_TRUE(starting.claimOrphans().isEmpty()) << "the restored copy is the restoring program's own";
+}
+
+TEST(DocumentCommands, SeveralCopiesLeftBehindAreListedTogether)
+{
+    RecoveryFolder aside;
+    for (const auto &[owner, text] : {std::pair("100-a", "alpha"), std::pair("200-b", "beta")}) {
+        Window crashed;
+        crashed.commands->setRecoveryCopy(aside.copyFor(QLatin1String(owner)));
+        change(crashed, 5, text);
+        crashed.commands->writeRecoveryCopy();
+    }
+    // The single copy of earlier versions, its name as UTF-8 text.
+    PageDocument legacyPage;
+    legacyPage.cells[4] = TWPRtfStorage("{\\rtf1 gamma\\par}");
+    QFile legacy(aside.legacy());
+    ASSERT_TRUE(legacy.open(QIODevice::WriteOnly));
+    legacy.write("Orvane recovery 1\n/home/me/Old \xc3\xa9t\xc3\xa9.OVF\n");
+    const float zoom = 1.0f;
+    legacy.write(reinterpret_cast<const char *>(&zoom), sizeof zoom);
+    legacy.write(CalendarFile::documentBytes(legacyPage, {}));
+    legacy.close();
+
+    Window restarted;
+    restarted.commands->setRecoveryCopy(aside.copyFor(QStringLiteral("300-c")));
+    QStringList offered;
+    answerRecoveryWith(restarted, [&](RecoveryChooser &chooser, const QStringList &rows) {
+        offered = rows;
+        // Discard the legacy copy, restore one of the others.
+        for (int i = 0; i < chooser.list()->count(); ++i) {
+            if (chooser.list()->item(i)->text().startsWith(QStringLiteral("Old \u00e9t\u00e9.OVF"))) {
+                chooser.list()->setCurrentRow(i);
+                chooser.discardButton()->click();
+                break;
+            }
+        }
+        chooser.list()->setCurrentRow(0);
+        chooser.restoreButton()->click();
+    });
+    ASSERT_TRUE(restarted.commands->offerRecovery());
+    ASSERT_EQ(offered.size(), 3) << qPrintable(offered.join(QLatin1Char('\n')));
+    EXPECT_FALSE(QFileInfo::exists(aside.legacy()));
+    const QByteArray restored = restarted.calendar.GetCellRtfText(5, {}).rtf();
+    EXPECT_TRUE(restored.contains("alpha") || restored.contains("beta"));
+
+    // The copy not chosen stays for later, and is all the next start offers.
+    Window next;
+    next.commands->setRecoveryCopy(aside.copyFor(QStringLiteral("400-d")));
+    answerRecoveryWith(next, [&](RecoveryChooser &, const QStringList &rows) { offered = rows; });
+    EXPECT_FALSE(next.commands->offerRecovery());
+    ASSERT_EQ(offered.size(), 1);
+    EXPECT_EQ(aside.copies().size(), 2) << "the one left and the restoring program's own";
 }
 
 TEST(DocumentCommands, TheSaveQuestionNamesTheDocument)
@@ -549,4 +699,40 @@ TEST(DocumentCommands, ADocumentWhoseNameIsNotUtf8OpensAndSavesUnderThatName)
     PageDocument reread;
     ASSERT_TRUE(CalendarFile::LoadDocument(reread, path, nullptr, {}).ok);
     EXPECT_EQ(reread.settings.month, 8);
+}
+
+TEST(DocumentCommands, ARestoredCopySavesOverAFileWhoseNameIsNotUtf8)
+{
+    RecoveryFolder aside;
+    const QByteArray name = QFile::encodeName(aside.dir.path()) + "/caf\xe9\nplan.OVF";
+    const QString path = FileBytes::decodeName(name);
+    {
+        Window w;
+        w.commands->setRecoveryCopy(aside.copyFor(QStringLiteral("100-a")));
+        ASSERT_EQ(::rename(QFile::encodeName(w.writeDocument(QStringLiteral("plain.OVF"))).constData(),
+                           name.constData()), 0);
+        w.commands->OpenCalendarFile(path);
+        ASSERT_EQ(w.fileName, path);
+        w.calendar.SetMainCalMonth(11);
+        change(w, 2, "restored");
+        w.commands->writeRecoveryCopy();
+    }
+    Window restarted;
+    restarted.commands->setRecoveryCopy(aside.copyFor(QStringLiteral("200-b")));
+    answerRecoveryWith(restarted, QStringLiteral("Restore"));
+    ASSERT_TRUE(restarted.commands->offerRecovery());
+    EXPECT_EQ(FileBytes::encodeName(restarted.fileName), name);
+    restarted.commands->mnuSaveClick();
+    EXPECT_FALSE(restarted.modified);
+    EXPECT_TRUE(restarted.fake->messages.isEmpty()) << qPrintable(restarted.fake->messages.value(0).text);
+    // The real file was replaced, and no other file made beside it.
+    QList<QByteArray> files;
+    for (const auto &entry : std::filesystem::directory_iterator(QFile::encodeName(aside.dir.path()).toStdString())) {
+        if (entry.is_regular_file())
+            files << QByteArray::fromStdString(entry.path().filename().native());
+    }
+    EXPECT_EQ(files, QList<QByteArray>{"caf\xe9\nplan.OVF"});
+    PageDocument reread;
+    ASSERT_TRUE(CalendarFile::LoadDocument(reread, path, nullptr, {}).ok);
+    EXPECT_EQ(reread.settings.month, 11);
 }

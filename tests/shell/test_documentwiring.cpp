@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QToolButton>
 #include <QFileDialog>
 #include <QListWidget>
@@ -24,6 +25,7 @@
 #include "page/calpanel32.h"
 #include "shell/documentcommands.h"
 #include "shell/documentwiring.h"
+#include "shell/recoverychooser.h"
 #include "shell/recoverycopy.h"
 #include "shell/mrufilelist.h"
 #include "richtext/rtfreader.h"
@@ -176,24 +178,26 @@ TEST_F(Recovery, AStartAfterACrashOffersTheUnsavedChangesBackAsAModifiedDocument
     crashed.ResetToDefaults(QDate(2026, 12, 1));
     const TWPRtfStorage typed("{\\rtf1 Dentist at 9\\par}");
     crashed.SetCellRtfText(20, typed);
-    ASSERT_TRUE(RecoveryCopy().write({QString(), DocumentCommands::stateOf(crashed)}));
+    // Written by a program that has ended since: its lock went with it.
+    ASSERT_TRUE(RecoveryCopy(RecoveryCopy::defaultFolder(), QStringLiteral("1-ended"))
+                    .write({QString(), DocumentCommands::stateOf(crashed)}));
 
     connectDocuments(window());
     m_dialogs->onDialog = [](QDialog &dialog) {
-        auto *box = dynamic_cast<QMessageBox *>(&dialog);
-        if (!box)
+        auto *chooser = dynamic_cast<RecoveryChooser *>(&dialog);
+        if (!chooser)
             return int(QDialog::Rejected);
-        for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == QStringLiteral("Restore"))
-                button->click();
-        }
-        return box->result();
+        chooser->restoreButton()->click();
+        return chooser->result();
     };
     window().FormActivate();
     EXPECT_TRUE(window().Modified());
     EXPECT_TRUE(window().CalendarPanel().isVisibleTo(&window()));
     EXPECT_EQ(window().CalendarPanel().GetCellRtfText(20, {}), typed);
-    EXPECT_TRUE(QFileInfo::exists(RecoveryCopy::defaultPath())) << "kept until saved";
+    // Kept until saved, as this program's own copy now.
+    const QStringList copies = QDir(RecoveryCopy::defaultFolder()).entryList({QStringLiteral("*.OVR")});
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_TRUE(copies.constFirst().startsWith(RecoveryCopy::processOwner())) << qPrintable(copies.constFirst());
 }
 
 TEST_F(DocumentWiring, NewStartsFromTheDefaultStyleNotTheCalendarOpenBefore)

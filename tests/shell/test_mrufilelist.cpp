@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "core/filebytes.h"
 #include "core/inifile.h"
 #include "shell/mrufilelist.h"
 
@@ -98,4 +99,31 @@ TEST_F(MruFixture, LoweringTheMaximumDropsTheOldestAndSubmenusHoldTheEntries)
     EXPECT_EQ(items[3], QStringLiteral("Reopen"));
     EXPECT_EQ(captions(*menu.actions().last()->menu()),
               (QStringList{QStringLiteral("&1 f4"), QStringLiteral("&2 f3")}));
+}
+
+TEST_F(MruFixture, NamesThatAreNotUtf8SurviveThePreferencesFile)
+{
+    // A name with a Latin-1 byte, one with a line feed, one that looks like an encoded entry,
+    // and a plain one, which is stored as readable text as before.
+    const QStringList names{FileBytes::decodeName("/home/me/caf\xe9 plan.OVF"),
+                            FileBytes::decodeName("/home/me/two\nlines.OVF"),
+                            QStringLiteral("bytes:%41.OVF"),
+                            QStringLiteral("/home/me/\u00e9t\u00e9 100%.OVF")};
+    for (const QString &name : names)
+        list.AddFile(name);
+    ASSERT_TRUE(list.SaveList());
+    const IniFile ini(dir.filePath(QStringLiteral("OV.INI")));
+    EXPECT_EQ(ini.readString(QStringLiteral("MRU"), QStringLiteral("F0"), QString()),
+              QStringLiteral("/home/me/\u00e9t\u00e9 100%.OVF"));
+    EXPECT_EQ(ini.readSection(QStringLiteral("MRU")).size(), 4);
+
+    TMRUFileList reread;
+    reread.SetAutoSaveName(dir.filePath(QStringLiteral("OV.INI")));
+    reread.SetAutoSaveKey(QStringLiteral("MRU"));
+    reread.LoadList();
+    ASSERT_EQ(reread.files().size(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(FileBytes::encodeName(reread.files().at(i)), FileBytes::encodeName(names.at(3 - i)));
+    // The menu shows the byte it cannot decode as a replacement character.
+    EXPECT_EQ(captions(menu).last(), QStringLiteral("&4 /home/me/caf\ufffd plan.OVF"));
 }

@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
 
@@ -13,7 +16,9 @@
 #include "shell/singleinstance.h"
 
 #include <cstring>
+#include <optional>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -21,6 +26,20 @@ namespace {
 
 // Waits end as soon as what they wait for happens; this only bounds a hang.
 constexpr int kPatience = 30000;
+
+// Puts an environment variable back as it was, set or not.
+void restoreVariable(const char *name, const std::optional<QByteArray> &value)
+{
+    if (value)
+        qputenv(name, *value);
+    else
+        qunsetenv(name);
+}
+
+std::optional<QByteArray> savedVariable(const char *name)
+{
+    return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+}
 
 QString uniqueName()
 {
@@ -155,4 +174,87 @@ TEST(SingleInstance, AHandlerThatRunsEventsOutlivesTheFinishedConnection)
     for (int waited = 0; handled == 0 && waited < kPatience; waited += 50)
         QTest::qWait(50);
     EXPECT_EQ(handled, 1);
+}
+
+TEST(SingleInstance, TheSocketLivesInAFolderOnlyTheUserCanEnter)
+{
+    QTemporaryDir runtime;
+    QTemporaryDir temporary;
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime.path()).constData(), 0700), 0);
+    const auto savedRuntime = savedVariable("XDG_RUNTIME_DIR");
+    const auto savedUser = savedVariable("USER");
+    const auto savedTemporary = savedVariable("TMPDIR");
+    qunsetenv("USER");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString inRuntime = SingleInstance::defaultServerName();
+    // A runtime folder others may write to is not used.
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime.path()).constData(), 0777), 0);
+    const QString openRuntime = SingleInstance::defaultServerName();
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString withoutRuntime = SingleInstance::defaultServerName();
+    restoreVariable("XDG_RUNTIME_DIR", savedRuntime);
+    restoreVariable("USER", savedUser);
+    restoreVariable("TMPDIR", savedTemporary);
+
+    EXPECT_EQ(inRuntime, runtime.filePath(QStringLiteral("orvane.socket")));
+    for (const QString &name : {openRuntime, withoutRuntime}) {
+        ASSERT_FALSE(name.isEmpty());
+        EXPECT_FALSE(name.startsWith(runtime.path()));
+        EXPECT_TRUE(SingleInstance::isPrivateFolder(QFileInfo(name).path(), ::getuid())) << qPrintable(name);
+        EXPECT_EQ(QFileInfo(name).path(), temporary.filePath(QStringLiteral("orvane-%1").arg(::getuid())));
+    }
+}
+
+TEST(SingleInstance, TheFallbackFolderMustBeMadeByTheUserAndPrivate)
+{
+    QTemporaryDir base;
+    const QString made = SingleInstance::fallbackFolder(base.path(), ::getuid());
+    ASSERT_EQ(made, base.filePath(QStringLiteral("orvane-%1").arg(::getuid())));
+    struct stat info{};
+    ASSERT_EQ(::lstat(QFile::encodeName(made).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
+    EXPECT_EQ(SingleInstance::fallbackFolder(base.path(), ::getuid()), made) << "found again";
+
+    // Made first by someone else (as another user sees ours), open to others, or a link.
+    EXPECT_TRUE(SingleInstance::fallbackFolder(base.path(), ::getuid() + 1).isEmpty());
+    ASSERT_EQ(::chmod(QFile::encodeName(made).constData(), 0777), 0);
+    EXPECT_TRUE(SingleInstance::fallbackFolder(base.path(), ::getuid()).isEmpty());
+    QTemporaryDir other;
+    const QString link = base.filePath(QStringLiteral("orvane-%1").arg(::getuid() + 7));
+    ASSERT_TRUE(QFile::link(other.path(), link));
+    EXPECT_TRUE(SingleInstance::fallbackFolder(base.path(), ::getuid() + 7).isEmpty());
+}
+
+TEST(SingleInstance, NothingIsSentToASocketOfAnotherUser)
+{
+    QTemporaryDir folder;
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0700), 0);
+    const QString name = folder.filePath(QStringLiteral("orvane.socket"));
+    SingleInstance first(name);
+    ASSERT_TRUE(first.start());
+    QSignalSpy opened(&first, &SingleInstance::openRequested);
+    QSignalSpy raised(&first, &SingleInstance::activationRequested);
+    EXPECT_TRUE(SingleInstance::socketBelongsTo(name, ::getuid()));
+    EXPECT_FALSE(SingleInstance::socketBelongsTo(name, ::getuid() + 1));
+
+    // As a program of another user sees the socket: it runs on its own, sends nothing and
+    // leaves the socket alone.
+    SingleInstance stranger(name);
+    stranger.setExpectedOwner(::getuid() + 1);
+    EXPECT_TRUE(stranger.start(QStringLiteral("/home/other/secret.OVF")));
+    EXPECT_FALSE(stranger.isPrimary());
+    EXPECT_TRUE(QFileInfo::exists(name));
+
+    // Requests are handled in order: once this one arrived, the stranger's would have too.
+    SingleInstance second(name);
+    EXPECT_FALSE(second.start());
+    ASSERT_TRUE(raised.wait(kPatience));
+    EXPECT_EQ(raised.count(), 1);
+    EXPECT_EQ(opened.count(), 0);
+
+    // A folder others may write to makes even the user's own socket untrusted.
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0770), 0);
+    EXPECT_FALSE(SingleInstance::socketBelongsTo(name, ::getuid()));
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0700), 0);
 }

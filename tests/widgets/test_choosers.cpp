@@ -2,13 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "core/filebytes.h"
+#include "fakedialogs.h"
 #include "widgets/choosers.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QSignalSpy>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TEST(FontChooser, ShowsTheStoredFontAndOkWithoutAChangeKeepsIt)
 {
@@ -50,4 +63,35 @@ TEST(Choosers, FileDialogsStartAtHomeWhenThereIsNoDocumentsFolder)
     QDir(home.path()).mkdir(QStringLiteral("Documents"));
     EXPECT_EQ(Choosers::documentsFolder(), home.filePath(QStringLiteral("Documents")));
     qputenv("HOME", oldHome);
+}
+
+TEST(Choosers, APathAsQtShowsANameThatIsNotUtf8LeadsToTheRealFile)
+{
+    QTemporaryDir dir;
+    // QTemporaryDir cannot remove names that are not UTF-8.
+    const auto cleanUp = qScopeGuard([&dir] {
+        std::error_code ignored;
+        std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString(), ignored);
+    });
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/\xe9t\xe9";
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    const auto touch = [](const QByteArray &name) {
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        return fd >= 0 && ::close(fd) == 0;
+    };
+    const QByteArray file = folder + "/caf\xe9.OVF";
+    ASSERT_TRUE(touch(file));
+    // What a file dialog gives back: every such byte replaced, in the folder's name too.
+    EXPECT_EQ(FileBytes::encodeName(Choosers::realPath(QFile::decodeName(file))), file);
+
+    // Two names that show alike are not guessed between.
+    ASSERT_TRUE(touch(folder + "/a\xe8.OVF"));
+    ASSERT_TRUE(touch(folder + "/a\xe0.OVF"));
+    const QString alike = QFile::decodeName(folder + "/a\xe8.OVF");
+    EXPECT_FALSE(FileBytes::exists(Choosers::realPath(alike)));
+
+    // A path that exists, or that no entry matches (a new file to save), stays as it is.
+    EXPECT_EQ(Choosers::realPath(dir.path()), dir.path());
+    const QString missing = dir.filePath(QStringLiteral("new \u00e9.OVF"));
+    EXPECT_EQ(Choosers::realPath(missing), missing);
 }
