@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "camain.h"
 
+#include "widgets/dialogs.h"
+
+#include "core/apppaths.h"
+
 #include "page/calpanel32.h"
 #include "widgets/helpwindow.h"
 #include "core/filebytes.h"
@@ -71,6 +75,11 @@ void TCalendarMain::FormActivate()
         m_firstActivationPending = false;
         SetButtons();
         SetCaption();
+    }
+    // Said once a run: without a usable user folder nothing the program writes is kept.
+    if (const QString problem = AppPaths::userFolderProblem(); !problem.isEmpty()) {
+        Dialogs::informationBox(
+            this, QStringLiteral("Orvane cannot keep its settings, recent files or recovery copies: %1.").arg(problem));
     }
     CheckFloaterStatus();
     if (m_iconsWindowWanted)

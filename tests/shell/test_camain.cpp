@@ -369,6 +369,22 @@ TEST_F(MainWindowFixture, FirstActivationReopensTheMostRecentFileWhenItExists)
     EXPECT_EQ(opened.size(), 1) << "only the first activation reopens";
 }
 
+TEST_F(MainWindowFixture, AUserFolderThatCannotBeUsedIsSaidOnceAtStart)
+{
+    QTemporaryDir dir;
+    // A file where the folder should be: it can be neither made nor written.
+    const QString blocked = dir.filePath(QStringLiteral("config"));
+    QFile(blocked).open(QIODevice::WriteOnly);
+    AppPaths::setUserFolderOverride(blocked + QStringLiteral("/orvane"));
+    window().setHooks(allHooks());
+    window().FormActivate();
+    window().FormActivate();
+    ASSERT_EQ(m_dialogs->messages.size(), 1);
+    EXPECT_TRUE(m_dialogs->messages.first().text.startsWith(
+        QStringLiteral("Orvane cannot keep its settings, recent files or recovery copies: the folder ")))
+        << qPrintable(m_dialogs->messages.first().text);
+}
+
 TEST_F(MainWindowFixture, FirstActivationWithAMissingRecentFileShowsNoPage)
 {
     IniFile file = ini();
