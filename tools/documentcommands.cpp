@@ -3,6 +3,7 @@
 #include "documentcommands.h"
 
 #include "renderoptions.h"
+#include "terminaltext.h"
 
 #include "core/filebytes.h"
 #include "page/calpanel32.h"
@@ -24,7 +25,7 @@ void printMessage(const QString &message)
 {
     QString line = message;
     line.replace(QLatin1String("\r"), QLatin1String(" "));
-    std::fprintf(stderr, "orvane-render: %s\n", line.toLocal8Bit().constData());
+    printProblem(line);
 }
 
 // The naming scope of drawing objects read from a document. No object kinds are

@@ -3,6 +3,7 @@
 #include "icalcommands.h"
 
 #include "renderoptions.h"
+#include "terminaltext.h"
 
 #include "cells/eventfill.h"
 #include "ical/calendarevents.h"
@@ -18,8 +19,7 @@ namespace {
 
 void printError(const QString &path, const QString &reason)
 {
-    std::fprintf(stderr, "orvane-render: cannot read %s: %s\n", path.toLocal8Bit().constData(),
-                 reason.toLocal8Bit().constData());
+    printProblem(QStringLiteral("cannot read %1: %2").arg(path, reason));
 }
 
 // Events a limit cut short are said on standard error; true when there were some.
@@ -27,8 +27,7 @@ bool warnIfCutShort(const QString &path, const CalendarEventsResult &read)
 {
     if (read.eventsCut <= 0)
         return false;
-    std::fprintf(stderr, "orvane-render: %s: %s\n", path.toLocal8Bit().constData(),
-                 CalendarEvents::cutShortMessage(read.eventsCut).toLocal8Bit().constData());
+    printProblem(QStringLiteral("%1: %2").arg(path, CalendarEvents::cutShortMessage(read.eventsCut)));
     return true;
 }
 
@@ -94,7 +93,6 @@ bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
     page.UpdateCellTable();
     const EventFill::FillResult filled = EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat());
     if (filled.unreadableCells > 0)
-        std::fprintf(stderr, "orvane-render: %s\n",
-                     EventFill::unreadableCellsMessage(filled.unreadableCells).toLocal8Bit().constData());
+        printProblem(EventFill::unreadableCellsMessage(filled.unreadableCells));
     return true;
 }

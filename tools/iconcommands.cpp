@@ -3,6 +3,7 @@
 #include "iconcommands.h"
 
 #include "renderoptions.h"
+#include "terminaltext.h"
 
 #include "images/iconlibrary.h"
 #include "images/picturefile.h"
@@ -13,22 +14,12 @@
 
 #include <cstdio>
 
-namespace {
-
-int fail(const QString &message)
-{
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    return 1;
-}
-
-} // namespace
-
 int runIconList(const RenderOptions &options)
 {
     // Read here rather than by path, so that a file that cannot be read says why.
-    const BytesResult file = readPictureFile(options.iconsFile);
+    const BytesResult file = readPictureFile(options.iconsFile, MaxPictureFileBytes, QStringLiteral("an icon library"));
     if (!file.ok())
-        return fail(file.error);
+        return failWith(file.error);
     const int count = IconLibrary::iconCountOfBytes(file.bytes);
     QJsonArray icons;
     for (int index = 0; index < count; ++index) {
@@ -45,18 +36,18 @@ int runIconList(const RenderOptions &options)
 
 int runIcon(const RenderOptions &options)
 {
-    const BytesResult file = readPictureFile(options.iconFile);
+    const BytesResult file = readPictureFile(options.iconFile, MaxPictureFileBytes, QStringLiteral("an icon library"));
     if (!file.ok())
-        return fail(file.error);
+        return failWith(file.error);
     const int count = IconLibrary::iconCountOfBytes(file.bytes);
     if (options.iconIndex >= count)
-        return fail(QStringLiteral("%1 has %2 icons; there is no icon %3.")
+        return failWith(QStringLiteral("%1 has %2 icons; there is no icon %3.")
                         .arg(options.iconFile).arg(count).arg(options.iconIndex));
     const QImage icon = IconLibrary::iconOfBytes(file.bytes, options.iconIndex,
                                                  options.pictureSize.value_or(IconLibrary::desktopIconSize()));
     if (icon.isNull())
-        return fail(QStringLiteral("Icon %1 of %2 is damaged.").arg(options.iconIndex).arg(options.iconFile));
+        return failWith(QStringLiteral("Icon %1 of %2 is damaged.").arg(options.iconIndex).arg(options.iconFile));
     if (!icon.save(options.outFile))
-        return fail(QStringLiteral("Cannot write %1.").arg(options.outFile));
+        return failWith(QStringLiteral("Cannot write %1.").arg(options.outFile));
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "picturecommands.h"
 #include "rtfcommands.h"
 #include "renderoptions.h"
+#include "terminaltext.h"
 #include "reportcommands.h"
 
 #include "page/calpanel32.h"
@@ -35,7 +36,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (!parsed.error.isEmpty()) {
-        std::fprintf(stderr, "orvane-render: %s\n", parsed.error.toLocal8Bit().constData());
+        printProblem(parsed.error);
         return 2;
     }
     // The renderer never shows a window, and needs no session: give Qt a private runtime

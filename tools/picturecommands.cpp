@@ -3,6 +3,7 @@
 #include "picturecommands.h"
 
 #include "renderoptions.h"
+#include "terminaltext.h"
 
 #include "images/picture.h"
 
@@ -26,11 +27,6 @@ QString kindName(Picture::Kind kind)
     return QStringLiteral("none");
 }
 
-int fail(const QString &message)
-{
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    return 1;
-}
 
 } // namespace
 
@@ -39,7 +35,7 @@ int runPicture(const RenderOptions &options)
     Picture picture;
     const ImageStatus status = loadBrowserPicture(options.pictureFile, picture);
     if (!status.ok())
-        return fail(status.error);
+        return failWith(status.error);
     if (options.pictureInfo) {
         const QJsonObject info{{QStringLiteral("kind"), kindName(picture.kind())},
                                {QStringLiteral("width"), picture.width()},
@@ -51,7 +47,7 @@ int runPicture(const RenderOptions &options)
         return 0;
     const QSize size = options.pictureSize.value_or(picture.size());
     if (size.isEmpty())
-        return fail(QStringLiteral("%1 has no size to draw at.").arg(options.pictureFile));
+        return failWith(QStringLiteral("%1 has no size to draw at.").arg(options.pictureFile));
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
@@ -60,6 +56,6 @@ int runPicture(const RenderOptions &options)
         picture.draw(painter, QRect(QPoint(0, 0), size));
     }
     if (!image.save(options.outFile))
-        return fail(QStringLiteral("Cannot write %1.").arg(options.outFile));
+        return failWith(QStringLiteral("Cannot write %1.").arg(options.outFile));
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "reportcommands.h"
 
 #include "renderoptions.h"
+#include "terminaltext.h"
 
 #include "core/filebytes.h"
 #include "output/pageoutput.h"
@@ -23,11 +24,6 @@ void write(const QByteArray &bytes)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 
-int fail(const QString &message)
-{
-    std::fprintf(stderr, "orvane-render: %s\n", message.toLocal8Bit().constData());
-    return 1;
-}
 
 } // namespace
 
@@ -37,7 +33,7 @@ int runRecurringReport(const RenderOptions &options)
     const int month = options.month.value_or(today.month());
     const int year = options.year.value_or(today.year());
     if (const QString error = recurringReportMonthError(month, year); !error.isEmpty())
-        return fail(error);
+        return failWith(error);
     QStringList lines;
     if (options.holidays) {
         lines = holidayLines();
@@ -45,7 +41,7 @@ int runRecurringReport(const RenderOptions &options)
         QString error;
         lines = loadRecurringReportFile(options.recurringFile, &error);
         if (!error.isEmpty())
-            return fail(error);
+            return failWith(error);
     }
     write(recurringReportJson(lines, month, year));
     return 0;
@@ -56,11 +52,11 @@ int runDump(const RenderOptions &options)
     const FileBytes::ReadResult file
         = FileBytes::readRegularFile(options.dumpFile, CalendarFile::kMaxFileSize);
     if (file.failure == FileBytes::Failure::TooLarge)
-        return fail(QStringLiteral("%1 is too large to be a calendar file").arg(options.dumpFile));
+        return failWith(QStringLiteral("%1 is too large to be a calendar file").arg(options.dumpFile));
     if (!file.ok())
-        return fail(QStringLiteral("Unable to open %1: %2").arg(options.dumpFile, file.reason));
+        return failWith(QStringLiteral("Unable to open %1: %2").arg(options.dumpFile, file.reason));
     const StreamDump dump = dumpCalendarFile(file.bytes);
-    write(dump.text.toUtf8());
+    write(terminalText(dump.text, true).toUtf8());
     return dump.complete ? 0 : 1;
 }
 
@@ -70,5 +66,5 @@ int runOutput(const RenderOptions &options, TCalendarPanel32 &page)
     const bool pdf = PageOutput::formatOfPath(options.outFile) == PageOutput::Format::Pdf;
     const bool ok = pdf ? PageOutput::savePdf(page, options.months, options.outFile, &error)
                         : PageOutput::saveImages(page, options.months, options.outFile, &error);
-    return ok ? 0 : fail(error);
+    return ok ? 0 : failWith(error);
 }

@@ -3,6 +3,7 @@
 #include "rtfcommands.h"
 
 #include "renderoptions.h"
+#include "terminaltext.h"
 
 #include "images/picturefile.h"
 #include "richtext/richtextcellrenderer.h"
@@ -24,12 +25,6 @@
 #include <cstdio>
 
 namespace {
-
-int fail(const QString &message)
-{
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    return 1;
-}
 
 QString alignmentName(Qt::Alignment alignment)
 {
@@ -121,13 +116,13 @@ QByteArray runsJson(const QTextDocument &document)
 
 int runRichText(const RenderOptions &options)
 {
-    const BytesResult file = readPictureFile(options.rtfFile, RtfParser::MaxInputBytes);
+    const BytesResult file = readPictureFile(options.rtfFile, RtfParser::MaxInputBytes, QStringLiteral("a rich-text file"));
     if (!file.ok())
-        return fail(file.error);
+        return failWith(file.error);
     QTextDocument document;
     QString error;
     if (!RtfReader::read(file.bytes, document, &error))
-        return fail(QStringLiteral("%1 is damaged: %2").arg(options.rtfFile, error));
+        return failWith(QStringLiteral("%1 is damaged: %2").arg(options.rtfFile, error));
     if (options.rtfRuns) {
         const QByteArray json = runsJson(document);
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
@@ -135,12 +130,12 @@ int runRichText(const RenderOptions &options)
     if (!options.saveRtfFile.isEmpty()) {
         const CalendarFile::FileResult written = CalendarFile::writeFileBytes(options.saveRtfFile, RtfWriter::write(document));
         if (!written.ok)
-            return fail(written.message);
+            return failWith(written.message);
     }
     if (!options.outFile.isEmpty()) {
         const QSize size = options.pictureSize.value_or(QSize());
         if (size.isEmpty())
-            return fail(QStringLiteral("--rtf with --out needs --width and --height"));
+            return failWith(QStringLiteral("--rtf with --out needs --width and --height"));
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);
         RichTextCellRenderer renderer;
@@ -153,7 +148,7 @@ int runRichText(const RenderOptions &options)
             renderer.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
         }
         if (!image.save(options.outFile))
-            return fail(QStringLiteral("Cannot write %1.").arg(options.outFile));
+            return failWith(QStringLiteral("Cannot write %1.").arg(options.outFile));
     }
     return 0;
 }

@@ -36,17 +36,18 @@ PictureKind pictureKind(const QString &path)
     return PictureKind::Other;
 }
 
-BytesResult readPictureFile(const QString &path, qint64 maxBytes)
+BytesResult readPictureFile(const QString &path, qint64 maxBytes, const QString &what)
 {
     const FileBytes::ReadResult file = FileBytes::readRegularFile(path, maxBytes);
     switch (file.failure) {
     case FileBytes::Failure::None: return {file.bytes, {}};
     case FileBytes::Failure::Folder:
-        return {{}, QStringLiteral("%1 is a folder, not a picture file.").arg(path)};
+        return {{}, QStringLiteral("%1 is a folder, not %2.").arg(path, what)};
     case FileBytes::Failure::NotRegular:
         return {{}, QStringLiteral("%1 is not a regular file.").arg(path)};
     case FileBytes::Failure::TooLarge:
-        return {{}, QStringLiteral("%1 is too large to be read as a picture.").arg(path)};
+        return {{}, QStringLiteral("%1 is too large to be read as %2 (more than %3 bytes).")
+                        .arg(path, what).arg(maxBytes)};
     default: break;
     }
     return {{}, QStringLiteral("Cannot open %1: %2").arg(path, file.reason)};

@@ -27,5 +27,7 @@ PictureKind pictureKind(const QString &path);
 QString pictureExtension(const QString &path);
 
 // Reads a whole picture file. Only regular files are read (a FIFO, device or folder is
-// refused without opening it for long), and at most maxBytes of them.
-BytesResult readPictureFile(const QString &path, qint64 maxBytes = MaxPictureFileBytes);
+// refused without opening it for long), and at most maxBytes of them. Messages name the
+// file as what it was read for ("a picture file", "an icon library", ...).
+BytesResult readPictureFile(const QString &path, qint64 maxBytes = MaxPictureFileBytes,
+                            const QString &what = QStringLiteral("a picture file"));

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include "renderprocess.h"
+#include "page/calpanel32.h"
+#include "storage/calendarfile.h"
 
 namespace {
 
@@ -120,6 +122,46 @@ TEST(RenderDocuments, SavedDocumentsAndStyleSheetsAreReadBack)
     const RunResult dump = render({QStringLiteral("--dump"), doc});
     EXPECT_EQ(dump.exitCode, 0);
     EXPECT_TRUE(dump.out.contains("CalendarLayout: tagInt8 18"));
+}
+
+TEST(RenderDocuments, TextFromDocumentsReachesTheTerminalEscaped)
+{
+    // A title that would clear the screen and retitle the terminal window.
+    QTemporaryDir dir;
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2026, 12, 1));
+    page.SetUserTitle(QStringLiteral("Trip\x1b[2J\x1b]0;owned\x07"));
+    const QString doc = dir.filePath(QStringLiteral("trip.OVF"));
+    ASSERT_TRUE(CalendarFile::SaveDocument(page.document(), doc, {}).ok);
+    const RunResult dump = render({QStringLiteral("--dump"), doc});
+    EXPECT_EQ(dump.exitCode, 0) << dump.err.constData();
+    EXPECT_FALSE(dump.out.contains('\x1b'));
+    EXPECT_FALSE(dump.out.contains('\x07'));
+    EXPECT_TRUE(dump.out.contains("Trip\\x1B[2J\\x1B]0;owned\\x07")) << dump.out.left(2000).constData();
+
+    // A file name in an error message, too.
+    const RunResult missing = render({QStringLiteral("--dump"), dir.filePath(QStringLiteral("gone\x1b[31m.OVF"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_FALSE(missing.err.contains('\x1b'));
+    EXPECT_TRUE(missing.err.contains("gone\\x1B[31m.OVF")) << missing.err.constData();
+}
+
+TEST(RenderReports, OversizedFilesAreNamedAsWhatTheyWereReadFor)
+{
+    // Sparse files past every limit: nothing is read, and the message says which kind of file.
+    QTemporaryDir dir;
+    const QString huge = dir.filePath(QStringLiteral("huge.rtf"));
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(qint64(200) * 1024 * 1024));
+    file.close();
+    const RunResult rtf = render({QStringLiteral("--rtf"), huge, QStringLiteral("--runs")});
+    EXPECT_EQ(rtf.exitCode, 1);
+    EXPECT_TRUE(rtf.err.contains("is too large to be read as a rich-text file")) << rtf.err.constData();
+    const RunResult icons = render({QStringLiteral("--icons"), huge});
+    EXPECT_EQ(icons.exitCode, 1);
+    EXPECT_TRUE(icons.err.contains("is too large to be read as an icon library")) << icons.err.constData();
+    EXPECT_FALSE(icons.err.contains("picture")) << icons.err.constData();
 }
 
 TEST(RenderDocuments, UnreadableFilesGiveTheProgramsMessage)
