@@ -55,8 +55,8 @@ int runDump(const RenderOptions &options)
         return failWith(QStringLiteral("%1 is too large to be a calendar file").arg(options.dumpFile));
     if (!file.ok())
         return failWith(QStringLiteral("Unable to open %1: %2").arg(options.dumpFile, file.reason));
-    const StreamDump dump = dumpCalendarFile(file.bytes);
-    write(terminalText(dump.text, true).toUtf8());
+    const StreamDump dump
+        = dumpCalendarFile(file.bytes, [](const QString &text) { write(terminalText(text, true).toUtf8()); });
     return dump.complete ? 0 : 1;
 }
 

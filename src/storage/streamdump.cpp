@@ -37,30 +37,37 @@ QString quoted(const QString &text)
     return QLatin1Char('\'') + out + QLatin1Char('\'');
 }
 
-// A binary block in full, as hex lines of 32 bytes between braces, each line indented one
-// step deeper than the value's own line. Rich text also gets its plain text on a comment
-// line, so a cell's words can be read in the dump.
-QString binaryText(const QByteArray &bytes, int indent)
+// A binary block in full, as hex lines of 32 bytes, each line indented one step deeper than
+// the value's own line. Rich text also gets its plain text on a comment line first, so a
+// cell's words can be read in the dump.
+void forEachBinaryLine(const QByteArray &bytes, int indent, const std::function<void(const QString &)> &put)
 {
     const QString inner(indent * 2 + 2, QLatin1Char(' '));
-    QString out = QStringLiteral("{");
     const QByteArrayView rich = RtfReader::skipLeadingBlanks(bytes);
     if (rich.startsWith("{\\rtf")) {
         QTextDocument text;
         RtfReader::read(bytes, text);
         QString plain = text.toPlainText();
         plain.replace(QLatin1Char('\n'), QStringLiteral(" / "));
-        out += QLatin1Char('\n') + inner + QStringLiteral("// text: ") + plain;
+        put(inner + QStringLiteral("// text: ") + plain);
     }
     for (qsizetype at = 0; at < bytes.size(); at += 32)
-        out += QLatin1Char('\n') + inner + QString::fromLatin1(bytes.mid(at, 32).toHex().toUpper());
+        put(inner + QString::fromLatin1(bytes.mid(at, 32).toHex().toUpper()));
+}
+
+// The block between braces, for values inside other values.
+QString binaryText(const QByteArray &bytes, int indent)
+{
+    QString out = QStringLiteral("{");
+    forEachBinaryLine(bytes, indent, [&out](const QString &text) { out += QLatin1Char('\n') + text; });
     return out + QLatin1Char('\n') + QString(indent * 2, QLatin1Char(' ')) + QLatin1Char('}');
 }
 
 class Dumper
 {
 public:
-    explicit Dumper(const QByteArray &bytes) : m_bytes(bytes), m_buffer(&m_bytes)
+    Dumper(const QByteArray &bytes, std::function<void(const QString &)> write)
+        : m_bytes(bytes), m_buffer(&m_bytes), m_write(std::move(write))
     {
         m_buffer.open(QIODevice::ReadOnly);
         m_reader = std::make_unique<TReader>(&m_buffer);
@@ -69,10 +76,15 @@ public:
     StreamDump run();
 
 private:
-    void line(const QString &text)
+    void line(const QString &text) { putLine(QString(m_indent * 2, QLatin1Char(' ')) + text); }
+    void putLine(const QString &text)
     {
-        m_out += QString(m_indent * 2, QLatin1Char(' ')) + text + QLatin1Char('\n');
+        if (m_write)
+            m_write(text + QLatin1Char('\n'));
+        else
+            m_out += text + QLatin1Char('\n');
     }
+    void binaryProperty(const QString &property);
     QString value();
     QString collection();
     QString tagged();
@@ -85,6 +97,7 @@ private:
     QByteArray m_bytes;
     QBuffer m_buffer;
     std::unique_ptr<TReader> m_reader;
+    std::function<void(const QString &)> m_write;
     QString m_out;
     int m_indent = 0;
     int m_depth = 0;
@@ -192,7 +205,10 @@ void Dumper::componentRecord()
     ++m_indent;
     while (!r.AtListEnd()) {
         const QString property = r.GetShortName();
-        line(property + QStringLiteral(" = ") + value());
+        if (r.PeekTag() == ValueTag::Binary)
+            binaryProperty(property);
+        else
+            line(property + QStringLiteral(" = ") + value());
     }
     r.GetListEnd();
     while (!r.AtListEnd())
@@ -200,6 +216,15 @@ void Dumper::componentRecord()
     r.GetListEnd();
     --m_indent;
     line(QStringLiteral("end"));
+}
+
+// Pictures are the bulk of a document: their lines go out one by one instead of as one text.
+void Dumper::binaryProperty(const QString &property)
+{
+    const QByteArray bytes = m_reader->GetBinary();
+    line(property + QStringLiteral(" = {"));
+    forEachBinaryLine(bytes, m_indent, [this](const QString &text) { putLine(text); });
+    line(QStringLiteral("}"));
 }
 
 void Dumper::rootRecord(const QString &label)
@@ -265,7 +290,7 @@ StreamDump Dumper::run()
 
 } // namespace
 
-StreamDump dumpCalendarFile(const QByteArray &bytes)
+StreamDump dumpCalendarFile(const QByteArray &bytes, const std::function<void(const QString &)> &write)
 {
-    return Dumper(bytes).run();
+    return Dumper(bytes, write).run();
 }

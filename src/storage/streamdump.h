@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Readable text of a calendar document or style sheet: each value with its tag, the page
 // block with field names, and each root record in object-text form. Damaged input is
 // dumped as far as it can be read, followed by the offset and reason where it stopped.
@@ -13,4 +15,6 @@ struct StreamDump {
     bool complete = false;
 };
 
-StreamDump dumpCalendarFile(const QByteArray &bytes);
+// With write set, the text goes to it piece by piece as it is made (a large document's dump
+// is several times its size) and the result's text stays empty.
+StreamDump dumpCalendarFile(const QByteArray &bytes, const std::function<void(const QString &)> &write = {});

@@ -12,9 +12,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "../storage/damageddocuments.h"
+#include "objects/tgimage.h"
 #include "renderprocess.h"
 
 namespace {
@@ -108,4 +112,55 @@ TEST(RenderDamaged, PictureBombsStayWithinAMemoryLimit)
     EXPECT_EQ(render({document, QStringLiteral("--out"), pdf}).exitCode, 3);
     EXPECT_GT(QFileInfo(pdf).size(), 0);
     EXPECT_LT(QFileInfo(pdf).size(), 1024 * 1024);
+}
+
+namespace {
+
+// The largest resident size, in bytes, of a run of the renderer with these arguments.
+qint64 peakMemoryOfRun(const QList<QByteArray> &arguments)
+{
+    std::vector<char *> argv{const_cast<char *>(ORVANE_RENDER_PROGRAM)};
+    for (const QByteArray &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.constData()));
+    argv.push_back(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int nothing = ::open("/dev/null", O_WRONLY);
+        ::dup2(nothing, 1);
+        ::dup2(nothing, 2);
+        ::execv(ORVANE_RENDER_PROGRAM, argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return qint64(usage.ru_maxrss) * 1024;
+}
+
+} // namespace
+
+TEST(RenderDamaged, DumpingALargeDocumentTakesAFewTimesItsSize)
+{
+    // A 20-megapixel photo makes a document of about 60 MB, dumped as hex lines.
+    QImage photo(5472, 3648, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        auto *line = reinterpret_cast<quint32 *>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x)
+            line[x] = quint32(x * 2654435761u) ^ quint32(y * 40503u);
+    }
+    Picture picture;
+    picture.setBitmap(photo);
+    auto image = std::make_unique<TGImage>();
+    image->setBounds(30, 40, 300, 200);
+    image->SetPicture(picture);
+    std::vector<std::unique_ptr<TGGraphicControl>> objects;
+    objects.push_back(std::move(image));
+    QTemporaryDir dir;
+    const QString document = writeFile(dir, QStringLiteral("photo.OVF"), DamagedDocuments::documentOf(std::move(objects)));
+    const qint64 size = QFileInfo(document).size();
+    ASSERT_GT(size, 50LL * 1024 * 1024);
+    const qint64 peak = peakMemoryOfRun({QByteArrayLiteral("--dump"), QFile::encodeName(document)});
+    ASSERT_GT(peak, 0) << "the dump failed";
+    EXPECT_LT(peak, 4 * size);
 }
