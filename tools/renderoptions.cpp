@@ -196,8 +196,9 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Draws, saves and inspects Orvane calendar pages without a window.\n"
-                       "Exit status: 0 done, 1 failed, 2 bad options, 3 the document was read "
-                       "only in part (what could be read was used; --save does not replace it)."));
+                       "Exit status: 0 done, 1 failed, 2 bad options, 3 incomplete: the document was "
+                       "read only in part (what could be read was used; --save does not replace it), "
+                       "or --ics left events cut short."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Displays version information."));

@@ -152,6 +152,11 @@ TEST(FileBytes, SavesNeverReplaceLinksThatLeadNowhere)
     EXPECT_EQ(FileBytes::replaceFile(loop, "x"), QStringLiteral("it is a link that leads round in a loop"));
     EXPECT_TRUE(QFileInfo(dangling).isSymLink());
     EXPECT_TRUE(QFileInfo(loop).isSymLink());
+    // A link to a device says what it leads to, not that something is missing.
+    const QString device = dir.filePath(QStringLiteral("device.OVF"));
+    ASSERT_EQ(::symlink("/dev/null", QFile::encodeName(device).constData()), 0);
+    EXPECT_EQ(FileBytes::replaceFile(device, "x"),
+              QStringLiteral("it is not a regular file (a device, pipe or socket) and is left as it is"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("gone.OVF"))));
 }
 
