@@ -163,6 +163,16 @@ public:
     void OpenNextCell(int cell);
     void ClearAllCells();
     bool HasCellText() const;
+    // The days a planner shows (7, 14, or 1 for a day planner); 0 for other layouts.
+    int PlannerSpanDays() const;
+    // The date a planner's cell stands for (every cell of a day planner is its one day);
+    // invalid for other layouts.
+    QDate cellDate(int cell) const;
+    // The dates of a planner's cells that hold text.
+    QList<QDate> textDates() const;
+    // After a planner's starting date changed from oldStart: each text moves to the cell of
+    // its date; texts whose dates left the page are dropped.
+    void moveTextsWithDates(const QDate &oldStart);
     int LayoutKind() const;
     bool HasEditableCells() const;
 

@@ -104,6 +104,57 @@ bool TCalendarPanel32::HasCellText() const
     return false;
 }
 
+int TCalendarPanel32::PlannerSpanDays() const
+{
+    switch (m_settings.calendarLayout) {
+    case loWeek: return 7;
+    case lo2Week: return 14;
+    case loDay10:
+    case loDay15: return 1;
+    default: return 0;
+    }
+}
+
+QDate TCalendarPanel32::cellDate(int cell) const
+{
+    const int span = PlannerSpanDays();
+    if (span == 0 || cell < 1 || cell > int(m_cellTexts.size()))
+        return {};
+    if (span == 1)
+        return plannerDate();
+    return cell <= span ? plannerDate().addDays(cell - 1) : QDate();
+}
+
+QList<QDate> TCalendarPanel32::textDates() const
+{
+    QList<QDate> dates;
+    for (int cell = 1; cell <= int(m_cellTexts.size()); ++cell) {
+        const QDate date = cellDate(cell);
+        if (date.isValid() && !m_cellTexts[size_t(cell - 1)].isEmpty() && !dates.contains(date))
+            dates.append(date);
+    }
+    return dates;
+}
+
+void TCalendarPanel32::moveTextsWithDates(const QDate &oldStart)
+{
+    const int span = PlannerSpanDays();
+    const QDate start = plannerDate();
+    if (span == 0 || !oldStart.isValid() || oldStart == start)
+        return;
+    // A day planner's cells are hours of its one day: another day takes none of them.
+    if (span == 1) {
+        ClearAllCells();
+        return;
+    }
+    const auto old = m_cellTexts;
+    for (int cell = 1; cell <= span; ++cell) {
+        const qint64 from = oldStart.daysTo(start.addDays(cell - 1)) + 1;
+        m_cellTexts[size_t(cell - 1)].assign(from >= 1 && from <= span ? old[size_t(from - 1)] : m_blankCellText);
+    }
+    m_cells.clearRects();
+}
+
 int TCalendarPanel32::LayoutKind() const
 {
     switch (m_settings.calendarLayout) {

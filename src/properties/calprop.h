@@ -4,7 +4,9 @@
 
 #include "calendar/pagetypes.h"
 
+#include <QDate>
 #include <QDialog>
+#include <QList>
 #include <QTime>
 
 #include <array>
@@ -53,10 +55,15 @@ public:
     bool WarnDateChange = false;
     int OldMonth = 1;
     int OldYear = 1;
+    // On a planner, the dates whose cells hold text: OK asks only when one of them would
+    // no longer be on the page.
+    QList<QDate> OldTextDates;
     bool WarnObjectsMove = false;
 
     // Runs once, at the first activation: loads the controls from the example page.
     void FormActivate();
+    // Whether OK would clear cell texts through a change of date (not of layout).
+    bool textsWouldBeCleared() const;
     void DetermineSettings();
     void LayoutListClick();
     void SetButtons();

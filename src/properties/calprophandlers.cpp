@@ -3,6 +3,8 @@
 // What the controls of the Calendar Properties dialog do to the example page.
 #include "calprop.h"
 
+#include <algorithm>
+
 #include "calendar/calendardates.h"
 #include "calendar/calendarnames.h"
 #include "page/calpanel32.h"
@@ -418,10 +420,12 @@ void TCalendarProperties::OkButtonClick()
         return;
     // Typed text would go without a word otherwise; the layout warning already covers it
     // when the kind of layout changes too.
-    const bool dateChanged = m_example->MainCalMonth() != OldMonth || m_example->MainCalYear() != OldYear;
-    if (WarnDateChange && dateChanged && m_example->LayoutKind() == OldLayoutKind
+    if (textsWouldBeCleared()
         && !Dialogs::yesNoQuestion(this, QStringLiteral("WARNING"),
-                                   QStringLiteral("Changing the month clears the text of all date cells. Continue?")))
+                                   m_example->PlannerSpanDays() > 0
+                                       ? QStringLiteral("Changing the starting date clears the text of the days "
+                                                        "that are no longer on the page. Continue?")
+                                       : QStringLiteral("Changing the month clears the text of all date cells. Continue?")))
         return;
     if (WarnObjectsMove && objectsWouldMove()
         && !Dialogs::yesNoQuestion(this, QStringLiteral("WARNING"),
@@ -433,6 +437,19 @@ void TCalendarProperties::OkButtonClick()
                                                   "Proceed?")))
         return;
     accept();
+}
+
+bool TCalendarProperties::textsWouldBeCleared() const
+{
+    if (!WarnDateChange || m_example->LayoutKind() != OldLayoutKind)
+        return false;
+    const int span = m_example->PlannerSpanDays();
+    if (span == 0)
+        return m_example->MainCalMonth() != OldMonth || m_example->MainCalYear() != OldYear;
+    const QDate first = m_example->plannerDate();
+    const QDate last = first.addDays(span - 1);
+    return std::any_of(OldTextDates.cbegin(), OldTextDates.cend(),
+                       [&](const QDate &date) { return date < first || date > last; });
 }
 
 void TCalendarProperties::HelpButtonClick()

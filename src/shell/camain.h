@@ -5,6 +5,8 @@
 #include "shell/preferences.h"
 
 #include <QByteArray>
+#include <QDate>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -39,6 +41,8 @@ struct PropertiesRequest {
     bool warnDateChange = false;
     int oldMonth = 1;
     int oldYear = 1;
+    // A planner's dates that hold text: a new starting date keeps those it still shows.
+    QList<QDate> textDates;
 };
 
 // Entry points of commands that other modules carry out. A command whose hook is not

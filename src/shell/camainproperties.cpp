@@ -43,6 +43,8 @@ bool TCalendarMain::runPropertiesDialog()
         request.warnDateChange = m_page->HasCellText() && m_page->HasEditableCells();
         request.oldMonth = oldMonth;
         request.oldYear = oldYear;
+        if (request.warnDateChange)
+            request.textDates = m_page->textDates();
     }
     // The dialog works on a copy, so Cancel leaves the page exactly as it was.
     TCalendarPanel32 preview;
@@ -60,6 +62,14 @@ bool TCalendarMain::runPropertiesDialog()
     return confirmed;
 }
 
+namespace {
+
+const QString kMonthChangeQuestion = QStringLiteral("Changing the month clears the text of all date cells. Continue?");
+const QString kPlannerDateQuestion
+    = QStringLiteral("Changing the starting date clears the text of the days that are no longer on the page. Continue?");
+
+} // namespace
+
 void TCalendarMain::stepMonth(int delta)
 {
     if (!TGBasePanel::visibleFlag(m_page))
@@ -67,13 +77,15 @@ void TCalendarMain::stepMonth(int delta)
     commitCellEditor();
     const int oldMonth = m_page->MainCalMonth();
     const int oldYear = m_page->MainCalYear();
-    const QDate target = QDate(oldYear, oldMonth, 1).addMonths(delta);
+    // A planner steps by what it shows: a week, two weeks or a day.
+    const int span = m_page->PlannerSpanDays();
+    const QDate target = span > 0 ? m_page->plannerDate().addDays(qint64(delta) * span)
+                                  : QDate(oldYear, oldMonth, 1).addMonths(delta);
     if (!target.isValid() || target.year() < 1 || target.year() > 9999)
         return;
     if (m_page->HasCellText() && m_page->HasEditableCells()) {
         const Dialogs::ModalScope aside;
-        if (!Dialogs::yesNoQuestion(this, QStringLiteral("WARNING"),
-                                    QStringLiteral("Changing the month clears the text of all date cells. Continue?")))
+        if (!Dialogs::yesNoQuestion(this, QStringLiteral("WARNING"), span > 0 ? kPlannerDateQuestion : kMonthChangeQuestion))
             return;
     }
     TCalendarPanel32 next;
@@ -81,6 +93,8 @@ void TCalendarMain::stepMonth(int delta)
     next.AssignSettings(*m_page);
     next.SetMainCalYear(target.year());
     next.SetMainCalMonth(target.month());
+    if (span > 0)
+        next.SetMainCalDay(target.day());
     applyProperties(next, oldMonth, oldYear);
     m_page->update();
     SetButtons();
@@ -91,13 +105,18 @@ void TCalendarMain::applyProperties(const TCalendarPanel32 &preview, int oldMont
     if (!m_page->SameSettings(preview))
         SetModified(true);
     const int oldKind = m_page->LayoutKind();
+    const QDate oldStart = m_page->plannerDate();
     m_page->AssignSettings(preview);
     // Cell texts belong to the days of one month and one kind of layout; they make no
-    // sense once either changes.
-    if (m_page->LayoutKind() != oldKind)
+    // sense once either changes. A planner's texts follow their dates instead.
+    if (m_page->LayoutKind() != oldKind) {
         m_page->ClearAllCells();
-    const bool monthChanged = m_page->MainCalMonth() != oldMonth || m_page->MainCalYear() != oldYear;
-    if (monthChanged && m_page->HasEditableCells())
-        m_page->ClearAllCells();
+    } else if (m_page->PlannerSpanDays() > 0) {
+        m_page->moveTextsWithDates(oldStart);
+    } else {
+        const bool monthChanged = m_page->MainCalMonth() != oldMonth || m_page->MainCalYear() != oldYear;
+        if (monthChanged && m_page->HasEditableCells())
+            m_page->ClearAllCells();
+    }
     fitScrollContents();
 }

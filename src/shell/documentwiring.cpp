@@ -105,6 +105,7 @@ bool runPropertiesDialog(TCalendarMain &window, TCalendarPanel32 &preview, const
     dialog.WarnDateChange = request.warnDateChange;
     dialog.OldMonth = request.oldMonth;
     dialog.OldYear = request.oldYear;
+    dialog.OldTextDates = request.textDates;
     const bool confirmed = Dialogs::exec(dialog) == QDialog::Accepted;
     preview.SetZoom(example.ZoomFactor());
     if (confirmed)

@@ -359,3 +359,44 @@ TEST(PageCells, ToolsPlaceLabelsAndCalendars)
     EXPECT_EQ(editors.superTextPreviews, QList<bool>{true}) << "placed, then its properties open";
     EXPECT_TRUE(page.HasSuperTextObjects());
 }
+
+TEST(PageCells, PlannerTextsFollowTheirDates)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2026, 12, 21));
+    page.SetCalendarLayout(lo2Week);
+    page.SetMainCalDay(21);
+    EXPECT_EQ(page.PlannerSpanDays(), 14);
+    EXPECT_EQ(page.cellDate(1), QDate(2026, 12, 21));
+    EXPECT_EQ(page.cellDate(14), QDate(2027, 1, 3));
+    EXPECT_FALSE(page.cellDate(15).isValid());
+    const auto put = [&page](int cell, const char *text) {
+        page.SetCellRtfText(cell, TWPRtfStorage(QByteArray("{\\rtf1 ") + text + "\\par}"));
+    };
+    put(1, "Monday 21");
+    put(3, "Wednesday 23");
+    put(12, "New Year");
+    EXPECT_EQ(page.textDates(), (QList<QDate>{QDate(2026, 12, 21), QDate(2026, 12, 23), QDate(2027, 1, 1)}));
+
+    // Starting a week later: New Year moves up a week, the days before 28 December leave.
+    const QDate oldStart = page.plannerDate();
+    page.SetMainCalDay(28);
+    page.moveTextsWithDates(oldStart);
+    EXPECT_EQ(page.GetCellRtfText(5, {}), TWPRtfStorage("{\\rtf1 New Year\\par}"));
+    EXPECT_EQ(page.textDates(), QList<QDate>{QDate(2027, 1, 1)});
+
+    // Back by three days, across nothing: the text keeps its date.
+    page.SetMainCalDay(25);
+    page.moveTextsWithDates(QDate(2026, 12, 28));
+    EXPECT_EQ(page.GetCellRtfText(8, {}), TWPRtfStorage("{\\rtf1 New Year\\par}"));
+
+    // A day planner's hours belong to its one day.
+    page.SetCalendarLayout(loDay10);
+    put(3, "Dentist");
+    EXPECT_EQ(page.cellDate(3), QDate(2026, 12, 25));
+    page.moveTextsWithDates(QDate(2026, 12, 25));
+    EXPECT_TRUE(page.HasCellText()) << "the same day keeps its texts";
+    page.SetMainCalDay(26);
+    page.moveTextsWithDates(QDate(2026, 12, 25));
+    EXPECT_FALSE(page.HasCellText());
+}

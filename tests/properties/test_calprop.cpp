@@ -413,6 +413,38 @@ TEST(CalendarProperties, ChangingTheMonthOfAPageWithTextAsksFirst)
               QStringLiteral("Changing the month clears the text of all date cells. Continue?"));
 }
 
+TEST(CalendarProperties, APlannersNewStartAsksOnlyWhenTextLeavesThePage)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2026, 12, 21));
+    page.SetCalendarLayout(lo2Week);
+    page.SetMainCalDay(21);
+    ScopedFakeDialogs fake;
+    Opened o(page);
+    o.dialog.WarnDateChange = true;
+    o.dialog.OldMonth = 12;
+    o.dialog.OldYear = 2026;
+    o.dialog.OldLayoutKind = page.LayoutKind();
+    o.dialog.OldTextDates = {QDate(2026, 12, 30), QDate(2027, 1, 1)};
+    o.dialog.FormActivate();
+    // Into the next month and year, with both dates still on the page: nothing to ask.
+    o.dialog.ExampleCalendar().SetMainCalDay(28);
+    o.dialog.OkButtonClick();
+    EXPECT_EQ(o.dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(fake->messages.isEmpty());
+
+    o.dialog.setResult(QDialog::Rejected);
+    o.dialog.ExampleCalendar().SetMainCalYear(2027);
+    o.dialog.ExampleCalendar().SetMainCalMonth(1);
+    o.dialog.ExampleCalendar().SetMainCalDay(2);
+    fake->answers = {QMessageBox::No};
+    o.dialog.OkButtonClick();
+    EXPECT_NE(o.dialog.result(), QDialog::Accepted) << "30 December would leave the page";
+    ASSERT_EQ(fake->messages.size(), 1);
+    EXPECT_EQ(fake->messages[0].text,
+              QStringLiteral("Changing the starting date clears the text of the days that are no longer on the page. Continue?"));
+}
+
 TEST(CalendarProperties, TheDateTabNamesMonthAndYearWithOneAmpersand)
 {
     TCalendarPanel32 page;

@@ -351,6 +351,37 @@ TEST_F(DocumentWiring, WithoutSystemPrintersPrintingAndThePdfCommandsAreThere)
         EXPECT_TRUE(action(name)->isEnabled()) << name;
 }
 
+TEST_F(DocumentWiring, NextAndPreviousOnAPlannerStepByItsOwnPeriod)
+{
+    layoutRow = 9; // One Week Planner
+    action("New1")->trigger();
+    TCalendarPanel32 &page = window().CalendarPanel();
+    page.SetMainCalYear(2026);
+    page.SetMainCalMonth(12);
+    page.SetMainCalDay(28);
+    action("mnuNextMonth")->trigger();
+    EXPECT_EQ(page.plannerDate(), QDate(2027, 1, 4)) << "a week later, into the next year";
+    action("mnuPreviousMonth")->trigger();
+    action("mnuPreviousMonth")->trigger();
+    EXPECT_EQ(page.plannerDate(), QDate(2026, 12, 21));
+
+    page.SetCellRtfText(2, TWPRtfStorage("{\\rtf1 typed\\par}"));
+    m_dialogs->answers = {QMessageBox::No};
+    action("mnuNextMonth")->trigger();
+    EXPECT_EQ(page.plannerDate(), QDate(2026, 12, 21)) << "No keeps the week and its text";
+    ASSERT_FALSE(m_dialogs->messages.isEmpty());
+    EXPECT_EQ(m_dialogs->messages.last().text,
+              QStringLiteral("Changing the starting date clears the text of the days that are no longer on the page. Continue?"));
+    m_dialogs->answers = {QMessageBox::Yes};
+    action("mnuNextMonth")->trigger();
+    EXPECT_EQ(page.plannerDate(), QDate(2026, 12, 28));
+    EXPECT_FALSE(page.HasCellText());
+
+    page.SetCalendarLayout(loDay10);
+    action("mnuNextMonth")->trigger();
+    EXPECT_EQ(page.plannerDate(), QDate(2026, 12, 29)) << "a day planner steps by a day";
+}
+
 TEST_F(DocumentWiring, NextAndPreviousMonthStepAsPropertiesWouldAndAskBeforeClearingText)
 {
     layoutRow = 0;
