@@ -4,8 +4,11 @@
 
 #include "objects/tggraphiccontrol.h"
 #include "page/calpanel32.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfstorage.h"
 
 #include <QJsonArray>
+#include <QTextDocument>
 
 namespace {
 
@@ -26,15 +29,39 @@ QJsonArray minisJson(const PageLayout &layout)
     return minis;
 }
 
-QJsonArray cellsJson(const CellTable &cells)
+// The date a painted cell shows: its day of the page's month, or a planner cell's date.
+QDate dateOfCell(const TCalendarPanel32 &page, int cell, int day)
 {
+    if (page.PlannerSpanDays() > 0)
+        return page.cellDate(cell);
+    return day > 0 ? QDate(page.MainCalYear(), page.MainCalMonth(), day) : QDate();
+}
+
+QString plainTextOfCell(const TCalendarPanel32 &page, int cell)
+{
+    QTextDocument text;
+    RtfReader::read(page.GetCellRtfText(cell, TWPRtfStorage()).rtf(), text);
+    return text.toPlainText();
+}
+
+QJsonArray cellsJson(const TCalendarPanel32 &page)
+{
+    const CellTable &cells = page.cellTable();
     QJsonArray list;
     for (int cell = 1; cell <= CellCount; ++cell) {
         const CellRecord record = cells.cell(cell);
-        list.append(QJsonObject{{QStringLiteral("cell"), cell},
-                                {QStringLiteral("total"), rectJson(record.rTotal)},
-                                {QStringLiteral("free"), rectJson(record.rFree)},
-                                {QStringLiteral("day"), record.iDay}});
+        QJsonObject json{{QStringLiteral("cell"), cell},
+                         {QStringLiteral("total"), rectJson(record.rTotal)},
+                         {QStringLiteral("free"), rectJson(record.rFree)},
+                         {QStringLiteral("day"), record.iDay}};
+        // Painted cells also say which date they stand for and what they hold, so a fill's
+        // placement can be checked from outside.
+        if (record.rTotal.right > record.rTotal.left) {
+            if (const QDate date = dateOfCell(page, cell, record.iDay); date.isValid())
+                json.insert(QStringLiteral("date"), date.toString(Qt::ISODate));
+            json.insert(QStringLiteral("text"), plainTextOfCell(page, cell));
+        }
+        list.append(json);
     }
     return list;
 }
@@ -74,7 +101,7 @@ QJsonObject pageGeometryJson(const TCalendarPanel32 &page)
         {QStringLiteral("title"), page.titleText()},
         {QStringLiteral("titleRect"), rectJson(page.cellTable().titleRect())},
         {QStringLiteral("headerRect"), rectJson(page.cellTable().daysRect())},
-        {QStringLiteral("cells"), cellsJson(page.cellTable())},
+        {QStringLiteral("cells"), cellsJson(page)},
         // Back to front, at the page's zoom.
         {QStringLiteral("objects"), objectsJson(page)},
     };

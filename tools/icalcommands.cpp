@@ -3,6 +3,9 @@
 #include "icalcommands.h"
 
 #include "renderoptions.h"
+#include "recurring/holidaylist.h"
+#include "recurring/recurringmonth.h"
+#include "recurring/recurringreport.h"
 #include "terminaltext.h"
 
 #include "cells/eventfill.h"
@@ -92,6 +95,35 @@ bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
     warnIfCutShort(options.fillIcsFile, read);
     page.UpdateCellTable();
     const EventFill::FillResult filled = EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat());
+    if (filled.unreadableCells > 0)
+        printProblem(EventFill::unreadableCellsMessage(filled.unreadableCells));
+    return true;
+}
+
+bool fillFromRecurringFile(const RenderOptions &options, TCalendarPanel32 &page)
+{
+    if (options.fillRecurringFile.isEmpty())
+        return true;
+    const EventFill::Period period = EventFill::pagePeriod(page);
+    if (!period.isValid()) {
+        printProblem(QStringLiteral("--fill-recurring needs a layout with day cells"));
+        return false;
+    }
+    QString error;
+    QStringList lines = loadRecurringReportFile(options.fillRecurringFile, &error);
+    if (!error.isEmpty()) {
+        printProblem(error);
+        return false;
+    }
+    if (options.holidaysToo) {
+        for (const QString &holiday : holidayLines()) {
+            if (!holidayListed(lines, holiday))
+                lines.append(holiday);
+        }
+    }
+    page.UpdateCellTable();
+    const EventFill::FillResult filled = EventFill::fillRecurringDates(
+        page, recurringDatesInPeriod(lines, period.first, period.last), emptyCellFormat());
     if (filled.unreadableCells > 0)
         printProblem(EventFill::unreadableCellsMessage(filled.unreadableCells));
     return true;

@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
     if (!loadRenderInputs(parsed.options, page, readInPart))
         return 1;
     applyRenderOptions(parsed.options, page);
-    if (!fillFromCalendarFile(parsed.options, page))
+    if (!fillFromCalendarFile(parsed.options, page) || !fillFromRecurringFile(parsed.options, page))
         return 1;
     if (const int status = saveRenderOutput(parsed.options, page, readInPart); status != 0)
         return status;

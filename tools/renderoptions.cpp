@@ -67,6 +67,10 @@ void addOptions(QCommandLineParser &parser)
     valueOption("ics", "Print the events of an iCalendar file on the days of --month/--year as JSON.",
                 "FILE");
     valueOption("fill-ics", "Fill the page's day cells with the events of an iCalendar file.", "FILE");
+    valueOption("fill-recurring", "Fill the page's day cells with every entry of a recurring-date list "
+                                  "that falls on its days, as the window's command does with all chosen.", "FILE");
+    parser.addOption({QStringLiteral("holidays-too"),
+                      QStringLiteral("With --fill-recurring: the built-in holidays as well.")});
     valueOption("style", "Apply a calendar style sheet (.OVS).", "FILE");
     valueOption("save", "Save the page as a calendar document (.OVF) or style sheet (.OVS).",
                 "FILE");
@@ -289,6 +293,12 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
     }
     options.icsFile = parser.value(QStringLiteral("ics"));
     options.fillIcsFile = parser.value(QStringLiteral("fill-ics"));
+    options.fillRecurringFile = parser.value(QStringLiteral("fill-recurring"));
+    options.holidaysToo = parser.isSet(QStringLiteral("holidays-too"));
+    if (options.holidaysToo && options.fillRecurringFile.isEmpty()) {
+        result.error = QStringLiteral("--holidays-too goes with --fill-recurring FILE");
+        return result;
+    }
     if (readNumbers(parser, options, result.error) && readChoices(parser, options, result.error))
         readMargins(parser, options, result.error);
     if (result.error.isEmpty() && !options.icsFile.isEmpty() && (!options.month || !options.year))

@@ -45,6 +45,8 @@ struct RenderOptions
     QString saveRtfFile;     // --save-rtf FILE
     QString icsFile;         // --ics FILE, with --month and --year
     QString fillIcsFile;     // --fill-ics FILE
+    QString fillRecurringFile; // --fill-recurring FILE
+    bool holidaysToo = false;  // --holidays-too
     // Documents: a calendar file to start from, a style sheet to apply, a file to write.
     QString documentFile;    // the one positional argument
     QString styleFile;       // --style FILE.OVS

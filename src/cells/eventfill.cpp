@@ -109,6 +109,15 @@ FillResult fillPage(TCalendarPanel32 &page, const QList<Placement> &placements,
     return result;
 }
 
+FillResult fillRecurringDates(TCalendarPanel32 &page, const QList<RecurringDate> &dates,
+                              const QTextCharFormat &emptyCellFormat)
+{
+    QList<CalendarEvent> events;
+    for (const RecurringDate &date : dates)
+        events.append({date.date, date.name, true, QTime()});
+    return fillPage(page, placements(page, events), emptyCellFormat);
+}
+
 QString unreadableCellsMessage(int cells)
 {
     if (cells <= 0)

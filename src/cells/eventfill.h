@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ical/calendarevents.h"
+#include "recurring/recurringmonth.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -50,6 +51,10 @@ struct FillResult
 // Appends each placement the cell does not hold yet as a paragraph (the format of the text
 // there, or emptyCellFormat in an empty cell).
 FillResult fillPage(TCalendarPanel32 &page, const QList<Placement> &placements, const QTextCharFormat &emptyCellFormat);
+// Recurring dates, as all-day entries, placed and appended as events are: by date, a day
+// planner's into its Notes.
+FillResult fillRecurringDates(TCalendarPanel32 &page, const QList<RecurringDate> &dates,
+                              const QTextCharFormat &emptyCellFormat);
 // What to tell the user about cells a fill left alone because their text could not be read;
 // empty when there were none.
 QString unreadableCellsMessage(int cells);

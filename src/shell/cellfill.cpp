@@ -30,12 +30,8 @@ bool PutTextOnDates(TCalendarMain &window, const QList<RecurringDate> &dates)
         window.hooks().DoSaveRichtext();
     const int reopen = window.currentCell();
     TCalendarPanel32 &page = window.CalendarPanel();
-    QList<CalendarEvent> events;
-    for (const RecurringDate &date : dates)
-        events.append({date.date, date.name, true, QTime()});
-    // The same placement as events from a calendar file: by date, a day planner's into Notes.
-    const EventFill::FillResult filled = EventFill::fillPage(
-        page, EventFill::placements(page, events), defaultEditorFormat(window.preferences().defaultFont));
+    const EventFill::FillResult filled
+        = EventFill::fillRecurringDates(page, dates, defaultEditorFormat(window.preferences().defaultFont));
     if (filled.appended > 0)
         window.SetModified(true);
     if (reopen > 0)

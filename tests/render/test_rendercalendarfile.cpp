@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QTemporaryDir>
 
 #include "renderprocess.h"
@@ -106,4 +107,54 @@ TEST(RenderCalendarFile, FillingADocumentTwicePlacesEachEventOnce)
                                      QStringLiteral("--save"), dir.filePath(QStringLiteral("never.OVF"))});
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("never.OVF"))));
+}
+
+namespace {
+
+// The text of each painted cell by its date, from --geometry.
+QMap<QString, QString> textsByDate(const QByteArray &geometry)
+{
+    QMap<QString, QString> texts;
+    for (const QJsonValue &cell : QJsonDocument::fromJson(geometry).object().value(QStringLiteral("cells")).toArray()) {
+        const QJsonObject object = cell.toObject();
+        if (object.contains(QStringLiteral("date")) && !object.value(QStringLiteral("text")).toString().isEmpty())
+            texts[object.value(QStringLiteral("date")).toString()] += object.value(QStringLiteral("text")).toString() + "|";
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST(RenderCalendarFile, RecurringAndICalendarFillsPlaceADateInTheSameCell)
+{
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("dates.dax"));
+    QFile listFile(list);
+    ASSERT_TRUE(listFile.open(QIODevice::WriteOnly));
+    listFile.write(QByteArray("Party").leftJustified(120, ' ') + QByteArray("@0101").leftJustified(10, ' ') + "\r\n"
+                   + QByteArray("Mondays").leftJustified(120, ' ') + QByteArray("%2").leftJustified(10, ' ') + "\r\n");
+    listFile.close();
+    const QString ics = dir.filePath(QStringLiteral("party.ics"));
+    QFile icsFile(ics);
+    ASSERT_TRUE(icsFile.open(QIODevice::WriteOnly));
+    icsFile.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:p\r\nDTSTART;VALUE=DATE:20260101\r\n"
+                  "SUMMARY:Fireworks\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    icsFile.close();
+    // A two-week planner across the year's end, a month page and a day planner.
+    for (const QStringList &page : {QStringList{"--layout", "19", "--month", "12", "--year", "2025", "--day", "22"},
+                                    QStringList{"--layout", "0", "--month", "1", "--year", "2026"},
+                                    QStringList{"--layout", "20", "--month", "1", "--year", "2026", "--day", "1"}}) {
+        const RunResult run = render(page + QStringList{"--fill-recurring", list, "--holidays-too", "--fill-ics", ics, "--geometry"});
+        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+        const QMap<QString, QString> texts = textsByDate(run.out);
+        const QString newYear = texts.value(QStringLiteral("2026-01-01"));
+        EXPECT_EQ(newYear, QStringLiteral("Fireworks\nParty\nNew Year's Day|"))
+            << qPrintable(page.join(' ')) << ": " << qPrintable(newYear);
+        if (page.at(1) == QStringLiteral("19")) {
+            EXPECT_EQ(texts.value(QStringLiteral("2025-12-22")), QStringLiteral("Mondays|"));
+            EXPECT_EQ(texts.value(QStringLiteral("2025-12-25")), QStringLiteral("Christmas Day|"));
+        }
+    }
+    const RunResult alone = render({QStringLiteral("--holidays-too")});
+    EXPECT_EQ(alone.exitCode, 2);
 }
