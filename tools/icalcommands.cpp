@@ -53,6 +53,21 @@ QTextCharFormat emptyCellFormat()
     return format;
 }
 
+// The page's days for a fill; invalid, after a message, on a layout without day cells.
+EventFill::Period fillPeriod(const TCalendarPanel32 &page, const char *option)
+{
+    const EventFill::Period period = EventFill::pagePeriod(page);
+    if (!period.isValid())
+        printProblem(QStringLiteral("%1 needs a layout with day cells").arg(QLatin1String(option)));
+    return period;
+}
+
+void reportUnreadable(const EventFill::FillResult &filled)
+{
+    if (filled.unreadableCells > 0)
+        printProblem(EventFill::unreadableCellsMessage(filled.unreadableCells));
+}
+
 } // namespace
 
 int runCalendarEvents(const RenderOptions &options)
@@ -82,11 +97,9 @@ bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
 {
     if (options.fillIcsFile.isEmpty())
         return true;
-    const EventFill::Period period = EventFill::pagePeriod(page);
-    if (!period.isValid()) {
-        std::fprintf(stderr, "orvane-render: --fill-ics needs a layout with day cells\n");
+    const EventFill::Period period = fillPeriod(page, "--fill-ics");
+    if (!period.isValid())
         return false;
-    }
     const CalendarEventsResult read = CalendarEvents::readFile(options.fillIcsFile, period.first, period.last);
     if (!read.ok()) {
         printError(options.fillIcsFile, read.error);
@@ -94,9 +107,7 @@ bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
     }
     warnIfCutShort(options.fillIcsFile, read);
     page.UpdateCellTable();
-    const EventFill::FillResult filled = EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat());
-    if (filled.unreadableCells > 0)
-        printProblem(EventFill::unreadableCellsMessage(filled.unreadableCells));
+    reportUnreadable(EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat()));
     return true;
 }
 
@@ -104,11 +115,9 @@ bool fillFromRecurringFile(const RenderOptions &options, TCalendarPanel32 &page)
 {
     if (options.fillRecurringFile.isEmpty())
         return true;
-    const EventFill::Period period = EventFill::pagePeriod(page);
-    if (!period.isValid()) {
-        printProblem(QStringLiteral("--fill-recurring needs a layout with day cells"));
+    const EventFill::Period period = fillPeriod(page, "--fill-recurring");
+    if (!period.isValid())
         return false;
-    }
     QString error;
     QStringList lines = loadRecurringReportFile(options.fillRecurringFile, &error);
     if (!error.isEmpty()) {
@@ -122,9 +131,7 @@ bool fillFromRecurringFile(const RenderOptions &options, TCalendarPanel32 &page)
         }
     }
     page.UpdateCellTable();
-    const EventFill::FillResult filled = EventFill::fillRecurringDates(
-        page, recurringDatesInPeriod(lines, period.first, period.last), emptyCellFormat());
-    if (filled.unreadableCells > 0)
-        printProblem(EventFill::unreadableCellsMessage(filled.unreadableCells));
+    reportUnreadable(EventFill::fillRecurringDates(page, recurringDatesInPeriod(lines, period.first, period.last),
+                                                   emptyCellFormat()));
     return true;
 }

@@ -13,14 +13,14 @@
 #include "fakedialogs.h"
 #include "page/calpanel32.h"
 #include "shell/documentcommands.h"
-#include "shell/documenthost.h"
 #include "shell/mrufilelist.h"
+#include "stubdocumenthost.h"
 
 #include "../storage/damageddocuments.h"
 
 namespace {
 
-struct Host : DocumentHost {
+struct Host : StubDocumentHost {
     Host()
     {
         calendar.ResetToDefaults();
@@ -46,21 +46,7 @@ struct Host : DocumentHost {
         };
     }
 
-    QWidget *dialogParent() override { return nullptr; }
-    TCalendarPanel32 &page() override { return calendar; }
     TMRUFileList *recentFiles() override { return &recent; }
-    void saveRecentFiles() override {}
-    QString documentFileName() const override { return fileName; }
-    void setDocumentFileName(const QString &path) override { fileName = path; }
-    bool Modified() const override { return modified; }
-    void SetModified(bool on) override { modified = on; }
-    void setOpening(bool) override {}
-    void setPageShown(bool) override {}
-    void SetButtons() override {}
-    void SetCaption() override {}
-    void setWindowCaption(const QString &) override {}
-    void updateIconWindow() override {}
-    void DoSaveRichtext() override {}
     bool runNewCalendarProperties() override { return true; }
 
     QString write(const QString &name, const QByteArray &bytes)
@@ -80,11 +66,8 @@ struct Host : DocumentHost {
 
     QTemporaryDir dir;
     ScopedFakeDialogs fake;
-    TCalendarPanel32 calendar;
     TMRUFileList recent;
     std::unique_ptr<DocumentCommands> commands;
-    QString fileName;
-    bool modified = false;
     QString answer;
     QString chosenFile;
     QStringList questions;

@@ -13,33 +13,15 @@
 
 #include "fakedialogs.h"
 #include "page/calpanel32.h"
-#include "shell/documenthost.h"
+#include "stubdocumenthost.h"
 #include "shell/printcommands.h"
 
 namespace {
 
 // A document window reduced to what printing asks of it.
-struct PrintHost : DocumentHost {
-    QWidget *dialogParent() override { return nullptr; }
-    TCalendarPanel32 &page() override { return calendar; }
-    TMRUFileList *recentFiles() override { return nullptr; }
-    void saveRecentFiles() override {}
-    QString documentFileName() const override { return fileName; }
-    void setDocumentFileName(const QString &path) override { fileName = path; }
-    bool Modified() const override { return modified; }
-    void SetModified(bool on) override { modified = on; }
-    void setOpening(bool) override {}
-    void setPageShown(bool) override {}
-    void SetButtons() override {}
-    void SetCaption() override {}
-    void setWindowCaption(const QString &) override {}
-    void updateIconWindow() override {}
+struct PrintHost : StubDocumentHost {
     void DoSaveRichtext() override { ++commits; }
-    bool runNewCalendarProperties() override { return false; }
 
-    TCalendarPanel32 calendar;
-    QString fileName;
-    bool modified = false;
     int commits = 0;
 };
 
