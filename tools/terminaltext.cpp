@@ -41,7 +41,8 @@ QString terminalText(const QString &text, bool keepLines)
 
 void printProblem(const QString &message)
 {
-    std::fprintf(stderr, "orvane-render: %s\n", terminalText(message).toLocal8Bit().constData());
+    // Messages that list several things keep their lines.
+    std::fprintf(stderr, "orvane-render: %s\n", terminalText(message, true).toLocal8Bit().constData());
 }
 
 int failWith(const QString &message)

@@ -11,7 +11,8 @@
 // when keepLines is set, for the multi-line dump.
 QString terminalText(const QString &text, bool keepLines = false);
 
-// One line on standard error, after "orvane-render: ", in terminal text.
+// A message on standard error, after "orvane-render: ", in terminal text (its own line
+// breaks kept).
 void printProblem(const QString &message);
 // printProblem, then the status of a command that failed (1).
 int failWith(const QString &message);
