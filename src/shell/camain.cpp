@@ -234,8 +234,8 @@ void TCalendarMain::setMenuCommands(bool shown, bool textLayout)
     setCommandEnabled(m_fillICalendarAction, textLayout, bool(h.mnuFillCalendarFromICalendarFileClick));
     setCommandEnabled(m_userTitleAction, textLayout, true);
     setCommandEnabled(m_clearAllCellsAction, textLayout, bool(h.mnuClearAllCellContentsClick));
-    setCommandEnabled(m_saveAction, hasFile, bool(h.mnuSaveClick));
-    setCommandEnabled(m_saveUntitledAction, shown && !hasFile, bool(h.mnuSaveAsClick));
+    // An untitled page is saved by asking for a name, so Save is there whenever a page is.
+    setCommandEnabled(m_saveAction, hasFile || shown, hasFile ? bool(h.mnuSaveClick) : bool(h.mnuSaveAsClick));
     setCommandEnabled(m_saveAsAction, shown, bool(h.mnuSaveAsClick));
     setCommandEnabled(m_propertiesAction, shown, bool(h.runPropertiesDialog));
     setCommandEnabled(m_printSetupAction, shown, bool(h.mnuPrintSetupClick));

@@ -303,7 +303,6 @@ private:
     QAction *m_openAction = nullptr;
     QAction *m_saveAction = nullptr;
     // Ctrl+S while Save is disabled (an untitled calendar) runs Save As, as the Save button does.
-    QAction *m_saveUntitledAction = nullptr;
     QAction *m_saveAsAction = nullptr;
     QAction *m_saveAsBitmapAction = nullptr;
     QAction *m_saveAsJpgAction = nullptr;

@@ -75,7 +75,8 @@ void TCalendarMain::createFileMenu()
     addMenuItems(m_fileMenu, {
         {"New1", "&New ", &TCalendarMain::New1Click, &TCalendarMain::m_newAction, false},
         {"Open1", "&Open", &TCalendarMain::Open1Click, &TCalendarMain::m_openAction, true},
-        {"mnuSave", "&Save ", &TCalendarMain::mnuSaveClick, &TCalendarMain::m_saveAction, false},
+        // Saves under the document's name, or asks for one, as the Save button and Ctrl+S do.
+        {"mnuSave", "&Save ", &TCalendarMain::SavebuttonClick, &TCalendarMain::m_saveAction, false},
         {"mnuSaveAs", "Save &As...", &TCalendarMain::mnuSaveAsClick, &TCalendarMain::m_saveAsAction, false},
         {"mnuSaveAsBitmap", "Save As Bitmap File", &TCalendarMain::mnuSaveAsBitmapClick,
          &TCalendarMain::m_saveAsBitmapAction, false},
@@ -116,13 +117,6 @@ void TCalendarMain::createFileMenu()
     m_saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_printAction->setShortcut(QKeySequence::Print);
     m_fileMenu->findChild<QAction *>(QStringLiteral("Exit1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    // Only one of the two is enabled at a time, so the key is never ambiguous.
-    m_saveUntitledAction = new QAction(this);
-    m_saveUntitledAction->setObjectName(QStringLiteral("saveUntitledShortcut"));
-    m_saveUntitledAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_saveUntitledAction->setEnabled(false);
-    addAction(m_saveUntitledAction);
-    connect(m_saveUntitledAction, &QAction::triggered, this, &TCalendarMain::SavebuttonClick);
 }
 
 void TCalendarMain::createEditMenu()
