@@ -34,6 +34,10 @@ printf 'leak:libQt6Gui.so\nleak:libQt6Widgets.so\nleak:libfontconfig.so\nleak:li
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_stack_use_after_return=0:strict_string_checks=1:check_initialization_order=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 export LSAN_OPTIONS="suppressions=$suppressions"
+# libical's parser looks through the rest of its input for every line, which the strict
+# string checks make quadratic: a file of fifty thousand events takes minutes here. The
+# ordinary build runs that test.
+export GTEST_FILTER="-CalendarEventsTest.FilesOfTensOfThousandsOfEventsExpandCompletely"
 pattern="^($(IFS='|'; echo "${tests[*]}"))\$"
 cd "$build"
 ctest --output-on-failure -j"$(nproc 2>/dev/null || echo 2)" -R "$pattern"

@@ -11,6 +11,12 @@
 
 namespace {
 
+// Red, give or take what scaling does to a channel on the way (254 with some compilers).
+bool isRed(QRgb pixel)
+{
+    return qRed(pixel) >= 250 && qGreen(pixel) <= 5 && qBlue(pixel) <= 5;
+}
+
 // A run-length encoded BMP file of the given size in one colour (red), whose data says
 // "end of bitmap" at once: a few bytes for any number of pixels.
 QByteArray runLengthBitmap(int width, int height)
@@ -106,8 +112,8 @@ TEST(Picture, AStoredBitmapKeepsItsFileAndIsDecodedAtTheSizeItIsDrawn)
     QPainter painter(&canvas);
     picture.draw(painter, QRect(5, 5, 20, 10));
     painter.end();
-    EXPECT_EQ(canvas.pixel(5, 5), qRgb(255, 0, 0));
-    EXPECT_EQ(canvas.pixel(24, 14), qRgb(255, 0, 0));
+    EXPECT_TRUE(isRed(canvas.pixel(5, 5))) << std::hex << canvas.pixel(5, 5);
+    EXPECT_TRUE(isRed(canvas.pixel(24, 14))) << std::hex << canvas.pixel(24, 14);
     EXPECT_EQ(canvas.pixel(25, 15), qRgb(255, 255, 255));
 
     // The whole picture only when it is asked for.
