@@ -231,6 +231,12 @@ bool exists(const QString &path)
     return ::stat(encodeName(path).constData(), &status) == 0;
 }
 
+bool isFolder(const QString &path)
+{
+    struct stat status {};
+    return ::stat(encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 QString unsafeSaveTarget(const QString &path)
 {
     const QByteArray native = encodeName(path);
@@ -332,6 +338,44 @@ QByteArray encodeName(const QString &name)
     }
     encoded += QFile::encodeName(name.mid(runStart));
     return encoded;
+}
+
+QString displayName(const QString &name)
+{
+    QString shown = name;
+    for (qsizetype at = 0; at < shown.size(); ++at) {
+        if (isEscapedByte(shown, at))
+            shown[at] = QChar::ReplacementCharacter;
+    }
+    return shown;
+}
+
+FolderListing listFolder(const QString &folder)
+{
+    FolderListing listing;
+    const QByteArray native = encodeName(folder);
+    DIR *entries = ::opendir(native.constData());
+    if (!entries) {
+        listing.reason = reasonOfErrno(errno);
+        return listing;
+    }
+    while (const dirent *entry = ::readdir(entries)) {
+        const QByteArray name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        struct stat status {};
+        const QByteArray full = native + (native.endsWith('/') ? "" : "/") + name;
+        // A link that leads nowhere is listed as a file, which opening then explains.
+        const bool known = ::stat(full.constData(), &status) == 0;
+        FolderEntry item;
+        item.name = decodeName(name);
+        item.folder = known && S_ISDIR(status.st_mode);
+        item.size = known ? qint64(status.st_size) : 0;
+        item.modified = known ? qint64(status.st_mtime) : 0;
+        listing.entries.append(item);
+    }
+    ::closedir(entries);
+    return listing;
 }
 
 } // namespace FileBytes

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // Reading and replacing whole files safely. Every reader of outside data goes through
@@ -30,6 +31,8 @@ ReadResult readRegularFile(const QString &path, qint64 maxBytes);
 // Whether something exists at path (a link is followed), by the name's own bytes: Qt's
 // QFileInfo::exists cannot find names that are not UTF-8.
 bool exists(const QString &path);
+// Whether path is a folder (or a link to one), by the name's own bytes.
+bool isFolder(const QString &path);
 
 // Why path cannot be replaced by a save; empty when it can: it does not exist yet, or it
 // is a regular file (or a link to one). Devices, pipes, folders and links that lead
@@ -60,5 +63,27 @@ int removeStaleTemporaries(const QString &folder);
 // the file system holds survives the round trip even where it is not UTF-8.
 QString decodeName(const QByteArray &name);
 QByteArray encodeName(const QString &name);
+// The name as people read it: each byte that is not UTF-8 shows as U+FFFD.
+QString displayName(const QString &name);
+
+struct FolderEntry
+{
+    QString name; // as decodeName gives it
+    bool folder = false;
+    qint64 size = 0;
+    qint64 modified = 0; // seconds since the epoch
+};
+
+struct FolderListing
+{
+    QList<FolderEntry> entries;
+    QString reason; // why the folder could not be read; empty when it could
+
+    bool ok() const { return reason.isEmpty(); }
+};
+
+// The entries of a folder read by their bytes (without "." and ".."), so names that are
+// not UTF-8 are listed too; a link counts as what it leads to.
+FolderListing listFolder(const QString &folder);
 
 } // namespace FileBytes

@@ -4,7 +4,9 @@
 
 #include "core/filebytes.h"
 #include "widgets/dialogs.h"
+#include "widgets/fileopendialog.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QDir>
 #include <QStandardPaths>
@@ -195,13 +197,25 @@ std::optional<QString> runFileDialog(QFileDialog &dialog)
 
 } // namespace
 
+bool showsQtsOwnWidgets(const QFileDialog &dialog)
+{
+    // Qt builds the widgets of its own dialog only where the desktop offers none.
+    return dialog.findChild<QAbstractItemView *>() != nullptr;
+}
+
 std::optional<QString> chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
                                       const QString &filter)
 {
     QFileDialog dialog(parent, title, folder, qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return runFileDialog(dialog);
+    if (!showsQtsOwnWidgets(dialog))
+        return runFileDialog(dialog);
+    // Qt's own dialog would hide the files whose names are not UTF-8.
+    FileOpenDialog own(parent, title, folder, filter);
+    if (Dialogs::exec(own) != QDialog::Accepted)
+        return std::nullopt;
+    return own.selectedFile();
 }
 
 std::optional<QString> chooseSaveFile(QWidget *parent, const QString &title,

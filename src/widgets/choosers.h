@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class QFileDialog;
 class QFontDialog;
 class QPushButton;
 
@@ -48,12 +49,15 @@ namespace Choosers {
 // Each returns nothing when the user cancels.
 std::optional<TFont> chooseFont(QWidget *parent, const TFont &font, int ppi);
 std::optional<TColor> chooseColor(QWidget *parent, TColor color);
-// Filters are "Description|*.EXT" as the program states them.
+// Filters are "Description|*.EXT" as the program states them. Where the desktop offers no
+// file dialog of its own, files are opened through FileOpenDialog, which lists every name.
 std::optional<QString> chooseOpenFile(QWidget *parent, const QString &title,
                                       const QString &folder, const QString &filter);
 std::optional<QString> chooseSaveFile(QWidget *parent, const QString &title,
                                       const QString &proposedPath, const QString &filter,
                                       const QString &defaultSuffix);
+// Whether the file dialog shows Qt's own widgets rather than the desktop's dialog.
+bool showsQtsOwnWidgets(const QFileDialog &dialog);
 // Where document and style-sheet dialogs start: the user's documents folder.
 QString documentsFolder();
 // Qt names files in UTF-8 only: a name that is not UTF-8 shows with replacement characters,

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "filedialogs.h"
 #include "fakedialogs.h"
 #include "calendar/calendardates.h"
 #include "properties/calprop.h"
@@ -63,10 +64,8 @@ T *child(QObject &parent, const char *name)
 void answerFileDialogsWith(FakeDialogService &fake, const QString &chosen)
 {
     fake.onDialog = [&chosen](QDialog &d) {
-        auto *files = dynamic_cast<QFileDialog *>(&d);
-        if (!files)
+        if (!FileDialogs::choose(d, chosen))
             return int(QDialog::Rejected);
-        files->selectFile(chosen);
         return int(QDialog::Accepted);
     };
 }

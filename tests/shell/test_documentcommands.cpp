@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <iterator>
 
+#include "filedialogs.h"
 #include "fakedialogs.h"
 #include "core/filebytes.h"
 #include "objects/tgflatcalendar.h"
@@ -41,11 +42,10 @@ struct Window : DocumentHost {
         calendar.ResetToDefaults();
         commands = std::make_unique<DocumentCommands>(*this);
         fake->onDialog = [this](QDialog &d) {
-            auto *files = dynamic_cast<QFileDialog *>(&d);
-            if (!files || chosenFile.isEmpty())
+            if (!FileDialogs::isFileDialog(d) || chosenFile.isEmpty())
                 return int(QDialog::Rejected);
-            lastProposal = files->selectedFiles().value(0);
-            files->selectFile(chosenFile);
+            lastProposal = FileDialogs::proposal(d);
+            FileDialogs::choose(d, chosenFile);
             return int(QDialog::Accepted);
         };
     }

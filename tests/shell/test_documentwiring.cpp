@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "filedialogs.h"
 #include "mainwindowfixture.h"
 
 #include <QAbstractButton>
@@ -54,10 +55,8 @@ protected:
             }
             if (dynamic_cast<TSelectRecurringDates *>(&d))
                 return int(QDialog::Accepted);
-            if (auto *files = dynamic_cast<QFileDialog *>(&d)) {
-                files->selectFile(chosenFile);
+            if (FileDialogs::choose(d, chosenFile))
                 return int(chosenFile.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
-            }
             return int(QDialog::Rejected);
         };
         window().FormActivate();
@@ -242,8 +241,8 @@ TEST_F(DocumentWiring, AFileThatCannotBeReadLeavesTheOpenCalendarAndTheNextOpenS
 
     QString startedIn;
     m_dialogs->onDialog = [&](QDialog &d) {
-        if (auto *files = dynamic_cast<QFileDialog *>(&d))
-            startedIn = files->directory().absolutePath();
+        if (FileDialogs::isFileDialog(d))
+            startedIn = FileDialogs::folder(d);
         return int(QDialog::Rejected);
     };
     action("Open1")->trigger();

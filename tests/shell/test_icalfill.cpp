@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "filedialogs.h"
 #include "mainwindowfixture.h"
 
 #include "calendar/calendardates.h"
@@ -28,9 +29,9 @@ protected:
         MainWindowFixture::SetUp();
         connectDocuments(window());
         m_dialogs->onDialog = [this](QDialog &d) {
-            if (auto *files = dynamic_cast<QFileDialog *>(&d)) {
-                startFolder = files->directory().absolutePath();
-                files->selectFile(chosenFile);
+            if (FileDialogs::isFileDialog(d)) {
+                startFolder = FileDialogs::folder(d);
+                FileDialogs::choose(d, chosenFile);
                 return int(QDialog::Accepted);
             }
             if (auto *list = dynamic_cast<CheckMarkListDialog *>(&d)) {

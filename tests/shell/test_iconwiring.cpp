@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "filedialogs.h"
 #include "mainwindowfixture.h"
 
 #include "cells/cellediting.h"
@@ -76,10 +77,8 @@ protected:
             properties->OkButtonClick();
             return properties->result();
         }
-        if (auto *files = dynamic_cast<QFileDialog *>(&d)) {
-            files->selectFile(m_chosenFile);
+        if (FileDialogs::choose(d, m_chosenFile))
             return int(m_chosenFile.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
-        }
         return int(QDialog::Rejected);
     }
 

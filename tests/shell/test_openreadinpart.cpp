@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 
+#include "filedialogs.h"
 #include "fakedialogs.h"
 #include "page/calpanel32.h"
 #include "shell/documentcommands.h"
@@ -27,11 +28,11 @@ struct Host : StubDocumentHost {
         commands = std::make_unique<DocumentCommands>(*this);
         // The save question is answered with 'answer'; a file dialog takes 'chosenFile'.
         fake->onDialog = [this](QDialog &dialog) {
-            if (auto *files = dynamic_cast<QFileDialog *>(&dialog)) {
-                proposals << files->selectedFiles().value(0);
+            if (FileDialogs::isFileDialog(dialog)) {
+                proposals << FileDialogs::proposal(dialog);
                 if (chosenFile.isEmpty())
                     return int(QDialog::Rejected);
-                files->selectFile(chosenFile);
+                FileDialogs::choose(dialog, chosenFile);
                 return int(QDialog::Accepted);
             }
             auto *box = dynamic_cast<QMessageBox *>(&dialog);
