@@ -10,7 +10,7 @@ packages=(build-essential cmake ccache pkg-config qt6-base-dev qt6-base-dev-tool
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 xvfb xauth
           qt6-image-formats-plugins libical-dev
           clang libclang-rt-14-dev
-          desktop-file-utils appstream shared-mime-info dpkg-dev file)
+          desktop-file-utils appstream shared-mime-info dpkg-dev file poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -239,14 +239,24 @@ void TGGraphicControl::printAsPicture(ReportCanvas &report, double offsetX, doub
 {
     if (Width() <= 0 || Height() <= 0)
         return;
-    QPicture picture;
     {
-        QPainter painter(&picture);
+        // Painting may fit the object to its text; the printed size is the fitted one.
+        QPicture settle;
+        QPainter painter(&settle);
         Canvas canvas(painter, m_ppi);
         PaintObject(canvas);
     }
-    // The size is read again: painting may have fitted the object to its text.
-    report.stretchDraw(inchBounds(offsetX, offsetY), picture, QSize(Width(), Height()));
+    // The routine that paints the screen paints the output too, scaled from page pixels to
+    // the device's: what prints is what shows. (A recorded picture would be replayed with
+    // its fonts resized to the device's resolution.)
+    report.stretchDraw(inchBounds(offsetX, offsetY), [this](QPainter &painter, const QRect &device) {
+        PainterStateGuard guard(painter);
+        painter.translate(device.topLeft());
+        painter.scale(double(device.width()) / Width(), double(device.height()) / Height());
+        painter.setClipRect(QRect(0, 0, Width(), Height()), Qt::IntersectClip);
+        Canvas canvas(painter, m_ppi);
+        PaintObject(canvas);
+    });
 }
 
 ObjectMenuEntry *TGGraphicControl::menuEntry(const QString &caption)

@@ -120,8 +120,6 @@ void TCalendarPanel32::paintPage(Canvas &canvas)
         m_cells = info.cells;
         drawCellTexts(canvas);
     }
-    const PageRect free = m_cells.cell(1).rFree;
-    m_cellTextLayoutSize = QSize(free.width() + 5, free.height() + 5);
     if (!ShowMiniCalendars())
         return;
     for (int k = 1; k <= m_layout.miniCount; ++k) {

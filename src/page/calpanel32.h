@@ -193,9 +193,6 @@ public:
     // Day cell texts are painted through this renderer; the page owns it.
     void setCellRenderer(std::unique_ptr<CellTextRenderer> renderer);
     CellTextRenderer &cellRenderer() { return *m_cellRenderer; }
-    // Cell 1's free rectangle of the last paint widened by 5 pixels: the size printed
-    // cell texts are laid out at, so they wrap as on screen.
-    QSize cellTextLayoutSize() const { return m_cellTextLayoutSize; }
 
     // The values the main window's page and the properties dialog's example page start
     // with, which differ from the constructor's; the example page has a larger title.
@@ -289,7 +286,6 @@ private:
     PageLayout m_layout;
 
     std::unique_ptr<CellTextRenderer> m_cellRenderer;
-    QSize m_cellTextLayoutSize;
     bool m_painting = false;
 
     CellHandler m_clickedInCell;

@@ -54,31 +54,31 @@ void TCalendarPanel32::PrintPage(ReportCanvas &report, double offsetX, double of
 
 void TCalendarPanel32::printCellTexts(ReportCanvas &report, const CellTable &cells)
 {
-    QSize layoutSize = m_cellTextLayoutSize;
-    if (layoutSize.isEmpty()) {
-        // Never painted (printing or exporting from the command line): take the size a
-        // paint at the current zoom would have remembered.
-        const PageRect free = computeCellTable().cell(1).rFree;
-        layoutSize = QSize(free.width() + 5, free.height() + 5);
-    }
-    if (layoutSize.width() <= 0 || layoutSize.height() <= 0)
-        return;
-    m_cellRenderer->setZoomPercent(static_cast<int>(std::trunc(ZoomFactor() * 100.0)));
-    m_cellRenderer->setPageSize(layoutSize);
-    m_cellRenderer->setPixelsPerInch(m_ppi);
+    // Each text is laid out exactly as the screen lays it out at the current zoom (which
+    // printing sets to full scale), then stretched into the printed cell, so it wraps and
+    // sizes as the page shows it. The layout is computed afresh: what the last paint saw
+    // may have been at another zoom.
+    const CellTable shown = computeCellTable();
+    const int zoomPercent = static_cast<int>(std::trunc(ZoomFactor() * 100.0));
     for (int cell = 1; cell <= lastTextCell(); ++cell) {
         const PageRect free = cells.cell(cell).rFree;
-        if (m_cellTexts[cell - 1].isEmpty() || free.width() <= 0 || free.height() <= 0)
+        const PageRect screen = shown.cell(cell).rFree;
+        if (m_cellTexts[cell - 1].isEmpty() || free.width() <= 0 || free.height() <= 0
+            || screen.width() <= 0 || screen.height() <= 0)
             continue;
-        // Painted at the screen's layout size, so the text wraps as it does on screen,
-        // and stretched into the printed cell. It is drawn straight onto the report: a
-        // recorded QPicture would resize its fonts to the printer's resolution on replay
-        // and then be stretched once more.
+        const QSize layoutSize(screen.width() + 1, screen.height() + 1);
+        m_cellRenderer->setZoomPercent(zoomPercent);
+        m_cellRenderer->setPageSize(layoutSize);
+        m_cellRenderer->setPixelsPerInch(m_ppi);
+        // Drawn straight onto the report: a recorded QPicture would resize its fonts to the
+        // printer's resolution on replay and then be stretched once more.
         QPainter &painter = report.painter();
         painter.save();
         painter.translate(free.left, free.top);
+        // As the screen does: the text's bitmap of layoutSize goes into the free rectangle.
         painter.scale(double(free.width()) / layoutSize.width(),
                       double(free.height()) / layoutSize.height());
+        painter.setClipRect(QRectF(QPointF(0, 0), layoutSize));
         m_cellRenderer->loadRtf(m_cellTexts[cell - 1]);
         m_cellRenderer->paint(painter, QRectF(QPointF(0, 0), layoutSize));
         painter.restore();

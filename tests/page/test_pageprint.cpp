@@ -167,32 +167,41 @@ TEST(PagePrint, PrintingLeavesTheScreenCellTableAlone)
     }
 }
 
-TEST(PagePrint, CellTextsPrintIntoThePrintedFreeRectangles)
+TEST(PagePrint, CellTextsPrintIntoThePrintedFreeRectanglesLaidOutAtFullScale)
 {
+    struct Layout {
+        QSize size;
+        int zoomPercent = 0;
+    };
     class Painter : public CellTextRenderer
     {
     public:
-        explicit Painter(QSize &size) : m_size(size) {}
+        explicit Painter(Layout &layout) : m_layout(layout) {}
         void loadRtf(const TWPRtfStorage &) override {}
-        void setZoomPercent(int) override {}
-        void setPageSize(const QSize &size) override { m_size = size; }
+        void setZoomPercent(int percent) override { m_layout.zoomPercent = percent; }
+        void setPageSize(const QSize &size) override { m_layout.size = size; }
         void paint(QPainter &painter, const QRectF &target) override
         {
             painter.fillRect(target, Qt::red);
         }
 
     private:
-        QSize &m_size;
+        Layout &m_layout;
     };
-    QSize layoutSize;
+    Layout layout;
     TCalendarPanel32 page;
     prepare(page, loFullCalendar);
-    page.setCellRenderer(std::make_unique<Painter>(layoutSize));
+    page.setCellRenderer(std::make_unique<Painter>(layout));
     page.SetCellRtfText(11, TWPRtfStorage("{\\rtf1 Meeting\\par}"));
+    // Shown at 60 % as the window does, then printed at full scale: the text is laid out
+    // as the full-scale page lays it out, not at the size the screen last saw.
+    page.SetZoom(0.6f);
     page.RenderToBitmap();
+    page.SetZoom(1.0f);
     const QImage sheet = print(page);
-    EXPECT_EQ(layoutSize, page.cellTextLayoutSize());
-    const PageRect free = page.cellTable().cell(11).rFree;
+    const PageRect free = page.computeCellTable().cell(11).rFree;
+    EXPECT_EQ(layout.size, QSize(free.width() + 1, free.height() + 1));
+    EXPECT_EQ(layout.zoomPercent, 100);
     const int x = printed((free.left + free.right) / 2);
     EXPECT_EQ(sheet.pixel(x, printed(free.bottom) - 10), qRgb(255, 0, 0));
     // Above the cell's number nothing is red.
