@@ -63,7 +63,7 @@ bool DialogObjectEditors::editFlatCalendar(TGFlatCalendar &sample)
 bool DialogObjectEditors::browseImage(Picture &picture, bool &stretch, bool &autoSize)
 {
     TGImageBrowser browser(stretch, autoSize, m_parent);
-    if (Dialogs::exec(browser) != QDialog::Accepted || browser.selectedFile().isEmpty())
+    if (Dialogs::exec(browser) != QDialog::Accepted || !browser.refusal().isEmpty())
         return false;
     picture = browser.preview();
     stretch = browser.stretch();

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -303,8 +304,27 @@ void TGImageBrowser::updatePreviewSize()
     m_previewWidget->update();
 }
 
+QString TGImageBrowser::refusal() const
+{
+    if (m_file.isEmpty())
+        return QStringLiteral("Choose a picture file first.");
+    const QString shown = QDir::toNativeSeparators(m_file);
+    if (QFileInfo(m_file).isDir())
+        return QStringLiteral("%1 is a folder. Choose a picture file.").arg(shown);
+    if (!m_error.isEmpty() || m_preview.isEmpty()) {
+        const QString reason = m_error.isEmpty() ? QStringLiteral("It holds no picture.") : m_error;
+        return QStringLiteral("%1 cannot be read as a picture.\r%2").arg(shown, reason);
+    }
+    return {};
+}
+
 void TGImageBrowser::accept()
 {
+    // The object would take an empty picture; the browser stays open to choose another.
+    if (const QString reason = refusal(); !reason.isEmpty()) {
+        Dialogs::informationBox(this, reason);
+        return;
+    }
     if (!m_folder.isEmpty())
         lastFolder() = m_folder;
     QDialog::accept();

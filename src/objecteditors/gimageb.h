@@ -43,6 +43,10 @@ public:
     bool stretch() const;
     bool autoSize() const;
 
+    // Why Ok cannot take the selection (no file, a folder, a file that gave no picture), or
+    // empty when it can.
+    QString refusal() const;
+    // Refuses with a message, and stays open, while refusal() gives a reason.
     void accept() override;
 
 private:

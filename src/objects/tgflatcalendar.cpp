@@ -241,6 +241,7 @@ void TGFlatCalendar::AfterLoad()
     popupMenu().push_back(ObjectMenuEntry::makeSeparator());
     popupMenu().push_back(
         ObjectMenuEntry::makeAction(QStringLiteral("Properties"), [this] { EditProperties(); }));
+    EditAction = [this] { EditProperties(); };
 }
 
 QSize TGFlatCalendar::previewSize() const

@@ -121,14 +121,16 @@ public:
     // Brings check marks and enabled states up to date just before the menu shows.
     virtual void PopupAboutToShow();
     // Runs once a drawing tool has placed the new object and the page is back at the
-    // pointer: the kinds that ask for their content at once open their dialog here.
-    virtual void PlacedWithTool() {}
+    // pointer: the kinds that ask for their content at once open their dialog here. False
+    // when the user cancelled that dialog, and the new object is to go again. Without
+    // installed editors nothing is asked, so nothing is refused.
+    virtual bool PlacedWithTool() { return true; }
 
     ObjectMenu &popupMenu() { return m_menu; }
     const ObjectMenu &popupMenu() const { return m_menu; }
 
-    // Run when the user double-clicks the object as the only selected one; empty unless a
-    // kind sets it.
+    // Run when the user double-clicks the object as the only selected one: the dialog of
+    // the kind's properties or edit entry. Empty unless a kind sets it.
     std::function<void()> EditAction;
 
 protected:

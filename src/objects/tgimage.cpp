@@ -177,6 +177,7 @@ void TGImage::AfterLoad()
     ObjectMenu &menu = popupMenu();
     menu.push_back(E::makeSeparator());
     menu.push_back(E::makeAction(QStringLiteral("Load Image From Disk"), [this] { LoadImageFromDisk(); }));
+    EditAction = [this] { LoadImageFromDisk(); };
     menu.push_back(E::makeSeparator());
     menu.push_back(E::makeCheck(QStringLiteral("Border"), [this] {
         SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle);
@@ -211,6 +212,11 @@ void TGImage::PopupAboutToShow()
         if (ObjectMenuEntry *entry = menuEntry(QLatin1String(caption)))
             entry->enabled = bitmap;
     }
+}
+
+bool TGImage::PlacedWithTool()
+{
+    return !ObjectEditors::instance() || LoadImageFromDisk();
 }
 
 bool TGImage::LoadImageFromDisk()

@@ -51,7 +51,7 @@ public:
     void AfterLoad() override;
     void PopupAboutToShow() override;
     // A new clip-art object asks for its picture at once.
-    void PlacedWithTool() override { LoadImageFromDisk(); }
+    bool PlacedWithTool() override;
 
     // "Load Image From Disk": the image browser through the object editors. True when a
     // picture was taken.

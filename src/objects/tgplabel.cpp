@@ -14,6 +14,7 @@ void TGPLabel::AfterLoad()
     ObjectMenu &menu = popupMenu();
     menu.push_back(E::makeSeparator());
     menu.push_back(E::makeAction(QStringLiteral("Text"), [this] { EditText(); }));
+    EditAction = [this] { EditText(); };
     menu.push_back(E::makeSeparator());
     std::vector<ObjectMenuEntry> rotation;
     const auto entry = [this](const QString &caption, int angle) {
@@ -54,9 +55,14 @@ bool TGPLabel::EditText()
     return true;
 }
 
-void TGPLabel::EditNew()
+bool TGPLabel::EditNew()
 {
-    EditText();
+    return EditText();
+}
+
+bool TGPLabel::PlacedWithTool()
+{
+    return !ObjectEditors::instance() || EditNew();
 }
 
 void TGPLabel::fitToText()

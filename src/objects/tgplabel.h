@@ -18,9 +18,10 @@ public:
     // The "Text" entry: the text dialog; on OK the caption is replaced and the object
     // grows to fit it. True when the user confirmed.
     virtual bool EditText();
-    // Run by the page right after it created a label with the tool.
-    virtual void EditNew();
-    void PlacedWithTool() override { EditNew(); }
+    // Run by the page right after it created a label with the tool. True when the user
+    // confirmed the text.
+    virtual bool EditNew();
+    bool PlacedWithTool() override;
 
     // Grows the object until its unrotated text fits; never shrinks it, and does nothing
     // while the text is turned.

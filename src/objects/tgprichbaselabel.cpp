@@ -128,6 +128,11 @@ void TGPRichBaseLabel::PopupAboutToShow()
     updateCheck(QStringLiteral("Border"), m_borderStyle == bsSingle);
 }
 
+bool TGPRichBaseLabel::PlacedWithTool()
+{
+    return !ObjectEditors::instance() || Edit();
+}
+
 bool TGPRichBaseLabel::Edit()
 {
     ObjectEditors *editors = ObjectEditors::instance();

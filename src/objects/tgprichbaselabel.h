@@ -38,7 +38,7 @@ public:
     void AfterLoad() override;
     void PopupAboutToShow() override;
     // A new rich label opens its editor at once.
-    void PlacedWithTool() override { Edit(); }
+    bool PlacedWithTool() override;
 
     // The "Edit" entry and double click: the rich text editor; on OK the text is replaced.
     bool Edit();

@@ -555,6 +555,7 @@ void TGSuperText::appendMenu()
         updateCheck(QStringLiteral("Border"), m_borderStyle == bsSingle);
     }));
     menu.push_back(E::makeAction(QStringLiteral("Properties"), [this] { EditProperties(); }));
+    EditAction = [this] { EditProperties(); };
 }
 
 void TGSuperText::updateCheck(const QString &caption, bool checked)
@@ -677,10 +678,10 @@ void TGSuperText::printSurface(ReportCanvas &report, const QRect &area, double s
     }
 }
 
-void TGSuperText::PlacedWithTool()
+bool TGSuperText::PlacedWithTool()
 {
     SetBorderStyle(bsSingle);
     SetControlTransparent(false);
     SetBGColor(Colors::clWhite);
-    EditProperties();
+    return !ObjectEditors::instance() || EditProperties();
 }

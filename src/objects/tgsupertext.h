@@ -85,7 +85,7 @@ public:
     // (applyProperties). True on OK.
     bool EditProperties();
     // A new SuperText is framed and opaque on white, then opens its properties.
-    void PlacedWithTool() override;
+    bool PlacedWithTool() override;
 
     // What the dialogs copy into their previews: caption, font, background, border,
     // gradient, texture, outline, shadow, surface type, then the size, through the setters.

@@ -136,6 +136,8 @@ public:
     const PageLayout &pageLayout() const { return m_layout; }
     int PageWidth() const { return m_layout.pageWidth; }
     int PageHeight() const { return m_layout.pageHeight; }
+    // The paper at the zoom, as large as the layout makes the page widget.
+    QRect paperRect() const override;
     PageRect MarginRect() const { return m_layout.marginRect; }
     PageRect CalendarRect() const { return m_layout.calendarRect; }
     int MiniCount() const { return m_layout.miniCount; }
@@ -225,7 +227,8 @@ public:
 
     // Drawing tools. A dragged-out rectangle becomes a label or a floating calendar
     // named "Special" + n; the page returns to the pointer and a label opens its text
-    // dialog. Other kinds come from the factory.
+    // dialog, and a cancelled dialog takes the new object away. Other kinds come from the
+    // factory.
     void CreateObjectInRect(const PageRect &rect) override;
     bool HasDrawingObjects() const;
     bool HasSuperTextObjects() const;

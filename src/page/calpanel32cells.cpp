@@ -222,11 +222,10 @@ void TCalendarPanel32::CreateObjectInRect(const PageRect &rect)
     const QScopedValueRollback creating(m_creatingObject, true);
     const TLPanelState tool = m_panelState;
     const PageRect place = toolRectangle(rect);
-    TGGraphicControl *added =
-        AddObject(createObjectForTool(tool, Font(), QDate::currentDate()), place.toQRect());
+    std::unique_ptr<TGGraphicControl> object =
+        createObjectForTool(tool, Font(), QDate::currentDate());
     SetPanelState(psPointing);
-    if (added)
-        added->PlacedWithTool();
+    placeToolObject(std::move(object), place.toQRect());
 }
 
 bool TCalendarPanel32::HasDrawingObjects() const

@@ -41,11 +41,16 @@ void TCalendarPanel32::RecalcLayout(bool resetFonts)
     m_settings.orientation = m_layout.orientation;
     if (resetFonts)
         resetMiniFonts();
-    const double zoom = ZoomFactor();
-    resize(static_cast<int>(std::trunc(m_layout.pageWidth * zoom)),
-           static_cast<int>(std::trunc(m_layout.pageHeight * zoom)));
+    resize(paperRect().size());
     repaintPage();
     emit layoutRecalculated();
+}
+
+QRect TCalendarPanel32::paperRect() const
+{
+    const double zoom = ZoomFactor();
+    return QRect(0, 0, static_cast<int>(std::trunc(m_layout.pageWidth * zoom)),
+                 static_cast<int>(std::trunc(m_layout.pageHeight * zoom)));
 }
 
 QDate TCalendarPanel32::plannerDate() const

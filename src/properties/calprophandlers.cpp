@@ -433,7 +433,9 @@ void TCalendarProperties::OkButtonClick()
                                                   "placed on it using the Label, Clip Art, RichText,\r"
                                                   "SuperText or Floating Calendar tools.\r\r"
                                                   "Changing Paper Size, Orientation, Layout, Margins or Border\r"
-                                                  "means you will have to reposition these items.\r\r"
+                                                  "means you will have to reposition these items.\r"
+                                                  "Items that would lie past the edge of the paper\r"
+                                                  "are moved back onto it.\r\r"
                                                   "Proceed?")))
         return;
     accept();

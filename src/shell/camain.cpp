@@ -311,7 +311,8 @@ void TCalendarMain::restoreIconsWindowAfterDialog()
 
 void TCalendarMain::PageObjectDropped()
 {
-    SetModified(true);
+    // The page reports a new object itself once the user confirmed it; a cancelled one
+    // changed nothing, but the page is back at the pointer either way.
     m_pointerButton->setChecked(true);
 }
 

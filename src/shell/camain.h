@@ -162,7 +162,7 @@ public:
     // after New); naming the document ends it.
     void setUntitledCaption(const QString &caption);
     void CheckFloaterStatus();
-    // The page reported a freeform object placed by a drawing tool.
+    // A drawing tool finished its rectangle on the page: back to the pointer.
     void PageObjectDropped();
 
     // The icons window steps aside while a modal dialog is open (the dialog service runs

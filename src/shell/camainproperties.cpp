@@ -106,7 +106,13 @@ void TCalendarMain::applyProperties(const TCalendarPanel32 &preview, int oldMont
         SetModified(true);
     const int oldKind = m_page->LayoutKind();
     const QDate oldStart = m_page->plannerDate();
+    const QRect paperBefore = m_page->paperRect();
     m_page->AssignSettings(preview);
+    // Another paper size or orientation may leave objects past the paper's edge, where they
+    // would neither print nor be easy to reach. Objects a document brought along there stay
+    // put while the paper does.
+    if (m_page->paperRect() != paperBefore)
+        m_page->keepObjectsOnPaper();
     // Cell texts belong to the days of one month and one kind of layout; they make no
     // sense once either changes. A planner's texts follow their dates instead.
     if (m_page->LayoutKind() != oldKind) {

@@ -123,3 +123,30 @@ QRect refitFrameAround(const QRect &objectsUnion)
     return QRect(objectsUnion.left() - 2, objectsUnion.top() - 2, objectsUnion.width() + 6,
                  objectsUnion.height() + 6);
 }
+
+QRect fitInside(const QRect &rect, const QRect &area)
+{
+    // No paper laid out yet: nothing to keep the rectangle on.
+    if (area.isEmpty())
+        return rect;
+    const int width = qMin(rect.width(), area.width());
+    const int height = qMin(rect.height(), area.height());
+    const int left = qBound(area.left(), rect.left(), area.left() + area.width() - width);
+    const int top = qBound(area.top(), rect.top(), area.top() + area.height() - height);
+    return QRect(left, top, width, height);
+}
+
+QRect clampInside(const QRect &rect, const QRect &area)
+{
+    if (area.isEmpty())
+        return rect;
+    // Right and bottom as the first column and row outside, so an edge on the paper's far
+    // edge still counts as on the paper.
+    const int areaRight = area.left() + area.width();
+    const int areaBottom = area.top() + area.height();
+    const int left = qBound(area.left(), rect.left(), areaRight);
+    const int top = qBound(area.top(), rect.top(), areaBottom);
+    const int right = qBound(area.left(), rect.left() + rect.width(), areaRight);
+    const int bottom = qBound(area.top(), rect.top() + rect.height(), areaBottom);
+    return QRect(left, top, right - left, bottom - top);
+}

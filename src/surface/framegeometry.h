@@ -44,3 +44,11 @@ QRect frameAroundFirst(const QRect &object);
 QRect growFrame(const QRect &frame, const QRect &object);
 // The frame a refit places: one pixel wider and higher than the one above.
 QRect refitFrameAround(const QRect &objectsUnion);
+
+// Keeping objects on the paper (zoomed surface pixels). fitInside moves a rectangle by the
+// least distance that puts it inside area, cutting a side only where it is longer than the
+// area's. clampInside pulls each edge of a rectangle into area, as a drawn rectangle is cut
+// at the paper's edge; it may come out empty. Both leave the rectangle alone when area is
+// empty.
+QRect fitInside(const QRect &rect, const QRect &area);
+QRect clampInside(const QRect &rect, const QRect &area);

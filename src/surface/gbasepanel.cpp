@@ -5,6 +5,7 @@
 // gbasepanelcommands.cpp.
 #include "gbasepanel.h"
 
+#include "surface/framegeometry.h"
 #include "surface/surfacemenu.h"
 #include "surface/tghandle.h"
 #include "objecteditors/objectpopup.h"
@@ -23,6 +24,7 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QPointer>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <cmath>
@@ -209,7 +211,7 @@ void TGBasePanel::SetZoom(float factor)
 
 void TGBasePanel::NotifyChanged()
 {
-    if (m_zooming || m_loading || !m_labelChanged)
+    if (m_zooming || m_loading || m_placingObject || !m_labelChanged)
         return;
     m_labelChanged(*this);
 }
@@ -260,6 +262,52 @@ TGGraphicControl *TGBasePanel::AddObject(std::unique_ptr<TGGraphicControl> objec
     invalidate(*added);
     NotifyChanged();
     return added;
+}
+
+TGGraphicControl *TGBasePanel::placeToolObject(std::unique_ptr<TGGraphicControl> object,
+                                               const QRect &rect)
+{
+    TGGraphicControl *added = nullptr;
+    {
+        // The object's dialog runs an event loop; a change reported meanwhile would already
+        // be an undo step and mark the document, even if the user then cancels.
+        const QScopedValueRollback placing(m_placingObject, true);
+        added = AddObject(std::move(object), fitInside(rect, paperRect()));
+        if (!added)
+            return nullptr;
+        const bool kept = added->PlacedWithTool();
+        // The object may have gone with the dialog's event loop.
+        if (indexOfObject(added) < 0)
+            return nullptr;
+        if (!kept) {
+            destroyObject(*added);
+            return nullptr;
+        }
+        // Its content, or the smallest size an object takes, may reach past the paper's edge.
+        const QRect onPaper = fitInside(added->boundsRect(), paperRect());
+        added->setBounds(onPaper.left(), onPaper.top(), onPaper.width(), onPaper.height());
+    }
+    NotifyChanged();
+    return added;
+}
+
+int TGBasePanel::keepObjectsOnPaper()
+{
+    const QRect paper = paperRect();
+    int moved = 0;
+    for (const auto &object : m_objects) {
+        const QRect bounds = object->boundsRect();
+        const QRect onPaper = fitInside(bounds, paper);
+        if (onPaper == bounds)
+            continue;
+        object->setBounds(onPaper.left(), onPaper.top(), onPaper.width(), onPaper.height());
+        ++moved;
+    }
+    if (moved > 0) {
+        m_frame->RefitFrame();
+        NotifyChanged();
+    }
+    return moved;
 }
 
 QString TGBasePanel::UniqueObjectName(const QString &prefix) const

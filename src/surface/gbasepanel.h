@@ -89,6 +89,8 @@ public:
     using ChangedHandler = std::function<void(TGBasePanel &sender)>;
     using DroppedHandler = std::function<void(TGBasePanel &sender, const QRect &rect)>;
     void setLabelChangedEvent(ChangedHandler handler) { m_labelChanged = std::move(handler); }
+    // Raised once a drawing tool's rectangle was handled (the surface is back at the pointer),
+    // whether or not an object was kept; a kept object reports its change itself.
     void setDroppedObjectEvent(DroppedHandler handler) { m_droppedObject = std::move(handler); }
     // Shows a popup menu at a screen point and returns the chosen action (null when the
     // menu was dismissed). QMenu::exec unless replaced; tests answer without a window.
@@ -139,6 +141,17 @@ public:
     // Places an object made with a drawing tool at a rectangle (zoomed surface pixels),
     // named "Special" + n, at least 10 x 15.
     TGGraphicControl *AddObject(std::unique_ptr<TGGraphicControl> object, const QRect &rect);
+    // A drawing tool's new object: placed as AddObject does, kept on the paper, then asked
+    // for its content (PlacedWithTool). It becomes part of the document only when the user
+    // confirms: until then no change is reported, and a cancelled dialog leaves no object.
+    // Returns the object kept, or null.
+    TGGraphicControl *placeToolObject(std::unique_ptr<TGGraphicControl> object, const QRect &rect);
+    // The paper in zoomed surface pixels; objects are kept on it. The whole surface unless a
+    // page says otherwise.
+    virtual QRect paperRect() const { return rect(); }
+    // Moves every object that lies partly off the paper back onto it, shrinking only those
+    // larger than the paper, and reports one change when any moved. Returns how many moved.
+    int keepObjectsOnPaper();
     // "prefix" + n for the first n from 1 to 1000 no object carries; empty when all are.
     QString UniqueObjectName(const QString &prefix) const;
     // Whether an object on the surface carries the name.
@@ -153,7 +166,8 @@ public:
     bool PointOnObject(int x, int y) const;
     // The front-most object whose bounds contain the point, or null.
     TGGraphicControl *objectAt(QPoint point) const;
-    // Raises LabelChangedEvent unless zooming, loading or no handler is set.
+    // Raises LabelChangedEvent unless zooming, loading, placing a tool's new object or no
+    // handler is set.
     void NotifyChanged() override;
     // The frame fits itself around the selection once control returns to the event loop.
     void RefitFrameLater() override;
@@ -169,6 +183,7 @@ public:
     void SendSelectionToBack();
     void CopySelection();
     void CutSelection();
+    // The pasted objects replace the selection, so the next command acts on the copy.
     void PasteObjects();
     void DeleteSelection();
     void AlignLeft();
@@ -297,7 +312,7 @@ private:
     // Takes the object out of the selection and of the mouse routing, then destroys it.
     void destroyObject(TGGraphicControl &object);
     std::vector<TGGraphicControl *> selectedObjects() const;
-    void addPastedObject(std::unique_ptr<TGGraphicControl> object);
+    TGGraphicControl *addPastedObject(std::unique_ptr<TGGraphicControl> object);
     QString componentName(const QString &stored) const;
     bool saveToClipboard(const std::vector<const TGGraphicControl *> &objects);
     void reportError(const QString &message);
@@ -310,6 +325,7 @@ private:
     bool m_paintSuspended = false;
     bool m_loading = false;
     bool m_zooming = false;
+    bool m_placingObject = false;
     bool m_drawOutline = false;
     TLabelShapeType m_shape = lsRoundRect;
     TGridSize m_gridSize = gs4x4;

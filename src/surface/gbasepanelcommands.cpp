@@ -278,14 +278,21 @@ void TGBasePanel::PasteObjects()
     const float copiedAt = clipboardZooms().value(m_clipboardPath, m_zoomFactor);
     // Objects read before a damaged record stay, and are wired up like the others so
     // that they can be selected and are saved with the document.
+    std::vector<TGGraphicControl *> added;
     for (auto &object : pasted) {
         if (object && copiedAt != m_zoomFactor) {
             object->setZoomFactor(copiedAt);
             object->Rescale(m_zoomFactor);
         }
-        addPastedObject(std::move(object));
+        if (TGGraphicControl *placed = addPastedObject(std::move(object)))
+            added.push_back(placed);
     }
     ConnectObjects();
+    if (!added.empty()) {
+        m_frame->DeselectAll();
+        for (TGGraphicControl *object : added)
+            m_frame->AddToSelection(object);
+    }
     if (!pasted.empty())
         NotifyChanged();
     m_lastPasteTime = now();
@@ -293,12 +300,12 @@ void TGBasePanel::PasteObjects()
         reportError(error);
 }
 
-void TGBasePanel::addPastedObject(std::unique_ptr<TGGraphicControl> object)
+TGGraphicControl *TGBasePanel::addPastedObject(std::unique_ptr<TGGraphicControl> object)
 {
     if (!object)
-        return;
+        return nullptr;
     object->setName(componentName(object->Name()));
-    appendObject(std::move(object));
+    return appendObject(std::move(object));
 }
 
 QString TGBasePanel::componentName(const QString &stored) const

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surfacetools.h"
 
+#include "surface/framegeometry.h"
 #include "surface/gbasepanel.h"
 #include "surface/tghandle.h"
 #include "objects/tggraphiccontrol.h"
@@ -127,6 +128,8 @@ Qt::CursorShape CreateTool::restingCursor() const
 
 void CreateTool::finishBand(TGBasePanel &surface, const QRect &rect, const SurfaceMouse &)
 {
-    surface.CreateObjectInRect(PageRect::fromQRect(rect));
-    raiseDroppedObject(surface, rect);
+    // The mouse may be released past the paper's edge; the object ends there.
+    const QRect onPaper = clampInside(rect, surface.paperRect());
+    surface.CreateObjectInRect(PageRect::fromQRect(onPaper));
+    raiseDroppedObject(surface, onPaper);
 }

@@ -56,7 +56,8 @@ protected:
 };
 
 // A drawing tool: the rubber band, started anywhere, even over objects, becomes the place
-// of a new object (CreateObjectInRect, then the dropped-object event).
+// of a new object (CreateObjectInRect, then the dropped-object event), cut at the paper's
+// edge.
 class CreateTool : public SurfaceTool
 {
 public:

@@ -120,3 +120,66 @@ TEST(TGImageBrowser, OkGivesTheObjectThePreviewAndTheOptionsAndTheFolderIsRememb
     EXPECT_EQ(image.picture().size(), QSize(64, 16));
     ObjectEditors::setInstance(nullptr);
 }
+
+TEST(TGImageBrowser, OkIsRefusedWithAReasonUntilAReadablePictureIsChosen)
+{
+    ScopedFakeDialogs dialogs;
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("photos.jpg")));
+    const QString folder = dir.filePath(QStringLiteral("photos.jpg"));
+    const QString broken = writeFile(dir, QStringLiteral("broken.pcx"), "not a picture");
+    const QString good = writeImage(dir, QStringLiteral("good.bmp"), "BMP", {8, 8});
+    TGImageBrowser browser(false, false);
+    browser.openFolder(dir.path());
+    browser.setResult(QDialog::Rejected);
+
+    const auto refusedWith = [&](const QString &expected) {
+        dialogs->messages.clear();
+        browser.accept();
+        EXPECT_EQ(browser.result(), QDialog::Rejected) << "the browser stays open";
+        EXPECT_TRUE(TGImageBrowser::startFolder() != QDir::cleanPath(dir.path()))
+            << "a refused Ok remembers no folder";
+        if (dialogs->messages.size() != 1)
+            return testing::AssertionFailure() << dialogs->messages.size() << " messages";
+        if (!dialogs->messages[0].text.contains(expected))
+            return testing::AssertionFailure() << dialogs->messages[0].text.toStdString();
+        return testing::AssertionSuccess();
+    };
+    EXPECT_TRUE(refusedWith(QStringLiteral("Choose a picture file first.")));
+    browser.selectFile(folder);
+    EXPECT_TRUE(refusedWith(QStringLiteral("is a folder")));
+    browser.selectFile(broken);
+    EXPECT_TRUE(refusedWith(QStringLiteral("cannot be read as a picture")));
+    EXPECT_TRUE(dialogs->messages.value(0).text.contains(browser.loadError()));
+
+    dialogs->messages.clear();
+    browser.selectFile(good);
+    EXPECT_TRUE(browser.refusal().isEmpty());
+    browser.accept();
+    EXPECT_EQ(browser.result(), QDialog::Accepted);
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+}
+
+TEST(TGImageBrowser, AnOkTheBrowserRefusedGivesTheObjectNothing)
+{
+    ScopedFakeDialogs dialogs;
+    DialogObjectEditors editors;
+    ObjectEditors::setInstance(&editors);
+    QTemporaryDir dir;
+    const QString broken = writeFile(dir, QStringLiteral("broken.png"), "not a picture");
+    // A caller that ends the dialog as accepted whatever accept() decided.
+    dialogs->onDialog = [&](QDialog &dialog) {
+        auto &browser = dynamic_cast<TGImageBrowser &>(dialog);
+        browser.openFolder(dir.path());
+        browser.selectFile(broken);
+        browser.accept();
+        return int(QDialog::Accepted);
+    };
+    TGImage image;
+    image.AfterLoad();
+    image.setBounds(0, 0, 40, 30);
+    EXPECT_FALSE(image.LoadImageFromDisk());
+    EXPECT_TRUE(image.picture().isEmpty());
+    EXPECT_EQ(image.boundsRect(), QRect(0, 0, 40, 30));
+    ObjectEditors::setInstance(nullptr);
+}

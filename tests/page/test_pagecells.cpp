@@ -55,13 +55,13 @@ struct EventLog
     }
 };
 
-// Counts the label text dialogs and cancels them.
+// Counts the dialogs a new object opens and confirms them.
 class CountingEditors : public ObjectEditors
 {
 public:
     CountingEditors() { ObjectEditors::setInstance(this); }
     ~CountingEditors() override { ObjectEditors::setInstance(nullptr); }
-    bool editLabelText(QString &) override { return ++labelTexts, false; }
+    bool editLabelText(QString &) override { return ++labelTexts, true; }
     bool edit3DEffects(TGBaseLabel &) override { return false; }
     bool chooseFont(TFont &) override { return false; }
     bool chooseColor(TColor &) override { return false; }
@@ -69,7 +69,7 @@ public:
     bool editSuperText(TGSuperText &preview, QString &) override
     {
         superTextPreviews.append(preview.BorderStyle() == bsSingle && !preview.ControlTransparent());
-        return false;
+        return true;
     }
 
     bool editRichLabel(const TGPRichBaseLabel &, TWPRtfStorage &) override
@@ -77,8 +77,9 @@ public:
         ++richLabelEdits;
         if (reenter)
             reenter();
-        return false;
+        return true;
     }
+
 
     int labelTexts = 0;
     int richLabelEdits = 0;
@@ -358,6 +359,34 @@ TEST(PageCells, ToolsPlaceLabelsAndCalendars)
     EXPECT_EQ(page.PanelState(), psPointing);
     EXPECT_EQ(editors.superTextPreviews, QList<bool>{true}) << "placed, then its properties open";
     EXPECT_TRUE(page.HasSuperTextObjects());
+}
+
+TEST(PageCells, ToolObjectsStayOnThePaperAtTheZoom)
+{
+    CountingEditors editors;
+    TCalendarPanel32 page;
+    page.setPixelsPerInch(96);
+    page.SetZoom(0.5f);
+    page.SetCalendarLayout(LOFullCalendarLS);
+    const QRect paper = page.paperRect();
+    EXPECT_EQ(paper, QRect(0, 0, int(page.PageWidth() * 0.5), int(page.PageHeight() * 0.5)));
+    EXPECT_EQ(paper.size(), page.size()) << "the page widget is the paper";
+    EXPECT_GT(paper.width(), paper.height());
+
+    // A click near the bottom-right corner widens to the smallest object, then moves in.
+    page.SetPanelState(psFlatCalendar);
+    page.CreateObjectInRect({paper.width() - 5, paper.height() - 2, paper.width() - 5, paper.height() - 2});
+    ASSERT_EQ(page.objects().size(), 1u);
+    EXPECT_EQ(page.objects()[0]->boundsRect(), QRect(paper.width() - 50, paper.height() - 15, 50, 15));
+
+    // Turned to portrait, an object near the right edge comes back onto the narrower paper.
+    TGGraphicControl *wide = page.objects()[0].get();
+    wide->setBounds(paper.width() - 120, 10, 100, 40);
+    page.SetCalendarLayout(loFullCalendar);
+    const QRect portrait = page.paperRect();
+    ASSERT_LT(portrait.width(), paper.width());
+    EXPECT_EQ(page.keepObjectsOnPaper(), 1);
+    EXPECT_EQ(wide->boundsRect(), QRect(portrait.width() - 100, 10, 100, 40));
 }
 
 TEST(PageCells, PlannerTextsFollowTheirDates)

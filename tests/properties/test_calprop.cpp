@@ -220,7 +220,9 @@ TEST(CalendarProperties, TheRepositionWarningIgnoresSwappedBorders)
         EXPECT_EQ(fake->messages[0].caption, QStringLiteral("WARNING"));
         EXPECT_TRUE(fake->messages[0].text.startsWith(
             QStringLiteral("Warning: The Calendar has one or more items\rplaced on it")));
-        EXPECT_TRUE(fake->messages[0].text.endsWith(QStringLiteral("these items.\r\rProceed?")));
+        EXPECT_TRUE(fake->messages[0].text.endsWith(
+            QStringLiteral("these items.\rItems that would lie past the edge of the paper\r"
+                           "are moved back onto it.\r\rProceed?")));
         EXPECT_NE(o.dialog.result(), QDialog::Accepted);
     }
 }

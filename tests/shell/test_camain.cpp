@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "objects/objectfactory.h"
+#include "objects/tgflatcalendar.h"
 #include "page/calpanel32.h"
 #include "shell/gettitle.h"
 #include "shell/mrufilelist.h"
@@ -320,6 +322,45 @@ TEST_F(MainWindowFixture, PropertiesOnAMonthLayoutClearCellsOnlyWhenTheMonthChan
     window().mnuPropertiesClick();
     EXPECT_EQ(page.MainCalMonth(), 6);
     EXPECT_FALSE(page.HasCellText());
+}
+
+TEST_F(MainWindowFixture, PropertiesThatTurnThePaperBringObjectsBackOntoIt)
+{
+    TCalendarPanel32 &page = window().CalendarPanel();
+    page.SetCalendarLayout(loFullCalendar);
+    window().setPageShown(true);
+    const QRect portrait = page.paperRect();
+    const auto place = [&page](const QRect &bounds) {
+        TGGraphicControl *object = page.appendObject(createToolFlatCalendar(QDate(2026, 1, 1)));
+        object->setBounds(bounds.left(), bounds.top(), bounds.width(), bounds.height());
+        return object;
+    };
+    TGGraphicControl *low = place(QRect(100, portrait.height() - 150, 200, 120));
+    TGGraphicControl *high = place(QRect(100, 50, 200, 120));
+    // As a document made elsewhere may have placed it.
+    TGGraphicControl *beyond = place(QRect(300, portrait.height() - 20, 100, 100));
+
+    TCalendarMainHooks hooks = allHooks();
+    TCalendarLayout chosen = loFC12After;
+    hooks.runPropertiesDialog = [&chosen](TCalendarPanel32 &preview, const PropertiesRequest &) {
+        preview.SetCalendarLayout(chosen);
+        return true;
+    };
+    window().setHooks(hooks);
+    window().mnuPropertiesClick();
+    ASSERT_EQ(page.paperRect(), portrait);
+    EXPECT_EQ(beyond->boundsRect(), QRect(300, portrait.height() - 20, 100, 100))
+        << "objects stay put while the paper does";
+
+    window().SetModified(false);
+    chosen = LOFullCalendarLS;
+    window().mnuPropertiesClick();
+    const QRect landscape = page.paperRect();
+    ASSERT_LT(landscape.height(), portrait.height());
+    EXPECT_EQ(low->boundsRect(), QRect(100, landscape.height() - 120, 200, 120));
+    EXPECT_EQ(high->boundsRect(), QRect(100, 50, 200, 120)) << "what fits stays where it was";
+    EXPECT_EQ(beyond->boundsRect(), QRect(300, landscape.height() - 100, 100, 100));
+    EXPECT_TRUE(window().Modified());
 }
 
 TEST_F(MainWindowFixture, RecentFilesComeFromTheMruSectionAndOpenThroughTheHook)

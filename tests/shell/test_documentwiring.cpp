@@ -4,10 +4,12 @@
 #include "mainwindowfixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QFileDialog>
@@ -165,6 +167,67 @@ TEST_F(DocumentWiring, EditMenuUndoesWhatMarkedTheDocumentModified)
     EXPECT_TRUE(window().Modified()) << "a new calendar was never saved";
     redo->trigger();
     EXPECT_EQ(page.MainCalMonth(), month % 12 + 1);
+}
+
+namespace {
+
+// A drag with the mouse straight to the page, wherever the scroll box shows it.
+void dragOnPage(QWidget &page, QPoint from, QPoint to)
+{
+    const auto send = [&page](QEvent::Type type, QPoint point, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(point), page.mapToGlobal(QPointF(point)), Qt::LeftButton,
+                          buttons, Qt::NoModifier);
+        QApplication::sendEvent(&page, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    // Changes reach the history once control is back in the event loop.
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+TEST_F(DocumentWiring, CancellingANewObjectsDialogLeavesNothingAndNothingToUndo)
+{
+    layoutRow = 0;
+    action("New1")->trigger();
+    chosenFile = documents.filePath(QStringLiteral("objects.OVF"));
+    action("mnuSaveAs")->trigger();
+    ASSERT_FALSE(window().Modified());
+    window().show();
+    TCalendarPanel32 &page = window().CalendarPanel();
+    auto *pointer = window().findChild<QToolButton *>(QStringLiteral("Pointerbutton"));
+    ASSERT_TRUE(pointer);
+    QStringList asked;
+    m_dialogs->onDialog = [&](QDialog &dialog) {
+        asked.append(QString::fromLatin1(dialog.metaObject()->className()));
+        return int(QDialog::Rejected);
+    };
+    for (const char *tool : {"DrawLabelButton", "DrawImageButton", "DrawRichText", "DrawSuperText"}) {
+        window().findChild<QToolButton *>(QLatin1String(tool))->click();
+        ASSERT_FALSE(page.Pointing()) << tool;
+        dragOnPage(page, {100, 100}, {250, 180});
+        EXPECT_TRUE(page.objects().empty()) << tool;
+        EXPECT_TRUE(page.Pointing()) << tool;
+        EXPECT_TRUE(pointer->isChecked()) << "the tool bar is back at the pointer too";
+    }
+    EXPECT_EQ(asked.size(), 4) << asked.join(QLatin1Char(' ')).toStdString();
+    EXPECT_FALSE(window().Modified());
+    EXPECT_FALSE(action("mnuUndo")->isEnabled()) << "no step was recorded";
+
+    // Ok keeps the object, as one step that Undo takes back.
+    m_dialogs->onDialog = [](QDialog &dialog) {
+        return int(dialog.inherits("TGetLabelText") ? QDialog::Accepted : QDialog::Rejected);
+    };
+    window().findChild<QToolButton *>(QStringLiteral("DrawLabelButton"))->click();
+    dragOnPage(page, {100, 100}, {250, 180});
+    ASSERT_EQ(page.objects().size(), 1u);
+    EXPECT_TRUE(window().Modified());
+    ASSERT_TRUE(action("mnuUndo")->isEnabled());
+    action("mnuUndo")->trigger();
+    EXPECT_TRUE(page.objects().empty());
+    EXPECT_FALSE(window().Modified()) << "back at the saved state";
 }
 
 class Recovery : public MainWindowFixture

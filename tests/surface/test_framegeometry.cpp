@@ -73,3 +73,19 @@ TEST(FrameGeometry, FramesAroundObjects)
         << "an object inside the frame changes nothing";
     EXPECT_EQ(refitFrameAround(QRect(50, 60, 100, 40)), QRect(48, 58, 106, 46));
 }
+
+TEST(FrameGeometry, KeepingRectanglesOnThePaper)
+{
+    const QRect paper(40, 30, 600, 800);
+    EXPECT_EQ(fitInside(QRect(50, 60, 100, 40), paper), QRect(50, 60, 100, 40));
+    EXPECT_EQ(fitInside(QRect(600, 810, 100, 40), paper), QRect(540, 790, 100, 40))
+        << "moved back by what hangs over, size kept";
+    EXPECT_EQ(fitInside(QRect(0, 900, 1000, 40), paper), QRect(40, 790, 600, 40))
+        << "only the side longer than the paper is cut";
+    EXPECT_EQ(fitInside(QRect(900, 10, 100, 40), QRect()), QRect(900, 10, 100, 40));
+
+    EXPECT_EQ(clampInside(QRect(0, 0, 60, 50), paper), QRect(40, 30, 20, 20));
+    EXPECT_EQ(clampInside(QRect(640, 300, 0, 0), paper), QRect(640, 300, 0, 0))
+        << "a click on the far edge stays a click there";
+    EXPECT_EQ(clampInside(QRect(700, 300, 10, 10), paper), QRect(640, 300, 0, 10));
+}

@@ -4,7 +4,12 @@
 
 #include "surfacetesting.h"
 
+#include "surface/framegeometry.h"
+
 #include <QTimer>
+
+#include <functional>
+#include <optional>
 
 TEST(BasePanel, ZoomRoundsSizesHalfToEven)
 {
@@ -124,6 +129,83 @@ TEST(BasePanel, PlacingToolObjects)
         panel.appendObject(std::move(object));
     }
     EXPECT_EQ(panel.UniqueObjectName(QStringLiteral("Special")), QString());
+}
+
+namespace {
+
+// A tool's new object whose dialog the test answers. While "open" it does what real
+// dialogs make objects do: report a change, and perhaps grow to fit its content.
+class AskingObject : public TestObject
+{
+public:
+    AskingObject(bool answer, int growth = 0) : answer(answer), growth(growth) {}
+
+    bool PlacedWithTool() override
+    {
+        ReportChange();
+        setBounds(Left(), Top(), Width() + growth, Height());
+        if (whileAsking)
+            whileAsking();
+        return answer;
+    }
+
+    bool answer;
+    int growth;
+    std::function<void()> whileAsking;
+};
+
+} // namespace
+
+TEST(BasePanel, AToolObjectJoinsTheDocumentOnlyOnceItsDialogIsConfirmed)
+{
+    TGBasePanel panel;
+    panel.resize(816, 1056);
+    int changes = 0;
+    panel.setLabelChangedEvent([&](TGBasePanel &) { ++changes; });
+
+    auto cancelled = std::make_unique<AskingObject>(false);
+    std::optional<int> changesWhileAsking;
+    cancelled->whileAsking = [&] { changesWhileAsking = changes; };
+    EXPECT_EQ(panel.placeToolObject(std::move(cancelled), QRect(30, 40, 60, 70)), nullptr);
+    EXPECT_EQ(changesWhileAsking, 0) << "nothing reaches the document while the dialog is open";
+    EXPECT_TRUE(panel.objects().empty());
+    EXPECT_EQ(changes, 0);
+    EXPECT_FALSE(panel.PointOnObject(40, 50));
+
+    // Drawn partly past the right edge, then grown by its content: kept on the paper.
+    TGGraphicControl *kept =
+        panel.placeToolObject(std::make_unique<AskingObject>(true, 100), QRect(780, 40, 60, 70));
+    ASSERT_NE(kept, nullptr);
+    ASSERT_EQ(panel.objects().size(), 1u);
+    EXPECT_EQ(kept->Name(), QStringLiteral("Special1")) << "the cancelled one took no name";
+    EXPECT_EQ(kept->boundsRect(), QRect(656, 40, 160, 70));
+    EXPECT_EQ(changes, 1) << "one change, once confirmed";
+    kept->setLeft(10);
+    EXPECT_EQ(changes, 2) << "changes are reported again afterwards";
+}
+
+TEST(BasePanel, ObjectsPastThePaperComeBackOntoIt)
+{
+    TGBasePanel panel;
+    panel.resize(600, 400);
+    int changes = 0;
+    panel.setLabelChangedEvent([&](TGBasePanel &) { ++changes; });
+    auto *inside = panel.appendObject(std::make_unique<TestObject>(QRect(10, 10, 50, 50)));
+    auto *right = panel.appendObject(std::make_unique<TestObject>(QRect(580, 100, 50, 20)));
+    auto *wide = panel.appendObject(std::make_unique<TestObject>(QRect(-10, 300, 700, 200)));
+    panel.frame().AddToSelection(right);
+
+    EXPECT_EQ(panel.keepObjectsOnPaper(), 2);
+    EXPECT_EQ(inside->boundsRect(), QRect(10, 10, 50, 50));
+    EXPECT_EQ(right->boundsRect(), QRect(550, 100, 50, 20));
+    EXPECT_EQ(wide->boundsRect(), QRect(0, 200, 600, 200)) << "only the width was too large";
+    EXPECT_EQ(panel.frame().geometry(), refitFrameAround(right->boundsRect()))
+        << "the frame follows its object";
+    EXPECT_GT(changes, 0);
+
+    changes = 0;
+    EXPECT_EQ(panel.keepObjectsOnPaper(), 0);
+    EXPECT_EQ(changes, 0) << "nothing to move, nothing changed";
 }
 
 TEST(BasePanel, ObjectsCoverPointsAndGoAway)

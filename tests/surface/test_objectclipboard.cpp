@@ -4,6 +4,7 @@
 #include "surfacetesting.h"
 
 #include "fakedialogs.h"
+#include "surface/framegeometry.h"
 
 namespace {
 
@@ -44,7 +45,39 @@ TEST_F(ClipboardTest, EachPasteLandsBesideTheCopiedObjectsOncePerSecond)
     EXPECT_EQ(surface.objects()[1]->Name(), QStringLiteral("Component1"));
     EXPECT_EQ(surface.objects()[2]->Name(), QStringLiteral("Component2"));
     EXPECT_EQ(surface.objects()[2]->host(), &surface);
-    EXPECT_EQ(frame().selection(), std::vector<TGGraphicControl *>{a}) << "pastes select nothing";
+    EXPECT_EQ(frame().selection(), std::vector<TGGraphicControl *>{surface.objects()[2].get()})
+        << "the last paste is selected, not the original";
+}
+
+TEST_F(ClipboardTest, APasteSelectsTheCopiesSoTheNextCommandActsOnThem)
+{
+    TestObject *a = add({50, 60, 100, 40});
+    TestObject *b = add({300, 300, 40, 40});
+    add({500, 500, 40, 40});
+    surface.frame().AddToSelection(a);
+    surface.frame().AddToSelection(b);
+    surface.CopySelection();
+    surface.PasteObjects();
+    ASSERT_EQ(surface.objects().size(), 5u);
+    const std::vector<TGGraphicControl *> copies{surface.objects()[3].get(),
+                                                 surface.objects()[4].get()};
+    EXPECT_EQ(selection(), copies);
+    EXPECT_FALSE(surface.isSelected(*a));
+    EXPECT_EQ(frame().geometry(), growFrame(frameAroundFirst(QRect(65, 75, 100, 40)),
+                                            QRect(315, 315, 40, 40)));
+
+    // Delete right after the paste takes the copies, not the originals.
+    QTest::keyClick(&surface, Qt::Key_Delete);
+    ASSERT_EQ(surface.objects().size(), 3u);
+    EXPECT_EQ(surface.objects()[0].get(), a);
+    EXPECT_EQ(surface.objects()[1].get(), b);
+
+    // A paste that brings nothing leaves the selection alone.
+    surface.frame().AddToSelection(a);
+    fake->files.clear();
+    clock += 2000;
+    surface.PasteObjects();
+    EXPECT_EQ(selection(), std::vector<TGGraphicControl *>{a});
 }
 
 TEST_F(ClipboardTest, PastingWithoutAClipboardDoesNothing)

@@ -3,6 +3,9 @@
 // Selecting, dragging, resizing and rubber bands with real mouse events on the surface.
 #include "surfacetesting.h"
 
+#include "objects/objecteditors.h"
+#include "objects/objectfactory.h"
+
 namespace {
 
 // Records the rectangles a drawing tool was handed.
@@ -15,9 +18,11 @@ public:
         SetPointing(true);
     }
     void surfaceClicked(const QPoint &point) override { clicks.append(point); }
+    QRect paperRect() const override { return paper.isNull() ? TGBasePanel::paperRect() : paper; }
 
     QList<PageRect> created;
     QList<QPoint> clicks;
+    QRect paper;
 };
 
 } // namespace
@@ -263,6 +268,55 @@ TEST_F(SurfaceMouseTest, DoubleClickingTheOnlySelectedObjectRunsItsEditAction)
     EXPECT_EQ(a->boundsRect(), QRect(50, 60, 100, 40));
 }
 
+TEST_F(SurfaceMouseTest, DoubleClickingAnObjectOpensTheDialogOfItsPropertiesEntry)
+{
+    // Names the dialog each request would open, and cancels it.
+    struct RecordingEditors : ObjectEditors
+    {
+        RecordingEditors() { setInstance(this); }
+        ~RecordingEditors() override { setInstance(nullptr); }
+        bool editLabelText(QString &) override { return open("Text"); }
+        bool edit3DEffects(TGBaseLabel &) override { return open("3D Effects"); }
+        bool chooseFont(TFont &) override { return open("Font"); }
+        bool chooseColor(TColor &) override { return open("Color"); }
+        bool editFlatCalendar(TGFlatCalendar &) override { return open("Properties"); }
+        bool browseImage(Picture &, bool &, bool &) override { return open("Load Image From Disk"); }
+        bool editRichLabel(const TGPRichBaseLabel &, TWPRtfStorage &) override { return open("Edit"); }
+        bool editSuperText(TGSuperText &, QString &) override { return open("Properties"); }
+        bool open(const char *dialog)
+        {
+            opened.append(QLatin1String(dialog));
+            return false;
+        }
+        QStringList opened;
+    } editors;
+
+    for (const TLPanelState tool : {psLabel, psImage, psRichLabel, psSuperText, psFlatCalendar}) {
+        surface.DeleteAllObjects();
+        editors.opened.clear();
+        TGGraphicControl *object =
+            surface.appendObject(createObjectForTool(tool, TFont(), QDate(2026, 1, 1)));
+        ASSERT_NE(object, nullptr);
+        object->setBounds(50, 60, 200, 100);
+        runPosted();
+        const QPoint point = object->boundsRect().center();
+        clock += 2000;
+        click(point);
+        QTest::mouseDClick(&surface, Qt::LeftButton, {}, point);
+        release(point);
+        // The menu's own entry opens the same dialog.
+        QStringList fromMenu = editors.opened;
+        ASSERT_EQ(fromMenu.size(), 1) << object->className().toStdString();
+        EXPECT_TRUE(menus.isEmpty()) << "no menu on the way";
+        menuChoice = fromMenu.front();
+        press(point, {}, Qt::RightButton);
+        release(point, {}, Qt::RightButton);
+        EXPECT_EQ(editors.opened, (QStringList{fromMenu.front(), fromMenu.front()}))
+            << object->className().toStdString();
+        menus.clear();
+    }
+}
+
 TEST(SurfaceTools, APressOnTheFrameWithADrawingToolStartsARubberBand)
 {
     ToolSurface surface;
@@ -293,6 +347,33 @@ TEST(SurfaceTools, APressOnTheFrameWithADrawingToolStartsARubberBand)
     hoverAt(surface, QPoint(500, 500));
     QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(500, 500));
     EXPECT_EQ(surface.clicks, QList<QPoint>{QPoint(500, 500)});
+}
+
+TEST(SurfaceTools, ADrawnRectangleEndsAtThePapersEdge)
+{
+    ToolSurface surface;
+    surface.resize(816, 1056);
+    surface.paper = QRect(40, 30, 600, 800);
+    QRect dropped;
+    surface.setDroppedObjectEvent([&](TGBasePanel &, const QRect &rect) { dropped = rect; });
+    surface.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+    const auto draw = [&surface](QPoint from, QPoint to) {
+        surface.SetPointing(false);
+        QTest::mousePress(&surface, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&surface, to);
+        QTest::mouseRelease(&surface, Qt::LeftButton, {}, to);
+    };
+
+    draw({500, 700}, {750, 1000});
+    ASSERT_EQ(surface.created.size(), 1);
+    EXPECT_EQ(surface.created[0], (PageRect{500, 700, 640, 830}));
+    EXPECT_EQ(dropped, QRect(500, 700, 140, 130)) << "the event tells the rectangle used";
+
+    // Dragged up and left past the corner.
+    draw({100, 90}, {10, 5});
+    ASSERT_EQ(surface.created.size(), 2);
+    EXPECT_EQ(surface.created[1], (PageRect{40, 30, 100, 90}));
 }
 
 TEST_F(SurfaceMouseTest, NothingHoldsTheMouseOnceItsPressIsOver)
