@@ -5,6 +5,7 @@
 #include "icons/iconfiles.h"
 #include "icons/iconlistbox.h"
 #include "core/apppaths.h"
+#include "widgets/choosers.h"
 #include "widgets/dialogs.h"
 
 #include <QAction>
@@ -224,6 +225,7 @@ std::optional<QString> TFloatingPalette::OpenIconCollectionDialog(QWidget *paren
 {
     QFileDialog dialog(parent, QStringLiteral("Open"), AppPaths::dataFolder());
     dialog.setObjectName(QStringLiteral("OpenIconCollectionDialog"));
+    Choosers::prepareFileDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("ICL"));

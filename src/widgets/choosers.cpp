@@ -116,6 +116,23 @@ void FontChooser::showColor()
     m_colorButton->setIconSize(swatch.size());
 }
 
+NameOnlyIconProvider::NameOnlyIconProvider() = default;
+
+QIcon NameOnlyIconProvider::icon(const QFileInfo &info) const
+{
+    if (info.isDir())
+        return QFileIconProvider::icon(QAbstractFileIconProvider::Folder);
+    const QMimeType mime = m_mimeTypes.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    return QIcon::fromTheme(mime.iconName(), QFileIconProvider::icon(QAbstractFileIconProvider::File));
+}
+
+QString NameOnlyIconProvider::type(const QFileInfo &info) const
+{
+    if (info.isDir())
+        return QObject::tr("Folder");
+    return m_mimeTypes.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).comment();
+}
+
 namespace Choosers {
 
 std::optional<TFont> chooseFont(QWidget *parent, const TFont &font, int ppi)
@@ -197,6 +214,12 @@ std::optional<QString> runFileDialog(QFileDialog &dialog)
 
 } // namespace
 
+void prepareFileDialog(QFileDialog &dialog)
+{
+    static NameOnlyIconProvider provider;
+    dialog.setIconProvider(&provider);
+}
+
 bool showsQtsOwnWidgets(const QFileDialog &dialog)
 {
     // Qt builds the widgets of its own dialog only where the desktop offers none.
@@ -207,6 +230,7 @@ std::optional<QString> chooseOpenFile(QWidget *parent, const QString &title, con
                                       const QString &filter)
 {
     QFileDialog dialog(parent, title, folder, qtFilter(filter));
+    prepareFileDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (!showsQtsOwnWidgets(dialog))
@@ -223,6 +247,7 @@ std::optional<QString> chooseSaveFile(QWidget *parent, const QString &title,
                                       const QString &defaultSuffix)
 {
     QFileDialog dialog(parent, title, proposedPath, qtFilter(filter));
+    prepareFileDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);

@@ -6,7 +6,9 @@
 #include "graphics/tfont.h"
 
 #include <QDialog>
+#include <QFileIconProvider>
 #include <QFont>
+#include <QMimeDatabase>
 #include <QString>
 
 #include <optional>
@@ -44,7 +46,25 @@ private:
     QFont m_shown;
 };
 
+// Icons and type names of the files a file dialog lists, told by their names alone. Qt's
+// own provider reads a file to tell its type, and reading a special file (a kernel file
+// of /proc, a device) can block the window for good or disturb what the file serves.
+class NameOnlyIconProvider : public QFileIconProvider
+{
+public:
+    NameOnlyIconProvider();
+    QIcon icon(const QFileInfo &info) const override;
+    using QFileIconProvider::icon;
+    QString type(const QFileInfo &info) const override;
+
+private:
+    QMimeDatabase m_mimeTypes;
+};
+
 namespace Choosers {
+
+// Every file dialog of the program is prepared by this: it never reads the files it lists.
+void prepareFileDialog(QFileDialog &dialog);
 
 // Each returns nothing when the user cancels.
 std::optional<TFont> chooseFont(QWidget *parent, const TFont &font, int ppi);

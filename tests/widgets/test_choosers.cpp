@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QMimeDatabase>
 #include <QListView>
 #include <QSignalSpy>
 #include <QFontDatabase>
@@ -94,4 +95,31 @@ TEST(Choosers, APathAsQtShowsANameThatIsNotUtf8LeadsToTheRealFile)
     EXPECT_EQ(Choosers::realPath(dir.path()), dir.path());
     const QString missing = dir.filePath(QStringLiteral("new \u00e9.OVF"));
     EXPECT_EQ(Choosers::realPath(missing), missing);
+}
+
+TEST(Choosers, FileDialogsTellFileTypesByNameWithoutReadingTheFiles)
+{
+    QTemporaryDir dir;
+    // Content that says PDF in a file whose name says nothing: reading it would tell.
+    QFile unnamed(dir.filePath(QStringLiteral("kmsg")));
+    ASSERT_TRUE(unnamed.open(QIODevice::WriteOnly));
+    unnamed.write("%PDF-1.4\n");
+    unnamed.close();
+    const NameOnlyIconProvider provider;
+    const QString pdf = QMimeDatabase().mimeTypeForName(QStringLiteral("application/pdf")).comment();
+    EXPECT_NE(provider.type(QFileInfo(unnamed.fileName())), pdf);
+    EXPECT_EQ(provider.type(QFileInfo(dir.filePath(QStringLiteral("year.pdf")))), pdf);
+    EXPECT_FALSE(provider.icon(QFileInfo(unnamed.fileName())).isNull());
+
+    // The dialogs the program opens use it.
+    ScopedFakeDialogs fake;
+    int prepared = 0;
+    fake->onDialog = [&](QDialog &d) {
+        if (auto *files = dynamic_cast<QFileDialog *>(&d))
+            prepared += dynamic_cast<const NameOnlyIconProvider *>(files->iconProvider()) != nullptr;
+        return int(QDialog::Rejected);
+    };
+    Choosers::chooseSaveFile(nullptr, QStringLiteral("Save"), dir.filePath(QStringLiteral("a.OVF")),
+                             QStringLiteral("Calendar File|*.OVF"), QStringLiteral("OVF"));
+    EXPECT_EQ(prepared, 1);
 }
