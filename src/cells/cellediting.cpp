@@ -42,11 +42,11 @@ void CellEditing::CalendarPanelClickedInCellEvent(TCalendarPanel32 &, const Page
                                                   const PageRect &rFree, int iCell, int,
                                                   TWPRtfStorage &rtfstorage)
 {
+    m_placed = false;
+    DoSaveRichtext();
     m_currentCell = iCell;
     if (m_hooks.cellOpened)
         m_hooks.cellOpened(iCell);
-    m_placed = false;
-    DoSaveRichtext();
     m_storage = &rtfstorage;
     m_openCell = iCell;
     m_holdsCell = true;
@@ -83,6 +83,8 @@ void CellEditing::DoSaveRichtext()
     m_storage = nullptr;
     m_editor->hide();
     m_page.update();
+    if (m_hooks.cellClosed)
+        m_hooks.cellClosed();
     if (m_hooks.focusChanged)
         m_hooks.focusChanged();
 }

@@ -33,6 +33,8 @@ public:
         std::function<QTextCharFormat()> defaultFormat;
         // A cell was opened; its index becomes the current cell.
         std::function<void(int cell)> cellOpened;
+        // The open cell was closed: no cell is current any more.
+        std::function<void()> cellClosed;
         // The editor gained or lost the focus, or was hidden.
         std::function<void()> focusChanged;
     };

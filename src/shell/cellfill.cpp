@@ -26,9 +26,10 @@ QTextCharFormat defaultEditorFormat(const DefaultFontSetting &font)
 
 bool PutTextOnDates(TCalendarMain &window, const QList<RecurringDate> &dates)
 {
+    // The cell being typed in is open again afterwards; a cell closed before stays closed.
+    const int reopen = window.currentCell();
     if (window.hooks().DoSaveRichtext)
         window.hooks().DoSaveRichtext();
-    const int reopen = window.currentCell();
     TCalendarPanel32 &page = window.CalendarPanel();
     const EventFill::FillResult filled
         = EventFill::fillRecurringDates(page, dates, defaultEditorFormat(window.preferences().defaultFont));

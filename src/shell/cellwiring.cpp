@@ -78,6 +78,10 @@ CellEditing::Hooks editingHooks(TCalendarMain &window)
         if (!alive.expired())
             window.setCurrentCell(cell);
     };
+    hooks.cellClosed = [&window, alive] {
+        if (!alive.expired())
+            window.setCurrentCell(0);
+    };
     hooks.focusChanged = [&window, alive] {
         if (!alive.expired())
             window.SetButtons();

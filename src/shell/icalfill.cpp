@@ -81,9 +81,10 @@ std::optional<QList<EventFill::Placement>> choose(TCalendarMain &window, const Q
 
 void mnuFillCalendarFromICalendarFileClick(TCalendarMain &window)
 {
+    // The cell being typed in is open again afterwards; a cell closed before stays closed.
+    const int reopen = window.currentCell();
     if (window.hooks().DoSaveRichtext)
         window.hooks().DoSaveRichtext();
-    const int reopen = window.currentCell();
     TCalendarPanel32 &page = window.CalendarPanel();
     // Keeps the icons window aside from the file dialog to the end of the choice.
     const Dialogs::ModalScope scope;

@@ -11,6 +11,9 @@
 #include "recurring/recurringstore.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfstorage.h"
+#include "cells/cellediting.h"
+#include "richedit/twprichtext.h"
+#include "shell/cellwiring.h"
 #include "shell/documentwiring.h"
 
 #include <QCoreApplication>
@@ -217,4 +220,33 @@ TEST_F(ICalendarFill, RecurringDatesGoOnThePlannersCellsOfTheirOwnDates)
     newPage(loDay10, QDate(2026, 1, 1));
     fillRecurring();
     EXPECT_EQ(cellText(11), QStringLiteral("New Year's Day")) << "a day planner's dates go into Notes";
+}
+
+TEST_F(ICalendarFill, AFillReopensOnlyTheCellThatWasOpen)
+{
+    CellEditing *editing = connectCellEditing(window());
+    ASSERT_TRUE(RecurringStore::save(RecurringStore::datesFilePath(),
+                                     {RecurringEntry::makeLine(QStringLiteral("Mondays"), QStringLiteral("%2"))})
+                    .isEmpty());
+    newPage(loFullCalendar, QDate(2027, 3, 1));
+    const auto fillRecurring = [this] {
+        action("mnuFillCalendarwithRecurringDates")->trigger();
+        QCoreApplication::processEvents();
+    };
+    // A cell opened and left again: the fill opens no editor by itself.
+    page().OpenCell(page().CellOfDay(10));
+    ASSERT_TRUE(editing->holdsCell());
+    editing->DoSaveRichtext();
+    fillRecurring();
+    EXPECT_FALSE(editing->holdsCell());
+    EXPECT_FALSE(editing->editor().isVisibleTo(window().pageArea()));
+    writeCalendar({event(QStringLiteral("a"), QStringLiteral(";VALUE=DATE:20270312"), QStringLiteral("Choir"))});
+    fill();
+    EXPECT_FALSE(editing->holdsCell());
+
+    // The cell being typed in stays open through a fill.
+    page().OpenCell(page().CellOfDay(11));
+    fillRecurring();
+    EXPECT_TRUE(editing->holdsCell());
+    EXPECT_EQ(editing->currentCell(), page().CellOfDay(11));
 }
