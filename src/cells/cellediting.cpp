@@ -7,6 +7,7 @@
 #include "page/calpanel32.h"
 #include "richtext/rtfstorage.h"
 
+#include <QKeyEvent>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -26,6 +27,23 @@ CellEditing::CellEditing(TCalendarPanel32 &page, QWidget &area, Hooks hooks, QOb
     });
     connect(m_editor->document(), &QTextDocument::modificationChanged, this,
             &CellEditing::documentModified);
+    m_area = &area;
+    m_editor->installEventFilter(this);
+    area.installEventFilter(this);
+}
+
+bool CellEditing::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && m_holdsCell) {
+        // The text typed so far is kept, as leaving the cell any other way keeps it.
+        DoSaveRichtext();
+        m_page.setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (watched == m_area && event->type() == QEvent::MouseButtonPress)
+        DoSaveRichtext();
+    return QObject::eventFilter(watched, event);
 }
 
 TWPRichText &CellEditing::editor() const

@@ -78,6 +78,10 @@ public:
     bool dropPictureOnPage(const QPoint &pagePoint, const QImage &picture);
     bool dropPictureInEditor(const QPoint &editorPoint, const QImage &picture);
 
+protected:
+    // Escape in the editor, or a press on the area around the page, leaves the open cell.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void placeEditor(const PageRect &rFree);
     // Copies an edited text into the cell's storage and reports the change; the editor
@@ -92,6 +96,7 @@ private:
     QPointer<TWPToolBar> m_toolBar;
     TWPRtfStorage *m_storage = nullptr;
     int m_currentCell = 0;
+    QWidget *m_area = nullptr;
     int m_openCell = 0;
     bool m_holdsCell = false;
     bool m_placed = false;

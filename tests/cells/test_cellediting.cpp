@@ -348,3 +348,25 @@ TEST_F(CellEditingFixture, ARecoveryCopyTakenWhileTypingLeavesTheEditorAlone)
     RtfReader::read(copied.cells[size_t(cell - 1)].rtf(), text);
     EXPECT_EQ(text.toPlainText(), QStringLiteral("Dentist at 3pm"));
 }
+
+TEST_F(CellEditingFixture, EscapeOrAClickBesideThePageLeavesTheCellKeepingItsText)
+{
+    const int cell = cellOfDay(8);
+    openDay(8);
+    QTest::keyClicks(&editor(), QStringLiteral("Swim"));
+    QTest::keyClick(&editor(), Qt::Key_Escape);
+    EXPECT_FALSE(editor().isVisible());
+    EXPECT_EQ(storedText(cell), QStringLiteral("Swim"));
+    EXPECT_EQ(window().currentCell(), 0);
+
+    openDay(9);
+    QTest::keyClicks(&editor(), QStringLiteral("Run"));
+    // The area around the page, below and right of it.
+    QWidget *area = window().pageArea();
+    const QPoint beside(page().geometry().right() + 5, page().geometry().bottom() + 5);
+    ASSERT_FALSE(page().geometry().contains(beside));
+    ASSERT_TRUE(area->rect().contains(beside)) << "the page fills its area";
+    QTest::mouseClick(area, Qt::LeftButton, {}, beside);
+    EXPECT_FALSE(editor().isVisible());
+    EXPECT_EQ(storedText(cellOfDay(9)), QStringLiteral("Run"));
+}
