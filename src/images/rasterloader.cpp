@@ -135,6 +135,8 @@ ImageResult decodeRaster(const QByteArray &bytes, PictureKind kind)
         static const QList<QByteArray> common = {"png", "jpeg", "gif", "bmp"};
         if (!common.contains(format))
             return ImageResult::failed(QStringLiteral("This kind of picture file is not supported."));
+        if (format == "bmp")
+            return decodeBmp(bytes);
         result = decodeWithReader(bytes, format.constData());
         break;
     }
