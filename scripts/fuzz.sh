@@ -15,6 +15,7 @@ fuzzers=("fuzz_documents:corpus:" "fuzz_rtf:rtfcorpus:-detect_leaks=0")
 fuzzers+=("fuzz_wmfplayer:corpus-wmf:-detect_leaks=0")
 fuzzers+=("fuzz_emfplayer:corpus-emf:-detect_leaks=0")
 fuzzers+=("fuzz_pictures:corpus-pictures:-detect_leaks=0")
+fuzzers+=("fuzz_tga:corpus-tga:")
 fuzzers+=("fuzz_recurring:corpus-recurring:")
 fuzzers+=("fuzz_icons:corpus-icons:-detect_leaks=0")
 # libical keeps its built-in zones for the life of the process.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bmpfile.h"
 
+#include "images/bmpbitfields.h"
 #include "images/rasterloader.h"
 
 #include <QtEndian>
@@ -105,6 +106,66 @@ ImageResult fail(const QString &why)
     return ImageResult::failed(QStringLiteral("Not a readable BMP picture: %1.").arg(why));
 }
 
+// 16-bit pixels, and 32-bit ones with masks of their own. Qt's reader widens narrow channels
+// by shifting alone (white comes out 248, 248, 248), so these are decoded here.
+bool storedAsBitFields(const DibHeader &header)
+{
+    return header.bitCount == 16 || header.compression == quint32(BmpCompression::BitFields);
+}
+
+// Headers from version 2 on hold the masks; the 40-byte header (and OS/2's 64-byte one) is
+// followed by them.
+bool masksInHeader(quint32 headerSize)
+{
+    return headerSize >= 52 && headerSize != 64;
+}
+
+qsizetype colourMasksOffset(const DibHeader &header)
+{
+    return FileHeaderSize + (masksInHeader(header.headerSize) ? InfoHeaderSize : header.headerSize);
+}
+
+// The masks of a picture stored as bit fields; the offsets were checked by checkBitFields().
+// Empty masks are channels the picture does not have: all of them empty make it black.
+BitFieldMasks readMasks(const QByteArray &bytes, const DibHeader &header)
+{
+    if (header.compression != quint32(BmpCompression::BitFields))
+        return Rgb555Masks;
+    const qsizetype start = colourMasksOffset(header);
+    BitFieldMasks masks{u32At(bytes, start), u32At(bytes, start + 4), u32At(bytes, start + 8), 0};
+    if (masksInHeader(header.headerSize) && header.headerSize >= 56)
+        masks.alpha = u32At(bytes, start + 12);
+    return masks;
+}
+
+QString checkBitFields(const QByteArray &bytes, const DibHeader &header)
+{
+    if (header.compression != quint32(BmpCompression::BitFields))
+        return {};
+    if (colourMasksOffset(header) + 12 > bytes.size())
+        return QStringLiteral("the bit fields are cut short");
+    return {};
+}
+
+bool smallerWanted(QSize scaledTo, QSize size)
+{
+    return scaledTo.isValid() && !scaledTo.isEmpty()
+        && (scaledTo.width() < size.width() || scaledTo.height() < size.height());
+}
+
+ImageResult decodeBitFieldBmp(const QByteArray &bytes, const DibHeader &header, QSize size,
+                              QSize scaledTo)
+{
+    const auto *pixels = reinterpret_cast<const uchar *>(bytes.constData()) + u32At(bytes, 10);
+    QImage image = decodeBitFields(pixels, size, header.height > 0, header.bitCount,
+                                   readMasks(bytes, header));
+    if (!image.isNull() && smallerWanted(scaledTo, size))
+        image = image.scaled(scaledTo.boundedTo(size), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.isNull())
+        return fail(QStringLiteral("there is not enough memory for the picture"));
+    return {image, {}};
+}
+
 void appendU16(QByteArray &out, quint16 value)
 {
     char buffer[2];
@@ -138,6 +199,8 @@ SizeResult checkBmp(const QByteArray &bytes)
         return refuse(QStringLiteral("the picture is too large"));
     if (const QString depth = checkDepth(*header); !depth.isEmpty())
         return refuse(depth + QStringLiteral(" is not supported"));
+    if (const QString fields = checkBitFields(bytes, *header); !fields.isEmpty())
+        return refuse(fields);
     const qint64 dataOffset = u32At(bytes, 10);
     if (dataOffset < FileHeaderSize + qint64(header->headerSize) || dataOffset > bytes.size())
         return refuse(QStringLiteral("the pixel data offset lies outside the file"));
@@ -156,6 +219,9 @@ ImageResult decodeBmp(const QByteArray &bytes, QSize scaledTo)
     const SizeResult checked = checkBmp(bytes);
     if (!checked.ok())
         return ImageResult::failed(checked.error);
+    const DibHeader header = *readDibHeader(bytes, FileHeaderSize);
+    if (storedAsBitFields(header))
+        return decodeBitFieldBmp(bytes, header, checked.size, scaledTo);
     ImageResult result = decodeWithReader(bytes, "bmp", scaledTo);
     if (!result.ok())
         return fail(result.error);

@@ -7,7 +7,8 @@
 // Decodes a BMP file (every depth, RLE4 and RLE8, bottom-up and top-down) after checking its
 // headers: the picture's size against MaxPictureSide, the depth and compression, and, for
 // uncompressed pictures, that every scan line is there. A picture with a palette becomes a
-// plain RGB image.
+// plain RGB image. 16-bit and bit-field pixels have every channel scaled to the full range:
+// a channel's largest value gives 255.
 // With a valid scaledTo smaller than the picture, the result has that size (the aspect is
 // not kept): pictures drawn small never stay in memory at their full size.
 ImageResult decodeBmp(const QByteArray &bytes, QSize scaledTo = {});

@@ -5,6 +5,7 @@
 #include "images/bmpfile.h"
 #include "images/decodebudget.h"
 #include "images/pcxdecoder.h"
+#include "images/tgadecoder.h"
 #include "core/pngchunks.h"
 
 #include <QBuffer>
@@ -124,8 +125,7 @@ ImageResult decodeRaster(const QByteArray &bytes, PictureKind kind)
         result = decodeWithReader(bytes, "gif");
         break;
     case PictureKind::Tga:
-        result = decodeWithReader(bytes, "tga");
-        break;
+        return decodeTga(bytes, DecodeBudget::current());
     case PictureKind::Other: {
         // Pictures of today's common formats (PNG and the like) are taken by their content.
         QBuffer buffer;
@@ -135,6 +135,8 @@ ImageResult decodeRaster(const QByteArray &bytes, PictureKind kind)
         static const QList<QByteArray> common = {"png", "jpeg", "gif", "bmp"};
         if (!common.contains(format))
             return ImageResult::failed(QStringLiteral("This kind of picture file is not supported."));
+        if (format == "bmp")
+            return decodeBmp(bytes);
         result = decodeWithReader(bytes, format.constData());
         break;
     }

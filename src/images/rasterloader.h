@@ -7,7 +7,7 @@
 
 class DecodeBudget;
 
-// Decodes bytes with Qt's reader for format ("jpeg", "gif", "bmp", "ico", "tga"), checking
+// Decodes bytes with Qt's reader for format ("jpeg", "gif", "bmp", "ico", "png"), checking
 // the picture's size before it is allocated. Pictures with a palette, or in any other
 // layout, come back as plain RGB (QImage::Format_RGB32, or Format_ARGB32 with alpha).
 // A valid scaledTo smaller than the picture gives the picture at that size. The budget, when

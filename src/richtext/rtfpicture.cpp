@@ -4,6 +4,7 @@
 
 #include "core/pngchunks.h"
 #include "metafile/metafilepicture.h"
+#include "metafile/wmfdib.h"
 #include "richtext/rtftokenizer.h"
 #include "richtext/rtfunits.h"
 
@@ -12,6 +13,8 @@
 #include <QPainter>
 #include <QtEndian>
 
+#include <bit>
+
 namespace {
 
 enum BitmapLayout : int {
@@ -19,6 +22,7 @@ enum BitmapLayout : int {
     InfoHeaderMinimum = 12,
     CoreHeaderSize = 12,
     InfoHeaderSize = 40,
+    MasksEnd = 52,
 };
 
 constexpr qreal HimetricPerInch = 2540;
@@ -52,6 +56,24 @@ qint64 colourTableSize(const QByteArray &dib, quint32 headerSize)
     if (headerSize == InfoHeaderSize && compression == quint32(BitmapCompression::BitFields))
         size += 12;
     return size;
+}
+
+// 16-bit pixels, and 32-bit ones whose masks are not all eight bits wide, in a bitmap with
+// an info header. Qt's reader widens narrow channels by shifting alone (white comes out 248,
+// 248, 248) and loses wide ones; the metafile's bitmap decoder scales them to the full range.
+// Eight-bit masks stay with Qt's reader, which keeps their alpha.
+bool needsChannelScaling(const QByteArray &dib)
+{
+    if (readU16(dib, 14) == 16)
+        return true;
+    if (readU32(dib, 16) != quint32(BitmapCompression::BitFields) || dib.size() < MasksEnd)
+        return false;
+    // The masks follow a 40-byte header and lie inside longer ones, at the same place.
+    for (int offset = InfoHeaderSize; offset < MasksEnd; offset += 4) {
+        if (std::popcount(readU32(dib, offset)) != 8)
+            return true;
+    }
+    return false;
 }
 
 // A source size brought within the decoded limit, proportions kept, no side below 1.
@@ -148,6 +170,8 @@ QImage RtfPicture::decodeBitmap()
     const qint64 fileSize = FileHeaderSize + qint64(m_data.size());
     if (pixelsOffset > fileSize)
         return {};
+    if (headerSize >= InfoHeaderSize && needsChannelScaling(m_data))
+        return decodeBitFieldBitmap();
     // The picture holds a bitmap without its file header; the BMP reader wants one.
     QByteArray file(FileHeaderSize, '\0');
     file[0] = 'B'; // signature
@@ -158,6 +182,28 @@ QImage RtfPicture::decodeBitmap()
     QBuffer buffer(&file);
     buffer.open(QIODevice::ReadOnly);
     return decode(buffer, "bmp");
+}
+
+QImage RtfPicture::decodeBitFieldBitmap()
+{
+    const qint64 width = qint32(readU32(m_data, 4));
+    const qint64 height = qAbs(qint64(qint32(readU32(m_data, 8))));
+    if (width <= 0 || height == 0 || width > MaxSourceSide || height > MaxSourceSide)
+        return {};
+    // As many pixels as Qt's readers would allocate for the other pictures.
+    const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    const qint64 maxPixels = limitBytes > 0 ? limitBytes / 4 : qint64(MaxSourceSide) * MaxSourceSide;
+    const auto *data = reinterpret_cast<const uchar *>(m_data.constData());
+    QImage image = WmfDib::decode(data, m_data.size(), WmfDib::RgbColors, {}, maxPixels).image;
+    if (image.isNull())
+        return {};
+    if (m_sourceWidth <= 0 || m_sourceHeight <= 0) {
+        m_sourceWidth = image.width();
+        m_sourceHeight = image.height();
+    }
+    if (image.width() > MaxDecodedSide || image.height() > MaxDecodedSide)
+        image = image.scaled(keptSize(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
 }
 
 QImage RtfPicture::drawMetafile() const

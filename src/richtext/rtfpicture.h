@@ -45,6 +45,7 @@ public:
 private:
     QImage decodeRaster(const char *format);
     QImage decodeBitmap();
+    QImage decodeBitFieldBitmap();
     QImage decode(QIODevice &device, const char *format);
     QImage drawMetafile() const;
     QSizeF goalSize() const;

@@ -23,6 +23,38 @@ QByteArray bmpFile(int bits, int width, int height, int compression, const QList
     return b.data();
 }
 
+// A BMP file of 16- or 32-bit pixels. Without masks it is stored plainly (BI_RGB); with them
+// as bit fields, the masks following a 40-byte header or inside a longer one (red, green,
+// blue, and alpha from 56 bytes on).
+QByteArray bitFieldsBmp(int headerSize, int bits, QSize size, const QList<quint32> &masks,
+                        const QByteArray &pixels)
+{
+    const int masksAfter = headerSize == 40 && !masks.isEmpty() ? 12 : 0;
+    const int offset = 14 + headerSize + masksAfter;
+    ByteBuilder b;
+    b.bytes("BM").u32(offset + pixels.size()).u32(0).u32(offset);
+    b.u32(headerSize).s32(size.width()).s32(size.height()).u16(1).u16(bits);
+    b.u32(masks.isEmpty() ? 0 : 3).u32(pixels.size()).u32(0).u32(0).u32(0).u32(0);
+    const int maskFields = masksAfter ? 3 : std::min(4, (headerSize - 40) / 4);
+    for (int i = 0; i < maskFields; ++i)
+        b.u32(i < masks.size() ? masks[i] : 0);
+    b.fill(offset - int(b.size()));
+    b.bytes(pixels);
+    return b.data();
+}
+
+// Rows of 16-bit pixels, each padded to four bytes.
+QByteArray words(const QList<QList<int>> &rows)
+{
+    ByteBuilder b;
+    for (const QList<int> &row : rows) {
+        for (int pixel : row)
+            b.u16(pixel);
+        b.fill(row.size() % 2 * 2);
+    }
+    return b.data();
+}
+
 QRgb at(const ImageResult &result, int x, int y)
 {
     return result.image.pixel(x, y) | 0xFF000000u;
@@ -68,8 +100,7 @@ TEST(Bmp, DecodesEveryDepthAndLayout)
     // 16 bits, five per channel: pure red is 0x7C00.
     result = decodeBmp(bmpFile(16, 1, 1, 0, {}, QByteArray::fromHex("007c0000")));
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    EXPECT_GE(qRed(at(result, 0, 0)), 240); // five bits widened to eight
-    EXPECT_EQ(qGreen(at(result, 0, 0)), 0);
+    EXPECT_EQ(at(result, 0, 0), Red); // five bits widened to eight
 
     // Top-down 24 bits: the first stored row is the top one.
     result = decodeBmp(bmpFile(24, 1, -2, 0, {}, QByteArray::fromHex("0000ff00" "ff000000")));
@@ -129,4 +160,92 @@ TEST(Bmp, WritesFixedBytesThatReadBack)
     EXPECT_EQ(at(back, 2, 1), Blue);
     EXPECT_EQ(at(back, 0, 0), qRgb(10, 20, 30));
     EXPECT_TRUE(writeBmp(QImage()).isEmpty());
+}
+
+TEST(Bmp, BitFieldChannelsSpanTheFullRange)
+{
+    // Five bits a channel, stored plainly: 31 is 255, 16 is 132 (16 * 255 / 31, rounded).
+    ImageResult result = decodeBmp(bitFieldsBmp(40, 16, {3, 1}, {}, words({{0x7FFF, 0, 0x4210}})));
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(result.image.format(), QImage::Format_RGB32);
+    EXPECT_EQ(at(result, 0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(at(result, 1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(at(result, 2, 0), qRgb(132, 132, 132));
+
+    // 5-6-5: green's 32 of 63 is 130.
+    const QList<quint32> rgb565 = {0xF800, 0x07E0, 0x001F};
+    result = decodeBmp(bitFieldsBmp(40, 16, {4, 1}, rgb565, words({{0xFFFF, 0, 0x0400, 0x8410}})));
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(at(result, 0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(at(result, 1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(at(result, 2, 0), qRgb(0, 130, 0));
+    EXPECT_EQ(at(result, 3, 0), qRgb(132, 130, 132));
+
+    // 4-4-4-4 with the masks in a version 4 header: alpha 8 of 15 is 136.
+    result = decodeBmp(bitFieldsBmp(108, 16, {2, 1}, {0x0F00, 0x00F0, 0x000F, 0xF000},
+                                    words({{0xFFFF, 0x8F00}})));
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(result.image.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(result.image.pixel(0, 0), qRgba(255, 255, 255, 255));
+    EXPECT_EQ(result.image.pixel(1, 0), qRgba(255, 0, 0, 136));
+
+    // Ten bits a channel in 32-bit pixels (version 5 header): 512 of 1023 is 128.
+    ByteBuilder wide;
+    wide.u32(0x3FFFFFFF).u32(0x20000000).u32(0);
+    result = decodeBmp(bitFieldsBmp(124, 32, {3, 1}, {0x3FF00000, 0x000FFC00, 0x000003FF},
+                                    wide.data()));
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(at(result, 0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(at(result, 1, 0), qRgb(128, 0, 0));
+    EXPECT_EQ(at(result, 2, 0), qRgb(0, 0, 0));
+}
+
+TEST(Bmp, BitFieldPicturesKeepTheirLayoutAndSize)
+{
+    // Bottom-up: the first stored row is the picture's last.
+    const QList<quint32> rgb565 = {0xF800, 0x07E0, 0x001F};
+    const QByteArray twoRows = bitFieldsBmp(40, 16, {1, 2}, rgb565, words({{0xF800}, {0x001F}}));
+    ImageResult result = decodeBmp(twoRows);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(at(result, 0, 0), Blue);
+    EXPECT_EQ(at(result, 0, 1), Red);
+    result = decodeBmp(bitFieldsBmp(40, 16, {1, -2}, rgb565, words({{0xF800}, {0x001F}})));
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(at(result, 0, 0), Red);
+
+    // Drawn small, decoded small.
+    const QByteArray white = bitFieldsBmp(40, 16, {4, 2}, rgb565, words({{-1, -1, -1, -1}, {-1, -1, -1, -1}}));
+    result = decodeBmp(white, QSize(2, 1));
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(result.image.size(), QSize(2, 1));
+    EXPECT_EQ(at(result, 1, 0), qRgb(255, 255, 255));
+
+    // Found by its content under another extension, and without its file header.
+    result = decodeRaster(white, PictureKind::Other);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(at(result, 3, 1), qRgb(255, 255, 255));
+    result = decodeRaster(white.mid(14), PictureKind::Dib);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(at(result, 3, 1), qRgb(255, 255, 255));
+
+    // An alpha mask whose alpha is zero everywhere leaves the picture opaque.
+    ByteBuilder pixels;
+    pixels.u32(0x00FF0000).u32(0x000000FF);
+    result = decodeBmp(bitFieldsBmp(124, 32, {2, 1}, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, pixels.data()));
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(result.image.format(), QImage::Format_RGB32);
+    EXPECT_EQ(result.image.pixel(0, 0), Red);
+    EXPECT_EQ(result.image.pixel(1, 0), Blue);
+}
+
+TEST(Bmp, BitFieldsCutShortOrEmpty)
+{
+    const QByteArray file = bitFieldsBmp(40, 16, {1, 1}, {0xF800, 0x07E0, 0x001F}, words({{0}}));
+    const QString cut = decodeBmp(file.left(14 + 40 + 8)).error;
+    EXPECT_TRUE(cut.contains("the bit fields are cut short")) << cut.toStdString();
+    // Masks that select nothing are channels the picture does not have.
+    const ImageResult empty = decodeBmp(bitFieldsBmp(40, 16, {1, 1}, {0, 0, 0}, words({{0xFFFF}})));
+    ASSERT_TRUE(empty.ok()) << empty.error.toStdString();
+    EXPECT_EQ(at(empty, 0, 0), qRgb(0, 0, 0));
+    EXPECT_FALSE(checkBmp(file.chopped(1)).ok());
 }

@@ -60,6 +60,26 @@ TEST(RenderPictures, PicturesAreDescribedAndDrawnAsTheBrowsersLoadThem)
     EXPECT_TRUE(run.out.isEmpty());
 }
 
+TEST(RenderPictures, TgaFilesAreReadByOurDecoder)
+{
+    // Two by one, 16 bits, bottom-up, run-length encoded: one run of two white pixels.
+    QTemporaryDir dir;
+    const QByteArray white = QByteArray::fromHex("00000a000000000000000000" "02000100" "1000" "81ff7f");
+    const QString tga = writeFile(dir, QStringLiteral("white.TGA"), white);
+    const QString out = dir.filePath(QStringLiteral("out.png"));
+    RunResult run = render({QStringLiteral("--picture"), tga, QStringLiteral("--out"), out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QImage drawn(out);
+    EXPECT_EQ(drawn.size(), QSize(2, 1));
+    EXPECT_EQ(drawn.pixel(1, 0), qRgb(255, 255, 255));
+
+    const QString cut = writeFile(dir, QStringLiteral("cut.tga"), white.chopped(2));
+    run = render({QStringLiteral("--picture"), cut, QStringLiteral("--info")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Not a readable TGA picture: the picture data is cut short."))
+        << run.err.constData();
+}
+
 TEST(RenderRichText, RunsListTheirFormattingAndTextDrawsAndSavesBack)
 {
     QTemporaryDir dir;

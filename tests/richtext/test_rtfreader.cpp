@@ -264,6 +264,31 @@ TEST(RtfReader, PicturesInEachFormatBecomeImages)
     EXPECT_EQ(image.pixelColor(7, 7), QColor(Qt::blue));
 }
 
+TEST(RtfReader, BitFieldBitmapsShowTheirFullColours)
+{
+    // Info headers of 1 x 2 pixels at 16 bits: stored plainly (five bits a channel), and
+    // as 5-6-5 bit fields with the masks after the header; then 32 bits with ten a channel.
+    // Rows are bottom-up: black, white.
+    const QByteArray plain = "28000000" "01000000" "02000000" "0100" "1000" "00000000"
+                             "08000000" "00000000" "00000000" "00000000" "00000000"
+                             "00000000" "ff7f0000";
+    const QByteArray fields = "28000000" "01000000" "02000000" "0100" "1000" "03000000"
+                              "08000000" "00000000" "00000000" "00000000" "00000000"
+                              "00f80000" "e0070000" "1f000000"
+                              "00000000" "ffff0000";
+    const QByteArray wide = "28000000" "01000000" "02000000" "0100" "2000" "03000000"
+                            "08000000" "00000000" "00000000" "00000000" "00000000"
+                            "0000f03f" "00fc0f00" "ff030000"
+                            "00000000" "ffffff3f";
+    for (const QByteArray &dib : {plain, fields, wide}) {
+        const auto document = read("{\\rtf1 {\\pict\\dibitmap0 " + dib + "}}");
+        const QImage image = firstPicture(*document);
+        ASSERT_EQ(image.size(), QSize(1, 2));
+        EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 255, 255));
+        EXPECT_EQ(image.pixelColor(0, 1), QColor(0, 0, 0));
+    }
+}
+
 TEST(RtfReader, MetafilePictureTakesItsGoalSize)
 {
     // A metafile header (type 1, 9 header words, version 0x300) and its end record.
