@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing on Debian 12, builds, then starts Orvane ("run") or runs the tests ("test").
+# Installs what is missing on Debian 12, builds, then starts Orvane ("run"), runs the tests
+# ("test"), or runs them and then the fuzzers and the sanitizer build ("check").
 set -euo pipefail
 mode=${1:-run}
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,13 +31,14 @@ case "$mode" in
   run)
     exec "$build/bin/orvane" ;;
   test)
-    # The document readers are fuzzed for a while first (when clang is there), so the
-    # test summary stays the last thing printed.
-    "$top/scripts/fuzz.sh" "${ORVANE_FUZZ_SECONDS:-45}"
-    # The model libraries' tests once more under AddressSanitizer and UBSan (clang).
-    "$top/scripts/sanitize.sh"
     cd "$build"
     exec ctest --output-on-failure -j"$jobs" ;;
+  check)
+    # Everything the test command runs, then the document readers fuzzed for a while and the
+    # model libraries' tests once more under AddressSanitizer and UBSan (clang).
+    (cd "$build" && ctest --output-on-failure -j"$jobs")
+    "$top/scripts/fuzz.sh" "${ORVANE_FUZZ_SECONDS:-45}"
+    exec "$top/scripts/sanitize.sh" ;;
   *)
-    echo "usage: $0 [run|test]" >&2; exit 2 ;;
+    echo "usage: $0 [run|test|check]" >&2; exit 2 ;;
 esac

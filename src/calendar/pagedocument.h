@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calendar/documentoptions.h"
 #include "calendar/pagesettings.h"
 #include "richtext/rtfstorage.h"
 
@@ -17,4 +18,6 @@ struct PageDocument {
     std::array<TWPRtfStorage, CellCount> cells;
     // Font heights are written in pixels at this resolution.
     int pixelsPerInch = 96;
+    // Written after the file's last list, and only when there are any.
+    DocumentOptions options;
 };

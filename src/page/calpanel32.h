@@ -116,6 +116,9 @@ public:
     void SetHeadersStyle(TCalHeadersStyle style);
     void SetMiniHeadersStyle(TCalHeadersStyle style);
     TCalendarNumberPosition NumberPosition() const { return m_numberPosition; }
+    // Options of Orvane's own, kept with the page and saved after the document's lists.
+    const DocumentOptions &options() const { return m_options; }
+    void setOptions(const DocumentOptions &options) { m_options = options; }
     void SetNumberPosition(TCalendarNumberPosition position);
     QString UserTitle() const { return m_settings.userTitle; }
     void SetUserTitle(const QString &title);
@@ -279,6 +282,7 @@ private:
     int m_ppi = 96;
 
     TCalendarNumberPosition m_numberPosition = cnpUpperRight;
+    DocumentOptions m_options;
     TLPanelState m_panelState = psPointing;
     bool m_cursorOverridden = false;
     bool m_creatingObject = false;

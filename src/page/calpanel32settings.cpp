@@ -49,6 +49,7 @@ void TCalendarPanel32::ResetToDefaults(const QDate &today)
     // The locale chooses the paper of a new calendar; documents keep their own.
     m_settings.paperSize = localePaperSize(QLocale());
     m_settings.userTitle.clear();
+    m_options.clear();
     m_settings.calendarLayout = loFCMinisInTitleLS;
     m_settings.startOfWeek = 1;
     m_settings.names = localeNames();
@@ -96,6 +97,7 @@ PageDocument TCalendarPanel32::document() const
     doc.numberPosition = m_numberPosition;
     doc.cells = m_cellTexts;
     doc.pixelsPerInch = m_ppi;
+    doc.options = m_options;
     return doc;
 }
 
@@ -135,6 +137,7 @@ void TCalendarPanel32::applyStyle(const PageDocument &doc)
     SetMiniCellFont(p.mini.cellFont);
     SetNumberPosition(doc.numberPosition);
     SetWMFBorderFile(p.borderFile);
+    m_options = doc.options;
 }
 
 void TCalendarPanel32::applyDocument(const PageDocument &doc)

@@ -9,6 +9,7 @@
 #include "storage/cellrecord.h"
 #include "storage/documentmessages.h"
 #include "storage/objectrecords.h"
+#include "storage/optionslist.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
@@ -72,7 +73,7 @@ QByteArray writeToBytes(const std::function<void(TWriter &)> &write)
 }
 
 void writeDocument(TWriter &w, const DocumentContent &c, int ppi,
-                   const std::vector<TComponent *> &objects)
+                   const std::vector<TComponent *> &objects, const DocumentOptions &options)
 {
     using namespace CalendarFile;
     w.PutListStart();
@@ -93,6 +94,7 @@ void writeDocument(TWriter &w, const DocumentContent &c, int ppi,
     for (TComponent *object : objects)
         w.PutRootRecord(*object);
     w.PutListEnd();
+    OptionsList::write(w, options);
 }
 
 DocumentContent readFirstList(TReader &r)
@@ -161,7 +163,8 @@ void applyDocumentContent(const DocumentContent &c, PageDocument &doc)
 QByteArray documentBytes(const PageDocument &doc, const std::vector<TComponent *> &objects)
 {
     const DocumentContent content = documentContentOf(doc);
-    return writeToBytes([&](TWriter &w) { writeDocument(w, content, doc.pixelsPerInch, objects); });
+    return writeToBytes(
+        [&](TWriter &w) { writeDocument(w, content, doc.pixelsPerInch, objects, doc.options); });
 }
 
 QByteArray styleSheetBytes(const PageDocument &doc)
@@ -173,6 +176,7 @@ QByteArray styleSheetBytes(const PageDocument &doc)
         WritePageBlock(w, pageBlockOf(doc), doc.pixelsPerInch);
         w.PutString(doc.settings.borderFile);
         w.PutListEnd();
+        OptionsList::write(w, doc.options);
     });
 }
 
@@ -203,6 +207,20 @@ QString NameDroppedObject(const TComponent *owner, const QString &nameInFile,
         nameInFile);
 }
 
+// The options after the last list; a damaged list costs only the options.
+static void readOptions(TReader &reader, PageDocument &doc, LoadOutcome &outcome)
+{
+    doc.options.clear();
+    if (reader.remaining() == 0)
+        return;
+    try {
+        doc.options = OptionsList::read(reader);
+    } catch (const StreamError &error) {
+        doc.options.clear();
+        outcome.dropped << QStringLiteral("the options of this version of Orvane: ") + error.message();
+    }
+}
+
 // Throws StreamError when the settings or cells cannot be read.
 static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes, TComponent *owner,
                                      const ObjectSink &sink)
@@ -217,6 +235,7 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
     TReader reader(&buffer);
     const DocumentContent content = readFirstList(reader);
     applyDocumentContent(content, doc);
+    doc.options.clear();
     LoadOutcome outcome;
     if (content.version <= 2)
         return outcome;
@@ -240,6 +259,8 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
             outcome.objectsError = damage.reason;
         outcome.dropped << damage.text();
     }
+    if (outcome.objectsError.isEmpty())
+        readOptions(reader, doc, outcome);
     return outcome;
 }
 
@@ -276,8 +297,19 @@ static void readStyleSheetBytes(PageDocument &doc, const QByteArray &bytes)
     const PageBlock block = ReadPageBlock(r);
     const QString border = version < 4 ? QString() : r.GetString();
     r.GetListEnd();
+    // A style sheet brings its options, or none when it has none; a damaged list is
+    // left out as a document's is.
+    DocumentOptions options;
+    if (r.remaining() > 0) {
+        try {
+            options = OptionsList::read(r);
+        } catch (const StreamError &) {
+            options.clear();
+        }
+    }
     applyPageBlock(block, doc);
     doc.settings.borderFile = border;
+    doc.options = options;
 }
 
 FileResult loadStyleSheetBytes(PageDocument &doc, const QByteArray &bytes)

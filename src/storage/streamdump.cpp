@@ -93,6 +93,7 @@ private:
     void rootRecord(const QString &label);
     void componentRecord();
     void document(int version, int kind);
+    void optionsList();
 
     QByteArray m_bytes;
     QBuffer m_buffer;
@@ -268,6 +269,23 @@ void Dumper::document(int version, int kind)
     line(QStringLiteral("tagEnd"));
 }
 
+// Orvane's own options, after the last list.
+void Dumper::optionsList()
+{
+    TReader &r = *m_reader;
+    r.GetListStart();
+    line(QStringLiteral("tagList (options): ") + tagged());
+    ++m_indent;
+    integerField(QStringLiteral("version"));
+    while (!r.AtListEnd()) {
+        const QString name = value();
+        line(name + QStringLiteral(" = ") + value());
+    }
+    --m_indent;
+    r.GetListEnd();
+    line(QStringLiteral("tagEnd"));
+}
+
 StreamDump Dumper::run()
 {
     StreamDump dump;
@@ -278,6 +296,8 @@ StreamDump Dumper::run()
         const int version = integerField(QStringLiteral("version"));
         const int kind = integerField(QStringLiteral("kind (1 document, 2 style sheet)"));
         document(version, kind);
+        if (r.remaining() > 0 && r.PeekTag() == ValueTag::List)
+            optionsList();
         if (r.remaining() > 0)
             line(QStringLiteral("%1 more bytes after the end").arg(r.remaining()));
         dump.complete = r.remaining() == 0;

@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "optionslist.h"
+
+#include "core/win1252.h"
+#include "storage/reader.h"
+#include "storage/streamerror.h"
+#include "storage/writer.h"
+
+namespace OptionsList {
+
+namespace {
+
+// Text that Windows-1252 cannot hold goes as UTF-8 in a binary value, so it survives.
+void writeText(TWriter &writer, const QString &text)
+{
+    if (Win1252::canEncode(text)) {
+        writer.PutString(text);
+        return;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    writer.PutBinary([utf8](QByteArray &bytes) { bytes = utf8; });
+}
+
+void writeValue(TWriter &writer, const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool: writer.PutBoolean(value.toBool()); break;
+    case QMetaType::Int: writer.PutInteger(value.toInt()); break;
+    default: writeText(writer, value.toString()); break;
+    }
+}
+
+QVariant readValue(TReader &reader)
+{
+    switch (reader.PeekTag()) {
+    case ValueTag::Int8:
+    case ValueTag::Int16:
+    case ValueTag::Int32: return reader.GetInteger();
+    case ValueTag::False:
+    case ValueTag::True: return reader.GetBoolean();
+    case ValueTag::String:
+    case ValueTag::LongString: return reader.GetString();
+    case ValueTag::Binary: return QString::fromUtf8(reader.GetBinary());
+    default: throw StreamError(StreamMessages::invalidValue());
+    }
+}
+
+} // namespace
+
+void write(TWriter &writer, const DocumentOptions &options)
+{
+    if (options.isEmpty())
+        return;
+    writer.PutListStart();
+    writer.PutString(kName);
+    writer.PutInteger(kVersion);
+    for (const DocumentOptions::Entry &entry : options.entries()) {
+        writeText(writer, entry.first);
+        writeValue(writer, entry.second);
+    }
+    writer.PutListEnd();
+}
+
+DocumentOptions read(TReader &reader)
+{
+    reader.GetListStart();
+    if (reader.PeekTag() != ValueTag::String || reader.GetString() != kName)
+        throw StreamError(QStringLiteral("the data after the document is not Orvane's options"));
+    // A later version may add kinds of value; what this one cannot read it says so.
+    reader.GetInteger();
+    DocumentOptions options;
+    while (!reader.AtListEnd()) {
+        const QVariant name = readValue(reader);
+        if (name.typeId() != QMetaType::QString || name.toString().isEmpty())
+            throw StreamError(StreamMessages::invalidValue());
+        options.setValue(name.toString(), readValue(reader));
+    }
+    reader.GetListEnd();
+    if (reader.remaining() > 0)
+        throw StreamError(QStringLiteral("%1 bytes follow the options").arg(reader.remaining()));
+    return options;
+}
+
+} // namespace OptionsList
