@@ -3,6 +3,7 @@
 #include "pagelayout.h"
 
 #include "calendar/calendardates.h"
+#include "calendar/layouttable.h"
 
 #include <cmath>
 
@@ -24,11 +25,6 @@ struct Margins
     {
         return {leftPx() + 2, topPx() + 2, width - rightPx() - 2, height - bottomPx() - 2};
     }
-};
-
-struct GridShape
-{
-    int portraitRows, portraitCols;
 };
 
 void setPaperSize(const PageLayoutInput &in, PageLayout &out)
@@ -90,63 +86,43 @@ void setMainWithBlock(const Margins &mg, bool landscape, PageLayout &out)
                           h - mg.bottomPx() - 2}, 1, 12, out.miniRects);
 }
 
-GridShape miniSheetGrid(TCalendarLayout layout)
-{
-    switch (layout) {
-    case lopMC6Month: case lopMC6MonthLS: return {3, 2};
-    case loMC12Month: case loMC12MonthLS: return {4, 3};
-    case loMC24Month: case loMC24MonthLS: return {6, 4};
-    case loMC48Month: case loMC48MonthLS: return {8, 6};
-    default: return {10, 6};
-    }
-}
-
 void setAreas(const PageLayoutInput &in, const Margins &mg, PageLayout &out)
 {
+    const MiniCalendars &minis = layoutInfo(in.layout).minis;
     const bool landscape = out.orientation == coLandscape;
-    out.calendarRect = in.previousCalendarRect;
-    if (in.layout <= LOFullCalendarLS || in.layout >= loWeek) {
+    switch (minis.placement) {
+    case MiniPlacement::NoMinis:
         out.calendarRect = mg.standardArea();
-    } else if (in.layout <= loFCMinisInTitleLS) {
+        break;
+    case MiniPlacement::InTitle:
         out.calendarRect = mg.standardArea();
         setTitleMinis(in, out);
-    } else if (in.layout <= loFC6Before6AfterLS) {
+        break;
+    case MiniPlacement::Strips:
         setMainWithStrips(mg, landscape, out);
-    } else if (in.layout <= loFC12AfterLS) {
+        break;
+    case MiniPlacement::Block:
         setMainWithBlock(mg, landscape, out);
-    } else {
-        const GridShape shape = miniSheetGrid(in.layout);
-        const int rows = landscape ? shape.portraitCols : shape.portraitRows;
-        const int cols = landscape ? shape.portraitRows : shape.portraitCols;
-        DivideIntoGrid(rows, cols, mg.standardArea(), 1, rows * cols, out.miniRects);
+        break;
+    case MiniPlacement::Grid: {
+        // A sheet has no main calendar and keeps the box of the one before.
+        out.calendarRect = in.previousCalendarRect;
+        const int rows = landscape ? minis.gridColumns : minis.gridRows;
+        const int cols = landscape ? minis.gridRows : minis.gridColumns;
+        DivideIntoGrid(rows, cols, mg.standardArea(), 1, minis.count, out.miniRects);
+        break;
     }
-}
-
-int miniCountOfLayout(TCalendarLayout layout)
-{
-    switch (layout) {
-    case loFCMinisInTitle: case loFCMinisInTitleLS: return 2;
-    case loFC6Before6After: case loFC6Before6AfterLS: case loFC12After: case loFC12AfterLS:
-    case loMC12Month: case loMC12MonthLS: return 12;
-    case lopMC6Month: case lopMC6MonthLS: return 6;
-    case loMC24Month: case loMC24MonthLS: return 24;
-    case loMC48Month: case loMC48MonthLS: return 48;
-    case loMC60Month: case loMC60MonthLS: return 60;
-    default: return 0;
     }
 }
 
 void setMiniMonths(const PageLayoutInput &in, PageLayout &out)
 {
-    out.miniCount = miniCountOfLayout(in.layout);
-    for (int k = 1; k <= out.miniCount; ++k) {
-        int offset = k - 1;
-        if (in.layout == loFCMinisInTitle || in.layout == loFCMinisInTitleLS)
-            offset = k == 1 ? -1 : 1;
-        else if (in.layout == loFC6Before6After || in.layout == loFC6Before6AfterLS)
-            offset = k <= 6 ? k - 7 : k - 6;
-        else if (in.layout == loFC12After || in.layout == loFC12AfterLS)
-            offset = k;
+    const LayoutInfo &info = layoutInfo(in.layout);
+    out.miniCount = info.minis.count;
+    int offset = info.minis.firstMonthOffset;
+    for (int k = 1; k <= out.miniCount; ++k, ++offset) {
+        if (offset == 0 && info.hasMainCalendar())
+            ++offset;
         out.miniMonths[k - 1] = AddMonths(in.month, in.year, offset);
     }
 }
@@ -170,39 +146,24 @@ int InchToPixels(int ppi, float inches)
 
 TCalendarOrientation orientationOfLayout(TCalendarLayout layout)
 {
-    return (layout <= loMC60MonthLS && layout % 2 == 1) ? coLandscape : coPortrait;
+    return layoutInfo(layout).orientation;
 }
 
 int miniTitleSizeOfLayout(TCalendarLayout layout)
 {
-    if (layout >= loFCMinisInTitle && layout <= loFC12AfterLS)
-        return 10;
-    if (layout >= lopMC6Month && layout <= loMC12MonthLS)
-        return 18;
-    if (layout == loMC24Month || layout == loMC24MonthLS)
-        return 12;
-    if (layout == loMC48Month || layout == loMC48MonthLS)
-        return 10;
-    if (layout == loMC60Month || layout == loMC60MonthLS)
-        return 8;
-    return 0;
+    return layoutInfo(layout).minis.titleSize;
 }
 
 int plannerRowCount(TCalendarLayout layout)
 {
-    switch (layout) {
-    case loWeek: return 8;
-    case lo2Week: return 15;
-    case loDay10: return 11;
-    case loDay15: return 16;
-    default: return 0;
-    }
+    return layoutInfo(layout).planner.rows;
 }
 
 PageLayout computePageLayout(const PageLayoutInput &in)
 {
     PageLayout out;
-    out.orientation = orientationOfLayout(in.layout);
+    const LayoutInfo &info = layoutInfo(in.layout);
+    out.orientation = info.orientation;
     setPaperSize(in, out);
     out.marginRect = {InchToPixels(in.ppi, in.leftMargin), InchToPixels(in.ppi, in.topMargin),
                       out.pageWidth - InchToPixels(in.ppi, in.rightMargin),
@@ -214,9 +175,9 @@ PageLayout computePageLayout(const PageLayoutInput &in)
     const Margins mg{in.ppi, widen(in.leftMargin), widen(in.topMargin), widen(in.rightMargin),
                      widen(in.bottomMargin), out.pageWidth, out.pageHeight};
     setAreas(in, mg, out);
-    out.showMainCalendar = in.layout <= loFC12AfterLS;
-    out.showMiniCalendars = in.layout >= loFCMinisInTitle && in.layout <= loMC60MonthLS;
-    out.isPlanner = in.layout >= loWeek;
+    out.showMainCalendar = info.hasMainCalendar();
+    out.showMiniCalendars = info.minis.count > 0;
+    out.isPlanner = info.isPlanner();
     setMiniMonths(in, out);
     return out;
 }

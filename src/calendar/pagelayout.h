@@ -53,6 +53,7 @@ PageLayout computePageLayout(const PageLayoutInput &input);
 void DivideIntoGrid(int rows, int cols, const PageRect &area, int first, int last,
                     std::array<PageRect, MaxMiniCount> &rects);
 
+
 // The orientation every layout forces.
 TCalendarOrientation orientationOfLayout(TCalendarLayout layout);
 // The mini title size a layout sets when its mini fonts are reset; 0 when it has none.
