@@ -144,21 +144,6 @@ int InchToPixels(int ppi, float inches)
     return static_cast<int>(std::trunc(ppi * static_cast<double>(inches)));
 }
 
-TCalendarOrientation orientationOfLayout(TCalendarLayout layout)
-{
-    return layoutInfo(layout).orientation;
-}
-
-int miniTitleSizeOfLayout(TCalendarLayout layout)
-{
-    return layoutInfo(layout).minis.titleSize;
-}
-
-int plannerRowCount(TCalendarLayout layout)
-{
-    return layoutInfo(layout).planner.rows;
-}
-
 PageLayout computePageLayout(const PageLayoutInput &in)
 {
     PageLayout out;

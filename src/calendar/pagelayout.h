@@ -52,11 +52,3 @@ PageLayout computePageLayout(const PageLayoutInput &input);
 // Fills rects[first - 1 .. last - 1] from a rows x cols grid over area, row by row.
 void DivideIntoGrid(int rows, int cols, const PageRect &area, int first, int last,
                     std::array<PageRect, MaxMiniCount> &rects);
-
-
-// The orientation every layout forces.
-TCalendarOrientation orientationOfLayout(TCalendarLayout layout);
-// The mini title size a layout sets when its mini fonts are reset; 0 when it has none.
-int miniTitleSizeOfLayout(TCalendarLayout layout);
-// Rows in a planner box including the notes row; 0 for other layouts.
-int plannerRowCount(TCalendarLayout layout);

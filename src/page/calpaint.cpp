@@ -6,6 +6,7 @@
 #include "calendar/boxgeometry.h"
 #include "calendar/drawmonth.h"
 #include "calendar/drawplanner.h"
+#include "calendar/layouttable.h"
 #include "graphics/canvas.h"
 
 #include <QLoggingCategory>
@@ -20,11 +21,6 @@ namespace {
 
 // A gigabyte of pixels.
 constexpr qint64 MaxComposedPixels = 256 * 1024 * 1024;
-
-bool isDayPlanner(TCalendarLayout layout)
-{
-    return layout == loDay10 || layout == loDay15;
-}
 
 } // namespace
 
@@ -66,8 +62,11 @@ TCalDrawInfo TCalendarPanel32::mainDrawInfo(float fontZoom) const
     info.numberPosition = m_numberPosition;
     info.startOfWeek = m_settings.startOfWeek;
     info.names = m_settings.names;
-    info.plannerDays = m_settings.calendarLayout == lo2Week ? 14 : 7;
-    info.plannerSlots = m_settings.calendarLayout == loDay15 ? 15 : 10;
+    const PlannerShape &planner = layoutInfo(m_settings.calendarLayout).planner;
+    if (planner.kind == PlannerKind::Week)
+        info.plannerDays = planner.days;
+    if (planner.kind == PlannerKind::Day)
+        info.plannerSlots = planner.slotCount;
     info.plannerStartTime = m_settings.dayPlannerStart;
     return info;
 }
@@ -89,21 +88,20 @@ TCalDrawInfo TCalendarPanel32::miniDrawInfo(int index, float fontZoom) const
 
 bool TCalendarPanel32::drawMainCalendar(Canvas &canvas, TCalDrawInfo &info)
 {
-    switch (m_settings.calendarLayout) {
-    case loWeek:
-    case lo2Week:
+    switch (layoutInfo(m_settings.calendarLayout).planner.kind) {
+    case PlannerKind::Week:
         DrawWeekPlanner(canvas, info, m_settings.userTitle);
         return true;
-    case loDay10:
-    case loDay15:
+    case PlannerKind::Day:
         DrawDayPlanner(canvas, info, m_settings.userTitle);
         return true;
-    default:
-        if (!ShowMainCalendar())
-            return false;
-        DrawMonth(canvas, info, m_settings.userTitle);
-        return true;
+    case PlannerKind::NotPlanner:
+        break;
     }
+    if (!ShowMainCalendar())
+        return false;
+    DrawMonth(canvas, info, m_settings.userTitle);
+    return true;
 }
 
 void TCalendarPanel32::paintPage(Canvas &canvas)
@@ -133,17 +131,17 @@ int TCalendarPanel32::lastTextCell() const
 {
     // Cells past a planner's rows keep rectangles of an earlier layout; their texts
     // would land on the planner's rows.
-    return IsPlanner() ? plannerRowCount(m_settings.calendarLayout) : CellCount;
+    return IsPlanner() ? layoutInfo(m_settings.calendarLayout).planner.rows : CellCount;
 }
 
 void TCalendarPanel32::drawCellTexts(Canvas &canvas)
 {
-    const bool weekPlanner = m_settings.calendarLayout == loWeek || m_settings.calendarLayout == lo2Week;
+    const PlannerKind planner = layoutInfo(m_settings.calendarLayout).planner.kind;
     for (int cell = 1; cell <= lastTextCell(); ++cell) {
-        if (weekPlanner && m_cellTexts[cell - 1].isEmpty())
+        if (planner == PlannerKind::Week && m_cellTexts[cell - 1].isEmpty())
             continue;
         const PageRect free = m_cells.cell(cell).rFree;
-        if (isDayPlanner(m_settings.calendarLayout) && (free.width() <= 0 || free.height() <= 0))
+        if (planner == PlannerKind::Day && (free.width() <= 0 || free.height() <= 0))
             continue;
         drawCellText(canvas, cell, free);
     }

@@ -80,7 +80,7 @@ void TCalendarPanel32::setPixelsPerInch(int ppi)
 
 void TCalendarPanel32::SetCalendarLayout(TCalendarLayout layout)
 {
-    if (layout < loFullCalendar || layout > loDay15 || !assignChanged(m_settings.calendarLayout, layout))
+    if (!isValidLayout(layout) || !assignChanged(m_settings.calendarLayout, layout))
         return;
     RecalcLayout(false);
     // The border of the new orientation replaces the old one when there is one.

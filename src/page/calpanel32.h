@@ -7,6 +7,7 @@
 #include "calendar/calendarnames.h"
 #include "calendar/calendartexts.h"
 #include "calendar/celltable.h"
+#include "calendar/layouttable.h"
 #include "calendar/pagelayout.h"
 #include "calendar/pagedocument.h"
 #include "calendar/pagesettings.h"
@@ -178,7 +179,8 @@ public:
     // After a planner's starting date changed from oldStart: each text moves to the cell of
     // its date; texts whose dates left the page are dropped.
     void moveTextsWithDates(const QDate &oldStart);
-    int LayoutKind() const;
+    // What the cells stand for; texts keep their meaning only while this stays the same.
+    CellKind LayoutKind() const;
     bool HasEditableCells() const;
 
     // The cell table of the last paint. The painter stores what computeCellTable() gives

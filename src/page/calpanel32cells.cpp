@@ -106,13 +106,7 @@ bool TCalendarPanel32::HasCellText() const
 
 int TCalendarPanel32::PlannerSpanDays() const
 {
-    switch (m_settings.calendarLayout) {
-    case loWeek: return 7;
-    case lo2Week: return 14;
-    case loDay10:
-    case loDay15: return 1;
-    default: return 0;
-    }
+    return layoutInfo(m_settings.calendarLayout).planner.days;
 }
 
 QDate TCalendarPanel32::cellDate(int cell) const
@@ -155,21 +149,14 @@ void TCalendarPanel32::moveTextsWithDates(const QDate &oldStart)
     m_cells.clearRects();
 }
 
-int TCalendarPanel32::LayoutKind() const
+CellKind TCalendarPanel32::LayoutKind() const
 {
-    switch (m_settings.calendarLayout) {
-    case loWeek: return 2;
-    case lo2Week: return 3;
-    case loDay10: return 4;
-    case loDay15: return 5;
-    default: return m_settings.calendarLayout <= loFC12AfterLS ? 0 : 1;
-    }
+    return layoutInfo(m_settings.calendarLayout).cellKind;
 }
 
 bool TCalendarPanel32::HasEditableCells() const
 {
-    const bool layoutTakesText = m_settings.calendarLayout <= loFC12AfterLS || m_settings.calendarLayout >= loWeek;
-    return layoutTakesText && visibleFlag(this);
+    return layoutInfo(m_settings.calendarLayout).takesText && visibleFlag(this);
 }
 
 void TCalendarPanel32::Click(const QPoint &point)

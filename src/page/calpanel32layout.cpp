@@ -26,7 +26,7 @@ PageLayoutInput TCalendarPanel32::layoutInput() const
 
 void TCalendarPanel32::resetMiniFonts()
 {
-    const int size = miniTitleSizeOfLayout(m_settings.calendarLayout);
+    const int size = layoutInfo(m_settings.calendarLayout).minis.titleSize;
     if (size == 0)
         return;
     const int smaller = static_cast<int>(std::trunc(0.8 * size));
@@ -61,31 +61,27 @@ QDate TCalendarPanel32::plannerDate() const
 
 PlannerLabels TCalendarPanel32::plannerLabels() const
 {
-    switch (m_settings.calendarLayout) {
-    case loWeek:
-        return WeekPlannerLabels(m_settings.names, plannerDate(), 7, m_settings.main.headersStyle);
-    case lo2Week:
-        return WeekPlannerLabels(m_settings.names, plannerDate(), 14, m_settings.main.headersStyle);
-    case loDay10:
-        return DayPlannerLabels(m_settings.dayPlannerStart, 10, localeAmText(), localePmText());
-    case loDay15:
-        return DayPlannerLabels(m_settings.dayPlannerStart, 15, localeAmText(), localePmText());
-    default:
-        return {};
+    const PlannerShape &planner = layoutInfo(m_settings.calendarLayout).planner;
+    switch (planner.kind) {
+    case PlannerKind::Week:
+        return WeekPlannerLabels(m_settings.names, plannerDate(), planner.days, m_settings.main.headersStyle);
+    case PlannerKind::Day:
+        return DayPlannerLabels(m_settings.dayPlannerStart, planner.slotCount, localeAmText(), localePmText());
+    case PlannerKind::NotPlanner:
+        break;
     }
+    return {};
 }
 
 QString TCalendarPanel32::titleText() const
 {
-    switch (m_settings.calendarLayout) {
-    case loWeek:
-        return WeekPlannerTitle(m_settings.names, m_settings.userTitle, plannerDate(), 7);
-    case lo2Week:
-        return WeekPlannerTitle(m_settings.names, m_settings.userTitle, plannerDate(), 14);
-    case loDay10:
-    case loDay15:
+    const PlannerShape &planner = layoutInfo(m_settings.calendarLayout).planner;
+    switch (planner.kind) {
+    case PlannerKind::Week:
+        return WeekPlannerTitle(m_settings.names, m_settings.userTitle, plannerDate(), planner.days);
+    case PlannerKind::Day:
         return DayPlannerTitle(m_settings.names, m_settings.userTitle, plannerDate());
-    default:
+    case PlannerKind::NotPlanner:
         break;
     }
     if (!ShowMainCalendar())
@@ -110,11 +106,11 @@ CellTable TCalendarPanel32::computeCellTable() const
     const float zoom = ZoomFactor();
     const PageRect box = zoomRect(m_layout.calendarRect, zoom);
     if (IsPlanner()) {
+        const PlannerShape &planner = layoutInfo(m_settings.calendarLayout).planner;
         const int titleLine = TFont::lineHeight(m_settings.main.titleFont.zoomed(zoom, m_ppi).pixelSizeAt(m_ppi));
-        const PlannerBoxGeometry geometry =
-            layoutPlannerBox(box, plannerRowCount(m_settings.calendarLayout), titleLine);
+        const PlannerBoxGeometry geometry = layoutPlannerBox(box, planner.rows, titleLine);
         QList<int> days;
-        if (m_settings.calendarLayout == loDay10 || m_settings.calendarLayout == loDay15) {
+        if (planner.kind == PlannerKind::Day) {
             table.clearAll();
         } else {
             const PlannerLabels labels = plannerLabels();

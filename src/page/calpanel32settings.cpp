@@ -29,9 +29,9 @@ void TCalendarPanel32::AssignSettings(const TCalendarPanel32 &source)
     SetMiniCalendarLineLayout(source.m_settings.miniLineLayout);
     SetUserTitle(source.m_settings.userTitle);
     if (source.m_settings.borderFile == m_settings.borderFile && !m_settings.borderFile.isEmpty()
-        && orientationOfLayout(m_settings.calendarLayout) != before) {
+        && layoutInfo(m_settings.calendarLayout).orientation != before) {
         // Same border, other orientation: the picture for the new orientation is needed.
-        m_settings.orientation = orientationOfLayout(m_settings.calendarLayout);
+        m_settings.orientation = layoutInfo(m_settings.calendarLayout).orientation;
         loadBorder(m_settings.borderFile);
     } else {
         SetWMFBorderFile(source.m_settings.borderFile);

@@ -107,19 +107,12 @@ TCalendarProperties::~TCalendarProperties() = default;
 
 QList<std::pair<QString, TCalendarLayout>> TCalendarProperties::layoutFamilies()
 {
-    return {{QStringLiteral("1 Month Calendar "), loFullCalendar},
-            {QStringLiteral("1 Month Calendar, 2 Mini Calendars"), loFCMinisInTitle},
-            {QStringLiteral("1 Month Calendar, 6 Mini Calendars Before & After "), loFC6Before6After},
-            {QStringLiteral("1 Month Calendar, 12 Mini Calendars After "), loFC12After},
-            {QStringLiteral("6 Month Calendar (Mini Calendars)"), lopMC6Month},
-            {QStringLiteral("12 Month Calendar (Mini Calendars)"), loMC12Month},
-            {QStringLiteral("24 Month Calendar (Mini Calendars)"), loMC24Month},
-            {QStringLiteral("48 Month Calendar (Mini Calendars)"), loMC48Month},
-            {QStringLiteral("60 Month Calendar (Mini Calendars)"), loMC60Month},
-            {QStringLiteral("One Week Planner"), loWeek},
-            {QStringLiteral("Two Week Planner"), lo2Week},
-            {QStringLiteral("Day Planner (10 hours) "), loDay10},
-            {QStringLiteral("Day Planner (15 hours) "), loDay15}};
+    QList<std::pair<QString, TCalendarLayout>> families;
+    for (const LayoutInfo &row : LayoutTable) {
+        if (row.listedLayout() == row.layout)
+            families.append({QString::fromLatin1(row.caption), row.layout});
+    }
+    return families;
 }
 
 QList<std::pair<QString, int>> TCalendarProperties::marginChoices(bool millimeters)

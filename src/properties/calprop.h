@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calendar/layouttable.h"
 #include "calendar/pagetypes.h"
 
 #include <QDate>
@@ -49,7 +50,7 @@ public:
 
     bool NewCalendarMode = false;
     bool WarnLayoutKindChange = false;
-    int OldLayoutKind = 1;
+    CellKind OldLayoutKind = CellKind::NoCells;
     // Asks before OK when the month or year changed and the page's cells hold text, which
     // the change clears.
     bool WarnDateChange = false;
@@ -84,7 +85,8 @@ public:
     void HelpButtonClick();
     void showNotebookPage(int index);
 
-    // The thirteen layout families with the portrait layout of each, as the list shows them.
+    // The layout list's entries in the order of the layouts: one for each pair of partners,
+    // carrying its portrait layout, and one for each layout without a partner.
     static QList<std::pair<QString, TCalendarLayout>> layoutFamilies();
     // The margin items with the margin each stands for, in hundredths of an inch.
     static QList<std::pair<QString, int>> marginChoices(bool millimeters);

@@ -38,12 +38,6 @@
 
 namespace {
 
-// Layouts up to the 60-month sheet come in pairs, portrait first and landscape next.
-bool pairedByOrientation(int layout)
-{
-    return layout <= loMC60MonthLS;
-}
-
 QString shortTime(TDateTime value)
 {
     // Hours and minutes in the locale's order and clock; some locales' short format (the C
@@ -110,12 +104,11 @@ void TCalendarProperties::DetermineSettings()
     // The handlers leave the page alone while the controls are loaded from it.
     const QScopedValueRollback<bool> loading(m_activating, true);
     TCalendarPanel32 &page = *m_example;
-    const int layout = page.CalendarLayout();
-    const bool paired = pairedByOrientation(layout);
-    selectLayoutFamily(paired ? layout - layout % 2 : layout);
-    m_orientation->button(paired && layout % 2 == 1 ? coLandscape : coPortrait)->setChecked(true);
+    const LayoutInfo &layout = layoutInfo(page.CalendarLayout());
+    selectLayoutFamily(layout.listedLayout());
+    m_orientation->button(layout.orientation)->setChecked(true);
     m_paper->button(page.PaperSize() == PaperA4 ? PaperA4 : PaperLetter)->setChecked(true);
-    m_startingDateMode = layout > 17;
+    m_startingDateMode = layout.applies(LayoutControl::StartingDate);
     m_selectLabel->setText(m_startingDateMode ? QStringLiteral("Select Starting Date")
                                               : QStringLiteral("Select Month & Year"));
     const QDate first(page.MainCalYear(), page.MainCalMonth(), 1);
@@ -151,17 +144,17 @@ void TCalendarProperties::LayoutListClick()
     TCalendarPanel32 &page = *m_example;
     page.SetPaperSize(m_paper->checkedId() == PaperA4 ? PaperA4 : PaperLetter);
     const QListWidgetItem *item = m_layoutList->currentItem() ? m_layoutList->currentItem() : m_layoutList->item(0);
-    const int family = item->data(Qt::UserRole).toInt();
-    const bool landscape = pairedByOrientation(family) && m_orientation->checkedId() == coLandscape;
-    const int layout = family + (landscape ? 1 : 0);
-    m_startingDateMode = layout > 17;
+    const auto family = TCalendarLayout(item->data(Qt::UserRole).toInt());
+    const TCalendarLayout layout = layoutInOrientation(
+        family, m_orientation->checkedId() == coLandscape ? coLandscape : coPortrait);
+    m_startingDateMode = layoutInfo(layout).applies(LayoutControl::StartingDate);
     m_selectLabel->setText(m_startingDateMode ? QStringLiteral("Select Starting Date")
                                               : QStringLiteral("Select Month & Year"));
     CalendarChange();
     // The mini fonts take the sizes of a layout the user picks, but sizes the user chose
     // stay when the dialog only shows the page's own layout again (opening it, paper).
     const bool otherLayout = layout != page.CalendarLayout();
-    page.SetCalendarLayout(TCalendarLayout(layout));
+    page.SetCalendarLayout(layout);
     page.RecalcLayout(otherLayout);
     page.update();
     SetButtons();
@@ -169,30 +162,30 @@ void TCalendarProperties::LayoutListClick()
 
 void TCalendarProperties::SetButtons()
 {
-    const int layout = m_example->CalendarLayout();
-    const int kind = m_example->LayoutKind();
-    m_orientationBox->setEnabled(kind == 0 || kind == 1);
+    const LayoutInfo &layout = layoutInfo(m_example->CalendarLayout());
+    const bool orientation = layout.applies(LayoutControl::Orientation);
+    m_orientationBox->setEnabled(orientation);
     // Greyed for planners, the choice still shows the page's own orientation.
-    if (kind != 0 && kind != 1)
+    if (!orientation)
         m_orientation->button(m_example->CalendarOrientation() == coLandscape ? coLandscape : coPortrait)
             ->setChecked(true);
-    m_weekStartsBox->setEnabled(layout < 18);
-    const bool month = layout < 8;
+    m_weekStartsBox->setEnabled(layout.applies(LayoutControl::WeekStart));
+    const bool month = layout.applies(LayoutControl::MainMonthStyle);
     m_titleShowYear->setEnabled(month);
     m_colorButtons[0]->setEnabled(month);
     m_fontButtons[2]->setEnabled(month);
     m_lineLayout->setEnabled(month);
-    const bool titled = layout < 8 || layout > 17;
+    const bool titled = layout.applies(LayoutControl::TitleAndHeaders);
     for (QWidget *w : {static_cast<QWidget *>(m_fontButtons[0]), static_cast<QWidget *>(m_fontButtons[1]),
                        static_cast<QWidget *>(m_colorButtons[1]), static_cast<QWidget *>(m_headerStyle)})
         w->setEnabled(titled);
-    const bool minis = layout >= 2 && layout <= 17;
+    const bool minis = layout.applies(LayoutControl::MiniStyle);
     for (QWidget *w : {static_cast<QWidget *>(m_miniShowYear), static_cast<QWidget *>(m_fontButtons[3]),
                        static_cast<QWidget *>(m_fontButtons[4]), static_cast<QWidget *>(m_fontButtons[5]),
                        static_cast<QWidget *>(m_colorButtons[2]), static_cast<QWidget *>(m_colorButtons[3]),
                        static_cast<QWidget *>(m_miniHeaderStyle), static_cast<QWidget *>(m_miniLineLayout)})
         w->setEnabled(minis);
-    m_startingTime->setEnabled(kind == 4 || kind == 5);
+    m_startingTime->setEnabled(layout.applies(LayoutControl::StartingTime));
 }
 
 void TCalendarProperties::showDateLabel()

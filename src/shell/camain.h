@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calendar/layouttable.h"
 #include "shell/preferences.h"
 
 #include <QByteArray>
@@ -33,8 +34,7 @@ class TMRUFileList;
 // What the properties dialog is told about the page it edits.
 struct PropertiesRequest {
     bool newCalendarMode = false;
-    // 0 one-month layouts, 1 multi-month sheets, 2 week, 3 two weeks, 4 and 5 day planners.
-    int oldLayoutKind = 1;
+    CellKind oldLayoutKind = CellKind::NoCells;
     bool warnLayoutKindChange = false;
     bool warnObjectsMove = false;
     // The page's cells hold text that a change of month or year would clear.

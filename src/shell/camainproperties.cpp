@@ -104,7 +104,7 @@ void TCalendarMain::applyProperties(const TCalendarPanel32 &preview, int oldMont
 {
     if (!m_page->SameSettings(preview))
         SetModified(true);
-    const int oldKind = m_page->LayoutKind();
+    const CellKind oldKind = m_page->LayoutKind();
     const QDate oldStart = m_page->plannerDate();
     const QRect paperBefore = m_page->paperRect();
     m_page->AssignSettings(preview);

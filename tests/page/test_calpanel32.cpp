@@ -188,11 +188,11 @@ TEST(CalendarPanel, NewCalendarsShowWholeDayNamesAndUpperRightNumbers)
     EXPECT_EQ(page.NumberPosition(), cnpUpperRight);
     EXPECT_EQ(page.TitleFont().pixelHeight(), 64);
     EXPECT_EQ(page.MiniTitleFont().size(), 10) << "the layout sizes the mini fonts again";
-    EXPECT_EQ(page.LayoutKind(), 0);
+    EXPECT_EQ(page.LayoutKind(), CellKind::MonthDays);
     page.SetCalendarLayout(loMC48MonthLS);
-    EXPECT_EQ(page.LayoutKind(), 1);
+    EXPECT_EQ(page.LayoutKind(), CellKind::NoCells);
     page.SetCalendarLayout(lo2Week);
-    EXPECT_EQ(page.LayoutKind(), 3);
+    EXPECT_EQ(page.LayoutKind(), CellKind::TwoWeeks);
 }
 
 TEST(CalendarPanel, EditableCellsNeedATextLayoutAndAVisiblePage)

@@ -491,3 +491,20 @@ TEST(CalendarProperties, APlannersGreyedOrientationShowsItsOwn)
     EXPECT_EQ(landscape->isChecked(), pageLandscape);
     EXPECT_EQ(portrait->isChecked(), !pageLandscape);
 }
+
+// The dialog finds every layout's list entry and orientation again when it opens, so
+// confirming it unchanged keeps the page's layout.
+TEST(CalendarProperties, OpeningFindsEveryLayoutAgain)
+{
+    for (int value = 0; value < CalendarLayoutCount; ++value) {
+        const auto layout = static_cast<TCalendarLayout>(value);
+        TCalendarPanel32 page;
+        page.ResetToDefaults(QDate(2026, 12, 1));
+        page.SetCalendarLayout(layout);
+        Opened o(page);
+        o.dialog.FormActivate();
+        EXPECT_EQ(o.dialog.ExampleCalendar().CalendarLayout(), layout);
+        EXPECT_EQ(child<QGroupBox>(o.dialog, "rOrientation")->isEnabled(), layoutInfo(layout).hasPartner())
+            << value;
+    }
+}

@@ -305,7 +305,7 @@ TEST_F(MainWindowFixture, PropertiesOnAMonthLayoutClearCellsOnlyWhenTheMonthChan
     TCalendarMainHooks hooks = allHooks();
     int nextMonth = 5;
     hooks.runPropertiesDialog = [&nextMonth](TCalendarPanel32 &preview, const PropertiesRequest &request) {
-        EXPECT_EQ(request.oldLayoutKind, 0);
+        EXPECT_EQ(request.oldLayoutKind, CellKind::MonthDays);
         EXPECT_TRUE(request.warnLayoutKindChange) << "the page has cell text";
         TFont font = preview.TitleFont();
         font.setSize(font.size() + 4);
