@@ -5,6 +5,7 @@
 #include "calendar/calendardates.h"
 #include "calendar/calendarnames.h"
 #include "calendar/calendartexts.h"
+#include "calendar/layouttable.h"
 #include "page/calpanel32.h"
 #include "richtext/rtfappend.h"
 #include "richtext/rtfstorage.h"
@@ -16,19 +17,9 @@ namespace EventFill {
 
 namespace {
 
-bool isDayPlanner(TCalendarLayout layout)
-{
-    return layout == loDay10 || layout == loDay15;
-}
-
-int plannerDays(TCalendarLayout layout)
-{
-    return layout == lo2Week ? 14 : layout == loWeek ? 7 : 1;
-}
-
 int dayPlannerCell(const TCalendarPanel32 &page, const CalendarEvent &event)
 {
-    const int slotCount = page.CalendarLayout() == loDay15 ? 15 : 10;
+    const int slotCount = layoutInfo(page.CalendarLayout()).planner.slotCount;
     const TDateTime start = page.DayPlannerStartTime();
     const int firstMinute = HourOfDateTime(start) * 60 + MinuteOfDateTime(start);
     const int minute = event.start.hour() * 60 + event.start.minute();
@@ -42,11 +33,14 @@ int cellOf(const TCalendarPanel32 &page, const Period &period, const CalendarEve
 {
     if (event.date < period.first || event.date > period.last)
         return 0;
-    const TCalendarLayout layout = page.CalendarLayout();
-    if (isDayPlanner(layout))
+    switch (layoutInfo(page.CalendarLayout()).planner.kind) {
+    case PlannerKind::Day:
         return dayPlannerCell(page, event);
-    if (layout == loWeek || layout == lo2Week)
+    case PlannerKind::Week:
         return int(period.first.daysTo(event.date)) + 1;
+    case PlannerKind::NotPlanner:
+        break;
+    }
     return std::max(page.CellOfDay(event.date.day()), 0);
 }
 
@@ -54,12 +48,12 @@ int cellOf(const TCalendarPanel32 &page, const Period &period, const CalendarEve
 
 Period pagePeriod(const TCalendarPanel32 &page)
 {
-    const TCalendarLayout layout = page.CalendarLayout();
-    if (layout >= loWeek) {
+    const LayoutInfo &layout = layoutInfo(page.CalendarLayout());
+    if (layout.isPlanner()) {
         const QDate first = page.plannerDate();
-        return {first, first.addDays(plannerDays(layout) - 1)};
+        return {first, first.addDays(layout.planner.days - 1)};
     }
-    if (layout > loFC12AfterLS)
+    if (!layout.hasMainCalendar())
         return {};
     const QDate first(page.MainCalYear(), page.MainCalMonth(), 1);
     return {first, first.addDays(first.daysInMonth() - 1)};
