@@ -251,6 +251,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void surfaceClicked(const QPoint &point) override;
+    // The paper at that zoom, as RecalcLayout sizes the page.
+    QSize sizeAtZoom(float factor) const override;
     bool focusNextPrevChild(bool next) override;
 
 private:
