@@ -340,38 +340,6 @@ TEST(TGSuperText, PropertiesEditAPreviewAndApplyItOnOk)
     EXPECT_FALSE(s.text.layoutDirty()) << "laid out at once";
 }
 
-TEST(TGSuperText, OnlyEditsWidenABoxTooNarrowForItsCaption)
-{
-    SuperText s;
-    s.text.setBounds(40, 50, 142, 90);
-    FakeObjectEditors editors;
-    editors.superText = [](TGSuperText &preview, QString &) {
-        preview.SetCaption(QStringLiteral("Happy New Year"));
-        return true;
-    };
-    ASSERT_TRUE(s.text.EditProperties());
-    const TFont font = s.text.zoomedFont();
-    const auto width = [&font, &s](const QString &text) {
-        return FontCache::font(font, s.text.pixelsPerInch()).width(text);
-    };
-    const int room = s.text.Width() - s.text.layout().face.left;
-    EXPECT_EQ(fitCaption(s.text.Caption(), room, width).toStdString(), s.text.Caption().toStdString())
-        << "the whole caption";
-    EXPECT_EQ(s.text.boundsRect().topLeft(), QPoint(40, 50)) << "grown to the right";
-
-    // As documents hold it: a box narrower than its caption keeps its size when it is laid
-    // out and painted; the caption is cut there.
-    TGSuperText stored;
-    stored.setPixelsPerInch(96);
-    stored.SetCaption(QStringLiteral("Happy New Year"));
-    stored.setBounds(0, 0, 142, 90);
-    stored.setReading(true);
-    stored.setReading(false);
-    stored.AfterLoad();
-    EXPECT_EQ(stored.layout().size.width(), 142);
-    EXPECT_EQ(stored.Width(), 142);
-}
-
 TEST(TGSuperText, ABoxWidenedAtAZoomShowsTheWholeCaptionAtFullScale)
 {
     // At 50 % an 11-point font shows at 5 points, a tenth smaller than the box around it

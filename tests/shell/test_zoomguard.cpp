@@ -58,17 +58,3 @@ TEST(ZoomGuard, APageThatNeverLeftItsZoomKeepsItsSize)
     EXPECT_EQ(panel.size(), before);
     EXPECT_FLOAT_EQ(panel.ZoomFactor(), 0.701f);
 }
-
-TEST(ZoomGuard, KeepsTheZoomsOfEveryRangeItIsGiven)
-{
-    TGBasePanel panel;
-    panel.resize(816, 1056);
-    for (const float zoom : {0.501f, 1.001f, 2.001f}) {
-        panel.SetZoom(zoom);
-        {
-            ZoomGuard guard(panel, {{0.2f, 1.0f}, {1.1f, 4.1f}});
-            guard.toFullScale();
-        }
-        EXPECT_EQ(panel.ZoomFactor(), zoom == 1.001f ? 1.0f : zoom) << zoom;
-    }
-}
