@@ -242,12 +242,17 @@ void TGSuperText::runLayout()
         bool &dirty;
         ~ClearDirty() { dirty = false; }
     } clearDirty{m_layoutDirty};
-    const CachedFont &font = FontCache::font(zoomedFont(), pixelsPerInch());
-    m_layout = layoutSuperText(QSize(Width(), Height()), zoomedShadowOffset(), font.height(),
-                               font.width(m_caption + QLatin1Char(' ')), m_controlTransparent,
-                               m_borderStyle == bsSingle);
+    m_layout = computeLayout();
     if (m_layout.size != QSize(Width(), Height()))
         fitToLayout(m_layout.size);
+}
+
+SuperTextLayout TGSuperText::computeLayout() const
+{
+    const CachedFont &font = FontCache::font(zoomedFont(), pixelsPerInch());
+    return layoutSuperText(QSize(Width(), Height()), zoomedShadowOffset(), font.height(),
+                           font.width(m_caption + QLatin1Char(' ')), m_controlTransparent,
+                           m_borderStyle == bsSingle);
 }
 
 void TGSuperText::rebuildGradient()
@@ -421,6 +426,7 @@ void TGSuperText::AssignFont(const TFont &font)
 {
     SetFont(font);
     setLayoutDirty();
+    fitToText();
 }
 
 bool TGSuperText::EditFont()
@@ -430,6 +436,7 @@ bool TGSuperText::EditFont()
         return false;
     SetFont(*font);
     setLayoutDirty();
+    fitToText();
     return true;
 }
 
@@ -456,6 +463,7 @@ bool TGSuperText::EditProperties()
     if (!editors->editSuperText(preview, lastTexture))
         return false;
     applyProperties(preview, lastTexture);
+    fitToText();
     return true;
 }
 
@@ -525,6 +533,38 @@ void TGSuperText::sizeToFit()
     if (width < cx)
         width = truncated(1.5 * cx);
     setBounds(Left(), Top(), width, height);
+}
+
+void TGSuperText::fitToText()
+{
+    // Measured as painting and printing measure before they cut the caption: at the zoom
+    // shown, and at full scale, where pages print and fonts are not truncated to the zoom.
+    const float zoom = ZoomFactor();
+    TFont fullScale = m_font;
+    fullScale.setPixelHeight(m_font.pixelSizeAt(pixelsPerInch()));
+    const CaptionRoom shown = captionRoom(zoomedFont(), zoomedShadowOffset(), QSize(Width(), Height()));
+    const CaptionRoom printed =
+        captionRoom(fullScale, m_shadowOffset,
+                    zoom > 0 ? QSize(qRound(Width() / double(zoom)), qRound(Height() / double(zoom)))
+                             : QSize(Width(), Height()));
+    if (shown.fits && printed.fits)
+        return;
+    const int atFullScale = static_cast<int>(std::ceil(printed.needed * double(zoom)));
+    setBounds(Left(), Top(), std::max({Width(), shown.needed, atFullScale}), Height());
+    invalidate();
+}
+
+TGSuperText::CaptionRoom TGSuperText::captionRoom(const TFont &font, QPoint shadow, QSize size) const
+{
+    const CachedFont &cached = FontCache::font(font, pixelsPerInch());
+    const SuperTextLayout fitted =
+        layoutSuperText(size, shadow, cached.height(), cached.width(m_caption + QLatin1Char(' ')),
+                        m_controlTransparent, m_borderStyle == bsSingle);
+    const int x0 = std::max(fitted.face.left, fitted.shadow.left);
+    CaptionRoom room;
+    room.fits = cached.width(m_caption) <= fitted.size.width() - x0;
+    room.needed = x0 + cached.width(m_caption + QStringLiteral("     "));
+    return room;
 }
 
 void TGSuperText::AfterLoad()

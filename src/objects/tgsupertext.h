@@ -96,6 +96,11 @@ public:
     void applyProperties(const TGSuperText &preview, const QString &lastBitmapFileNameandPath);
     // Fits the bounds to the caption at the font's own size (the dialogs' previews).
     void sizeToFit();
+    // Widens a box too narrow for the whole caption to the caption and five blanks, as the
+    // 3D label does after an edit of its text or font; a caption that fits leaves the box
+    // alone. Run after the user changes the caption or the font, never on loading, so
+    // stored documents keep their sizes.
+    void fitToText();
 
     // The shadow offset at zoom 1 and at the object's zoom (truncated).
     QPoint shadowOffset() const { return m_shadowOffset; }
@@ -112,6 +117,14 @@ private:
     void setLayoutDirty() { m_layoutDirty = true; }
     void updateShadowOffset();
     void runLayout();
+    SuperTextLayout computeLayout() const;
+    // Whether the caption fits a box of size at a font and shadow offset of one zoom, and
+    // the width that shows it with five blanks to spare.
+    struct CaptionRoom {
+        bool fits = false;
+        int needed = 0;
+    };
+    CaptionRoom captionRoom(const TFont &font, QPoint shadow, QSize size) const;
     void rebuildGradient();
     int textLimit() const;
     QPainterPath textPath(const QFont &font, int ascent, QPoint origin, const QString &text) const;

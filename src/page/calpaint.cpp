@@ -13,6 +13,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 Q_DECLARE_LOGGING_CATEGORY(lcPage)
@@ -104,7 +105,7 @@ bool TCalendarPanel32::drawMainCalendar(Canvas &canvas, TCalDrawInfo &info)
     return true;
 }
 
-void TCalendarPanel32::paintPage(Canvas &canvas)
+void TCalendarPanel32::paintPage(Canvas &canvas, CellMarks marks)
 {
     const float zoom = ZoomFactor();
     if (!m_settings.borderFile.isEmpty())
@@ -116,7 +117,7 @@ void TCalendarPanel32::paintPage(Canvas &canvas)
     info.cells = m_cells;
     if (drawMainCalendar(canvas, info)) {
         m_cells = info.cells;
-        drawCellTexts(canvas);
+        drawCellTexts(canvas, marks);
     }
     if (!ShowMiniCalendars())
         return;
@@ -134,7 +135,7 @@ int TCalendarPanel32::lastTextCell() const
     return IsPlanner() ? layoutInfo(m_settings.calendarLayout).planner.rows : CellCount;
 }
 
-void TCalendarPanel32::drawCellTexts(Canvas &canvas)
+void TCalendarPanel32::drawCellTexts(Canvas &canvas, CellMarks marks)
 {
     const PlannerKind planner = layoutInfo(m_settings.calendarLayout).planner.kind;
     for (int cell = 1; cell <= lastTextCell(); ++cell) {
@@ -143,11 +144,11 @@ void TCalendarPanel32::drawCellTexts(Canvas &canvas)
         const PageRect free = m_cells.cell(cell).rFree;
         if (planner == PlannerKind::Day && (free.width() <= 0 || free.height() <= 0))
             continue;
-        drawCellText(canvas, cell, free);
+        drawCellText(canvas, cell, free, marks);
     }
 }
 
-void TCalendarPanel32::drawCellText(Canvas &canvas, int cell, const PageRect &free)
+void TCalendarPanel32::drawCellText(Canvas &canvas, int cell, const PageRect &free, CellMarks marks)
 {
     if (free.width() <= 0 || free.height() <= 0)
         return;
@@ -169,9 +170,36 @@ void TCalendarPanel32::drawCellText(Canvas &canvas, int cell, const PageRect &fr
         m_cellRenderer->paint(painter, QRectF(QPointF(0, 0), size));
     }
     canvas.painter().drawImage(free.toQRect(), bitmap);
+    if (marks == CellMarks::Overflow && m_cellRenderer->textOverflows())
+        paintOverflowMark(canvas.painter(), free);
 }
 
-QImage TCalendarPanel32::composePage(qreal pixelRatio)
+QPolygon TCalendarPanel32::overflowMark(const PageRect &free)
+{
+    // Screen pixels, whatever the zoom: it is a hint to the user, not part of the page.
+    const int side = std::min({OverflowMarkSide, free.width() / 2, free.height() / 2});
+    if (side < 3)
+        return {};
+    // Inside the free rectangle, whose right and bottom edges are exclusive.
+    const QPoint corner(free.right - 1, free.bottom - 1);
+    return QPolygon({corner, corner - QPoint(side - 1, 0), corner - QPoint(0, side - 1)});
+}
+
+void TCalendarPanel32::paintOverflowMark(QPainter &painter, const PageRect &free)
+{
+    const QPolygon mark = overflowMark(free);
+    if (mark.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QColor colour = QColor::fromRgb(OverflowMarkColor);
+    painter.setPen(colour);
+    painter.setBrush(colour);
+    painter.drawPolygon(mark);
+    painter.restore();
+}
+
+QImage TCalendarPanel32::composePage(qreal pixelRatio, CellMarks marks)
 {
     // On a high-density screen the page is composed at the screen's own pixels; the
     // drawing still happens in page pixels.
@@ -187,13 +215,13 @@ QImage TCalendarPanel32::composePage(qreal pixelRatio)
     image.fill(Qt::white);
     QPainter painter(&image);
     Canvas canvas(painter, m_ppi);
-    paintPage(canvas);
+    paintPage(canvas, marks);
     return image;
 }
 
 QImage TCalendarPanel32::RenderToBitmap()
 {
-    QImage image = composePage(1.0);
+    QImage image = composePage(1.0, CellMarks::None);
     if (image.isNull())
         return image;
     QPainter painter(&image);
@@ -207,7 +235,9 @@ void TCalendarPanel32::paintEvent(QPaintEvent *event)
     if (PaintSuspended() || m_painting || !visibleFlag(this))
         return;
     m_painting = true;
-    const QImage image = composePage(devicePixelRatioF());
+    // Only the screen marks texts that run out of their cells; exported and printed pages
+    // show the page alone.
+    const QImage image = composePage(devicePixelRatioF(), CellMarks::Overflow);
     QPainter painter(this);
     if (image.isNull())
         painter.fillRect(rect(), Qt::white);

@@ -19,6 +19,7 @@
 #include "surface/gbasepanel.h"
 
 #include <QImage>
+#include <QPolygon>
 
 #include <functional>
 #include <memory>
@@ -200,6 +201,12 @@ public:
     // Day cell texts are painted through this renderer; the page owns it.
     void setCellRenderer(std::unique_ptr<CellTextRenderer> renderer);
     CellTextRenderer &cellRenderer() { return *m_cellRenderer; }
+    // The small triangle in the bottom-right corner of a cell's free rectangle that the
+    // screen shows where a cell's text runs past it; empty where the cell is too small.
+    static QPolygon overflowMark(const PageRect &free);
+    static constexpr int OverflowMarkSide = 9;
+    // A strong red that stands out on the white cell and from black text.
+    static constexpr QRgb OverflowMarkColor = 0xFFD00000;
 
     // The values the main window's page and the properties dialog's example page start
     // with, which differ from the constructor's; the example page has a larger title.
@@ -249,6 +256,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void surfaceClicked(const QPoint &point) override;
+    // The paper at that zoom, as RecalcLayout sizes the page.
+    QSize sizeAtZoom(float factor) const override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -265,15 +274,18 @@ private:
     void setCursorForTool(bool tool);
     void copySettingsFrom(const TCalendarPanel32 &source);
 
-    QImage composePage(qreal pixelRatio);
-    void paintPage(Canvas &canvas);
+    // What the page paints over its cells besides their texts.
+    enum class CellMarks { None, Overflow };
+    QImage composePage(qreal pixelRatio, CellMarks marks);
+    void paintPage(Canvas &canvas, CellMarks marks);
     // Draw blocks with the fonts at fontZoom; the caller sets the box.
     TCalDrawInfo mainDrawInfo(float fontZoom) const;
     TCalDrawInfo miniDrawInfo(int index, float fontZoom) const;
     // Draws the main calendar or planner; false when the layout has neither.
     bool drawMainCalendar(Canvas &canvas, TCalDrawInfo &info);
-    void drawCellTexts(Canvas &canvas);
-    void drawCellText(Canvas &canvas, int cell, const PageRect &free);
+    void drawCellTexts(Canvas &canvas, CellMarks marks);
+    void drawCellText(Canvas &canvas, int cell, const PageRect &free, CellMarks marks);
+    static void paintOverflowMark(QPainter &painter, const PageRect &free);
     void printCellTexts(ReportCanvas &report, const CellTable &cells);
     int lastTextCell() const;
 

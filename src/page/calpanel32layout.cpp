@@ -48,9 +48,14 @@ void TCalendarPanel32::RecalcLayout(bool resetFonts)
 
 QRect TCalendarPanel32::paperRect() const
 {
-    const double zoom = ZoomFactor();
-    return QRect(0, 0, static_cast<int>(std::trunc(m_layout.pageWidth * zoom)),
-                 static_cast<int>(std::trunc(m_layout.pageHeight * zoom)));
+    return QRect(QPoint(0, 0), sizeAtZoom(ZoomFactor()));
+}
+
+QSize TCalendarPanel32::sizeAtZoom(float factor) const
+{
+    const double zoom = factor;
+    return {static_cast<int>(std::trunc(m_layout.pageWidth * zoom)),
+            static_cast<int>(std::trunc(m_layout.pageHeight * zoom))};
 }
 
 QDate TCalendarPanel32::plannerDate() const

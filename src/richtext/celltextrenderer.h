@@ -27,4 +27,7 @@ public:
     // Renderers that do not lay text out themselves need not know it.
     virtual void setPixelsPerInch(int ppi) { Q_UNUSED(ppi) }
     virtual void paint(QPainter &painter, const QRectF &target) = 0;
+    // Whether the loaded text, laid out at the zoom and page size, runs past the page, so
+    // that painting shows only part of it. Renderers that cannot tell say no.
+    virtual bool textOverflows() { return false; }
 };

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTextDocument>
 
 #include <limits>
@@ -27,10 +28,9 @@ void RichTextCellRenderer::paint(QPainter &painter, const QRectF &target)
 {
     if (m_zoomPercent <= 0 || m_pageSize.isEmpty() || target.isEmpty())
         return;
-    // Layout pixels to page pixels at the zoom.
-    const qreal scale = m_zoomPercent / 100.0 * m_ppi / RtfUnits::layoutDpi();
+    const qreal scale = layoutScale();
     const QSizeF layoutPage(m_pageSize.width() / scale, m_pageSize.height() / scale);
-    QTextDocument &text = document(layoutPage);
+    QTextDocument &text = *document(layoutPage).document;
 
     painter.save();
     painter.setClipRect(target, Qt::IntersectClip);
@@ -45,6 +45,37 @@ void RichTextCellRenderer::paint(QPainter &painter, const QRectF &target)
     context.palette.setColor(QPalette::Text, Qt::black);
     text.documentLayout()->draw(&painter, context);
     painter.restore();
+}
+
+qreal RichTextCellRenderer::layoutScale() const
+{
+    return m_zoomPercent / 100.0 * m_ppi / RtfUnits::layoutDpi();
+}
+
+bool RichTextCellRenderer::textOverflows()
+{
+    if (m_zoomPercent <= 0 || m_pageSize.isEmpty())
+        return false;
+    const qreal scale = layoutScale();
+    const QSizeF layoutPage(m_pageSize.width() / scale, m_pageSize.height() / scale);
+    const CachedDocument &cached = document(layoutPage);
+    if (cached.keptCharacters >= 0)
+        return true;
+    const QTextDocument &text = *cached.document;
+    // Half a page pixel of slack: a line that ends on the page's last pixel row fits.
+    const qreal slack = 0.5 / scale;
+    if (text.documentLayout()->documentSize().width() > layoutPage.width() + slack)
+        return true;
+    for (QTextBlock block = text.lastBlock(); block.isValid(); block = block.previous()) {
+        if (block.text().trimmed().isEmpty())
+            continue;
+        const QTextLayout *layout = block.layout();
+        if (!layout || layout->lineCount() == 0)
+            return false;
+        const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+        return layout->position().y() + last.y() + last.height() > layoutPage.height() + slack;
+    }
+    return false;
 }
 
 int RichTextCellRenderer::visibleCharacterBound(const QTextDocument &text, const QSizeF &layoutPage)
@@ -64,7 +95,7 @@ int RichTextCellRenderer::visibleCharacterBound(const QTextDocument &text, const
     return int(qMin(columns * rows + 256, qreal(std::numeric_limits<int>::max() / 2)));
 }
 
-QTextDocument &RichTextCellRenderer::document(const QSizeF &layoutPage)
+RichTextCellRenderer::CachedDocument &RichTextCellRenderer::document(const QSizeF &layoutPage)
 {
     auto found = m_cache.find(m_rtf);
     if (found != m_cache.end() && found->keptCharacters >= 0
@@ -97,7 +128,7 @@ QTextDocument &RichTextCellRenderer::document(const QSizeF &layoutPage)
     QTextDocument &text = *found->document;
     if (!qFuzzyCompare(text.textWidth(), layoutPage.width()))
         text.setTextWidth(layoutPage.width());
-    return text;
+    return *found;
 }
 
 void RichTextCellRenderer::evictOldest()

@@ -30,6 +30,9 @@ public:
     void setPageSize(const QSize &size) override { m_pageSize = size; }
     void setPixelsPerInch(int ppi) override;
     void paint(QPainter &painter, const QRectF &target) override;
+    // Lines below the page, or wider than it, or text cut for being longer than could ever
+    // show. Blank lines at the end do not count: they show nothing.
+    bool textOverflows() override;
 
     // How many laid-out texts are held; for tests.
     int cachedTexts() const { return int(m_cache.size()); }
@@ -49,7 +52,9 @@ private:
         int keptCharacters = -1;
     };
 
-    QTextDocument &document(const QSizeF &layoutPage);
+    // Layout pixels to page pixels at the zoom.
+    qreal layoutScale() const;
+    CachedDocument &document(const QSizeF &layoutPage);
     void evictOldest();
 
     QByteArray m_rtf;

@@ -259,6 +259,8 @@ private:
     void setToolButtons(bool shown, bool textLayout);
     void applyHints();
     bool handleKey(QObject *watched, QKeyEvent *key);
+    // Page Up, Page Down, Home and End outside the cell editor; true when used.
+    bool handlePageKey(int key);
     bool handleCalendarDrag(QObject *watched, QEvent *event);
     void openPendingRequests();
     void zoomStep(bool zoomIn);

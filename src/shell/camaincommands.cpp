@@ -124,14 +124,14 @@ void TCalendarMain::zoomStep(bool zoomIn)
     if (m_zoomBusy)
         return;
     const QScopedValueRollback<bool> busy(m_zoomBusy, true);
-    // The stored zooms lie on the grid 0.201, 0.301, ... 1.001, so these limits stop
-    // zooming in at 100 % and zooming out at 50 %.
-    const double factor = m_page->ZoomFactor();
-    if (zoomIn ? factor <= 0.95 : factor > 0.6) {
+    // Zooming in stops at 400 %, zooming out at 50 %.
+    const float factor = m_page->ZoomFactor();
+    const float next = zoomIn ? nextZoomIn(factor) : nextZoomOut(factor);
+    if (next != factor) {
         commitCellEditor();
         // The committed text shows before the page changes size.
         m_page->repaint();
-        m_page->SetZoom(static_cast<float>(zoomIn ? factor + 0.1 : factor - 0.1));
+        m_page->SetZoom(next);
         fitScrollContents();
         SetCaption();
     }

@@ -24,6 +24,7 @@
 #include <QMimeData>
 #include <QPrinterInfo>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
 #include <QToolTip>
@@ -233,6 +234,33 @@ void TCalendarMain::restoreStuckCursor(QObject *watched)
     }
 }
 
+bool TCalendarMain::handlePageKey(int key)
+{
+    // An open cell editor moves its cursor with these keys.
+    if (m_cellEditor && m_cellEditor->isVisible())
+        return false;
+    // A page larger than the window scrolls, downwards where it is taller than the window;
+    // one that fits zooms with Page Up and Page Down.
+    QScrollBar *bar = m_scrollBox->verticalScrollBar();
+    if (bar->maximum() <= bar->minimum())
+        bar = m_scrollBox->horizontalScrollBar();
+    if (bar->maximum() <= bar->minimum()) {
+        if (key == Qt::Key_PageDown)
+            ZoomSpinnerUpClick();
+        else if (key == Qt::Key_PageUp)
+            ZoomSpinnerDownClick();
+        return false;
+    }
+    switch (key) {
+    case Qt::Key_PageDown: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case Qt::Key_PageUp: bar->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case Qt::Key_Home: bar->triggerAction(QAbstractSlider::SliderToMinimum); break;
+    default: bar->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    }
+    // Used here: the scrolling area would otherwise scroll a second time.
+    return true;
+}
+
 bool TCalendarMain::handleKey(QObject *watched, QKeyEvent *key)
 {
     // A key press is offered to the focus widget and then to its parents; act once, on
@@ -243,11 +271,10 @@ bool TCalendarMain::handleKey(QObject *watched, QKeyEvent *key)
         return false;
     switch (key->key()) {
     case Qt::Key_PageDown:
-        ZoomSpinnerUpClick();
-        return false;
     case Qt::Key_PageUp:
-        ZoomSpinnerDownClick();
-        return false;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return handlePageKey(key->key());
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         if (m_cellEditor && m_cellEditor->isVisible() && m_cellEditor->hasFocus()

@@ -33,10 +33,11 @@ namespace {
 const QString kFilter = QStringLiteral("Calendar File|*.OVF");
 
 // The zooms opening and saving put back; any other ends at 100 %. Opening resets only what
-// no zoom step can reach; saving also turns the top step, 1.001, into 1.0, which shows as
-// the same 100 %.
-constexpr std::pair<float, float> kOpenKeptZoom{0.1f, 1.1f};
-constexpr std::pair<float, float> kSaveKeptZoom{0.2f, 1.0f};
+// no zoom step (up to 400 %) can reach; saving also turns the 100 % step, 1.001, into 1.0,
+// which shows as the same 100 %.
+constexpr ZoomGuard::Range kOpenKeptZoom{0.1f, 4.1f};
+constexpr ZoomGuard::Range kSaveKeptZoom{0.2f, 1.0f};
+constexpr ZoomGuard::Range kSaveKeptZoomAbove100{1.1f, 4.1f};
 
 } // namespace
 
@@ -217,7 +218,7 @@ void DocumentCommands::OpenCalendarFile(QString path)
         // Ends after painting resumes; only a file that is read sets it.
         std::optional<ScopedFlag> loading;
         const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
-        ZoomGuard zoom(page, kOpenKeptZoom.first, kOpenKeptZoom.second);
+        ZoomGuard zoom(page, {kOpenKeptZoom});
         {
             const ScopedFlag opening([this](bool on) { m_host.setOpening(on); });
             m_host.DoSaveRichtext();
@@ -319,7 +320,7 @@ bool DocumentCommands::SaveCalendarFile(QString path)
     bool saved = false;
     {
         const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
-        ZoomGuard zoom(page, kSaveKeptZoom.first, kSaveKeptZoom.second);
+        ZoomGuard zoom(page, {kSaveKeptZoom, kSaveKeptZoomAbove100});
         // Objects are always written at full scale.
         zoom.toFullScale();
         CalendarFile::FileResult written;

@@ -5,6 +5,8 @@
 #include "core/apppaths.h"
 #include "core/inifile.h"
 
+#include <iterator>
+
 namespace {
 
 const QString kZooming = QStringLiteral("Zooming");
@@ -57,22 +59,59 @@ bool Preferences::save(IniFile &ini) const
     return ok;
 }
 
+namespace {
+
+struct ZoomStep {
+    int percent;
+    float factor;
+};
+
+constexpr ZoomStep kZoomSteps[] = {
+    {20, 0.201f},  {30, 0.301f},  {40, 0.401f},  {50, 0.501f},  {60, 0.601f},
+    {70, 0.701f},  {80, 0.801f},  {90, 0.901f},  {100, 1.001f}, {125, 1.251f},
+    {150, 1.501f}, {200, 2.001f}, {300, 3.001f}, {400, 4.001f},
+};
+
+// The index of the highest step at or below the factor; the lowest step below them all.
+int stepIndexOf(float factor)
+{
+    int index = 0;
+    for (int i = 0; i < int(std::size(kZoomSteps)); ++i) {
+        if (factor >= float(kZoomSteps[i].percent) / 100.0f)
+            index = i;
+    }
+    return index;
+}
+
+} // namespace
+
 float zoomFactorFromPercent(int percent)
 {
-    if (percent < 30)
-        return 0.201f;
-    if (percent >= 100)
-        return 1.001f;
-    static const float factors[] = {0.301f, 0.401f, 0.501f, 0.601f, 0.701f, 0.801f, 0.901f};
-    return factors[percent / 10 - 3];
+    float factor = kZoomSteps[0].factor;
+    for (const ZoomStep &step : kZoomSteps) {
+        if (percent >= step.percent)
+            factor = step.factor;
+    }
+    return factor;
 }
 
 int percentFromZoomFactor(float factor)
 {
-    static const float thresholds[] = {0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1.0f};
-    for (int i = 0; i < 8; ++i) {
-        if (factor < thresholds[i])
-            return 20 + 10 * i;
-    }
-    return 100;
+    return kZoomSteps[stepIndexOf(factor)].percent;
+}
+
+float nextZoomIn(float factor)
+{
+    const int next = stepIndexOf(factor) + 1;
+    return next < int(std::size(kZoomSteps)) ? kZoomSteps[next].factor : factor;
+}
+
+float nextZoomOut(float factor, float lowestOut)
+{
+    const int index = stepIndexOf(factor);
+    // A factor above its step (one the grid does not hold) goes to that step first.
+    const int previous = factor > kZoomSteps[index].factor ? index : index - 1;
+    if (previous < 0 || kZoomSteps[previous].factor < lowestOut)
+        return factor;
+    return kZoomSteps[previous].factor;
 }

@@ -35,7 +35,14 @@ struct Preferences {
     static QString defaultIconFile();
 };
 
-// The stored whole percentage and the zoom factor it stands for. The factors carry an
-// extra 0.001 so they stay clear of the thresholds and survive a round trip.
+// The stored whole percentage and the zoom factor it stands for: a percentage between two
+// steps of the zoom grid takes the lower one. The factors carry an extra 0.001 so they stay
+// clear of the thresholds and survive a round trip.
 float zoomFactorFromPercent(int percent);
 int percentFromZoomFactor(float factor);
+
+// The main window's zoom steps: 20 % to 100 % in tens, then 125, 150, 200, 300 and 400 %.
+// The step after or before a factor, or the factor itself at either end of the grid;
+// zooming out goes no lower than lowestOut.
+float nextZoomIn(float factor);
+float nextZoomOut(float factor, float lowestOut = 0.5f);

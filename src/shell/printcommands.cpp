@@ -64,9 +64,9 @@ bool PrintCommands::checkPrinterAvailable()
 
 void PrintCommands::mnuPrintSetupClick()
 {
-    QPrintDialog dialog(m_printer.get(), m_host.dialogParent());
-    dialog.setWindowTitle(tr("Print Setup"));
-    Dialogs::exec(dialog);
+    // Qt's print dialog is the printer setup there is, and its button says Print: pressing
+    // it prints, as Print Calendar does. Cancel keeps the printer as it was.
+    printThroughDialog(tr("Print Setup"));
 }
 
 bool PrintCommands::CheckPrinterMargins()
@@ -89,9 +89,16 @@ void PrintCommands::setPrinterToPage(QPrinter &printer)
 
 void PrintCommands::mnuPrintCalendarClick()
 {
+    printThroughDialog(QString());
+}
+
+void PrintCommands::printThroughDialog(const QString &title)
+{
     m_printed = false;
     const bool wasModified = m_host.Modified();
     QPrintDialog dialog(m_printer.get(), m_host.dialogParent());
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
     bool failed = false;
     if (Dialogs::exec(dialog) == QDialog::Accepted) {
         setPrinterToPage(*m_printer);

@@ -24,6 +24,7 @@ public:
     // True when a default printer exists or Qt can print to a PDF file; otherwise says
     // why, once.
     bool checkPrinterAvailable();
+    // The print dialog titled Print Setup; its Print button prints.
     void mnuPrintSetupClick();
     void mnuPrintCalendarClick();
     void mnuSaveAsBitmapClick();
@@ -37,6 +38,9 @@ public:
     QPrinter &printer() { return *m_printer; }
 
 private:
+    // The print dialog, titled title unless that is empty; on Print, prints the page with
+    // the margin check and the copies asked for, and says how it went.
+    void printThroughDialog(const QString &title);
     void ReportPrinter1Print(int copies);
     // Paints copies sheets of the page at full scale into printer; false when the device
     // could not be opened (a PDF file that cannot be written).

@@ -4,6 +4,7 @@
 
 #include "surface/gbasepanel.h"
 
+#include <algorithm>
 #include <limits>
 
 ZoomGuard::ZoomGuard(TGBasePanel &panel)
@@ -12,7 +13,12 @@ ZoomGuard::ZoomGuard(TGBasePanel &panel)
 }
 
 ZoomGuard::ZoomGuard(TGBasePanel &panel, float lowestKept, float highestKept)
-    : m_panel(panel), m_zoom(panel.ZoomFactor()), m_lowestKept(lowestKept), m_highestKept(highestKept)
+    : ZoomGuard(panel, {Range{lowestKept, highestKept}})
+{
+}
+
+ZoomGuard::ZoomGuard(TGBasePanel &panel, std::initializer_list<Range> kept)
+    : m_panel(panel), m_zoom(panel.ZoomFactor()), m_kept(kept)
 {
 }
 
@@ -20,7 +26,9 @@ ZoomGuard::~ZoomGuard()
 {
     // Setting the zoom the page already has does nothing, so a page that never left its
     // zoom is not touched.
-    const bool kept = m_zoom >= m_lowestKept && m_zoom <= m_highestKept;
+    const bool kept = std::any_of(m_kept.begin(), m_kept.end(), [this](const Range &range) {
+        return m_zoom >= range.lowest && m_zoom <= range.highest;
+    });
     m_panel.SetZoom(kept ? m_zoom : 1.0f);
 }
 

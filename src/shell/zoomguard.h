@@ -2,18 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <initializer_list>
+#include <vector>
+
 class TGBasePanel;
 
 // Documents are read and written, and pages printed, at full scale (100 %), so that object
 // positions do not depend on the zoom the user works at. The guard puts the zoom it found
-// back when it goes out of scope, whichever way the work ended; a zoom outside the range it
+// back when it goes out of scope, whichever way the work ended; a zoom outside the ranges it
 // keeps ends at 100 %.
 class ZoomGuard
 {
 public:
+    // Both ends belong to the range.
+    struct Range {
+        float lowest;
+        float highest;
+    };
+
     // Every zoom is put back.
     explicit ZoomGuard(TGBasePanel &panel);
     ZoomGuard(TGBasePanel &panel, float lowestKept, float highestKept);
+    ZoomGuard(TGBasePanel &panel, std::initializer_list<Range> kept);
     ~ZoomGuard();
     ZoomGuard(const ZoomGuard &) = delete;
     ZoomGuard &operator=(const ZoomGuard &) = delete;
@@ -25,6 +35,5 @@ public:
 private:
     TGBasePanel &m_panel;
     float m_zoom;
-    float m_lowestKept;
-    float m_highestKept;
+    std::vector<Range> m_kept;
 };

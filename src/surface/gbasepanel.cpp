@@ -193,10 +193,7 @@ void TGBasePanel::SetZoom(float factor)
     if (factor == m_zoomFactor || m_zooming)
         return;
     m_zooming = true;
-    const float current = (m_zoomFactor * 10 == 0) ? 1.0f : m_zoomFactor;
-    const auto ratio = static_cast<float>(static_cast<double>(factor) / current);
-    resize(roundHalfEven(width() * static_cast<double>(ratio)),
-           roundHalfEven(static_cast<double>(ratio) * height()));
+    resize(sizeAtZoom(factor));
     m_zoomFactor = factor;
     for (const auto &object : m_objects)
         object->Rescale(factor);
@@ -207,6 +204,13 @@ void TGBasePanel::SetZoom(float factor)
     QCoreApplication::processEvents();
     if (self)
         m_zooming = false;
+}
+
+QSize TGBasePanel::sizeAtZoom(float factor) const
+{
+    const float current = (m_zoomFactor * 10 == 0) ? 1.0f : m_zoomFactor;
+    const auto ratio = static_cast<double>(static_cast<float>(static_cast<double>(factor) / current));
+    return {roundHalfEven(width() * ratio), roundHalfEven(ratio * height())};
 }
 
 void TGBasePanel::NotifyChanged()

@@ -277,6 +277,10 @@ protected:
     // The click that follows a left press and release on the surface itself; the page
     // opens a day cell there.
     virtual void surfaceClicked(const QPoint &point);
+    // The surface's size at a new zoom factor: by default the current size scaled by the
+    // ratio of the factors. A page knows its paper and says exactly, so that rounding does
+    // not add up from step to step.
+    virtual QSize sizeAtZoom(float factor) const;
 
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

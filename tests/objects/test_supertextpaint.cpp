@@ -283,3 +283,57 @@ TEST(SuperTextPaint, RepaintsShowEveryChangeAndAPageBelowATransparentObject)
     }
     EXPECT_EQ(page.pixel(118, 2), qRgb(10, 20, 30));
 }
+
+TEST(SuperTextPaint, ACaptionEditedLongerThanItsBoxWidensTheBoxOnScreenAndInPrint)
+{
+    FakeObjectHost host;
+    FakeObjectEditors editors;
+    TGSuperText text;
+    text.setHost(&host);
+    text.AfterLoad();
+    makeBlocks(text, {80, 90});
+    const int twoBlocks = pixelsOf(paint(text, {400, 100}), Red).width();
+    ASSERT_GT(twoBlocks, 30);
+
+    // The box the user drew holds two blocks; the caption typed into it holds six.
+    editors.superText = [](TGSuperText &preview, QString &) {
+        preview.SetCaption(Blocks + Blocks + Blocks);
+        return true;
+    };
+    const int changes = host.changed;
+    ASSERT_TRUE(text.EditProperties());
+    EXPECT_GT(text.Width(), 80);
+    EXPECT_EQ(text.Height(), 90) << "only the width was short";
+    EXPECT_GT(host.changed, changes);
+    const QRect shown = pixelsOf(paint(text, {400, 100}), Red);
+    EXPECT_NEAR(shown.width(), 3 * twoBlocks, 6) << "all six blocks show";
+    EXPECT_LT(shown.right(), text.Width() - 1) << "with room before the frame";
+
+    QImage sheet(800, 200, QImage::Format_RGB32);
+    sheet.setDotsPerMeterX(qRound(192 / 0.0254));
+    sheet.setDotsPerMeterY(qRound(192 / 0.0254));
+    sheet.fill(White);
+    {
+        QPainter painter(&sheet);
+        ReportCanvas report(painter);
+        text.PrintTo(report, 0.0, 0.0);
+    }
+    EXPECT_NEAR(pixelsOf(sheet, Red).width(), 2 * shown.width(), 12) << "printed whole as well";
+
+    // A larger font through the Font entry widens it again; one that fits changes nothing.
+    editors.fontChoice = [](TFont &font) {
+        font.setSize(54);
+        return true;
+    };
+    const int before = text.Width();
+    ASSERT_TRUE(text.EditFont());
+    EXPECT_GT(text.Width(), before);
+    EXPECT_NEAR(pixelsOf(paint(text, {600, 120}), Red).width(), 3 * twoBlocks * 3 / 2, 12);
+    const QRect wide = text.boundsRect();
+    editors.fontChoice = [](TFont &font) {
+        font.setSize(20);
+        return true;
+    };
+    ASSERT_TRUE(text.EditFont());
+    EXPECT_EQ(text.boundsRect().width(), wide.width()) << "a box never shrinks to its text";
+}

@@ -6,6 +6,7 @@
 #include "fakeobjecthost.h"
 #include "objects/objectfactory.h"
 #include "objects/tgsupertext.h"
+#include "graphics/fontcache.h"
 
 #include <QImage>
 
@@ -337,6 +338,28 @@ TEST(TGSuperText, PropertiesEditAPreviewAndApplyItOnOk)
     EXPECT_EQ(s.text.Width(), 300);
     EXPECT_GT(s.host.changed, changes);
     EXPECT_FALSE(s.text.layoutDirty()) << "laid out at once";
+}
+
+TEST(TGSuperText, ABoxWidenedAtAZoomShowsTheWholeCaptionAtFullScale)
+{
+    // At 50 % an 11-point font shows at 5 points, a tenth smaller than the box around it
+    // shrinks; pages print at full scale.
+    SuperText s;
+    s.text.SetFont(TFont(QStringLiteral("DejaVu Sans"), 11, {}, Colors::clBlack));
+    s.text.Rescale(0.5f);
+    FakeObjectEditors editors;
+    editors.superText = [](TGSuperText &preview, QString &) {
+        preview.SetCaption(QStringLiteral("Grandmother's ninetieth birthday party in the garden, "
+                                          "everyone is welcome"));
+        return true;
+    };
+    ASSERT_TRUE(s.text.EditProperties());
+    s.text.Rescale(1.0f);
+    const auto width = [&s](const QString &text) {
+        return FontCache::font(s.text.zoomedFont(), s.text.pixelsPerInch()).width(text);
+    };
+    const int room = s.text.Width() - s.text.layout().face.left;
+    EXPECT_EQ(fitCaption(s.text.Caption(), room, width).toStdString(), s.text.Caption().toStdString());
 }
 
 TEST(TGSuperText, SettingsCopyTextureAndSize)

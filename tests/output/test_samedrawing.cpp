@@ -58,6 +58,20 @@ void fillPage(TCalendarPanel32 &page)
     title->SetCaption(QStringLiteral("January"));
     title->setBounds(300, 560, 300, 80);
     page.appendObject(std::move(title));
+    // Typed longer than the box drawn for it, so the box widens; and as a document may hold
+    // one, narrower than its caption, so both cut it at the same letter.
+    auto typed = std::make_unique<TGSuperText>(TGSuperText::ToolObject{});
+    typed->SetFont(TFont(QStringLiteral("Liberation Sans"), 28, TFont::Style::Bold, 0x000000));
+    typed->SetCaption(QStringLiteral("Happy holidays"));
+    typed->setBounds(60, 700, 120, 60);
+    typed->fitToText();
+    page.appendObject(std::move(typed));
+    auto cut = std::make_unique<TGSuperText>();
+    cut->SetFont(TFont(QStringLiteral("Liberation Sans"), 28, TFont::Style::Bold, 0x000000));
+    cut->SetSurfaceType(stNormal);
+    cut->SetCaption(QStringLiteral("Anniversary"));
+    cut->setBounds(420, 700, 130, 60);
+    page.appendObject(std::move(cut));
     QImage pixels(64, 48, QImage::Format_RGB32);
     pixels.fill(QColor(20, 120, 200));
     Picture picture;

@@ -207,3 +207,17 @@ TEST(CalendarPanel, EditableCellsNeedATextLayoutAndAVisiblePage)
     page->hide();
     EXPECT_FALSE(page->HasEditableCells());
 }
+
+TEST(CalPanel32, EveryZoomSizesThePageToItsPaper)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2027, 3, 1));
+    const QSize full = page.size();
+    for (const float zoom : {0.601f, 0.701f, 0.801f, 0.901f, 1.001f, 1.251f, 1.501f, 2.001f, 3.001f, 4.001f}) {
+        page.SetZoom(zoom);
+        EXPECT_EQ(page.size(), page.paperRect().size()) << zoom;
+    }
+    EXPECT_EQ(page.width(), int(full.width() * 4.001));
+    page.SetZoom(1.0f);
+    EXPECT_EQ(page.size(), full);
+}

@@ -5,6 +5,7 @@
 #include "page/calpanel32.h"
 #include "surface/tghandle.h"
 #include "objects/tgplabel.h"
+#include "graphics/reportcanvas.h"
 
 #include <QPainter>
 #include <QTest>
@@ -336,4 +337,60 @@ TEST(PagePaint, FreeformObjectsLieOnThePageAndOnlyTheScreenShowsTheMarks)
     const QImage shown = page.grab().toImage();
     EXPECT_EQ(shown.pixel(20, 18), qRgb(255, 0, 0));
     EXPECT_EQ(shown.pixel(8, 8), Black);
+}
+
+namespace {
+
+bool showsOverflowMark(const QImage &image, const PageRect &free)
+{
+    const QPolygon mark = TCalendarPanel32::overflowMark(free);
+    // Well inside the triangle, clear of its antialiased edges.
+    const QPoint inside = (2 * mark.point(0) + mark.point(1) + mark.point(2)) / 4;
+    return image.pixel(inside) == TCalendarPanel32::OverflowMarkColor;
+}
+
+} // namespace
+
+TEST(PagePaint, OnlyTheScreenMarksCellTextsThatRunOutOfTheirCells)
+{
+    TCalendarPanel32 page;
+    prepare(page, loFullCalendar);
+    QByteArray agenda = "{\\rtf1\\ansi\\fs24 ";
+    for (int i = 0; i < 15; ++i)
+        agenda += "Meeting " + QByteArray::number(i) + "\\par ";
+    agenda += "}";
+    page.SetCellRtfText(10, TWPRtfStorage(agenda));
+    page.SetCellRtfText(11, textOf("Party"));
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    const QImage shown = page.grab().toImage();
+    const PageRect longCell = page.cellTable().cell(10).rFree;
+    const PageRect shortCell = page.cellTable().cell(11).rFree;
+    ASSERT_GT(longCell.width(), 20);
+    EXPECT_TRUE(showsOverflowMark(shown, longCell));
+    EXPECT_FALSE(showsOverflowMark(shown, shortCell));
+    EXPECT_FALSE(showsOverflowMark(page.RenderToBitmap(), longCell)) << "not in exported images";
+
+    // Printed at the screen's resolution, the cells lie where the screen has them.
+    QImage sheet(page.PageWidth(), page.PageHeight(), QImage::Format_RGB32);
+    sheet.setDotsPerMeterX(qRound(96 / 0.0254));
+    sheet.setDotsPerMeterY(qRound(96 / 0.0254));
+    sheet.fill(White);
+    {
+        QPainter painter(&sheet);
+        ReportCanvas report(painter);
+        page.PrintPage(report, 0, 0);
+    }
+    int marked = 0;
+    for (int y = longCell.top; y < longCell.bottom; ++y) {
+        for (int x = longCell.left; x < longCell.right; ++x)
+            marked += sheet.pixel(x, y) == TCalendarPanel32::OverflowMarkColor;
+    }
+    EXPECT_EQ(marked, 0) << "not in print";
+
+    // Texts wrap and fit alike at every zoom; the mark keeps its size on the screen.
+    page.SetZoom(3.0f);
+    const QImage zoomed = page.grab().toImage();
+    EXPECT_TRUE(showsOverflowMark(zoomed, page.cellTable().cell(10).rFree));
+    EXPECT_FALSE(showsOverflowMark(zoomed, page.cellTable().cell(11).rFree));
 }

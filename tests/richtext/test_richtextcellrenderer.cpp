@@ -136,3 +136,35 @@ TEST(RichTextCellRenderer, TextBeyondWhatCanShowIsNotLaidOutAndNothingVisibleCha
         EXPECT_FALSE(inkRect(long_).isEmpty());
     }
 }
+
+TEST(RichTextCellRenderer, TellsWhetherTheTextRunsPastThePage)
+{
+    const auto overflows = [](const QByteArray &rtf, int zoom, QSize page) {
+        RichTextCellRenderer renderer;
+        renderer.loadRtf(TWPRtfStorage(rtf));
+        renderer.setZoomPercent(zoom);
+        renderer.setPageSize(page);
+        renderer.setPixelsPerInch(RtfUnits::layoutDpi());
+        return renderer.textOverflows();
+    };
+    QByteArray lines = "{\\rtf1\\fs24 ";
+    for (int i = 0; i < 12; ++i)
+        lines += "line\\par ";
+    lines += "}";
+    // Twelve 12-point lines need about 220 layout pixels.
+    EXPECT_TRUE(overflows(lines, 100, QSize(100, 50)));
+    EXPECT_FALSE(overflows(lines, 100, QSize(100, 400)));
+    EXPECT_TRUE(overflows(lines, 50, QSize(50, 25))) << "the same at any zoom";
+    EXPECT_FALSE(overflows(lines, 50, QSize(50, 200)));
+    EXPECT_TRUE(overflows(boldRed, 100, QSize(150, 30))) << "wrapped lines count too";
+
+    // Empty paragraphs after the last words show nothing, so they do not count.
+    const QByteArray trailing = "{\\rtf1\\fs24 Party\\par\\par\\par\\par\\par\\par\\par\\par\\par\\par}";
+    EXPECT_FALSE(overflows(trailing, 100, QSize(100, 40)));
+    EXPECT_TRUE(overflows(trailing, 100, QSize(100, 10)));
+    EXPECT_FALSE(overflows("{\\rtf1 }", 100, QSize(100, 10)));
+
+    // Text cut because it could never show is more than shows.
+    const QByteArray endless = "{\\rtf1\\ansi\\fs18 " + QByteArray("lorem ipsum ").repeated(4000) + "\\par}";
+    EXPECT_TRUE(overflows(endless, 100, QSize(150, 90)));
+}

@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QTest>
 #include <QToolButton>
 
@@ -181,14 +184,54 @@ TEST_F(MainWindowFixture, ZoomStepsStayOnTheGridAndStopAtTheLimits)
 {
     auto *caption = window().findChild<QLabel *>(QStringLiteral("ZoomCaption"));
     TCalendarPanel32 &page = window().CalendarPanel();
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 4; ++i)
         window().ZoomSpinnerUpClick();
     EXPECT_FLOAT_EQ(page.ZoomFactor(), 1.001f);
     EXPECT_EQ(caption->text(), QStringLiteral("100%"));
-    for (int i = 0; i < 8; ++i)
+    QStringList shown;
+    for (int i = 0; i < 6; ++i) {
+        window().ZoomSpinnerUpClick();
+        shown << caption->text();
+    }
+    EXPECT_EQ(shown, (QStringList{"125%", "150%", "200%", "300%", "400%", "400%"}));
+    EXPECT_FLOAT_EQ(page.ZoomFactor(), 4.001f);
+    window().ZoomSpinnerDownClick();
+    EXPECT_EQ(caption->text(), QStringLiteral("300%"));
+    for (int i = 0; i < 14; ++i)
         window().ZoomSpinnerDownClick();
     EXPECT_NEAR(page.ZoomFactor(), 0.501f, 1e-5);
     EXPECT_EQ(caption->text(), QStringLiteral("50%"));
+}
+
+TEST_F(MainWindowFixture, AtFourHundredPercentThePageAndItsObjectsScaleFourfold)
+{
+    TCalendarPanel32 &page = window().CalendarPanel();
+    window().setPageShown(true);
+    TGGraphicControl *object = page.appendObject(createObjectOfClass(QStringLiteral("TGFlatCalendar")));
+    ASSERT_NE(object, nullptr);
+    while (page.ZoomFactor() < 1.0f)
+        window().ZoomSpinnerUpClick();
+    object->setBounds(100, 80, 160, 120);
+    const QSize fullScale = page.size();
+    const auto pitch = [&page](int first, int second) {
+        const CellTable cells = page.computeCellTable();
+        return QPoint(cells.cell(second).rTotal.left - cells.cell(first).rTotal.left,
+                      cells.cell(second).rTotal.top - cells.cell(first).rTotal.top);
+    };
+    const QPoint pitchAt100(pitch(10, 11).x(), pitch(10, 17).y());
+    while (page.ZoomFactor() < 4.0f)
+        window().ZoomSpinnerUpClick();
+    EXPECT_NEAR(page.width(), 4 * fullScale.width(), 4);
+    EXPECT_NEAR(page.height(), 4 * fullScale.height(), 4);
+    EXPECT_NEAR(object->boundsRect().left(), 400, 2);
+    EXPECT_NEAR(object->boundsRect().width(), 640, 2);
+    // Within a page pixel at full scale.
+    EXPECT_NEAR(pitch(10, 11).x(), 4 * pitchAt100.x(), 4);
+    EXPECT_NEAR(pitch(10, 17).y(), 4 * pitchAt100.y(), 4);
+    while (page.ZoomFactor() > 1.1f)
+        window().ZoomSpinnerDownClick();
+    EXPECT_EQ(page.size(), fullScale);
+    EXPECT_EQ(object->boundsRect(), QRect(100, 80, 160, 120)) << "back where it was";
 }
 
 TEST_F(MainWindowFixture, StoredZoomBelowTheOutLimitOnlyZoomsIn)
@@ -203,22 +246,58 @@ TEST_F(MainWindowFixture, StoredZoomBelowTheOutLimitOnlyZoomsIn)
 
 TEST_F(MainWindowFixture, PageKeysZoomOnlyWithinTheLimits)
 {
+    // With no page shown there is nothing to scroll: the keys zoom.
     IniFile file = ini();
-    file.writeInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 100);
+    file.writeInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 60);
     window().show();
     window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &window();
     TCalendarPanel32 &page = window().CalendarPanel();
-    QTest::keyClick(target, Qt::Key_PageDown);
-    EXPECT_FLOAT_EQ(page.ZoomFactor(), 1.001f) << "Page Down at 100 % does nothing";
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 2; ++i)
         QTest::keyClick(target, Qt::Key_PageUp);
-    EXPECT_NEAR(page.ZoomFactor(), 0.501f, 1e-5);
-    QTest::keyClick(target, Qt::Key_PageUp);
     EXPECT_NEAR(page.ZoomFactor(), 0.501f, 1e-5) << "Page Up at 50 % does nothing";
     QTest::keyClick(target, Qt::Key_PageDown);
     EXPECT_NEAR(page.ZoomFactor(), 0.601f, 1e-5) << "one key press, one step";
+}
+
+TEST_F(MainWindowFixture, PageKeysScrollAPageLargerThanTheWindowButNotInTheCellEditor)
+{
+    IniFile file = ini();
+    file.writeInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 100);
+    // The cell editor is a rich-text editor, which moves its cursor with these keys.
+    auto *editor = new QTextEdit(window().pageArea());
+    editor->hide();
+    window().setCellEditor(editor, nullptr);
+    window().setPageShown(true);
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    auto *scroll = window().findChild<QScrollArea *>(QStringLiteral("ScrollBox2"));
+    ASSERT_NE(scroll, nullptr);
+    QScrollBar *bar = scroll->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0) << "the page at 100 % is taller than the window";
+    window().CalendarPanel().setFocus();
+    QWidget *target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+
+    QTest::keyClick(target, Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), qMin(bar->pageStep(), bar->maximum())) << "one page down";
+    EXPECT_FLOAT_EQ(window().CalendarPanel().ZoomFactor(), 1.001f) << "no zoom";
+    QTest::keyClick(target, Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(target, Qt::Key_PageUp);
+    EXPECT_EQ(bar->value(), qMax(0, bar->maximum() - bar->pageStep()));
+    QTest::keyClick(target, Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
+
+    // The open cell editor keeps the keys: nothing scrolls and nothing zooms.
+    editor->show();
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_PageDown);
+    QTest::keyClick(editor, Qt::Key_End);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_FLOAT_EQ(window().CalendarPanel().ZoomFactor(), 1.001f);
 }
 
 TEST_F(MainWindowFixture, ExitAsksTheSaveQuestionThenStoresTheZoomAndThePlacement)

@@ -171,6 +171,13 @@ TEST(DocumentCommands, SavingWritesAtFullScaleAndRestoresTheZoom)
     w.calendar.SetZoom(1.001f);
     ASSERT_TRUE(w.commands->SaveCalendarFile(path));
     EXPECT_EQ(w.calendar.ZoomFactor(), 1.0f);
+    for (const float above : {1.251f, 4.001f}) {
+        w.calendar.SetZoom(above);
+        ASSERT_TRUE(w.commands->SaveCalendarFile(path));
+        EXPECT_EQ(w.calendar.ZoomFactor(), above) << "the steps above 100 % stay";
+        w.commands->OpenCalendarFile(path);
+        EXPECT_EQ(w.calendar.ZoomFactor(), above);
+    }
 
     w.calendar.SetZoom(0.401f);
     w.commands->OpenCalendarFile(path);

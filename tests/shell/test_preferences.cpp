@@ -66,11 +66,16 @@ TEST(Preferences, ZoomPercentagesMapToFactorsOnTheGrid)
     EXPECT_EQ(zoomFactorFromPercent(30), 0.301f);
     EXPECT_EQ(zoomFactorFromPercent(99), 0.901f);
     EXPECT_EQ(zoomFactorFromPercent(100), 1.001f);
-    EXPECT_EQ(zoomFactorFromPercent(250), 1.001f);
+    // Above 100 % the steps are 125, 150, 200, 300 and 400 %; between them the lower counts.
+    EXPECT_EQ(zoomFactorFromPercent(250), 2.001f);
+    EXPECT_EQ(zoomFactorFromPercent(400), 4.001f);
+    EXPECT_EQ(zoomFactorFromPercent(1000), 4.001f);
     EXPECT_EQ(percentFromZoomFactor(0.1f), 20);
     EXPECT_EQ(percentFromZoomFactor(1.2f), 100);
+    EXPECT_EQ(percentFromZoomFactor(2.5f), 200);
+    EXPECT_EQ(percentFromZoomFactor(9.0f), 400);
     // Every factor survives being stored and read back, including after zoom steps of 0.1.
-    for (int percent = 20; percent <= 100; percent += 10) {
+    for (int percent : {20, 30, 40, 50, 60, 70, 80, 90, 100, 125, 150, 200, 300, 400}) {
         const float factor = zoomFactorFromPercent(percent);
         EXPECT_EQ(percentFromZoomFactor(factor), percent);
         EXPECT_EQ(zoomFactorFromPercent(percentFromZoomFactor(factor)), factor);
@@ -79,4 +84,19 @@ TEST(Preferences, ZoomPercentagesMapToFactorsOnTheGrid)
     for (int i = 0; i < 3; ++i)
         f += 0.1f;
     EXPECT_EQ(percentFromZoomFactor(f), 90);
+}
+
+TEST(Preferences, ZoomStepsRunFromFiftyToFourHundredPercent)
+{
+    EXPECT_EQ(nextZoomIn(1.001f), 1.251f);
+    EXPECT_EQ(nextZoomIn(3.001f), 4.001f);
+    EXPECT_EQ(nextZoomIn(4.001f), 4.001f) << "the top step stays";
+    EXPECT_EQ(nextZoomIn(0.201f), 0.301f) << "a stored zoom below 50 % still zooms in";
+    EXPECT_EQ(nextZoomIn(1.0f), 1.251f) << "full scale, as saving leaves it, is the 100 % step";
+    EXPECT_EQ(nextZoomOut(4.001f), 3.001f);
+    EXPECT_EQ(nextZoomOut(1.251f), 1.001f);
+    EXPECT_EQ(nextZoomOut(1.0f), 0.901f);
+    EXPECT_EQ(nextZoomOut(0.501f), 0.501f) << "zooming out stops at 50 %";
+    EXPECT_EQ(nextZoomOut(0.401f), 0.401f);
+    EXPECT_EQ(nextZoomOut(2.5f), 2.001f) << "between steps, the lower one first";
 }

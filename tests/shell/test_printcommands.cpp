@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -66,6 +68,43 @@ TEST_F(Printing, CopiesTheDriverCannotMakeArePrintedAsPages)
     ASSERT_FALSE(fake->messages.isEmpty());
     EXPECT_EQ(fake->messages.last().text,
               QStringLiteral("The calendar was printed to the file\r") + dir.filePath(QStringLiteral("out.pdf")));
+}
+
+TEST_F(Printing, PrintSetupsPrintButtonPrintsAndCancelDoesNot)
+{
+    const QString out = dir.filePath(QStringLiteral("out.pdf"));
+    QString title;
+    QString button;
+    fake->onDialog = [&](QDialog &d) {
+        title = d.windowTitle();
+        auto *buttons = d.findChild<QDialogButtonBox *>();
+        QPushButton *print = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
+        if (!print)
+            return int(QDialog::Rejected);
+        button = print->text().remove(QLatin1Char('&'));
+        // Shown, as exec would: the dialog fills its fields from the printer then.
+        d.show();
+        print->click();
+        return d.result();
+    };
+    host.modified = true;
+    commands.mnuPrintSetupClick();
+    EXPECT_EQ(title, QStringLiteral("Print Setup"));
+    EXPECT_EQ(button, QStringLiteral("Print"));
+    EXPECT_EQ(pdfPages(out), 1);
+    EXPECT_EQ(host.commits, 1) << "the open cell goes in first, as for Print Calendar";
+    EXPECT_TRUE(host.modified);
+    ASSERT_EQ(fake->messages.size(), 1);
+    EXPECT_EQ(fake->messages[0].text, QStringLiteral("The calendar was printed to the file\r") + out);
+
+    QFile::remove(out);
+    fake->onDialog = [](QDialog &d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Print Setup"));
+        return int(QDialog::Rejected);
+    };
+    commands.mnuPrintSetupClick();
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(fake->messages.size(), 1) << "nothing more said";
 }
 
 TEST_F(Printing, CancellingSetupPrintsNothingAndSaysNothing)
