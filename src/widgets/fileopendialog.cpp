@@ -3,6 +3,7 @@
 #include "fileopendialog.h"
 
 #include "core/filebytes.h"
+#include "widgets/choosers.h"
 #include "widgets/dialogs.h"
 
 #include <QAction>
@@ -123,10 +124,7 @@ FileOpenDialog::FileOpenDialog(QWidget *parent, const QString &title, const QStr
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({150, 550});
 
-    m_types->addItem(filter.contains(QLatin1Char('|'))
-                         ? filter.section(QLatin1Char('|'), 0, 0) + QStringLiteral(" (")
-                               + filter.section(QLatin1Char('|'), 1) + QLatin1Char(')')
-                         : filter);
+    m_types->addItem(Choosers::qtFilter(filter));
     m_types->addItem(tr("All Files (*)"));
     auto *form = new QGridLayout;
     auto *nameLabel = new QLabel(tr("File &name:"), this);
