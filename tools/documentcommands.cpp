@@ -99,14 +99,10 @@ int saveRenderOutput(const RenderOptions &options, TCalendarPanel32 &page, bool 
     }
     const bool styleSheet
         = QFileInfo(options.saveFile).suffix().compare(QLatin1String("OVS"), Qt::CaseInsensitive) == 0;
-    // Objects are stored at full scale, whatever zoom the other outputs use.
-    const float zoom = page.ZoomFactor();
-    page.SetZoom(1.0f);
     const ObjectRecords::RecordList records(page.objects());
     const CalendarFile::FileResult saved
         = styleSheet ? CalendarFile::SaveStyleSheet(page.document(), options.saveFile)
                      : CalendarFile::SaveDocument(page.document(), options.saveFile, records.components());
-    page.SetZoom(zoom);
     if (!saved.ok) {
         printMessage(DocumentMessages::saveFailed(options.saveFile, saved.message));
         return 1;

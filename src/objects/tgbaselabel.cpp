@@ -8,11 +8,13 @@
 #include "graphics/canvas.h"
 #include "graphics/fontcache.h"
 
+#include <QScopedValueRollback>
+
 #include <utility>
 
 TGBaseLabel::TGBaseLabel()
 {
-    setBounds(0, 0, 142, 33);
+    setInitialBounds(QRect(0, 0, 142, 33));
 }
 
 void TGBaseLabel::SetAlignment(TAlignment alignment)
@@ -86,14 +88,17 @@ void TGBaseLabel::SetAngle(int angle)
     if (!isValidLabelAngle(angle) || angle == m_angle)
         return;
     m_angle = angle;
+    {
+        // Fitted once the object has turned, not in between.
+        const QScopedValueRollback holding(m_holdFit, true);
+        if (angle != 0)
+            SetAlignment(taLeftJustify);
+        const QRectF page = pageBounds();
+        const bool horizontal = angle == 0 || angle == 180;
+        if ((horizontal && page.width() < page.height()) || (!horizontal && page.height() < page.width()))
+            setPageBounds(QRectF(page.topLeft(), page.size().transposed()));
+    }
     setLayoutDirty();
-    if (angle != 0)
-        SetAlignment(taLeftJustify);
-    const int width = Width();
-    const int height = Height();
-    const bool horizontal = angle == 0 || angle == 180;
-    if ((horizontal && width < height) || (!horizontal && height < width))
-        setBounds(Left(), Top(), height, width);
     invalidate();
 }
 
@@ -154,29 +159,58 @@ TFont TGBaseLabel::zoomedFont() const
     return font;
 }
 
-const LabelLayout &TGBaseLabel::layout()
+void TGBaseLabel::setLayoutDirty()
 {
-    runLayout();
-    return m_layout;
+    m_layout.reset();
+    refitLayout();
 }
 
-void TGBaseLabel::runLayout()
+void TGBaseLabel::ViewChanged()
 {
-    if (!m_layoutDirty)
-        return;
-    const CachedFont &font = FontCache::font(zoomedFont(), pixelsPerInch());
+    m_layout.reset();
+}
+
+LabelLayout TGBaseLabel::layoutAt(QSize size, const TFont &face) const
+{
+    const CachedFont &font = FontCache::font(face, pixelsPerInch());
     LabelMetrics metrics;
     const int internalLeading = qMax(0, font.height() - font.font().pixelSize());
     metrics.lineHeight = font.height() + internalLeading + font.leading();
     metrics.captionWidth = font.width(m_caption + QLatin1Char(' '));
-    m_layout = layoutLabel(QSize(Width(), Height()), m_angle, m_alignment, m_shadowOffset,
-                           m_highlightOffset, metrics);
-    if (m_layout.size != QSize(Width(), Height()))
-        fitToLayout(m_layout.size);
-    m_layoutDirty = false;
+    return layoutLabel(size, m_angle, m_alignment, m_shadowOffset, m_highlightOffset, metrics);
 }
 
-void TGBaseLabel::drawLayer(Canvas &canvas, TColor color, QPoint origin, const PageRect &clip)
+void TGBaseLabel::refitLayout()
+{
+    m_layout.reset();
+    if (reading() || m_holdFit)
+        return;
+    const QSize page = storedBounds().size();
+    const QSize fitted = fullScaleLayout().size;
+    if (fitted != page)
+        fitToLayout(fitted);
+}
+
+TFont TGBaseLabel::fullScaleFont() const
+{
+    TFont font = m_font;
+    font.setPixelHeight(m_font.pixelSizeAt(pixelsPerInch()));
+    return font;
+}
+
+LabelLayout TGBaseLabel::fullScaleLayout() const
+{
+    return layoutAt(storedBounds().size(), fullScaleFont());
+}
+
+const LabelLayout &TGBaseLabel::layout() const
+{
+    if (!m_layout)
+        m_layout = layoutAt(QSize(Width(), Height()), zoomedFont());
+    return *m_layout;
+}
+
+void TGBaseLabel::drawLayer(Canvas &canvas, TColor color, QPoint origin, const PageRect &clip) const
 {
     TFont font = zoomedFont();
     font.setColor(color);
@@ -194,9 +228,9 @@ void TGBaseLabel::drawLayer(Canvas &canvas, TColor color, QPoint origin, const P
     canvas.textOut(0, 0, m_caption);
 }
 
-void TGBaseLabel::paintLabel(Canvas &canvas)
+void TGBaseLabel::paintLabel(Canvas &canvas) const
 {
-    runLayout();
+    const LabelLayout &laid = layout();
     const PageRect whole{0, 0, Width(), Height()};
     if (!m_transparent) {
         canvas.setPen(Colors::clBlack, psClear);
@@ -204,10 +238,10 @@ void TGBaseLabel::paintLabel(Canvas &canvas)
         canvas.rectangle(whole);
     }
     if (m_depthShadow > 0 && m_directionShadow != sdNone)
-        drawLayer(canvas, m_colorShadow, m_layout.shadowOrigin, m_layout.shadow);
+        drawLayer(canvas, m_colorShadow, laid.shadowOrigin, laid.shadow);
     if (m_depthHighlight > 0 && m_directionHighlight != hdNone)
-        drawLayer(canvas, m_colorHighlight, m_layout.highlightOrigin, m_layout.highlight);
-    drawLayer(canvas, m_font.color(), m_layout.faceOrigin, m_layout.face);
+        drawLayer(canvas, m_colorHighlight, laid.highlightOrigin, laid.highlight);
+    drawLayer(canvas, m_font.color(), laid.faceOrigin, laid.face);
     if (m_borderStyle == bsSingle) {
         canvas.setPen(Colors::clBlack, psSolid, 1);
         canvas.setClearBrush();
@@ -215,10 +249,8 @@ void TGBaseLabel::paintLabel(Canvas &canvas)
     }
 }
 
-void TGBaseLabel::PaintObject(Canvas &canvas)
+void TGBaseLabel::PaintObject(Canvas &canvas) const
 {
-    if (Width() < 5 || Height() < 5)
-        setLayoutDirty();
     paintLabel(canvas);
 }
 
@@ -226,8 +258,9 @@ void TGBaseLabel::BoundsChanged()
 {
     TGGraphicControl::BoundsChanged();
     setLayoutDirty();
-    if (Width() <= 0 || Height() <= 0)
-        setBounds(Left(), Top(), qMax(1, Width()), qMax(1, Height()));
+    const QRectF page = pageBounds();
+    if (page.width() <= 0 || page.height() <= 0)
+        setPageBounds(QRectF(page.topLeft(), QSizeF(qMax(1.0, page.width()), qMax(1.0, page.height()))));
 }
 
 void TGBaseLabel::AssignFont(const TFont &font)

@@ -7,10 +7,13 @@
 #include "objects/tggraphiccontrol.h"
 #include "graphics/tfont.h"
 
+#include <optional>
+
 // One line of text drawn up to three times: a shadow copy and a highlight copy, each
 // shifted by its own offset and colour, and the face on top. The text turns by 0, 90, 180
 // or 270 degrees and keeps the object between one and 1.2 lines high (wide when turned).
-// The layout is worked out lazily at the next paint after a change that moves text.
+// That fit is made at 100 % whenever something that moves text changes; where the layers go
+// at the zoom shown is worked out when first drawn there.
 class TGBaseLabel : public TGGraphicControl
 {
 public:
@@ -47,7 +50,7 @@ public:
     TBorderStyle BorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(TBorderStyle style);
 
-    void PaintObject(Canvas &canvas) override;
+    void PaintObject(Canvas &canvas) const override;
     void BoundsChanged() override;
     void PopupAboutToShow() override;
     void AssignFont(const TFont &font) override;
@@ -64,23 +67,26 @@ public:
     // depths, directions and colours, through the setters.
     void assign3DEffects(const TGBaseLabel &sample);
 
-    // The last layout, brought up to date first when it is out of date.
-    const LabelLayout &layout();
-    bool layoutDirty() const { return m_layoutDirty; }
+    // Where the layers go at the zoom shown.
+    const LabelLayout &layout() const;
 
 protected:
-    void setLayoutDirty() { m_layoutDirty = true; }
+    // Something that moves text changed: the page size is fitted again.
+    void setLayoutDirty();
+    void refitLayout() override;
+    void ViewChanged() override;
     // The face font at the object's zoom: the point size times the zoom, truncated.
     TFont zoomedFont() const;
-    // The laid-out rectangles as they are, without laying out again.
-    const LabelLayout &lastLayout() const { return m_layout; }
+    // The face font and the layers at 100 %, in page pixels.
+    TFont fullScaleFont() const;
+    LabelLayout fullScaleLayout() const;
     // Set by kinds that add the "Rotation" submenu, whose check marks then follow Angle.
     void setHasRotationMenu(bool has) { m_hasRotationMenu = has; }
 
 private:
-    void runLayout();
-    void paintLabel(Canvas &canvas);
-    void drawLayer(Canvas &canvas, TColor color, QPoint origin, const PageRect &clip);
+    LabelLayout layoutAt(QSize size, const TFont &font) const;
+    void paintLabel(Canvas &canvas) const;
+    void drawLayer(Canvas &canvas, TColor color, QPoint origin, const PageRect &clip) const;
     void appendLabelMenu();
     void toggleTransparent();
     void updateCheck(const QString &caption, bool checked);
@@ -101,7 +107,7 @@ private:
 
     QPoint m_shadowOffset;
     QPoint m_highlightOffset;
-    bool m_layoutDirty = true;
-    LabelLayout m_layout;
+    mutable std::optional<LabelLayout> m_layout;
+    bool m_holdFit = false;
     bool m_hasRotationMenu = false;
 };

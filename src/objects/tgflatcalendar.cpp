@@ -178,7 +178,7 @@ TFont TGFlatCalendar::drawingFont(const TFont &font) const
     return zoomed;
 }
 
-void TGFlatCalendar::PaintObject(Canvas &canvas)
+void TGFlatCalendar::PaintObject(Canvas &canvas) const
 {
     const int depth = m_shadowDepth >= 1 && !m_calTransparent
                           ? static_cast<int>(std::trunc(m_shadowDepth * double(ZoomFactor())))
@@ -246,9 +246,7 @@ void TGFlatCalendar::AfterLoad()
 
 QSize TGFlatCalendar::previewSize() const
 {
-    const double zoom = ZoomFactor() > 0.0f ? double(ZoomFactor()) : 1.0;
-    return {static_cast<int>(std::trunc(Width() / zoom)),
-            static_cast<int>(std::trunc(Height() / zoom))};
+    return storedBounds().size();
 }
 
 bool TGFlatCalendar::EditProperties()

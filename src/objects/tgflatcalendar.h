@@ -69,7 +69,7 @@ public:
     QString titleText() const;
     QString dayNameLabel(int column) const;
 
-    void PaintObject(Canvas &canvas) override;
+    void PaintObject(Canvas &canvas) const override;
     void PrintTo(ReportCanvas &report, double offsetX, double offsetY) override;
     void AfterLoad() override;
 

@@ -52,16 +52,41 @@ int TGGraphicControl::screenPixelsPerInch()
 
 void TGGraphicControl::setPixelsPerInch(int ppi)
 {
-    m_ppi = ppi > 0 ? ppi : 96;
+    const int taken = ppi > 0 ? ppi : 96;
+    if (taken == m_ppi)
+        return;
+    m_ppi = taken;
+    ViewChanged();
 }
 
 void TGGraphicControl::setReading(bool reading)
 {
     // Without this the first move of an object read from a document would only record
     // its bounds, and the document would not know it had changed.
-    if (m_reading && !reading && m_lastBounds == QRect())
+    const bool ended = m_reading && !reading;
+    if (ended && m_lastBounds.isNull())
         m_lastBounds = m_bounds;
     m_reading = reading;
+}
+
+QRect TGGraphicControl::boundsAtZoom(float zoom) const
+{
+    const double z = zoom;
+    return QRect(roundHalfEven(m_bounds.left() * z), roundHalfEven(m_bounds.top() * z),
+                 roundHalfEven(m_bounds.width() * z), roundHalfEven(m_bounds.height() * z));
+}
+
+QRect TGGraphicControl::storedBounds() const
+{
+    return boundsAtZoom(1.0f);
+}
+
+void TGGraphicControl::setZoomFactor(float factor)
+{
+    if (factor == m_zoomFactor || !(factor > 0.0f))
+        return;
+    m_zoomFactor = factor;
+    ViewChanged();
 }
 
 void TGGraphicControl::setLeft(int left)
@@ -86,8 +111,49 @@ void TGGraphicControl::setHeight(int height)
 
 void TGGraphicControl::setBounds(int left, int top, int width, int height)
 {
+    const QRect shown = boundsRect();
+    const double z = m_zoomFactor;
+    // An edge the caller left as shown keeps its page value: converting it back from the
+    // rounded pixels would move it a little at every step.
+    const auto toPage = [z](int value, int current, double page) {
+        return value == current ? page : value / z;
+    };
+    changeBounds(QRectF(toPage(left, shown.left(), m_bounds.left()),
+                        toPage(top, shown.top(), m_bounds.top()),
+                        toPage(qMax(0, width), shown.width(), m_bounds.width()),
+                        toPage(qMax(0, height), shown.height(), m_bounds.height())));
+}
+
+void TGGraphicControl::setPageBounds(const QRectF &bounds)
+{
+    changeBounds(bounds);
+}
+
+void TGGraphicControl::setStoredLeft(int left)
+{
+    changeBounds(QRectF(left, m_bounds.top(), m_bounds.width(), m_bounds.height()));
+}
+
+void TGGraphicControl::setStoredTop(int top)
+{
+    changeBounds(QRectF(m_bounds.left(), top, m_bounds.width(), m_bounds.height()));
+}
+
+void TGGraphicControl::setStoredWidth(int width)
+{
+    changeBounds(QRectF(m_bounds.left(), m_bounds.top(), width, m_bounds.height()));
+}
+
+void TGGraphicControl::setStoredHeight(int height)
+{
+    changeBounds(QRectF(m_bounds.left(), m_bounds.top(), m_bounds.width(), height));
+}
+
+void TGGraphicControl::changeBounds(const QRectF &requested)
+{
     // A negative size from a damaged file would make every rectangle below inside out.
-    const QRect bounds(left, top, qMax(0, width), qMax(0, height));
+    const QRectF bounds(requested.left(), requested.top(), qMax(0.0, requested.width()),
+                        qMax(0.0, requested.height()));
     if (bounds == m_bounds)
         return;
     invalidate();
@@ -125,18 +191,6 @@ void TGGraphicControl::SetUnselectable(bool unselectable)
     });
 }
 
-void TGGraphicControl::Rescale(float factor)
-{
-    if (factor == m_zoomFactor)
-        return;
-    const float ratio = factor / m_zoomFactor;
-    const double r = ratio;
-    setBounds(roundHalfEven(Left() * r), roundHalfEven(Top() * r), roundHalfEven(Width() * r),
-              roundHalfEven(Height() * r));
-    m_zoomFactor = factor;
-    BoundsChanged();
-}
-
 void TGGraphicControl::ReportChange()
 {
     if (m_host && !m_host->Printing())
@@ -154,7 +208,7 @@ void TGGraphicControl::BoundsChanged()
     if (m_inBoundsChanged)
         return;
     m_inBoundsChanged = true;
-    if (m_lastBounds == QRect())
+    if (m_lastBounds.isNull())
         m_lastBounds = m_bounds;
     if (m_bounds != m_lastBounds) {
         if (!m_fittingLayout)
@@ -166,10 +220,10 @@ void TGGraphicControl::BoundsChanged()
     m_inBoundsChanged = false;
 }
 
-void TGGraphicControl::fitToLayout(QSize size)
+void TGGraphicControl::fitToLayout(QSize pageSize)
 {
     QScopedValueRollback quiet(m_fittingLayout, true);
-    setBounds(Left(), Top(), size.width(), size.height());
+    changeBounds(QRectF(m_bounds.topLeft(), QSizeF(pageSize)));
 }
 
 void TGGraphicControl::CenterVertically()
@@ -190,33 +244,37 @@ void TGGraphicControl::CenterHorizontally()
     m_host->repaintNow();
 }
 
-void TGGraphicControl::PaintToCanvas(Canvas &canvas, int x, int y)
+void TGGraphicControl::PaintToCanvas(Canvas &canvas, int x, int y) const
 {
     PainterStateGuard guard(canvas.painter());
     canvas.painter().translate(x, y);
     PaintObject(canvas);
 }
 
-void TGGraphicControl::paintOnSurface(Canvas &surfaceCanvas)
+void TGGraphicControl::paintOnSurface(Canvas &surfaceCanvas) const
 {
     if (m_host && m_host->PaintSuspended())
         return;
+    const QRect shown = boundsRect();
     {
         // A windowless control draws only inside its own bounds.
         PainterStateGuard guard(surfaceCanvas.painter());
-        surfaceCanvas.painter().setClipRect(m_bounds, Qt::IntersectClip);
-        PaintToCanvas(surfaceCanvas, Left(), Top());
+        surfaceCanvas.painter().setClipRect(shown, Qt::IntersectClip);
+        PaintToCanvas(surfaceCanvas, shown.left(), shown.top());
     }
     if (m_host && m_host->isSelected(*this)) {
         const bool single = m_host->selectionCount() == 1;
-        paintSelectionMarks(surfaceCanvas, m_bounds, single,
+        paintSelectionMarks(surfaceCanvas, shown, single,
                             single ? m_host->frameColor() : m_host->frameSecondaryColor());
     }
 }
 
-void TGGraphicControl::PaintObject(Canvas &) {}
+void TGGraphicControl::PaintObject(Canvas &) const {}
 
-void TGGraphicControl::PrintTo(ReportCanvas &, double, double) {}
+void TGGraphicControl::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
+{
+    printAsPicture(report, offsetX, offsetY);
+}
 
 void TGGraphicControl::AssignFont(const TFont &) {}
 
@@ -231,29 +289,32 @@ void TGGraphicControl::PopupAboutToShow() {}
 QRectF TGGraphicControl::inchBounds(double offsetX, double offsetY) const
 {
     const double ppi = m_ppi;
-    return QRectF(QPointF(Left() / ppi + offsetX, Top() / ppi + offsetY),
-                  QPointF((Left() + Width()) / ppi + offsetX, (Top() + Height()) / ppi + offsetY));
+    const QRect page = storedBounds();
+    return QRectF(QPointF(page.left() / ppi + offsetX, page.top() / ppi + offsetY),
+                  QPointF((page.left() + page.width()) / ppi + offsetX,
+                          (page.top() + page.height()) / ppi + offsetY));
 }
 
 void TGGraphicControl::printAsPicture(ReportCanvas &report, double offsetX, double offsetY)
 {
-    if (Width() <= 0 || Height() <= 0)
+    const QSize page = storedBounds().size();
+    if (page.width() <= 0 || page.height() <= 0)
         return;
-    {
-        // Painting may fit the object to its text; the printed size is the fitted one.
-        QPicture settle;
-        QPainter painter(&settle);
-        Canvas canvas(painter, m_ppi);
-        PaintObject(canvas);
-    }
-    // The routine that paints the screen paints the output too, scaled from page pixels to
-    // the device's: what prints is what shows. (A recorded picture would be replayed with
-    // its fonts resized to the device's resolution.)
-    report.stretchDraw(inchBounds(offsetX, offsetY), [this](QPainter &painter, const QRect &device) {
+    // Painted at 100 %, where the page bounds are pixels, by the routine that paints the
+    // screen, scaled from page pixels to the device's. The zoom is the view's, not part of
+    // the object, so borrowing it for the print changes nothing stored or reported.
+    const float shown = m_zoomFactor;
+    struct ShownAgain {
+        TGGraphicControl &object;
+        float zoom;
+        ~ShownAgain() { object.setZoomFactor(zoom); }
+    } shownAgain{*this, shown};
+    setZoomFactor(1.0f);
+    report.stretchDraw(inchBounds(offsetX, offsetY), [this, page](QPainter &painter, const QRect &device) {
         PainterStateGuard guard(painter);
         painter.translate(device.topLeft());
-        painter.scale(double(device.width()) / Width(), double(device.height()) / Height());
-        painter.setClipRect(QRect(0, 0, Width(), Height()), Qt::IntersectClip);
+        painter.scale(double(device.width()) / page.width(), double(device.height()) / page.height());
+        painter.setClipRect(QRect(QPoint(0, 0), page), Qt::IntersectClip);
         Canvas canvas(painter, m_ppi);
         PaintObject(canvas);
     });

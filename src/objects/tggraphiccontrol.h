@@ -22,9 +22,10 @@ using TCursor = int;
 constexpr TCursor crDefault = 0;
 
 // The common base of the freeform objects that lie on the drawing surface. An object is
-// windowless: it has bounds in surface pixels at the surface's zoom and paints on a canvas
-// it is handed. The surface owns its objects (std::unique_ptr, back to front) and tells
-// each one about itself through setHost(); the host is not owned.
+// windowless: it keeps its bounds in page pixels at 100 % (pixelsPerInch() to the inch) and
+// is shown at the zoom its surface sets, which changes nothing but how it is drawn and hit.
+// It paints on a canvas it is handed. The surface owns its objects (std::unique_ptr, back to
+// front) and tells each one about itself through setHost(); the host is not owned.
 class TGGraphicControl
 {
 public:
@@ -39,18 +40,31 @@ public:
     ObjectHost *host() const { return m_host; }
     void setHost(ObjectHost *host) { m_host = host; }
 
-    int Left() const { return m_bounds.left(); }
-    int Top() const { return m_bounds.top(); }
-    int Width() const { return m_bounds.width(); }
-    int Height() const { return m_bounds.height(); }
-    QRect boundsRect() const { return m_bounds; }
+    // The bounds as shown: page pixels at the zoom, each edge rounded half to even.
+    int Left() const { return boundsRect().left(); }
+    int Top() const { return boundsRect().top(); }
+    int Width() const { return boundsRect().width(); }
+    int Height() const { return boundsRect().height(); }
+    QRect boundsRect() const { return boundsAtZoom(m_zoomFactor); }
+    QRect boundsAtZoom(float zoom) const;
     void setLeft(int left);
     void setTop(int top);
     void setWidth(int width);
     void setHeight(int height);
-    // Moves and resizes in one step, then runs BoundsChanged() unless the object is being
-    // read.
+    // Moves and resizes in one step, in pixels at the zoom shown, then runs BoundsChanged()
+    // unless the object is being read. Only the edges that change are converted to page
+    // pixels, so the others keep their exact place whatever the zoom.
     void setBounds(int left, int top, int width, int height);
+
+    // The model: bounds in page pixels at 100 %; fractions come from moves at other zooms.
+    QRectF pageBounds() const { return m_bounds; }
+    // What documents keep: the page bounds rounded half to even.
+    QRect storedBounds() const;
+    void setPageBounds(const QRectF &bounds);
+    void setStoredLeft(int left);
+    void setStoredTop(int top);
+    void setStoredWidth(int width);
+    void setStoredHeight(int height);
 
     QString Name() const { return m_name; }
     void setName(const QString &name) { m_name = name; }
@@ -66,12 +80,10 @@ public:
     bool Unselectable() const { return m_unselectable; }
     void SetUnselectable(bool unselectable);
 
-    // The zoom at which the current bounds are expressed. setZoomFactor() only records it
-    // (objects just read at 1.0 take the surface's factor); Rescale() also scales the
-    // bounds.
+    // The zoom the object is shown at, set by its surface. It is a view of the object: the
+    // page bounds stay as they are and nothing is reported.
     float ZoomFactor() const { return m_zoomFactor; }
-    void setZoomFactor(float factor) { m_zoomFactor = factor; }
-    void Rescale(float factor);
+    void setZoomFactor(float factor);
 
     // Screen pixels per inch: font sizes in points become pixels at this resolution, and
     // printing divides the bounds by it. The screen's logical resolution unless set.
@@ -79,8 +91,8 @@ public:
     void setPixelsPerInch(int ppi);
     static int screenPixelsPerInch();
 
-    // The bounds last reported to the surface; all zero until the first report.
-    QRect LastBounds() const { return m_lastBounds; }
+    // The page bounds last reported to the surface; empty until the first report.
+    QRectF LastBounds() const { return m_lastBounds; }
 
     // Set while the object's properties are read from a stream: bounds changes report
     // nothing and Locked/Unselectable neither touch the menu nor report. Clearing it takes
@@ -96,23 +108,24 @@ public:
 
     virtual void BoundsChanged();
 
-    // Takes the size the object's own layout needs (its text as this machine's fonts draw
-    // it). That follows from what is stored, not from anything the user did, so it is not
-    // reported as a change: painting an opened document must not mark it modified.
-    void fitToLayout(QSize size);
+    // Takes the page size the object's own layout needs (its text as this machine's fonts
+    // draw it at 100 %). It follows from another change, which is what gets reported.
+    void fitToLayout(QSize pageSize);
 
     // Centre the object on the surface and repaint it at once.
     void CenterVertically();
     void CenterHorizontally();
 
     // Paints the object with its top-left corner at (x, y) of a foreign canvas.
-    void PaintToCanvas(Canvas &canvas, int x, int y);
+    void PaintToCanvas(Canvas &canvas, int x, int y) const;
     // The screen path: nothing while the host suspends painting; otherwise the object at
     // its bounds, then its selection marks when it is selected.
-    void paintOnSurface(Canvas &surfaceCanvas);
-    // Draws the object in its own coordinates: (0, 0) is its top-left corner.
-    virtual void PaintObject(Canvas &canvas);
-    // Prints at the bounds converted to inches at the screen resolution plus the offsets.
+    void paintOnSurface(Canvas &surfaceCanvas) const;
+    // Draws the object in its own coordinates at its zoom: (0, 0) is its top-left corner.
+    // Painting only reads: layouts it needs are kept up to date when their inputs change.
+    virtual void PaintObject(Canvas &canvas) const;
+    // Prints the page bounds converted to inches plus the offsets, painted by PaintObject at
+    // 100 % and scaled to the device, so what prints is what shows.
     virtual void PrintTo(ReportCanvas &report, double offsetX, double offsetY);
     // The surface's Font command.
     virtual void AssignFont(const TFont &font);
@@ -136,9 +149,18 @@ public:
 protected:
     // The bounds in inches on paper: pixels divided by pixelsPerInch(), plus the offsets.
     QRectF inchBounds(double offsetX, double offsetY) const;
-    // Paints the object into a picture of its size and draws that stretched into its
-    // inch rectangle on the report, as every kind prints.
+    // The size a new object starts with, taken as it is: documents leave out values equal to
+    // it, so it must not be fitted to anything.
+    void setInitialBounds(const QRect &bounds) { m_bounds = bounds; }
+    // What PrintTo does by default.
     void printAsPicture(ReportCanvas &report, double offsetX, double offsetY);
+    // Runs when the zoom shown or the resolution changed; kinds that cache drawing at the
+    // zoom drop it here.
+    virtual void ViewChanged() {}
+    // Kinds whose size follows their content fit their page size to it here (through
+    // fitToLayout) whenever that content changes. Opening a document fits nothing: the
+    // stored size is drawn as it is, so a document read and saved stays what it was.
+    virtual void refitLayout() {}
     // The colour and font dialogs through the installed object editors; nothing when the
     // user cancels or no editors are installed.
     static std::optional<TColor> askColor(TColor current);
@@ -151,8 +173,10 @@ private:
     void toggleLocked();
     void makeUnselectable();
 
+    void changeBounds(const QRectF &bounds);
+
     ObjectHost *m_host = nullptr;
-    QRect m_bounds;
+    QRectF m_bounds;
     QString m_name;
     int m_tag = 0;
     TCursor m_cursor = crDefault;
@@ -160,7 +184,7 @@ private:
     bool m_locked = false;
     bool m_unselectable = false;
     float m_zoomFactor = 1.0f;
-    QRect m_lastBounds;
+    QRectF m_lastBounds;
     int m_ppi;
     bool m_reading = false;
     bool m_inBoundsChanged = false;

@@ -12,7 +12,7 @@
 
 TGImage::TGImage()
 {
-    setBounds(0, 0, 105, 105);
+    setInitialBounds(QRect(0, 0, 105, 105));
     m_picture.setChangeCallback([this] { PictureChanged(); });
 }
 
@@ -75,8 +75,6 @@ void TGImage::PictureChanged()
 {
     ++m_generation;
     BoundsChanged();
-    m_opaque = m_picture.kind() == Picture::Kind::Bitmap && !m_picture.isEmpty()
-        && m_picture.size() == boundsRect().size();
     invalidate();
 }
 
@@ -85,10 +83,10 @@ void TGImage::BoundsChanged()
     TGGraphicControl::BoundsChanged();
     if (!m_autoSize || m_picture.width() <= 0 || m_picture.height() <= 0)
         return;
-    const int width = int(std::lround(m_picture.width() * double(ZoomFactor())));
-    const int height = int(std::lround(m_picture.height() * double(ZoomFactor())));
-    if (width != Width() || height != Height())
-        setBounds(Left(), Top(), width, height);
+    // A picture's own size is its size on the page at 100 %.
+    const QSizeF size(m_picture.width(), m_picture.height());
+    if (size != pageBounds().size())
+        setPageBounds(QRectF(pageBounds().topLeft(), size));
 }
 
 QImage TGImage::mirroredCopy(int width, int height) const
@@ -102,7 +100,13 @@ QImage TGImage::mirroredCopy(int width, int height) const
         .mirrored(m_reverse, m_flip);
 }
 
-const QImage &TGImage::composed()
+bool TGImage::isOpaque() const
+{
+    return m_picture.kind() == Picture::Kind::Bitmap && !m_picture.isEmpty()
+        && m_picture.size() == boundsRect().size();
+}
+
+const QImage &TGImage::composed() const
 {
     const QSize size = boundsRect().size();
     if (m_composedGeneration == m_generation && m_composed.size() == size)
@@ -129,7 +133,7 @@ const QImage &TGImage::composed()
     return m_composed;
 }
 
-void TGImage::PaintObject(Canvas &canvas)
+void TGImage::PaintObject(Canvas &canvas) const
 {
     const QImage &image = composed();
     if (!image.isNull())
@@ -147,7 +151,7 @@ void TGImage::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
     switch (m_picture.kind()) {
     case Picture::Kind::Bitmap:
         if (m_flip || m_reverse) {
-            report.stretchDraw(target, mirroredCopy(Width(), Height()));
+            report.stretchDraw(target, mirroredCopy(storedBounds().width(), storedBounds().height()));
             break;
         }
         // The picture decodes at the printed size, so a large stored bitmap is never held whole.

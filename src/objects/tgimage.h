@@ -39,13 +39,13 @@ public:
     Picture &pictureContainer() { return m_picture; }
 
     // The page below shows nowhere: a bitmap exactly as large as the object.
-    bool isOpaque() const { return m_opaque; }
+    bool isOpaque() const;
 
     // The bitmap mirrored by Flip and Reverse, stretched to width x height; null unless the
     // picture is a bitmap.
     QImage mirroredCopy(int width, int height) const;
 
-    void PaintObject(Canvas &canvas) override;
+    void PaintObject(Canvas &canvas) const override;
     void PrintTo(ReportCanvas &report, double offsetX, double offsetY) override;
     void BoundsChanged() override;
     void AfterLoad() override;
@@ -60,19 +60,18 @@ public:
 private:
     void PictureChanged();
     void updateCheck(const QString &caption, bool checked);
-    const QImage &composed();
+    const QImage &composed() const;
 
     bool m_autoSize = false;
     bool m_stretch = true;
     TBorderStyle m_borderStyle = bsNone;
     bool m_flip = false;
     bool m_reverse = false;
-    bool m_opaque = false;
     Picture m_picture;
 
     // The picture as last composed at the object's size; rebuilt when the size, the
     // graphic or the mirroring changes, so repaints cost one copy.
-    QImage m_composed;
+    mutable QImage m_composed;
     quint64 m_generation = 0;
-    quint64 m_composedGeneration = ~quint64(0);
+    mutable quint64 m_composedGeneration = ~quint64(0);
 };

@@ -69,13 +69,16 @@ void TGPLabel::fitToText()
 {
     if (Angle() != 0)
         return;
-    const CachedFont &font = FontCache::font(zoomedFont(), pixelsPerInch());
-    const LabelLayout &layers = lastLayout();
+    // In page pixels at 100 %, where the object's size is kept.
+    const CachedFont &font = FontCache::font(fullScaleFont(), pixelsPerInch());
+    const LabelLayout layers = fullScaleLayout();
     const int x0 = std::max({layers.face.left, layers.shadow.left, layers.highlight.left});
     const int y0 = std::max({layers.face.top, layers.shadow.top, layers.highlight.top});
-    const int neededWidth = x0 + font.width(Caption() + QStringLiteral("     "));
-    const int neededHeight = y0 + font.height();
-    setBounds(Left(), Top(), std::max(Width(), neededWidth), std::max(Height(), neededHeight));
+    const double neededWidth = x0 + font.width(Caption() + QStringLiteral("     "));
+    const double neededHeight = y0 + font.height();
+    const QRectF page = pageBounds();
+    setPageBounds(QRectF(page.topLeft(), QSizeF(std::max(page.width(), neededWidth),
+                                                std::max(page.height(), neededHeight))));
     setLayoutDirty();
     invalidate();
 }

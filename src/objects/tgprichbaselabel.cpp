@@ -20,7 +20,7 @@ RichTextCellRenderer &sharedRenderer()
 
 TGPRichBaseLabel::TGPRichBaseLabel()
 {
-    setBounds(0, 0, 190, 33);
+    setInitialBounds(QRect(0, 0, 190, 33));
 }
 
 void TGPRichBaseLabel::SetRTFText(const TWPRtfStorage &text)
@@ -69,7 +69,7 @@ int TGPRichBaseLabel::zoomPercent(float zoom)
     return int(zoom * 100.0f);
 }
 
-void TGPRichBaseLabel::PaintObject(Canvas &canvas)
+void TGPRichBaseLabel::PaintObject(Canvas &canvas) const
 {
     const PageRect whole{0, 0, Width(), Height()};
     canvas.setPen(Colors::clBlack);
@@ -83,7 +83,7 @@ void TGPRichBaseLabel::PaintObject(Canvas &canvas)
         renderer.loadRtf(m_rtfText);
         renderer.setZoomPercent(qMax(1, zoomPercent(ZoomFactor())));
         // The page at the zoom: its size at zoom 1 in twips, back in pixels at the zoom.
-        const QSize twips = pageTwips(boundsRect().size(), ZoomFactor(), pixelsPerInch());
+        const QSize twips = pageTwips(storedBounds().size(), 1.0f, pixelsPerInch());
         const double toPixels = pixelsPerInch() * double(ZoomFactor()) / 1440.0;
         renderer.setPageSize(QSize(qMax(1, int(twips.width() * toPixels + 0.5)),
                                    qMax(1, int(twips.height() * toPixels + 0.5))));

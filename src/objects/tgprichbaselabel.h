@@ -33,7 +33,7 @@ public:
     // The zoom the text is drawn at, in percent (truncated).
     static int zoomPercent(float zoom);
 
-    void PaintObject(Canvas &canvas) override;
+    void PaintObject(Canvas &canvas) const override;
     void PrintTo(ReportCanvas &report, double offsetX, double offsetY) override;
     void AfterLoad() override;
     void PopupAboutToShow() override;

@@ -6,7 +6,6 @@
 #include "objects/objecteditors.h"
 #include "objects/objecthost.h"
 #include "graphics/fontcache.h"
-#include "graphics/reportcanvas.h"
 
 #include <QDataStream>
 #include <QPaintEngine>
@@ -39,7 +38,7 @@ private:
 
 TGSuperText::TGSuperText()
 {
-    setBounds(0, 0, 142, 33);
+    setInitialBounds(QRect(0, 0, 142, 33));
     rebuildGradient();
     updateShadowOffset();
 }
@@ -226,53 +225,78 @@ TFont TGSuperText::zoomedFont() const
     return font;
 }
 
-const SuperTextLayout &TGSuperText::layout()
+void TGSuperText::setLayoutDirty()
 {
-    runLayout();
-    return m_layout;
+    m_layout.reset();
+    refitLayout();
 }
 
-void TGSuperText::runLayout()
+void TGSuperText::ViewChanged()
 {
-    if (!m_layoutDirty || m_inLayout)
+    m_layout.reset();
+    m_gradient = QImage();
+}
+
+TFont TGSuperText::fullScaleFont() const
+{
+    TFont font = m_font;
+    font.setPixelHeight(m_font.pixelSizeAt(pixelsPerInch()));
+    return font;
+}
+
+SuperTextLayout TGSuperText::layoutAt(QSize size, const TFont &face, QPoint shadow) const
+{
+    const CachedFont &font = FontCache::font(face, pixelsPerInch());
+    return layoutSuperText(size, shadow, font.height(), font.width(m_caption + QLatin1Char(' ')),
+                           m_controlTransparent, m_borderStyle == bsSingle);
+}
+
+void TGSuperText::refitLayout()
+{
+    m_layout.reset();
+    if (reading() || m_inLayout)
         return;
     FlagGuard inLayout(m_inLayout);
-    // Cleared at the end whatever happens, so a failing layout is not retried on every paint.
-    struct ClearDirty {
-        bool &dirty;
-        ~ClearDirty() { dirty = false; }
-    } clearDirty{m_layoutDirty};
-    m_layout = computeLayout();
-    if (m_layout.size != QSize(Width(), Height()))
-        fitToLayout(m_layout.size);
+    const QSize page = storedBounds().size();
+    const QSize fitted = layoutAt(page, fullScaleFont(), m_shadowOffset).size;
+    if (fitted != page)
+        fitToLayout(fitted);
 }
 
-SuperTextLayout TGSuperText::computeLayout() const
+const SuperTextLayout &TGSuperText::layout() const
 {
-    const CachedFont &font = FontCache::font(zoomedFont(), pixelsPerInch());
-    return layoutSuperText(QSize(Width(), Height()), zoomedShadowOffset(), font.height(),
-                           font.width(m_caption + QLatin1Char(' ')), m_controlTransparent,
-                           m_borderStyle == bsSingle);
+    if (!m_layout)
+        m_layout = layoutAt(QSize(Width(), Height()), zoomedFont(), zoomedShadowOffset());
+    return *m_layout;
 }
 
 void TGSuperText::rebuildGradient()
 {
-    if (Width() <= 0 || Height() <= 0) {
+    m_gradient = QImage();
+    invalidate();
+}
+
+const QImage &TGSuperText::gradientBitmap() const
+{
+    const QSize size(Width(), Height());
+    if (m_surfaceType != stGradientFill || size.width() <= 0 || size.height() <= 0) {
         m_gradient = QImage();
-        return;
+        return m_gradient;
     }
-    m_gradient = QImage(Width(), Height(), QImage::Format_RGB32);
-    {
+    if (m_gradient.size() == size)
+        return m_gradient;
+    m_gradient = QImage(size, QImage::Format_RGB32);
+    if (!m_gradient.isNull()) {
         QPainter painter(&m_gradient);
         SuperTextGradient::paint(painter, m_gradient.rect(), m_fillDirection, m_gradientFromColor,
                                  m_gradientToColor);
     }
-    invalidate();
+    return m_gradient;
 }
 
 int TGSuperText::textLimit() const
 {
-    return std::max(m_layout.face.left, m_layout.shadow.left);
+    return std::max(layout().face.left, layout().shadow.left);
 }
 
 QPainterPath TGSuperText::textPath(const QFont &font, int ascent, QPoint origin,
@@ -283,7 +307,7 @@ QPainterPath TGSuperText::textPath(const QFont &font, int ascent, QPoint origin,
     return path;
 }
 
-void TGSuperText::paintBackground(Canvas &canvas)
+void TGSuperText::paintBackground(Canvas &canvas) const
 {
     if (m_controlTransparent && m_borderStyle != bsSingle)
         return;
@@ -295,7 +319,7 @@ void TGSuperText::paintBackground(Canvas &canvas)
     canvas.rectangle({0, 0, Width(), Height()});
 }
 
-void TGSuperText::paintEmptyBox(Canvas &canvas)
+void TGSuperText::paintEmptyBox(Canvas &canvas) const
 {
     canvas.setPen(Colors::clBlack, psSolid, 1);
     canvas.setClearBrush();
@@ -306,7 +330,7 @@ void TGSuperText::paintEmptyBox(Canvas &canvas)
     canvas.lineTo(0, Height());
 }
 
-void TGSuperText::paintText(Canvas &canvas, const QString &text)
+void TGSuperText::paintText(Canvas &canvas, const QString &text) const
 {
     const CachedFont *font = canvas.font();
     if (!font)
@@ -317,9 +341,10 @@ void TGSuperText::paintText(Canvas &canvas, const QString &text)
     // Display text this size shows every stair step of an aliased outline.
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrushOrigin(0, 0);
-    const QPainterPath face = textPath(font->font(), font->ascent(), m_layout.faceOrigin, text);
+    const SuperTextLayout &laid = layout();
+    const QPainterPath face = textPath(font->font(), font->ascent(), laid.faceOrigin, text);
     if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone) {
-        painter.fillPath(textPath(font->font(), font->ascent(), m_layout.shadowOrigin, text),
+        painter.fillPath(textPath(font->font(), font->ascent(), laid.shadowOrigin, text),
                          Colors::toQColor(m_shadowcolor));
     }
     switch (m_surfaceType) {
@@ -341,8 +366,8 @@ void TGSuperText::paintText(Canvas &canvas, const QString &text)
         }
         break;
     case stGradientFill:
-        if (!m_gradient.isNull())
-            painter.fillPath(face, QBrush(m_gradient));
+        if (!gradientBitmap().isNull())
+            painter.fillPath(face, QBrush(gradientBitmap()));
         break;
     case stBrushTransparent:
         break;
@@ -356,14 +381,11 @@ void TGSuperText::paintText(Canvas &canvas, const QString &text)
     painter.restore();
 }
 
-void TGSuperText::PaintObject(Canvas &canvas)
+void TGSuperText::PaintObject(Canvas &canvas) const
 {
     if ((host() && host()->PaintSuspended()) || m_painting)
         return;
     FlagGuard painting(m_painting);
-    if (Width() < 5 || Height() < 5)
-        setLayoutDirty();
-    runLayout();
     const int x0 = textLimit();
     QPainter &painter = canvas.painter();
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster
@@ -385,7 +407,7 @@ void TGSuperText::PaintObject(Canvas &canvas)
     TGGraphicControl::PaintObject(canvas);
 }
 
-void TGSuperText::paintFace(Canvas &canvas, int textLimit)
+void TGSuperText::paintFace(Canvas &canvas, int textLimit) const
 {
     canvas.setFont(zoomedFont());
     paintBackground(canvas);
@@ -406,8 +428,8 @@ QByteArray TGSuperText::appearanceKey(int textLimit) const
         << int(font.style().toInt()) << quint32(font.color()) << pixelsPerInch() << textLimit
         << boundsRect().size() << m_shadowDepth << int(m_shadowOrientation) << quint32(m_shadowcolor)
         << int(m_borderStyle) << m_controlTransparent << quint32(m_bgColor) << int(m_surfaceType)
-        << m_image.cacheKey() << m_gradient.cacheKey() << quint32(m_outlineColor)
-        << int(m_outlineStyle) << m_outlineWidth << m_layout.faceOrigin << m_layout.shadowOrigin
+        << m_image.cacheKey() << gradientBitmap().cacheKey() << quint32(m_outlineColor)
+        << int(m_outlineStyle) << m_outlineWidth << layout().faceOrigin << layout().shadowOrigin
         << ZoomFactor();
     return key;
 }
@@ -416,10 +438,10 @@ void TGSuperText::BoundsChanged()
 {
     TGGraphicControl::BoundsChanged();
     setLayoutDirty();
-    if (Width() <= 0 || Height() <= 0)
-        setBounds(Left(), Top(), qMax(1, Width()), qMax(1, Height()));
-    if (m_surfaceType == stGradientFill)
-        rebuildGradient();
+    const QRectF page = pageBounds();
+    if (page.width() <= 0 || page.height() <= 0)
+        setPageBounds(QRectF(page.topLeft(), QSizeF(qMax(1.0, page.width()), qMax(1.0, page.height()))));
+    m_gradient = QImage();
 }
 
 void TGSuperText::AssignFont(const TFont &font)
@@ -485,8 +507,7 @@ void TGSuperText::assignSettings(const TGSuperText &from)
     SetShadowDepth(from.ShadowDepth());
     SetShadowOrientation(from.ShadowOrientation());
     SetSurfaceType(from.SurfaceType());
-    setWidth(from.Width());
-    setHeight(from.Height());
+    setPageBounds(QRectF(pageBounds().topLeft(), from.pageBounds().size()));
 }
 
 void TGSuperText::applyProperties(const TGSuperText &preview,
@@ -512,7 +533,6 @@ void TGSuperText::applyProperties(const TGSuperText &preview,
     if (m_surfaceType == stGradientFill)
         rebuildGradient();
     setLayoutDirty();
-    runLayout();
     invalidate();
     ReportChange();
 }
@@ -523,34 +543,30 @@ void TGSuperText::sizeToFit()
     const int cx = font.width(m_caption);
     const int cy = font.height();
     setLayoutDirty();
-    runLayout();
-    const int x0 = std::max(m_layout.face.left, m_layout.shadow.left);
-    const int y0 = std::max(m_layout.face.top, m_layout.shadow.top);
+    const SuperTextLayout laid = layoutAt(storedBounds().size(), fullScaleFont(), m_shadowOffset);
+    const int x0 = std::max(laid.face.left, laid.shadow.left);
+    const int y0 = std::max(laid.face.top, laid.shadow.top);
     int width = truncated(1.2 * cx + x0);
     int height = truncated(1.2 * (cy + y0));
     if (height < cy)
         height = truncated(1.5 * cy);
     if (width < cx)
         width = truncated(1.5 * cx);
-    setBounds(Left(), Top(), width, height);
+    setPageBounds(QRectF(pageBounds().topLeft(), QSizeF(width, height)));
 }
 
 void TGSuperText::fitToText()
 {
-    // Measured as painting and printing measure before they cut the caption: at the zoom
-    // shown, and at full scale, where pages print and fonts are not truncated to the zoom.
-    const float zoom = ZoomFactor();
-    TFont fullScale = m_font;
-    fullScale.setPixelHeight(m_font.pixelSizeAt(pixelsPerInch()));
+    // Measured as painting measures before it cuts the caption: at the zoom shown, and at
+    // 100 %, where pages print and fonts are not truncated to the zoom.
+    const double zoom = ZoomFactor();
     const CaptionRoom shown = captionRoom(zoomedFont(), zoomedShadowOffset(), QSize(Width(), Height()));
-    const CaptionRoom printed =
-        captionRoom(fullScale, m_shadowOffset,
-                    zoom > 0 ? QSize(qRound(Width() / double(zoom)), qRound(Height() / double(zoom)))
-                             : QSize(Width(), Height()));
+    const CaptionRoom printed = captionRoom(fullScaleFont(), m_shadowOffset, storedBounds().size());
     if (shown.fits && printed.fits)
         return;
-    const int atFullScale = static_cast<int>(std::ceil(printed.needed * double(zoom)));
-    setBounds(Left(), Top(), std::max({Width(), shown.needed, atFullScale}), Height());
+    const QRectF page = pageBounds();
+    const double width = std::max({page.width(), double(printed.needed), std::ceil(shown.needed / zoom)});
+    setPageBounds(QRectF(page.topLeft(), QSizeF(width, page.height())));
     invalidate();
 }
 
@@ -608,114 +624,6 @@ void TGSuperText::PopupAboutToShow()
 {
     updateCheck(QStringLiteral("Border"), m_borderStyle == bsSingle);
     updateCheck(QStringLiteral("Transparent"), m_controlTransparent);
-}
-
-void TGSuperText::placeTextCursor(ReportCanvas &report, double originX, double originY)
-{
-    const CachedFont *font = report.canvas().font();
-    const double ascent = font ? font->ascent() / report.yDpi() : 0.0;
-    // The report places text by its baseline, 0.88 of a line below the layer's origin.
-    report.gotoXY(originX, originY + 0.88 * report.lineHeight() - ascent);
-}
-
-void TGSuperText::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
-{
-    const double ppi = pixelsPerInch();
-    const double scaleX = report.xDpi() / ppi;
-    const double scaleY = report.yDpi() / ppi;
-    setLayoutDirty();
-    runLayout();
-    const int x0 = textLimit();
-    const double left = offsetX + Left() / ppi;
-    const double top = offsetY + Top() / ppi;
-    const double right = left + Width() / ppi;
-    const double bottom = top + Height() / ppi;
-    const auto atX = [&](int x) { return left + x / ppi; };
-    const auto atY = [&](int y) { return top + y / ppi; };
-
-    TFont font = m_font;
-    font.setSize(m_font.pointSizeAt(pixelsPerInch()));
-    font.setStyle(m_font.style() & ~TFont::Styles(TFont::Style::StrikeOut));
-    report.setFont(font);
-
-    if (!m_controlTransparent || m_borderStyle == bsSingle) {
-        report.setBrush(m_bgColor, !m_controlTransparent);
-        report.setPen(Colors::clBlack, m_borderStyle == bsSingle ? psSolid : psClear, 1);
-        report.rectangle(left, top, right, bottom);
-    }
-    const CachedFont &screenFont = FontCache::font(zoomedFont(), pixelsPerInch());
-    const QString text = fitCaption(m_caption, Width() - x0,
-                                    [&screenFont](const QString &s) { return screenFont.width(s); });
-    if (text.isEmpty()) {
-        report.setPen(Colors::clBlack, psSolid, 1);
-        report.setBrush(Colors::clWhite, false);
-        report.rectangle(left, top, right, bottom);
-        report.moveTo(left, top);
-        report.lineTo(right, bottom);
-        report.moveTo(right, top);
-        report.lineTo(left, bottom);
-        return;
-    }
-    const auto printAt = [&](QPoint origin) {
-        placeTextCursor(report, atX(origin.x()), atY(origin.y()));
-        report.print(text);
-    };
-    if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone) {
-        TFont shadowFont = font;
-        shadowFont.setColor(m_shadowcolor);
-        report.setFont(shadowFont);
-        printAt(m_layout.shadowOrigin);
-        report.setFont(font);
-    }
-    if (m_surfaceType != stBrushTransparent) {
-        report.beginPath();
-        printAt(m_layout.faceOrigin);
-        report.endPath();
-        report.selectClipPath();
-        const QRect area(QPoint(report.xPixels(left - 0.03), report.yPixels(top - 0.03)),
-                         QPoint(report.xPixels(right) - 1, report.yPixels(bottom) - 1));
-        printSurface(report, area, scaleX, scaleY);
-        report.removeClip();
-    }
-    if (m_outlineStyle != psClear && m_outlineWidth >= 1) {
-        // The width in hundredths of an inch that the outline has on screen.
-        report.setPen(m_outlineColor, m_outlineStyle, qMax(1, qRound(100.0 * m_outlineWidth / ppi)));
-        report.beginPath();
-        printAt(m_layout.faceOrigin);
-        report.endPath();
-        report.strokePath();
-    }
-}
-
-void TGSuperText::printSurface(ReportCanvas &report, const QRect &area, double scaleX, double scaleY)
-{
-    const auto inchesX = [&report](int x) { return x / report.xDpi(); };
-    const auto inchesY = [&report](int y) { return y / report.yDpi(); };
-    switch (m_surfaceType) {
-    case stNormal:
-        report.setBrush(m_font.color());
-        report.fillRect(inchesX(area.left()), inchesY(area.top()), inchesX(area.right() + 1),
-                        inchesY(area.bottom() + 1));
-        break;
-    case stBrushImage: {
-        const QSize tile(qRound(m_image.width() * scaleX), qRound(m_image.height() * scaleY));
-        for (const QRect &rect : tileRects(tile, area.size())) {
-            const QRect placed = rect.translated(area.topLeft());
-            report.printBitmapRect(inchesX(placed.left()), inchesY(placed.top()),
-                                   inchesX(placed.left() + placed.width()) + 0.01,
-                                   inchesY(placed.top() + placed.height()) + 0.01, m_image);
-        }
-        break;
-    }
-    case stGradientFill: {
-        const QRect bands = area.adjusted(0, 0, report.xPixels(0.25) + 1, report.yPixels(0.25) + 1);
-        SuperTextGradient::paint(report.painter(), bands, m_fillDirection, m_gradientFromColor,
-                                 m_gradientToColor);
-        break;
-    }
-    case stBrushTransparent:
-        break;
-    }
 }
 
 bool TGSuperText::PlacedWithTool()

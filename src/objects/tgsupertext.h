@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+
 #include "objects/objecttypes.h"
 #include "objects/supertextlayout.h"
 #include "objects/tggraphiccontrol.h"
@@ -71,12 +73,10 @@ public:
     void SetLastBitmapFileNameandPath(const QString &path);
 
     void AfterLoad() override;
-    void PaintObject(Canvas &canvas) override;
+    void PaintObject(Canvas &canvas) const override;
     void BoundsChanged() override;
     void PopupAboutToShow() override;
     void AssignFont(const TFont &font) override;
-    // Draws the text with the report's own operations at the printer's resolution.
-    void PrintTo(ReportCanvas &report, double offsetX, double offsetY) override;
     // The "Font" entry: the font dialog; true when a font was chosen.
     virtual bool EditFont();
     // The "Background Color" entry: a chosen colour also turns transparency off.
@@ -107,17 +107,21 @@ public:
     QPoint zoomedShadowOffset() const;
     // The glyph font at the object's zoom (point size times zoom, truncated), in pixels.
     TFont zoomedFont() const;
-    // The gradient as last rendered: the object's size, or null for other surface types.
-    const QImage &gradientBitmap() const { return m_gradient; }
-    // The layout, worked out first when it is out of date.
-    const SuperTextLayout &layout();
-    bool layoutDirty() const { return m_layoutDirty; }
+    // The gradient at the size shown, or null for other surface types.
+    const QImage &gradientBitmap() const;
+    // Where the text goes at the zoom shown.
+    const SuperTextLayout &layout() const;
+
+protected:
+    void refitLayout() override;
+    void ViewChanged() override;
 
 private:
-    void setLayoutDirty() { m_layoutDirty = true; }
+    // Something that moves text changed: the page size is fitted again.
+    void setLayoutDirty();
     void updateShadowOffset();
-    void runLayout();
-    SuperTextLayout computeLayout() const;
+    TFont fullScaleFont() const;
+    SuperTextLayout layoutAt(QSize size, const TFont &font, QPoint shadow) const;
     // Whether the caption fits a box of size at a font and shadow offset of one zoom, and
     // the width that shows it with five blanks to spare.
     struct CaptionRoom {
@@ -128,13 +132,11 @@ private:
     void rebuildGradient();
     int textLimit() const;
     QPainterPath textPath(const QFont &font, int ascent, QPoint origin, const QString &text) const;
-    void paintBackground(Canvas &canvas);
-    void paintEmptyBox(Canvas &canvas);
-    void paintText(Canvas &canvas, const QString &text);
-    void paintFace(Canvas &canvas, int textLimit);
+    void paintBackground(Canvas &canvas) const;
+    void paintEmptyBox(Canvas &canvas) const;
+    void paintText(Canvas &canvas, const QString &text) const;
+    void paintFace(Canvas &canvas, int textLimit) const;
     QByteArray appearanceKey(int textLimit) const;
-    void placeTextCursor(ReportCanvas &report, double originX, double originY);
-    void printSurface(ReportCanvas &report, const QRect &area, double scaleX, double scaleY);
     void appendMenu();
     void updateCheck(const QString &caption, bool checked);
 
@@ -156,14 +158,14 @@ private:
     TSurfaceType m_surfaceType = stGradientFill;
     QString m_lastBitmapFileNameandPath;
 
-    QImage m_gradient;
     QPoint m_shadowOffset;
-    bool m_layoutDirty = true;
     bool m_inLayout = false;
-    bool m_painting = false;
-    SuperTextLayout m_layout;
+    // Drawing at the zoom shown, worked out when first needed there.
+    mutable QImage m_gradient;
+    mutable std::optional<SuperTextLayout> m_layout;
+    mutable bool m_painting = false;
     // The object as last painted on screen and what it showed: filling and stroking the
     // letters' outlines costs milliseconds, copying the result a fraction of one.
-    QImage m_painted;
-    QByteArray m_paintedKey;
+    mutable QImage m_painted;
+    mutable QByteArray m_paintedKey;
 };

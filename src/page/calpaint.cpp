@@ -87,7 +87,7 @@ TCalDrawInfo TCalendarPanel32::miniDrawInfo(int index, float fontZoom) const
     return info;
 }
 
-bool TCalendarPanel32::drawMainCalendar(Canvas &canvas, TCalDrawInfo &info)
+bool TCalendarPanel32::drawMainCalendar(Canvas &canvas, TCalDrawInfo &info) const
 {
     switch (layoutInfo(m_settings.calendarLayout).planner.kind) {
     case PlannerKind::Week:
@@ -105,7 +105,7 @@ bool TCalendarPanel32::drawMainCalendar(Canvas &canvas, TCalDrawInfo &info)
     return true;
 }
 
-void TCalendarPanel32::paintPage(Canvas &canvas, CellMarks marks)
+void TCalendarPanel32::paintPage(Canvas &canvas, CellMarks marks) const
 {
     const float zoom = ZoomFactor();
     if (!m_settings.borderFile.isEmpty())
@@ -115,10 +115,10 @@ void TCalendarPanel32::paintPage(Canvas &canvas, CellMarks marks)
     info.box = zoomRect(m_layout.calendarRect, zoom);
     info.minTitleHeight = static_cast<int>(std::trunc(m_ppi * 1.5 * zoom));
     info.cells = m_cells;
-    if (drawMainCalendar(canvas, info)) {
-        m_cells = info.cells;
-        drawCellTexts(canvas, marks);
-    }
+    // The drawing routines fill in the cells as they draw them; those are what the cell
+    // table already holds, and the page's own table is not touched.
+    if (drawMainCalendar(canvas, info))
+        drawCellTexts(canvas, info.cells, marks);
     if (!ShowMiniCalendars())
         return;
     for (int k = 1; k <= m_layout.miniCount; ++k) {
@@ -135,20 +135,20 @@ int TCalendarPanel32::lastTextCell() const
     return IsPlanner() ? layoutInfo(m_settings.calendarLayout).planner.rows : CellCount;
 }
 
-void TCalendarPanel32::drawCellTexts(Canvas &canvas, CellMarks marks)
+void TCalendarPanel32::drawCellTexts(Canvas &canvas, const CellTable &cells, CellMarks marks) const
 {
     const PlannerKind planner = layoutInfo(m_settings.calendarLayout).planner.kind;
     for (int cell = 1; cell <= lastTextCell(); ++cell) {
         if (planner == PlannerKind::Week && m_cellTexts[cell - 1].isEmpty())
             continue;
-        const PageRect free = m_cells.cell(cell).rFree;
+        const PageRect free = cells.cell(cell).rFree;
         if (planner == PlannerKind::Day && (free.width() <= 0 || free.height() <= 0))
             continue;
         drawCellText(canvas, cell, free, marks);
     }
 }
 
-void TCalendarPanel32::drawCellText(Canvas &canvas, int cell, const PageRect &free, CellMarks marks)
+void TCalendarPanel32::drawCellText(Canvas &canvas, int cell, const PageRect &free, CellMarks marks) const
 {
     if (free.width() <= 0 || free.height() <= 0)
         return;
@@ -199,7 +199,7 @@ void TCalendarPanel32::paintOverflowMark(QPainter &painter, const PageRect &free
     painter.restore();
 }
 
-QImage TCalendarPanel32::composePage(qreal pixelRatio, CellMarks marks)
+QImage TCalendarPanel32::composePage(qreal pixelRatio, CellMarks marks) const
 {
     // On a high-density screen the page is composed at the screen's own pixels; the
     // drawing still happens in page pixels.
@@ -207,7 +207,6 @@ QImage TCalendarPanel32::composePage(qreal pixelRatio, CellMarks marks)
     if (qint64(size.width()) * size.height() > MaxComposedPixels) {
         // Far beyond any screen or export; the cells still get their places.
         qCWarning(lcPage) << "page of" << size << "pixels is too large to compose";
-        UpdateCellTable();
         return {};
     }
     QImage image(size, QImage::Format_RGB32);

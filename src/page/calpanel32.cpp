@@ -68,7 +68,13 @@ void TCalendarPanel32::setConstructorValues()
 
 void TCalendarPanel32::repaintPage()
 {
+    UpdateCellTable();
     update();
+}
+
+void TCalendarPanel32::ZoomChanged()
+{
+    UpdateCellTable();
 }
 
 void TCalendarPanel32::setPixelsPerInch(int ppi)

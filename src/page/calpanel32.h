@@ -184,10 +184,11 @@ public:
     CellKind LayoutKind() const;
     bool HasEditableCells() const;
 
-    // The cell table of the last paint. The painter stores what computeCellTable() gives
-    // for the current zoom and settings through UpdateCellTable().
+    // The cell table at the zoom shown, kept up to date (UpdateCellTable()) whenever the
+    // page's settings, layout or zoom change, so painting and hit tests only read it.
     const CellTable &cellTable() const { return m_cells; }
     CellTable computeCellTable() const;
+    CellTable computeCellTable(float zoom) const;
     void UpdateCellTable();
 
     // Painting. The page is composed off screen and copied in one piece; every paint
@@ -258,6 +259,7 @@ protected:
     void surfaceClicked(const QPoint &point) override;
     // The paper at that zoom, as RecalcLayout sizes the page.
     QSize sizeAtZoom(float factor) const override;
+    void ZoomChanged() override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -270,23 +272,23 @@ private:
     void setMargin(float &margin, float inches);
     PageLayoutInput layoutInput() const;
     void resetMiniFonts();
-    MonthBoxMetrics mainMonthMetrics() const;
+    MonthBoxMetrics mainMonthMetrics(float zoom) const;
     void setCursorForTool(bool tool);
     void copySettingsFrom(const TCalendarPanel32 &source);
 
     // What the page paints over its cells besides their texts.
     enum class CellMarks { None, Overflow };
-    QImage composePage(qreal pixelRatio, CellMarks marks);
-    void paintPage(Canvas &canvas, CellMarks marks);
+    QImage composePage(qreal pixelRatio, CellMarks marks) const;
+    void paintPage(Canvas &canvas, CellMarks marks) const;
     // Draw blocks with the fonts at fontZoom; the caller sets the box.
     TCalDrawInfo mainDrawInfo(float fontZoom) const;
     TCalDrawInfo miniDrawInfo(int index, float fontZoom) const;
     // Draws the main calendar or planner; false when the layout has neither.
-    bool drawMainCalendar(Canvas &canvas, TCalDrawInfo &info);
-    void drawCellTexts(Canvas &canvas, CellMarks marks);
-    void drawCellText(Canvas &canvas, int cell, const PageRect &free, CellMarks marks);
+    bool drawMainCalendar(Canvas &canvas, TCalDrawInfo &info) const;
+    void drawCellTexts(Canvas &canvas, const CellTable &cells, CellMarks marks) const;
+    void drawCellText(Canvas &canvas, int cell, const PageRect &free, CellMarks marks) const;
     static void paintOverflowMark(QPainter &painter, const PageRect &free);
-    void printCellTexts(ReportCanvas &report, const CellTable &cells);
+    void printCellTexts(ReportCanvas &report, const CellTable &cells) const;
     int lastTextCell() const;
 
     PageSettings m_settings;

@@ -93,6 +93,7 @@ void TCalendarPanel32::ClearAllCells()
     for (TWPRtfStorage &text : m_cellTexts)
         text.assign(m_blankCellText);
     m_cells.clearRects();
+    UpdateCellTable();
 }
 
 bool TCalendarPanel32::HasCellText() const
@@ -147,6 +148,7 @@ void TCalendarPanel32::moveTextsWithDates(const QDate &oldStart)
         m_cellTexts[size_t(cell - 1)].assign(from >= 1 && from <= span ? old[size_t(from - 1)] : m_blankCellText);
     }
     m_cells.clearRects();
+    UpdateCellTable();
 }
 
 CellKind TCalendarPanel32::LayoutKind() const

@@ -94,9 +94,8 @@ QString TCalendarPanel32::titleText() const
     return MonthTitle(m_settings.names, m_settings.userTitle, m_settings.month, m_settings.year, m_settings.main.showYear);
 }
 
-MonthBoxMetrics TCalendarPanel32::mainMonthMetrics() const
+MonthBoxMetrics TCalendarPanel32::mainMonthMetrics(float zoom) const
 {
-    const float zoom = ZoomFactor();
     MonthBoxMetrics metrics;
     metrics.minTitleHeight = static_cast<int>(std::trunc(m_ppi * 1.5 * zoom));
     metrics.headerPixelSize = m_settings.main.headersFont.zoomed(zoom, m_ppi).pixelSizeAt(m_ppi);
@@ -107,8 +106,14 @@ MonthBoxMetrics TCalendarPanel32::mainMonthMetrics() const
 
 CellTable TCalendarPanel32::computeCellTable() const
 {
-    CellTable table = m_cells;
-    const float zoom = ZoomFactor();
+    return computeCellTable(ZoomFactor());
+}
+
+CellTable TCalendarPanel32::computeCellTable(float zoom) const
+{
+    // Cells the layout has no place for (past a planner's rows, every cell of a sheet of
+    // small months) stay empty rather than keep a rectangle of an earlier layout.
+    CellTable table;
     const PageRect box = zoomRect(m_layout.calendarRect, zoom);
     if (IsPlanner()) {
         const PlannerShape &planner = layoutInfo(m_settings.calendarLayout).planner;
@@ -124,7 +129,7 @@ CellTable TCalendarPanel32::computeCellTable() const
         }
         table.fillPlanner(geometry, days);
     } else if (ShowMainCalendar()) {
-        table.fillMonth(layoutMonthBox(box, mainMonthMetrics()), m_settings.year, m_settings.month, m_settings.startOfWeek);
+        table.fillMonth(layoutMonthBox(box, mainMonthMetrics(zoom)), m_settings.year, m_settings.month, m_settings.startOfWeek);
     }
     return table;
 }

@@ -52,14 +52,12 @@ void TCalendarPanel32::PrintPage(ReportCanvas &report, double offsetX, double of
     printObjects(report, offsetX, offsetY);
 }
 
-void TCalendarPanel32::printCellTexts(ReportCanvas &report, const CellTable &cells)
+void TCalendarPanel32::printCellTexts(ReportCanvas &report, const CellTable &cells) const
 {
-    // Each text is laid out exactly as the screen lays it out at the current zoom (which
-    // printing sets to full scale), then stretched into the printed cell, so it wraps and
-    // sizes as the page shows it. The layout is computed afresh: what the last paint saw
-    // may have been at another zoom.
-    const CellTable shown = computeCellTable();
-    const int zoomPercent = static_cast<int>(std::trunc(ZoomFactor() * 100.0));
+    // Each text is laid out exactly as the screen lays it out at 100 %, then stretched into
+    // the printed cell, so it wraps and sizes as the page shows it there.
+    const CellTable shown = computeCellTable(1.0f);
+    const int zoomPercent = 100;
     for (int cell = 1; cell <= lastTextCell(); ++cell) {
         const PageRect free = cells.cell(cell).rFree;
         const PageRect screen = shown.cell(cell).rFree;

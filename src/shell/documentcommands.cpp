@@ -12,7 +12,6 @@
 #include "shell/mrufilelist.h"
 #include "shell/recoverychooser.h"
 #include "shell/scopedflag.h"
-#include "shell/zoomguard.h"
 #include "storage/calendarfile.h"
 #include "storage/objectrecords.h"
 #include "storage/documentmessages.h"
@@ -31,13 +30,6 @@
 namespace {
 
 const QString kFilter = QStringLiteral("Calendar File|*.OVF");
-
-// The zooms opening and saving put back; any other ends at 100 %. Opening resets only what
-// no zoom step (up to 400 %) can reach; saving also turns the 100 % step, 1.001, into 1.0,
-// which shows as the same 100 %.
-constexpr ZoomGuard::Range kOpenKeptZoom{0.1f, 4.1f};
-constexpr ZoomGuard::Range kSaveKeptZoom{0.2f, 1.0f};
-constexpr ZoomGuard::Range kSaveKeptZoomAbove100{1.1f, 4.1f};
 
 } // namespace
 
@@ -218,7 +210,6 @@ void DocumentCommands::OpenCalendarFile(QString path)
         // Ends after painting resumes; only a file that is read sets it.
         std::optional<ScopedFlag> loading;
         const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
-        ZoomGuard zoom(page, {kOpenKeptZoom});
         {
             const ScopedFlag opening([this](bool on) { m_host.setOpening(on); });
             m_host.DoSaveRichtext();
@@ -226,7 +217,7 @@ void DocumentCommands::OpenCalendarFile(QString path)
                 Dialogs::informationBox(m_host.dialogParent(), QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
             } else {
                 loading.emplace([&page](bool on) { page.SetLoading(on); });
-                read = readDocument(path, zoom);
+                read = readDocument(path);
             }
         }
         if (read)
@@ -253,11 +244,10 @@ void DocumentCommands::OpenCalendarFile(QString path)
     page.update();
 }
 
-bool DocumentCommands::readDocument(const QString &path, ZoomGuard &zoom)
+bool DocumentCommands::readDocument(const QString &path)
 {
     TCalendarPanel32 &page = m_host.page();
     const BusyCursor busy;
-    zoom.toFullScale();
     const PageDocument previous = page.document();
     // The file is read over a blank page, but the page itself changes only once it was read.
     page.ClearAllCells();
@@ -320,9 +310,6 @@ bool DocumentCommands::SaveCalendarFile(QString path)
     bool saved = false;
     {
         const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
-        ZoomGuard zoom(page, {kSaveKeptZoom, kSaveKeptZoomAbove100});
-        // Objects are always written at full scale.
-        zoom.toFullScale();
         CalendarFile::FileResult written;
         {
             const BusyCursor busy;
@@ -452,9 +439,10 @@ QByteArray DocumentCommands::snapshot() const
 QByteArray DocumentCommands::stateOf(const TCalendarPanel32 &page,
                                      const std::optional<DocumentHost::OpenCellText> &openCell)
 {
-    // The objects are written at the zoom they are shown at, which goes first.
-    const float zoom = page.ZoomFactor();
-    QByteArray state(reinterpret_cast<const char *>(&zoom), sizeof zoom);
+    // The scale the objects' bounds are written at goes first. It is always 100 % now;
+    // recovery copies left by older versions hold the zoom they were shown at.
+    const float scale = 1.0f;
+    QByteArray state(reinterpret_cast<const char *>(&scale), sizeof scale);
     PageDocument document = page.document();
     if (openCell && openCell->cell >= 1 && openCell->cell <= CellCount)
         document.cells[size_t(openCell->cell - 1)] = TWPRtfStorage(openCell->rtf);
@@ -466,14 +454,14 @@ QByteArray DocumentCommands::stateOf(const TCalendarPanel32 &page,
 void DocumentCommands::restoreSnapshot(const QByteArray &state)
 {
     TCalendarPanel32 &page = m_host.page();
-    float zoom = 1.0f;
-    if (state.size() < qsizetype(sizeof zoom))
+    float scale = 1.0f;
+    if (state.size() < qsizetype(sizeof scale))
         return;
-    std::memcpy(&zoom, state.constData(), sizeof zoom);
+    std::memcpy(&scale, state.constData(), sizeof scale);
     PageDocument doc = page.document();
     std::vector<std::unique_ptr<TGGraphicControl>> objects;
     const CalendarFile::LoadOutcome outcome = CalendarFile::loadDocumentBytes(
-        doc, state.mid(sizeof zoom), nullptr, ObjectRecords::collectObjects(objects));
+        doc, state.mid(sizeof scale), nullptr, ObjectRecords::collectObjects(objects));
     if (!outcome.ok)
         return;
     const QScopedValueRollback restoring(m_restoring, true);
@@ -482,10 +470,11 @@ void DocumentCommands::restoreSnapshot(const QByteArray &state)
         const ScopedFlag loading([&page](bool on) { page.SetLoading(on); });
         page.DeleteAllObjects();
         page.applyDocument(doc);
-        // The page may have been zoomed since the snapshot was taken.
-        for (std::unique_ptr<TGGraphicControl> &object : objects) {
-            object->setZoomFactor(zoom);
-            object->Rescale(page.ZoomFactor());
+        if (scale != 1.0f && scale > 0.0f) {
+            for (std::unique_ptr<TGGraphicControl> &object : objects) {
+                const QRectF shown = object->pageBounds();
+                object->setPageBounds(QRectF(shown.topLeft() / scale, shown.size() / scale));
+            }
         }
         page.adoptReadObjects(std::move(objects));
     }

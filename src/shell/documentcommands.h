@@ -11,7 +11,6 @@
 #include <QTimer>
 
 class TCalendarPanel32;
-class ZoomGuard;
 
 // What makes the recovery copies: a timer every two minutes, or in tests a clock they fire
 // themselves between keystrokes.
@@ -96,7 +95,7 @@ private:
     // Save As saves under another name there and then (saved tells whether it did).
     bool confirmOverwriteReadInPart(const QString &path, bool &saved);
     // False, with the page untouched, when the file cannot be read.
-    bool readDocument(const QString &path, ZoomGuard &zoom);
+    bool readDocument(const QString &path);
     void showOpenedDocument();
     void addRecentFile(const QString &path);
     QByteArray snapshot() const;

@@ -12,7 +12,6 @@
 #include "graphics/reportcanvas.h"
 #include "shell/documenthost.h"
 #include "shell/scopedflag.h"
-#include "shell/zoomguard.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -158,9 +157,7 @@ bool PrintCommands::paintPages(QPrinter &printer, int copies)
         const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
         // Objects report no changes while they print themselves.
         const ScopedFlag printing([&page](bool on) { page.SetPrinting(on); });
-        ZoomGuard zoom(page);
         const BusyCursor busy;
-        zoom.toFullScale();
         // Positions are in inches from the paper's corner.
         printer.setFullPage(true);
         QPainter painter;
@@ -224,8 +221,6 @@ void PrintCommands::exportPdf(int months)
     {
         const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
         const ScopedFlag printing([&page](bool on) { page.SetPrinting(on); });
-        ZoomGuard zoom(page);
-        zoom.toFullScale();
         // The typed texts belong to the page's own month; the later months show the style,
         // layout and objects only, and the page gets its texts back afterwards.
         const PageDocument kept = page.document();

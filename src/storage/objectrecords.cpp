@@ -298,10 +298,10 @@ const TClassInfo &graphicControlInfo()
         cursor.idents = &cursorIdents();
         return std::vector<PropertyInfo>{
             integer<G>("Tag", [](const G &o) { return o.Tag(); }, [](G &o, qint64 v) { o.setTag(int(v)); }, 0),
-            integer<G>("Left", [](const G &o) { return o.Left(); }, [](G &o, qint64 v) { o.setLeft(int(v)); }),
-            integer<G>("Top", [](const G &o) { return o.Top(); }, [](G &o, qint64 v) { o.setTop(int(v)); }),
-            integer<G>("Width", [](const G &o) { return o.Width(); }, [](G &o, qint64 v) { o.setWidth(int(v)); }),
-            integer<G>("Height", [](const G &o) { return o.Height(); }, [](G &o, qint64 v) { o.setHeight(int(v)); }),
+            integer<G>("Left", [](const G &o) { return o.storedBounds().left(); }, [](G &o, qint64 v) { o.setStoredLeft(int(v)); }),
+            integer<G>("Top", [](const G &o) { return o.storedBounds().top(); }, [](G &o, qint64 v) { o.setStoredTop(int(v)); }),
+            integer<G>("Width", [](const G &o) { return o.storedBounds().width(); }, [](G &o, qint64 v) { o.setStoredWidth(int(v)); }),
+            integer<G>("Height", [](const G &o) { return o.storedBounds().height(); }, [](G &o, qint64 v) { o.setStoredHeight(int(v)); }),
             cursor,
             text<G>("Hint", [](const G &o) { return o.Hint(); }, [](G &o, const QString &v) { o.setHint(v); }),
             boolean<G>("Locked", [](const G &o) { return o.Locked(); }, [](G &o, bool v) { o.SetLocked(v); }),

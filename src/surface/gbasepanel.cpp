@@ -190,20 +190,16 @@ void TGBasePanel::SetColorPicture(const QImage &picture)
 
 void TGBasePanel::SetZoom(float factor)
 {
-    if (factor == m_zoomFactor || m_zooming)
+    if (factor == m_zoomFactor || !(factor > 0.0f))
         return;
-    m_zooming = true;
+    // A view of the same page: the objects keep their page bounds and nothing is reported.
     resize(sizeAtZoom(factor));
     m_zoomFactor = factor;
     for (const auto &object : m_objects)
-        object->Rescale(factor);
-    // Objects lay themselves out at the new size when they next paint, and the frame
-    // refits; both must happen while changes are not reported, or zooming would mark the
-    // document modified.
-    const QPointer<TGBasePanel> self(this);
-    QCoreApplication::processEvents();
-    if (self)
-        m_zooming = false;
+        object->setZoomFactor(factor);
+    ZoomChanged();
+    m_frame->RefitFrame();
+    update();
 }
 
 QSize TGBasePanel::sizeAtZoom(float factor) const
@@ -215,7 +211,7 @@ QSize TGBasePanel::sizeAtZoom(float factor) const
 
 void TGBasePanel::NotifyChanged()
 {
-    if (m_zooming || m_loading || m_placingObject || !m_labelChanged)
+    if (m_loading || m_placingObject || !m_labelChanged)
         return;
     m_labelChanged(*this);
 }
@@ -260,9 +256,9 @@ TGGraphicControl *TGBasePanel::AddObject(std::unique_ptr<TGGraphicControl> objec
         return nullptr;
     object->setName(UniqueObjectName(QStringLiteral("Special")));
     TGGraphicControl *added = appendObject(std::move(object));
-    added->setBounds(rect.left(), rect.top(), qMax(10, rect.width()), qMax(15, rect.height()));
-    // The rectangle is already in zoomed pixels, so the object only records the zoom.
+    // The rectangle is in pixels at the zoom, which the object takes first.
     added->setZoomFactor(m_zoomFactor);
+    added->setBounds(rect.left(), rect.top(), qMax(10, rect.width()), qMax(15, rect.height()));
     invalidate(*added);
     NotifyChanged();
     return added;
@@ -332,6 +328,7 @@ void TGBasePanel::ConnectObject(TGGraphicControl &object)
 {
     object.setHost(this);
     object.setPixelsPerInch(pixelsPerInch());
+    object.setZoomFactor(m_zoomFactor);
 }
 
 void TGBasePanel::adoptReadObjects(std::vector<std::unique_ptr<TGGraphicControl>> objects)

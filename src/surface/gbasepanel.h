@@ -46,9 +46,9 @@ public:
     ~TGBasePanel() override;
 
     float ZoomFactor() const { return m_zoomFactor; }
-    // Scales the surface and every object by the ratio of the new factor to the old one;
-    // lets pending events run before it ends, so that objects laying themselves out at
-    // the new size do so while changes are not reported. Ignored while a zoom runs.
+    // Shows the surface and its objects at another zoom: the surface takes its size at the
+    // zoom and repaints. Objects keep their page bounds; nothing is reported. Factors that
+    // are not positive are ignored.
     void SetZoom(float factor);
 
     // Whether the pointer tool is in use (a drawing tool otherwise).
@@ -62,8 +62,6 @@ public:
     // While set, changes do not reach LabelChangedEvent (a document is being read).
     bool Loading() const override { return m_loading; }
     void SetLoading(bool loading) { m_loading = loading; }
-    // Set only while SetZoom runs.
-    bool Zooming() const { return m_zooming; }
 
     bool DrawOutline() const { return m_drawOutline; }
     void SetDrawOutline(bool draw);
@@ -281,6 +279,8 @@ protected:
     // ratio of the factors. A page knows its paper and says exactly, so that rounding does
     // not add up from step to step.
     virtual QSize sizeAtZoom(float factor) const;
+    // Runs when SetZoom has set a new zoom, before the surface repaints.
+    virtual void ZoomChanged() {}
 
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -328,7 +328,6 @@ private:
     bool m_printing = false;
     bool m_paintSuspended = false;
     bool m_loading = false;
-    bool m_zooming = false;
     bool m_placingObject = false;
     bool m_drawOutline = false;
     TLabelShapeType m_shape = lsRoundRect;

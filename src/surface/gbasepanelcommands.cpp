@@ -222,18 +222,6 @@ void TGBasePanel::ObjectCommand(TGGraphicControl &object, ObjectCommandKind comm
     }
 }
 
-namespace {
-
-// The zoom the objects in each clipboard file were copied at, for the surfaces of this
-// program: a paste after zooming puts them back at the size they had.
-QHash<QString, float> &clipboardZooms()
-{
-    static QHash<QString, float> zooms;
-    return zooms;
-}
-
-} // namespace
-
 bool TGBasePanel::saveToClipboard(const std::vector<const TGGraphicControl *> &objects)
 {
     if (!m_transfer || objects.empty())
@@ -243,7 +231,6 @@ bool TGBasePanel::saveToClipboard(const std::vector<const TGGraphicControl *> &o
         reportError(error);
         return false;
     }
-    clipboardZooms().insert(m_clipboardPath, m_zoomFactor);
     return true;
 }
 
@@ -273,17 +260,10 @@ void TGBasePanel::PasteObjects()
     QString error;
     std::vector<std::unique_ptr<TGGraphicControl>> pasted =
         m_transfer->loadObjects(m_clipboardPath, &error);
-    // A file copied by another program keeps the zoom it was written at unknown: it is
-    // taken to be the current one, as the records themselves carry none.
-    const float copiedAt = clipboardZooms().value(m_clipboardPath, m_zoomFactor);
     // Objects read before a damaged record stay, and are wired up like the others so
     // that they can be selected and are saved with the document.
     std::vector<TGGraphicControl *> added;
     for (auto &object : pasted) {
-        if (object && copiedAt != m_zoomFactor) {
-            object->setZoomFactor(copiedAt);
-            object->Rescale(m_zoomFactor);
-        }
         if (TGGraphicControl *placed = addPastedObject(std::move(object)))
             added.push_back(placed);
     }

@@ -112,8 +112,8 @@ TEST(TFlatCalendarEditor, EditsAPreviewAtZoomOne)
 {
     Editors e;
     TGFlatCalendar calendar(QDate(1997, 1, 1));
-    calendar.setBounds(0, 0, 100, 80);
     calendar.setZoomFactor(0.5f);
+    calendar.setBounds(0, 0, 100, 80);
     calendar.SetYear(3000);
     calendar.AfterLoad();
     e.dialogs().onDialog = [](QDialog &dialog) {

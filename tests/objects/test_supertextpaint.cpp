@@ -147,7 +147,7 @@ TEST(SuperTextPaint, GradientsAndTexturesFillTheLetters)
         EXPECT_EQ(image.pixel(x, row), x % 10 < 5 ? Red : Green) << "x " << x;
 
     // At 60 % the tiles shrink to 6 x 6.
-    text.Rescale(0.6f);
+    text.setZoomFactor(0.6f);
     image = paint(text);
     const QRect letters = pixelsOf(image, Red) | pixelsOf(image, Green);
     ASSERT_FALSE(letters.isEmpty());

@@ -102,8 +102,8 @@ TEST(FlatCalendarGeometry, TitleBandKeepsOneLineOfTitleText)
 TEST(TGFlatCalendar, ShadowOffsetScalesWithTheZoom)
 {
     TGFlatCalendar calendar(January1997);
-    prepared(calendar, 150, 150);
     calendar.setZoomFactor(1.5f);
+    prepared(calendar, 150, 150);
     calendar.SetShadowDepth(4);
     calendar.SetShadowColor(Colors::clRed);
     calendar.SetCalendarBorderStyle(fcbNone);
@@ -201,8 +201,8 @@ TEST(TGFlatCalendar, EditorSeesTheObjectAtZoomOneAndOkCopiesBack)
 {
     TGFlatCalendar calendar(January1997);
     FakeObjectHost host;
-    prepared(calendar, 100, 60);
     calendar.setZoomFactor(0.5f);
+    prepared(calendar, 100, 60);
     calendar.setHost(&host);
     calendar.AfterLoad();
     calendar.SetShowYear(true);

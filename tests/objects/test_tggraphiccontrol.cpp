@@ -16,7 +16,7 @@ class BoxObject : public TGGraphicControl
 {
 public:
     QString className() const override { return QStringLiteral("TestBox"); }
-    void PaintObject(Canvas &canvas) override
+    void PaintObject(Canvas &canvas) const override
     {
         canvas.setBrush(Colors::clRed);
         canvas.fillRect({0, 0, Width(), Height()});
@@ -41,27 +41,49 @@ QRect topLeftCorner(const PageRect &r)
 
 } // namespace
 
-TEST(TGGraphicControl, RescaleRoundTripAndRoundsHalfToEven)
+TEST(TGGraphicControl, ZoomIsAViewThatRoundsHalfToEvenAndComesBackExactly)
 {
     Placed p(10, 20, 100, 40);
-    p.object.Rescale(0.6f);
+    p.object.setZoomFactor(0.6f);
     EXPECT_EQ(p.object.boundsRect(), QRect(6, 12, 60, 24));
     EXPECT_FLOAT_EQ(p.object.ZoomFactor(), 0.6f);
-    p.object.Rescale(1.0f);
-    EXPECT_EQ(p.object.boundsRect(), QRect(10, 20, 100, 40));
 
-    // 5 x 0.5 = 2.5 and 7 x 0.5 = 3.5: ties go to the even neighbour.
+    // 5 x 0.5 = 2.5 and 7 x 0.5 = 3.5: ties go to the even neighbour. Odd sizes through
+    // several zooms keep their page bounds exactly: nothing is rescaled and rounded back.
     Placed ties(5, 7, 5, 7);
-    ties.object.Rescale(0.5f);
+    for (const float zoom : {0.5f, 1.5f, 2.0f, 1.0f}) {
+        ties.object.setZoomFactor(zoom);
+        EXPECT_EQ(ties.object.pageBounds(), QRectF(5, 7, 5, 7)) << zoom;
+    }
+    ties.object.setZoomFactor(0.5f);
     EXPECT_EQ(ties.object.boundsRect(), QRect(2, 4, 2, 4));
+    EXPECT_EQ(ties.object.storedBounds(), QRect(5, 7, 5, 7));
+    EXPECT_EQ(ties.host.changed, 0) << "zooming changes no document";
+    EXPECT_EQ(ties.host.refits, 0);
 }
 
-TEST(TGGraphicControl, RescaleToTheSameFactorReportsNothing)
+TEST(TGGraphicControl, MovingAtAZoomConvertsOnlyTheEdgesThatChange)
 {
-    Placed p(10, 20, 100, 40);
-    p.object.Rescale(1.0f);
-    EXPECT_EQ(p.host.changed, 0);
-    EXPECT_EQ(p.host.refits, 0);
+    Placed p(11, 21, 41, 13);
+    p.object.setZoomFactor(0.5f);
+    // Shown at (6, 10, 20, 6); a move to the right by one screen pixel is two page pixels
+    // and leaves the top and the size where they were on the page.
+    p.object.setLeft(p.object.Left() + 1);
+    EXPECT_EQ(p.object.pageBounds(), QRectF(14, 21, 41, 13));
+    p.object.setBounds(p.object.Left(), p.object.Top(), 30, p.object.Height());
+    EXPECT_EQ(p.object.pageBounds(), QRectF(14, 21, 60, 13));
+    EXPECT_EQ(p.host.changed, 2);
+
+    // At 200 % a one-pixel nudge is half a page pixel, kept so that the next one moves on;
+    // documents store the bounds rounded half to even.
+    p.object.setZoomFactor(2.0f);
+    p.object.setTop(p.object.Top() + 1);
+    EXPECT_EQ(p.object.pageBounds().top(), 21.5);
+    EXPECT_EQ(p.object.Top(), 43);
+    EXPECT_EQ(p.object.storedBounds().top(), 22);
+    p.object.setTop(p.object.Top() + 1);
+    EXPECT_EQ(p.object.storedBounds().top(), 22);
+    EXPECT_EQ(p.object.Top(), 44);
 }
 
 TEST(TGGraphicControl, FirstBoundsOnlyRecordedLaterMovesReportAndRefit)

@@ -129,8 +129,8 @@ TEST(TGImage, AutoSizeFollowsThePictureAtTheZoomAndStretchEndsIt)
     FakeObjectHost host;
     TGImage object;
     object.setHost(&host);
-    prepared(object, 105, 105);
     object.setZoomFactor(0.8f);
+    prepared(object, 105, 105);
     object.SetPicture(quadrants(40, 30));
     EXPECT_EQ(object.boundsRect().size(), QSize(105, 105));
     object.SetAutoSize(true);

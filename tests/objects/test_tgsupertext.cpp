@@ -40,6 +40,14 @@ QImage coloured(QSize size, QRgb colour)
     return image;
 }
 
+// Bounds as a document gives them: taken as they are, not fitted to the text.
+void readBounds(TGSuperText &text, int width, int height)
+{
+    text.setReading(true);
+    text.setBounds(0, 0, width, height);
+    text.setReading(false);
+}
+
 } // namespace
 
 TEST(TGSuperText, NewObjectsAndToolObjectsStartAsDocumentsExpect)
@@ -62,8 +70,7 @@ TEST(TGSuperText, NewObjectsAndToolObjectsStartAsDocumentsExpect)
     EXPECT_EQ(text.OutlineWidth(), 1);
     EXPECT_EQ(text.SurfaceType(), stGradientFill);
     EXPECT_EQ(text.shadowOffset(), QPoint(0, 0));
-    EXPECT_TRUE(text.layoutDirty());
-    EXPECT_EQ(text.gradientBitmap().size(), QSize(142, 33)) << "built by the constructor";
+    EXPECT_EQ(text.gradientBitmap().size(), QSize(142, 33));
 
     const TGSuperText tool{TGSuperText::ToolObject{}};
     EXPECT_EQ(tool.BorderStyle(), bsSingle);
@@ -94,7 +101,7 @@ TEST(TGSuperText, GradientRunsFromColourToColourInEachDirection)
     };
     for (const Case &c : cases) {
         TGSuperText text;
-        text.setBounds(0, 0, 256, 64);
+        readBounds(text, 256, 64);
         text.SetFillDirection(c.direction);
         const QImage &gradient = text.gradientBitmap();
         ASSERT_EQ(gradient.size(), QSize(256, 64));
@@ -118,7 +125,7 @@ TEST(TGSuperText, NarrowGradientsStillEndInTheEndColour)
     EXPECT_EQ(mulDiv(1, 1, 0), -1);
     for (const int width : {100, 37, 7, 1}) {
         TGSuperText text;
-        text.setBounds(0, 0, width, 20);
+        readBounds(text, width, 20);
         const QImage &gradient = text.gradientBitmap();
         EXPECT_EQ(gradient.pixel(width - 1, 10), Yellow) << width << " pixels wide";
         // Several bands share the first pixel and the last of them stays.
@@ -128,7 +135,7 @@ TEST(TGSuperText, NarrowGradientsStillEndInTheEndColour)
     }
     // Red rises band by band and never falls back.
     TGSuperText text;
-    text.setBounds(0, 0, 100, 20);
+    readBounds(text, 100, 20);
     for (int x = 1; x < 100; ++x)
         EXPECT_GE(qRed(text.gradientBitmap().pixel(x, 5)), qRed(text.gradientBitmap().pixel(x - 1, 5)));
 }
@@ -155,7 +162,7 @@ TEST(TGSuperText, SurfaceTypesKeepOrDropWhatTheyNeed)
     text.SetSurfaceType(stBrushTransparent);
     EXPECT_EQ(text.OutlineStyle(), psDash);
 
-    text.setBounds(0, 0, 60, 30);
+    readBounds(text, 60, 30);
     text.SetGradientToColor(0x0000FF);
     text.SetSurfaceType(stGradientFill);
     EXPECT_EQ(text.gradientBitmap().size(), QSize(60, 30));
@@ -192,10 +199,10 @@ TEST(TGSuperText, ShadowOffsetFollowsOrientationDepthAndZoom)
         EXPECT_EQ(text.shadowOffset(), offset) << "orientation " << orientation;
     }
     text.SetShadowOrientation(sdDownLeft);
-    text.Rescale(0.6f);
+    text.setZoomFactor(0.6f);
     EXPECT_EQ(text.zoomedShadowOffset(), QPoint(-3, 3)) << "5 x 0.6 truncated";
-    EXPECT_EQ(text.boundsRect().size(), QSize(85, 20));
-    EXPECT_EQ(text.gradientBitmap().size(), QSize(85, 20)) << "rebuilt at the reduced size";
+    EXPECT_EQ(text.Width(), 85) << "142 x 0.6";
+    EXPECT_EQ(text.gradientBitmap().size(), text.boundsRect().size()) << "drawn at the size shown";
 }
 
 TEST(TGSuperText, LayoutMakesRoomForTheShadowAndFitsTheHeight)
@@ -228,15 +235,13 @@ TEST(TGSuperText, CaptionsAreCutFromTheEndUntilTheyFit)
     EXPECT_EQ(fitCaption(QString(), 100, tenEach), QString());
 }
 
-TEST(TGSuperText, TransparentObjectsShrinkToTheirTextAtTheNextPaint)
+TEST(TGSuperText, TransparentObjectsShrinkToTheirTextAtOnce)
 {
     TGSuperText text;
     text.setPixelsPerInch(96);
     text.setBounds(0, 0, 300, 200);
-    const SuperTextLayout &layout = text.layout();
-    EXPECT_LT(layout.size.height(), 200);
-    EXPECT_EQ(text.Height(), layout.size.height());
-    EXPECT_FALSE(text.layoutDirty());
+    EXPECT_LT(text.Height(), 200) << "fitted when the size changed, not when painted";
+    EXPECT_EQ(text.Height(), text.layout().size.height());
 
     TGSuperText framed;
     framed.setPixelsPerInch(96);
@@ -250,9 +255,11 @@ TEST(TGSuperText, BoundsNeverCollapse)
 {
     TGSuperText text;
     text.setBounds(10, 10, 0, -4);
-    EXPECT_EQ(text.boundsRect(), QRect(10, 10, 1, 1));
-    EXPECT_EQ(text.gradientBitmap().size(), QSize(1, 1));
-    EXPECT_TRUE(text.layoutDirty());
+    // A box too small to be seen takes the caption's width and one line's height.
+    EXPECT_EQ(text.boundsRect().topLeft(), QPoint(10, 10));
+    EXPECT_GT(text.Width(), 1);
+    EXPECT_EQ(text.boundsRect().size(), text.layout().size);
+    EXPECT_EQ(text.gradientBitmap().size(), text.boundsRect().size());
 }
 
 TEST(TGSuperText, MenuEntriesFollowTheObject)
@@ -288,7 +295,6 @@ TEST(TGSuperText, MenuEntriesFollowTheObject)
     };
     ASSERT_TRUE(runMenuEntry(s.text, QStringLiteral("Font")));
     EXPECT_EQ(s.text.Font().name(), QStringLiteral("Liberation Serif"));
-    EXPECT_TRUE(s.text.layoutDirty());
 }
 
 TEST(TGSuperText, PropertiesEditAPreviewAndApplyItOnOk)
@@ -337,7 +343,6 @@ TEST(TGSuperText, PropertiesEditAPreviewAndApplyItOnOk)
     EXPECT_TRUE(s.text.ControlTransparent());
     EXPECT_EQ(s.text.Width(), 300);
     EXPECT_GT(s.host.changed, changes);
-    EXPECT_FALSE(s.text.layoutDirty()) << "laid out at once";
 }
 
 TEST(TGSuperText, ABoxWidenedAtAZoomShowsTheWholeCaptionAtFullScale)
@@ -346,7 +351,7 @@ TEST(TGSuperText, ABoxWidenedAtAZoomShowsTheWholeCaptionAtFullScale)
     // shrinks; pages print at full scale.
     SuperText s;
     s.text.SetFont(TFont(QStringLiteral("DejaVu Sans"), 11, {}, Colors::clBlack));
-    s.text.Rescale(0.5f);
+    s.text.setZoomFactor(0.5f);
     FakeObjectEditors editors;
     editors.superText = [](TGSuperText &preview, QString &) {
         preview.SetCaption(QStringLiteral("Grandmother's ninetieth birthday party in the garden, "
@@ -354,7 +359,7 @@ TEST(TGSuperText, ABoxWidenedAtAZoomShowsTheWholeCaptionAtFullScale)
         return true;
     };
     ASSERT_TRUE(s.text.EditProperties());
-    s.text.Rescale(1.0f);
+    s.text.setZoomFactor(1.0f);
     const auto width = [&s](const QString &text) {
         return FontCache::font(s.text.zoomedFont(), s.text.pixelsPerInch()).width(text);
     };

@@ -221,7 +221,7 @@ TEST(PagePaint, PlannersIgnoreTheMonthStyles)
     EXPECT_EQ(plain.RenderToBitmap(), styled.RenderToBitmap());
 }
 
-TEST(PagePaint, HiddenOrSuspendedPageKeepsItsCellTable)
+TEST(PagePaint, TheCellTableFollowsTheSettingsWhetherThePagePaintsOrNot)
 {
     TCalendarPanel32 page;
     prepare(page, loFullCalendar);
@@ -231,21 +231,21 @@ TEST(PagePaint, HiddenOrSuspendedPageKeepsItsCellTable)
     const CellTable painted = page.cellTable();
     EXPECT_EQ(painted, page.computeCellTable());
 
+    // Painting computes nothing: a suspended or hidden page has the cells of its month.
     page.SetPaintSuspended(true);
     page.SetMainCalMonth(2);
-    page.repaint();
-    EXPECT_EQ(page.cellTable(), painted);
-    page.SetPaintSuspended(false);
-
-    page.hide();
-    page.SetMainCalMonth(3);
-    page.grab();
-    EXPECT_EQ(page.cellTable(), painted);
-
-    page.show();
-    page.grab();
     EXPECT_EQ(page.cellTable(), page.computeCellTable());
     EXPECT_NE(page.cellTable(), painted);
+    page.SetPaintSuspended(false);
+    page.hide();
+    page.SetMainCalMonth(3);
+    EXPECT_EQ(page.cellTable(), page.computeCellTable());
+    page.SetZoom(0.5f);
+    EXPECT_EQ(page.cellTable(), page.computeCellTable()) << "and of its zoom";
+    const CellTable before = page.cellTable();
+    page.show();
+    page.grab();
+    EXPECT_EQ(page.cellTable(), before);
 }
 
 TEST(PagePaint, CellTextsGoThroughTheRendererIntoTheirFreeRectangles)

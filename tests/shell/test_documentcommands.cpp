@@ -161,28 +161,35 @@ TEST(DocumentCommands, SaveAsProposesMonthAndYearAndRemembersTheFile)
     EXPECT_EQ(w.commands->proposedSaveName(), QStringLiteral("Mar1998.OVF"));
 }
 
-TEST(DocumentCommands, SavingWritesAtFullScaleAndRestoresTheZoom)
+TEST(DocumentCommands, TheZoomNeitherChangesWhatIsSavedNorIsChangedBySavingOrOpening)
 {
     Window w;
-    const QString path = w.dir.filePath(QStringLiteral("z.OVF"));
-    w.calendar.SetZoom(0.701f);
-    ASSERT_TRUE(w.commands->SaveCalendarFile(path));
-    EXPECT_FLOAT_EQ(w.calendar.ZoomFactor(), 0.701f);
-    w.calendar.SetZoom(1.001f);
-    ASSERT_TRUE(w.commands->SaveCalendarFile(path));
-    EXPECT_EQ(w.calendar.ZoomFactor(), 1.0f);
-    for (const float above : {1.251f, 4.001f}) {
-        w.calendar.SetZoom(above);
-        ASSERT_TRUE(w.commands->SaveCalendarFile(path));
-        EXPECT_EQ(w.calendar.ZoomFactor(), above) << "the steps above 100 % stay";
-        w.commands->OpenCalendarFile(path);
-        EXPECT_EQ(w.calendar.ZoomFactor(), above);
-    }
+    auto label = std::make_unique<TGPLabel>();
+    label->SetFont(TFont(QStringLiteral("Liberation Sans"), 11));
+    label->setBounds(11, 21, 143, 35);
+    w.calendar.appendObject(std::move(label));
+    w.calendar.ConnectObjects();
+    const QString full = w.dir.filePath(QStringLiteral("full.OVF"));
+    ASSERT_TRUE(w.commands->SaveCalendarFile(full));
+    // Opened once, so that the object has the name that reading gives it.
+    w.commands->OpenCalendarFile(full);
+    ASSERT_TRUE(w.commands->SaveCalendarFile(full));
+    const QRect stored = w.calendar.objects().front()->storedBounds();
 
-    w.calendar.SetZoom(0.401f);
-    w.commands->OpenCalendarFile(path);
-    ASSERT_EQ(w.fileName, path);
-    EXPECT_FLOAT_EQ(w.calendar.ZoomFactor(), 0.401f) << "opening puts the zoom back too";
+    // Odd places and sizes at every zoom step: the old rescaling moved and widened them.
+    for (const float zoom : {0.5f, 0.701f, 1.5f, 2.0f, 4.001f}) {
+        w.calendar.SetZoom(zoom);
+        const QString path = w.dir.filePath(QStringLiteral("zoomed.OVF"));
+        ASSERT_TRUE(w.commands->SaveCalendarFile(path));
+        EXPECT_EQ(w.calendar.ZoomFactor(), zoom) << "saving leaves the zoom alone";
+        const QByteArray zoomedBytes = FileBytes::readRegularFile(path, 1 << 20).bytes;
+        const QByteArray fullBytes = FileBytes::readRegularFile(full, 1 << 20).bytes;
+        EXPECT_EQ(zoomedBytes, fullBytes) << "saved at " << zoom;
+        w.commands->OpenCalendarFile(path);
+        EXPECT_EQ(w.calendar.ZoomFactor(), zoom) << "opening leaves the zoom alone";
+        ASSERT_EQ(w.calendar.objects().size(), 1u);
+        EXPECT_EQ(w.calendar.objects().front()->storedBounds(), stored) << "opened at " << zoom;
+    }
 }
 
 TEST(DocumentCommands, AFailedSaveSaysWhyAndStaysModified)
@@ -330,6 +337,8 @@ TEST(DocumentCommands, UndoAndRedoStepThroughTheRecordedChanges)
 
     auto label = std::make_unique<TGPLabel>();
     label->setBounds(10, 20, 142, 33);
+    // The label fits its height to its text.
+    const QSize size = label->boundsRect().size();
     w.calendar.appendObject(std::move(label));
     w.calendar.ConnectObjects();
     w.modified = true;
@@ -343,7 +352,7 @@ TEST(DocumentCommands, UndoAndRedoStepThroughTheRecordedChanges)
 
     w.commands->Undo();
     ASSERT_EQ(w.calendar.objects().size(), 1u);
-    EXPECT_EQ(w.calendar.objects().front()->boundsRect(), QRect(10, 20, 142, 33));
+    EXPECT_EQ(w.calendar.objects().front()->boundsRect(), QRect(QPoint(10, 20), size));
     EXPECT_EQ(w.calendar.MainCalMonth(), 6);
     EXPECT_TRUE(w.modified);
     w.commands->Undo();
@@ -355,7 +364,7 @@ TEST(DocumentCommands, UndoAndRedoStepThroughTheRecordedChanges)
     w.commands->Redo();
     w.commands->Redo();
     ASSERT_EQ(w.calendar.objects().size(), 1u);
-    EXPECT_EQ(w.calendar.objects().front()->boundsRect(), QRect(40, 60, 142, 33));
+    EXPECT_EQ(w.calendar.objects().front()->boundsRect(), QRect(QPoint(40, 60), size));
     EXPECT_EQ(w.calendar.MainCalMonth(), 9);
     EXPECT_TRUE(w.modified);
 
@@ -384,6 +393,7 @@ TEST(DocumentCommands, UndoStaysAvailableAfterPlacingALargePhoto)
     w.calendar.appendObject(std::move(image));
     auto label = std::make_unique<TGPLabel>();
     label->setBounds(10, 20, 142, 33);
+    const QSize size = label->boundsRect().size();
     w.calendar.appendObject(std::move(label));
     w.calendar.ConnectObjects();
     w.commands->recordChange();
@@ -400,14 +410,14 @@ TEST(DocumentCommands, UndoStaysAvailableAfterPlacingALargePhoto)
 
     w.commands->Undo();
     ASSERT_EQ(w.calendar.objects().size(), 2u);
-    EXPECT_EQ(w.calendar.objects().back()->boundsRect(), QRect(10, 20, 142, 33));
+    EXPECT_EQ(w.calendar.objects().back()->boundsRect(), QRect(QPoint(10, 20), size));
     EXPECT_EQ(dynamic_cast<const TGImage &>(*w.calendar.objects().front()).picture().image().size(),
               photo.size());
     w.commands->Undo();
     EXPECT_TRUE(w.calendar.objects().empty());
 }
 
-TEST(DocumentCommands, UndoPutsObjectsBackAtTheZoomShownNow)
+TEST(DocumentCommands, UndoPutsObjectsBackShownAtTheZoomShownNow)
 {
     Window w;
     w.commands->OpenCalendarFile(w.writeDocument(QStringLiteral("zoom.OVF")));
@@ -423,7 +433,9 @@ TEST(DocumentCommands, UndoPutsObjectsBackAtTheZoomShownNow)
     w.calendar.SetZoom(0.5f);
     w.commands->Undo();
     ASSERT_EQ(w.calendar.objects().size(), 1u);
-    EXPECT_EQ(w.calendar.objects().front()->boundsRect(), QRect(50, 20, 100, 20));
+    const TGGraphicControl &back = *w.calendar.objects().front();
+    EXPECT_EQ(back.pageBounds().topLeft(), QPointF(100, 40));
+    EXPECT_EQ(back.boundsRect().topLeft(), QPoint(50, 20));
 }
 
 TEST(DocumentCommands, TheChangesOfOneActionMakeOneStep)

@@ -131,7 +131,8 @@ TEST(SuperTextRecord, EveryPropertyComesBack)
     gradient.setBounds(0, 0, 90, 30);
     const auto again = readObjectList(objectListBytes({&gradient}), {});
     ASSERT_EQ(again.objects.size(), 1u);
-    EXPECT_EQ(dynamic_cast<const TGSuperText &>(*again.objects[0]).gradientBitmap().size(), QSize(90, 30));
+    EXPECT_EQ(dynamic_cast<const TGSuperText &>(*again.objects[0]).gradientBitmap().size(),
+              gradient.boundsRect().size());
 }
 
 TEST(SuperTextRecord, ADamagedTextureIsAnInvalidValue)

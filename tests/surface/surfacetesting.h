@@ -32,7 +32,7 @@ public:
     }
 
     QString className() const override { return QStringLiteral("TTestObject"); }
-    void PaintObject(Canvas &canvas) override
+    void PaintObject(Canvas &canvas) const override
     {
         canvas.setBrush(color);
         canvas.fillRect(PageRect{0, 0, Width(), Height()});
@@ -98,7 +98,7 @@ public:
     static Record recordOf(const TGGraphicControl &object)
     {
         const auto *test = dynamic_cast<const TestObject *>(&object);
-        return Record{object.Name(), object.boundsRect(), object.Locked(),
+        return Record{object.Name(), object.storedBounds(), object.Locked(),
                       test ? test->color : Colors::clRed};
     }
 

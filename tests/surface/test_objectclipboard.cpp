@@ -199,6 +199,7 @@ TEST_F(ClipboardTest, APasteAfterZoomingKeepsTheCopiedSize)
     surface.SetZoom(1.0f);
     surface.PasteObjects();
     ASSERT_EQ(surface.objects().size(), 2u);
-    // Copied at (25, 30) 50 x 20 at half size and offset there by 15: twice that now.
-    EXPECT_EQ(surface.objects()[1]->boundsRect(), QRect(80, 90, 100, 40));
+    // Objects are copied in page pixels whatever the zoom: the copy has the original's
+    // size and lies 15 page pixels down and right of it.
+    EXPECT_EQ(surface.objects()[1]->boundsRect(), QRect(65, 75, 100, 40));
 }
