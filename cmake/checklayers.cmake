@@ -21,10 +21,11 @@ set(allowed_page core graphics metafile richtext richedit images calendar object
 set(allowed_properties core graphics metafile richtext richedit images calendar objects widgets surface page storage)
 set(allowed_cells core graphics metafile richtext richedit images calendar widgets surface page ical recurring)
 set(allowed_icons core graphics metafile images widgets)
-set(allowed_recurring core graphics widgets)
+set(allowed_recurring core)
+set(allowed_recurringdialogs core graphics widgets recurring)
 set(allowed_ical core)
 set(allowed_output core graphics metafile richtext richedit images calendar objects surface page)
-set(allowed_shell core graphics metafile richtext richedit images calendar objects objecteditors widgets surface page storage properties cells icons recurring output ical)
+set(allowed_shell core graphics metafile richtext richedit images calendar objects objecteditors widgets surface page storage properties cells icons recurring recurringdialogs output ical)
 
 file(GLOB libraries RELATIVE "${SOURCE_DIR}/src" "${SOURCE_DIR}/src/*")
 set(failures "")

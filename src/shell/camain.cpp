@@ -7,7 +7,7 @@
 
 #include "page/calpanel32.h"
 #include "core/apppaths.h"
-#include "recurring/recurringcommands.h"
+#include "recurringdialogs/recurringcommands.h"
 #include "widgets/dialogs.h"
 #include "shell/asstvellform.h"
 #include "shell/busycursor.h"

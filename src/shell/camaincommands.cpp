@@ -5,7 +5,7 @@
 #include "page/calpanel32.h"
 #include "widgets/dialogs.h"
 #include "widgets/helpwindow.h"
-#include "recurring/recurringcommands.h"
+#include "recurringdialogs/recurringcommands.h"
 #include "shell/asstvellform.h"
 #include "shell/configinfo.h"
 #include "shell/gettitle.h"

@@ -33,7 +33,7 @@
 #include "shell/mrufilelist.h"
 #include "richtext/rtfreader.h"
 #include "recurring/recurringstore.h"
-#include "recurring/selectrecurringdates.h"
+#include "recurringdialogs/selectrecurringdates.h"
 
 #include <QTextDocument>
 
