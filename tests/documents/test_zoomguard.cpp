@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "shell/zoomguard.h"
+#include "documents/zoomguard.h"
 #include "surface/gbasepanel.h"
 
 #include <stdexcept>
