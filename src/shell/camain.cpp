@@ -3,15 +3,15 @@
 #include "camain.h"
 
 #include "objecteditors/dialogobjecteditors.h"
-#include "shell/objectfiler.h"
+#include "documents/objectfiler.h"
 
 #include "page/calpanel32.h"
 #include "core/apppaths.h"
-#include "recurring/recurringcommands.h"
+#include "recurringdialogs/recurringcommands.h"
 #include "widgets/dialogs.h"
-#include "shell/asstvellform.h"
-#include "shell/busycursor.h"
-#include "shell/mrufilelist.h"
+#include "dialogs/asstvellform.h"
+#include "documents/busycursor.h"
+#include "documents/mrufilelist.h"
 
 #include <QAction>
 #include <QApplication>

@@ -10,9 +10,9 @@
 #include "widgets/helpwindow.h"
 #include "core/filebytes.h"
 #include "core/inifile.h"
-#include "shell/asstvellform.h"
-#include "shell/busycursor.h"
-#include "shell/mrufilelist.h"
+#include "dialogs/asstvellform.h"
+#include "documents/busycursor.h"
+#include "documents/mrufilelist.h"
 #include "shell/placement.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "page/calpanel32.h"
 #include "richtext/rtfappend.h"
 #include "graphics/tcolor.h"
-#include "recurring/fillcalendar.h"
+#include "recurringdialogs/fillcalendar.h"
 #include "shell/camain.h"
 #include "shell/modalhooks.h"
 #include "widgets/dialogs.h"

@@ -10,12 +10,12 @@
 #include "shell/camain.h"
 #include "shell/cellfill.h"
 #include "shell/icalfill.h"
-#include "shell/documentcommands.h"
-#include "shell/documenthost.h"
-#include "shell/mrufilelist.h"
+#include "documents/documentcommands.h"
+#include "documents/documenthost.h"
+#include "documents/mrufilelist.h"
 #include "shell/placement.h"
-#include "shell/printcommands.h"
-#include "shell/settd.h"
+#include "documents/printcommands.h"
+#include "dialogs/settd.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "core/inifile.h"
 #include "ical/calendarevents.h"
 #include "page/calpanel32.h"
-#include "recurring/checkmarklistdialog.h"
+#include "recurringdialogs/checkmarklistdialog.h"
 #include "shell/camain.h"
 #include "shell/cellfill.h"
 #include "widgets/choosers.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "recurring/recurringcommands.h"
+#include "recurringdialogs/recurringcommands.h"
 #include "widgets/dialogs.h"
 
 #include <memory>

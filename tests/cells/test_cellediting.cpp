@@ -3,9 +3,9 @@
 #include "celleditingfixture.h"
 
 #include "richtext/rtfunits.h"
-#include "shell/documentcommands.h"
+#include "documents/documentcommands.h"
 #include "shell/documentwiring.h"
-#include "shell/recoverycopy.h"
+#include "documents/recoverycopy.h"
 #include "storage/calendarfile.h"
 #include "widgets/choosers.h"
 

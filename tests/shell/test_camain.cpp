@@ -21,8 +21,8 @@
 #include "objects/objectfactory.h"
 #include "objects/tgflatcalendar.h"
 #include "page/calpanel32.h"
-#include "shell/gettitle.h"
-#include "shell/mrufilelist.h"
+#include "dialogs/gettitle.h"
+#include "documents/mrufilelist.h"
 
 namespace {
 

@@ -26,14 +26,14 @@
 #include "storage/calendarfile.h"
 #include "storage/objectrecords.h"
 #include "page/calpanel32.h"
-#include "shell/documentcommands.h"
+#include "documents/documentcommands.h"
 #include "shell/documentwiring.h"
-#include "shell/recoverychooser.h"
-#include "shell/recoverycopy.h"
-#include "shell/mrufilelist.h"
+#include "documents/recoverychooser.h"
+#include "documents/recoverycopy.h"
+#include "documents/mrufilelist.h"
 #include "richtext/rtfreader.h"
 #include "recurring/recurringstore.h"
-#include "recurring/selectrecurringdates.h"
+#include "recurringdialogs/selectrecurringdates.h"
 
 #include <QTextDocument>
 

@@ -6,7 +6,7 @@
 #include "calendar/calendardates.h"
 #include "calendar/calendarnames.h"
 #include "page/calpanel32.h"
-#include "recurring/checkmarklistdialog.h"
+#include "recurringdialogs/checkmarklistdialog.h"
 #include "recurring/recurringentry.h"
 #include "recurring/recurringstore.h"
 #include "richtext/rtfreader.h"

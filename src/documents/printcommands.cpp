@@ -5,13 +5,13 @@
 #include "output/pageoutput.h"
 #include "output/printsupport.h"
 #include "page/calpanel32.h"
-#include "shell/busycursor.h"
-#include "shell/documentcommands.h"
+#include "documents/busycursor.h"
+#include "documents/documentcommands.h"
 #include "widgets/choosers.h"
 #include "widgets/dialogs.h"
 #include "graphics/reportcanvas.h"
-#include "shell/documenthost.h"
-#include "shell/scopedflag.h"
+#include "documents/documenthost.h"
+#include "documents/scopedflag.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "editrecurringdateformula.h"
 
 #include "widgets/dialogs.h"
-#include "recurringformula.h"
+#include "recurring/recurringformula.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "asstvellform.h"
 
-#include "shell/quicktips.h"
+#include "dialogs/quicktips.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "shell/documenthistory.h"
+#include "documents/documenthistory.h"
 
 #include <QRandomGenerator>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/snapshotstore.h"
+#include "documents/snapshotstore.h"
 
 #include <QByteArray>
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "getholidays.h"
 
-#include "holidaylist.h"
-#include "recurringstore.h"
+#include "recurring/holidaylist.h"
+#include "recurring/recurringstore.h"
 
 #include <algorithm>
 

@@ -4,12 +4,12 @@
 
 #include "editrecurringdateformula.h"
 #include "getholidays.h"
-#include "holidaylist.h"
+#include "recurring/holidaylist.h"
 #include "widgets/dialogs.h"
-#include "recurringentry.h"
+#include "recurring/recurringentry.h"
 #include "recurringlinedelegate.h"
 #include "recurringlistitem.h"
-#include "recurringstore.h"
+#include "recurring/recurringstore.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -8,7 +8,7 @@
 
 #include "core/filebytes.h"
 #include "core/inifile.h"
-#include "shell/mrufilelist.h"
+#include "documents/mrufilelist.h"
 
 namespace {
 

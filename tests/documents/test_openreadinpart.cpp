@@ -13,8 +13,8 @@
 #include "filedialogs.h"
 #include "fakedialogs.h"
 #include "page/calpanel32.h"
-#include "shell/documentcommands.h"
-#include "shell/mrufilelist.h"
+#include "documents/documentcommands.h"
+#include "documents/mrufilelist.h"
 #include "stubdocumenthost.h"
 
 #include "../storage/damageddocuments.h"

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fillcalendar.h"
 
-#include "recurringmonth.h"
-#include "recurringstore.h"
+#include "recurring/recurringmonth.h"
+#include "recurring/recurringstore.h"
 #include "selectrecurringdates.h"
 
 #include "widgets/dialogs.h"

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/documenthistory.h"
-#include "shell/documenthost.h"
-#include "shell/recoverycopy.h"
+#include "documents/documenthistory.h"
+#include "documents/documenthost.h"
+#include "documents/recoverycopy.h"
 
 #include <QObject>
 #include <QString>

@@ -4,7 +4,7 @@
 
 #include "editrecurringdates.h"
 #include "widgets/dialogs.h"
-#include "recurringstore.h"
+#include "recurring/recurringstore.h"
 
 #include <QDialog>
 #include <QString>

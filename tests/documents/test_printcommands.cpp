@@ -16,7 +16,7 @@
 #include "fakedialogs.h"
 #include "page/calpanel32.h"
 #include "stubdocumenthost.h"
-#include "shell/printcommands.h"
+#include "documents/printcommands.h"
 
 namespace {
 

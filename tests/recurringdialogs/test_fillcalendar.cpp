@@ -8,10 +8,10 @@
 #include "englishnames.h"
 #include "fakedialogs.h"
 #include "core/apppaths.h"
-#include "recurring/fillcalendar.h"
+#include "recurringdialogs/fillcalendar.h"
 #include "recurring/holidaylist.h"
 #include "recurring/recurringstore.h"
-#include "recurring/selectrecurringdates.h"
+#include "recurringdialogs/selectrecurringdates.h"
 
 namespace {
 

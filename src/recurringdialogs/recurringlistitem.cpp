@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recurringlistitem.h"
 
-#include "recurringentry.h"
+#include "recurring/recurringentry.h"
 
 #include <QListWidget>
 

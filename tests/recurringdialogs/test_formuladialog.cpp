@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakedialogs.h"
-#include "recurring/editrecurringdateformula.h"
+#include "recurringdialogs/editrecurringdateformula.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,12 +5,12 @@
 #include "englishnames.h"
 #include "fakedialogs.h"
 #include "core/apppaths.h"
-#include "recurring/checkmarkdelegate.h"
-#include "recurring/editrecurringdateformula.h"
-#include "recurring/editrecurringdates.h"
-#include "recurring/getholidays.h"
+#include "recurringdialogs/checkmarkdelegate.h"
+#include "recurringdialogs/editrecurringdateformula.h"
+#include "recurringdialogs/editrecurringdates.h"
+#include "recurringdialogs/getholidays.h"
 #include "recurring/holidaylist.h"
-#include "recurring/recurringcommands.h"
+#include "recurringdialogs/recurringcommands.h"
 #include "recurring/recurringstore.h"
 
 #include <QComboBox>

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/configreport.h"
-
 #include <QDialog>
+#include <QString>
 
 class QPlainTextEdit;
 

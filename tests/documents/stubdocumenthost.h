@@ -3,7 +3,7 @@
 #pragma once
 
 #include "page/calpanel32.h"
-#include "shell/documenthost.h"
+#include "documents/documenthost.h"
 
 // A document window reduced to its page, file name and modified flag; tests override what
 // they watch.

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "recurringcommands.h"
-#include "recurringmonth.h"
+#include "recurring/recurringmonth.h"
 
 #include <QDate>
 #include <QList>

@@ -26,11 +26,11 @@
 #include "objects/tgimage.h"
 #include "objects/tgplabel.h"
 #include "page/calpanel32.h"
-#include "shell/documentcommands.h"
-#include "shell/documenthost.h"
-#include "shell/mrufilelist.h"
-#include "shell/recoverychooser.h"
-#include "shell/recoverycopy.h"
+#include "documents/documentcommands.h"
+#include "documents/documenthost.h"
+#include "documents/mrufilelist.h"
+#include "documents/recoverychooser.h"
+#include "documents/recoverycopy.h"
 #include "storage/calendarfile.h"
 
 namespace {
