@@ -44,11 +44,18 @@ bool pdfPrinterOffered()
 } // namespace
 
 PrintCommands::PrintCommands(DocumentHost &host, QObject *parent)
-    : QObject(parent), m_host(host), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QObject(parent), m_host(host)
 {
 }
 
 PrintCommands::~PrintCommands() = default;
+
+QPrinter &PrintCommands::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
 
 bool PrintCommands::checkPrinterAvailable()
 {
@@ -70,7 +77,7 @@ void PrintCommands::mnuPrintSetupClick()
 
 bool PrintCommands::CheckPrinterMargins()
 {
-    const QString warnings = PrintSupport::marginWarnings(unprintableInches(*m_printer), m_host.page());
+    const QString warnings = PrintSupport::marginWarnings(unprintableInches(printer()), m_host.page());
     if (warnings.isEmpty())
         return true;
     return Dialogs::yesNoQuestion(m_host.dialogParent(), QStringLiteral("Margin Warning"),
@@ -95,14 +102,14 @@ void PrintCommands::printThroughDialog(const QString &title)
 {
     m_printed = false;
     const bool wasModified = m_host.Modified();
-    QPrintDialog dialog(m_printer.get(), m_host.dialogParent());
+    QPrintDialog dialog(&printer(), m_host.dialogParent());
     if (!title.isEmpty())
         dialog.setWindowTitle(title);
     bool failed = false;
     if (Dialogs::exec(dialog) == QDialog::Accepted) {
-        setPrinterToPage(*m_printer);
+        setPrinterToPage(printer());
         // Printing to a file that has no name yet asks for one rather than doing nothing.
-        if (m_printer->outputFormat() == QPrinter::PdfFormat && m_printer->outputFileName().isEmpty()) {
+        if (printer().outputFormat() == QPrinter::PdfFormat && printer().outputFileName().isEmpty()) {
             const auto path = Choosers::chooseSaveFile(
                 m_host.dialogParent(), QStringLiteral("Print To File"),
                 exportFolder() + QLatin1Char('/')
@@ -113,27 +120,27 @@ void PrintCommands::printThroughDialog(const QString &title)
                 m_host.SetModified(wasModified);
                 return;
             }
-            m_printer->setOutputFileName(*path);
+            printer().setOutputFileName(*path);
         }
         if (!CheckPrinterMargins())
             return;
-        int copies = std::max(1, m_printer->copyCount());
-        if (m_printer->supportsMultipleCopies())
+        int copies = std::max(1, printer().copyCount());
+        if (printer().supportsMultipleCopies())
             copies = 1;
         else
-            m_printer->setCopyCount(1);
+            printer().setCopyCount(1);
         ReportPrinter1Print(copies);
         failed = !m_printed;
     }
     if (m_printed) {
-        const bool toFile = m_printer->outputFormat() == QPrinter::PdfFormat;
+        const bool toFile = printer().outputFormat() == QPrinter::PdfFormat;
         Dialogs::informationBox(m_host.dialogParent(),
                                 toFile ? QStringLiteral("The calendar was printed to the file\r")
-                                             + m_printer->outputFileName()
+                                             + printer().outputFileName()
                                        : PrintSupport::completedMessage(m_host.page().HasSuperTextObjects()));
     } else if (failed) {
-        const QString target = m_printer->outputFormat() == QPrinter::PdfFormat ? m_printer->outputFileName()
-                                                                               : m_printer->printerName();
+        const QString target = printer().outputFormat() == QPrinter::PdfFormat ? printer().outputFileName()
+                                                                               : printer().printerName();
         Dialogs::informationBox(m_host.dialogParent(),
                                 QStringLiteral("The calendar could not be printed to ") + target);
     }
@@ -145,7 +152,7 @@ void PrintCommands::ReportPrinter1Print(int copies)
 {
     m_host.DoSaveRichtext();
     m_host.SetModified(false);
-    m_printed = paintPages(*m_printer, copies);
+    m_printed = paintPages(printer(), copies);
     m_host.SetModified(false);
 }
 
@@ -179,8 +186,8 @@ void PrintCommands::mnuPrintPreviewClick()
 {
     const bool wasModified = m_host.Modified();
     m_host.DoSaveRichtext();
-    setPrinterToPage(*m_printer);
-    QPrintPreviewDialog dialog(m_printer.get(), m_host.dialogParent());
+    setPrinterToPage(printer());
+    QPrintPreviewDialog dialog(&printer(), m_host.dialogParent());
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *printer) { paintPages(*printer, 1); });

@@ -35,7 +35,9 @@ public:
     bool CheckPrinterMargins();
 
     // The device pages go to; tests point it at a PDF file.
-    QPrinter &printer() { return *m_printer; }
+    // Made on first use: setting up a printer loads the print system's plugin, which a
+    // start that prints nothing should not wait for.
+    QPrinter &printer();
 
 private:
     // The print dialog, titled title unless that is empty; on Print, prints the page with

@@ -273,6 +273,7 @@ private:
     void FormClose();
     // True when unsaved changes from a run that did not end normally were restored.
     bool showWithRecentDocument();
+    void finishStart();
     void restoreStuckCursor(QObject *watched);
     void runCommand(const std::function<void()> &command);
 

@@ -82,6 +82,18 @@ void TCalendarMain::FormActivate()
         Dialogs::informationBox(
             this, QStringLiteral("Orvane cannot keep its settings, recent files or recovery copies: %1.").arg(problem));
     }
+    // What the first look at the document does not need comes once it shows: the icon
+    // library, the icons window and the question whether a printer is there (which loads
+    // the print system's plugin).
+    QTimer::singleShot(0, this, [this] { finishStart(); });
+}
+
+void TCalendarMain::finishStart()
+{
+    if (m_hooks.loadIconLibrary)
+        m_hooks.loadIconLibrary(m_prefs.iconFile);
+    m_printerAvailable = m_hooks.checkPrinter ? m_hooks.checkPrinter()
+                                              : !QPrinterInfo::availablePrinterNames().isEmpty();
     CheckFloaterStatus();
     if (m_iconsWindowWanted)
         showIconsWindow(true);
@@ -91,13 +103,9 @@ void TCalendarMain::FormActivate()
 
 bool TCalendarMain::showWithRecentDocument()
 {
-    if (m_hooks.loadIconLibrary)
-        m_hooks.loadIconLibrary(m_prefs.iconFile);
     IniFile ini(iniPath());
     RestorePlacement(*this, kPlacementName, ini, this);
     show();
-    m_printerAvailable = m_hooks.checkPrinter ? m_hooks.checkPrinter()
-                                              : !QPrinterInfo::availablePrinterNames().isEmpty();
     m_page->ResetToDefaults();
     if (m_hooks.resetHistory)
         m_hooks.resetHistory();

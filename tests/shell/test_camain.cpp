@@ -477,6 +477,8 @@ TEST_F(MainWindowFixture, FirstActivationReopensTheMostRecentFileWhenItExists)
     hooks.checkPrinter = [&printerChecked] { printerChecked = true; return true; };
     window().setHooks(hooks);
     window().FormActivate();
+    // The rest of the start comes once the document shows.
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(opened, QStringList{existing});
     EXPECT_TRUE(printerChecked);
     EXPECT_FALSE(window().firstActivationPending());
@@ -486,6 +488,10 @@ TEST_F(MainWindowFixture, FirstActivationReopensTheMostRecentFileWhenItExists)
     EXPECT_TRUE(action("mnuPrintCalendar")->isEnabled());
 
     window().FormActivate();
+
+    // The rest of the start comes once the document shows.
+
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(opened.size(), 1) << "only the first activation reopens";
 }
 
@@ -498,7 +504,11 @@ TEST_F(MainWindowFixture, AUserFolderThatCannotBeUsedIsSaidOnceAtStart)
     AppPaths::setUserFolderOverride(blocked + QStringLiteral("/orvane"));
     window().setHooks(allHooks());
     window().FormActivate();
+    // The rest of the start comes once the document shows.
+    QCoreApplication::sendPostedEvents();
     window().FormActivate();
+    // The rest of the start comes once the document shows.
+    QCoreApplication::sendPostedEvents();
     ASSERT_EQ(m_dialogs->messages.size(), 1);
     EXPECT_TRUE(m_dialogs->messages.first().text.startsWith(
         QStringLiteral("Orvane cannot keep its settings, recent files or recovery copies: the folder ")))
@@ -514,6 +524,8 @@ TEST_F(MainWindowFixture, FirstActivationWithAMissingRecentFileShowsNoPage)
     hooks.openDocument = [&opened](const QString &) { opened = true; };
     window().setHooks(hooks);
     window().FormActivate();
+    // The rest of the start comes once the document shows.
+    QCoreApplication::sendPostedEvents();
     EXPECT_FALSE(opened);
     EXPECT_FALSE(window().CalendarPanel().isVisible());
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Orvane[*]"));
@@ -737,5 +749,7 @@ TEST_F(MainWindowFixture, ADocumentNamedAtStartReplacesTheRecentOne)
     window().setHooks(hooks);
     window().setStartDocument(docs.filePath(QStringLiteral("Asked.OVF")));
     window().FormActivate();
+    // The rest of the start comes once the document shows.
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(opened, QStringList{docs.filePath(QStringLiteral("Asked.OVF"))});
 }

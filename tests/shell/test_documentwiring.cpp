@@ -62,6 +62,8 @@ protected:
             return int(QDialog::Rejected);
         };
         window().FormActivate();
+        // The rest of the start comes once the document shows.
+        QCoreApplication::sendPostedEvents();
     }
 
     std::optional<int> layoutRow;
@@ -253,6 +255,8 @@ TEST_F(Recovery, AStartAfterACrashOffersTheUnsavedChangesBackAsAModifiedDocument
         return chooser->result();
     };
     window().FormActivate();
+    // The rest of the start comes once the document shows.
+    QCoreApplication::sendPostedEvents();
     EXPECT_TRUE(window().Modified());
     EXPECT_TRUE(window().CalendarPanel().isVisibleTo(&window()));
     EXPECT_EQ(window().CalendarPanel().GetCellRtfText(20, {}), typed);

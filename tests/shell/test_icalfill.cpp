@@ -50,6 +50,8 @@ protected:
             return int(QDialog::Rejected);
         };
         window().FormActivate();
+        // The rest of the start comes once the document shows.
+        QCoreApplication::sendPostedEvents();
         window().setPageShown(true);
     }
 

@@ -54,6 +54,8 @@ protected:
         m_palette = connectIconPalette(window(), *m_editing);
         m_dialogs->onDialog = [this](QDialog &d) { return answer(d); };
         window().FormActivate();
+        // The rest of the start comes once the document shows.
+        QCoreApplication::sendPostedEvents();
         action("New1")->trigger();
         window().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Start-up of Orvane against a plain Qt main window (bench/startup/baselinewindow.cpp):
+# the time until a window titled after the document exists, and the resident memory once
+# the program has idled. Runs each program several times on its own Xvfb display with an
+# empty configuration folder and prints the medians and the ratios.
+# Usage: bench/startup/measure.sh [build folder] [runs]
+set -euo pipefail
+build=${1:-build}
+runs=${2:-7}
+top=$(cd "$(dirname "$0")/../.." && pwd)
+command -v xdotool >/dev/null || { echo "needs xdotool (apt-get install xdotool)" >&2; exit 2; }
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1400x1000x24 >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+export DISPLAY=$display
+"$build/bin/orvane-render" --layout 3 --month 1 --year 2027 --save "$work/Startup.OVF"
+
+# Prints "milliseconds kilobytes" for one start of the command.
+measure() {
+  local config="$work/config-$RANDOM"
+  mkdir -p "$config"
+  local start end pid
+  start=$(date +%s%N)
+  XDG_CONFIG_HOME="$config" "$@" "$work/Startup.OVF" >/dev/null 2>&1 &
+  pid=$!
+  until xdotool search --pid "$pid" --name "Startup" >/dev/null 2>&1; do sleep 0.005; done
+  end=$(date +%s%N)
+  sleep 3
+  local rss
+  rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  echo "$(( (end - start) / 1000000 )) $rss"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+run() {
+  local name=$1; shift
+  : > "$work/$name"
+  for _ in $(seq "$runs"); do measure "$@" >> "$work/$name"; done
+  local ms kb
+  ms=$(cut -d' ' -f1 "$work/$name" | median)
+  kb=$(cut -d' ' -f2 "$work/$name" | median)
+  echo "$name $ms $kb"
+}
+
+base=$(run baseline "$build/bench/baselinewindow")
+orvane=$(run orvane "$build/bin/orvane")
+read -r _ bms bkb <<<"$base"
+read -r _ oms okb <<<"$orvane"
+printf '%-10s %8s %10s\n' program "title ms" "idle MB"
+printf '%-10s %8d %10.1f\n' baseline "$bms" "$(echo "$bkb / 1024" | bc -l)"
+printf '%-10s %8d %10.1f\n' orvane "$oms" "$(echo "$okb / 1024" | bc -l)"
+printf 'ratio      %8.2f %10.2f\n' "$(echo "$oms / $bms" | bc -l)" "$(echo "$okb / $bkb" | bc -l)"
