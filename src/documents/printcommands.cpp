@@ -32,13 +32,11 @@ QMarginsF unprintableInches(const QPrinter &printer)
     return layout.minimumMargins();
 }
 
-// Qt's own PDF printer is always there: a machine without system printers still prints
-// to a file.
-bool pdfPrinterOffered()
+// Qt's own PDF printer is part of its print support and always there: a machine without
+// system printers still prints to a file.
+constexpr bool pdfPrinterOffered()
 {
-    QPrinter probe;
-    probe.setOutputFormat(QPrinter::PdfFormat);
-    return probe.outputFormat() == QPrinter::PdfFormat;
+    return true;
 }
 
 } // namespace
@@ -59,6 +57,10 @@ QPrinter &PrintCommands::printer()
 
 bool PrintCommands::checkPrinterAvailable()
 {
+    // Asking the print system for its printers loads its plugin and connects to it, which
+    // would slow every start for an answer that cannot change whether printing works.
+    if (pdfPrinterOffered())
+        return true;
     const QString problem = PrintSupport::printerProblem(QPrinterInfo::availablePrinterNames(),
                                                          QPrinterInfo::defaultPrinterName(),
                                                          pdfPrinterOffered());
