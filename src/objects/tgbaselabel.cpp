@@ -236,11 +236,6 @@ void TGBaseLabel::AssignFont(const TFont &font)
     setLayoutDirty();
 }
 
-void TGBaseLabel::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
-{
-    printAsPicture(report, offsetX, offsetY);
-}
-
 void TGBaseLabel::AfterLoad()
 {
     TGGraphicControl::AfterLoad();

@@ -51,7 +51,6 @@ public:
     void BoundsChanged() override;
     void PopupAboutToShow() override;
     void AssignFont(const TFont &font) override;
-    void PrintTo(ReportCanvas &report, double offsetX, double offsetY) override;
     void AfterLoad() override;
 
     // The "Font" entry: the font dialog; true when a font was chosen.

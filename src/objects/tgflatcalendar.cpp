@@ -230,11 +230,6 @@ void TGFlatCalendar::PaintObject(Canvas &canvas)
     DrawBorder(canvas, g.frame, pageBorderStyle(m_calendarBorderStyle));
 }
 
-void TGFlatCalendar::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
-{
-    printAsPicture(report, offsetX, offsetY);
-}
-
 void TGFlatCalendar::AfterLoad()
 {
     TGGraphicControl::AfterLoad();

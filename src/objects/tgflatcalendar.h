@@ -70,7 +70,6 @@ public:
     QString dayNameLabel(int column) const;
 
     void PaintObject(Canvas &canvas) override;
-    void PrintTo(ReportCanvas &report, double offsetX, double offsetY) override;
     void AfterLoad() override;
 
     // The "Properties" entry: the dialog edits a preview at zoom 1; on OK the object takes

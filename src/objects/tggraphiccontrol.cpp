@@ -216,7 +216,10 @@ void TGGraphicControl::paintOnSurface(Canvas &surfaceCanvas)
 
 void TGGraphicControl::PaintObject(Canvas &) {}
 
-void TGGraphicControl::PrintTo(ReportCanvas &, double, double) {}
+void TGGraphicControl::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
+{
+    printAsPicture(report, offsetX, offsetY);
+}
 
 void TGGraphicControl::AssignFont(const TFont &) {}
 

@@ -112,7 +112,8 @@ public:
     void paintOnSurface(Canvas &surfaceCanvas);
     // Draws the object in its own coordinates: (0, 0) is its top-left corner.
     virtual void PaintObject(Canvas &canvas);
-    // Prints at the bounds converted to inches at the screen resolution plus the offsets.
+    // Prints at the bounds converted to inches at the screen resolution plus the offsets,
+    // as the object paints (printAsPicture); a kind overrides it only to print otherwise.
     virtual void PrintTo(ReportCanvas &report, double offsetX, double offsetY);
     // The surface's Font command.
     virtual void AssignFont(const TFont &font);
@@ -137,7 +138,7 @@ protected:
     // The bounds in inches on paper: pixels divided by pixelsPerInch(), plus the offsets.
     QRectF inchBounds(double offsetX, double offsetY) const;
     // Paints the object into a picture of its size and draws that stretched into its
-    // inch rectangle on the report, as every kind prints.
+    // inch rectangle on the report: what prints is what shows.
     void printAsPicture(ReportCanvas &report, double offsetX, double offsetY);
     // The colour and font dialogs through the installed object editors; nothing when the
     // user cancels or no editors are installed.

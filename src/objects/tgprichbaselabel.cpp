@@ -96,11 +96,6 @@ void TGPRichBaseLabel::PaintObject(Canvas &canvas)
     }
 }
 
-void TGPRichBaseLabel::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
-{
-    printAsPicture(report, offsetX, offsetY);
-}
-
 void TGPRichBaseLabel::AfterLoad()
 {
     TGGraphicControl::AfterLoad();

@@ -34,7 +34,6 @@ public:
     static int zoomPercent(float zoom);
 
     void PaintObject(Canvas &canvas) override;
-    void PrintTo(ReportCanvas &report, double offsetX, double offsetY) override;
     void AfterLoad() override;
     void PopupAboutToShow() override;
     // A new rich label opens its editor at once.
