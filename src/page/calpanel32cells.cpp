@@ -3,7 +3,7 @@
 // Day cells, clicks and drawing tools of the page.
 #include "calpanel32.h"
 
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tggraphiccontrol.h"
 
 #include <QDate>

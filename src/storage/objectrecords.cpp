@@ -3,7 +3,7 @@
 #include "objectrecords.h"
 
 #include "images/picture.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgimage.h"
 #include "objects/tgprichbaselabel.h"

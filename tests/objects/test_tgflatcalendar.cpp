@@ -4,7 +4,7 @@
 
 #include "fakeobjecthost.h"
 #include "objects/flatcalendargeometry.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgflatcalendar.h"
 #include "calendar/calendarnames.h"
 #include "calendar/calendartexts.h"

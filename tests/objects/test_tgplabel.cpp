@@ -5,7 +5,7 @@
 #include "imageprobes.h"
 
 #include "fakeobjecthost.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgplabel.h"
 #include "graphics/canvas.h"
 #include "graphics/fontcache.h"

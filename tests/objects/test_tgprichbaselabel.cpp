@@ -7,7 +7,7 @@
 
 #include "graphics/canvas.h"
 #include "graphics/reportcanvas.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgprichbaselabel.h"
 
 #include <QPainter>

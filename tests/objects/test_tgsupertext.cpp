@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "fakeobjecthost.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgsupertext.h"
 #include "graphics/fontcache.h"
 

@@ -4,7 +4,7 @@
 #include "surfacetesting.h"
 
 #include "objects/objecteditors.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "objectfactory.h"
+#include "objectkinds.h"
 
 #include "objects/tgflatcalendar.h"
 #include "objects/tgimage.h"
