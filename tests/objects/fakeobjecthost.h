@@ -4,6 +4,7 @@
 
 #include "objects/objecteditors.h"
 #include "objects/objecthost.h"
+#include "objects/objectkinds.h"
 #include "objects/tggraphiccontrol.h"
 #include "graphics/tfont.h"
 
@@ -98,6 +99,14 @@ private:
         return handler ? handler(value) : false;
     }
 };
+
+// The new object of a kind's drawing tool; null for a class that is no kind.
+inline std::unique_ptr<TGGraphicControl> toolObject(const char *className, const TFont &pageFont = {},
+                                                    const QDate &today = {})
+{
+    const ObjectKind *kind = ObjectKinds::find(QString::fromLatin1(className));
+    return kind ? kind->createForTool(pageFont, today) : nullptr;
+}
 
 // Runs the action of a menu entry found by caption; false when there is none.
 inline bool runMenuEntry(TGGraphicControl &object, const QString &caption)

@@ -291,11 +291,11 @@ TEST_F(SurfaceMouseTest, DoubleClickingAnObjectOpensTheDialogOfItsPropertiesEntr
         QStringList opened;
     } editors;
 
-    for (const TLPanelState tool : {psLabel, psImage, psRichLabel, psSuperText, psFlatCalendar}) {
+    for (const ObjectKind &kind : ObjectKinds::all()) {
         surface.DeleteAllObjects();
         editors.opened.clear();
         TGGraphicControl *object =
-            surface.appendObject(createObjectForTool(tool, TFont(), QDate(2026, 1, 1)));
+            surface.appendObject(kind.createForTool(TFont(), QDate(2026, 1, 1)));
         ASSERT_NE(object, nullptr);
         object->setBounds(50, 60, 200, 100);
         runPosted();
