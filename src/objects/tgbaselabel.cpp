@@ -255,7 +255,7 @@ bool TGBaseLabel::EditFont()
 void TGBaseLabel::Edit3DEffects()
 {
     ObjectEditors *editors = ObjectEditors::instance();
-    if (editors && editors->edit3DEffects(*this))
+    if (editors && editors->editObject(*this, QLatin1String(EffectsDialog)))
         ReportChange();
 }
 

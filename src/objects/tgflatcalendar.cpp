@@ -256,7 +256,7 @@ bool TGFlatCalendar::EditProperties()
     sample.assignProperties(*this);
     const QSize size = previewSize();
     sample.setBounds(0, 0, size.width(), size.height());
-    if (!editors->editFlatCalendar(sample))
+    if (!editors->editObject(sample))
         return false;
     assignProperties(sample);
     invalidate();

@@ -72,7 +72,7 @@ public:
     void PaintObject(Canvas &canvas) override;
     void AfterLoad() override;
 
-    // The "Properties" entry: the dialog edits a preview at zoom 1; on OK the object takes
+    // The "Properties" entry: the kind's dialog edits a preview at zoom 1; on OK the object takes
     // its properties (not its size), repaints and reports the change. True on OK.
     bool EditProperties();
     // Every published property but the bounds, through the setters.

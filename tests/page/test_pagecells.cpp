@@ -68,25 +68,26 @@ class CountingEditors : public ObjectEditors
 public:
     CountingEditors() { ObjectEditors::setInstance(this); }
     ~CountingEditors() override { ObjectEditors::setInstance(nullptr); }
-    bool editLabelText(QString &) override { return ++labelTexts, true; }
-    bool edit3DEffects(TGBaseLabel &) override { return false; }
     bool chooseFont(TFont &) override { return false; }
     bool chooseColor(TColor &) override { return false; }
-    bool editFlatCalendar(TGFlatCalendar &) override { return false; }
-    bool editSuperText(TGSuperText &preview, QString &) override
+    bool editObject(TGGraphicControl &subject, const QString &dialog) override
     {
-        superTextPreviews.append(preview.BorderStyle() == bsSingle && !preview.ControlTransparent());
-        return true;
+        if (!dialog.isEmpty())
+            return false;
+        if (dynamic_cast<TGPLabel *>(&subject))
+            return ++labelTexts, true;
+        if (auto *preview = dynamic_cast<TGSuperText *>(&subject)) {
+            superTextPreviews.append(preview->BorderStyle() == bsSingle && !preview->ControlTransparent());
+            return true;
+        }
+        if (dynamic_cast<TGPRichBaseLabel *>(&subject)) {
+            ++richLabelEdits;
+            if (reenter)
+                reenter();
+            return true;
+        }
+        return false;
     }
-
-    bool editRichLabel(const TGPRichBaseLabel &, TWPRtfStorage &) override
-    {
-        ++richLabelEdits;
-        if (reenter)
-            reenter();
-        return true;
-    }
-
 
     int labelTexts = 0;
     int richLabelEdits = 0;
