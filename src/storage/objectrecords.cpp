@@ -628,8 +628,8 @@ const TClassInfo *storedClass(const QString &className)
 
 void registerObjectClasses()
 {
-    for (const auto stored : kStoredKinds) {
-        for (const TClassInfo *info = &stored(); info; info = info->parent()) {
+    for (const ObjectKind &kind : ObjectKinds::all()) {
+        for (const TClassInfo *info = storedClass(QLatin1String(kind.className)); info; info = info->parent()) {
             if (!ClassRegistry::find(info->name()))
                 ClassRegistry::registerClass(*info);
         }

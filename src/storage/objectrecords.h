@@ -71,8 +71,8 @@ collectObjects(std::vector<std::unique_ptr<TGGraphicControl>> &objects);
 // per registered kind; null for any other name.
 const TClassInfo *storedClass(const QString &className);
 
-// Registers the stored object classes with their ancestors, so documents and the object
-// clipboard can name them. Safe to call more than once.
+// Registers the stored classes of the registered kinds of object with their ancestors, so
+// documents and the object clipboard can name them. Safe to call more than once.
 void registerObjectClasses();
 
 // The object clipboard's form: a list of root records, one per object, in the given order.
