@@ -22,7 +22,7 @@ set(allowed_calendar core graphics metafile richtext)
 set(allowed_objects calendar graphics images richtext)
 set(allowed_objecteditors core graphics images objects richedit richtext widgets)
 set(allowed_storage core graphics images calendar objects richtext)
-set(allowed_surface core graphics objecteditors objects widgets)
+set(allowed_surface core graphics objects widgets)
 set(allowed_page calendar graphics objects richtext surface)
 set(allowed_properties core calendar page storage widgets)
 set(allowed_cells calendar graphics ical page recurring richedit richtext)
@@ -33,7 +33,7 @@ set(allowed_ical core)
 set(allowed_output core calendar graphics page)
 set(allowed_documents core graphics output page storage surface widgets)
 set(allowed_dialogs widgets)
-set(allowed_shell calendar cells core dialogs documents graphics ical icons objecteditors page properties
+set(allowed_shell calendar cells core dialogs documents graphics ical icons objecteditors objects page properties
                   recurring recurringdialogs richedit richtext widgets)
 
 # The libraries whose headers the files include ("lib/header.h"), in first-seen order, and

@@ -43,8 +43,6 @@ enum TMiniCalendarLineLayout { mllFull, mllBoxed, mllMinimal };
 
 enum TCalendarNumberPosition { cnpCenter, cnpUpperRight };
 
-enum TLPanelState { psPointing, psLabel, psImage, psRichLabel, psSuperText, psFlatCalendar };
-
 // Days since 30 December 1899; the fraction is the time of day.
 using TDateTime = double;
 

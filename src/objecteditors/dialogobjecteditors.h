@@ -13,14 +13,10 @@ public:
     // parent: the window the dialogs are centred over (the main window).
     explicit DialogObjectEditors(QWidget *parent = nullptr, int ppi = 96);
 
-    bool editLabelText(QString &text) override;
-    bool edit3DEffects(TGBaseLabel &label) override;
     bool chooseFont(TFont &font) override;
     bool chooseColor(TColor &color) override;
-    bool editFlatCalendar(TGFlatCalendar &sample) override;
-    bool browseImage(Picture &picture, bool &stretch, bool &autoSize) override;
-    bool editRichLabel(const TGPRichBaseLabel &label, TWPRtfStorage &text) override;
-    bool editSuperText(TGSuperText &preview, QString &lastTexture) override;
+    // The kind's dialog from the table of kind editors (KindEditors).
+    bool editObject(TGGraphicControl &subject, const QString &dialog) override;
 
 private:
     QWidget *m_parent;

@@ -269,11 +269,6 @@ void TGBaseLabel::AssignFont(const TFont &font)
     setLayoutDirty();
 }
 
-void TGBaseLabel::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
-{
-    printAsPicture(report, offsetX, offsetY);
-}
-
 void TGBaseLabel::AfterLoad()
 {
     TGGraphicControl::AfterLoad();
@@ -293,7 +288,7 @@ bool TGBaseLabel::EditFont()
 void TGBaseLabel::Edit3DEffects()
 {
     ObjectEditors *editors = ObjectEditors::instance();
-    if (editors && editors->edit3DEffects(*this))
+    if (editors && editors->editObject(*this, QLatin1String(EffectsDialog)))
         ReportChange();
 }
 

@@ -54,13 +54,14 @@ public:
     void BoundsChanged() override;
     void PopupAboutToShow() override;
     void AssignFont(const TFont &font) override;
-    void PrintTo(ReportCanvas &report, double offsetX, double offsetY) override;
     void AfterLoad() override;
 
     // The "Font" entry: the font dialog; true when a font was chosen.
     virtual bool EditFont();
-    // The "3D Effects" entry; reports a change when the dialog was confirmed.
+    // The "3D Effects" entry: the dialog of that name edits the label itself and, on OK,
+    // copies its sample back with assign3DEffects(); a change is reported then.
     void Edit3DEffects();
+    static constexpr const char *EffectsDialog = "3D Effects";
     // The "Background Color" entry: a chosen colour also turns transparency off.
     void EditBackColor();
     // What the 3D effects dialog copies back from its sample: font (colour included),

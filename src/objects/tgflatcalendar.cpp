@@ -230,11 +230,6 @@ void TGFlatCalendar::PaintObject(Canvas &canvas) const
     DrawBorder(canvas, g.frame, pageBorderStyle(m_calendarBorderStyle));
 }
 
-void TGFlatCalendar::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
-{
-    printAsPicture(report, offsetX, offsetY);
-}
-
 void TGFlatCalendar::AfterLoad()
 {
     TGGraphicControl::AfterLoad();
@@ -259,7 +254,7 @@ bool TGFlatCalendar::EditProperties()
     sample.assignProperties(*this);
     const QSize size = previewSize();
     sample.setBounds(0, 0, size.width(), size.height());
-    if (!editors->editFlatCalendar(sample))
+    if (!editors->editObject(sample))
         return false;
     assignProperties(sample);
     invalidate();

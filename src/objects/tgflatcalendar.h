@@ -70,10 +70,9 @@ public:
     QString dayNameLabel(int column) const;
 
     void PaintObject(Canvas &canvas) const override;
-    void PrintTo(ReportCanvas &report, double offsetX, double offsetY) override;
     void AfterLoad() override;
 
-    // The "Properties" entry: the dialog edits a preview at zoom 1; on OK the object takes
+    // The "Properties" entry: the kind's dialog edits a preview at zoom 1; on OK the object takes
     // its properties (not its size), repaints and reports the change. True on OK.
     bool EditProperties();
     // Every published property but the bounds, through the setters.

@@ -125,7 +125,8 @@ public:
     // Painting only reads: layouts it needs are kept up to date when their inputs change.
     virtual void PaintObject(Canvas &canvas) const;
     // Prints the page bounds converted to inches plus the offsets, painted by PaintObject at
-    // 100 % and scaled to the device, so what prints is what shows.
+    // 100 % and scaled to the device, so what prints is what shows; a kind overrides it only
+    // to print otherwise.
     virtual void PrintTo(ReportCanvas &report, double offsetX, double offsetY);
     // The surface's Font command.
     virtual void AssignFont(const TFont &font);

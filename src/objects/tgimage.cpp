@@ -228,13 +228,8 @@ bool TGImage::LoadImageFromDisk()
     ObjectEditors *editors = ObjectEditors::instance();
     if (!editors)
         return false;
-    Picture chosen;
-    bool stretch = m_stretch;
-    bool autoSize = m_autoSize;
-    if (!editors->browseImage(chosen, stretch, autoSize))
+    if (!editors->editObject(*this))
         return false;
-    setSizingFlags(stretch, autoSize);
-    SetPicture(chosen);
     ReportChange();
     return true;
 }

@@ -53,8 +53,9 @@ public:
     // A new clip-art object asks for its picture at once.
     bool PlacedWithTool() override;
 
-    // "Load Image From Disk": the image browser through the object editors. True when a
-    // picture was taken.
+    // "Load Image From Disk": the kind's dialog, the image browser, preset with the object's
+    // Stretch and AutoSize; on OK it gives the object the picture and the two options
+    // chosen. True when a picture was taken.
     bool LoadImageFromDisk();
 
 private:

@@ -41,16 +41,14 @@ bool TGPLabel::EditText()
     ObjectEditors *editors = ObjectEditors::instance();
     if (!editors)
         return false;
-    QString text = Caption();
-    if (!editors->editLabelText(text))
+    const QString before = Caption();
+    if (!editors->editObject(*this))
         return false;
-    const bool changed = text != Caption();
-    SetCaption(text);
     fitToText();
     invalidate();
     // A new caption alone does not move the object, so nothing else would tell the
     // document that it changed.
-    if (changed)
+    if (Caption() != before)
         ReportChange();
     return true;
 }

@@ -15,8 +15,8 @@ public:
 
     void AfterLoad() override;
     bool EditFont() override;
-    // The "Text" entry: the text dialog; on OK the caption is replaced and the object
-    // grows to fit it. True when the user confirmed.
+    // The "Text" entry: the label's own dialog edits the caption of the label itself; on OK
+    // the object grows to fit it. True when the user confirmed.
     virtual bool EditText();
     // Run by the page right after it created a label with the tool. True when the user
     // confirmed the text.

@@ -96,11 +96,6 @@ void TGPRichBaseLabel::PaintObject(Canvas &canvas) const
     }
 }
 
-void TGPRichBaseLabel::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
-{
-    printAsPicture(report, offsetX, offsetY);
-}
-
 void TGPRichBaseLabel::AfterLoad()
 {
     TGGraphicControl::AfterLoad();
@@ -138,11 +133,7 @@ bool TGPRichBaseLabel::Edit()
     ObjectEditors *editors = ObjectEditors::instance();
     if (!editors)
         return false;
-    TWPRtfStorage text = m_rtfText;
-    if (!editors->editRichLabel(*this, text))
-        return false;
-    SetRTFText(text);
-    return true;
+    return editors->editObject(*this);
 }
 
 void TGPRichBaseLabel::EditBackColor()

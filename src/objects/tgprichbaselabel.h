@@ -34,13 +34,13 @@ public:
     static int zoomPercent(float zoom);
 
     void PaintObject(Canvas &canvas) const override;
-    void PrintTo(ReportCanvas &report, double offsetX, double offsetY) override;
     void AfterLoad() override;
     void PopupAboutToShow() override;
     // A new rich label opens its editor at once.
     bool PlacedWithTool() override;
 
-    // The "Edit" entry and double click: the rich text editor; on OK the text is replaced.
+    // The "Edit" entry and double click: the kind's dialog, the rich text editor, sized and
+    // zoomed like the label itself; on OK it replaces the label's text.
     bool Edit();
     // The "Background Color" entry: the colour chosen makes the label opaque.
     void EditBackColor();

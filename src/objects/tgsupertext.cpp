@@ -481,10 +481,10 @@ bool TGSuperText::EditProperties()
     TGSuperText preview;
     preview.setPixelsPerInch(pixelsPerInch());
     preview.assignSettings(*this);
-    QString lastTexture = m_lastBitmapFileNameandPath;
-    if (!editors->editSuperText(preview, lastTexture))
+    preview.SetLastBitmapFileNameandPath(m_lastBitmapFileNameandPath);
+    if (!editors->editObject(preview))
         return false;
-    applyProperties(preview, lastTexture);
+    applyProperties(preview, preview.LastBitmapFileNameandPath());
     fitToText();
     return true;
 }

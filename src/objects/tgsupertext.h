@@ -81,7 +81,8 @@ public:
     virtual bool EditFont();
     // The "Background Color" entry: a chosen colour also turns transparency off.
     void EditBackColor();
-    // The "Properties" entry: the dialog edits a preview; on OK the object takes it over
+    // The "Properties" entry: the kind's dialog edits a preview, starting from the texture
+    // file last chosen (LastBitmapFileNameandPath); on OK the object takes it over
     // (applyProperties). True on OK.
     bool EditProperties();
     // A new SuperText is framed and opaque on white, then opens its properties.

@@ -3,7 +3,7 @@
 // Day cells, clicks and drawing tools of the page.
 #include "calpanel32.h"
 
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tggraphiccontrol.h"
 
 #include <QDate>
@@ -209,10 +209,10 @@ void TCalendarPanel32::CreateObjectInRect(const PageRect &rect)
         return;
     // The label's text dialog runs an event loop; the guard holds until it is closed.
     const QScopedValueRollback creating(m_creatingObject, true);
-    const TLPanelState tool = m_panelState;
+    const ObjectKind *kind = m_panelState.kind;
     const PageRect place = toolRectangle(rect);
     std::unique_ptr<TGGraphicControl> object =
-        createObjectForTool(tool, Font(), QDate::currentDate());
+        kind ? kind->createForTool(Font(), QDate::currentDate()) : nullptr;
     SetPanelState(psPointing);
     placeToolObject(std::move(object), place.toQRect());
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "camain.h"
 
+#include "objects/objectkinds.h"
 #include "page/calpanel32.h"
 #include "shell/toolicons.h"
 
@@ -292,35 +293,24 @@ void TCalendarMain::addDocumentButtons(QBoxLayout *row)
 
 void TCalendarMain::createDrawingTools()
 {
-    struct Tool {
-        const char *name;
-        const char *hint;
-        QIcon (*icon)();
-        TLPanelState state;
-    };
-    static const Tool tools[] = {
-        {"Pointerbutton", "Selection tool", &ToolIcons::pointer, psPointing},
-        {"DrawLabelButton", "Label tool", &ToolIcons::label, psLabel},
-        {"DrawImageButton", "Clip Art Tool", &ToolIcons::clipArt, psImage},
-        {"DrawRichText", "Rich Text tool \rMixed fonts, colors and styles", &ToolIcons::richText,
-         psRichLabel},
-        {"DrawSuperText", "SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps",
-         &ToolIcons::superText, psSuperText},
-        {"PSpeedButton1", "Floating Calendar tool \rMini Calendar that you can place anywhere",
-         &ToolIcons::miniCalendar, psFlatCalendar},
-    };
     m_tools = new QButtonGroup(this);
     m_tools->setExclusive(true);
-    for (const Tool &tool : tools) {
-        QToolButton *button = addToolButton(QLatin1String(tool.name), QLatin1String(tool.hint),
-                                            tool.icon());
+    // Button 0 is the pointer, button n the tool of the n-th kind of object.
+    m_pointerButton = addToolButton(QStringLiteral("Pointerbutton"), QStringLiteral("Selection tool"),
+                                    ToolIcons::pointer());
+    m_pointerButton->setCheckable(true);
+    m_tools->addButton(m_pointerButton, 0);
+    const std::span<const ObjectKind> kinds = ObjectKinds::all();
+    for (std::size_t n = 0; n < kinds.size(); ++n) {
+        const ObjectKind &kind = kinds[n];
+        QToolButton *button = addToolButton(QLatin1String(kind.toolName), QLatin1String(kind.toolHint),
+                                            ObjectKinds::toolIcon(kind));
         button->setCheckable(true);
-        m_tools->addButton(button, int(tool.state));
+        m_tools->addButton(button, int(n + 1));
     }
-    m_pointerButton = qobject_cast<QToolButton *>(m_tools->button(int(psPointing)));
     m_pointerButton->setChecked(true);
-    connect(m_tools, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    connect(m_tools, &QButtonGroup::idToggled, this, [this, kinds](int id, bool checked) {
         if (checked)
-            m_page->SetPanelState(static_cast<TLPanelState>(id));
+            m_page->SetPanelState(id == 0 ? psPointing : TLPanelState{&kinds[std::size_t(id - 1)]});
     });
 }

@@ -5,17 +5,12 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The tool bar's pictures, drawn in code so they look the same with every icon theme.
+// The tool bar's own pictures; the drawing tools' pictures come with their kinds of object.
 namespace ToolIcons {
 
 QIcon properties();
 QIcon print();
 QIcon pointer();
-QIcon label();
-QIcon clipArt();
-QIcon richText();
-QIcon superText();
-QIcon miniCalendar();
 // The program's picture (window icon, about box), 'size' pixels square.
 QPixmap programPicture(int size);
 

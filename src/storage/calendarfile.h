@@ -96,7 +96,8 @@ void applyPageBlock(const PageBlock &block, PageDocument &doc);
 DocumentContent documentContentOf(const PageDocument &doc);
 void applyDocumentContent(const DocumentContent &content, PageDocument &doc);
 
-// The whole file in bytes; objects are the page's drawing objects back to front.
+// The whole file in bytes; objects are the page's drawing objects back to front. Throws
+// StreamError for an object whose kind has no stored properties (SaveDocument reports it).
 QByteArray documentBytes(const PageDocument &doc, const std::vector<TComponent *> &objects);
 QByteArray styleSheetBytes(const PageDocument &doc);
 

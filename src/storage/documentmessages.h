@@ -54,6 +54,13 @@ inline QString outOfMemory()
     return QStringLiteral("There is not enough memory");
 }
 
+// An object of a kind that has no stored form: writing it fails rather than writing it as
+// another kind.
+inline QString unstorableObject(const QString &name, const QString &className)
+{
+    return QStringLiteral("The object %1 is of a kind (%2) that cannot be saved").arg(name, className);
+}
+
 inline QString saveFailed(const QString &path, const QString &reason)
 {
     return QStringLiteral("Unable to save ") + path + QStringLiteral(".\r") + reason;

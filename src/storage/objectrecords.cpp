@@ -3,7 +3,7 @@
 #include "objectrecords.h"
 
 #include "images/picture.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgimage.h"
 #include "objects/tgprichbaselabel.h"
@@ -283,7 +283,7 @@ std::unique_ptr<TComponent> makeRecord(TComponent *owner, const QString &classNa
 {
     std::unique_ptr<TGGraphicControl> object = createObjectOfClass(className);
     if (!object)
-        return nullptr;
+        throw StreamError(StreamMessages::classNotFound(className));
     object->setReading(true);
     return std::make_unique<ObjectRecord>(owner, std::move(object));
 }
@@ -530,6 +530,12 @@ const TClassInfo &superTextInfo()
     return info;
 }
 
+// The stored properties of every kind of object, one table per kind; the kinds' ancestors
+// are registered with them.
+const TClassInfo &(*const kStoredKinds[])() = {
+    &labelInfo, &imageInfo, &richLabelInfo, &superTextInfo, &flatCalendarInfo,
+};
+
 // The scope that names objects while one list is read.
 class NamingScope : public TComponent
 {
@@ -544,13 +550,15 @@ public:
 } // namespace
 
 ObjectRecord::ObjectRecord(const TGGraphicControl &object)
-    : m_object(const_cast<TGGraphicControl *>(&object))
+    : m_object(const_cast<TGGraphicControl *>(&object)),
+      m_info(ObjectRecords::storedClass(object.className()))
 {
     setName(object.Name());
 }
 
 ObjectRecord::ObjectRecord(TComponent *owner, std::unique_ptr<TGGraphicControl> object)
-    : TComponent(owner), m_object(object.get()), m_owned(std::move(object))
+    : TComponent(owner), m_object(object.get()), m_owned(std::move(object)),
+      m_info(ObjectRecords::storedClass(m_object->className()))
 {
 }
 
@@ -567,15 +575,9 @@ TPersistent *ObjectRecord::heldFont(const QString &property,
 
 const TClassInfo &ObjectRecord::classInfo() const
 {
-    if (m_object->className() == QLatin1String("TGFlatCalendar"))
-        return flatCalendarInfo();
-    if (m_object->className() == QLatin1String("TGImage"))
-        return imageInfo();
-    if (m_object->className() == QLatin1String("TGPRichBaseLabel"))
-        return richLabelInfo();
-    if (m_object->className() == QLatin1String("TGSuperText"))
-        return superTextInfo();
-    return labelInfo();
+    if (!m_info)
+        throw StreamError(DocumentMessages::unstorableObject(m_object->Name(), m_object->className()));
+    return *m_info;
 }
 
 void ObjectRecord::Loaded()
@@ -615,12 +617,22 @@ collectObjects(std::vector<std::unique_ptr<TGGraphicControl>> &objects)
     };
 }
 
+const TClassInfo *storedClass(const QString &className)
+{
+    for (const auto info : kStoredKinds) {
+        if (info().name() == className)
+            return &info();
+    }
+    return nullptr;
+}
+
 void registerObjectClasses()
 {
-    for (const TClassInfo *info : {&graphicControlInfo(), &baseLabelInfo(), &labelInfo(), &flatCalendarInfo(),
-                                     &imageInfo(), &richLabelInfo(), &superTextInfo()}) {
-        if (!ClassRegistry::find(info->name()))
-            ClassRegistry::registerClass(*info);
+    for (const ObjectKind &kind : ObjectKinds::all()) {
+        for (const TClassInfo *info = storedClass(QLatin1String(kind.className)); info; info = info->parent()) {
+            if (!ClassRegistry::find(info->name()))
+                ClassRegistry::registerClass(*info);
+        }
     }
 }
 

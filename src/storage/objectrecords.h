@@ -26,6 +26,8 @@ public:
     ObjectRecord(TComponent *owner, std::unique_ptr<TGGraphicControl> object);
     ~ObjectRecord() override;
 
+    // The stored properties of the object's kind. Throws StreamError for a kind that has
+    // none, so writing such an object fails instead of writing it as something else.
     const TClassInfo &classInfo() const override;
     void Loaded() override;
 
@@ -40,6 +42,8 @@ public:
 private:
     TGGraphicControl *m_object;
     std::unique_ptr<TGGraphicControl> m_owned;
+    // The object's stored properties; null for a kind storage has no table for.
+    const TClassInfo *m_info;
     mutable std::map<QString, std::unique_ptr<TPersistent>> m_fonts;
 };
 
@@ -63,11 +67,16 @@ std::unique_ptr<TGGraphicControl> takeObject(std::unique_ptr<TComponent> compone
 std::function<void(std::unique_ptr<TComponent>)>
 collectObjects(std::vector<std::unique_ptr<TGGraphicControl>> &objects);
 
-// Registers the stored object classes ("TGPLabel", "TGFlatCalendar", "TGSuperText") with their ancestors,
-// so documents and the object clipboard can name them. Safe to call more than once.
+// The stored properties of the kind of object with that class name ("TGPLabel"), one table
+// per registered kind; null for any other name.
+const TClassInfo *storedClass(const QString &className);
+
+// Registers the stored classes of the registered kinds of object with their ancestors, so
+// documents and the object clipboard can name them. Safe to call more than once.
 void registerObjectClasses();
 
 // The object clipboard's form: a list of root records, one per object, in the given order.
+// Throws StreamError for an object whose kind has no stored properties.
 QByteArray objectListBytes(const std::vector<const TGGraphicControl *> &objects);
 
 struct ReadResult {

@@ -6,9 +6,9 @@
 #include "gbasepanel.h"
 
 #include "surface/framegeometry.h"
+#include "surface/objectpopup.h"
 #include "surface/surfacemenu.h"
 #include "surface/tghandle.h"
-#include "objecteditors/objectpopup.h"
 #include "objects/objectnames.h"
 #include "objects/tggraphiccontrol.h"
 #include "core/apppaths.h"

@@ -8,6 +8,18 @@
 
 class TGBasePanel;
 class TGGraphicControl;
+struct ObjectKind;
+
+// The tool the page's tool bar chose: the pointer, or the drawing tool of one kind of
+// object.
+struct TLPanelState
+{
+    const ObjectKind *kind = nullptr; // null: the pointer
+
+    friend bool operator==(const TLPanelState &, const TLPanelState &) = default;
+};
+
+inline constexpr TLPanelState psPointing{};
 
 // What the mouse does on the surface for the tool in use. A left press on the surface
 // starts a rubber band, moves stretch it and the release hands the rectangle to the tool;

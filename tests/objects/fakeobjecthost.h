@@ -4,7 +4,13 @@
 
 #include "objects/objecteditors.h"
 #include "objects/objecthost.h"
+#include "objects/objectkinds.h"
+#include "objects/tgflatcalendar.h"
 #include "objects/tggraphiccontrol.h"
+#include "objects/tgimage.h"
+#include "objects/tgplabel.h"
+#include "objects/tgprichbaselabel.h"
+#include "objects/tgsupertext.h"
 #include "graphics/tfont.h"
 
 #include <QList>
@@ -64,22 +70,51 @@ public:
     FakeObjectEditors() { ObjectEditors::setInstance(this); }
     ~FakeObjectEditors() override { ObjectEditors::setInstance(nullptr); }
 
-    bool editLabelText(QString &text) override { return answer(labelText, text); }
-    bool edit3DEffects(TGBaseLabel &label) override { return answer(effects, label); }
     bool chooseFont(TFont &font) override { return answer(fontChoice, font); }
     bool chooseColor(TColor &color) override { return answer(colorChoice, color); }
-    bool editFlatCalendar(TGFlatCalendar &sample) override { return answer(flatCalendar, sample); }
-    bool browseImage(Picture &picture, bool &stretch, bool &autoSize) override
+    // Hands each kind's dialog to its handler in the form the dialog fills in.
+    bool editObject(TGGraphicControl &subject, const QString &dialog) override
     {
-        return imageBrowser ? imageBrowser(picture, stretch, autoSize) : false;
-    }
-    bool editRichLabel(const TGPRichBaseLabel &, TWPRtfStorage &text) override
-    {
-        return answer(richText, text);
-    }
-    bool editSuperText(TGSuperText &preview, QString &lastTexture) override
-    {
-        return superText ? superText(preview, lastTexture) : false;
+        if (dialog == QLatin1String(TGBaseLabel::EffectsDialog)) {
+            auto *label = dynamic_cast<TGBaseLabel *>(&subject);
+            return label && answer(effects, *label);
+        }
+        if (!dialog.isEmpty())
+            return false;
+        if (auto *label = dynamic_cast<TGPLabel *>(&subject)) {
+            QString text = label->Caption();
+            if (!answer(labelText, text))
+                return false;
+            label->SetCaption(text);
+            return true;
+        }
+        if (auto *calendar = dynamic_cast<TGFlatCalendar *>(&subject))
+            return answer(flatCalendar, *calendar);
+        if (auto *image = dynamic_cast<TGImage *>(&subject)) {
+            Picture picture;
+            bool stretch = image->Stretch();
+            bool autoSize = image->AutoSize();
+            if (!imageBrowser || !imageBrowser(picture, stretch, autoSize))
+                return false;
+            image->setSizingFlags(stretch, autoSize);
+            image->SetPicture(picture);
+            return true;
+        }
+        if (auto *rich = dynamic_cast<TGPRichBaseLabel *>(&subject)) {
+            TWPRtfStorage text = rich->RTFText();
+            if (!answer(richText, text))
+                return false;
+            rich->SetRTFText(text);
+            return true;
+        }
+        if (auto *preview = dynamic_cast<TGSuperText *>(&subject)) {
+            QString lastTexture = preview->LastBitmapFileNameandPath();
+            if (!superText || !superText(*preview, lastTexture))
+                return false;
+            preview->SetLastBitmapFileNameandPath(lastTexture);
+            return true;
+        }
+        return false;
     }
 
     std::function<bool(QString &)> labelText;
@@ -98,6 +133,14 @@ private:
         return handler ? handler(value) : false;
     }
 };
+
+// The new object of a kind's drawing tool; null for a class that is no kind.
+inline std::unique_ptr<TGGraphicControl> toolObject(const char *className, const TFont &pageFont = {},
+                                                    const QDate &today = {})
+{
+    const ObjectKind *kind = ObjectKinds::find(QString::fromLatin1(className));
+    return kind ? kind->createForTool(pageFont, today) : nullptr;
+}
 
 // Runs the action of a menu entry found by caption; false when there is none.
 inline bool runMenuEntry(TGGraphicControl &object, const QString &caption)

@@ -4,7 +4,7 @@
 
 #include "fakeobjecthost.h"
 #include "objects/flatcalendargeometry.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgflatcalendar.h"
 #include "calendar/calendarnames.h"
 #include "calendar/calendartexts.h"
@@ -43,7 +43,7 @@ TGFlatCalendar &prepared(TGFlatCalendar &calendar, int width = 210, int height =
 TEST(TGFlatCalendar, NewCalendarShowsTheMonthOfToday)
 {
     std::unique_ptr<TGGraphicControl> object
-        = createObjectForTool(psFlatCalendar, TFont(), QDate(2031, 7, 4));
+        = toolObject("TGFlatCalendar", TFont(), QDate(2031, 7, 4));
     auto *calendar = dynamic_cast<TGFlatCalendar *>(object.get());
     ASSERT_TRUE(calendar);
     EXPECT_EQ(calendar->className(), QStringLiteral("TGFlatCalendar"));

@@ -5,6 +5,7 @@
 #include "fakeobjecthost.h"
 #include "objects/selectionmarks.h"
 #include "graphics/canvas.h"
+#include "graphics/reportcanvas.h"
 
 #include <QImage>
 #include <QPainter>
@@ -131,6 +132,27 @@ TEST(TGGraphicControl, ReadingAndPrintingKeepChangesQuiet)
     p.object.setLeft(5);
     EXPECT_EQ(p.host.changed, 0);
     EXPECT_EQ(p.host.refits, 1);
+}
+
+TEST(TGGraphicControl, AKindWithoutItsOwnPrintingPrintsWhatItPaints)
+{
+    BoxObject box;
+    box.setPixelsPerInch(96);
+    box.setBounds(48, 48, 48, 24);
+    QImage page(200, 120, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        ReportCanvas report(painter);
+        box.PrintTo(report, 0.5, 0.0);
+    }
+    // Half an inch to the right of its bounds: (96, 48) to (144, 72) at 96 dots per inch.
+    const QRgb red = qRgb(255, 0, 0);
+    EXPECT_EQ(page.pixel(97, 49), red);
+    EXPECT_EQ(page.pixel(142, 70), red);
+    EXPECT_EQ(page.pixel(94, 60), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(146, 60), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(120, 74), qRgb(255, 255, 255));
 }
 
 TEST(TGGraphicControl, LockedSetterFollowsCheckMarkAndReportsOnlyChanges)

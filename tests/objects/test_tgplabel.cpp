@@ -5,7 +5,7 @@
 #include "imageprobes.h"
 
 #include "fakeobjecthost.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgplabel.h"
 #include "graphics/canvas.h"
 #include "graphics/fontcache.h"
@@ -303,7 +303,7 @@ TEST(TGPLabel, PrintsStretchedIntoItsInchRectangle)
 TEST(ObjectFactory, ToolLabelIsOpaqueFramedAndInThePageFont)
 {
     const TFont pageFont(QStringLiteral("Times New Roman"), 12, TFont::Style::Bold);
-    std::unique_ptr<TGGraphicControl> object = createObjectForTool(psLabel, pageFont, {});
+    std::unique_ptr<TGGraphicControl> object = toolObject("TGPLabel", pageFont);
     auto *label = dynamic_cast<TGPLabel *>(object.get());
     ASSERT_TRUE(label);
     EXPECT_EQ(label->Caption(), QStringLiteral("Enter text..."));
@@ -313,7 +313,7 @@ TEST(ObjectFactory, ToolLabelIsOpaqueFramedAndInThePageFont)
     EXPECT_FALSE(label->Transparent());
     EXPECT_EQ(label->BorderStyle(), bsSingle);
     EXPECT_FALSE(label->popupMenu().empty());
-    EXPECT_FALSE(createObjectForTool(psPointing, pageFont, {}));
+    EXPECT_FALSE(toolObject("TGMystery", pageFont));
     EXPECT_FALSE(createObjectOfClass(QStringLiteral("TGMystery")));
     EXPECT_EQ(createObjectOfClass(QStringLiteral("TGPLabel"))->className(), "TGPLabel");
 }

@@ -7,7 +7,7 @@
 
 #include "graphics/canvas.h"
 #include "graphics/reportcanvas.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgprichbaselabel.h"
 
 #include <QPainter>
@@ -149,7 +149,7 @@ TEST(TGPRichBaseLabel, MenuEntriesAndEditing)
 
 TEST(TGPRichBaseLabel, TheToolMakesAnOpaqueFramedLabel)
 {
-    auto object = createObjectForTool(psRichLabel, TFont(), {});
+    auto object = toolObject("TGPRichBaseLabel");
     auto *label = dynamic_cast<TGPRichBaseLabel *>(object.get());
     ASSERT_TRUE(label);
     EXPECT_FALSE(label->Transparent());

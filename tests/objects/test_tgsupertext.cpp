@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "fakeobjecthost.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgsupertext.h"
 #include "graphics/fontcache.h"
 
@@ -76,7 +76,7 @@ TEST(TGSuperText, NewObjectsAndToolObjectsStartAsDocumentsExpect)
     EXPECT_EQ(tool.BorderStyle(), bsSingle);
     EXPECT_FALSE(tool.ControlTransparent());
     EXPECT_EQ(tool.BGColor(), 0xFFFFFF);
-    const auto made = createObjectForTool(psSuperText, TFont(), QDate(2026, 1, 1));
+    const auto made = toolObject("TGSuperText", TFont(), QDate(2026, 1, 1));
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(made->className(), QStringLiteral("TGSuperText"));
     EXPECT_FALSE(made->popupMenu().empty()) << "the tool's object has its menu already";

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "images/picture.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgimage.h"
 #include "objects/tgplabel.h"

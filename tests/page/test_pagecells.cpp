@@ -4,6 +4,7 @@
 
 #include "page/calpanel32.h"
 #include "objects/objecteditors.h"
+#include "objects/objectkinds.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgplabel.h"
 #include "objects/tgprichbaselabel.h"
@@ -13,6 +14,12 @@
 #include <QTest>
 
 namespace {
+
+// The drawing tool of the kind with that class name.
+TLPanelState drawingTool(const char *className)
+{
+    return TLPanelState{ObjectKinds::find(QString::fromLatin1(className))};
+}
 
 void showMonth(TCalendarPanel32 &page, TCalendarNumberPosition position = cnpUpperRight)
 {
@@ -61,25 +68,26 @@ class CountingEditors : public ObjectEditors
 public:
     CountingEditors() { ObjectEditors::setInstance(this); }
     ~CountingEditors() override { ObjectEditors::setInstance(nullptr); }
-    bool editLabelText(QString &) override { return ++labelTexts, true; }
-    bool edit3DEffects(TGBaseLabel &) override { return false; }
     bool chooseFont(TFont &) override { return false; }
     bool chooseColor(TColor &) override { return false; }
-    bool editFlatCalendar(TGFlatCalendar &) override { return false; }
-    bool editSuperText(TGSuperText &preview, QString &) override
+    bool editObject(TGGraphicControl &subject, const QString &dialog) override
     {
-        superTextPreviews.append(preview.BorderStyle() == bsSingle && !preview.ControlTransparent());
-        return true;
+        if (!dialog.isEmpty())
+            return false;
+        if (dynamic_cast<TGPLabel *>(&subject))
+            return ++labelTexts, true;
+        if (auto *preview = dynamic_cast<TGSuperText *>(&subject)) {
+            superTextPreviews.append(preview->BorderStyle() == bsSingle && !preview->ControlTransparent());
+            return true;
+        }
+        if (dynamic_cast<TGPRichBaseLabel *>(&subject)) {
+            ++richLabelEdits;
+            if (reenter)
+                reenter();
+            return true;
+        }
+        return false;
     }
-
-    bool editRichLabel(const TGPRichBaseLabel &, TWPRtfStorage &) override
-    {
-        ++richLabelEdits;
-        if (reenter)
-            reenter();
-        return true;
-    }
-
 
     int labelTexts = 0;
     int richLabelEdits = 0;
@@ -212,7 +220,7 @@ TEST(PageCells, ClicksThatOpenNothing)
     page.Click(inCell);
     page.DeleteAllObjects();
     // A drawing tool is active.
-    page.SetPanelState(psLabel);
+    page.SetPanelState(drawingTool("TGPLabel"));
     page.Click(inCell);
     page.SetPanelState(psPointing);
     // No cell handler: nothing, not even OnClick.
@@ -233,7 +241,7 @@ TEST(PageCells, ReleasingAToolOverACellOpensNoCell)
     const QPoint inCell = centreOf(page.cellTable().cell(9).rTotal);
     // The label's text dialog runs during the release; afterwards the page points again,
     // and the release must not count as a click on the cell below.
-    page.SetPanelState(psLabel);
+    page.SetPanelState(drawingTool("TGPLabel"));
     // Dragged from above and left of the cell's centre: the release point lies on the
     // new object's outer corner, outside it (the label fits its height to its text, which
     // takes less than the drag), over the cell.
@@ -295,12 +303,12 @@ TEST(PageCells, ToolRectanglesGrowToTheSmallestObject)
     TCalendarPanel32 page;
     page.CreateObjectInRect({5, 5, 15, 15});
     EXPECT_TRUE(page.objects().empty()) << "pointing creates nothing";
-    page.SetPanelState(psRichLabel);
+    page.SetPanelState(drawingTool("TGPRichBaseLabel"));
     EXPECT_FALSE(page.Pointing());
-    TLPanelState stateInEditor = psRichLabel;
+    TLPanelState stateInEditor = drawingTool("TGPRichBaseLabel");
     editors.reenter = [&] {
         stateInEditor = page.PanelState();
-        page.SetPanelState(psRichLabel);
+        page.SetPanelState(drawingTool("TGPRichBaseLabel"));
         page.CreateObjectInRect({0, 0, 100, 100});
     };
     page.CreateObjectInRect({5, 5, 15, 15});
@@ -320,7 +328,7 @@ TEST(PageCells, ToolsPlaceLabelsAndCalendars)
     int changes = 0;
     page.setLabelChangedEvent([&](TGBasePanel &) { ++changes; });
 
-    page.SetPanelState(psLabel);
+    page.SetPanelState(drawingTool("TGPLabel"));
     page.CreateObjectInRect({10, 20, 20, 30});
     ASSERT_EQ(page.objects().size(), 1u);
     auto *label = dynamic_cast<TGPLabel *>(page.objects()[0].get());
@@ -335,7 +343,7 @@ TEST(PageCells, ToolsPlaceLabelsAndCalendars)
     EXPECT_EQ(editors.labelTexts, 1) << "the new label opens its text dialog";
     EXPECT_GT(changes, 0);
 
-    page.SetPanelState(psFlatCalendar);
+    page.SetPanelState(drawingTool("TGFlatCalendar"));
     page.CreateObjectInRect({100, 100, 300, 250});
     ASSERT_EQ(page.objects().size(), 2u);
     auto *calendar = dynamic_cast<TGFlatCalendar *>(page.objects()[1].get());
@@ -346,7 +354,7 @@ TEST(PageCells, ToolsPlaceLabelsAndCalendars)
     EXPECT_TRUE(page.HasDrawingObjects());
     EXPECT_FALSE(page.HasSuperTextObjects());
 
-    page.SetPanelState(psSuperText);
+    page.SetPanelState(drawingTool("TGSuperText"));
     page.CreateObjectInRect({50, 400, 350, 480});
     ASSERT_EQ(page.objects().size(), 3u);
     auto *text = dynamic_cast<TGSuperText *>(page.objects()[2].get());
@@ -372,7 +380,7 @@ TEST(PageCells, ToolObjectsStayOnThePaperAtTheZoom)
     EXPECT_GT(paper.width(), paper.height());
 
     // A click near the bottom-right corner widens to the smallest object, then moves in.
-    page.SetPanelState(psFlatCalendar);
+    page.SetPanelState(drawingTool("TGFlatCalendar"));
     page.CreateObjectInRect({paper.width() - 5, paper.height() - 2, paper.width() - 5, paper.height() - 2});
     ASSERT_EQ(page.objects().size(), 1u);
     EXPECT_EQ(page.objects()[0]->boundsRect(), QRect(paper.width() - 50, paper.height() - 15, 50, 15));

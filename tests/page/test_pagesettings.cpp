@@ -5,6 +5,7 @@
 #include "page/calpanel32.h"
 #include "core/apppaths.h"
 #include "calendar/calendarnames.h"
+#include "objects/objectkinds.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,12 @@
 #include <functional>
 
 namespace {
+
+// The drawing tool of the kind with that class name.
+TLPanelState drawingTool(const char *className)
+{
+    return TLPanelState{ObjectKinds::find(QString::fromLatin1(className))};
+}
 
 struct Change
 {
@@ -79,7 +86,7 @@ const std::vector<Change> &unlistedChanges()
         {"MiniCellBorder", [](TCalendarPanel32 &p) { p.SetMiniCellBorder(cbTop); }},
         {"cell text",
          [](TCalendarPanel32 &p) { p.SetCellRtfText(3, TWPRtfStorage("{\\rtf1 x}")); }},
-        {"PanelState", [](TCalendarPanel32 &p) { p.SetPanelState(psImage); }},
+        {"PanelState", [](TCalendarPanel32 &p) { p.SetPanelState(drawingTool("TGImage")); }},
     };
     return changes;
 }

@@ -18,7 +18,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgflatcalendar.h"
 #include "page/calpanel32.h"
 #include "dialogs/gettitle.h"

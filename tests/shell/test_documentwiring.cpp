@@ -16,7 +16,7 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgimage.h"
 #include "objects/tgplabel.h"

@@ -4,7 +4,7 @@
 #include "surfacetesting.h"
 
 #include "objects/objecteditors.h"
-#include "objects/objectfactory.h"
+#include "objects/objectkinds.h"
 
 namespace {
 
@@ -275,27 +275,35 @@ TEST_F(SurfaceMouseTest, DoubleClickingAnObjectOpensTheDialogOfItsPropertiesEntr
     {
         RecordingEditors() { setInstance(this); }
         ~RecordingEditors() override { setInstance(nullptr); }
-        bool editLabelText(QString &) override { return open("Text"); }
-        bool edit3DEffects(TGBaseLabel &) override { return open("3D Effects"); }
-        bool chooseFont(TFont &) override { return open("Font"); }
-        bool chooseColor(TColor &) override { return open("Color"); }
-        bool editFlatCalendar(TGFlatCalendar &) override { return open("Properties"); }
-        bool browseImage(Picture &, bool &, bool &) override { return open("Load Image From Disk"); }
-        bool editRichLabel(const TGPRichBaseLabel &, TWPRtfStorage &) override { return open("Edit"); }
-        bool editSuperText(TGSuperText &, QString &) override { return open("Properties"); }
-        bool open(const char *dialog)
+        bool chooseFont(TFont &) override { return open(QStringLiteral("Font")); }
+        bool chooseColor(TColor &) override { return open(QStringLiteral("Color")); }
+        bool editObject(TGGraphicControl &subject, const QString &dialog) override
         {
-            opened.append(QLatin1String(dialog));
+            return open(subject.className() + QLatin1Char(' ') + dialog);
+        }
+        bool open(const QString &dialog)
+        {
+            opened.append(dialog);
             return false;
         }
         QStringList opened;
     } editors;
 
-    for (const TLPanelState tool : {psLabel, psImage, psRichLabel, psSuperText, psFlatCalendar}) {
+    // Each kind and the menu entry whose dialog a double click opens.
+    const std::pair<const char *, const char *> kinds[] = {
+        {"TGPLabel", "Text"},
+        {"TGImage", "Load Image From Disk"},
+        {"TGPRichBaseLabel", "Edit"},
+        {"TGSuperText", "Properties"},
+        {"TGFlatCalendar", "Properties"},
+    };
+    for (const auto &[className, entry] : kinds) {
         surface.DeleteAllObjects();
         editors.opened.clear();
+        const ObjectKind *kind = ObjectKinds::find(QLatin1String(className));
+        ASSERT_NE(kind, nullptr) << className;
         TGGraphicControl *object =
-            surface.appendObject(createObjectForTool(tool, TFont(), QDate(2026, 1, 1)));
+            surface.appendObject(kind->createForTool(TFont(), QDate(2026, 1, 1)));
         ASSERT_NE(object, nullptr);
         object->setBounds(50, 60, 200, 100);
         runPosted();
@@ -308,7 +316,7 @@ TEST_F(SurfaceMouseTest, DoubleClickingAnObjectOpensTheDialogOfItsPropertiesEntr
         QStringList fromMenu = editors.opened;
         ASSERT_EQ(fromMenu.size(), 1) << object->className().toStdString();
         EXPECT_TRUE(menus.isEmpty()) << "no menu on the way";
-        menuChoice = fromMenu.front();
+        menuChoice = QLatin1String(entry);
         press(point, {}, Qt::RightButton);
         release(point, {}, Qt::RightButton);
         EXPECT_EQ(editors.opened, (QStringList{fromMenu.front(), fromMenu.front()}))
