@@ -31,7 +31,7 @@ set(allowed_icons core images widgets)
 set(allowed_recurring core)
 set(allowed_recurringdialogs recurring widgets)
 set(allowed_ical core)
-set(allowed_output core calendar graphics page)
+set(allowed_output core calendar graphics pagemodel)
 set(allowed_documents core graphics output page storage surface widgets)
 set(allowed_dialogs widgets)
 set(allowed_shell calendar cells core dialogs documents graphics ical icons objecteditors page properties

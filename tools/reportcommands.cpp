@@ -64,7 +64,7 @@ int runOutput(const RenderOptions &options, TCalendarPanel32 &page)
 {
     QString error;
     const bool pdf = PageOutput::formatOfPath(options.outFile) == PageOutput::Format::Pdf;
-    const bool ok = pdf ? PageOutput::savePdf(page, options.months, options.outFile, &error)
-                        : PageOutput::saveImages(page, options.months, options.outFile, &error);
+    const bool ok = pdf ? PageOutput::savePdf(page.model(), options.months, options.outFile, &error)
+                        : PageOutput::saveImages(page.model(), options.months, options.outFile, &error);
     return ok ? 0 : failWith(error);
 }

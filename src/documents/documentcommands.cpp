@@ -111,7 +111,7 @@ QString DocumentCommands::proposedSaveName() const
     if (!fileName.isEmpty())
         return QFileInfo(fileName).fileName();
     // An untitled page is named after its month, as exported pictures are.
-    return PrintSupport::proposedExportName(QString(), m_host.page(), QStringLiteral("OVF"));
+    return PrintSupport::proposedExportName(QString(), m_host.page().model(), QStringLiteral("OVF"));
 }
 
 QString DocumentCommands::startFolder() const

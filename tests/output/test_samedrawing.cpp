@@ -121,7 +121,7 @@ QImage pdfAsImage(TCalendarPanel32 &page, const QTemporaryDir &dir)
     EXPECT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is needed to read the PDF back";
     QString error;
     const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
-    EXPECT_TRUE(PageOutput::savePdf(page, 1, pdf, &error)) << error.toStdString();
+    EXPECT_TRUE(PageOutput::savePdf(page.model(), 1, pdf, &error)) << error.toStdString();
     const QString stem = dir.filePath(QStringLiteral("page"));
     QProcess::execute(pdftoppm, {QStringLiteral("-r"), QString::number(page.pixelsPerInch()),
                                  QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem});
