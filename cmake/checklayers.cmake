@@ -26,7 +26,8 @@ set(allowed_surface core graphics objecteditors objects widgets)
 set(allowed_pagemodel calendar graphics objects richtext)
 set(allowed_page graphics objects pagemodel surface)
 set(allowed_properties core calendar page storage widgets)
-set(allowed_cells calendar graphics ical page recurring richedit richtext)
+set(allowed_cells graphics page richedit richtext)
+set(allowed_eventfill calendar ical pagemodel recurring richtext)
 set(allowed_icons core images widgets)
 set(allowed_recurring core)
 set(allowed_recurringdialogs recurring widgets)
@@ -34,8 +35,8 @@ set(allowed_ical core)
 set(allowed_output core calendar graphics pagemodel)
 set(allowed_documents core graphics output page storage surface widgets)
 set(allowed_dialogs widgets)
-set(allowed_shell calendar cells core dialogs documents graphics ical icons objecteditors page properties
-                  recurring recurringdialogs richedit richtext widgets)
+set(allowed_shell calendar cells core dialogs documents eventfill graphics ical icons objecteditors page
+                  properties recurring recurringdialogs richedit richtext widgets)
 
 # The libraries whose headers the files include ("lib/header.h"), in first-seen order, and
 # for each such library the first file that includes it (in first_<lib>).

@@ -8,7 +8,7 @@
 #include "recurring/recurringreport.h"
 #include "terminaltext.h"
 
-#include "cells/eventfill.h"
+#include "eventfill/eventfill.h"
 #include "ical/calendarevents.h"
 #include "page/calpanel32.h"
 
@@ -56,7 +56,7 @@ QTextCharFormat emptyCellFormat()
 // The page's days for a fill; invalid, after a message, on a layout without day cells.
 EventFill::Period fillPeriod(const TCalendarPanel32 &page, const char *option)
 {
-    const EventFill::Period period = EventFill::pagePeriod(page);
+    const EventFill::Period period = EventFill::pagePeriod(page.model());
     if (!period.isValid())
         printProblem(QStringLiteral("%1 needs a layout with day cells").arg(QLatin1String(option)));
     return period;
@@ -107,7 +107,7 @@ bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
     }
     warnIfCutShort(options.fillIcsFile, read);
     page.UpdateCellTable();
-    reportUnreadable(EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat()));
+    reportUnreadable(EventFill::fillPage(page.model(), EventFill::placements(page.model(), read.events), emptyCellFormat()));
     return true;
 }
 
@@ -131,7 +131,7 @@ bool fillFromRecurringFile(const RenderOptions &options, TCalendarPanel32 &page)
         }
     }
     page.UpdateCellTable();
-    reportUnreadable(EventFill::fillRecurringDates(page, recurringDatesInPeriod(lines, period.first, period.last),
+    reportUnreadable(EventFill::fillRecurringDates(page.model(), recurringDatesInPeriod(lines, period.first, period.last),
                                                    emptyCellFormat()));
     return true;
 }
