@@ -10,7 +10,7 @@
 
 #include "eventfill/eventfill.h"
 #include "ical/calendarevents.h"
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -54,9 +54,9 @@ QTextCharFormat emptyCellFormat()
 }
 
 // The page's days for a fill; invalid, after a message, on a layout without day cells.
-EventFill::Period fillPeriod(const TCalendarPanel32 &page, const char *option)
+EventFill::Period fillPeriod(const PageModel &page, const char *option)
 {
-    const EventFill::Period period = EventFill::pagePeriod(page.model());
+    const EventFill::Period period = EventFill::pagePeriod(page);
     if (!period.isValid())
         printProblem(QStringLiteral("%1 needs a layout with day cells").arg(QLatin1String(option)));
     return period;
@@ -93,7 +93,7 @@ int runCalendarEvents(const RenderOptions &options)
     return status;
 }
 
-bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
+bool fillFromCalendarFile(const RenderOptions &options, PageModel &page)
 {
     if (options.fillIcsFile.isEmpty())
         return true;
@@ -107,11 +107,11 @@ bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
     }
     warnIfCutShort(options.fillIcsFile, read);
     page.UpdateCellTable();
-    reportUnreadable(EventFill::fillPage(page.model(), EventFill::placements(page.model(), read.events), emptyCellFormat()));
+    reportUnreadable(EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat()));
     return true;
 }
 
-bool fillFromRecurringFile(const RenderOptions &options, TCalendarPanel32 &page)
+bool fillFromRecurringFile(const RenderOptions &options, PageModel &page)
 {
     if (options.fillRecurringFile.isEmpty())
         return true;
@@ -131,7 +131,7 @@ bool fillFromRecurringFile(const RenderOptions &options, TCalendarPanel32 &page)
         }
     }
     page.UpdateCellTable();
-    reportUnreadable(EventFill::fillRecurringDates(page.model(), recurringDatesInPeriod(lines, period.first, period.last),
+    reportUnreadable(EventFill::fillRecurringDates(page, recurringDatesInPeriod(lines, period.first, period.last),
                                                    emptyCellFormat()));
     return true;
 }

@@ -7,7 +7,7 @@
 
 #include "core/filebytes.h"
 #include "output/pageoutput.h"
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
 #include "recurring/holidaylist.h"
 #include "recurring/recurringreport.h"
 #include "storage/calendarfile.h"
@@ -60,11 +60,11 @@ int runDump(const RenderOptions &options)
     return dump.complete ? 0 : 1;
 }
 
-int runOutput(const RenderOptions &options, TCalendarPanel32 &page)
+int runOutput(const RenderOptions &options, PageModel &page)
 {
     QString error;
     const bool pdf = PageOutput::formatOfPath(options.outFile) == PageOutput::Format::Pdf;
-    const bool ok = pdf ? PageOutput::savePdf(page.model(), options.months, options.outFile, &error)
-                        : PageOutput::saveImages(page.model(), options.months, options.outFile, &error);
+    const bool ok = pdf ? PageOutput::savePdf(page, options.months, options.outFile, &error)
+                        : PageOutput::saveImages(page, options.months, options.outFile, &error);
     return ok ? 0 : failWith(error);
 }
