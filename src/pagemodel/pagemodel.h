@@ -85,7 +85,7 @@ public:
     int pixelsPerInch() const { return m_ppi; }
     void setPixelsPerInch(int ppi);
 
-    // Style settings.
+    // Style settings; setters tell the view to paint again.
     TCalendarLineLayout CalendarLineLayout() const { return m_settings.lineLayout; }
     void SetCalendarLineLayout(TCalendarLineLayout lineLayout);
     TMiniCalendarLineLayout MiniCalendarLineLayout() const { return m_settings.miniLineLayout; }
