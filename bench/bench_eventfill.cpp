@@ -4,11 +4,11 @@
 // cell should be read and written once, so the fill costs little more than the listing.
 #include <benchmark/benchmark.h>
 
-#include "cells/eventfill.h"
+#include "eventfill/eventfill.h"
 #include "ical/calendarevents.h"
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 namespace {
 
@@ -44,7 +44,7 @@ BENCHMARK(ListTenThousandEvents)->Unit(benchmark::kMillisecond);
 void FillAMonthWithTenThousandEvents(benchmark::State &state)
 {
     const QByteArray bytes = tenThousandEvents();
-    TCalendarPanel32 page;
+    PageModel page;
     page.ResetToDefaults(First);
     page.UpdateCellTable();
     QTextCharFormat format;
@@ -67,7 +67,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

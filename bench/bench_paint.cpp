@@ -99,7 +99,7 @@ void BM_PrintYearToPdf(benchmark::State &state)
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QString error;
-        if (!PageOutput::writePdf(page, 12, buffer, &error))
+        if (!PageOutput::writePdf(page.model(), 12, buffer, &error))
             state.SkipWithError(error.toLocal8Bit().constData());
         benchmark::DoNotOptimize(buffer.data().size());
     }

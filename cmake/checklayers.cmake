@@ -23,18 +23,20 @@ set(allowed_objects calendar graphics images richtext)
 set(allowed_objecteditors core graphics images objects richedit richtext widgets)
 set(allowed_storage core graphics images calendar objects richtext)
 set(allowed_surface core graphics objects widgets)
-set(allowed_page calendar graphics objects richtext surface)
+set(allowed_pagemodel calendar graphics objects richtext)
+set(allowed_page graphics objects pagemodel surface)
 set(allowed_properties core calendar page storage widgets)
-set(allowed_cells calendar graphics ical page recurring richedit richtext)
+set(allowed_cells graphics page richedit richtext)
+set(allowed_eventfill calendar ical pagemodel recurring richtext)
 set(allowed_icons core images widgets)
 set(allowed_recurring core)
 set(allowed_recurringdialogs recurring widgets)
 set(allowed_ical core)
-set(allowed_output core calendar graphics page)
+set(allowed_output core calendar graphics pagemodel)
 set(allowed_documents core graphics output page storage surface widgets)
 set(allowed_dialogs widgets)
-set(allowed_shell calendar cells core dialogs documents graphics ical icons objecteditors objects page properties
-                  recurring recurringdialogs richedit richtext widgets)
+set(allowed_shell calendar cells core dialogs documents eventfill graphics ical icons objecteditors objects page
+                  properties recurring recurringdialogs richedit richtext widgets)
 
 # The libraries whose headers the files include ("lib/header.h"), in first-seen order, and
 # for each such library the first file that includes it (in first_<lib>).

@@ -11,12 +11,12 @@ if ! command -v clang++ >/dev/null; then
   exit 0
 fi
 # The model libraries' tests (core, graphics, metafile, images, richtext, calendar, objects,
-# storage, ical) and the recurring-date model's. Tests that drive widgets, the page or the
-# renderer stay in the ordinary build: the sanitized Qt they would need is not there, and
-# they would double the time.
+# storage, ical, the page model with its output and event fill) and the recurring-date
+# model's. Tests that drive widgets, the page widget or the renderer stay in the ordinary
+# build: the sanitized Qt they would need is not there, and they would double the time.
 tests=(test_core test_graphics test_metafile test_images test_iconlibrary test_richtext
        test_calendar test_objects test_valuestream test_objectrecords test_recurring_model
-       test_ical)
+       test_ical test_pagemodel)
 
 # -O1 and line tables only: the sanitizers' reports keep file and line at a fraction of
 # the compile time of full debug information.

@@ -6,7 +6,7 @@
 #include "terminaltext.h"
 
 #include "core/filebytes.h"
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
 #include "storage/calendarfile.h"
 #include "storage/objectrecords.h"
 #include "storage/documentmessages.h"
@@ -54,7 +54,7 @@ bool sameFile(const QString &first, const QString &second)
 
 } // namespace
 
-bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page, bool &readInPart)
+bool loadRenderInputs(const RenderOptions &options, PageModel &page, bool &readInPart)
 {
     readInPart = false;
     if (!options.documentFile.isEmpty()) {
@@ -87,7 +87,7 @@ bool loadRenderInputs(const RenderOptions &options, TCalendarPanel32 &page, bool
     return true;
 }
 
-int saveRenderOutput(const RenderOptions &options, TCalendarPanel32 &page, bool inputReadInPart)
+int saveRenderOutput(const RenderOptions &options, PageModel &page, bool inputReadInPart)
 {
     if (options.saveFile.isEmpty())
         return 0;

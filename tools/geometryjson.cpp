@@ -3,7 +3,7 @@
 #include "geometryjson.h"
 
 #include "objects/tggraphiccontrol.h"
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfstorage.h"
 
@@ -30,21 +30,21 @@ QJsonArray minisJson(const PageLayout &layout)
 }
 
 // The date a painted cell shows: its day of the page's month, or a planner cell's date.
-QDate dateOfCell(const TCalendarPanel32 &page, int cell, int day)
+QDate dateOfCell(const PageModel &page, int cell, int day)
 {
     if (page.PlannerSpanDays() > 0)
         return page.cellDate(cell);
     return day > 0 ? QDate(page.MainCalYear(), page.MainCalMonth(), day) : QDate();
 }
 
-QString plainTextOfCell(const TCalendarPanel32 &page, int cell)
+QString plainTextOfCell(const PageModel &page, int cell)
 {
     QTextDocument text;
     RtfReader::read(page.GetCellRtfText(cell, TWPRtfStorage()).rtf(), text);
     return text.toPlainText();
 }
 
-QJsonArray cellsJson(const TCalendarPanel32 &page)
+QJsonArray cellsJson(const PageModel &page)
 {
     const CellTable &cells = page.cellTable();
     QJsonArray list;
@@ -66,7 +66,7 @@ QJsonArray cellsJson(const TCalendarPanel32 &page)
     return list;
 }
 
-QJsonArray objectsJson(const TCalendarPanel32 &page)
+QJsonArray objectsJson(const PageModel &page)
 {
     QJsonArray list;
     for (const std::unique_ptr<TGGraphicControl> &object : page.objects()) {
@@ -83,7 +83,7 @@ QJsonArray objectsJson(const TCalendarPanel32 &page)
 
 } // namespace
 
-QJsonObject pageGeometryJson(const TCalendarPanel32 &page)
+QJsonObject pageGeometryJson(const PageModel &page)
 {
     const PageLayout &layout = page.pageLayout();
     return QJsonObject {

@@ -4,8 +4,8 @@
 
 #include <QJsonObject>
 
-class TCalendarPanel32;
+class PageModel;
 
 // The page's layout results and the cell table of its last paint as one JSON object;
 // rectangles are [left, top, right, bottom].
-QJsonObject pageGeometryJson(const TCalendarPanel32 &page);
+QJsonObject pageGeometryJson(const PageModel &page);

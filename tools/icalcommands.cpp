@@ -8,9 +8,9 @@
 #include "recurring/recurringreport.h"
 #include "terminaltext.h"
 
-#include "cells/eventfill.h"
+#include "eventfill/eventfill.h"
 #include "ical/calendarevents.h"
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -54,7 +54,7 @@ QTextCharFormat emptyCellFormat()
 }
 
 // The page's days for a fill; invalid, after a message, on a layout without day cells.
-EventFill::Period fillPeriod(const TCalendarPanel32 &page, const char *option)
+EventFill::Period fillPeriod(const PageModel &page, const char *option)
 {
     const EventFill::Period period = EventFill::pagePeriod(page);
     if (!period.isValid())
@@ -93,7 +93,7 @@ int runCalendarEvents(const RenderOptions &options)
     return status;
 }
 
-bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
+bool fillFromCalendarFile(const RenderOptions &options, PageModel &page)
 {
     if (options.fillIcsFile.isEmpty())
         return true;
@@ -111,7 +111,7 @@ bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page)
     return true;
 }
 
-bool fillFromRecurringFile(const RenderOptions &options, TCalendarPanel32 &page)
+bool fillFromRecurringFile(const RenderOptions &options, PageModel &page)
 {
     if (options.fillRecurringFile.isEmpty())
         return true;

@@ -3,14 +3,14 @@
 #pragma once
 
 struct RenderOptions;
-class TCalendarPanel32;
+class PageModel;
 
 // --ics FILE: prints the events of the --month/--year as JSON; returns the exit status.
 int runCalendarEvents(const RenderOptions &options);
 // --fill-ics FILE: fills the page's cells as the main window's command does with every
 // event chosen; false after a message when the file cannot be read.
-bool fillFromCalendarFile(const RenderOptions &options, TCalendarPanel32 &page);
+bool fillFromCalendarFile(const RenderOptions &options, PageModel &page);
 // --fill-recurring FILE [--holidays-too]: fills the page's cells with every entry of the
 // recurring-date list that falls on the page's days, as the main window's command does
 // with everything chosen; false after a message when the list cannot be read.
-bool fillFromRecurringFile(const RenderOptions &options, TCalendarPanel32 &page);
+bool fillFromRecurringFile(const RenderOptions &options, PageModel &page);

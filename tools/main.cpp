@@ -10,11 +10,11 @@
 #include "terminaltext.h"
 #include "reportcommands.h"
 
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
 #include "core/filebytes.h"
 #include "graphics/tfont.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -25,7 +25,7 @@
 
 int main(int argc, char *argv[])
 {
-    // Options are checked before the GUI starts so a bad option gives one line and nothing else.
+    // Options are checked before Qt starts so a bad option gives one line and nothing else.
     // File names are kept as the file system holds them, even where they are not UTF-8.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -52,8 +52,8 @@ int main(int argc, char *argv[])
     }
     // Qt sees only the program's name: our options (--style among them) are ours, not its.
     int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    QApplication::setApplicationName(QStringLiteral("orvane-render"));
+    QGuiApplication app(qtArgc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("orvane-render"));
     installFontSubstitutes();
     if (parsed.options.holidays || !parsed.options.recurringFile.isEmpty())
         return runRecurringReport(parsed.options);
@@ -69,7 +69,7 @@ int main(int argc, char *argv[])
         return runRichText(parsed.options);
     if (!parsed.options.icsFile.isEmpty())
         return runCalendarEvents(parsed.options);
-    TCalendarPanel32 page;
+    PageModel page;
     page.ResetToDefaults();
     bool readInPart = false;
     if (!loadRenderInputs(parsed.options, page, readInPart))
@@ -84,8 +84,6 @@ int main(int argc, char *argv[])
             return status;
     }
     if (parsed.options.geometry) {
-        // The cell table is what the last paint wrote.
-        page.RenderToBitmap();
         const QByteArray json
             = QJsonDocument(pageGeometryJson(page)).toJson(QJsonDocument::Indented);
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);

@@ -3,7 +3,7 @@
 #include "renderoptions.h"
 
 #include "output/pageoutput.h"
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -306,7 +306,7 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
     return result;
 }
 
-void applyRenderOptions(const RenderOptions &options, TCalendarPanel32 &page)
+void applyRenderOptions(const RenderOptions &options, PageModel &page)
 {
     page.setPixelsPerInch(options.ppi);
     if (options.paperSize)
@@ -331,6 +331,6 @@ void applyRenderOptions(const RenderOptions &options, TCalendarPanel32 &page)
         page.setNames(languageNames(*options.language));
     if (options.border)
         page.SetWMFBorderFile(*options.border);
-    page.SetZoom(options.zoom);
+    page.setZoom(options.zoom);
     page.RecalcLayout(false);
 }

@@ -11,7 +11,7 @@
 
 #include <optional>
 
-class TCalendarPanel32;
+class PageModel;
 
 // The renderer's command line: what to set on the page and what to print.
 struct RenderOptions
@@ -66,4 +66,4 @@ struct RenderOptionsResult
 RenderOptionsResult parseRenderOptions(const QStringList &arguments);
 
 // Applies the options to a page that was reset to the default style.
-void applyRenderOptions(const RenderOptions &options, TCalendarPanel32 &page);
+void applyRenderOptions(const RenderOptions &options, PageModel &page);

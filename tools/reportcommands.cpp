@@ -7,7 +7,7 @@
 
 #include "core/filebytes.h"
 #include "output/pageoutput.h"
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
 #include "recurring/holidaylist.h"
 #include "recurring/recurringreport.h"
 #include "storage/calendarfile.h"
@@ -60,7 +60,7 @@ int runDump(const RenderOptions &options)
     return dump.complete ? 0 : 1;
 }
 
-int runOutput(const RenderOptions &options, TCalendarPanel32 &page)
+int runOutput(const RenderOptions &options, PageModel &page)
 {
     QString error;
     const bool pdf = PageOutput::formatOfPath(options.outFile) == PageOutput::Format::Pdf;

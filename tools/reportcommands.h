@@ -3,10 +3,10 @@
 #pragma once
 
 struct RenderOptions;
-class TCalendarPanel32;
+class PageModel;
 
 // The renderer's report modes; each returns the process exit status.
 int runRecurringReport(const RenderOptions &options);
 int runDump(const RenderOptions &options);
 // Writes the page (and the months after it) to the --out file.
-int runOutput(const RenderOptions &options, TCalendarPanel32 &page);
+int runOutput(const RenderOptions &options, PageModel &page);

@@ -50,7 +50,7 @@ void DocumentCommands::writeRecoveryCopy()
     std::optional<DocumentHost::OpenCellText> openCell = m_host.openCellText();
     if (m_changes == m_copiedChanges && openCell == m_copiedCell)
         return;
-    if (m_recovery.write({m_host.documentFileName(), stateOf(m_host.page(), openCell)})) {
+    if (m_recovery.write({m_host.documentFileName(), stateOf(m_host.page().model(), openCell)})) {
         m_copiedChanges = m_changes;
         m_copiedCell = std::move(openCell);
     }
@@ -111,7 +111,7 @@ QString DocumentCommands::proposedSaveName() const
     if (!fileName.isEmpty())
         return QFileInfo(fileName).fileName();
     // An untitled page is named after its month, as exported pictures are.
-    return PrintSupport::proposedExportName(QString(), m_host.page(), QStringLiteral("OVF"));
+    return PrintSupport::proposedExportName(QString(), m_host.page().model(), QStringLiteral("OVF"));
 }
 
 QString DocumentCommands::startFolder() const
@@ -433,10 +433,10 @@ void DocumentCommands::Redo()
 
 QByteArray DocumentCommands::snapshot() const
 {
-    return stateOf(m_host.page());
+    return stateOf(m_host.page().model());
 }
 
-QByteArray DocumentCommands::stateOf(const TCalendarPanel32 &page,
+QByteArray DocumentCommands::stateOf(const PageModel &page,
                                      const std::optional<DocumentHost::OpenCellText> &openCell)
 {
     // The scale the objects' bounds are written at goes first. It is always 100 % now;

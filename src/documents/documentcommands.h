@@ -10,7 +10,7 @@
 #include <QString>
 #include <QTimer>
 
-class TCalendarPanel32;
+class PageModel;
 
 // What makes the recovery copies: a timer every two minutes, or in tests a clock they fire
 // themselves between keystrokes.
@@ -82,9 +82,9 @@ public:
     // document under its own name.
     bool offerRecovery();
     void setRecoveryCopy(RecoveryCopy copy) { m_recovery = std::move(copy); }
-    // The page as undo steps and recovery copies keep it: its zoom, then the document, with
-    // the text of a cell still being edited when one is given.
-    static QByteArray stateOf(const TCalendarPanel32 &page,
+    // The page as undo steps and recovery copies keep it: the scale of its objects' bounds,
+    // then the document, with the text of a cell still being edited when one is given.
+    static QByteArray stateOf(const PageModel &page,
                               const std::optional<DocumentHost::OpenCellText> &openCell = std::nullopt);
     const RecoveryCopy &recoveryCopy() const { return m_recovery; }
 

@@ -79,7 +79,7 @@ void PrintCommands::mnuPrintSetupClick()
 
 bool PrintCommands::CheckPrinterMargins()
 {
-    const QString warnings = PrintSupport::marginWarnings(unprintableInches(printer()), m_host.page());
+    const QString warnings = PrintSupport::marginWarnings(unprintableInches(printer()), m_host.page().model());
     if (warnings.isEmpty())
         return true;
     return Dialogs::yesNoQuestion(m_host.dialogParent(), QStringLiteral("Margin Warning"),
@@ -115,7 +115,7 @@ void PrintCommands::printThroughDialog(const QString &title)
             const auto path = Choosers::chooseSaveFile(
                 m_host.dialogParent(), QStringLiteral("Print To File"),
                 exportFolder() + QLatin1Char('/')
-                    + PrintSupport::proposedExportName(m_host.documentFileName(), m_host.page(),
+                    + PrintSupport::proposedExportName(m_host.documentFileName(), m_host.page().model(),
                                                        QStringLiteral("pdf")),
                 QStringLiteral("PDF File|*.pdf"), QStringLiteral("pdf"));
             if (!path) {
@@ -215,7 +215,7 @@ void PrintCommands::mnuSaveYearAsPdfClick()
 void PrintCommands::exportPdf(int months)
 {
     TCalendarPanel32 &page = m_host.page();
-    const QString name = PrintSupport::proposedExportName(m_host.documentFileName(), page, QStringLiteral("pdf"));
+    const QString name = PrintSupport::proposedExportName(m_host.documentFileName(), page.model(), QStringLiteral("pdf"));
     const auto path = Choosers::chooseSaveFile(
         m_host.dialogParent(),
         months > 1 ? QStringLiteral("Save Year As PDF File") : QStringLiteral("Save Calendar As PDF File"),
@@ -253,7 +253,7 @@ void PrintCommands::exportPdf(int months)
         };
         {
             const BusyCursor busy;
-            saved = PageOutput::savePdf(page, months, *path, &error, step);
+            saved = PageOutput::savePdf(page.model(), months, *path, &error, step);
         }
         if (progress)
             progress->setValue(months);
@@ -273,7 +273,7 @@ void PrintCommands::exportPdf(int months)
 void PrintCommands::exportImage(bool asJpg)
 {
     const QString extension = asJpg ? QStringLiteral("JPG") : QStringLiteral("BMP");
-    const QString name = PrintSupport::proposedExportName(m_host.documentFileName(), m_host.page(), extension);
+    const QString name = PrintSupport::proposedExportName(m_host.documentFileName(), m_host.page().model(), extension);
     const auto path = Choosers::chooseSaveFile(
         m_host.dialogParent(),
         asJpg ? QStringLiteral("Save Calendar As JPG") : QStringLiteral("Save Calendar As Bitmap"),
@@ -285,7 +285,7 @@ void PrintCommands::exportImage(bool asJpg)
     QString error;
     {
         const BusyCursor busy;
-        saved = PrintSupport::SaveCalendarToBitmap(m_host.page(), *path, asJpg, &error);
+        saved = PrintSupport::SaveCalendarToBitmap(m_host.page().model(), *path, asJpg, &error);
     }
     m_host.page().update();
     m_host.SetButtons();

@@ -383,7 +383,9 @@ void TGSuperText::paintText(Canvas &canvas, const QString &text) const
 
 void TGSuperText::PaintObject(Canvas &canvas) const
 {
-    if ((host() && host()->PaintSuspended()) || m_painting)
+    // The screen skips objects while its painting is suspended (paintOnSurface); printing
+    // and exporting run just then and must draw.
+    if (m_painting)
         return;
     FlagGuard painting(m_painting);
     const int x0 = textLimit();

@@ -5,7 +5,8 @@
 #include "core/filebytes.h"
 
 #include "calendar/calendardates.h"
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
+#include "pagemodel/pagepainter.h"
 #include "graphics/reportcanvas.h"
 
 #include <QBuffer>
@@ -43,14 +44,14 @@ const char *formatName(Format format)
 }
 
 // Shows month offset months after the first one, keeping the page's own date otherwise.
-void showMonth(TCalendarPanel32 &page, const MonthOfYear &first, int offset)
+void showMonth(PageModel &page, const MonthOfYear &first, int offset)
 {
     const MonthOfYear shown = AddMonths(first.month, first.year, offset);
     page.SetMainCalYear(shown.year);
     page.SetMainCalMonth(shown.month);
 }
 
-QPageLayout pageLayoutOf(const TCalendarPanel32 &page)
+QPageLayout pageLayoutOf(const PageModel &page)
 {
     const QPageSize size(page.PaperSize() == PaperA4 ? QPageSize::A4 : QPageSize::Letter);
     return QPageLayout(size,
@@ -113,7 +114,7 @@ bool saveImage(const QImage &image, const QString &path, QString *error)
     return writeFile(path, bytes, error);
 }
 
-bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *error,
+bool writePdf(PageModel &page, int count, QIODevice &device, QString *error,
               const PageProgress &progress)
 {
     const MonthOfYear first{page.MainCalMonth(), page.MainCalYear()};
@@ -136,7 +137,7 @@ bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *err
             writer.newPage();
         }
         ReportCanvas report(painter);
-        page.PrintPage(report, 0, 0);
+        PagePainter::printPage(page, report, 0, 0);
     }
     const bool written = painter.end();
     showMonth(page, first, 0);
@@ -145,7 +146,7 @@ bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *err
     return written || fail(error, QStringLiteral("Cannot write the PDF document"));
 }
 
-bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *error,
+bool savePdf(PageModel &page, int count, const QString &path, QString *error,
              const PageProgress &progress)
 {
     // A device, pipe or folder is refused before the pages are drawn.
@@ -160,13 +161,13 @@ bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *er
     return writeFile(path, bytes, error);
 }
 
-bool saveImages(TCalendarPanel32 &page, int count, const QString &path, QString *error)
+bool saveImages(PageModel &page, int count, const QString &path, QString *error)
 {
     const MonthOfYear first{page.MainCalMonth(), page.MainCalYear()};
     bool ok = true;
     for (int k = 0; k < count && ok; ++k) {
         showMonth(page, first, k);
-        ok = saveImage(page.RenderToBitmap(), count > 1 ? numberedPath(path, k + 1) : path,
+        ok = saveImage(PagePainter::renderPage(page), count > 1 ? numberedPath(path, k + 1) : path,
                        error);
     }
     showMonth(page, first, 0);

@@ -8,7 +8,7 @@
 #include <functional>
 
 class QIODevice;
-class TCalendarPanel32;
+class PageModel;
 
 // Writing pages to image and PDF files.
 namespace PageOutput {
@@ -27,15 +27,16 @@ bool saveImage(const QImage &image, const QString &path, QString *error);
 using PageProgress = std::function<bool(int month)>;
 
 // Prints count consecutive months starting at the page's month, one sheet each, in the
-// page's paper size and orientation. The page shows its own month again afterwards.
-bool writePdf(TCalendarPanel32 &page, int count, QIODevice &device, QString *error,
+// page's paper size and orientation. The page shows its own month again afterwards (a
+// view that shows the page follows it).
+bool writePdf(PageModel &page, int count, QIODevice &device, QString *error,
               const PageProgress &progress = {});
-bool savePdf(TCalendarPanel32 &page, int count, const QString &path, QString *error,
+bool savePdf(PageModel &page, int count, const QString &path, QString *error,
              const PageProgress &progress = {});
 
 // Writes count consecutive months as images at the page's zoom; with more than one page
 // the files are numbered (name-01.png, name-02.png ...).
-bool saveImages(TCalendarPanel32 &page, int count, const QString &path, QString *error);
+bool saveImages(PageModel &page, int count, const QString &path, QString *error);
 
 // path with "-NN" (two digits at least) before its extension.
 QString numberedPath(const QString &path, int number);

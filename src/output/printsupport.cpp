@@ -3,7 +3,8 @@
 #include "printsupport.h"
 
 #include "core/filebytes.h"
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
+#include "pagemodel/pagepainter.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -29,7 +30,7 @@ float cutToHundredths(double inches)
     return float(std::trunc(inches * 100.0) * 0.01);
 }
 
-QString marginWarnings(const QMarginsF &unprintable, const TCalendarPanel32 &page)
+QString marginWarnings(const QMarginsF &unprintable, const PageModel &page)
 {
     const struct {
         double waste;
@@ -63,7 +64,7 @@ QString completedMessage(bool complexShapes)
                           "output...");
 }
 
-QString proposedExportName(const QString &documentFileName, const TCalendarPanel32 &page,
+QString proposedExportName(const QString &documentFileName, const PageModel &page,
                            const QString &extension)
 {
     if (!documentFileName.isEmpty())
@@ -87,12 +88,12 @@ QString exportFailedMessage(const QString &path)
                             " -Not enough disk space\r -Invalid file name");
 }
 
-QImage exportImage(TCalendarPanel32 &page)
+QImage exportImage(const PageModel &page)
 {
-    const QImage whole = page.RenderToBitmap();
+    const QImage whole = PagePainter::renderPage(page);
     if (whole.isNull())
         return {};
-    const double scale = double(page.pixelsPerInch()) * double(page.ZoomFactor());
+    const double scale = double(page.pixelsPerInch()) * double(page.zoom());
     const int left = int(scale * double(page.LeftMarginInch()));
     const int top = int(scale * double(page.TopMarginInch()));
     const int right = int(scale * double(page.RightMarginInch()));
@@ -109,7 +110,7 @@ QImage exportImage(TCalendarPanel32 &page)
     return out;
 }
 
-bool SaveCalendarToBitmap(TCalendarPanel32 &page, const QString &path, bool asJpg, QString *error)
+bool SaveCalendarToBitmap(const PageModel &page, const QString &path, bool asJpg, QString *error)
 {
     const auto fail = [error](const QString &reason) {
         if (error)

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-class TCalendarPanel32;
+class PageModel;
 
 // The rules behind printing and image export that need no window: the printer check, the
 // margin warning, export file names, messages and the exported picture.
@@ -22,23 +22,23 @@ QString printerProblem(const QStringList &printers, const QString &defaultPrinte
 float cutToHundredths(double inches);
 // The lines of the margin warning ("\rLeft Margin is possibly ..."), empty when every
 // page margin lies inside the printable area.
-QString marginWarnings(const QMarginsF &unprintableInches, const TCalendarPanel32 &page);
+QString marginWarnings(const QMarginsF &unprintableInches, const PageModel &page);
 QString marginQuestion(const QString &warnings);
 
 QString completedMessage(bool complexShapes);
 
 // "Dec1997.BMP" for an untitled December 1997 page, else the document's name with the
 // extension replaced.
-QString proposedExportName(const QString &documentFileName, const TCalendarPanel32 &page,
+QString proposedExportName(const QString &documentFileName, const PageModel &page,
                            const QString &extension);
 QString exportSavedMessage(const QString &path, float zoom);
 QString exportFailedMessage(const QString &path);
 
 // The page as it shows at its zoom, without its margins.
-QImage exportImage(TCalendarPanel32 &page);
+QImage exportImage(const PageModel &page);
 // Writes the exported picture as BMP, or JPEG at quality 80; false on any failure, with
 // the reason in error when it is given.
-bool SaveCalendarToBitmap(TCalendarPanel32 &page, const QString &path, bool asJpg,
+bool SaveCalendarToBitmap(const PageModel &page, const QString &path, bool asJpg,
                           QString *error = nullptr);
 
 } // namespace PrintSupport

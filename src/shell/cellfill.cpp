@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cellfill.h"
 
-#include "cells/eventfill.h"
+#include "eventfill/eventfill.h"
 #include "page/calpanel32.h"
 #include "richtext/rtfappend.h"
 #include "graphics/tcolor.h"
@@ -32,7 +32,7 @@ bool PutTextOnDates(TCalendarMain &window, const QList<RecurringDate> &dates)
         window.hooks().DoSaveRichtext();
     TCalendarPanel32 &page = window.CalendarPanel();
     const EventFill::FillResult filled
-        = EventFill::fillRecurringDates(page, dates, defaultEditorFormat(window.preferences().defaultFont));
+        = EventFill::fillRecurringDates(page.model(), dates, defaultEditorFormat(window.preferences().defaultFont));
     if (filled.appended > 0)
         window.SetModified(true);
     if (reopen > 0)
@@ -49,7 +49,7 @@ void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window)
     // Day numbers come from the cell table of the last paint; make sure there is one.
     if (page.cellTable().cell(1).rTotal.width() <= 0)
         page.UpdateCellTable();
-    const EventFill::Period period = EventFill::pagePeriod(page);
+    const EventFill::Period period = EventFill::pagePeriod(page.model());
     if (!period.isValid())
         return;
     fillCalendarWithRecurringDates(

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "icalfill.h"
 
-#include "cells/eventfill.h"
+#include "eventfill/eventfill.h"
 #include "core/inifile.h"
 #include "ical/calendarevents.h"
 #include "page/calpanel32.h"
@@ -44,7 +44,7 @@ QList<Candidate> candidates(const TCalendarPanel32 &page, const QList<CalendarEv
 {
     QList<Candidate> found;
     for (const CalendarEvent &event : events) {
-        const QList<EventFill::Placement> placed = EventFill::placements(page, {event});
+        const QList<EventFill::Placement> placed = EventFill::placements(page.model(), {event});
         if (!placed.isEmpty()) {
             const QString day = QLocale().toString(event.date, QStringLiteral("ddd d MMM"));
             found.append({day + QStringLiteral("   ") + placed.first().text, placed.first()});
@@ -94,7 +94,7 @@ void mnuFillCalendarFromICalendarFileClick(TCalendarMain &window)
     // Day numbers come from the cell table of the last paint; make sure there is one.
     if (page.cellTable().cell(1).rTotal.width() <= 0)
         page.UpdateCellTable();
-    const EventFill::Period period = EventFill::pagePeriod(page);
+    const EventFill::Period period = EventFill::pagePeriod(page.model());
     const CalendarEventsResult read = CalendarEvents::readFile(*path, period.first, period.last);
     if (!read.ok()) {
         Dialogs::errorBox(&window, caption,
@@ -112,7 +112,7 @@ void mnuFillCalendarFromICalendarFileClick(TCalendarMain &window)
     if (!chosen)
         return;
     const EventFill::FillResult filled
-        = EventFill::fillPage(page, *chosen, defaultEditorFormat(window.preferences().defaultFont));
+        = EventFill::fillPage(page.model(), *chosen, defaultEditorFormat(window.preferences().defaultFont));
     if (filled.appended > 0)
         window.SetModified(true);
     if (reopen > 0)

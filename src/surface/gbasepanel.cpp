@@ -13,7 +13,6 @@
 #include "objects/tggraphiccontrol.h"
 #include "core/apppaths.h"
 #include "graphics/canvas.h"
-#include "graphics/reportcanvas.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -73,10 +72,8 @@ TGBasePanel::TGBasePanel(QWidget *parent)
 
 TGBasePanel::~TGBasePanel()
 {
-    m_frame->DeselectAll();
-    m_pressObject = nullptr;
-    m_hoverObject = nullptr;
-    m_objects.clear();
+    releaseObjects();
+    m_ownObjects.clear();
     if (--liveSurfaces == 0) {
         QFile::remove(m_clipboardPath);
         QFile::remove(m_scratchPath);
@@ -195,7 +192,7 @@ void TGBasePanel::SetZoom(float factor)
     // A view of the same page: the objects keep their page bounds and nothing is reported.
     resize(sizeAtZoom(factor));
     m_zoomFactor = factor;
-    for (const auto &object : m_objects)
+    for (const auto &object : *m_objects)
         object->setZoomFactor(factor);
     ZoomChanged();
     m_frame->RefitFrame();
@@ -233,9 +230,9 @@ void TGBasePanel::RefitFrameLater()
 
 int TGBasePanel::indexOfObject(const TGGraphicControl *object) const
 {
-    const auto found = std::find_if(m_objects.begin(), m_objects.end(),
+    const auto found = std::find_if(m_objects->begin(), m_objects->end(),
                                     [object](const auto &owned) { return owned.get() == object; });
-    return found == m_objects.end() ? -1 : int(found - m_objects.begin());
+    return found == m_objects->end() ? -1 : int(found - m_objects->begin());
 }
 
 TGGraphicControl *TGBasePanel::appendObject(std::unique_ptr<TGGraphicControl> object)
@@ -243,7 +240,7 @@ TGGraphicControl *TGBasePanel::appendObject(std::unique_ptr<TGGraphicControl> ob
     if (!object)
         return nullptr;
     TGGraphicControl *added = object.get();
-    m_objects.push_back(std::move(object));
+    m_objects->push_back(std::move(object));
     ConnectObject(*added);
     invalidate(*added);
     return added;
@@ -295,7 +292,7 @@ int TGBasePanel::keepObjectsOnPaper()
 {
     const QRect paper = paperRect();
     int moved = 0;
-    for (const auto &object : m_objects) {
+    for (const auto &object : *m_objects) {
         const QRect bounds = object->boundsRect();
         const QRect onPaper = fitInside(bounds, paper);
         if (onPaper == bounds)
@@ -319,9 +316,33 @@ QString TGBasePanel::UniqueObjectName(const QString &prefix) const
 bool TGBasePanel::objectNameTaken(const QString &name) const
 {
     // Component names compare without regard to case.
-    return std::any_of(m_objects.begin(), m_objects.end(), [&](const auto &object) {
+    return std::any_of(m_objects->begin(), m_objects->end(), [&](const auto &object) {
         return object->Name().compare(name, Qt::CaseInsensitive) == 0;
     });
+}
+
+void TGBasePanel::showObjectsOf(std::vector<std::unique_ptr<TGGraphicControl>> &objects)
+{
+    releaseObjects();
+    m_objects = &objects;
+    for (const auto &object : objects)
+        ConnectObject(*object);
+    m_frame->RefitFrame();
+    update();
+}
+
+void TGBasePanel::releaseObjects()
+{
+    m_frame->DeselectAll();
+    m_pressObject = nullptr;
+    m_hoverObject = nullptr;
+    m_pressTarget = m_pressTarget == Target::Object ? Target::Surface : m_pressTarget;
+    m_hoverTarget = m_hoverTarget == Target::Object ? Target::Surface : m_hoverTarget;
+    for (const auto &object : *m_objects) {
+        if (object->host() == this)
+            object->setHost(nullptr);
+    }
+    m_objects = &m_ownObjects;
 }
 
 void TGBasePanel::ConnectObject(TGGraphicControl &object)
@@ -342,7 +363,7 @@ void TGBasePanel::adoptReadObjects(std::vector<std::unique_ptr<TGGraphicControl>
 
 void TGBasePanel::ConnectObjects()
 {
-    for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
+    for (auto it = m_objects->rbegin(); it != m_objects->rend(); ++it) {
         ConnectObject(**it);
         (*it)->setZoomFactor(m_zoomFactor);
     }
@@ -351,8 +372,8 @@ void TGBasePanel::ConnectObjects()
 void TGBasePanel::DeleteAllObjects()
 {
     m_frame->DeselectAll();
-    while (!m_objects.empty())
-        destroyObject(*m_objects.back());
+    while (!m_objects->empty())
+        destroyObject(*m_objects->back());
 }
 
 void TGBasePanel::destroyObject(TGGraphicControl &object)
@@ -370,18 +391,18 @@ void TGBasePanel::destroyObject(TGGraphicControl &object)
     invalidate(object);
     const int index = indexOfObject(&object);
     if (index >= 0)
-        m_objects.erase(m_objects.begin() + index);
+        m_objects->erase(m_objects->begin() + index);
 }
 
 bool TGBasePanel::PointOnObject(int x, int y) const
 {
-    return std::any_of(m_objects.begin(), m_objects.end(),
+    return std::any_of(m_objects->begin(), m_objects->end(),
                        [x, y](const auto &object) { return object->boundsRect().contains(x, y); });
 }
 
 TGGraphicControl *TGBasePanel::objectAt(QPoint point) const
 {
-    for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
+    for (auto it = m_objects->rbegin(); it != m_objects->rend(); ++it) {
         if ((*it)->boundsRect().contains(point))
             return it->get();
     }
@@ -417,7 +438,7 @@ void TGBasePanel::bringToFront(TGGraphicControl &object)
     const int index = indexOfObject(&object);
     if (index < 0)
         return;
-    std::rotate(m_objects.begin() + index, m_objects.begin() + index + 1, m_objects.end());
+    std::rotate(m_objects->begin() + index, m_objects->begin() + index + 1, m_objects->end());
     invalidate(object);
 }
 
@@ -426,7 +447,7 @@ void TGBasePanel::sendToBack(TGGraphicControl &object)
     const int index = indexOfObject(&object);
     if (index < 0)
         return;
-    std::rotate(m_objects.begin(), m_objects.begin() + index, m_objects.begin() + index + 1);
+    std::rotate(m_objects->begin(), m_objects->begin() + index, m_objects->begin() + index + 1);
     invalidate(object);
 }
 
@@ -461,7 +482,7 @@ int TGBasePanel::childControlCount() const
         if (widget && !widget->isWindow() && widget != m_outlines)
             ++widgets;
     }
-    return widgets + int(m_objects.size());
+    return widgets + int(m_objects->size());
 }
 
 void TGBasePanel::showSurfaceMenu(const QPoint &screenPoint)
@@ -482,22 +503,10 @@ void TGBasePanel::showObjectMenu(TGGraphicControl &object, const QPoint &screenP
 
 void TGBasePanel::paintObjects(Canvas &canvas, const QRegion &area)
 {
-    for (const auto &object : m_objects) {
+    for (const auto &object : *m_objects) {
         if (area.isEmpty() || area.intersects(object->boundsRect().adjusted(-2, -2, 2, 2)))
             object->paintOnSurface(canvas);
     }
-}
-
-void TGBasePanel::renderObjects(Canvas &canvas)
-{
-    for (const auto &object : m_objects)
-        object->PaintToCanvas(canvas, object->Left(), object->Top());
-}
-
-void TGBasePanel::printObjects(ReportCanvas &report, double offsetX, double offsetY)
-{
-    for (const auto &object : m_objects)
-        object->PrintTo(report, offsetX, offsetY);
 }
 
 QPainterPath TGBasePanel::shapePath() const

@@ -24,7 +24,6 @@ class QAction;
 class QKeyEvent;
 class QMenu;
 class QPainterPath;
-class ReportCanvas;
 class SurfaceMenu;
 class TGGraphicControl;
 class TGHandle;
@@ -128,7 +127,7 @@ public:
     void setObjectTransfer(std::unique_ptr<ObjectTransfer> transfer);
 
     // Objects, back to front.
-    const std::vector<std::unique_ptr<TGGraphicControl>> &objects() const { return m_objects; }
+    const std::vector<std::unique_ptr<TGGraphicControl>> &objects() const { return *m_objects; }
     int indexOfObject(const TGGraphicControl *object) const;
     // Puts an object in front of the others as a document reader does: no name, no
     // placing, no change reported. ConnectObjects afterwards gives them the zoom.
@@ -216,13 +215,9 @@ public:
     // the frame and other child widgets.
     virtual int childControlCount() const;
 
-    // Painting. The screen path draws every object at its bounds with its selection
-    // marks; the bitmap path draws each at its left and top without marks; printing
-    // prints each with the page's offsets in inches.
-    // area, when given, skips objects that lie outside it.
+    // The screen's painting: every object at its bounds with its selection marks. area,
+    // when given, skips objects that lie outside it.
     void paintObjects(Canvas &canvas, const QRegion &area = QRegion());
-    void renderObjects(Canvas &canvas);
-    void printObjects(ReportCanvas &report, double offsetX, double offsetY);
 
     // Mouse input in surface pixels, from the surface's own events and from the frame's:
     // decides whether the frame, an object or the surface itself handles it.
@@ -281,6 +276,13 @@ protected:
     virtual QSize sizeAtZoom(float factor) const;
     // Runs when SetZoom has set a new zoom, before the surface repaints.
     virtual void ZoomChanged() {}
+    // Shows and manages the objects of a list held elsewhere (a page model) instead of its
+    // own; they are connected to the surface. The list must outlive the surface or be
+    // released first.
+    void showObjectsOf(std::vector<std::unique_ptr<TGGraphicControl>> &objects);
+    // Lets go of the objects shown: nothing stays selected, pressed or hovered, the objects
+    // no longer report to the surface, and the surface goes back to its own (empty) list.
+    void releaseObjects();
 
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -344,7 +346,9 @@ private:
     Clock m_clock;
     std::unique_ptr<ObjectTransfer> m_transfer;
 
-    std::vector<std::unique_ptr<TGGraphicControl>> m_objects;
+    // The objects shown: the surface's own, or a list held elsewhere (showObjectsOf).
+    std::vector<std::unique_ptr<TGGraphicControl>> m_ownObjects;
+    std::vector<std::unique_ptr<TGGraphicControl>> *m_objects = &m_ownObjects;
     TGHandle *m_frame;
     OutlineOverlay *m_outlines;
     std::unique_ptr<SurfaceMenu> m_menu;

@@ -44,7 +44,7 @@ void TGBasePanel::selectByRectangle(const QRect &rect, bool shift)
     if (shift)
         chosen = selectedObjects();
     m_frame->DeselectAll();
-    for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
+    for (auto it = m_objects->rbegin(); it != m_objects->rend(); ++it) {
         TGGraphicControl *object = it->get();
         if (!object->boundsRect().intersects(rect))
             continue;
@@ -149,7 +149,7 @@ void TGBasePanel::CenterSelectionHorizontally()
 
 void TGBasePanel::LockAll()
 {
-    for (const auto &object : m_objects) {
+    for (const auto &object : *m_objects) {
         if (!object->Locked())
             object->SetLocked(true);
     }
@@ -157,7 +157,7 @@ void TGBasePanel::LockAll()
 
 void TGBasePanel::UnlockAll()
 {
-    for (const auto &object : m_objects) {
+    for (const auto &object : *m_objects) {
         if (object->Locked())
             object->SetLocked(false);
     }
@@ -165,21 +165,21 @@ void TGBasePanel::UnlockAll()
 
 void TGBasePanel::MarkAllSelectable()
 {
-    for (const auto &object : m_objects)
+    for (const auto &object : *m_objects)
         object->SetUnselectable(false);
 }
 
 void TGBasePanel::MarkAllUnselectable()
 {
     // Each object leaves the selection as it becomes unselectable.
-    for (const auto &object : m_objects)
+    for (const auto &object : *m_objects)
         object->SetUnselectable(true);
 }
 
 void TGBasePanel::SelectAllObjects()
 {
     m_frame->DeselectAll();
-    for (const auto &object : m_objects)
+    for (const auto &object : *m_objects)
         m_frame->AddToSelection(object.get());
 }
 

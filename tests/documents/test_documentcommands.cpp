@@ -594,7 +594,7 @@ TEST(DocumentCommands, RunningProgramsKeepTheirOwnRecoveryCopies)
     otherPage.ResetToDefaults();
     otherPage.SetCellRtfText(3, TWPRtfStorage("{\\rtf1 other\\par}"));
     auto other = std::make_unique<RecoveryCopy>(aside.copyFor(QStringLiteral("100-a")));
-    ASSERT_TRUE(other->write({otherDocument, DocumentCommands::stateOf(otherPage)}));
+    ASSERT_TRUE(other->write({otherDocument, DocumentCommands::stateOf(otherPage.model())}));
 
     auto w = std::make_unique<Window>();
     w->commands->setRecoveryCopy(aside.copyFor(QStringLiteral("200-b")));

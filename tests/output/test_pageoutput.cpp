@@ -60,7 +60,7 @@ TEST(PageOutput, PdfOfSeveralMonthsRestoresThePagesMonth)
     QBuffer buffer;
     ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
     QString error;
-    ASSERT_TRUE(PageOutput::writePdf(page, 3, buffer, &error)) << qPrintable(error);
+    ASSERT_TRUE(PageOutput::writePdf(page.model(), 3, buffer, &error)) << qPrintable(error);
     EXPECT_TRUE(buffer.data().startsWith("%PDF-"));
     EXPECT_EQ(buffer.data().count("/Type /Page\n") + buffer.data().count("/Type /Page\r"), 3);
     EXPECT_EQ(page.MainCalMonth(), 11);
@@ -81,11 +81,11 @@ TEST(PageOutput, PdfProgressSeesEachMonthAndCancelLeavesNoFile)
     };
     QString error;
     const QString path = dir.filePath(QStringLiteral("year.pdf"));
-    ASSERT_TRUE(PageOutput::savePdf(page, 3, path, &error, record)) << qPrintable(error);
+    ASSERT_TRUE(PageOutput::savePdf(page.model(), 3, path, &error, record)) << qPrintable(error);
     EXPECT_EQ(shown, (QList<int>{202611, 10202612, 20202701}));
 
     const QString cancelled = dir.filePath(QStringLiteral("cancelled.pdf"));
-    EXPECT_FALSE(PageOutput::savePdf(page, 12, cancelled, &error, [](int month) { return month < 2; }));
+    EXPECT_FALSE(PageOutput::savePdf(page.model(), 12, cancelled, &error, [](int month) { return month < 2; }));
     EXPECT_FALSE(QFile::exists(cancelled));
     EXPECT_EQ(page.MainCalMonth(), 11) << "the page shows its own month after a cancel too";
     EXPECT_EQ(page.MainCalYear(), 2026);
@@ -101,7 +101,7 @@ TEST(PageOutput, ImagesOfSeveralMonthsShowEachMonth)
     page.SetMainCalMonth(12);
     page.SetZoom(0.25f);
     QString error;
-    ASSERT_TRUE(PageOutput::saveImages(page, 2, dir.filePath(QStringLiteral("m.bmp")), &error))
+    ASSERT_TRUE(PageOutput::saveImages(page.model(), 2, dir.filePath(QStringLiteral("m.bmp")), &error))
         << qPrintable(error);
     const QImage december(dir.filePath(QStringLiteral("m-01.bmp")));
     const QImage january(dir.filePath(QStringLiteral("m-02.bmp")));

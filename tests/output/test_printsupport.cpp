@@ -45,8 +45,8 @@ TEST(PrintSupport, MarginWarningsCompareCutUnprintableWidths)
     TCalendarPanel32 page;
     landscapeLetter(page, 0.25f);
     EXPECT_FLOAT_EQ(cutToHundredths(0.254), 0.25f);
-    EXPECT_TRUE(marginWarnings(QMarginsF(0.254, 0.2, 0.25, 0.1), page).isEmpty());
-    const QString warnings = marginWarnings(QMarginsF(0.26, 0.1, 0.3, 0.5), page);
+    EXPECT_TRUE(marginWarnings(QMarginsF(0.254, 0.2, 0.25, 0.1), page.model()).isEmpty());
+    const QString warnings = marginWarnings(QMarginsF(0.26, 0.1, 0.3, 0.5), page.model());
     EXPECT_EQ(warnings, QStringLiteral("\rLeft Margin is possibly outside of Printer printable area"
                                        "\rRight Margin is possibly outside of Printer printable area"
                                        "\rBottom Margin is possibly outside of Printer printable area"));
@@ -60,10 +60,10 @@ TEST(PrintSupport, ExportNamesFollowTheDocumentOrThePagesMonth)
     page.SetMainCalYear(1997);
     page.SetMainCalMonth(12);
     page.setNames(languageNames(CalendarLanguage::English));
-    EXPECT_EQ(proposedExportName(QString(), page, QStringLiteral("BMP")), QStringLiteral("Dec1997.BMP"));
+    EXPECT_EQ(proposedExportName(QString(), page.model(), QStringLiteral("BMP")), QStringLiteral("Dec1997.BMP"));
     page.setNames(languageNames(CalendarLanguage::German));
-    EXPECT_EQ(proposedExportName(QString(), page, QStringLiteral("JPG")), QStringLiteral("Dez1997.JPG"));
-    EXPECT_EQ(proposedExportName(QStringLiteral("/home/a/My.Plans.OVF"), page, QStringLiteral("BMP")),
+    EXPECT_EQ(proposedExportName(QString(), page.model(), QStringLiteral("JPG")), QStringLiteral("Dez1997.JPG"));
+    EXPECT_EQ(proposedExportName(QStringLiteral("/home/a/My.Plans.OVF"), page.model(), QStringLiteral("BMP")),
               QStringLiteral("My.Plans.BMP"));
 }
 
@@ -73,7 +73,7 @@ TEST(PrintSupport, ExportedImagesLeaveOutTheMarginsAndOnePixel)
     landscapeLetter(page, 0.25f);
     page.SetZoom(1.0f);
     ASSERT_EQ(page.PageWidth(), 1056);
-    const QImage image = exportImage(page);
+    const QImage image = exportImage(page.model());
     EXPECT_EQ(image.size(), QSize(1007, 767));
     // The calendar area starts 2 pixels inside the margins: white, then the frame's line.
     EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white));
@@ -88,22 +88,22 @@ TEST(PrintSupport, BitmapAndJpegFilesAreWritten)
     page.SetZoom(0.5f);
     const QString bmp = dir.filePath(QStringLiteral("Dec1997.BMP"));
     const QString jpg = dir.filePath(QStringLiteral("Dec1997.JPG"));
-    ASSERT_TRUE(SaveCalendarToBitmap(page, bmp, false));
-    ASSERT_TRUE(SaveCalendarToBitmap(page, jpg, true));
+    ASSERT_TRUE(SaveCalendarToBitmap(page.model(), bmp, false));
+    ASSERT_TRUE(SaveCalendarToBitmap(page.model(), jpg, true));
     EXPECT_EQ(QImageReader(bmp).format(), QByteArray("bmp"));
     EXPECT_EQ(QImageReader(jpg).format(), QByteArray("jpeg"));
-    EXPECT_EQ(QImageReader(bmp).size(), exportImage(page).size());
+    EXPECT_EQ(QImageReader(bmp).size(), exportImage(page.model()).size());
     // A failure says why.
     QString error;
     const QString inMissingFolder = dir.filePath(QStringLiteral("missing/x.BMP"));
-    EXPECT_FALSE(SaveCalendarToBitmap(page, inMissingFolder, false, &error));
+    EXPECT_FALSE(SaveCalendarToBitmap(page.model(), inMissingFolder, false, &error));
     EXPECT_EQ(error, QStringLiteral("Cannot write %1: the folder does not exist").arg(inMissingFolder));
-    EXPECT_FALSE(SaveCalendarToBitmap(page, QStringLiteral("/dev/null"), true, &error));
+    EXPECT_FALSE(SaveCalendarToBitmap(page.model(), QStringLiteral("/dev/null"), true, &error));
     EXPECT_TRUE(error.endsWith(QStringLiteral("is not a regular file (a device, pipe or socket) and is left as it is")))
         << qPrintable(error);
     // A name that is not UTF-8 is written with the very bytes it has.
     const QByteArray odd = QFile::encodeName(dir.path()) + "/Dez\xff\xfe.JPG";
-    ASSERT_TRUE(SaveCalendarToBitmap(page, FileBytes::decodeName(odd), true));
+    ASSERT_TRUE(SaveCalendarToBitmap(page.model(), FileBytes::decodeName(odd), true));
     struct stat written {};
     EXPECT_EQ(::stat(odd.constData(), &written), 0);
     EXPECT_GT(written.st_size, 1000);

@@ -121,7 +121,7 @@ QImage pdfAsImage(TCalendarPanel32 &page, const QTemporaryDir &dir)
     EXPECT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is needed to read the PDF back";
     QString error;
     const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
-    EXPECT_TRUE(PageOutput::savePdf(page, 1, pdf, &error)) << error.toStdString();
+    EXPECT_TRUE(PageOutput::savePdf(page.model(), 1, pdf, &error)) << error.toStdString();
     const QString stem = dir.filePath(QStringLiteral("page"));
     QProcess::execute(pdftoppm, {QStringLiteral("-r"), QString::number(page.pixelsPerInch()),
                                  QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem});
@@ -154,11 +154,13 @@ TEST(SameDrawing, EveryObjectAndCellTextPrintsToPdfAsTheImageShowsIt)
     TCalendarPanel32 page;
     fillPage(page);
     const QImage image = page.RenderToBitmap().convertToFormat(QImage::Format_RGB32);
-    // As the window does it: shown at 60 %, then printed at full scale.
+    // As the window does it: shown at 60 %, then printed at full scale with the screen's
+    // painting suspended.
     page.SetZoom(0.6f);
     page.RenderToBitmap();
     page.SetZoom(1.0f);
     page.SetPrinting(true);
+    page.SetPaintSuspended(true);
     QTemporaryDir dir;
     const QImage pdf = pdfAsImage(page, dir);
     ASSERT_EQ(pdf.size(), image.size());

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "calendar/calendardates.h"
+#include "objects/tgplabel.h"
 #include "page/calpanel32.h"
+#include "surface/tghandle.h"
 
 
 
@@ -220,4 +222,39 @@ TEST(CalPanel32, EveryZoomSizesThePageToItsPaper)
     EXPECT_EQ(page.width(), int(full.width() * 4.001));
     page.SetZoom(1.0f);
     EXPECT_EQ(page.size(), full);
+}
+
+TEST(CalPanel32, TheViewFollowsWhateverChangesItsModel)
+{
+    TCalendarPanel32 page;
+    int recalculations = 0;
+    QObject::connect(&page, &TCalendarPanel32::layoutRecalculated, [&] { ++recalculations; });
+    page.model().SetCalendarLayout(LOFullCalendarLS);
+    EXPECT_EQ(recalculations, 1);
+    EXPECT_EQ(page.size(), QSize(1056, 816));
+    page.SetZoom(0.5f);
+    EXPECT_EQ(page.model().zoom(), 0.5f);
+    EXPECT_EQ(page.cellTable(), page.model().computeCellTable(0.5f));
+    EXPECT_EQ(page.RenderToBitmap().size(), page.size());
+}
+
+TEST(CalPanel32, TheObjectsOnThePageAreItsModelsAndGoWithIt)
+{
+    auto page = std::make_unique<TCalendarPanel32>();
+    TGGraphicControl *label = page->appendObject(std::make_unique<TGPLabel>());
+    ASSERT_EQ(page->model().objects().size(), 1u);
+    EXPECT_EQ(page->model().objects().front().get(), label);
+    EXPECT_EQ(label->host(), page.get());
+    // An object the model takes in without the view reaches the view all the same.
+    TGGraphicControl *other = page->model().appendObject(std::make_unique<TGPLabel>());
+    EXPECT_EQ(other->host(), page.get());
+    EXPECT_EQ(page->objects().size(), 2u);
+    page->frame().AddToSelection(label);
+    page->frame().AddToSelection(other);
+    page->DeleteAllObjects();
+    EXPECT_TRUE(page->model().objects().empty());
+    // A page closed with objects selected lets go of them before its model goes.
+    page->appendObject(std::make_unique<TGPLabel>());
+    page->frame().AddToSelection(page->model().objects().front().get());
+    page.reset();
 }

@@ -244,7 +244,7 @@ TEST_F(Recovery, AStartAfterACrashOffersTheUnsavedChangesBackAsAModifiedDocument
     crashed.SetCellRtfText(20, typed);
     // Written by a program that has ended since: its lock went with it.
     ASSERT_TRUE(RecoveryCopy(RecoveryCopy::defaultFolder(), QStringLiteral("1-ended"))
-                    .write({QString(), DocumentCommands::stateOf(crashed)}));
+                    .write({QString(), DocumentCommands::stateOf(crashed.model())}));
 
     connectDocuments(window());
     m_dialogs->onDialog = [](QDialog &dialog) {

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copying, comparing and resetting the page's settings.
-#include "calpanel32.h"
+#include "pagemodel.h"
 
 #include "calendar/calendardates.h"
 #include "calendar/calendarnames.h"
 
 #include <QLocale>
 
-void TCalendarPanel32::copySettingsFrom(const TCalendarPanel32 &source)
+void PageModel::copySettingsFrom(const PageModel &source)
 {
     // The line layouts, the user title and the border go through their setters, since
     // setting them has effects of its own.
@@ -20,7 +20,7 @@ void TCalendarPanel32::copySettingsFrom(const TCalendarPanel32 &source)
     m_settings = copied;
 }
 
-void TCalendarPanel32::AssignSettings(const TCalendarPanel32 &source)
+void PageModel::AssignSettings(const PageModel &source)
 {
     const TCalendarOrientation before = m_settings.orientation;
     copySettingsFrom(source);
@@ -39,12 +39,7 @@ void TCalendarPanel32::AssignSettings(const TCalendarPanel32 &source)
     RecalcLayout(false);
 }
 
-bool TCalendarPanel32::SameSettings(const TCalendarPanel32 &other) const
-{
-    return m_settings == other.m_settings;
-}
-
-void TCalendarPanel32::ResetToDefaults(const QDate &today)
+void PageModel::ResetToDefaults(const QDate &today)
 {
     // The locale chooses the paper of a new calendar; documents keep their own.
     m_settings.paperSize = localePaperSize(QLocale());
@@ -68,7 +63,7 @@ void TCalendarPanel32::ResetToDefaults(const QDate &today)
     RecalcLayout(true);
 }
 
-void TCalendarPanel32::applyFormInitialValues(bool examplePage)
+void PageModel::applyFormInitialValues(bool examplePage)
 {
     SetCalendarLayout(loFCMinisInTitleLS);
     SetHeadersStyle(dsWhole);
@@ -88,7 +83,7 @@ void TCalendarPanel32::applyFormInitialValues(bool examplePage)
     repaintPage();
 }
 
-PageDocument TCalendarPanel32::document() const
+PageDocument PageModel::document() const
 {
     PageDocument doc;
     doc.settings = m_settings;
@@ -101,7 +96,7 @@ PageDocument TCalendarPanel32::document() const
     return doc;
 }
 
-void TCalendarPanel32::applyStyle(const PageDocument &doc)
+void PageModel::applyStyle(const PageDocument &doc)
 {
     const PageSettings &p = doc.settings;
     SetPaperSize(p.paperSize);
@@ -140,7 +135,7 @@ void TCalendarPanel32::applyStyle(const PageDocument &doc)
     m_options = doc.options;
 }
 
-void TCalendarPanel32::applyDocument(const PageDocument &doc)
+void PageModel::applyDocument(const PageDocument &doc)
 {
     applyStyle(doc);
     const PageSettings &p = doc.settings;

@@ -6,7 +6,7 @@
 #include "calendar/calendarnames.h"
 #include "calendar/calendartexts.h"
 #include "calendar/layouttable.h"
-#include "page/calpanel32.h"
+#include "pagemodel/pagemodel.h"
 #include "richtext/rtfappend.h"
 #include "richtext/rtfstorage.h"
 
@@ -17,7 +17,7 @@ namespace EventFill {
 
 namespace {
 
-int dayPlannerCell(const TCalendarPanel32 &page, const CalendarEvent &event)
+int dayPlannerCell(const PageModel &page, const CalendarEvent &event)
 {
     const int slotCount = layoutInfo(page.CalendarLayout()).planner.slotCount;
     const TDateTime start = page.DayPlannerStartTime();
@@ -29,7 +29,7 @@ int dayPlannerCell(const TCalendarPanel32 &page, const CalendarEvent &event)
     return row < slotCount ? row + 1 : slotCount + 1;
 }
 
-int cellOf(const TCalendarPanel32 &page, const Period &period, const CalendarEvent &event)
+int cellOf(const PageModel &page, const Period &period, const CalendarEvent &event)
 {
     if (event.date < period.first || event.date > period.last)
         return 0;
@@ -46,7 +46,7 @@ int cellOf(const TCalendarPanel32 &page, const Period &period, const CalendarEve
 
 } // namespace
 
-Period pagePeriod(const TCalendarPanel32 &page)
+Period pagePeriod(const PageModel &page)
 {
     const LayoutInfo &layout = layoutInfo(page.CalendarLayout());
     if (layout.isPlanner()) {
@@ -68,7 +68,7 @@ QString eventText(const CalendarEvent &event)
     return event.summary.isEmpty() ? time : time + QLatin1Char(' ') + event.summary;
 }
 
-QList<Placement> placements(const TCalendarPanel32 &page, const QList<CalendarEvent> &events)
+QList<Placement> placements(const PageModel &page, const QList<CalendarEvent> &events)
 {
     const Period period = pagePeriod(page);
     QList<Placement> found;
@@ -83,7 +83,7 @@ QList<Placement> placements(const TCalendarPanel32 &page, const QList<CalendarEv
     return found;
 }
 
-FillResult fillPage(TCalendarPanel32 &page, const QList<Placement> &placements,
+FillResult fillPage(PageModel &page, const QList<Placement> &placements,
                     const QTextCharFormat &emptyCellFormat)
 {
     // Each cell is read and written once, however many events it takes.
@@ -103,7 +103,7 @@ FillResult fillPage(TCalendarPanel32 &page, const QList<Placement> &placements,
     return result;
 }
 
-FillResult fillRecurringDates(TCalendarPanel32 &page, const QList<RecurringDate> &dates,
+FillResult fillRecurringDates(PageModel &page, const QList<RecurringDate> &dates,
                               const QTextCharFormat &emptyCellFormat)
 {
     QList<CalendarEvent> events;

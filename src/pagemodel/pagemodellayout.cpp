@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's layout, titles and cell table.
-#include "calpanel32.h"
+#include "pagemodel.h"
 
 #include "calendar/calendardates.h"
 
 #include <cmath>
 
-PageLayoutInput TCalendarPanel32::layoutInput() const
+PageLayoutInput PageModel::layoutInput() const
 {
     PageLayoutInput input;
     input.layout = m_settings.calendarLayout;
@@ -24,7 +24,7 @@ PageLayoutInput TCalendarPanel32::layoutInput() const
     return input;
 }
 
-void TCalendarPanel32::resetMiniFonts()
+void PageModel::resetMiniFonts()
 {
     const int size = layoutInfo(m_settings.calendarLayout).minis.titleSize;
     if (size == 0)
@@ -35,36 +35,30 @@ void TCalendarPanel32::resetMiniFonts()
     m_settings.mini.cellFont.setSize(smaller);
 }
 
-void TCalendarPanel32::RecalcLayout(bool resetFonts)
+void PageModel::RecalcLayout(bool resetFonts)
 {
     m_layout = computePageLayout(layoutInput());
     m_settings.orientation = m_layout.orientation;
     if (resetFonts)
         resetMiniFonts();
-    resize(paperRect().size());
-    repaintPage();
-    emit layoutRecalculated();
+    UpdateCellTable();
+    changed(Change::Layout);
 }
 
-QRect TCalendarPanel32::paperRect() const
-{
-    return QRect(QPoint(0, 0), sizeAtZoom(ZoomFactor()));
-}
-
-QSize TCalendarPanel32::sizeAtZoom(float factor) const
+QSize PageModel::sizeAtZoom(float factor) const
 {
     const double zoom = factor;
     return {static_cast<int>(std::trunc(m_layout.pageWidth * zoom)),
             static_cast<int>(std::trunc(m_layout.pageHeight * zoom))};
 }
 
-QDate TCalendarPanel32::plannerDate() const
+QDate PageModel::plannerDate() const
 {
     const int day = qBound(1, m_settings.day, qMax(1, DaysInMonth(m_settings.year, m_settings.month)));
     return QDate(m_settings.year, m_settings.month, day);
 }
 
-PlannerLabels TCalendarPanel32::plannerLabels() const
+PlannerLabels PageModel::plannerLabels() const
 {
     const PlannerShape &planner = layoutInfo(m_settings.calendarLayout).planner;
     switch (planner.kind) {
@@ -78,7 +72,7 @@ PlannerLabels TCalendarPanel32::plannerLabels() const
     return {};
 }
 
-QString TCalendarPanel32::titleText() const
+QString PageModel::titleText() const
 {
     const PlannerShape &planner = layoutInfo(m_settings.calendarLayout).planner;
     switch (planner.kind) {
@@ -94,7 +88,7 @@ QString TCalendarPanel32::titleText() const
     return MonthTitle(m_settings.names, m_settings.userTitle, m_settings.month, m_settings.year, m_settings.main.showYear);
 }
 
-MonthBoxMetrics TCalendarPanel32::mainMonthMetrics(float zoom) const
+MonthBoxMetrics PageModel::mainMonthMetrics(float zoom) const
 {
     MonthBoxMetrics metrics;
     metrics.minTitleHeight = static_cast<int>(std::trunc(m_ppi * 1.5 * zoom));
@@ -104,12 +98,7 @@ MonthBoxMetrics TCalendarPanel32::mainMonthMetrics(float zoom) const
     return metrics;
 }
 
-CellTable TCalendarPanel32::computeCellTable() const
-{
-    return computeCellTable(ZoomFactor());
-}
-
-CellTable TCalendarPanel32::computeCellTable(float zoom) const
+CellTable PageModel::computeCellTable(float zoom) const
 {
     // Cells the layout has no place for (past a planner's rows, every cell of a sheet of
     // small months) stay empty rather than keep a rectangle of an earlier layout.
@@ -134,7 +123,7 @@ CellTable TCalendarPanel32::computeCellTable(float zoom) const
     return table;
 }
 
-void TCalendarPanel32::UpdateCellTable()
+void PageModel::UpdateCellTable()
 {
     m_cells = computeCellTable();
 }

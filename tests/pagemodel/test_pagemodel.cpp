@@ -1,0 +1,196 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page model on its own: this program starts a QGuiApplication and links no widgets.
+#include <gtest/gtest.h>
+
+#include "pagemodel/pagemodel.h"
+#include "pagemodel/pagepainter.h"
+#include "eventfill/eventfill.h"
+#include "output/pageoutput.h"
+#include "storage/calendarfile.h"
+#include "storage/objectrecords.h"
+#include "objects/tgplabel.h"
+#include "graphics/reportcanvas.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <vector>
+
+namespace {
+
+const QByteArray Choir = "{\\rtf1\\fs28 Choir practice\\par}";
+
+// A January 2027 month page with a day's text and a label.
+void fillPage(PageModel &page)
+{
+    page.ResetToDefaults(QDate(2027, 1, 1));
+    page.SetCalendarLayout(loFullCalendar);
+    page.SetCellRtfText(page.CellOfDay(13), TWPRtfStorage(Choir));
+    auto label = std::make_unique<TGPLabel>();
+    // Named as reading names it, so the page reads back as it was written.
+    label->setName(QStringLiteral("Component0"));
+    label->SetCaption(QStringLiteral("Family"));
+    label->SetFont(TFont(QStringLiteral("Liberation Sans"), 28, TFont::Style::Bold, 0xC00000));
+    label->setBounds(160, 250, 241, 61);
+    page.appendObject(std::move(label));
+}
+
+QByteArray bytesOf(const PageModel &page)
+{
+    const ObjectRecords::RecordList records(page.objects());
+    return CalendarFile::documentBytes(page.document(), records.components());
+}
+
+CalendarFile::LoadOutcome load(PageModel &page, const QByteArray &bytes)
+{
+    PageDocument doc = page.document();
+    std::vector<std::unique_ptr<TGGraphicControl>> objects;
+    const CalendarFile::LoadOutcome outcome
+        = CalendarFile::loadDocumentBytes(doc, bytes, nullptr, ObjectRecords::collectObjects(objects));
+    if (outcome.ok) {
+        page.applyDocument(doc);
+        page.adoptReadObjects(std::move(objects));
+    }
+    return outcome;
+}
+
+// Pixels of the label's blue in an area of an image.
+int bluePixels(const QImage &image, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            count += qBlue(pixel) > 150 && qRed(pixel) < 80 && qGreen(pixel) < 80;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+TEST(PageModel, IsMadeLoadedChangedPaintedAndSavedWithoutAWidget)
+{
+    ASSERT_FALSE(QCoreApplication::instance()->inherits("QApplication"));
+    PageModel original;
+    fillPage(original);
+    const QByteArray saved = bytesOf(original);
+
+    PageModel page;
+    page.setPixelsPerInch(original.pixelsPerInch());
+    ASSERT_TRUE(load(page, saved).ok);
+    ASSERT_EQ(page.objects().size(), 1u);
+    EXPECT_EQ(page.GetCellRtfText(page.CellOfDay(13), {}).rtf(), Choir);
+    EXPECT_EQ(bytesOf(page), saved);
+
+    page.SetMainCalMonth(2);
+    page.SetUserTitle(QStringLiteral("Our year"));
+    const QImage image = PagePainter::renderPage(page);
+    ASSERT_EQ(image.size(), page.paperRect().size());
+    const QRect label = page.objects().front()->boundsRect();
+    EXPECT_GT(bluePixels(image, label), 50);
+    EXPECT_EQ(bluePixels(image, QRect(QPoint(0, 0), label.size())), 0);
+
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QString error;
+    ASSERT_TRUE(PageOutput::writePdf(page, 2, pdf, &error)) << qPrintable(error);
+    EXPECT_TRUE(pdf.data().startsWith("%PDF"));
+    EXPECT_EQ(page.MainCalMonth(), 2);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("year.OVF"));
+    const ObjectRecords::RecordList records(page.objects());
+    ASSERT_TRUE(CalendarFile::SaveDocument(page.document(), path, records.components()).ok);
+    PageModel reread;
+    reread.setPixelsPerInch(page.pixelsPerInch());
+    QByteArray written;
+    ASSERT_TRUE(CalendarFile::readFileBytes(path, written).ok);
+    ASSERT_TRUE(load(reread, written).ok);
+    EXPECT_EQ(reread.UserTitle(), QStringLiteral("Our year"));
+    EXPECT_EQ(reread.MainCalMonth(), 2);
+    EXPECT_EQ(bytesOf(reread), bytesOf(page));
+}
+
+TEST(PageModel, TellsItsViewWhatChanged)
+{
+    PageModel page;
+    std::vector<PageModel::Change> changes;
+    page.setChangeHandler([&](PageModel::Change change) { changes.push_back(change); });
+    page.SetCalendarLayout(loWeek);
+    page.SetTitleBGColor(Colors::clBlack);
+    page.SetCellRtfText(1, TWPRtfStorage(Choir));
+    EXPECT_EQ(changes, (std::vector{PageModel::Change::Layout, PageModel::Change::Content,
+                                    PageModel::Change::Content}));
+    changes.clear();
+    // Values that stay as they are, and cells that do not exist, tell nothing.
+    page.SetCalendarLayout(loWeek);
+    page.SetTitleBGColor(Colors::clBlack);
+    page.SetCellRtfText(43, TWPRtfStorage(Choir));
+    EXPECT_TRUE(changes.empty());
+}
+
+TEST(PageModel, TheZoomIsAViewOfTheCellsAndObjects)
+{
+    PageModel page;
+    fillPage(page);
+    TGGraphicControl &label = *page.objects().front();
+    const QRectF pageBounds = label.pageBounds();
+    const PageRect whole = page.cellTable().cell(10).rTotal;
+    page.setZoom(0.5f);
+    EXPECT_EQ(page.cellTable(), page.computeCellTable(0.5f));
+    EXPECT_LT(page.cellTable().cell(10).rTotal.width(), whole.width() * 3 / 4);
+    EXPECT_EQ(label.ZoomFactor(), 0.5f);
+    EXPECT_EQ(page.paperRect().size(), page.sizeAtZoom(0.5f));
+    // Objects appended later are shown at the zoom too.
+    auto later = std::make_unique<TGPLabel>();
+    later->setPixelsPerInch(page.pixelsPerInch());
+    EXPECT_EQ(page.appendObject(std::move(later))->ZoomFactor(), 0.5f);
+    page.setZoom(1.0f);
+    EXPECT_EQ(page.cellTable().cell(10).rTotal, whole);
+    EXPECT_EQ(label.pageBounds(), pageBounds);
+    // Zooms that are not positive are refused.
+    page.setZoom(0.0f);
+    EXPECT_EQ(page.zoom(), 1.0f);
+}
+
+TEST(PagePainter, PaintingAndPrintingChangeNothing)
+{
+    PageModel page;
+    fillPage(page);
+    page.SetCalendarLayout(loFCMinisInTitleLS);
+    page.setZoom(0.75f);
+    const QByteArray before = bytesOf(page);
+    const CellTable cells = page.cellTable();
+    int changes = 0;
+    page.setChangeHandler([&](PageModel::Change) { ++changes; });
+    PagePainter::renderPage(page);
+    PagePainter::composePage(page, QSize(300, 200), 2.0, PagePainter::CellMarks::Overflow);
+    QImage printed(850, 1100, QImage::Format_RGB32);
+    {
+        QPainter painter(&printed);
+        ReportCanvas report(painter);
+        PagePainter::printPage(page, report, 0.1, 0.1);
+    }
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(page.cellTable(), cells);
+    EXPECT_EQ(page.zoom(), 0.75f);
+    EXPECT_EQ(page.objects().front()->ZoomFactor(), 0.75f);
+    EXPECT_EQ(bytesOf(page), before);
+}
+
+TEST(EventFill, FillsTheCellsOfAModel)
+{
+    PageModel page;
+    page.ResetToDefaults(QDate(2027, 1, 1));
+    page.SetCalendarLayout(loFullCalendar);
+    const QList<CalendarEvent> events{{QDate(2027, 1, 13), QStringLiteral("Choir"), true, QTime()},
+                                      {QDate(2027, 2, 1), QStringLiteral("Elsewhere"), true, QTime()}};
+    const EventFill::FillResult filled
+        = EventFill::fillPage(page, EventFill::placements(page, events), QTextCharFormat());
+    EXPECT_EQ(filled.appended, 1);
+    EXPECT_TRUE(page.GetCellRtfText(page.CellOfDay(13), {}).rtf().contains("Choir"));
+}

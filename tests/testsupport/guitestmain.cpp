@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Orvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The start of the test programs that must do without widgets: a QGuiApplication only.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include "core/apppaths.h"
+
+int main(int argc, char **argv)
+{
+    // Tests never touch the user's real configuration.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    const QString sourceData = qEnvironmentVariable("ORVANE_SOURCE_DATA");
+    if (!sourceData.isEmpty())
+        AppPaths::setDataFolderOverride(sourceData);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
