@@ -21,6 +21,7 @@ fuzzers+=("fuzz_icons:corpus-icons:-detect_leaks=0")
 # libical keeps its built-in zones for the life of the process.
 fuzzers+=("fuzz_ical:corpus-ical:-detect_leaks=0")
 fuzzers+=("fuzz_inifile:corpus-ini:")
+fuzzers+=("fuzz_holidays:corpus-holidays:")
 
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S "$top" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

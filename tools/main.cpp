@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometryjson.h"
 #include "documentcommands.h"
+#include "holidaycommands.h"
 #include "iconcommands.h"
 #include "icalcommands.h"
 #include "picturecommands.h"
@@ -55,6 +56,8 @@ int main(int argc, char *argv[])
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("orvane-render"));
     installFontSubstitutes();
+    if (!parsed.options.holidaysOf.isEmpty())
+        return runHolidaysOf(parsed.options);
     if (parsed.options.holidays || !parsed.options.recurringFile.isEmpty())
         return runRecurringReport(parsed.options);
     if (!parsed.options.dumpFile.isEmpty())

@@ -4,6 +4,7 @@
 
 #include "output/pageoutput.h"
 #include "pagemodel/pagemodel.h"
+#include "recurring/holidaycalendar.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -47,6 +48,8 @@ void addOptions(QCommandLineParser &parser)
                 "FILE");
     parser.addOption({QStringLiteral("holidays"),
                       QStringLiteral("Print the built-in holidays that apply to --month/--year.")});
+    valueOption("holidays-of", "Print the public and other holidays of a country or region (DE, DE-BY) "
+                               "in --year as JSON.", "CC[-RR]");
     valueOption("dump", "Print a calendar document or style sheet as readable text.", "FILE");
     valueOption("picture", "Load a picture file as the picture browsers do; with --out draw it, "
                            "with --info describe it.", "FILE");
@@ -252,6 +255,15 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
     options.geometry = parser.isSet(QStringLiteral("geometry"));
     options.recurringFile = parser.value(QStringLiteral("recurring"));
     options.holidays = parser.isSet(QStringLiteral("holidays"));
+    if (parser.isSet(QStringLiteral("holidays-of"))) {
+        options.holidaysOf = parser.value(QStringLiteral("holidays-of"));
+        QString country;
+        QString region;
+        if (!HolidayFiles::splitPlace(options.holidaysOf, &country, &region)) {
+            result.error = invalid(QStringLiteral("holidays-of"), options.holidaysOf);
+            return result;
+        }
+    }
     options.dumpFile = parser.value(QStringLiteral("dump"));
     options.pictureFile = parser.value(QStringLiteral("picture"));
     options.pictureInfo = parser.isSet(QStringLiteral("info"));
@@ -303,6 +315,8 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         readMargins(parser, options, result.error);
     if (result.error.isEmpty() && !options.icsFile.isEmpty() && (!options.month || !options.year))
         result.error = QStringLiteral("--ics needs --month M and --year Y");
+    if (result.error.isEmpty() && !options.holidaysOf.isEmpty() && !options.year)
+        result.error = QStringLiteral("--holidays-of needs --year Y");
     return result;
 }
 

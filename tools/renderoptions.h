@@ -33,6 +33,7 @@ struct RenderOptions
     // Report modes that print something else than a page.
     QString recurringFile;   // --recurring FILE
     bool holidays = false;   // --holidays
+    QString holidaysOf;      // --holidays-of CC[-RR], with --year
     QString dumpFile;        // --dump FILE
     QString pictureFile;     // --picture FILE
     bool pictureInfo = false;         // --info

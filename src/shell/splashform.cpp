@@ -21,7 +21,12 @@ TSplashform::TSplashform(const QString &version, QWidget *parent)
     auto *text = new QLabel(QStringLiteral("Calendar pages designed and printed your way.<br>"
                                            "Version %1<br><br>"
                                            "Free software under the GNU General Public "
-                                           "License, version 3 or later.")
+                                           "License, version 3 or later.<br><br>"
+                                           "<small>The holidays of countries come from the "
+                                           "date-holidays package by commenthol and its "
+                                           "contributors (ISC licence); its data, drawn from "
+                                           "Wikipedia, is under Creative Commons "
+                                           "Attribution-ShareAlike 3.0 (CC BY-SA 3.0).</small>")
                                 .arg(version.toHtmlEscaped()),
                             this);
     text->setObjectName(QStringLiteral("VersionText"));

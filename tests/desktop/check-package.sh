@@ -30,7 +30,8 @@ for file in ./usr/bin/orvane ./usr/bin/orvane-render \
             ./usr/share/icons/hicolor/48x48/apps/org.orvane.Orvane.png \
             ./usr/share/icons/hicolor/scalable/mimetypes/application-x-orvane-calendar.svg \
             ./usr/share/man/man1/orvane.1.gz ./usr/share/man/man1/orvane-render.1.gz \
-            ./usr/share/orvane/help/ ./usr/share/orvane/Borders/ ./usr/share/orvane/Textures/; do
+            ./usr/share/orvane/help/ ./usr/share/orvane/Borders/ ./usr/share/orvane/Textures/ \
+            ./usr/share/orvane/Holidays/; do
   grep -qx "$file" "$work/files" || { echo "the package lacks $file"; exit 1; }
 done
 # The desktop files stay out of the program's own data.

@@ -97,4 +97,7 @@ TEST_F(MainWindowFixture, AboutBoxShowsTheVersion)
     window().About1Click();
     EXPECT_EQ(caption, QStringLiteral("About Orvane"));
     EXPECT_TRUE(text.contains(TCalendarMain::version()));
+    // The shipped holiday data's licence asks for its attribution.
+    EXPECT_TRUE(text.contains(QStringLiteral("date-holidays")));
+    EXPECT_TRUE(text.contains(QStringLiteral("CC BY-SA 3.0")));
 }
