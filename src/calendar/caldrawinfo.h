@@ -4,6 +4,7 @@
 
 #include "calendar/calendarnames.h"
 #include "calendar/celltable.h"
+#include "calendar/daymarks.h"
 #include "calendar/pagetypes.h"
 #include "graphics/pagerect.h"
 #include "graphics/tcolor.h"
@@ -40,4 +41,6 @@ struct TCalDrawInfo
     TDateTime plannerStartTime = 0;
     // Drawn on a report canvas: text is fitted and placed as printed pages place it.
     bool printed = false;
+    // Holidays and moon phases to mark, owned by the page; null for none.
+    const DayMarks *marks = nullptr;
 };

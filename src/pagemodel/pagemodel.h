@@ -115,9 +115,10 @@ public:
     void SetMiniHeadersStyle(TCalHeadersStyle style);
     TCalendarNumberPosition NumberPosition() const { return m_numberPosition; }
     void SetNumberPosition(TCalendarNumberPosition position);
-    // Options of Orvane's own, kept with the page and saved after the document's lists.
+    // Options of Orvane's own (PageOptions), kept with the page and saved after the
+    // document's lists. Options can move things, so a change recomputes the layout.
     const DocumentOptions &options() const { return m_options; }
-    void setOptions(const DocumentOptions &options) { m_options = options; }
+    void setOptions(const DocumentOptions &options);
     QString UserTitle() const { return m_settings.userTitle; }
     void SetUserTitle(const QString &title);
 

@@ -36,6 +36,7 @@ void PageModel::AssignSettings(const PageModel &source)
     } else {
         SetWMFBorderFile(source.m_settings.borderFile);
     }
+    m_options = source.m_options;
     RecalcLayout(false);
 }
 
@@ -132,7 +133,15 @@ void PageModel::applyStyle(const PageDocument &doc)
     SetMiniCellFont(p.mini.cellFont);
     SetNumberPosition(doc.numberPosition);
     SetWMFBorderFile(p.borderFile);
-    m_options = doc.options;
+    setOptions(doc.options);
+}
+
+void PageModel::setOptions(const DocumentOptions &options)
+{
+    if (options == m_options)
+        return;
+    m_options = options;
+    RecalcLayout(false);
 }
 
 void PageModel::applyDocument(const PageDocument &doc)

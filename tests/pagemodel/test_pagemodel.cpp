@@ -11,6 +11,7 @@
 #include "storage/objectrecords.h"
 #include "objects/tgplabel.h"
 #include "graphics/reportcanvas.h"
+#include "calendar/pageoptions.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -131,6 +132,27 @@ TEST(PageModel, TellsItsViewWhatChanged)
     page.SetTitleBGColor(Colors::clBlack);
     page.SetCellRtfText(43, TWPRtfStorage(Choir));
     EXPECT_TRUE(changes.empty());
+}
+
+TEST(PageModel, OptionsMoveThingsAndTravelWithTheSettings)
+{
+    PageModel page;
+    std::vector<PageModel::Change> changes;
+    page.setChangeHandler([&](PageModel::Change change) { changes.push_back(change); });
+    DocumentOptions options;
+    PageOptions::setWeekNumbers(options, PageOptions::WeekNumbers::Iso);
+    page.setOptions(options);
+    page.setOptions(options);
+    EXPECT_EQ(changes, std::vector{PageModel::Change::Layout}) << "only a change is told";
+
+    // The Properties dialog copies settings to its example page and back, style sheets
+    // bring theirs: the options go along.
+    PageModel example;
+    example.AssignSettings(page);
+    EXPECT_EQ(example.options(), options);
+    PageModel styled;
+    styled.applyStyle(page.document());
+    EXPECT_EQ(styled.options(), options);
 }
 
 TEST(PageModel, TheZoomIsAViewOfTheCellsAndObjects)
