@@ -4,11 +4,14 @@
 
 #include "objects/tggraphiccontrol.h"
 #include "pagemodel/pagemodel.h"
+#include "calendar/pageoptions.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfstorage.h"
 
 #include <QJsonArray>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace {
 
@@ -81,9 +84,30 @@ QJsonArray objectsJson(const PageModel &page)
     return list;
 }
 
-} // namespace
+// The holidays the page marks, by date, with the cell of the main calendar that shows
+// each (0 when only a mini calendar does).
+QJsonArray holidaysJson(const PageModel &page)
+{
+    QList<QDate> dates = page.dayMarks().days.keys();
+    std::sort(dates.begin(), dates.end());
+    QJsonArray list;
+    for (const QDate &date : dates) {
+        const DayMark *mark = page.dayMarks().find(date);
+        if (mark->holiday.isEmpty())
+            continue;
+        int shownIn = 0;
+        for (int cell = 1; cell <= CellCount && shownIn == 0; ++cell) {
+            if (dateOfCell(page, cell, page.cellTable().cell(cell).iDay) == date)
+                shownIn = cell;
+        }
+        list.append(QJsonObject{{QStringLiteral("date"), date.toString(Qt::ISODate)},
+                                {QStringLiteral("name"), mark->holiday},
+                                {QStringLiteral("cell"), shownIn}});
+    }
+    return list;
+}
 
-QJsonObject pageGeometryJson(const PageModel &page)
+QJsonObject pageJson(const PageModel &page)
 {
     const PageLayout &layout = page.pageLayout();
     return QJsonObject {
@@ -105,4 +129,15 @@ QJsonObject pageGeometryJson(const PageModel &page)
         // Back to front, at the page's zoom.
         {QStringLiteral("objects"), objectsJson(page)},
     };
+}
+
+} // namespace
+
+QJsonObject pageGeometryJson(const PageModel &page)
+{
+    QJsonObject json = pageJson(page);
+    // Marks are listed only on pages that have them, so other pages read as before.
+    if (!PageOptions::holidaysOf(page.options()).isEmpty())
+        json.insert(QStringLiteral("holidays"), holidaysJson(page));
+    return json;
 }

@@ -56,6 +56,10 @@ int main(int argc, char *argv[])
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("orvane-render"));
     installFontSubstitutes();
+    if (const QString problem = checkRenderData(parsed.options); !problem.isEmpty()) {
+        printProblem(problem);
+        return 2;
+    }
     if (!parsed.options.holidaysOf.isEmpty())
         return runHolidaysOf(parsed.options);
     if (parsed.options.holidays || !parsed.options.recurringFile.isEmpty())

@@ -4,7 +4,8 @@
 
 #include "output/pageoutput.h"
 #include "pagemodel/pagemodel.h"
-#include "recurring/holidaycalendar.h"
+#include "calendar/pageoptions.h"
+#include "recurring/holidayplaces.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -74,6 +75,10 @@ void addOptions(QCommandLineParser &parser)
                                   "that falls on its days, as the window's command does with all chosen.", "FILE");
     parser.addOption({QStringLiteral("holidays-too"),
                       QStringLiteral("With --fill-recurring: the built-in holidays as well.")});
+    valueOption("holiday-colouring", "Colour the day numbers of a country's or region's holidays (DE, "
+                                     "DE-BY); none turns it off.", "CC[-RR]|none");
+    parser.addOption({QStringLiteral("holiday-names"),
+                      QStringLiteral("With --holiday-colouring: the holidays' names small in their cells.")});
     valueOption("style", "Apply a calendar style sheet (.OVS).", "FILE");
     valueOption("save", "Save the page as a calendar document (.OVF) or style sheet (.OVS).",
                 "FILE");
@@ -133,6 +138,29 @@ bool readMargins(const QCommandLineParser &parser, RenderOptions &options, QStri
         margins[i] = *value;
     }
     options.margins = margins;
+    return true;
+}
+
+bool readHolidayColouring(const QCommandLineParser &parser, RenderOptions &options, QString &error)
+{
+    options.holidayNames = parser.isSet(QStringLiteral("holiday-names"));
+    if (!parser.isSet(QStringLiteral("holiday-colouring"))) {
+        if (options.holidayNames)
+            error = QStringLiteral("--holiday-names goes with --holiday-colouring CC[-RR]");
+        return error.isEmpty();
+    }
+    const QString place = parser.value(QStringLiteral("holiday-colouring"));
+    if (place.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0) {
+        options.holidayColouring = QString();
+        return true;
+    }
+    QString country;
+    QString region;
+    if (!HolidayFiles::splitPlace(place, &country, &region)) {
+        error = invalid(QStringLiteral("holiday-colouring"), place);
+        return false;
+    }
+    options.holidayColouring = place.toUpper();
     return true;
 }
 
@@ -311,6 +339,8 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         result.error = QStringLiteral("--holidays-too goes with --fill-recurring FILE");
         return result;
     }
+    if (!readHolidayColouring(parser, options, result.error))
+        return result;
     if (readNumbers(parser, options, result.error) && readChoices(parser, options, result.error))
         readMargins(parser, options, result.error);
     if (result.error.isEmpty() && !options.icsFile.isEmpty() && (!options.month || !options.year))
@@ -318,6 +348,18 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
     if (result.error.isEmpty() && !options.holidaysOf.isEmpty() && !options.year)
         result.error = QStringLiteral("--holidays-of needs --year Y");
     return result;
+}
+
+QString checkRenderData(const RenderOptions &options)
+{
+    // The place must have holiday data, so a typing error is not a page without colours.
+    if (options.holidayColouring && !options.holidayColouring->isEmpty()) {
+        QString reason;
+        HolidayPlaces::between(*options.holidayColouring, {}, {}, &reason);
+        if (!reason.isEmpty())
+            return QStringLiteral("--holiday-colouring: %1").arg(reason);
+    }
+    return {};
 }
 
 void applyRenderOptions(const RenderOptions &options, PageModel &page)
@@ -345,6 +387,12 @@ void applyRenderOptions(const RenderOptions &options, PageModel &page)
         page.setNames(languageNames(*options.language));
     if (options.border)
         page.SetWMFBorderFile(*options.border);
+    if (options.holidayColouring) {
+        DocumentOptions pageOptions = page.options();
+        PageOptions::setHolidaysOf(pageOptions, *options.holidayColouring);
+        PageOptions::setHolidayNames(pageOptions, options.holidayNames);
+        page.setOptions(pageOptions);
+    }
     page.setZoom(options.zoom);
     page.RecalcLayout(false);
 }

@@ -48,6 +48,9 @@ struct RenderOptions
     QString fillIcsFile;     // --fill-ics FILE
     QString fillRecurringFile; // --fill-recurring FILE
     bool holidaysToo = false;  // --holidays-too
+    // Page options: a place's holidays coloured ("" turns it off), and their names shown.
+    std::optional<QString> holidayColouring; // --holiday-colouring CC[-RR]|none
+    bool holidayNames = false;               // --holiday-names
     // Documents: a calendar file to start from, a style sheet to apply, a file to write.
     QString documentFile;    // the one positional argument
     QString styleFile;       // --style FILE.OVS
@@ -65,6 +68,10 @@ struct RenderOptionsResult
 
 // Parses arguments (the program name first, as QCoreApplication::arguments() gives them).
 RenderOptionsResult parseRenderOptions(const QStringList &arguments);
+
+// What the options name that the data folder must hold (a place's holidays); the problem,
+// or empty. Asked once the application, which finds the data folder, exists.
+QString checkRenderData(const RenderOptions &options);
 
 // Applies the options to a page that was reset to the default style.
 void applyRenderOptions(const RenderOptions &options, PageModel &page);

@@ -52,6 +52,12 @@ void drawDayNames(Canvas &canvas, const TCalDrawInfo &info, const MonthBoxGeomet
     }
 }
 
+// How far a number in the upper right stays from the cell's edge on paper.
+int numberInset(const Canvas &canvas)
+{
+    return int(std::lround(0.05 * canvas.pixelsPerInch()));
+}
+
 void drawGridLine(Canvas &canvas, int x1, int y1, int x2, int y2)
 {
     canvas.moveTo(x1, y1);
@@ -83,11 +89,90 @@ void drawDayNumber(Canvas &canvas, const TCalDrawInfo &info, const PageRect &box
     const QString fitted = fitText(canvas, text, box.width());
     const int width = canvas.textWidth(fitted);
     if (info.numberPosition == cnpUpperRight) {
-        const int inset = int(std::lround(0.05 * canvas.pixelsPerInch()));
-        canvas.textOut(box.right - inset - width, box.top, fitted);
+        canvas.textOut(box.right - numberInset(canvas) - width, box.top, fitted);
     } else {
         canvas.textOut(box.left + (box.width() - width) / 2, box.top, fitted);
     }
+}
+
+// The words of text in lines no wider than width, at most maxLines; false when a word is
+// wider than a line or the words need more lines, and the lines then hold what fits.
+bool wrapText(const Canvas &canvas, const QString &text, int width, int maxLines, QStringList &lines)
+{
+    lines.clear();
+    bool whole = true;
+    QString line;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (line.isEmpty() || canvas.textWidth(longer) <= width) {
+            line = longer;
+        } else if (lines.size() == maxLines - 1) {
+            whole = false;
+            break;
+        } else {
+            lines.append(line);
+            line = word;
+        }
+    }
+    if (!line.isEmpty())
+        lines.append(line);
+    for (QString &l : lines) {
+        if (canvas.textWidth(l) > width) {
+            l = fitText(canvas, l, width);
+            whole = false;
+        }
+    }
+    return whole;
+}
+
+// The holiday's name in a smaller face at the foot of the cell, in up to two lines and
+// smaller still when it needs to be. Cells too small for that (mini calendars) show the
+// colour only.
+void drawHolidayName(Canvas &canvas, const TCalDrawInfo &info, const CellRecord &record,
+                     const QString &name)
+{
+    const PageRect &box = record.rTotal;
+    const int cellPixels = info.cellFont.pixelSizeAt(canvas.pixelsPerInch());
+    TFont font = info.cellFont;
+    font.setStyle(font.style() & ~TFont::Styles(TFont::Style::Bold));
+    font.setColor(info.marks->holidayColour);
+    font.setPixelHeight(qMax(1, cellPixels * 2 / 3));
+    canvas.setFont(font);
+    if (box.height() < 3 * canvas.textHeight())
+        return;
+    const int inset = numberInset(canvas);
+    QStringList lines;
+    for (const int twelfths : {8, 7, 6}) {
+        font.setPixelHeight(qMax(1, cellPixels * twelfths / 12));
+        canvas.setFont(font);
+        if (wrapText(canvas, name, box.width() - 2 * inset, 2, lines))
+            break;
+    }
+    const int lineHeight = canvas.textHeight();
+    PageRect line{box.left + inset, box.bottom - 1 - int(lines.size()) * lineHeight, box.right - inset, 0};
+    for (const QString &text : lines) {
+        line.bottom = line.top + lineHeight;
+        canvas.drawText(line, text, Qt::AlignHCenter | Qt::AlignTop);
+        line.top = line.bottom;
+    }
+}
+
+// A day's number in the holiday colour when it is a holiday, or a Sunday when those are
+// coloured too.
+void drawMarkedDay(Canvas &canvas, const TCalDrawInfo &info, const CellRecord &record)
+{
+    const QDate date(info.year, info.month, record.iDay);
+    const DayMark *mark = info.marks->find(date);
+    const bool holiday = mark && !mark->holiday.isEmpty();
+    if (!holiday && !(info.marks->colourSundays && date.dayOfWeek() == Qt::Sunday)) {
+        drawDayNumber(canvas, info, record.rTotal, record.iDay);
+        return;
+    }
+    TFont coloured = info.cellFont;
+    coloured.setColor(info.marks->holidayColour);
+    canvas.setFont(coloured);
+    drawDayNumber(canvas, info, record.rTotal, record.iDay);
+    canvas.setFont(info.cellFont);
 }
 
 void drawCells(Canvas &canvas, TCalDrawInfo &info, const MonthBoxGeometry &g)
@@ -100,7 +185,11 @@ void drawCells(Canvas &canvas, TCalDrawInfo &info, const MonthBoxGeometry &g)
     info.cells.fillMonth(g, info.year, info.month, info.startOfWeek);
     for (int cell = 1; cell <= CellCount; ++cell) {
         const CellRecord record = info.cells.cell(cell);
-        if (record.iDay != 0)
+        if (record.iDay == 0)
+            continue;
+        if (info.marks && !info.marks->isEmpty())
+            drawMarkedDay(canvas, info, record);
+        else
             drawDayNumber(canvas, info, record.rTotal, record.iDay);
     }
 }
@@ -181,6 +270,21 @@ MonthBoxMetrics monthBoxMetrics(Canvas &canvas, const TCalDrawInfo &info)
     canvas.setFont(info.cellFont);
     metrics.cellLineHeight = canvas.textHeight() + canvas.textLeading();
     return metrics;
+}
+
+void DrawDayMarks(Canvas &canvas, const TCalDrawInfo &info)
+{
+    if (!info.marks || !info.marks->holidayNames)
+        return;
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const CellRecord record = info.cells.cell(cell);
+        if (record.iDay == 0)
+            continue;
+        const DayMark *mark = info.marks->find(QDate(info.year, info.month, record.iDay));
+        if (mark && !mark->holiday.isEmpty())
+            drawHolidayName(canvas, info, record, mark->holiday);
+    }
+    canvas.setFont(info.cellFont);
 }
 
 void DrawMonth(Canvas &canvas, TCalDrawInfo &info, const QString &title)

@@ -21,6 +21,10 @@ void DrawCellGrid(Canvas &canvas, const MonthBoxGeometry &g, TCalBorderStyle sty
 // the user title or empty. Writes the cell records and hit rectangles into info.cells.
 void DrawMonth(Canvas &canvas, TCalDrawInfo &info, const QString &title);
 
+// The marks of the days of a month that DrawMonth drew (its cells in info.cells): the
+// holidays' names. Drawn after the cells' texts, which would cover them.
+void DrawDayMarks(Canvas &canvas, const TCalDrawInfo &info);
+
 // The text measures of a month box as the canvas draws it.
 MonthBoxMetrics monthBoxMetrics(Canvas &canvas, const TCalDrawInfo &info);
 

@@ -47,6 +47,7 @@ TCalDrawInfo mainDrawInfo(const PageModel &page, float fontZoom)
     if (planner.kind == PlannerKind::Day)
         info.plannerSlots = planner.slotCount;
     info.plannerStartTime = settings.dayPlannerStart;
+    info.marks = &page.dayMarks();
     return info;
 }
 
@@ -63,6 +64,7 @@ TCalDrawInfo miniDrawInfo(const PageModel &page, int index, float fontZoom)
     info.numberPosition = cnpCenter;
     info.startOfWeek = settings.startOfWeek;
     info.names = settings.names;
+    info.marks = &page.dayMarks();
     return info;
 }
 

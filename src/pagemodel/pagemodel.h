@@ -7,6 +7,7 @@
 #include "calendar/calendarnames.h"
 #include "calendar/calendartexts.h"
 #include "calendar/celltable.h"
+#include "calendar/daymarks.h"
 #include "calendar/documentoptions.h"
 #include "calendar/layouttable.h"
 #include "calendar/pagedocument.h"
@@ -119,6 +120,17 @@ public:
     // document's lists. Options can move things, so a change recomputes the layout.
     const DocumentOptions &options() const { return m_options; }
     void setOptions(const DocumentOptions &options);
+    // What the options mark on the days the page shows (holidays), kept current with the
+    // options, the dates and the layout.
+    const DayMarks &dayMarks() const { return m_dayMarks; }
+    // The first and last day of everything the page shows: its month, a planner's days and
+    // the mini calendars' months.
+    struct ShownDays
+    {
+        QDate first;
+        QDate last;
+    };
+    ShownDays shownDays() const;
     QString UserTitle() const { return m_settings.userTitle; }
     void SetUserTitle(const QString &title);
 
@@ -244,6 +256,7 @@ private:
     MonthBoxMetrics mainMonthMetrics(float zoom) const;
     void copySettingsFrom(const PageModel &source);
     void connectObject(TGGraphicControl &object) const;
+    void updateDayMarks();
 
     PageSettings m_settings;
     MonthBorders m_mainBorders;
@@ -254,6 +267,7 @@ private:
 
     TCalendarNumberPosition m_numberPosition = cnpUpperRight;
     DocumentOptions m_options;
+    DayMarks m_dayMarks;
 
     std::array<TWPRtfStorage, CellCount> m_cellTexts;
     TWPRtfStorage m_blankCellText;

@@ -41,6 +41,7 @@ void PageModel::RecalcLayout(bool resetFonts)
     m_settings.orientation = m_layout.orientation;
     if (resetFonts)
         resetMiniFonts();
+    updateDayMarks();
     UpdateCellTable();
     changed(Change::Layout);
 }

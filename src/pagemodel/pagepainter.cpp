@@ -94,8 +94,11 @@ void paintPage(const PageModel &page, Canvas &canvas, CellMarks marks)
     info.cells = page.cellTable();
     // The drawing routines fill in the cells as they draw them; those are what the cell
     // table already holds, and the page's own table is not touched.
-    if (PageDrawInfo::drawMainCalendar(page, canvas, info))
+    if (PageDrawInfo::drawMainCalendar(page, canvas, info)) {
         drawCellTexts(page, canvas, info.cells, marks);
+        if (!page.IsPlanner())
+            DrawDayMarks(canvas, info);
+    }
     if (!page.ShowMiniCalendars())
         return;
     for (int k = 1; k <= layout.miniCount; ++k) {

@@ -78,8 +78,11 @@ void printPage(const PageModel &page, ReportCanvas &report, double offsetX, doub
     info.box = toDevice(layout.calendarRect);
     info.minTitleHeight = static_cast<int>(std::trunc(report.yDpi() * 1.5));
     info.printed = true;
-    if (PageDrawInfo::drawMainCalendar(page, canvas, info))
+    if (PageDrawInfo::drawMainCalendar(page, canvas, info)) {
         printCellTexts(page, report, info.cells);
+        if (!page.IsPlanner())
+            DrawDayMarks(canvas, info);
+    }
     if (page.ShowMiniCalendars()) {
         for (int k = 1; k <= layout.miniCount; ++k) {
             TCalDrawInfo mini = PageDrawInfo::miniDrawInfo(page, k, 1.0f);

@@ -216,3 +216,98 @@ TEST(EventFill, FillsTheCellsOfAModel)
     EXPECT_EQ(filled.appended, 1);
     EXPECT_TRUE(page.GetCellRtfText(page.CellOfDay(13), {}).rtf().contains("Choir"));
 }
+
+namespace {
+
+// The number of pixels of a colour in a rectangle of an image.
+int pixelsOf(const QImage &image, const QRect &rect, QRgb colour)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += image.pixel(x, y) == colour;
+    }
+    return count;
+}
+
+} // namespace
+
+TEST(PageModel, MarksTheHolidaysOfItsPlaceOnEveryMonthItShows)
+{
+    PageModel page;
+    page.ResetToDefaults(QDate(2027, 5, 1));
+    page.SetCalendarLayout(loFullCalendar);
+    EXPECT_TRUE(page.dayMarks().isEmpty());
+
+    DocumentOptions options;
+    PageOptions::setHolidaysOf(options, "GB-ENG");
+    page.setOptions(options);
+    // May's two bank holidays; Mother's Day and other observances are no days off.
+    EXPECT_EQ(page.dayMarks().days.keys().size(), 2);
+    ASSERT_TRUE(page.dayMarks().find(QDate(2027, 5, 31)));
+    EXPECT_EQ(page.dayMarks().find(QDate(2027, 5, 31))->holiday, "Spring bank holiday");
+
+    // A page with minis marks their months too; changing the month moves the marks.
+    page.SetCalendarLayout(loFCMinisInTitleLS);
+    page.SetMainCalMonth(12);
+    EXPECT_TRUE(page.dayMarks().find(QDate(2027, 12, 27)));
+    EXPECT_FALSE(page.dayMarks().find(QDate(2027, 5, 31)));
+    const PageModel::ShownDays shown = page.shownDays();
+    for (const QDate &date : page.dayMarks().days.keys()) {
+        EXPECT_GE(date, shown.first);
+        EXPECT_LE(date, shown.last);
+    }
+    EXPECT_TRUE(page.dayMarks().find(QDate(2028, 1, 3))) << "the January mini's New Year substitute";
+
+    // German names on a German page.
+    PageOptions::setHolidaysOf(options, "DE");
+    page.setOptions(options);
+    page.setNames(languageNames(CalendarLanguage::German));
+    page.RecalcLayout(false);
+    EXPECT_EQ(page.dayMarks().find(QDate(2027, 12, 25))->holiday, "1. Weihnachtstag");
+}
+
+TEST(PagePainter, HolidayNumbersArePaintedInTheHolidayColourOnlyWhenAsked)
+{
+    PageModel page;
+    page.ResetToDefaults(QDate(2027, 12, 1));
+    page.SetCalendarLayout(loFullCalendar);
+    const int christmas = page.CellOfDay(25);
+    const int ordinary = page.CellOfDay(15);
+    const QRgb red = QColor(Qt::red).rgb();
+    const auto cellRect = [&page](int cell) { return page.cellTable().cell(cell).rTotal.toQRect(); };
+
+    const QImage plain = PagePainter::renderPage(page);
+    EXPECT_EQ(pixelsOf(plain, cellRect(christmas), red), 0);
+
+    DocumentOptions options;
+    PageOptions::setHolidaysOf(options, "US");
+    PageOptions::setHolidayNames(options, true);
+    page.setOptions(options);
+    const QImage marked = PagePainter::renderPage(page);
+    EXPECT_GT(pixelsOf(marked, cellRect(christmas), red), 20);
+    EXPECT_EQ(pixelsOf(marked, cellRect(ordinary), red), 0);
+    // Everything but the holidays' cells is painted as before.
+    QImage masked = marked;
+    QPainter painter(&masked);
+    for (const QDate &date : page.dayMarks().days.keys()) {
+        if (date.month() == 12)
+            painter.fillRect(cellRect(page.CellOfDay(date.day())), Qt::white);
+    }
+    painter.end();
+    QImage plainMasked = plain;
+    QPainter plainPainter(&plainMasked);
+    for (const QDate &date : page.dayMarks().days.keys()) {
+        if (date.month() == 12)
+            plainPainter.fillRect(cellRect(page.CellOfDay(date.day())), Qt::white);
+    }
+    plainPainter.end();
+    EXPECT_EQ(masked, plainMasked);
+
+    // Sundays too, in another colour.
+    PageOptions::setHolidaySundays(options, true);
+    PageOptions::setHolidayColour(options, Colors::clBlue);
+    page.setOptions(options);
+    const QImage sundays = PagePainter::renderPage(page);
+    EXPECT_GT(pixelsOf(sundays, cellRect(page.CellOfDay(5)), QColor(Qt::blue).rgb()), 20) << "5 December 2027 is a Sunday";
+}

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 #include "renderprocess.h"
 
@@ -59,4 +60,45 @@ TEST(RenderHolidays, UnknownPlacesAndYearsFailWithWhatIsKnown)
     EXPECT_EQ(render({"--holidays-of", "DE"}).exitCode, 2);
     EXPECT_EQ(render({"--holidays-of", "DE_BY", "--year", "2027"}).exitCode, 2);
     EXPECT_TRUE(render({"--holidays-of", "DE", "--year", "2027"}).out.startsWith("["));
+}
+
+TEST(RenderHolidays, HolidayColouringMarksThePagesHolidaysAndIsSavedWithThePage)
+{
+    // A sheet of six minis from December shows Memorial Day in its last month; days that are
+    // observances only (Valentine's Day) are not days off and stay unmarked.
+    const RunResult sheet = render({"--layout", "8", "--month", "12", "--year", "2026", "--holiday-colouring",
+                                    "us", "--geometry"});
+    ASSERT_EQ(sheet.exitCode, 0) << sheet.err.constData();
+    QStringList dates;
+    for (const QJsonValue &v : QJsonDocument::fromJson(sheet.out).object()["holidays"].toArray())
+        dates.append(v.toObject()["date"].toString());
+    EXPECT_EQ(dates, (QStringList{"2026-12-25", "2027-01-01", "2027-01-18", "2027-02-15", "2027-05-31"}));
+
+    // A German month page names the holidays in German, in the cells that show them.
+    QTemporaryDir dir;
+    const QString saved = dir.filePath("bavaria.ovf");
+    const RunResult month = render({"--layout", "0", "--month", "12", "--year", "2026", "--language", "german",
+                                    "--holiday-colouring", "DE-BY", "--holiday-names", "--save", saved});
+    ASSERT_EQ(month.exitCode, 0) << month.err.constData();
+    const QJsonObject reread = QJsonDocument::fromJson(render({saved, "--geometry"}).out).object();
+    const QJsonArray holidays = reread["holidays"].toArray();
+    ASSERT_FALSE(holidays.isEmpty());
+    const QJsonObject christmas = on(holidays, "2026-12-25");
+    EXPECT_EQ(christmas["name"].toString(), "1. Weihnachtstag");
+    const QJsonObject cell = reread["cells"].toArray()[christmas["cell"].toInt() - 1].toObject();
+    EXPECT_EQ(cell["date"].toString(), "2026-12-25");
+    // The option goes away again, and a page without it lists no marks.
+    const RunResult off = render({saved, "--holiday-colouring", "none", "--geometry"});
+    EXPECT_FALSE(QJsonDocument::fromJson(off.out).object().contains("holidays"));
+}
+
+TEST(RenderHolidays, HolidayColouringRefusesPlacesWithoutData)
+{
+    const RunResult unknown = render({"--holiday-colouring", "XX", "--geometry"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("There are no holidays of XX")) << unknown.err.constData();
+    const RunResult region = render({"--holiday-colouring", "DE-XX", "--geometry"});
+    EXPECT_EQ(region.exitCode, 2);
+    EXPECT_TRUE(region.err.contains("Germany has no region XX")) << region.err.constData();
+    EXPECT_EQ(render({"--holiday-names", "--geometry"}).exitCode, 2);
 }
