@@ -231,6 +231,7 @@ void TCalendarMain::setMenuCommands(bool shown, bool textLayout)
     setCommandEnabled(m_openAction, true, bool(h.Open1Click));
     setCommandEnabled(m_defaultEditorFontAction, true, bool(h.DefaultEditorFont1Click));
     setCommandEnabled(m_fillRecurringAction, textLayout, bool(h.mnuFillCalendarwithRecurringDatesClick));
+    setCommandEnabled(m_fillHolidaysAction, textLayout, bool(h.mnuFillCalendarwithHolidaysClick));
     setCommandEnabled(m_fillICalendarAction, textLayout, bool(h.mnuFillCalendarFromICalendarFileClick));
     setCommandEnabled(m_userTitleAction, textLayout, true);
     setCommandEnabled(m_clearAllCellsAction, textLayout, bool(h.mnuClearAllCellContentsClick));

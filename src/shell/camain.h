@@ -58,6 +58,7 @@ struct TCalendarMainHooks {
     std::function<void()> mnuClearAllCellContentsClick;
     std::function<void()> DefaultEditorFont1Click;
     std::function<void()> mnuFillCalendarwithRecurringDatesClick;
+    std::function<void()> mnuFillCalendarwithHolidaysClick;
     std::function<void()> mnuFillCalendarFromICalendarFileClick;
     std::function<void()> mnuPrintCalendarClick;
     std::function<void()> mnuPrintSetupClick;
@@ -153,6 +154,11 @@ public:
 
     const Preferences &preferences() const { return m_prefs; }
     void setDefaultEditorFont(const DefaultFontSetting &font) { m_prefs.defaultFont = font; }
+    void setHolidayChoice(const QString &place, bool localNames)
+    {
+        m_prefs.holidayPlace = place;
+        m_prefs.holidayLocalNames = localNames;
+    }
     void LoadPreferences();
     void SavePreferences();
 
@@ -202,6 +208,7 @@ public slots:
     void mnuClearAllCellContentsClick();
     void DefaultEditorFont1Click();
     void mnuFillCalendarwithRecurringDatesClick();
+    void mnuFillCalendarwithHolidaysClick();
     void mnuFillCalendarFromICalendarFileClick();
     void mnuEditrecurringDatesClick();
     void mnuPrintCalendarClick();
@@ -322,6 +329,7 @@ private:
     QAction *m_clearAllCellsAction = nullptr;
     QAction *m_defaultEditorFontAction = nullptr;
     QAction *m_fillRecurringAction = nullptr;
+    QAction *m_fillHolidaysAction = nullptr;
     QAction *m_fillICalendarAction = nullptr;
     QAction *m_printAction = nullptr;
     QAction *m_printSetupAction = nullptr;

@@ -59,6 +59,11 @@ void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
     runCommand(m_hooks.mnuFillCalendarwithRecurringDatesClick);
 }
 
+void TCalendarMain::mnuFillCalendarwithHolidaysClick()
+{
+    runCommand(m_hooks.mnuFillCalendarwithHolidaysClick);
+}
+
 void TCalendarMain::mnuFillCalendarFromICalendarFileClick()
 {
     runCommand(m_hooks.mnuFillCalendarFromICalendarFileClick);

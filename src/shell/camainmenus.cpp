@@ -99,6 +99,8 @@ void TCalendarMain::createFileMenu()
          &TCalendarMain::m_defaultEditorFontAction, true},
         {"mnuFillCalendarwithRecurringDates", "Fill Calendar with Recurring Dates",
          &TCalendarMain::mnuFillCalendarwithRecurringDatesClick, &TCalendarMain::m_fillRecurringAction, false},
+        {"mnuFillCalendarwithHolidays", "Fill Calendar with &Holidays...",
+         &TCalendarMain::mnuFillCalendarwithHolidaysClick, &TCalendarMain::m_fillHolidaysAction, false},
         {"mnuFillCalendarFromICalendarFile", "Fill Calendar from &iCalendar File...",
          &TCalendarMain::mnuFillCalendarFromICalendarFileClick, &TCalendarMain::m_fillICalendarAction, false},
         {"mnuEditrecurringDates", "Edit Recurring Dates", &TCalendarMain::mnuEditrecurringDatesClick, nullptr,

@@ -6,6 +6,9 @@
 #include "page/calpanel32.h"
 #include "richtext/rtfappend.h"
 #include "graphics/tcolor.h"
+#include "calendar/pageoptions.h"
+#include "recurring/holidayplaces.h"
+#include "recurringdialogs/countryholidays.h"
 #include "recurringdialogs/fillcalendar.h"
 #include "shell/camain.h"
 #include "shell/modalhooks.h"
@@ -55,5 +58,28 @@ void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window)
     fillCalendarWithRecurringDates(
         &window, period.first, period.last,
         [&window](const QList<RecurringDate> &dates) { PutTextOnDates(window, dates); }, hooks);
+    window.SetButtons();
+}
+
+void mnuFillCalendarwithHolidaysClick(TCalendarMain &window)
+{
+    TCalendarPanel32 &page = window.CalendarPanel();
+    if (page.cellTable().cell(1).rTotal.width() <= 0)
+        page.UpdateCellTable();
+    const EventFill::Period period = EventFill::pagePeriod(page.model());
+    if (!period.isValid())
+        return;
+    const Preferences &preferences = window.preferences();
+    QString place = PageOptions::holidaysOf(page.options());
+    if (place.isEmpty())
+        place = preferences.holidayPlace;
+    if (place.isEmpty())
+        place = HolidayPlaces::placeOfLocale(QLocale());
+    bool localNames = preferences.holidayLocalNames;
+    if (fillCalendarWithHolidays(
+            &window, period.first, period.last, place, localNames,
+            [&window](const QList<RecurringDate> &dates) { PutTextOnDates(window, dates); }, modalCommandHooks())) {
+        window.setHolidayChoice(place, localNames);
+    }
     window.SetButtons();
 }

@@ -22,3 +22,6 @@ bool PutTextOnDates(TCalendarMain &window, const QList<RecurringDate> &dates);
 
 // The command "Fill Calendar with Recurring Dates" of the main window.
 void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window);
+// The command "Fill Calendar with Holidays...": the page's own "Holidays of" place, else
+// the last one chosen, else the locale's country is offered first.
+void mnuFillCalendarwithHolidaysClick(TCalendarMain &window);

@@ -132,6 +132,7 @@ void connectDocuments(TCalendarMain &window)
     });
     window.connectHooks([&window](TCalendarMainHooks &h) {
         h.mnuFillCalendarwithRecurringDatesClick = [&window] { mnuFillCalendarwithRecurringDatesClick(window); };
+        h.mnuFillCalendarwithHolidaysClick = [&window] { mnuFillCalendarwithHolidaysClick(window); };
         h.mnuFillCalendarFromICalendarFileClick = [&window] { mnuFillCalendarFromICalendarFileClick(window); };
     });
     window.CalendarPanel().setUndoHooks({[commands] { return commands->canUndo(); },

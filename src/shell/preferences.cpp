@@ -13,6 +13,7 @@ const QString kZooming = QStringLiteral("Zooming");
 const QString kFont = QStringLiteral("Default Font");
 const QString kIcons = QStringLiteral("Icons");
 const QString kHints = QStringLiteral("Hints");
+const QString kHolidays = QStringLiteral("Holidays");
 
 } // namespace
 
@@ -37,6 +38,8 @@ Preferences Preferences::load(const IniFile &ini)
     p.iconFile = ini.readString(kIcons, QStringLiteral("File"), defaultIconFile());
     p.iconsVisible = ini.readBool(kIcons, QStringLiteral("Visible"), true);
     p.hintsOn = ini.readBool(kHints, QStringLiteral("On"), true);
+    p.holidayPlace = ini.readString(kHolidays, QStringLiteral("Place"), QString());
+    p.holidayLocalNames = ini.readBool(kHolidays, QStringLiteral("LocalNames"), true);
     return p;
 }
 
@@ -56,6 +59,11 @@ bool Preferences::save(IniFile &ini) const
                          iconFile.isEmpty() ? defaultIconFile() : iconFile) && ok;
     ok = ini.writeBool(kIcons, QStringLiteral("Visible"), iconsVisible) && ok;
     ok = ini.writeBool(kHints, QStringLiteral("On"), hintsOn) && ok;
+    // Written once there is something to remember, so older OV.INI files stay as they were.
+    if (!holidayPlace.isEmpty()) {
+        ok = ini.writeString(kHolidays, QStringLiteral("Place"), holidayPlace) && ok;
+        ok = ini.writeBool(kHolidays, QStringLiteral("LocalNames"), holidayLocalNames) && ok;
+    }
     return ok;
 }
 

@@ -26,6 +26,9 @@ struct Preferences {
     QString iconFile; // empty: the default library in the data folder
     bool iconsVisible = true;
     bool hintsOn = true;
+    // The place "Fill Calendar with Holidays..." last used ("DE-BY"), and its names' language.
+    QString holidayPlace;
+    bool holidayLocalNames = true;
 
     // Missing keys, or a missing file, give the defaults.
     static Preferences load(const IniFile &ini);

@@ -43,6 +43,7 @@ protected:
         h.mnuSaveAsBitmapClick = h.mnuSaveAsJPGClick = h.mnuCancelChangesClick = nothing;
         h.mnuClearAllCellContentsClick = h.DefaultEditorFont1Click = nothing;
         h.mnuFillCalendarwithRecurringDatesClick = h.mnuPrintCalendarClick = nothing;
+        h.mnuFillCalendarwithHolidaysClick = nothing;
         h.mnuPrintSetupClick = nothing;
         h.runPropertiesDialog = [](TCalendarPanel32 &, const PropertiesRequest &) { return false; };
         h.openDocument = [](const QString &) {};
