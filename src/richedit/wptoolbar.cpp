@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wptoolbar.h"
 
+#include "richedit/fontnamebox.h"
 #include "richedit/twprichtext.h"
 
 #include <QComboBox>
-#include <QFontComboBox>
 #include <QHBoxLayout>
 #include <QPixmap>
 #include <QScopedValueRollback>
@@ -41,10 +41,8 @@ TWPToolBar::TWPToolBar(QWidget *parent) : QWidget(parent)
 
 void TWPToolBar::createLists()
 {
-    m_fontName = new QFontComboBox(this);
+    m_fontName = new FontNameBox(this);
     m_fontName->setObjectName(QStringLiteral("FontName"));
-    m_fontName->setEditable(false);
-    m_fontName->setFontFilters(QFontComboBox::ScalableFonts);
     m_fontSize = new QComboBox(this);
     m_fontSize->setObjectName(QStringLiteral("FontSize"));
     for (int size : kFontSizes)
@@ -65,7 +63,7 @@ void TWPToolBar::connectLists()
 {
     connect(m_fontName, &QComboBox::activated, this, [this] {
         QTextCharFormat format;
-        format.setFontFamilies({m_fontName->currentFont().family()});
+        format.setFontFamilies({m_fontName->currentFamily()});
         mergeFormat(format);
     });
     connect(m_fontSize, &QComboBox::activated, this, [this] {
@@ -236,7 +234,7 @@ void TWPToolBar::showFormat()
     // A format change raised while the controls are set is shown by this pass.
     const QScopedValueRollback<bool> showing(m_showing, true);
     const QTextCharFormat format = m_editor->currentCharFormat();
-    m_fontName->setCurrentFont(QFont(format.fontFamilies().toStringList().value(0, format.font().family())));
+    m_fontName->setCurrentFamily(format.fontFamilies().toStringList().value(0, format.font().family()));
     const int size = qRound(format.fontPointSize() > 0 ? format.fontPointSize() : format.font().pointSizeF());
     const int sizeIndex = m_fontSize->findData(size);
     if (sizeIndex >= 0)

@@ -9,7 +9,7 @@
 
 class QComboBox;
 class QFont;
-class QFontComboBox;
+class FontNameBox;
 class QTextCharFormat;
 class QToolButton;
 class TWPRichText;
@@ -50,7 +50,7 @@ private:
     void showFormat();
 
     QPointer<TWPRichText> m_editor;
-    QFontComboBox *m_fontName = nullptr;
+    FontNameBox *m_fontName = nullptr;
     QComboBox *m_fontSize = nullptr;
     QComboBox *m_fontColor = nullptr;
     QToolButton *m_bold = nullptr;

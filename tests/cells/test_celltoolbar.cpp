@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "celleditingfixture.h"
 
+#include "richedit/fontnamebox.h"
 #include "richedit/wptoolbar.h"
 
 #include <QApplication>
@@ -124,4 +125,28 @@ TEST(CellToolBarOwner, IsTheWindowThatHoldsThePageUntilTheWindowPlacesIt)
     EXPECT_EQ(toolBar->parentWidget(), window.get());
     window.reset();
     EXPECT_TRUE(toolBar.isNull()) << "the tool bar goes with its window";
+}
+
+TEST_F(CellToolBar, TheFontListIsFilledWhenFirstOpenedAndSetsTheFamily)
+{
+    const int cell = openWithHelloSelected();
+    auto *names = toolBar()->findChild<FontNameBox *>(QStringLiteral("FontName"));
+    ASSERT_TRUE(names);
+    // The start lists nothing but the family at the caret.
+    EXPECT_FALSE(names->isFilled());
+    EXPECT_EQ(names->count(), 1);
+    EXPECT_FALSE(names->currentFamily().isEmpty());
+    names->showPopup();
+    names->hidePopup();
+    EXPECT_TRUE(names->isFilled());
+    EXPECT_GT(names->count(), 1);
+    const int liberation = names->findText(QStringLiteral("Liberation Serif"));
+    ASSERT_GE(liberation, 0) << "the fonts the program installs are listed";
+    names->setCurrentIndex(liberation);
+    emit names->activated(liberation);
+    leaveCell();
+    EXPECT_EQ(storedFormat(cell, 0).fontFamilies().toStringList().value(0), QStringLiteral("Liberation Serif"));
+    // A family that is not installed is still shown as the text has it.
+    names->setCurrentFamily(QStringLiteral("No Such Family"));
+    EXPECT_EQ(names->currentFamily(), QStringLiteral("No Such Family"));
 }
