@@ -6,6 +6,7 @@
 #include "calendar/drawmonth.h"
 #include "calendar/drawplanner.h"
 #include "calendar/layouttable.h"
+#include "calendar/pageoptions.h"
 
 namespace PageDrawInfo {
 
@@ -47,6 +48,9 @@ TCalDrawInfo mainDrawInfo(const PageModel &page, float fontZoom)
     if (planner.kind == PlannerKind::Day)
         info.plannerSlots = planner.slotCount;
     info.plannerStartTime = settings.dayPlannerStart;
+    info.marks = &page.dayMarks();
+    info.weekNumbers = PageOptions::weekNumbers(page.options());
+    info.moonPhases = PageOptions::moonPhases(page.options());
     return info;
 }
 
@@ -63,6 +67,8 @@ TCalDrawInfo miniDrawInfo(const PageModel &page, int index, float fontZoom)
     info.numberPosition = cnpCenter;
     info.startOfWeek = settings.startOfWeek;
     info.names = settings.names;
+    info.marks = &page.dayMarks();
+    info.weekNumbers = PageOptions::weekNumbers(page.options());
     return info;
 }
 

@@ -7,6 +7,7 @@
 #include "calendar/calendarnames.h"
 #include "calendar/calendartexts.h"
 #include "calendar/celltable.h"
+#include "calendar/daymarks.h"
 #include "calendar/documentoptions.h"
 #include "calendar/layouttable.h"
 #include "calendar/pagedocument.h"
@@ -119,6 +120,11 @@ public:
     // document's lists. Options can move things, so a change recomputes the layout.
     const DocumentOptions &options() const { return m_options; }
     void setOptions(const DocumentOptions &options);
+    // What the options mark on the days the page shows (its month or planner days and its
+    // mini calendars' months), kept current with the options, dates and layout.
+    const DayMarks &dayMarks() const { return m_dayMarks; }
+    // The first and last day the page shows; invalid for a page that shows no day.
+    std::pair<QDate, QDate> shownDays() const;
     QString UserTitle() const { return m_settings.userTitle; }
     void SetUserTitle(const QString &title);
 
@@ -241,6 +247,7 @@ private:
     void setMargin(float &margin, float inches);
     PageLayoutInput layoutInput() const;
     void resetMiniFonts();
+    void updateDayMarks();
     MonthBoxMetrics mainMonthMetrics(float zoom) const;
     void copySettingsFrom(const PageModel &source);
     void connectObject(TGGraphicControl &object) const;
@@ -254,6 +261,7 @@ private:
 
     TCalendarNumberPosition m_numberPosition = cnpUpperRight;
     DocumentOptions m_options;
+    DayMarks m_dayMarks;
 
     std::array<TWPRtfStorage, CellCount> m_cellTexts;
     TWPRtfStorage m_blankCellText;
