@@ -38,8 +38,8 @@ PageRect moonMarkRect(const PageRect &numberBox, TCalendarNumberPosition positio
 PageRect plannerMoonMarkRect(const PlannerBoxGeometry &geometry, int row)
 {
     const PageRect upper = geometry.upperLabel(row);
-    const int side = std::min(geometry.rowHeight / 4, upper.width() / 6);
-    const int inset = std::max(2, side / 4);
+    const int side = std::min(geometry.rowHeight / 8, upper.width() / 8);
+    const int inset = std::max(3, side / 2);
     return squareAt(upper.right - inset - side, upper.top + inset, side);
 }
 
