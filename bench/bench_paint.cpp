@@ -6,6 +6,8 @@
 #include "richtext/richtextcellrenderer.h"
 
 #include "output/pageoutput.h"
+#include "calendar/pageoptions.h"
+#include "recurring/moonphases.h"
 #include "page/calpanel32.h"
 #include "graphics/tfont.h"
 
@@ -39,6 +41,43 @@ void paintLayout(benchmark::State &state, TCalendarLayout layout)
 void BM_PaintMonthWithTwoMinis(benchmark::State &state)
 {
     paintLayout(state, loFCMinisInTitleLS);
+}
+
+// A month page plain and with week numbers and the moon's phases (the marks are computed
+// when the options are set, so this measures painting them).
+void paintMonthWithOptions(benchmark::State &state, bool extras)
+{
+    TCalendarPanel32 page;
+    preparePage(page, loFullCalendar);
+    if (extras) {
+        DocumentOptions options;
+        PageOptions::setWeekNumbers(options, PageOptions::WeekNumbers::Iso);
+        PageOptions::setMoonPhases(options, true);
+        page.setOptions(options);
+    }
+    for (auto _ : state) {
+        QImage image = page.RenderToBitmap();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void BM_PaintMonthPlain(benchmark::State &state)
+{
+    paintMonthWithOptions(state, false);
+}
+
+void BM_PaintMonthWeekNumbersMoon(benchmark::State &state)
+{
+    paintMonthWithOptions(state, true);
+}
+
+void BM_MoonPhasesOfAYear(benchmark::State &state)
+{
+    int year = 1900;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MoonPhases::ofYear(year));
+        year = year == 2100 ? 1900 : year + 1;
+    }
 }
 
 void BM_PaintSixtyMinis(benchmark::State &state)
@@ -109,6 +148,9 @@ void BM_PrintYearToPdf(benchmark::State &state)
 
 BENCHMARK(BM_PaintMonthWithTwoMinis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintSixtyMinis)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintMonthPlain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintMonthWeekNumbersMoon)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoonPhasesOfAYear)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintWeekPlanner)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintMonthWithCellTexts)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintYearToPdf)->Unit(benchmark::kMillisecond);

@@ -3,15 +3,24 @@
 #include "geometryjson.h"
 
 #include "objects/tggraphiccontrol.h"
+#include "calendar/calendardates.h"
+#include "calendar/daymarkdrawing.h"
+#include "calendar/drawmonth.h"
+#include "calendar/weeknumbers.h"
+#include "graphics/canvas.h"
+#include "pagemodel/pagedrawinfo.h"
 #include "pagemodel/pagemodel.h"
 #include "calendar/pageoptions.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfstorage.h"
 
+#include <QImage>
 #include <QJsonArray>
+#include <QPainter>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -107,10 +116,107 @@ QJsonArray holidaysJson(const PageModel &page)
     return list;
 }
 
+const char *moonPhaseName(MoonPhase phase)
+{
+    switch (phase) {
+    case MoonPhase::New: return "new";
+    case MoonPhase::FirstQuarter: return "first-quarter";
+    case MoonPhase::Full: return "full";
+    case MoonPhase::LastQuarter: return "last-quarter";
+    case MoonPhase::None: break;
+    }
+    return "";
+}
+
+// The month box of a calendar as the screen paints it, from the painter's own functions.
+MonthBoxGeometry paintedMonthBox(const TCalDrawInfo &info, int ppi, int *cellLineHeight)
+{
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    Canvas canvas(painter, ppi);
+    const MonthBoxMetrics metrics = monthBoxMetrics(canvas, info);
+    if (cellLineHeight)
+        *cellLineHeight = metrics.cellLineHeight;
+    return layoutMonthBox(info.box, metrics);
+}
+
+void appendWeekNumbers(QJsonArray &list, const TCalDrawInfo &info, const MonthBoxGeometry &g,
+                       const QJsonValue &calendar)
+{
+    for (int row = 0; row < 6 && g.weekColumnWidth > 0; ++row) {
+        const int week = RowWeekNumber(info.year, info.month, info.startOfWeek, row, info.weekNumbers);
+        if (week != 0)
+            list.append(QJsonObject{{QStringLiteral("calendar"), calendar},
+                                    {QStringLiteral("row"), row},
+                                    {QStringLiteral("week"), week},
+                                    {QStringLiteral("rect"), rectJson(g.weekNumberBox(row))}});
+    }
+}
+
+void appendMoonMark(QJsonArray &list, const TCalDrawInfo &info, const QDate &date, const PageRect &rect)
+{
+    const DayMark *mark = info.marks ? info.marks->find(date) : nullptr;
+    if (!info.moonPhases || !mark || mark->moon == MoonPhase::None || rect.width() <= 0)
+        return;
+    list.append(QJsonObject{{QStringLiteral("date"), date.toString(Qt::ISODate)},
+                            {QStringLiteral("phase"), QLatin1String(moonPhaseName(mark->moon))},
+                            {QStringLiteral("rect"), rectJson(rect)}});
+}
+
+QJsonArray plannerMoonMarks(const PageModel &page, const TCalDrawInfo &info)
+{
+    QJsonArray list;
+    const int ppi = page.pixelsPerInch();
+    const int titleLine = TFont::lineHeight(info.titleFont.pixelSizeAt(ppi));
+    const bool week = page.PlannerSpanDays() > 1;
+    const int rows = (week ? info.plannerDays : info.plannerSlots) + 1;
+    const PlannerBoxGeometry g = layoutPlannerBox(info.box, rows, titleLine);
+    const QDate start = page.plannerDate();
+    if (!week) {
+        appendMoonMark(list, info, start, dayPlannerMoonMarkRect(g));
+        return list;
+    }
+    for (int row = 0; row < info.plannerDays; ++row)
+        appendMoonMark(list, info, start.addDays(row), plannerMoonMarkRect(g, row));
+    return list;
+}
+
+// The week-number boxes of the main and mini calendars and the moon marks, at the page's
+// zoom, where the screen paints them.
+QJsonObject marksJson(const PageModel &page)
+{
+    const float zoom = page.zoom();
+    const PageLayout &layout = page.pageLayout();
+    TCalDrawInfo info = PageDrawInfo::mainDrawInfo(page, zoom);
+    info.box = zoomRect(layout.calendarRect, zoom);
+    info.minTitleHeight = static_cast<int>(std::trunc(page.pixelsPerInch() * 1.5 * zoom));
+    QJsonArray weeks;
+    QJsonArray moons;
+    if (page.IsPlanner()) {
+        moons = plannerMoonMarks(page, info);
+    } else if (page.ShowMainCalendar()) {
+        int lineHeight = 0;
+        const MonthBoxGeometry g = paintedMonthBox(info, page.pixelsPerInch(), &lineHeight);
+        appendWeekNumbers(weeks, info, g, QStringLiteral("main"));
+        for (int cell = 1; cell <= CellCount; ++cell) {
+            const int day = DayInCell(info.year, info.month, info.startOfWeek, cell);
+            if (day != 0)
+                appendMoonMark(moons, info, QDate(info.year, info.month, day),
+                               moonMarkRect(g.numberBox(cell), info.numberPosition, lineHeight));
+        }
+    }
+    for (int k = 1; page.ShowMiniCalendars() && k <= layout.miniCount; ++k) {
+        TCalDrawInfo mini = PageDrawInfo::miniDrawInfo(page, k, zoom);
+        mini.box = zoomRect(layout.miniRect(k), zoom);
+        appendWeekNumbers(weeks, mini, paintedMonthBox(mini, page.pixelsPerInch(), nullptr), k);
+    }
+    return QJsonObject{{QStringLiteral("weekNumbers"), weeks}, {QStringLiteral("moonMarks"), moons}};
+}
+
 QJsonObject pageJson(const PageModel &page)
 {
     const PageLayout &layout = page.pageLayout();
-    return QJsonObject {
+    QJsonObject json {
         {QStringLiteral("pageWidth"), layout.pageWidth},
         {QStringLiteral("pageHeight"), layout.pageHeight},
         {QStringLiteral("orientation"),
@@ -129,6 +235,14 @@ QJsonObject pageJson(const PageModel &page)
         // Back to front, at the page's zoom.
         {QStringLiteral("objects"), objectsJson(page)},
     };
+    // Pages without these options keep the geometry they always had.
+    if (PageOptions::weekNumbers(page.options()) == PageOptions::WeekNumbers::None
+        && !PageOptions::moonPhases(page.options()))
+        return json;
+    const QJsonObject marks = marksJson(page);
+    json.insert(QStringLiteral("weekNumbers"), marks.value(QStringLiteral("weekNumbers")));
+    json.insert(QStringLiteral("moonMarks"), marks.value(QStringLiteral("moonMarks")));
+    return json;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "documentcommands.h"
 #include "holidaycommands.h"
 #include "iconcommands.h"
+#include "mooncommands.h"
 #include "icalcommands.h"
 #include "picturecommands.h"
 #include "rtfcommands.h"
@@ -62,6 +63,8 @@ int main(int argc, char *argv[])
     }
     if (!parsed.options.holidaysOf.isEmpty())
         return runHolidaysOf(parsed.options);
+    if (parsed.options.moon)
+        return runMoon(parsed.options);
     if (parsed.options.holidays || !parsed.options.recurringFile.isEmpty())
         return runRecurringReport(parsed.options);
     if (!parsed.options.dumpFile.isEmpty())

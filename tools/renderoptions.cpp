@@ -52,6 +52,12 @@ void addOptions(QCommandLineParser &parser)
     valueOption("holidays-of", "Print the public and other holidays of a country or region (DE, DE-BY) "
                                "in --year as JSON.", "CC[-RR]");
     valueOption("dump", "Print a calendar document or style sheet as readable text.", "FILE");
+    parser.addOption({QStringLiteral("moon"),
+                      QStringLiteral("Print the moon's principal phases in --year as JSON (UTC).")});
+    valueOption("week-numbers", "Week numbers left of the month grids: iso (ISO 8601), us (the "
+                                "week that holds 1 January is week 1) or none.", "iso|us|none");
+    parser.addOption({QStringLiteral("moon-phases"),
+                      QStringLiteral("Mark the moon's principal phases in the day cells.")});
     valueOption("picture", "Load a picture file as the picture browsers do; with --out draw it, "
                            "with --info describe it.", "FILE");
     parser.addOption({QStringLiteral("info"),
@@ -292,6 +298,21 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
             return result;
         }
     }
+    options.moon = parser.isSet(QStringLiteral("moon"));
+    options.moonPhases = parser.isSet(QStringLiteral("moon-phases"));
+    if (parser.isSet(QStringLiteral("week-numbers"))) {
+        const QString numbers = parser.value(QStringLiteral("week-numbers")).toLower();
+        if (numbers == QLatin1String("iso"))
+            options.weekNumbers = PageOptions::WeekNumbers::Iso;
+        else if (numbers == QLatin1String("us"))
+            options.weekNumbers = PageOptions::WeekNumbers::FirstJanuary;
+        else if (numbers == QLatin1String("none"))
+            options.weekNumbers = PageOptions::WeekNumbers::None;
+        else {
+            result.error = invalid(QStringLiteral("week-numbers"), parser.value(QStringLiteral("week-numbers")));
+            return result;
+        }
+    }
     options.dumpFile = parser.value(QStringLiteral("dump"));
     options.pictureFile = parser.value(QStringLiteral("picture"));
     options.pictureInfo = parser.isSet(QStringLiteral("info"));
@@ -347,6 +368,8 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         result.error = QStringLiteral("--ics needs --month M and --year Y");
     if (result.error.isEmpty() && !options.holidaysOf.isEmpty() && !options.year)
         result.error = QStringLiteral("--holidays-of needs --year Y");
+    if (result.error.isEmpty() && options.moon && !options.year)
+        result.error = QStringLiteral("--moon needs --year Y");
     return result;
 }
 
@@ -387,10 +410,16 @@ void applyRenderOptions(const RenderOptions &options, PageModel &page)
         page.setNames(languageNames(*options.language));
     if (options.border)
         page.SetWMFBorderFile(*options.border);
-    if (options.holidayColouring) {
+    if (options.holidayColouring || options.weekNumbers || options.moonPhases) {
         DocumentOptions pageOptions = page.options();
-        PageOptions::setHolidaysOf(pageOptions, *options.holidayColouring);
-        PageOptions::setHolidayNames(pageOptions, options.holidayNames);
+        if (options.holidayColouring) {
+            PageOptions::setHolidaysOf(pageOptions, *options.holidayColouring);
+            PageOptions::setHolidayNames(pageOptions, options.holidayNames);
+        }
+        if (options.weekNumbers)
+            PageOptions::setWeekNumbers(pageOptions, *options.weekNumbers);
+        if (options.moonPhases)
+            PageOptions::setMoonPhases(pageOptions, true);
         page.setOptions(pageOptions);
     }
     page.setZoom(options.zoom);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/calendarnames.h"
+#include "calendar/pageoptions.h"
 #include "calendar/pagetypes.h"
 
 #include <QSize>
@@ -34,6 +35,10 @@ struct RenderOptions
     QString recurringFile;   // --recurring FILE
     bool holidays = false;   // --holidays
     QString holidaysOf;      // --holidays-of CC[-RR], with --year
+    bool moon = false;       // --moon, with --year
+    // Page options: week numbers and the moon's phases on the page.
+    std::optional<PageOptions::WeekNumbers> weekNumbers; // --week-numbers iso|us|none
+    bool moonPhases = false;                             // --moon-phases
     QString dumpFile;        // --dump FILE
     QString pictureFile;     // --picture FILE
     bool pictureInfo = false;         // --info

@@ -22,7 +22,7 @@ PageRect zoomRect(const PageRect &rect, float zoom)
 
 PageRect MonthBoxGeometry::dayLabelBox(int column) const
 {
-    const int left = frame.left + column * columnWidth;
+    const int left = gridLeft() + column * columnWidth;
     return {left + 1, dayBand.top, left + columnWidth - 1, dayBand.bottom};
 }
 
@@ -30,7 +30,7 @@ PageRect MonthBoxGeometry::numberBox(int cell) const
 {
     const int row = (cell - 1) / 7;
     const int column = (cell - 1) % 7;
-    const int left = frame.left + column * columnWidth;
+    const int left = gridLeft() + column * columnWidth;
     const int top = cellTop + row * rowHeight;
     return {left + numberInsetLeft, top + 1, left + columnWidth - numberInsetRight,
             top + rowHeight - 1};
@@ -52,7 +52,15 @@ int MonthBoxGeometry::rowLineY(int row) const
 
 int MonthBoxGeometry::columnLineX(int column) const
 {
-    return column >= 7 ? frame.right : frame.left + column * columnWidth;
+    return column >= 7 ? frame.right : gridLeft() + column * columnWidth;
+}
+
+PageRect MonthBoxGeometry::weekNumberBox(int row) const
+{
+    if (weekColumnWidth <= 0)
+        return {};
+    const int top = cellTop + row * rowHeight;
+    return {frame.left + 1, top + 1, gridLeft() - 1, top + rowHeight - 1};
 }
 
 MonthBoxGeometry layoutMonthBox(const PageRect &box, const MonthBoxMetrics &metrics)
@@ -66,7 +74,8 @@ MonthBoxGeometry layoutMonthBox(const PageRect &box, const MonthBoxMetrics &metr
     const int bandTop = g.title.bottom + 1;
     const int bandHeight = static_cast<int>(std::trunc(1.5 * metrics.headerPixelSize));
     g.dayBand = {box.left, bandTop, g.frame.right, bandTop + bandHeight};
-    g.columnWidth = (g.frame.right - box.left) / 7;
+    g.weekColumnWidth = metrics.weekNumberWidth;
+    g.columnWidth = (g.frame.right - box.left - g.weekColumnWidth) / 7;
     g.cellTop = g.dayBand.bottom;
     g.rowHeight = (g.frame.bottom - g.cellTop) / 6;
     if (metrics.numberPosition == cnpUpperRight) {

@@ -21,6 +21,8 @@ struct MonthBoxMetrics
     // Line height of the cell font ("9"), which upper-right numbers leave free above text.
     int cellLineHeight = 0;
     TCalendarNumberPosition numberPosition = cnpCenter;
+    // The week-number column left of the grid; 0 for none.
+    int weekNumberWidth = 0;
 };
 
 struct MonthBoxGeometry
@@ -34,9 +36,13 @@ struct MonthBoxGeometry
     int numberInsetLeft = 1;
     int numberInsetRight = 1;
     int freeTopOffset = 0; // 0 means cells have no free rectangle
+    int weekColumnWidth = 0; // the week-number column left of the grid; 0 for none
 
     // Columns 0..6, rows 0..5, cells 1..42.
+    int gridLeft() const { return frame.left + weekColumnWidth; }
     PageRect dayLabelBox(int column) const;
+    // Where row's week number is drawn; empty without a week-number column.
+    PageRect weekNumberBox(int row) const;
     PageRect numberBox(int cell) const;
     PageRect freeRect(int cell) const;
     // Grid lines: rows 0..6 (the seventh at the frame's bottom), columns 0..7.

@@ -5,6 +5,7 @@
 #include "calendar/calendarnames.h"
 #include "calendar/celltable.h"
 #include "calendar/daymarks.h"
+#include "calendar/pageoptions.h"
 #include "calendar/pagetypes.h"
 #include "graphics/pagerect.h"
 #include "graphics/tcolor.h"
@@ -43,4 +44,8 @@ struct TCalDrawInfo
     bool printed = false;
     // Holidays and moon phases to mark, owned by the page; null for none.
     const DayMarks *marks = nullptr;
+    // Week numbers left of a month grid; the moon's phases in the day cells (main calendars
+    // and planners only: a mini calendar's cells have no room for them).
+    PageOptions::WeekNumbers weekNumbers = PageOptions::WeekNumbers::None;
+    bool moonPhases = false;
 };

@@ -4,6 +4,8 @@
 
 #include "calendar/calendardates.h"
 #include "calendar/calendartexts.h"
+#include "calendar/daymarkdrawing.h"
+#include "calendar/weeknumbers.h"
 #include "graphics/canvas.h"
 
 #include <cmath>
@@ -175,8 +177,51 @@ void drawMarkedDay(Canvas &canvas, const TCalDrawInfo &info, const CellRecord &r
     canvas.setFont(info.cellFont);
 }
 
+// The week numbers in the headers' font on the headers' colour, level with the day numbers.
+void drawWeekNumbers(Canvas &canvas, const TCalDrawInfo &info, const MonthBoxGeometry &g)
+{
+    if (g.weekColumnWidth <= 0)
+        return;
+    canvas.setBrush(info.headerBGColor);
+    canvas.fillRect({g.frame.left, g.cellTop, g.gridLeft(), g.frame.bottom});
+    canvas.setFont(info.headerFont);
+    const bool top = info.numberPosition == cnpUpperRight;
+    for (int row = 0; row < 6; ++row) {
+        const int week = RowWeekNumber(info.year, info.month, info.startOfWeek, row, info.weekNumbers);
+        if (week == 0)
+            continue;
+        const PageRect box = g.weekNumberBox(row);
+        if (!info.printed) {
+            canvas.drawText(box, QString::number(week),
+                            Qt::AlignHCenter | (top ? Qt::AlignTop : Qt::AlignVCenter));
+            continue;
+        }
+        const QString fitted = fitText(canvas, QString::number(week), box.width());
+        const int x = box.left + (box.width() - canvas.textWidth(fitted)) / 2;
+        canvas.textOut(x, top ? box.top : printedTextTop(box, canvas.textHeight()), fitted);
+    }
+    canvas.setBrush(info.backgroundColor);
+}
+
+void drawMoonMarks(Canvas &canvas, const TCalDrawInfo &info, int cellLineHeight)
+{
+    if (!info.moonPhases || !info.marks)
+        return;
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const CellRecord record = info.cells.cell(cell);
+        if (record.iDay == 0)
+            continue;
+        const DayMark *mark = info.marks->find(QDate(info.year, info.month, record.iDay));
+        if (mark && mark->moon != MoonPhase::None)
+            drawMoonSymbol(canvas, mark->moon,
+                           moonMarkRect(record.rTotal, info.numberPosition, cellLineHeight),
+                           info.cellFont.color());
+    }
+}
+
 void drawCells(Canvas &canvas, TCalDrawInfo &info, const MonthBoxGeometry &g)
 {
+    drawWeekNumbers(canvas, info, g);
     canvas.setFont(info.cellFont);
     if (info.printed)
         drawPrintedGrid(canvas, g, info.cellBorder);
@@ -263,12 +308,14 @@ MonthBoxMetrics monthBoxMetrics(Canvas &canvas, const TCalDrawInfo &info)
         // The model's font measures, so cells do not move when a face is missing.
         metrics.headerPixelSize = info.headerFont.pixelSizeAt(ppi);
         metrics.cellLineHeight = TFont::lineHeight(info.cellFont.pixelSizeAt(ppi));
-        return metrics;
+    } else {
+        canvas.setFont(info.headerFont);
+        metrics.headerPixelSize = canvas.textHeight();
+        canvas.setFont(info.cellFont);
+        metrics.cellLineHeight = canvas.textHeight() + canvas.textLeading();
     }
-    canvas.setFont(info.headerFont);
-    metrics.headerPixelSize = canvas.textHeight();
-    canvas.setFont(info.cellFont);
-    metrics.cellLineHeight = canvas.textHeight() + canvas.textLeading();
+    if (info.weekNumbers != PageOptions::WeekNumbers::None)
+        metrics.weekNumberWidth = weekNumberColumnWidth(metrics.headerPixelSize, info.box.width());
     return metrics;
 }
 
@@ -292,9 +339,11 @@ void DrawMonth(Canvas &canvas, TCalDrawInfo &info, const QString &title)
     canvas.setPen(Colors::clBlack, psSolid, canvas.penWidth());
     canvas.setBrush(info.backgroundColor);
     canvas.fillRect(info.box);
-    const MonthBoxGeometry g = layoutMonthBox(info.box, monthBoxMetrics(canvas, info));
+    const MonthBoxMetrics metrics = monthBoxMetrics(canvas, info);
+    const MonthBoxGeometry g = layoutMonthBox(info.box, metrics);
     drawTitleBand(canvas, info, g, title);
     drawDayNames(canvas, info, g);
     drawCells(canvas, info, g);
+    drawMoonMarks(canvas, info, metrics.cellLineHeight);
     DrawBorder(canvas, g.frame, info.frameBorder);
 }

@@ -4,6 +4,7 @@
 
 #include "calendar/boxgeometry.h"
 #include "calendar/calendartexts.h"
+#include "calendar/daymarkdrawing.h"
 #include "calendar/drawmonth.h"
 #include "graphics/canvas.h"
 
@@ -69,10 +70,19 @@ void drawRowLines(Canvas &canvas, const PlannerBoxGeometry &g)
     }
 }
 
+const DayMark *moonMark(const TCalDrawInfo &info, const QDate &date)
+{
+    if (!info.moonPhases || !info.marks)
+        return nullptr;
+    const DayMark *mark = info.marks->find(date);
+    return mark && mark->moon != MoonPhase::None ? mark : nullptr;
+}
+
 } // namespace
 
-void DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const QStringList &firstLines,
-                     const QStringList &secondLines, const QString &title)
+PlannerBoxGeometry DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows,
+                                   const QStringList &firstLines, const QStringList &secondLines,
+                                   const QString &title)
 {
     canvas.setPen(Colors::clBlack, psSolid, canvas.penWidth());
     canvas.setBrush(Colors::clWhite);
@@ -96,6 +106,7 @@ void DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const QString
     for (const QString &line : secondLines)
         days.append(RowDayNumber(line));
     info.cells.fillPlanner(g, days);
+    return g;
 }
 
 void DrawWeekPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title)
@@ -103,8 +114,13 @@ void DrawWeekPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title)
     const QDate start = plannerStart(info);
     const PlannerLabels labels
         = WeekPlannerLabels(info.names, start, info.plannerDays, info.headerStyle);
-    DrawPlannerGrid(canvas, info, info.plannerDays + 1, labels.first, labels.second,
-                    WeekPlannerTitle(info.names, title, start, info.plannerDays));
+    const PlannerBoxGeometry g
+        = DrawPlannerGrid(canvas, info, info.plannerDays + 1, labels.first, labels.second,
+                          WeekPlannerTitle(info.names, title, start, info.plannerDays));
+    for (int row = 0; row < info.plannerDays; ++row) {
+        if (const DayMark *mark = moonMark(info, start.addDays(row)))
+            drawMoonSymbol(canvas, mark->moon, plannerMoonMarkRect(g, row), info.headerFont.color());
+    }
 }
 
 void DrawDayPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title)
@@ -113,6 +129,9 @@ void DrawDayPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title)
     info.cells.clearAll();
     const PlannerLabels labels = DayPlannerLabels(info.plannerStartTime, info.plannerSlots,
                                                   localeAmText(), localePmText());
-    DrawPlannerGrid(canvas, info, info.plannerSlots + 1, labels.first, labels.second,
-                    DayPlannerTitle(info.names, title, plannerStart(info)));
+    const PlannerBoxGeometry g
+        = DrawPlannerGrid(canvas, info, info.plannerSlots + 1, labels.first, labels.second,
+                          DayPlannerTitle(info.names, title, plannerStart(info)));
+    if (const DayMark *mark = moonMark(info, plannerStart(info)))
+        drawMoonSymbol(canvas, mark->moon, dayPlannerMoonMarkRect(g), info.titleFont.color());
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calendar/boxgeometry.h"
 #include "calendar/caldrawinfo.h"
 
 #include <QString>
@@ -14,6 +15,6 @@ class Canvas;
 void DrawWeekPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title);
 void DrawDayPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title);
 // rows counts the notes row; firstLines and secondLines hold the two labels of each row,
-// and a row's cell carries the day its second line starts with.
-void DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const QStringList &firstLines,
+// and a row's cell carries the day its second line starts with. Returns the grid's geometry.
+PlannerBoxGeometry DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const QStringList &firstLines,
                      const QStringList &secondLines, const QString &title);

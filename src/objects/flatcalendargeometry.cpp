@@ -37,7 +37,7 @@ FlatCalendarBoxes flatCalendarBoxes(int width, int height, int depth,
 }
 
 MonthBoxGeometry layoutFlatCalendarMonth(const PageRect &box, int minTitleHeight,
-                                         int headerPixelSize)
+                                         int headerPixelSize, int weekNumberWidth)
 {
     MonthBoxGeometry g;
     g.frame = {box.left, box.top, box.right - 1, box.bottom - 1};
@@ -47,7 +47,8 @@ MonthBoxGeometry layoutFlatCalendarMonth(const PageRect &box, int minTitleHeight
     g.title = {box.left, box.top, g.frame.right, box.top + titleHeight};
     const int bandHeight = static_cast<int>(std::trunc(1.5 * headerPixelSize));
     g.dayBand = {box.left, g.title.bottom, g.frame.right, g.title.bottom + bandHeight};
-    g.columnWidth = (g.frame.right - box.left) / 7;
+    g.weekColumnWidth = weekNumberWidth;
+    g.columnWidth = (g.frame.right - box.left - weekNumberWidth) / 7;
     g.cellTop = g.dayBand.bottom;
     g.rowHeight = (g.frame.bottom - g.cellTop) / 6;
     return g;

@@ -23,9 +23,9 @@ FlatCalendarBoxes flatCalendarBoxes(int width, int height, int depth,
                                     TFlatShadowPosition position);
 
 // minTitleHeight: the title font's text height; headerPixelSize: the day-name font's em
-// height in pixels.
+// height in pixels; weekNumberWidth: the week-number column's width, 0 for none.
 MonthBoxGeometry layoutFlatCalendarMonth(const PageRect &box, int minTitleHeight,
-                                         int headerPixelSize);
+                                         int headerPixelSize, int weekNumberWidth = 0);
 
 // The box a day number is centred in.
 PageRect flatCalendarNumberBox(const MonthBoxGeometry &geometry, int cell);

@@ -6,6 +6,7 @@
 #include "calendar/drawmonth.h"
 #include "calendar/drawplanner.h"
 #include "calendar/layouttable.h"
+#include "calendar/pageoptions.h"
 
 namespace PageDrawInfo {
 
@@ -48,6 +49,8 @@ TCalDrawInfo mainDrawInfo(const PageModel &page, float fontZoom)
         info.plannerSlots = planner.slotCount;
     info.plannerStartTime = settings.dayPlannerStart;
     info.marks = &page.dayMarks();
+    info.weekNumbers = PageOptions::weekNumbers(page.options());
+    info.moonPhases = PageOptions::moonPhases(page.options());
     return info;
 }
 
@@ -65,6 +68,7 @@ TCalDrawInfo miniDrawInfo(const PageModel &page, int index, float fontZoom)
     info.startOfWeek = settings.startOfWeek;
     info.names = settings.names;
     info.marks = &page.dayMarks();
+    info.weekNumbers = PageOptions::weekNumbers(page.options());
     return info;
 }
 

@@ -120,7 +120,7 @@ public:
     // document's lists. Options can move things, so a change recomputes the layout.
     const DocumentOptions &options() const { return m_options; }
     void setOptions(const DocumentOptions &options);
-    // What the options mark on the days the page shows (holidays), kept current with the
+    // What the options mark on the days the page shows (holidays, moon phases), kept current with the
     // options, the dates and the layout.
     const DayMarks &dayMarks() const { return m_dayMarks; }
     // The first and last day of everything the page shows: its month, a planner's days and
@@ -253,6 +253,7 @@ private:
     void setMargin(float &margin, float inches);
     PageLayoutInput layoutInput() const;
     void resetMiniFonts();
+    void updateDayMarks();
     MonthBoxMetrics mainMonthMetrics(float zoom) const;
     void copySettingsFrom(const PageModel &source);
     void connectObject(TGGraphicControl &object) const;

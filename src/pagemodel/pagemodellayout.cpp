@@ -4,6 +4,8 @@
 #include "pagemodel.h"
 
 #include "calendar/calendardates.h"
+#include "calendar/pageoptions.h"
+#include "calendar/weeknumbers.h"
 
 #include <cmath>
 
@@ -119,7 +121,10 @@ CellTable PageModel::computeCellTable(float zoom) const
         }
         table.fillPlanner(geometry, days);
     } else if (ShowMainCalendar()) {
-        table.fillMonth(layoutMonthBox(box, mainMonthMetrics(zoom)), m_settings.year, m_settings.month, m_settings.startOfWeek);
+        MonthBoxMetrics metrics = mainMonthMetrics(zoom);
+        if (PageOptions::weekNumbers(m_options) != PageOptions::WeekNumbers::None)
+            metrics.weekNumberWidth = weekNumberColumnWidth(metrics.headerPixelSize, box.width());
+        table.fillMonth(layoutMonthBox(box, metrics), m_settings.year, m_settings.month, m_settings.startOfWeek);
     }
     return table;
 }

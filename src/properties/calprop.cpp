@@ -81,6 +81,7 @@ TCalendarProperties::TCalendarProperties(QWidget *parent, Hooks hooks)
         {QStringLiteral("Language"), buildLanguagePage()},
         {QStringLiteral("Margins"), buildMarginsPage()},
         {QStringLiteral("Borders"), buildBordersPage()},
+        {QStringLiteral("Extras"), buildExtrasPage()},
     };
     for (const auto &[caption, page] : pages) {
         m_tabs->addTab(caption);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calendar/documentoptions.h"
 #include "calendar/layouttable.h"
 #include "calendar/pagetypes.h"
 
@@ -19,6 +20,7 @@ class QCalendarWidget;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QVBoxLayout;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -110,6 +112,10 @@ private:
     QWidget *buildLanguagePage();
     QWidget *buildMarginsPage();
     QWidget *buildBordersPage();
+    QWidget *buildExtrasPage();
+    // The Extras tab's controls from the example page's options.
+    void determineExtras();
+    void changeExampleOptions(const std::function<void(DocumentOptions &)> &change);
     QWidget *buildExample();
     QWidget *buildButtons();
     QPushButton *fontButton(const QString &caption, const QString &name, int which);
@@ -154,6 +160,10 @@ private:
     QButtonGroup *m_weekStarts = nullptr;
     QCheckBox *m_titleShowYear = nullptr;
     QCheckBox *m_miniShowYear = nullptr;
+    // The Extras tab: one column of option groups.
+    QVBoxLayout *m_extrasGroups = nullptr;
+    QButtonGroup *m_weekNumbers = nullptr;
+    QCheckBox *m_moonPhases = nullptr;
     QComboBox *m_headerStyle = nullptr;
     QComboBox *m_miniHeaderStyle = nullptr;
     QComboBox *m_lineLayout = nullptr;

@@ -129,6 +129,7 @@ void TCalendarProperties::DetermineSettings()
     m_miniLineLayout->setCurrentIndex(m_miniLineLayout->findData(int(page.MiniCalendarLineLayout())));
     m_titleShowYear->setChecked(page.TitleShowYear());
     m_miniShowYear->setChecked(page.MiniShowYear());
+    determineExtras();
     showDateLabel();
     m_timeLabel->setText(shortTime(page.DayPlannerStartTime()));
     const float margins[] = {page.LeftMarginInch(), page.TopMarginInch(), page.RightMarginInch(),

@@ -310,4 +310,63 @@ TEST(PagePainter, HolidayNumbersArePaintedInTheHolidayColourOnlyWhenAsked)
     page.setOptions(options);
     const QImage sundays = PagePainter::renderPage(page);
     EXPECT_GT(pixelsOf(sundays, cellRect(page.CellOfDay(5)), QColor(Qt::blue).rgb()), 20) << "5 December 2027 is a Sunday";
+
+TEST(PageModel, WeekNumbersMoveTheCellsOnlyWhenOn)
+{
+    PageModel page;
+    page.ResetToDefaults(QDate(2021, 1, 1));
+    page.SetCalendarLayout(loFCMinisInTitle);
+    const CellTable plain = page.cellTable();
+    const QByteArray plainBytes = bytesOf(page);
+    DocumentOptions options;
+    PageOptions::setWeekNumbers(options, PageOptions::WeekNumbers::Iso);
+    page.setOptions(options);
+    EXPECT_GT(page.cellTable().cell(1).rTotal.left, plain.cell(1).rTotal.left);
+    EXPECT_EQ(page.cellTable().cell(1).rTotal.top, plain.cell(1).rTotal.top);
+    // The painted cells are the ones the model keeps, so clicks land where days are drawn.
+    QImage image = PagePainter::renderPage(page);
+    ASSERT_FALSE(image.isNull());
+    PageModel reread;
+    ASSERT_TRUE(load(reread, bytesOf(page)).ok);
+    EXPECT_EQ(PageOptions::weekNumbers(reread.options()), PageOptions::WeekNumbers::Iso);
+    EXPECT_EQ(reread.cellTable(), page.cellTable());
+    // Off again: the cells and the saved bytes are what they were before.
+    page.setOptions(DocumentOptions());
+    EXPECT_EQ(page.cellTable(), plain);
+    EXPECT_EQ(bytesOf(page), plainBytes);
+}
+
+TEST(PageModel, MoonPhasesMarkTheDaysShownWhenOn)
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    PageModel page;
+    page.ResetToDefaults(QDate(2024, 1, 1));
+    page.SetCalendarLayout(loFC6Before6After);
+    EXPECT_TRUE(page.dayMarks().isEmpty());
+    DocumentOptions options;
+    PageOptions::setMoonPhases(options, true);
+    page.setOptions(options);
+    const DayMarks &marks = page.dayMarks();
+    ASSERT_TRUE(marks.find(QDate(2024, 1, 11)));
+    EXPECT_EQ(marks.find(QDate(2024, 1, 11))->moon, MoonPhase::New);
+    EXPECT_EQ(marks.find(QDate(2024, 1, 25))->moon, MoonPhase::Full);
+    // The minis' months (July 2023 .. July 2024) are marked too, nothing beyond them.
+    EXPECT_EQ(marks.find(QDate(2023, 7, 3))->moon, MoonPhase::Full);
+    EXPECT_FALSE(marks.find(QDate(2024, 1, 12)));
+    const auto [first, last] = page.shownDays();
+    EXPECT_EQ(first, QDate(2023, 7, 1));
+    EXPECT_EQ(last, QDate(2024, 7, 31));
+    for (auto it = marks.days.cbegin(); it != marks.days.cend(); ++it)
+        EXPECT_TRUE(it.key() >= first && it.key() <= last);
+    // Another month recomputes them; a week planner marks its own days.
+    page.SetMainCalMonth(2);
+    EXPECT_EQ(page.dayMarks().find(QDate(2024, 2, 9))->moon, MoonPhase::New);
+    page.SetCalendarLayout(loWeek);
+    page.SetMainCalDay(14);
+    EXPECT_EQ(page.shownDays().first, QDate(2024, 2, 14));
+    EXPECT_EQ(page.shownDays().last, QDate(2024, 2, 20));
+    EXPECT_EQ(page.dayMarks().find(QDate(2024, 2, 16))->moon, MoonPhase::FirstQuarter);
+    page.setOptions(DocumentOptions());
+    EXPECT_TRUE(page.dayMarks().isEmpty());
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include "filedialogs.h"
 #include "fakedialogs.h"
 #include "calendar/calendardates.h"
+#include "calendar/pageoptions.h"
 #include "properties/calprop.h"
 #include "page/calpanel32.h"
 #include "core/apppaths.h"
@@ -507,4 +509,42 @@ TEST(CalendarProperties, OpeningFindsEveryLayoutAgain)
         EXPECT_EQ(child<QGroupBox>(o.dialog, "rOrientation")->isEnabled(), layoutInfo(layout).hasPartner())
             << value;
     }
+}
+
+TEST(CalendarProperties, TheExtrasTabSetsWeekNumbersAndMoonPhases)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    DocumentOptions start;
+    PageOptions::setWeekNumbers(start, PageOptions::WeekNumbers::FirstJanuary);
+    page.setOptions(start);
+    Opened o(page);
+    o.dialog.FormActivate();
+    auto *weekBox = child<QGroupBox>(o.dialog, "WeekNumbersGroup");
+    auto *moon = child<QCheckBox>(o.dialog, "MoonPhasesCheck");
+    ASSERT_TRUE(weekBox && moon);
+    const QList<QRadioButton *> radios = weekBox->findChildren<QRadioButton *>();
+    ASSERT_EQ(radios.size(), 3);
+    EXPECT_EQ(radios[0]->text(), QStringLiteral("None"));
+    EXPECT_EQ(radios[1]->text(), QStringLiteral("ISO 8601"));
+    EXPECT_EQ(radios[2]->text(), QStringLiteral("Week of 1 January"));
+    EXPECT_TRUE(radios[2]->isChecked()) << "the page's option is shown";
+    EXPECT_FALSE(moon->isChecked());
+    EXPECT_EQ(child<QGroupBox>(o.dialog, "MoonGroup")->title(), QStringLiteral("Moon"));
+    EXPECT_EQ(moon->text(), QStringLiteral("Moon phases"));
+
+    // The example page follows the controls at once; the document page only on OK, which
+    // copies the settings as it does the others.
+    const CellTable before = o.dialog.ExampleCalendar().cellTable();
+    radios[1]->click();
+    moon->click();
+    EXPECT_EQ(PageOptions::weekNumbers(o.dialog.ExampleCalendar().options()), PageOptions::WeekNumbers::Iso);
+    EXPECT_TRUE(PageOptions::moonPhases(o.dialog.ExampleCalendar().options()));
+    EXPECT_EQ(PageOptions::weekNumbers(page.options()), PageOptions::WeekNumbers::FirstJanuary);
+    radios[0]->click();
+    EXPECT_TRUE(PageOptions::weekNumbers(o.dialog.ExampleCalendar().options()) == PageOptions::WeekNumbers::None);
+    EXPECT_NE(o.dialog.ExampleCalendar().cellTable(), before) << "the column left the grid";
+    page.AssignSettings(o.dialog.ExampleCalendar());
+    EXPECT_TRUE(PageOptions::moonPhases(page.options()));
+    EXPECT_EQ(PageOptions::weekNumbers(page.options()), PageOptions::WeekNumbers::None);
 }
