@@ -71,8 +71,8 @@ void drawRowLines(Canvas &canvas, const PlannerBoxGeometry &g)
 
 } // namespace
 
-void DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const QStringList &firstLines,
-                     const QStringList &secondLines, const QString &title)
+void DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const PlannerLabels &labels,
+                     const QString &title)
 {
     canvas.setPen(Colors::clBlack, psSolid, canvas.penWidth());
     canvas.setBrush(Colors::clWhite);
@@ -90,29 +90,26 @@ void DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const QString
         canvas.rectangle(g.body);
     }
     canvas.setBrush(Colors::clWhite);
-    drawRowLabels(canvas, info, g, firstLines, secondLines);
+    drawRowLabels(canvas, info, g, labels.first, labels.second);
     drawRowLines(canvas, g);
-    QList<int> days;
-    for (const QString &line : secondLines)
-        days.append(RowDayNumber(line));
-    info.cells.fillPlanner(g, days);
+    info.cells.fillPlanner(g, labels.days);
 }
 
 void DrawWeekPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title)
 {
     const QDate start = plannerStart(info);
-    const PlannerLabels labels
-        = WeekPlannerLabels(info.names, start, info.plannerDays, info.headerStyle);
-    DrawPlannerGrid(canvas, info, info.plannerDays + 1, labels.first, labels.second,
-                    WeekPlannerTitle(info.names, title, start, info.plannerDays));
+    const PageTexts texts(info.names, info.dateLocale);
+    DrawPlannerGrid(canvas, info, info.plannerDays + 1,
+                    texts.weekPlannerLabels(start, info.plannerDays, info.headerStyle),
+                    texts.weekPlannerTitle(title, start, info.plannerDays));
 }
 
 void DrawDayPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title)
 {
     // Rows of a longer planner drawn before must not stay clickable.
     info.cells.clearAll();
-    const PlannerLabels labels = DayPlannerLabels(info.plannerStartTime, info.plannerSlots,
-                                                  localeAmText(), localePmText());
-    DrawPlannerGrid(canvas, info, info.plannerSlots + 1, labels.first, labels.second,
-                    DayPlannerTitle(info.names, title, plannerStart(info)));
+    const PageTexts texts(info.names, info.dateLocale);
+    DrawPlannerGrid(canvas, info, info.plannerSlots + 1,
+                    texts.dayPlannerLabels(info.plannerStartTime, info.plannerSlots),
+                    texts.dayPlannerTitle(title, plannerStart(info)));
 }

@@ -41,6 +41,7 @@ TCalDrawInfo mainDrawInfo(const PageModel &page, float fontZoom)
     info.numberPosition = page.NumberPosition();
     info.startOfWeek = settings.startOfWeek;
     info.names = settings.names;
+    info.dateLocale = page.dateLocale();
     const PlannerShape &planner = layoutInfo(settings.calendarLayout).planner;
     if (planner.kind == PlannerKind::Week)
         info.plannerDays = planner.days;
@@ -63,6 +64,7 @@ TCalDrawInfo miniDrawInfo(const PageModel &page, int index, float fontZoom)
     info.numberPosition = cnpCenter;
     info.startOfWeek = settings.startOfWeek;
     info.names = settings.names;
+    info.dateLocale = page.dateLocale();
     return info;
 }
 
