@@ -22,7 +22,7 @@ TEST(ObjectKinds, EachKindMakesObjectsOfItsOwnClass)
         EXPECT_TRUE(empty->popupMenu().empty()) << "a reader's object gets its menu once read";
         EXPECT_EQ(createObjectOfClass(name)->className(), name);
 
-        const std::unique_ptr<TGGraphicControl> made = kind.createForTool(TFont(), QDate(2026, 3, 1));
+        const std::unique_ptr<TGGraphicControl> made = kind.createForTool({TFont(), QDate(2026, 3, 1)});
         ASSERT_TRUE(made);
         EXPECT_EQ(made->className(), name);
         EXPECT_FALSE(made->popupMenu().empty()) << "the tool's object is ready to be placed";
