@@ -182,9 +182,12 @@ TEST(CalendarProperties, NamesComeFromTheEditsAndTheLanguageButtons)
     o.dialog.ExampleCalendar().GetMonthName(3, name);
     EXPECT_EQ(name, QStringLiteral("M\u00e4rz")); // missing lines leave names alone
 
-    // A character calendar files cannot hold is refused where it is typed.
+    // Names in any script are taken: files keep what their character set cannot hold in
+    // the options list.
     months->setPlainText(QStringLiteral("Jan\nFeb\u65e5"));
-    EXPECT_EQ(months->toPlainText(), QStringLiteral("Jan\nFeb"));
+    o.dialog.storeMonthNames();
+    o.dialog.ExampleCalendar().GetMonthName(2, name);
+    EXPECT_EQ(name, QStringLiteral("Feb\u65e5"));
 }
 
 TEST(CalendarProperties, TheRepositionWarningIgnoresSwappedBorders)
