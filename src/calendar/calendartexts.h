@@ -32,6 +32,8 @@ struct PlannerLabels
     QStringList first;
     QStringList second;
     QList<int> days;
+
+    friend bool operator==(const PlannerLabels &, const PlannerLabels &) = default;
 };
 
 PlannerLabels WeekPlannerLabels(const CalendarNames &names, const QDate &start, int days,
