@@ -24,7 +24,7 @@ set(allowed_objecteditors core graphics images objects richedit richtext widgets
 set(allowed_storage core graphics images calendar objects richtext)
 set(allowed_surface core graphics objects widgets)
 set(allowed_pagemodel calendar graphics objects recurring richtext)
-set(allowed_page graphics objects pagemodel surface)
+set(allowed_page calendar graphics objects pagemodel surface)
 set(allowed_properties core calendar page storage widgets)
 set(allowed_cells graphics page richedit richtext)
 set(allowed_eventfill calendar ical pagemodel recurring richtext)

@@ -12,6 +12,7 @@
 #include "terminaltext.h"
 #include "reportcommands.h"
 
+#include "calendar/pageoptions.h"
 #include "pagemodel/pagemodel.h"
 #include "core/filebytes.h"
 #include "graphics/tfont.h"
@@ -81,6 +82,11 @@ int main(int argc, char *argv[])
         return runCalendarEvents(parsed.options);
     PageModel page;
     page.ResetToDefaults();
+    // Pages made here keep the classic texts unless --locale-dates on asks for the language's,
+    // so the same command line draws the same page as earlier versions did.
+    DocumentOptions classicTexts = page.options();
+    PageOptions::setLocaleDates(classicTexts, false);
+    page.setOptions(classicTexts);
     bool readInPart = false;
     if (!loadRenderInputs(parsed.options, page, readInPart))
         return 1;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "renderoptions.h"
 
+#include "calendar/pageoptions.h"
 #include "output/pageoutput.h"
 #include "pagemodel/pagemodel.h"
 #include "calendar/pageoptions.h"
@@ -38,7 +39,11 @@ void addOptions(QCommandLineParser &parser)
     valueOption("week-start", "1 = Sunday, 2 = Monday.", "1|2");
     valueOption("margins", "Margins in inches.", "L,T,R,B");
     valueOption("border", "Decorative border name.", "NAME");
-    valueOption("language", "english, french, german, italian or spanish.", "language");
+    valueOption("language", "english, french, german, italian or spanish, or a locale name (pl, "
+                            "ja-JP) for that language's names.", "language");
+    valueOption("locale-dates", "on: titles, planner labels, times and short day names as the page's "
+                                "language writes them; off: the classic texts (the default for pages "
+                                "made here; documents keep their own).", "on|off");
     valueOption("ppi", "Screen pixels per inch (default 96).", "N");
     valueOption("zoom", "Zoom factor (default 1.0).", "Z");
     parser.addOption({QStringLiteral("geometry"),
@@ -181,12 +186,27 @@ bool readChoices(const QCommandLineParser &parser, RenderOptions &options, QStri
         options.paperSize = paper == QLatin1String("a4") ? PaperA4 : PaperLetter;
     }
     if (parser.isSet(QStringLiteral("language"))) {
-        const int index = languageKeys.indexOf(parser.value(QStringLiteral("language")).toLower());
-        if (index < 0) {
-            error = invalid(QStringLiteral("language"), parser.value(QStringLiteral("language")));
+        const QString value = parser.value(QStringLiteral("language"));
+        const int index = languageKeys.indexOf(value.toLower());
+        if (index >= 0) {
+            options.language = static_cast<CalendarLanguage>(index);
+        } else {
+            // QLocale turns every name it does not know into the C locale.
+            const QLocale locale(value);
+            if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage) {
+                error = invalid(QStringLiteral("language"), value);
+                return false;
+            }
+            options.localeLanguage = locale.bcp47Name();
+        }
+    }
+    if (parser.isSet(QStringLiteral("locale-dates"))) {
+        const QString value = parser.value(QStringLiteral("locale-dates")).toLower();
+        if (value != QLatin1String("on") && value != QLatin1String("off")) {
+            error = invalid(QStringLiteral("locale-dates"), parser.value(QStringLiteral("locale-dates")));
             return false;
         }
-        options.language = static_cast<CalendarLanguage>(index);
+        options.localeDates = value == QLatin1String("on");
     }
     if (parser.isSet(QStringLiteral("border")))
         options.border = parser.value(QStringLiteral("border"));
@@ -408,6 +428,16 @@ void applyRenderOptions(const RenderOptions &options, PageModel &page)
         page.SetStartOfWeek(*options.startOfWeek);
     if (options.language)
         page.setNames(languageNames(*options.language));
+    if (!options.localeLanguage.isEmpty() || options.localeDates) {
+        DocumentOptions pageOptions = page.options();
+        if (!options.localeLanguage.isEmpty()) {
+            page.setNames(localeNames(QLocale(options.localeLanguage)));
+            PageOptions::setLanguage(pageOptions, options.localeLanguage);
+        }
+        if (options.localeDates)
+            PageOptions::setLocaleDates(pageOptions, *options.localeDates);
+        page.setOptions(pageOptions);
+    }
     if (options.border)
         page.SetWMFBorderFile(*options.border);
     if (options.holidayColouring || options.weekNumbers || options.moonPhases) {

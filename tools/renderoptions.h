@@ -26,6 +26,10 @@ struct RenderOptions
     std::optional<std::array<float, 4>> margins;
     std::optional<QString> border;
     std::optional<CalendarLanguage> language;
+    // --language with a locale name ("pl", "ja-JP"): the locale's names and the page's language.
+    QString localeLanguage;
+    // --locale-dates on|off; pages the renderer makes new have it off unless asked.
+    std::optional<bool> localeDates;
     int ppi = 96;
     float zoom = 1.0f;
     bool geometry = false;

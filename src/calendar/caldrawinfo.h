@@ -11,6 +11,10 @@
 #include "graphics/tcolor.h"
 #include "graphics/tfont.h"
 
+#include <QLocale>
+
+#include <optional>
+
 // Everything one month calendar or planner is drawn from, already at the zoom (fonts in
 // whole points at the canvas's resolution, the box in device pixels). The drawing
 // routines write the cell records and hit rectangles back into cells.
@@ -35,6 +39,8 @@ struct TCalDrawInfo
     TFont cellFont;
     TCalBorderStyle cellBorder = cbNone;
     CalendarNames names;
+    // The language titles, labels and times are written in; none for the classic texts.
+    std::optional<QLocale> dateLocale;
     CellTable cells;
     // Planners: days of a week planner, hourly slots of a day planner, the first slot.
     int plannerDays = 7;

@@ -59,9 +59,25 @@ CalendarNames languageNames(CalendarLanguage language)
     return names;
 }
 
+std::optional<CalendarLanguage> calendarLanguageOf(const QLocale &locale)
+{
+    switch (locale.language()) {
+    case QLocale::English: return CalendarLanguage::English;
+    case QLocale::French: return CalendarLanguage::French;
+    case QLocale::German: return CalendarLanguage::German;
+    case QLocale::Italian: return CalendarLanguage::Italian;
+    case QLocale::Spanish: return CalendarLanguage::Spanish;
+    default: return std::nullopt;
+    }
+}
+
 CalendarNames localeNames()
 {
-    const QLocale locale = QLocale::system();
+    return localeNames(QLocale::system());
+}
+
+CalendarNames localeNames(const QLocale &locale)
+{
     CalendarNames names;
     for (int i = 0; i < 12; ++i)
         names.months[i] = locale.standaloneMonthName(i + 1, QLocale::LongFormat);

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // A page's own month names (January first) and day names (Sunday first).
 struct CalendarNames
@@ -25,8 +26,12 @@ class QLocale;
 enum class CalendarLanguage { English, French, German, Italian, Spanish };
 
 CalendarNames languageNames(CalendarLanguage language);
+// The built-in language a locale speaks, if it is one of them.
+std::optional<CalendarLanguage> calendarLanguageOf(const QLocale &locale);
 // The user's long month and day names from the system locale.
 CalendarNames localeNames();
+// A locale's long month and day names as they stand alone (as headings).
+CalendarNames localeNames(const QLocale &locale);
 // The paper new calendars start on: Letter where the locale's country uses it (and for
 // a locale without a country), A4 everywhere else. Returns a PaperSize.
 int localePaperSize(const QLocale &locale);

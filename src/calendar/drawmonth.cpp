@@ -37,7 +37,7 @@ void drawTitleBand(Canvas &canvas, const TCalDrawInfo &info, const MonthBoxGeome
         canvas.fillRect({g.frame.left, g.title.top, g.frame.right, g.title.bottom + 1});
     }
     drawBandText(canvas, info, g.title,
-                 MonthTitle(info.names, title, info.month, info.year, info.showYear));
+                 PageTexts(info.names, info.dateLocale).monthTitle(title, info.month, info.year, info.showYear));
 }
 
 void drawDayNames(Canvas &canvas, const TCalDrawInfo &info, const MonthBoxGeometry &g)
@@ -47,10 +47,10 @@ void drawDayNames(Canvas &canvas, const TCalDrawInfo &info, const MonthBoxGeomet
     canvas.fillRect({g.frame.left, g.dayBand.top, g.frame.right, g.dayBand.bottom + 1});
     DrawBorder(canvas, g.dayBand, info.headerBorder);
     canvas.setBrush(info.backgroundColor);
+    const PageTexts texts(info.names, info.dateLocale);
     for (int column = 0; column < 7; ++column) {
         const int index = DayNameIndexOfColumn(column, info.startOfWeek);
-        drawBandText(canvas, info, g.dayLabelBox(column),
-                     HeaderLabel(info.names.day(index), info.headerStyle));
+        drawBandText(canvas, info, g.dayLabelBox(column), texts.dayLabel(index, info.headerStyle));
     }
 }
 

@@ -81,8 +81,7 @@ const DayMark *moonMark(const TCalDrawInfo &info, const QDate &date)
 } // namespace
 
 PlannerBoxGeometry DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows,
-                                   const QStringList &firstLines, const QStringList &secondLines,
-                                   const QString &title)
+                                   const PlannerLabels &labels, const QString &title)
 {
     canvas.setPen(Colors::clBlack, psSolid, canvas.penWidth());
     canvas.setBrush(Colors::clWhite);
@@ -100,23 +99,20 @@ PlannerBoxGeometry DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows,
         canvas.rectangle(g.body);
     }
     canvas.setBrush(Colors::clWhite);
-    drawRowLabels(canvas, info, g, firstLines, secondLines);
+    drawRowLabels(canvas, info, g, labels.first, labels.second);
     drawRowLines(canvas, g);
-    QList<int> days;
-    for (const QString &line : secondLines)
-        days.append(RowDayNumber(line));
-    info.cells.fillPlanner(g, days);
+    info.cells.fillPlanner(g, labels.days);
     return g;
 }
 
 void DrawWeekPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title)
 {
     const QDate start = plannerStart(info);
-    const PlannerLabels labels
-        = WeekPlannerLabels(info.names, start, info.plannerDays, info.headerStyle);
+    const PageTexts texts(info.names, info.dateLocale);
     const PlannerBoxGeometry g
-        = DrawPlannerGrid(canvas, info, info.plannerDays + 1, labels.first, labels.second,
-                          WeekPlannerTitle(info.names, title, start, info.plannerDays));
+        = DrawPlannerGrid(canvas, info, info.plannerDays + 1,
+                          texts.weekPlannerLabels(start, info.plannerDays, info.headerStyle),
+                          texts.weekPlannerTitle(title, start, info.plannerDays));
     for (int row = 0; row < info.plannerDays; ++row) {
         if (const DayMark *mark = moonMark(info, start.addDays(row)))
             drawMoonSymbol(canvas, mark->moon, plannerMoonMarkRect(g, row), info.headerFont.color());
@@ -127,11 +123,11 @@ void DrawDayPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title)
 {
     // Rows of a longer planner drawn before must not stay clickable.
     info.cells.clearAll();
-    const PlannerLabels labels = DayPlannerLabels(info.plannerStartTime, info.plannerSlots,
-                                                  localeAmText(), localePmText());
+    const PageTexts texts(info.names, info.dateLocale);
     const PlannerBoxGeometry g
-        = DrawPlannerGrid(canvas, info, info.plannerSlots + 1, labels.first, labels.second,
-                          DayPlannerTitle(info.names, title, plannerStart(info)));
+        = DrawPlannerGrid(canvas, info, info.plannerSlots + 1,
+                          texts.dayPlannerLabels(info.plannerStartTime, info.plannerSlots),
+                          texts.dayPlannerTitle(title, plannerStart(info)));
     if (const DayMark *mark = moonMark(info, plannerStart(info)))
         drawMoonSymbol(canvas, mark->moon, dayPlannerMoonMarkRect(g), info.titleFont.color());
 }

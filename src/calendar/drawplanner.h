@@ -4,6 +4,7 @@
 
 #include "calendar/boxgeometry.h"
 #include "calendar/caldrawinfo.h"
+#include "calendar/calendartexts.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,7 +15,7 @@ class Canvas;
 // its rows' cells and the title hit rectangle into info.cells.
 void DrawWeekPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title);
 void DrawDayPlanner(Canvas &canvas, TCalDrawInfo &info, const QString &title);
-// rows counts the notes row; firstLines and secondLines hold the two labels of each row,
-// and a row's cell carries the day its second line starts with. Returns the grid's geometry.
-PlannerBoxGeometry DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const QStringList &firstLines,
-                     const QStringList &secondLines, const QString &title);
+// rows counts the notes row; labels hold the two lines of each row and the day its cell
+// carries. Returns the grid's geometry.
+PlannerBoxGeometry DrawPlannerGrid(Canvas &canvas, TCalDrawInfo &info, int rows, const PlannerLabels &labels,
+                                   const QString &title);

@@ -14,6 +14,7 @@ const QString kHolidayColour = QStringLiteral("HolidayColour");
 const QString kHolidaySundays = QStringLiteral("HolidaySundays");
 const QString kHolidayNames = QStringLiteral("HolidayNames");
 const QString kLocaleDates = QStringLiteral("LocaleDates");
+const QString kLanguage = QStringLiteral("Language");
 
 constexpr TColor kDefaultHolidayColour = Colors::clRed;
 
@@ -90,5 +91,19 @@ bool holidayNames(const DocumentOptions &options) { return flag(options, kHolida
 void setHolidayNames(DocumentOptions &options, bool on) { setFlag(options, kHolidayNames, on, false); }
 bool localeDates(const DocumentOptions &options) { return flag(options, kLocaleDates, false); }
 void setLocaleDates(DocumentOptions &options, bool on) { setFlag(options, kLocaleDates, on, false); }
+
+QString language(const DocumentOptions &options)
+{
+    const QVariant value = options.value(kLanguage);
+    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+}
+
+void setLanguage(DocumentOptions &options, const QString &name)
+{
+    if (name.isEmpty())
+        options.remove(kLanguage);
+    else
+        options.setValue(kLanguage, name);
+}
 
 } // namespace PageOptions

@@ -40,5 +40,9 @@ void setHolidayNames(DocumentOptions &options, bool on);
 // New pages have it on; documents without it keep the texts older versions showed.
 bool localeDates(const DocumentOptions &options);
 void setLocaleDates(DocumentOptions &options, bool on);
+// The language the page's names were chosen in, as a BCP 47 name ("de", "pt-BR"); empty
+// when the page never chose one.
+QString language(const DocumentOptions &options);
+void setLanguage(DocumentOptions &options, const QString &name);
 
 } // namespace PageOptions

@@ -35,6 +35,22 @@ std::unique_ptr<TGFlatCalendar> createToolFlatCalendar(const QDate &today)
     return calendar;
 }
 
+std::unique_ptr<TGFlatCalendar> createToolFlatCalendar(const ToolPage &page)
+{
+    auto calendar = createToolFlatCalendar(page.date);
+    calendar->SetStartOfWeek(page.startOfWeek == 2 ? 2 : 1);
+    if (page.language) {
+        switch (*page.language) {
+        case CalendarLanguage::English: calendar->SetLanguage(fclEnglish); break;
+        case CalendarLanguage::French: calendar->SetLanguage(fclFrench); break;
+        case CalendarLanguage::German: calendar->SetLanguage(fclGerman); break;
+        case CalendarLanguage::Italian: calendar->SetLanguage(fclItalian); break;
+        case CalendarLanguage::Spanish: calendar->SetLanguage(fclSpanish); break;
+        }
+    }
+    return calendar;
+}
+
 std::unique_ptr<TGSuperText> createToolSuperText()
 {
     auto text = std::make_unique<TGSuperText>(TGSuperText::ToolObject{});
@@ -120,13 +136,13 @@ void drawMiniCalendarPicture(QPainter &p)
 const ObjectKind kKinds[] = {
     {
         "TGPLabel", "DrawLabelButton", "Label tool", &drawLabelPicture, &emptyObject<TGPLabel>,
-        [](const TFont &pageFont, const QDate &) -> std::unique_ptr<TGGraphicControl> {
-            return createToolLabel(pageFont);
+        [](const ToolPage &page) -> std::unique_ptr<TGGraphicControl> {
+            return createToolLabel(page.font);
         },
     },
     {
         "TGImage", "DrawImageButton", "Clip Art Tool", &drawClipArtPicture, &emptyObject<TGImage>,
-        [](const TFont &, const QDate &) -> std::unique_ptr<TGGraphicControl> {
+        [](const ToolPage &) -> std::unique_ptr<TGGraphicControl> {
             auto image = std::make_unique<TGImage>();
             image->AfterLoad();
             return image;
@@ -135,7 +151,7 @@ const ObjectKind kKinds[] = {
     {
         "TGPRichBaseLabel", "DrawRichText", "Rich Text tool \rMixed fonts, colors and styles",
         &drawRichTextPicture, &emptyObject<TGPRichBaseLabel>,
-        [](const TFont &, const QDate &) -> std::unique_ptr<TGGraphicControl> {
+        [](const ToolPage &) -> std::unique_ptr<TGGraphicControl> {
             auto label = std::make_unique<TGPRichBaseLabel>();
             label->AfterLoad();
             label->SetTransparent(false);
@@ -147,7 +163,7 @@ const ObjectKind kKinds[] = {
         "TGSuperText", "DrawSuperText",
         "SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps",
         &drawSuperTextPicture, &emptyObject<TGSuperText>,
-        [](const TFont &, const QDate &) -> std::unique_ptr<TGGraphicControl> {
+        [](const ToolPage &) -> std::unique_ptr<TGGraphicControl> {
             return createToolSuperText();
         },
     },
@@ -155,8 +171,8 @@ const ObjectKind kKinds[] = {
         "TGFlatCalendar", "PSpeedButton1",
         "Floating Calendar tool \rMini Calendar that you can place anywhere",
         &drawMiniCalendarPicture, &emptyObject<TGFlatCalendar>,
-        [](const TFont &, const QDate &today) -> std::unique_ptr<TGGraphicControl> {
-            return createToolFlatCalendar(today);
+        [](const ToolPage &page) -> std::unique_ptr<TGGraphicControl> {
+            return createToolFlatCalendar(page);
         },
     },
 };

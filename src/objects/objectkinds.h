@@ -2,19 +2,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calendar/calendarnames.h"
+#include "graphics/tfont.h"
+
 #include <QDate>
 #include <QIcon>
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <span>
 
 class QPainter;
-class TFont;
 class TGFlatCalendar;
 class TGGraphicControl;
 class TGPLabel;
 class TGSuperText;
+
+// What a drawing tool's new object takes from the page it is drawn on.
+struct ToolPage
+{
+    // Labels start in the page's font.
+    TFont font;
+    // A floating calendar shows this date's month: the page's.
+    QDate date;
+    // 1 = Sunday, 2 = Monday.
+    int startOfWeek = 1;
+    // The page's language when it is one of the built-in ones; a floating calendar takes it.
+    std::optional<CalendarLanguage> language;
+};
 
 // One kind of freeform object: the class documents name it by, how it is made, and the
 // drawing tool that places it. The libraries above keep their own part of a kind in tables
@@ -33,7 +49,7 @@ struct ObjectKind
     std::unique_ptr<TGGraphicControl> (*create)();
     // The tool's new object, menu built and ready to be placed at the dragged rectangle;
     // once placed, the page runs its PlacedWithTool.
-    std::unique_ptr<TGGraphicControl> (*createForTool)(const TFont &pageFont, const QDate &today);
+    std::unique_ptr<TGGraphicControl> (*createForTool)(const ToolPage &page);
 };
 
 namespace ObjectKinds {
@@ -57,6 +73,8 @@ std::unique_ptr<TGGraphicControl> createObjectOfClass(const QString &className);
 std::unique_ptr<TGPLabel> createToolLabel(const TFont &pageFont);
 // The month and year of today, every other property at its initial value.
 std::unique_ptr<TGFlatCalendar> createToolFlatCalendar(const QDate &today);
+// The page's month, year and week start, and its language when it is one the calendar has.
+std::unique_ptr<TGFlatCalendar> createToolFlatCalendar(const ToolPage &page);
 // Opaque, white, framed. After placing it the page sets those three again and opens its
 // properties dialog.
 std::unique_ptr<TGSuperText> createToolSuperText();

@@ -4,6 +4,7 @@
 
 #include "pagemodel/pagemodel.h"
 #include "pagemodel/pagepainter.h"
+#include "objects/objectkinds.h"
 #include "surface/gbasepanel.h"
 
 #include <QImage>
@@ -226,6 +227,8 @@ public:
     int childControlCount() const override;
     // A dragged-out rectangle widened to the smallest object a tool makes.
     static PageRect toolRectangle(const PageRect &rect);
+    // What a tool's new object takes from the page: its font, month, week start and language.
+    ToolPage toolPage() const;
 
 signals:
     void layoutRecalculated();

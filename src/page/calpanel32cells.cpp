@@ -3,6 +3,7 @@
 // Opening day cells, clicks and drawing tools of the page.
 #include "calpanel32.h"
 
+#include "calendar/localedates.h"
 #include "objects/objectkinds.h"
 #include "objects/tggraphiccontrol.h"
 
@@ -91,6 +92,12 @@ PageRect TCalendarPanel32::toolRectangle(const PageRect &rect)
     return result;
 }
 
+ToolPage TCalendarPanel32::toolPage() const
+{
+    return {Font(), QDate(MainCalYear(), MainCalMonth(), 1), StartOfWeek(),
+            calendarLanguageOf(pageLocale(options(), m_model.names()))};
+}
+
 void TCalendarPanel32::CreateObjectInRect(const PageRect &rect)
 {
     if (m_creatingObject)
@@ -99,8 +106,7 @@ void TCalendarPanel32::CreateObjectInRect(const PageRect &rect)
     const QScopedValueRollback creating(m_creatingObject, true);
     const ObjectKind *kind = m_panelState.kind;
     const PageRect place = toolRectangle(rect);
-    std::unique_ptr<TGGraphicControl> object =
-        kind ? kind->createForTool(Font(), QDate::currentDate()) : nullptr;
+    std::unique_ptr<TGGraphicControl> object = kind ? kind->createForTool(toolPage()) : nullptr;
     SetPanelState(psPointing);
     placeToolObject(std::move(object), place.toQRect());
 }

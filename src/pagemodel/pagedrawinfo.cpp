@@ -42,6 +42,7 @@ TCalDrawInfo mainDrawInfo(const PageModel &page, float fontZoom)
     info.numberPosition = page.NumberPosition();
     info.startOfWeek = settings.startOfWeek;
     info.names = settings.names;
+    info.dateLocale = page.dateLocale();
     const PlannerShape &planner = layoutInfo(settings.calendarLayout).planner;
     if (planner.kind == PlannerKind::Week)
         info.plannerDays = planner.days;
@@ -69,6 +70,7 @@ TCalDrawInfo miniDrawInfo(const PageModel &page, int index, float fontZoom)
     info.names = settings.names;
     info.marks = &page.dayMarks();
     info.weekNumbers = PageOptions::weekNumbers(page.options());
+    info.dateLocale = page.dateLocale();
     return info;
 }
 

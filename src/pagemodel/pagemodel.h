@@ -20,6 +20,7 @@
 #include "graphics/tfont.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QList>
 #include <QRect>
 #include <QSize>
@@ -27,6 +28,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class ObjectHost;
@@ -163,6 +165,11 @@ public:
     float zoom() const { return m_zoom; }
     void setZoom(float zoom);
 
+    // The language the page writes its titles, labels and times in when it follows the
+    // language's conventions (PageOptions::localeDates); none for the classic texts.
+    std::optional<QLocale> dateLocale() const;
+    // The texts of the page's titles and labels.
+    PageTexts texts() const { return PageTexts(m_settings.names, dateLocale()); }
     // Titles and planner labels as the page shows them.
     QString titleText() const;
     // The first day of a week planner and the day of a day planner; the stored day is

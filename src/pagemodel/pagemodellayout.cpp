@@ -61,14 +61,21 @@ QDate PageModel::plannerDate() const
     return QDate(m_settings.year, m_settings.month, day);
 }
 
+std::optional<QLocale> PageModel::dateLocale() const
+{
+    if (!PageOptions::localeDates(m_options))
+        return std::nullopt;
+    return pageLocale(m_options, m_settings.names);
+}
+
 PlannerLabels PageModel::plannerLabels() const
 {
     const PlannerShape &planner = layoutInfo(m_settings.calendarLayout).planner;
     switch (planner.kind) {
     case PlannerKind::Week:
-        return WeekPlannerLabels(m_settings.names, plannerDate(), planner.days, m_settings.main.headersStyle);
+        return texts().weekPlannerLabels(plannerDate(), planner.days, m_settings.main.headersStyle);
     case PlannerKind::Day:
-        return DayPlannerLabels(m_settings.dayPlannerStart, planner.slotCount, localeAmText(), localePmText());
+        return texts().dayPlannerLabels(m_settings.dayPlannerStart, planner.slotCount);
     case PlannerKind::NotPlanner:
         break;
     }
@@ -80,15 +87,15 @@ QString PageModel::titleText() const
     const PlannerShape &planner = layoutInfo(m_settings.calendarLayout).planner;
     switch (planner.kind) {
     case PlannerKind::Week:
-        return WeekPlannerTitle(m_settings.names, m_settings.userTitle, plannerDate(), planner.days);
+        return texts().weekPlannerTitle(m_settings.userTitle, plannerDate(), planner.days);
     case PlannerKind::Day:
-        return DayPlannerTitle(m_settings.names, m_settings.userTitle, plannerDate());
+        return texts().dayPlannerTitle(m_settings.userTitle, plannerDate());
     case PlannerKind::NotPlanner:
         break;
     }
     if (!ShowMainCalendar())
         return {};
-    return MonthTitle(m_settings.names, m_settings.userTitle, m_settings.month, m_settings.year, m_settings.main.showYear);
+    return texts().monthTitle(m_settings.userTitle, m_settings.month, m_settings.year, m_settings.main.showYear);
 }
 
 MonthBoxMetrics PageModel::mainMonthMetrics(float zoom) const
@@ -112,13 +119,10 @@ CellTable PageModel::computeCellTable(float zoom) const
         const int titleLine = TFont::lineHeight(m_settings.main.titleFont.zoomed(zoom, m_ppi).pixelSizeAt(m_ppi));
         const PlannerBoxGeometry geometry = layoutPlannerBox(box, planner.rows, titleLine);
         QList<int> days;
-        if (planner.kind == PlannerKind::Day) {
+        if (planner.kind == PlannerKind::Day)
             table.clearAll();
-        } else {
-            const PlannerLabels labels = plannerLabels();
-            for (const QString &line : labels.second)
-                days.append(RowDayNumber(line));
-        }
+        else
+            days = plannerLabels().days;
         table.fillPlanner(geometry, days);
     } else if (ShowMainCalendar()) {
         MonthBoxMetrics metrics = mainMonthMetrics(zoom);

@@ -5,7 +5,7 @@
 #include "pagemodel.h"
 
 #include "calendar/calendardates.h"
-#include "calendar/calendarnames.h"
+#include "calendar/localedates.h"
 #include "calendar/pageoptions.h"
 #include "recurring/holidayplaces.h"
 #include "recurring/moonphases.h"
@@ -99,7 +99,7 @@ void PageModel::updateDayMarks()
         marks.colourSundays = PageOptions::holidaySundays(m_options);
         marks.holidayNames = PageOptions::holidayNames(m_options);
         addHolidays(marks, place, days.first, days.last,
-                    m_settings.names == languageNames(CalendarLanguage::English));
+                    pageLocale(m_options, m_settings.names).language() == QLocale::English);
     }
     if (days.first.isValid() && PageOptions::moonPhases(m_options))
         addMoonPhases(marks, days.first, days.last);

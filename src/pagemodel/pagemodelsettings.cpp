@@ -5,6 +5,7 @@
 
 #include "calendar/calendardates.h"
 #include "calendar/calendarnames.h"
+#include "calendar/pageoptions.h"
 
 #include <QLocale>
 
@@ -46,6 +47,9 @@ void PageModel::ResetToDefaults(const QDate &today)
     m_settings.paperSize = localePaperSize(QLocale());
     m_settings.userTitle.clear();
     m_options.clear();
+    // New pages write their dates as their language does; documents without the option keep
+    // the texts they always showed.
+    PageOptions::setLocaleDates(m_options, true);
     m_settings.calendarLayout = loFCMinisInTitleLS;
     m_settings.startOfWeek = 1;
     m_settings.names = localeNames();

@@ -349,15 +349,11 @@ QWidget *TCalendarProperties::buildLanguagePage()
     for (QPlainTextEdit *edit : {m_monthNames, m_dayNames}) {
         edit->setLineWrapMode(QPlainTextEdit::NoWrap);
         edit->installEventFilter(this);
-        connect(edit, &QPlainTextEdit::textChanged, this, [this, edit] { checkNameText(edit); });
     }
-    m_nameWarning = new QLabel(page);
-    m_nameWarning->setWordWrap(true);
     layout->addWidget(new QLabel(QStringLiteral("Month names:"), page), 0, 0);
     layout->addWidget(new QLabel(QStringLiteral("Day names:"), page), 0, 1);
     layout->addWidget(m_monthNames, 1, 0);
     layout->addWidget(m_dayNames, 1, 1);
-    layout->addWidget(m_nameWarning, 2, 0, 1, 2);
     auto *languages = new QHBoxLayout;
     const QStringList captions = {QStringLiteral("English"), QStringLiteral("Fran\u00e7ais"),
                                   QStringLiteral("Deutsch"), QStringLiteral("L'italiano"),
@@ -370,7 +366,15 @@ QWidget *TCalendarProperties::buildLanguagePage()
         connect(button, &QPushButton::clicked, this, [this, i] { applyLanguage(i); });
         languages->addWidget(button);
     }
-    layout->addLayout(languages, 3, 0, 1, 2);
+    auto *other = new QPushButton(QStringLiteral("Other..."), page);
+    other->setObjectName(QStringLiteral("OtherLanguage"));
+    connect(other, &QPushButton::clicked, this, &TCalendarProperties::OtherLanguageClick);
+    languages->addWidget(other);
+    layout->addLayout(languages, 2, 0, 1, 2);
+    m_localeDates = new QCheckBox(QStringLiteral("Dates as the language writes them"), page);
+    m_localeDates->setObjectName(QStringLiteral("LocaleDates"));
+    connect(m_localeDates, &QCheckBox::toggled, this, &TCalendarProperties::LocaleDatesClick);
+    layout->addWidget(m_localeDates, 3, 0, 1, 2);
     return page;
 }
 

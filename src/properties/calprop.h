@@ -23,6 +23,7 @@ class QGroupBox;
 class QVBoxLayout;
 class QLabel;
 class QListWidget;
+class QLocale;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -75,6 +76,12 @@ public:
     void storeMonthNames();
     void storeDayNames();
     void applyLanguage(int language);
+    // The names of a locale's language, as the five buttons fill theirs, and the page's
+    // language with them.
+    void applyLocale(const QLocale &locale);
+    // "Other...": every language Qt's locale data knows, in a list to choose from.
+    void OtherLanguageClick();
+    void LocaleDatesClick(bool on);
     void marginChosen(int which, int index);
     void setUseMillimeters(bool millimeters);
     void BorderFilesClick(int row);
@@ -95,6 +102,8 @@ public:
     // The margin item for a margin: the largest of 0.25 .. 1.5 inches not above it, in
     // hundredths of an inch.
     static int marginStep(float inches);
+    // The languages "Other..." offers: caption and BCP 47 name, sorted by caption.
+    static QList<std::pair<QString, QString>> otherLanguages();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -128,7 +137,6 @@ private:
     void selectLayoutFamily(int family);
     void showDateLabel();
     void showZoom();
-    bool checkNameText(QPlainTextEdit *edit);
     void rememberForWarning();
     bool objectsWouldMove() const;
     void reloadAfterStyleSheet();
@@ -172,7 +180,7 @@ private:
     QLabel *m_timeLabel = nullptr;
     QPlainTextEdit *m_monthNames = nullptr;
     QPlainTextEdit *m_dayNames = nullptr;
-    QLabel *m_nameWarning = nullptr;
+    QCheckBox *m_localeDates = nullptr;
     std::array<QComboBox *, 4> m_margins{};
     QRadioButton *m_useInches = nullptr;
     QRadioButton *m_useMillimeters = nullptr;

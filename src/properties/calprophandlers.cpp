@@ -7,12 +7,12 @@
 
 #include "calendar/calendardates.h"
 #include "calendar/calendarnames.h"
+#include "calendar/localedates.h"
+#include "calendar/pageoptions.h"
 #include "page/calpanel32.h"
 #include "core/apppaths.h"
 #include "widgets/choosers.h"
 #include "widgets/dialogs.h"
-#include "core/win1252.h"
-#include "widgets/win1252validator.h"
 #include "storage/calendarfile.h"
 #include "storage/documentmessages.h"
 
@@ -20,6 +20,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -31,8 +32,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -122,6 +125,7 @@ void TCalendarProperties::DetermineSettings()
     m_monthNames->setPlainText(months.join(QLatin1Char('\n')));
     m_dayNames->setPlainText(days.join(QLatin1Char('\n')));
     m_weekStarts->button(page.StartOfWeek() == 1 ? 1 : 2)->setChecked(true);
+    m_localeDates->setChecked(PageOptions::localeDates(page.options()));
     refreshColorButtons();
     m_headerStyle->setCurrentIndex(m_headerStyle->findData(int(page.HeadersStyle())));
     m_miniHeaderStyle->setCurrentIndex(m_miniHeaderStyle->findData(int(page.MiniHeadersStyle())));
@@ -219,28 +223,6 @@ void TCalendarProperties::StartingtimeButtonClick()
     m_timeLabel->setText(shortTime(m_example->DayPlannerStartTime()));
 }
 
-bool TCalendarProperties::checkNameText(QPlainTextEdit *edit)
-{
-    const QString text = edit->toPlainText();
-    if (Win1252::canEncode(text)) {
-        edit->setProperty("accepted", text);
-        return true;
-    }
-    // Calendar files keep names in a one-byte character set; refuse what it cannot hold.
-    QString bad;
-    for (QChar c : text) {
-        if (!Win1252::canEncode(c)) {
-            bad = c;
-            break;
-        }
-    }
-    m_nameWarning->setText(Win1252Validator::refusalText(bad.at(0)));
-    const QSignalBlocker blocker(edit);
-    edit->setPlainText(edit->property("accepted").toString());
-    edit->moveCursor(QTextCursor::End);
-    return false;
-}
-
 bool TCalendarProperties::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut) {
@@ -268,13 +250,99 @@ void TCalendarProperties::storeDayNames()
     m_example->update();
 }
 
+namespace {
+
+void showNames(QPlainTextEdit *months, QPlainTextEdit *days, const CalendarNames &names)
+{
+    months->setPlainText(QStringList(names.months.begin(), names.months.end()).join(QLatin1Char('\n')));
+    days->setPlainText(QStringList(names.days.begin(), names.days.end()).join(QLatin1Char('\n')));
+}
+
+} // namespace
+
 void TCalendarProperties::applyLanguage(int language)
 {
-    const CalendarNames names = languageNames(CalendarLanguage(language));
-    m_monthNames->setPlainText(QStringList(names.months.begin(), names.months.end()).join(QLatin1Char('\n')));
-    m_dayNames->setPlainText(QStringList(names.days.begin(), names.days.end()).join(QLatin1Char('\n')));
+    showNames(m_monthNames, m_dayNames, languageNames(CalendarLanguage(language)));
     storeMonthNames();
     storeDayNames();
+    // The built-in names tell their language themselves, in the user's country's customs.
+    DocumentOptions options = m_example->options();
+    PageOptions::setLanguage(options, QString());
+    m_example->setOptions(options);
+}
+
+void TCalendarProperties::applyLocale(const QLocale &locale)
+{
+    showNames(m_monthNames, m_dayNames, localeNames(locale));
+    storeMonthNames();
+    storeDayNames();
+    DocumentOptions options = m_example->options();
+    PageOptions::setLanguage(options, locale.bcp47Name());
+    m_example->setOptions(options);
+}
+
+QList<std::pair<QString, QString>> TCalendarProperties::otherLanguages()
+{
+    QList<std::pair<QString, QString>> languages;
+    QSet<QString> seen;
+    const QList<QLocale> locales
+        = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    for (const QLocale &each : locales) {
+        if (each.language() == QLocale::C)
+            continue;
+        // One entry a language, in its main country's form.
+        const QLocale locale(each.language());
+        const QString name = locale.bcp47Name();
+        if (seen.contains(name))
+            continue;
+        seen.insert(name);
+        const QString english = QLocale::languageToString(locale.language());
+        const QString native = locale.nativeLanguageName();
+        languages.append({native.isEmpty() || native == english
+                              ? english
+                              : QStringLiteral("%1 (%2)").arg(english, native),
+                          name});
+    }
+    std::sort(languages.begin(), languages.end(), [](const auto &a, const auto &b) {
+        return a.first.localeAwareCompare(b.first) < 0;
+    });
+    return languages;
+}
+
+void TCalendarProperties::OtherLanguageClick()
+{
+    QDialog chooser(this);
+    chooser.setWindowTitle(QStringLiteral("Other Languages"));
+    auto *list = new QListWidget(&chooser);
+    list->setObjectName(QStringLiteral("OtherLanguages"));
+    const QString current = PageOptions::language(m_example->options());
+    for (const auto &[caption, name] : otherLanguages()) {
+        auto *item = new QListWidgetItem(caption, list);
+        item->setData(Qt::UserRole, name);
+        if (name == current)
+            list->setCurrentItem(item);
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &chooser);
+    connect(buttons, &QDialogButtonBox::accepted, &chooser, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &chooser, &QDialog::reject);
+    connect(list, &QListWidget::itemDoubleClicked, &chooser, &QDialog::accept);
+    auto *layout = new QVBoxLayout(&chooser);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    chooser.resize(360, 480);
+    if (Dialogs::exec(chooser) != QDialog::Accepted || !list->currentItem())
+        return;
+    applyLocale(QLocale(list->currentItem()->data(Qt::UserRole).toString()));
+}
+
+void TCalendarProperties::LocaleDatesClick(bool on)
+{
+    if (m_activating)
+        return;
+    DocumentOptions options = m_example->options();
+    PageOptions::setLocaleDates(options, on);
+    m_example->setOptions(options);
+    m_example->update();
 }
 
 void TCalendarProperties::marginChosen(int which, int index)

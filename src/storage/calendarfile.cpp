@@ -164,7 +164,10 @@ QByteArray documentBytes(const PageDocument &doc, const std::vector<TComponent *
 {
     const DocumentContent content = documentContentOf(doc);
     return writeToBytes(
-        [&](TWriter &w) { writeDocument(w, content, doc.pixelsPerInch, objects, doc.options); });
+        [&](TWriter &w) {
+            writeDocument(w, content, doc.pixelsPerInch, objects,
+                          OptionsList::withNames(doc.options, doc.settings.names));
+        });
 }
 
 QByteArray styleSheetBytes(const PageDocument &doc)
@@ -176,7 +179,7 @@ QByteArray styleSheetBytes(const PageDocument &doc)
         WritePageBlock(w, pageBlockOf(doc), doc.pixelsPerInch);
         w.PutString(doc.settings.borderFile);
         w.PutListEnd();
-        OptionsList::write(w, doc.options);
+        OptionsList::write(w, OptionsList::withNames(doc.options, doc.settings.names));
     });
 }
 
@@ -219,6 +222,7 @@ static void readOptions(TReader &reader, PageDocument &doc, LoadOutcome &outcome
         doc.options.clear();
         outcome.dropped << QStringLiteral("the options of this version of Orvane: ") + error.message();
     }
+    OptionsList::takeNames(doc.options, doc.settings.names);
 }
 
 // Throws StreamError when the settings or cells cannot be read.
@@ -309,6 +313,7 @@ static void readStyleSheetBytes(PageDocument &doc, const QByteArray &bytes)
     }
     applyPageBlock(block, doc);
     doc.settings.borderFile = border;
+    OptionsList::takeNames(options, doc.settings.names);
     doc.options = options;
 }
 

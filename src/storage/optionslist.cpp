@@ -82,4 +82,49 @@ DocumentOptions read(TReader &reader)
     return options;
 }
 
+namespace {
+
+const QString kNames = QStringLiteral("Names");
+
+QStringList nameList(const CalendarNames &names)
+{
+    QStringList list(names.months.begin(), names.months.end());
+    for (const QString &day : names.days)
+        list.append(day);
+    return list;
+}
+
+} // namespace
+
+DocumentOptions withNames(const DocumentOptions &options, const CalendarNames &names)
+{
+    DocumentOptions written = options;
+    const QStringList list = nameList(names);
+    if (Win1252::canEncode(list.join(QString())))
+        written.remove(kNames);
+    else
+        written.setValue(kNames, list.join(QLatin1Char('\n')));
+    return written;
+}
+
+void takeNames(DocumentOptions &options, CalendarNames &names)
+{
+    const QVariant value = options.value(kNames);
+    options.remove(kNames);
+    if (value.typeId() != QMetaType::QString)
+        return;
+    const QStringList list = value.toString().split(QLatin1Char('\n'));
+    if (list.size() != int(names.months.size() + names.days.size()))
+        return;
+    const QStringList block = nameList(names);
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (Win1252::toUnicode(Win1252::fromUnicode(list[i])) != block[i])
+            return;
+    }
+    for (size_t i = 0; i < names.months.size(); ++i)
+        names.months[i] = list[qsizetype(i)];
+    for (size_t i = 0; i < names.days.size(); ++i)
+        names.days[i] = list[qsizetype(names.months.size() + i)];
+}
+
 } // namespace OptionsList

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calendar/calendarnames.h"
 #include "calendar/documentoptions.h"
 
 #include <QString>
@@ -21,5 +22,13 @@ constexpr int kVersion = 1;
 void write(TWriter &writer, const DocumentOptions &options);
 // Throws StreamError when the list is damaged or is not ours.
 DocumentOptions read(TReader &reader);
+
+// The page block keeps month and day names in Windows-1252. Names it cannot hold also go in
+// the options, as text that keeps every character; readers before this version show the
+// block's '?' forms.
+DocumentOptions withNames(const DocumentOptions &options, const CalendarNames &names);
+// Takes those names back out of the options read: they replace the block's names while the
+// block still holds their Windows-1252 forms, that is, unless another program changed them.
+void takeNames(DocumentOptions &options, CalendarNames &names);
 
 } // namespace OptionsList

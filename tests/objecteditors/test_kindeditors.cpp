@@ -46,7 +46,7 @@ TEST(KindEditors, EachKindsDialogOpensForItsToolsObjectAndCancellingConfirmsNoth
     DialogObjectEditors editors;
     for (const ObjectKind &kind : ObjectKinds::all()) {
         SCOPED_TRACE(kind.className);
-        std::unique_ptr<TGGraphicControl> object = kind.createForTool(TFont(), QDate(2026, 4, 1));
+        std::unique_ptr<TGGraphicControl> object = kind.createForTool({TFont(), QDate(2026, 4, 1)});
         object->setBounds(10, 10, 160, 60);
         const int before = dialogs->dialogCount;
         EXPECT_FALSE(editors.editObject(*object, {}));

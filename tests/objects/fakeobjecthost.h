@@ -139,7 +139,7 @@ inline std::unique_ptr<TGGraphicControl> toolObject(const char *className, const
                                                     const QDate &today = {})
 {
     const ObjectKind *kind = ObjectKinds::find(QString::fromLatin1(className));
-    return kind ? kind->createForTool(pageFont, today) : nullptr;
+    return kind ? kind->createForTool({pageFont, today}) : nullptr;
 }
 
 // Runs the action of a menu entry found by caption; false when there is none.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "objects/objectkinds.h"
+#include "objects/tgflatcalendar.h"
 #include "objects/tggraphiccontrol.h"
 #include "graphics/tfont.h"
 
@@ -22,7 +23,7 @@ TEST(ObjectKinds, EachKindMakesObjectsOfItsOwnClass)
         EXPECT_TRUE(empty->popupMenu().empty()) << "a reader's object gets its menu once read";
         EXPECT_EQ(createObjectOfClass(name)->className(), name);
 
-        const std::unique_ptr<TGGraphicControl> made = kind.createForTool(TFont(), QDate(2026, 3, 1));
+        const std::unique_ptr<TGGraphicControl> made = kind.createForTool({TFont(), QDate(2026, 3, 1)});
         ASSERT_TRUE(made);
         EXPECT_EQ(made->className(), name);
         EXPECT_FALSE(made->popupMenu().empty()) << "the tool's object is ready to be placed";
@@ -61,4 +62,24 @@ TEST(ObjectKinds, EveryToolHasItsOwnButtonAHintAndAPicture)
     }
     EXPECT_EQ(classes.size(), qsizetype(ObjectKinds::all().size()));
     EXPECT_EQ(buttons.size(), qsizetype(ObjectKinds::all().size()));
+}
+
+TEST(ObjectKinds, ANewFloatingCalendarTakesThePagesMonthWeekStartAndLanguage)
+{
+    const ObjectKind *kind = ObjectKinds::find(QStringLiteral("TGFlatCalendar"));
+    ASSERT_NE(kind, nullptr);
+    const std::unique_ptr<TGGraphicControl> made
+        = kind->createForTool({TFont(), QDate(2027, 3, 1), 2, CalendarLanguage::German});
+    const auto *calendar = dynamic_cast<const TGFlatCalendar *>(made.get());
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->Month(), 3);
+    EXPECT_EQ(calendar->Year(), 2027);
+    EXPECT_EQ(calendar->StartOfWeek(), 2);
+    EXPECT_EQ(calendar->Language(), fclGerman);
+    EXPECT_EQ(calendar->titleText(), QStringLiteral("M\u00e4rz"));
+
+    // A page in a language the calendar does not have leaves it in English.
+    const auto other = createToolFlatCalendar(ToolPage{TFont(), QDate(2027, 3, 1), 1, std::nullopt});
+    EXPECT_EQ(other->Language(), fclEnglish);
+    EXPECT_EQ(other->StartOfWeek(), 1);
 }

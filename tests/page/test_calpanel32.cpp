@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/calendardates.h"
+#include "calendar/pageoptions.h"
 #include "objects/tgplabel.h"
 #include "page/calpanel32.h"
 #include "surface/tghandle.h"
@@ -257,4 +258,22 @@ TEST(CalPanel32, TheObjectsOnThePageAreItsModelsAndGoWithIt)
     page->appendObject(std::make_unique<TGPLabel>());
     page->frame().AddToSelection(page->model().objects().front().get());
     page.reset();
+}
+
+TEST(CalPanel32, ToolObjectsTakeThePagesMonthWeekStartAndLanguage)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2026, 4, 9));
+    page.setNames(languageNames(CalendarLanguage::Italian));
+    page.SetMainCalMonth(11);
+    page.SetStartOfWeek(2);
+    const ToolPage tool = page.toolPage();
+    EXPECT_EQ(tool.date, QDate(2026, 11, 1));
+    EXPECT_EQ(tool.startOfWeek, 2);
+    EXPECT_EQ(tool.language, CalendarLanguage::Italian);
+    page.setNames(localeNames(QLocale(QLocale::Polish)));
+    DocumentOptions options = page.options();
+    PageOptions::setLanguage(options, QStringLiteral("pl"));
+    page.setOptions(options);
+    EXPECT_EQ(page.toolPage().language, std::nullopt);
 }

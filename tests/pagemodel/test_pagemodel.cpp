@@ -11,6 +11,7 @@
 #include "storage/objectrecords.h"
 #include "objects/tgplabel.h"
 #include "graphics/reportcanvas.h"
+#include "calendar/calendardates.h"
 #include "calendar/pageoptions.h"
 
 #include <QBuffer>
@@ -369,4 +370,40 @@ TEST(PageModel, MoonPhasesMarkTheDaysShownWhenOn)
     EXPECT_EQ(page.dayMarks().find(QDate(2024, 2, 16))->moon, MoonPhase::FirstQuarter);
     page.setOptions(DocumentOptions());
     EXPECT_TRUE(page.dayMarks().isEmpty());
+
+TEST(PageModel, NewPagesWriteTheirDatesAsTheirLanguageDoes)
+{
+    PageModel page;
+    page.ResetToDefaults(QDate(2026, 12, 28));
+    EXPECT_TRUE(PageOptions::localeDates(page.options()));
+    page.setNames(languageNames(CalendarLanguage::German));
+    page.SetCalendarLayout(lo2Week);
+    EXPECT_EQ(page.titleText(), QStringLiteral("28. Dezember 2026 \u2013 10. Januar 2027"));
+    const PlannerLabels labels = page.plannerLabels();
+    EXPECT_EQ(labels.first.mid(0, 3), QStringList({"Mo", "Di", "Mi"}));
+    EXPECT_EQ(labels.first.last(), QStringLiteral("Notizen"));
+    // The cells still know their days, though the labels no longer start with them.
+    EXPECT_EQ(page.cellTable().cell(5).iDay, 1);
+    EXPECT_EQ(page.cellDate(5), QDate(2027, 1, 1));
+
+    page.SetCalendarLayout(loDay10);
+    page.SetMainCalYear(2027);
+    page.SetMainCalMonth(1);
+    page.SetMainCalDay(25);
+    page.SetDayPlannerStartTime(EncodeTime(18, 0));
+    EXPECT_EQ(page.titleText(), QStringLiteral("Montag, 25. Januar 2027"));
+    EXPECT_EQ(page.plannerLabels().first.first(), QStringLiteral("18:00"));
+
+    // The same page without the option shows what older versions showed.
+    DocumentOptions classic = page.options();
+    PageOptions::setLocaleDates(classic, false);
+    page.setOptions(classic);
+    EXPECT_EQ(page.titleText(), QStringLiteral("Montag, Januar 25, 2027"));
+    EXPECT_EQ(page.plannerLabels().first.last(), QStringLiteral("Notes"));
+    page.SetCalendarLayout(lo2Week);
+    page.SetMainCalYear(2026);
+    page.SetMainCalMonth(12);
+    page.SetMainCalDay(28);
+    EXPECT_EQ(page.titleText(), QStringLiteral("Dezember 28, 2026 - Januar 10, 2027"));
+    EXPECT_EQ(page.cellTable().cell(5).iDay, 1);
 }

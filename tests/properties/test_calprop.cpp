@@ -5,6 +5,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -18,6 +19,7 @@
 #include "filedialogs.h"
 #include "fakedialogs.h"
 #include "calendar/calendardates.h"
+#include "calendar/localedates.h"
 #include "calendar/pageoptions.h"
 #include "properties/calprop.h"
 #include "page/calpanel32.h"
@@ -184,9 +186,12 @@ TEST(CalendarProperties, NamesComeFromTheEditsAndTheLanguageButtons)
     o.dialog.ExampleCalendar().GetMonthName(3, name);
     EXPECT_EQ(name, QStringLiteral("M\u00e4rz")); // missing lines leave names alone
 
-    // A character calendar files cannot hold is refused where it is typed.
+    // Names in any script are taken: files keep what their character set cannot hold in
+    // the options list.
     months->setPlainText(QStringLiteral("Jan\nFeb\u65e5"));
-    EXPECT_EQ(months->toPlainText(), QStringLiteral("Jan\nFeb"));
+    o.dialog.storeMonthNames();
+    o.dialog.ExampleCalendar().GetMonthName(2, name);
+    EXPECT_EQ(name, QStringLiteral("Feb\u65e5"));
 }
 
 TEST(CalendarProperties, TheRepositionWarningIgnoresSwappedBorders)
@@ -547,4 +552,54 @@ TEST(CalendarProperties, TheExtrasTabSetsWeekNumbersAndMoonPhases)
     page.AssignSettings(o.dialog.ExampleCalendar());
     EXPECT_TRUE(PageOptions::moonPhases(page.options()));
     EXPECT_EQ(PageOptions::weekNumbers(page.options()), PageOptions::WeekNumbers::None);
+
+TEST(CalendarProperties, OtherLanguagesFillTheNamesAndTheDatesFollowThem)
+{
+    ScopedFakeDialogs fake;
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2027, 1, 25));
+    page.SetCalendarLayout(loDay10);
+    Opened o(page);
+    o.dialog.FormActivate();
+    TCalendarPanel32 &example = o.dialog.ExampleCalendar();
+    auto *localeDates = child<QCheckBox>(o.dialog, "LocaleDates");
+    EXPECT_TRUE(localeDates->isChecked()) << "a new page writes dates as its language does";
+
+    const auto languages = TCalendarProperties::otherLanguages();
+    EXPECT_GT(languages.size(), 100);
+    const auto polish = std::find_if(languages.cbegin(), languages.cend(),
+                                     [](const auto &entry) { return entry.second == QStringLiteral("pl"); });
+    ASSERT_NE(polish, languages.cend());
+    EXPECT_EQ(polish->first, QStringLiteral("Polish (polski)"));
+
+    QString chosen = QStringLiteral("Polish (polski)");
+    fake->onDialog = [&chosen](QDialog &dialog) {
+        auto *list = dialog.findChild<QListWidget *>(QStringLiteral("OtherLanguages"));
+        const QList<QListWidgetItem *> found = list ? list->findItems(chosen, Qt::MatchExactly) : QList<QListWidgetItem *>();
+        if (found.isEmpty())
+            return int(QDialog::Rejected);
+        list->setCurrentItem(found.first());
+        return int(QDialog::Accepted);
+    };
+    child<QPushButton>(o.dialog, "OtherLanguage")->click();
+    EXPECT_EQ(example.names(), localeNames(QLocale(QLocale::Polish)));
+    EXPECT_EQ(child<QPlainTextEdit>(o.dialog, "MonthNames")->toPlainText().section(u'\n', 0, 0),
+              QStringLiteral("stycze\u0144"));
+    EXPECT_EQ(example.model().titleText(), QStringLiteral("Poniedzia\u0142ek, 25 stycznia 2027"));
+
+    chosen = QStringLiteral("Japanese (\u65e5\u672c\u8a9e)");
+    child<QPushButton>(o.dialog, "OtherLanguage")->click();
+    EXPECT_EQ(example.names().month(1), QStringLiteral("1\u6708"));
+    EXPECT_EQ(example.model().titleText(), QStringLiteral("2027\u5e741\u670825\u65e5\u6708\u66dc\u65e5"));
+
+    // Cancelling the list changes nothing; a built-in language takes the names back.
+    chosen = QStringLiteral("no such entry");
+    child<QPushButton>(o.dialog, "OtherLanguage")->click();
+    EXPECT_EQ(example.names().month(1), QStringLiteral("1\u6708"));
+    child<QPushButton>(o.dialog, "German")->click();
+    EXPECT_EQ(example.model().titleText(), QStringLiteral("Montag, 25. Januar 2027"));
+
+    localeDates->setChecked(false);
+    EXPECT_FALSE(PageOptions::localeDates(example.options()));
+    EXPECT_EQ(example.model().titleText(), QStringLiteral("Montag, Januar 25, 2027"));
 }

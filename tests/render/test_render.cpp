@@ -99,3 +99,27 @@ TEST(Render, BadOptionsExitWithStatusTwo)
         EXPECT_TRUE(run.out.isEmpty());
     }
 }
+
+TEST(Render, LocaleDatesAreAskedForOnTheCommandLine)
+{
+    const QStringList planner = {QStringLiteral("--geometry"), QStringLiteral("--layout"), QStringLiteral("19"),
+                                 QStringLiteral("--month"), QStringLiteral("12"), QStringLiteral("--year"),
+                                 QStringLiteral("2026"), QStringLiteral("--day"), QStringLiteral("28"),
+                                 QStringLiteral("--language"), QStringLiteral("german")};
+    const auto title = [](const RunResult &run) {
+        return QJsonDocument::fromJson(run.out).object().value(QStringLiteral("title")).toString();
+    };
+    EXPECT_EQ(title(render(planner)), QStringLiteral("Dezember 28, 2026 - Januar 10, 2027"))
+        << "pages made here keep the classic texts unless asked";
+    EXPECT_EQ(title(render(planner + QStringList{QStringLiteral("--locale-dates"), QStringLiteral("on")})),
+              QStringLiteral("28. Dezember 2026 \u2013 10. Januar 2027"));
+    const RunResult polish = render({QStringLiteral("--geometry"), QStringLiteral("--layout"), QStringLiteral("20"),
+                                     QStringLiteral("--month"), QStringLiteral("1"), QStringLiteral("--year"),
+                                     QStringLiteral("2027"), QStringLiteral("--day"), QStringLiteral("25"),
+                                     QStringLiteral("--language"), QStringLiteral("pl"),
+                                     QStringLiteral("--locale-dates"), QStringLiteral("on")});
+    EXPECT_EQ(title(polish), QStringLiteral("Poniedzia\u0142ek, 25 stycznia 2027"));
+    const RunResult bad = render({QStringLiteral("--locale-dates"), QStringLiteral("maybe")});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains("locale-dates"));
+}

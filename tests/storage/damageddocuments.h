@@ -27,6 +27,8 @@ inline QByteArray documentOf(std::vector<std::unique_ptr<TGGraphicControl>> obje
 {
     TCalendarPanel32 page;
     page.ResetToDefaults(QDate(2027, 1, 1));
+    // A document as older versions wrote it: new pages now carry the locale-dates option.
+    page.setOptions({});
     const ObjectRecords::RecordList records(objects);
     return CalendarFile::documentBytes(page.document(), records.components());
 }

@@ -29,6 +29,8 @@ protected:
     void SetUp() override
     {
         page.ResetToDefaults();
+        // A document as older versions wrote it: new pages now carry the locale-dates option.
+        page.setOptions({});
         page.SetCellRtfText(3, TWPRtfStorage(QByteArray("{\\rtf1 Lunch\\par}")));
         for (int i = 0; i < 3; ++i) {
             auto shape = std::make_unique<SampleShape>(&writerOwner);

@@ -7,6 +7,7 @@
 #include "sampleobjects.h"
 #include "storage/calendarfile.h"
 #include "storage/streamdump.h"
+#include "calendar/pageoptions.h"
 
 
 using namespace PageFiles;
@@ -41,6 +42,8 @@ TEST(DocumentOptions, AreWrittenAfterTheLastListOnlyWhenThereAreAny)
 {
     TCalendarPanel32 page;
     page.ResetToDefaults(QDate(2027, 5, 1));
+    // A document as older versions wrote it: new pages now carry the locale-dates option.
+    page.setOptions({});
     const QByteArray plain = documentBytes(page, {});
     const QByteArray plainSheet = styleSheetBytes(page);
     page.setOptions(someOptions());
@@ -86,6 +89,7 @@ TEST(DocumentOptions, NamesOfALaterVersionAreKeptAndADamagedListCostsOnlyTheOpti
 
     TCalendarPanel32 bare;
     bare.ResetToDefaults(QDate(2027, 5, 1));
+    bare.setOptions({});
     const qint64 plainSize = documentBytes(bare, {}).size();
     ASSERT_EQ(bytes.left(plainSize), documentBytes(bare, {}));
     const QList<QByteArray> damaged{
@@ -119,4 +123,61 @@ TEST(DocumentOptions, TheDumpShowsThem)
     EXPECT_TRUE(dump.text.contains(QStringLiteral("'WeekNumbers' = 'iso'"))) << qPrintable(dump.text);
     EXPECT_TRUE(dump.text.contains(QStringLiteral("'MoonPhases' = True"))) << qPrintable(dump.text);
     EXPECT_TRUE(dumpCalendarFile(styleSheetBytes(page)).complete);
+}
+
+TEST(DocumentOptions, NewPagesSaveTheLocaleDatesOptionAndReadItBack)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2027, 5, 1));
+    ASSERT_TRUE(PageOptions::localeDates(page.options()));
+    TCalendarPanel32 reopened;
+    reopened.ResetToDefaults();
+    reopened.setOptions({});
+    ASSERT_TRUE(loadDocumentBytes(reopened, documentBytes(page, {}), nullptr, {}).ok);
+    EXPECT_TRUE(PageOptions::localeDates(reopened.options()));
+
+    DocumentOptions off = page.options();
+    PageOptions::setLocaleDates(off, false);
+    page.setOptions(off);
+    ASSERT_TRUE(loadDocumentBytes(reopened, documentBytes(page, {}), nullptr, {}).ok);
+    EXPECT_FALSE(PageOptions::localeDates(reopened.options()));
+}
+
+TEST(DocumentOptions, NamesTheCharacterSetCannotHoldSurviveSaving)
+{
+    const QLocale polish(QStringLiteral("pl_PL"));
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2027, 5, 1));
+    page.setNames(localeNames(polish));
+    DocumentOptions options = page.options();
+    PageOptions::setLanguage(options, QStringLiteral("pl"));
+    page.setOptions(options);
+    const QByteArray bytes = documentBytes(page, {});
+    // Readers before this version see the names with '?' for what they cannot show.
+    EXPECT_TRUE(bytes.contains(QByteArray("\x07stycze?", 8)));
+
+    TCalendarPanel32 reopened;
+    reopened.ResetToDefaults();
+    ASSERT_TRUE(loadDocumentBytes(reopened, bytes, nullptr, {}).ok);
+    EXPECT_EQ(reopened.names(), localeNames(polish));
+    EXPECT_EQ(reopened.options(), page.options()) << "the names are not an option of the page";
+    EXPECT_EQ(documentBytes(reopened, {}), bytes);
+
+    TCalendarPanel32 styled;
+    styled.ResetToDefaults();
+    ASSERT_TRUE(loadStyleSheetBytes(styled, styleSheetBytes(page)).ok);
+    EXPECT_EQ(styled.names(), localeNames(polish));
+
+    // Names another program changed in the block since win over the copy in the options.
+    QByteArray changed = bytes;
+    changed.replace(QByteArray("\x07stycze?", 8), QByteArray("\x07Month 1", 8));
+    ASSERT_TRUE(loadDocumentBytes(reopened, changed, nullptr, {}).ok);
+    EXPECT_EQ(reopened.names().month(1), QStringLiteral("Month 1"));
+    EXPECT_EQ(reopened.names().month(2), QStringLiteral("luty"));
+    EXPECT_EQ(reopened.names().month(11), QStringLiteral("listopad"));
+    EXPECT_EQ(reopened.names().month(12), QStringLiteral("grudzie?"));
+
+    // Names it can hold add nothing.
+    page.setNames(languageNames(CalendarLanguage::French));
+    EXPECT_FALSE(documentBytes(page, {}).contains("Names"));
 }

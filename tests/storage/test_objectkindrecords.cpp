@@ -52,8 +52,8 @@ QByteArray documentOf(const std::vector<std::unique_ptr<TGGraphicControl>> &obje
 std::unique_ptr<TGGraphicControl> madeWithTool(const ObjectKind &kind)
 {
     std::unique_ptr<TGGraphicControl> object =
-        kind.createForTool(TFont(QStringLiteral("Liberation Sans"), 14, TFont::Style::Bold),
-                           QDate(2027, 5, 9));
+        kind.createForTool({TFont(QStringLiteral("Liberation Sans"), 14, TFont::Style::Bold),
+                            QDate(2027, 5, 9)});
     object->setName(QStringLiteral("Component0"));
     object->setBounds(31, 42, 213, 97);
     object->setTag(7);

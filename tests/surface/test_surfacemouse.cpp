@@ -303,7 +303,7 @@ TEST_F(SurfaceMouseTest, DoubleClickingAnObjectOpensTheDialogOfItsPropertiesEntr
         const ObjectKind *kind = ObjectKinds::find(QLatin1String(className));
         ASSERT_NE(kind, nullptr) << className;
         TGGraphicControl *object =
-            surface.appendObject(kind->createForTool(TFont(), QDate(2026, 1, 1)));
+            surface.appendObject(kind->createForTool({TFont(), QDate(2026, 1, 1)}));
         ASSERT_NE(object, nullptr);
         object->setBounds(50, 60, 200, 100);
         runPosted();
