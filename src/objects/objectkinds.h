@@ -29,7 +29,7 @@ struct ToolPage
     // 1 = Sunday, 2 = Monday.
     int startOfWeek = 1;
     // The page's language when it is one of the built-in ones; a floating calendar takes it.
-    std::optional<CalendarLanguage> language;
+    std::optional<CalendarLanguage> language = std::nullopt;
 };
 
 // One kind of freeform object: the class documents name it by, how it is made, and the

@@ -264,7 +264,6 @@ private:
     MonthBoxMetrics mainMonthMetrics(float zoom) const;
     void copySettingsFrom(const PageModel &source);
     void connectObject(TGGraphicControl &object) const;
-    void updateDayMarks();
 
     PageSettings m_settings;
     MonthBorders m_mainBorders;

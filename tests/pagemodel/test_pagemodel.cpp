@@ -311,6 +311,7 @@ TEST(PagePainter, HolidayNumbersArePaintedInTheHolidayColourOnlyWhenAsked)
     page.setOptions(options);
     const QImage sundays = PagePainter::renderPage(page);
     EXPECT_GT(pixelsOf(sundays, cellRect(page.CellOfDay(5)), QColor(Qt::blue).rgb()), 20) << "5 December 2027 is a Sunday";
+}
 
 TEST(PageModel, WeekNumbersMoveTheCellsOnlyWhenOn)
 {
@@ -319,7 +320,8 @@ TEST(PageModel, WeekNumbersMoveTheCellsOnlyWhenOn)
     page.SetCalendarLayout(loFCMinisInTitle);
     const CellTable plain = page.cellTable();
     const QByteArray plainBytes = bytesOf(page);
-    DocumentOptions options;
+    const DocumentOptions original = page.options();
+    DocumentOptions options = original;
     PageOptions::setWeekNumbers(options, PageOptions::WeekNumbers::Iso);
     page.setOptions(options);
     EXPECT_GT(page.cellTable().cell(1).rTotal.left, plain.cell(1).rTotal.left);
@@ -332,7 +334,7 @@ TEST(PageModel, WeekNumbersMoveTheCellsOnlyWhenOn)
     EXPECT_EQ(PageOptions::weekNumbers(reread.options()), PageOptions::WeekNumbers::Iso);
     EXPECT_EQ(reread.cellTable(), page.cellTable());
     // Off again: the cells and the saved bytes are what they were before.
-    page.setOptions(DocumentOptions());
+    page.setOptions(original);
     EXPECT_EQ(page.cellTable(), plain);
     EXPECT_EQ(bytesOf(page), plainBytes);
 }
@@ -370,6 +372,7 @@ TEST(PageModel, MoonPhasesMarkTheDaysShownWhenOn)
     EXPECT_EQ(page.dayMarks().find(QDate(2024, 2, 16))->moon, MoonPhase::FirstQuarter);
     page.setOptions(DocumentOptions());
     EXPECT_TRUE(page.dayMarks().isEmpty());
+}
 
 TEST(PageModel, NewPagesWriteTheirDatesAsTheirLanguageDoes)
 {

@@ -552,6 +552,7 @@ TEST(CalendarProperties, TheExtrasTabSetsWeekNumbersAndMoonPhases)
     page.AssignSettings(o.dialog.ExampleCalendar());
     EXPECT_TRUE(PageOptions::moonPhases(page.options()));
     EXPECT_EQ(PageOptions::weekNumbers(page.options()), PageOptions::WeekNumbers::None);
+}
 
 TEST(CalendarProperties, OtherLanguagesFillTheNamesAndTheDatesFollowThem)
 {
