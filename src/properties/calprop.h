@@ -124,6 +124,10 @@ private:
     QWidget *buildExtrasPage();
     // The Extras tab's controls from the example page's options.
     void determineExtras();
+    QGroupBox *buildHolidaysGroup(QWidget *page);
+    void fillHolidayRegions();
+    void holidayPlaceChosen();
+    void showHolidayChoice();
     void changeExampleOptions(const std::function<void(DocumentOptions &)> &change);
     QWidget *buildExample();
     QWidget *buildButtons();
@@ -172,6 +176,11 @@ private:
     QVBoxLayout *m_extrasGroups = nullptr;
     QButtonGroup *m_weekNumbers = nullptr;
     QCheckBox *m_moonPhases = nullptr;
+    QComboBox *m_holidayCountry = nullptr;
+    QComboBox *m_holidayRegion = nullptr;
+    QPushButton *m_holidayColour = nullptr;
+    QCheckBox *m_holidaySundays = nullptr;
+    QCheckBox *m_holidayNames = nullptr;
     QComboBox *m_headerStyle = nullptr;
     QComboBox *m_miniHeaderStyle = nullptr;
     QComboBox *m_lineLayout = nullptr;

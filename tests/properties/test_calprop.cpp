@@ -604,3 +604,43 @@ TEST(CalendarProperties, OtherLanguagesFillTheNamesAndTheDatesFollowThem)
     EXPECT_FALSE(PageOptions::localeDates(example.options()));
     EXPECT_EQ(example.model().titleText(), QStringLiteral("Montag, Januar 25, 2027"));
 }
+
+TEST(CalendarProperties, TheHolidaysGroupChoosesThePlaceAndHowItsHolidaysShow)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2027, 12, 1));
+    DocumentOptions start = page.options();
+    PageOptions::setHolidaysOf(start, "DE-BY");
+    PageOptions::setHolidayNames(start, true);
+    page.setOptions(start);
+    Opened o(page);
+    o.dialog.FormActivate();
+    auto *country = child<QComboBox>(o.dialog, "HolidaysOfCountry");
+    auto *region = child<QComboBox>(o.dialog, "HolidaysOfRegion");
+    auto *sundays = child<QCheckBox>(o.dialog, "HolidaySundaysCheck");
+    auto *names = child<QCheckBox>(o.dialog, "HolidayNamesCheck");
+    ASSERT_TRUE(country && region && sundays && names);
+    EXPECT_EQ(country->currentData().toString(), "DE") << "the page's place is shown";
+    EXPECT_EQ(region->currentData().toString(), "BY");
+    EXPECT_TRUE(names->isChecked());
+    EXPECT_FALSE(sundays->isChecked());
+
+    // Another country starts on the whole country; the example page marks its holidays.
+    country->setCurrentIndex(country->findData("GB"));
+    EXPECT_EQ(PageOptions::holidaysOf(o.dialog.ExampleCalendar().options()), "GB");
+    region->setCurrentIndex(region->findData("SCT"));
+    sundays->click();
+    const PageModel &example = o.dialog.ExampleCalendar().model();
+    EXPECT_EQ(PageOptions::holidaysOf(example.options()), "GB-SCT");
+    EXPECT_TRUE(PageOptions::holidaySundays(example.options()));
+    EXPECT_TRUE(example.dayMarks().find(QDate(2027, 12, 27))) << "Christmas Day moves to Monday the 27th";
+    EXPECT_EQ(PageOptions::holidaysOf(page.options()), "DE-BY") << "the document changes only on OK";
+
+    // None turns the marks off and greys out what goes with them.
+    country->setCurrentIndex(0);
+    EXPECT_TRUE(PageOptions::holidaysOf(example.options()).isEmpty());
+    EXPECT_FALSE(region->isEnabled());
+    EXPECT_FALSE(names->isEnabled());
+    page.AssignSettings(o.dialog.ExampleCalendar());
+    EXPECT_TRUE(PageOptions::holidaysOf(page.options()).isEmpty());
+}
