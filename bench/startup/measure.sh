@@ -12,11 +12,12 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 command -v xdotool >/dev/null || { echo "needs xdotool (apt-get install xdotool)" >&2; exit 2; }
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1400x1000x24 >/dev/null 2>&1 &
+# Xvfb picks a free display itself and names it once it is ready.
+Xvfb -displayfd 3 -screen 0 1400x1000x24 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-sleep 1
-export DISPLAY=$display
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(cat "$work/display")
 "$build/bin/orvane-render" --layout 3 --month 1 --year 2027 --save "$work/Startup.OVF"
 
 # Prints "milliseconds kilobytes" for one start of the command.
@@ -27,7 +28,10 @@ measure() {
   start=$(date +%s%N)
   XDG_CONFIG_HOME="$config" "$@" "$work/Startup.OVF" >/dev/null 2>&1 &
   pid=$!
-  until xdotool search --pid "$pid" --name "Startup" >/dev/null 2>&1; do sleep 0.005; done
+  until xdotool search --pid "$pid" --name "Startup" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || { echo "$1 ended before its window showed" >&2; exit 1; }
+    sleep 0.005
+  done
   end=$(date +%s%N)
   sleep 3
   local rss
