@@ -45,37 +45,33 @@ void BM_PaintMonthWithTwoMinis(benchmark::State &state)
 }
 
 // A month page plain and with week numbers, the moon's phases and the holidays of a place
-// coloured and named (the marks are computed when the options are set, so this measures
-// painting them).
-void paintMonthWithOptions(benchmark::State &state, bool extras)
+// coloured and named, each alone and all together (the marks are computed when the options
+// are set, so this measures painting them).
+enum MonthExtras { WeekNumbersOn = 1, MoonPhasesOn = 2, HolidaysOn = 4 };
+
+void BM_PaintMonthWithExtras(benchmark::State &state)
 {
+    const int extras = int(state.range(0));
     TCalendarPanel32 page;
     preparePage(page, loFullCalendar);
-    if (extras) {
-        DocumentOptions options = page.options();
+    DocumentOptions options = page.options();
+    if (extras & WeekNumbersOn)
         PageOptions::setWeekNumbers(options, PageOptions::WeekNumbers::Iso);
+    if (extras & MoonPhasesOn)
         PageOptions::setMoonPhases(options, true);
+    if (extras & HolidaysOn) {
         PageOptions::setHolidaysOf(options, QStringLiteral("US"));
         PageOptions::setHolidayNames(options, true);
-        page.setOptions(options);
-        // New Year's Day and Martin Luther King Day, four phases of the moon.
-        if (page.model().dayMarks().days.size() < 6)
-            state.SkipWithError("the page's marks are missing");
     }
+    page.setOptions(options);
+    // New Year's Day and Martin Luther King Day; four phases of the moon.
+    const int marks = (extras & MoonPhasesOn ? 4 : 0) + (extras & HolidaysOn ? 2 : 0);
+    if (page.model().dayMarks().days.size() < marks)
+        state.SkipWithError("the page's marks are missing");
     for (auto _ : state) {
         QImage image = page.RenderToBitmap();
         benchmark::DoNotOptimize(image.constBits());
     }
-}
-
-void BM_PaintMonthPlain(benchmark::State &state)
-{
-    paintMonthWithOptions(state, false);
-}
-
-void BM_PaintMonthWeekNumbersMoonHolidays(benchmark::State &state)
-{
-    paintMonthWithOptions(state, true);
 }
 
 void BM_MoonPhasesOfAYear(benchmark::State &state)
@@ -155,8 +151,8 @@ void BM_PrintYearToPdf(benchmark::State &state)
 
 BENCHMARK(BM_PaintMonthWithTwoMinis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintSixtyMinis)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaintMonthPlain)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaintMonthWeekNumbersMoonHolidays)->Unit(benchmark::kMillisecond);
+// 0: plain; 1: week numbers; 2: moon phases; 4: holidays; 7: all three.
+BENCHMARK(BM_PaintMonthWithExtras)->Arg(0)->Arg(1)->Arg(2)->Arg(4)->Arg(7)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MoonPhasesOfAYear)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintWeekPlanner)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintMonthWithCellTexts)->Unit(benchmark::kMillisecond);

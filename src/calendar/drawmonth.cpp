@@ -102,6 +102,11 @@ void drawDayNumber(Canvas &canvas, const TCalDrawInfo &info, const PageRect &box
 bool wrapText(const Canvas &canvas, const QString &text, int width, int maxLines, QStringList &lines)
 {
     lines.clear();
+    // Most names fit on one line: one measure instead of one per word.
+    if (canvas.textWidth(text) <= width) {
+        lines.append(text);
+        return true;
+    }
     bool whole = true;
     QString line;
     for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -144,11 +149,12 @@ void drawHolidayName(Canvas &canvas, const TCalDrawInfo &info, const CellRecord 
         return;
     const int inset = numberInset(canvas);
     QStringList lines;
-    for (const int twelfths : {8, 7, 6}) {
+    // Two thirds of the cell's size, then smaller until the name fits whole.
+    for (const int twelfths : {7, 6, 0}) {
+        if (wrapText(canvas, name, box.width() - 2 * inset, 2, lines) || twelfths == 0)
+            break;
         font.setPixelHeight(qMax(1, cellPixels * twelfths / 12));
         canvas.setFont(font);
-        if (wrapText(canvas, name, box.width() - 2 * inset, 2, lines))
-            break;
     }
     const int lineHeight = canvas.textHeight();
     PageRect line{box.left + inset, box.bottom - 1 - int(lines.size()) * lineHeight, box.right - inset, 0};

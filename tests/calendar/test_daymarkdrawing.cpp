@@ -10,6 +10,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -96,4 +100,47 @@ TEST(MoonSymbols, DrawnOnlyWhenAsked)
     const int cx = (mark.left + mark.right) / 2, cy = (mark.top + mark.bottom) / 2;
     EXPECT_FALSE(dark(without, cx, cy));
     EXPECT_TRUE(dark(with, cx, cy));
+}
+
+TEST(MoonSymbols, PixelsOnImagesAreThoseTheShapeGives)
+{
+    // Images take a copy of the symbol drawn once; other devices (a recorded picture here,
+    // paper and PDF in use) get the shape itself. Both must look the same, in every phase,
+    // colour and at more than one size, however often asked.
+    for (const MoonPhase phase : {MoonPhase::New, MoonPhase::FirstQuarter, MoonPhase::Full, MoonPhase::LastQuarter}) {
+        for (const int side : {9, 24}) {
+            for (const TColor colour : {Colors::clBlack, Colors::clNavy}) {
+                const PageRect square{7, 5, 7 + side, 5 + side};
+                QImage copied(40, 40, QImage::Format_RGB32);
+                for (int times = 0; times < 2; ++times) {
+                    copied.fill(QColor(250, 240, 200));
+                    QPainter painter(&copied);
+                    Canvas canvas(painter, 96);
+                    drawMoonSymbol(canvas, phase, square, colour);
+                }
+                QPicture shape;
+                {
+                    QPainter painter(&shape);
+                    Canvas canvas(painter, 96);
+                    drawMoonSymbol(canvas, phase, square, colour);
+                }
+                QImage drawn(40, 40, QImage::Format_RGB32);
+                drawn.fill(QColor(250, 240, 200));
+                {
+                    QPainter painter(&drawn);
+                    shape.play(&painter);
+                }
+                int worst = 0;
+                for (int y = 0; y < 40; ++y) {
+                    for (int x = 0; x < 40; ++x) {
+                        const QColor a = copied.pixelColor(x, y);
+                        const QColor b = drawn.pixelColor(x, y);
+                        worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                          std::abs(a.blue() - b.blue())});
+                    }
+                }
+                EXPECT_LE(worst, 3) << "phase " << int(phase) << " side " << side;
+            }
+        }
+    }
 }
