@@ -159,8 +159,13 @@ QWidget *TFlatCalendarEditor::createNamesGroup()
                             {QStringLiteral("Français"), fclFrench}, {QStringLiteral("L'italiano"), fclItalian},
                             {QStringLiteral("Español"), fclSpanish}},
                            "Language", group);
+    m_weekNumbers = listCombo({{QStringLiteral("None"), int(PageOptions::WeekNumbers::None)},
+                               {QStringLiteral("ISO 8601"), int(PageOptions::WeekNumbers::Iso)},
+                               {QStringLiteral("Week of 1 January"), int(PageOptions::WeekNumbers::FirstJanuary)}},
+                              "WeekNumbers", group);
     form->addRow(QStringLiteral("Header Style"), m_headerStyle);
     form->addRow(QStringLiteral("Language"), m_language);
+    form->addRow(QStringLiteral("Week Numbers"), m_weekNumbers);
 
     connect(m_weekStart, &QButtonGroup::idClicked, this, [this](int startOfWeek) {
         m_sample.SetStartOfWeek(startOfWeek);
@@ -168,6 +173,10 @@ QWidget *TFlatCalendarEditor::createNamesGroup()
     });
     connect(m_headerStyle, &QComboBox::activated, this, [this](int index) {
         m_sample.SetDayNameStyle(static_cast<TFlatCalHeadersStyle>(chosenValue(m_headerStyle, index)));
+        sampleChanged();
+    });
+    connect(m_weekNumbers, &QComboBox::activated, this, [this](int index) {
+        m_sample.setWeekNumbers(PageOptions::WeekNumbers(chosenValue(m_weekNumbers, index)));
         sampleChanged();
     });
     connect(m_language, &QComboBox::activated, this, [this](int index) {
@@ -337,6 +346,7 @@ void TFlatCalendarEditor::loadControls()
         day->setChecked(true);
     showValue(m_headerStyle, m_sample.DayNameStyle());
     showValue(m_language, m_sample.Language());
+    showValue(m_weekNumbers, int(m_sample.weekNumbers()));
     showValue(m_calendarBorder, m_sample.CalendarBorderStyle());
     showValue(m_headerBorder, m_sample.DayNameBorderStyle());
     showValue(m_cellBorder, m_sample.CellBorderStyle());

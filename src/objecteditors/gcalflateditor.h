@@ -68,6 +68,7 @@ private:
     QButtonGroup *m_weekStart = nullptr;
     QComboBox *m_headerStyle = nullptr;
     QComboBox *m_language = nullptr;
+    QComboBox *m_weekNumbers = nullptr;
     QComboBox *m_calendarBorder = nullptr;
     QComboBox *m_headerBorder = nullptr;
     QComboBox *m_cellBorder = nullptr;

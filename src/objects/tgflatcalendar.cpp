@@ -8,6 +8,7 @@
 #include "calendar/calendarnames.h"
 #include "calendar/calendartexts.h"
 #include "calendar/drawmonth.h"
+#include "calendar/weeknumbers.h"
 #include "graphics/canvas.h"
 
 #include <cmath>
@@ -201,8 +202,11 @@ void TGFlatCalendar::PaintObject(Canvas &canvas) const
     const TFont titleFont = drawingFont(m_titleFont);
     const TFont dayNameFont = drawingFont(m_dayNameFont);
     canvas.setFont(titleFont);
+    const int weekColumn = m_weekNumbers == PageOptions::WeekNumbers::None
+                               ? 0
+                               : weekNumberColumnWidth(dayNameFont.pixelHeight(), box.width());
     const MonthBoxGeometry g
-        = layoutFlatCalendarMonth(box, canvas.textHeight(), dayNameFont.pixelHeight());
+        = layoutFlatCalendarMonth(box, canvas.textHeight(), dayNameFont.pixelHeight(), weekColumn);
     if (fill) {
         canvas.setBrush(m_titleBGcolor);
         canvas.fillRect({box.left, box.top, box.right, g.title.bottom});
@@ -219,6 +223,11 @@ void TGFlatCalendar::PaintObject(Canvas &canvas) const
     DrawBorder(canvas, g.dayBand, pageBorderStyle(m_dayNameBorderStyle));
     for (int column = 0; column < 7; ++column)
         canvas.drawText(g.dayLabelBox(column), dayNameLabel(column), Centred);
+    for (int row = 0; row < 6 && weekColumn > 0; ++row) {
+        const int week = RowWeekNumber(m_year, m_month, m_startOfWeek, row, m_weekNumbers);
+        if (week != 0)
+            canvas.drawText(g.weekNumberBox(row), QString::number(week), Centred);
+    }
 
     canvas.setFont(drawingFont(m_cellFont));
     DrawCellGrid(canvas, g, pageBorderStyle(m_cellBorderStyle));
@@ -262,9 +271,15 @@ bool TGFlatCalendar::EditProperties()
     return true;
 }
 
+void TGFlatCalendar::setWeekNumbers(PageOptions::WeekNumbers numbers)
+{
+    assign(m_weekNumbers, numbers);
+}
+
 void TGFlatCalendar::assignProperties(const TGFlatCalendar &from)
 {
     SetStartOfWeek(from.StartOfWeek());
+    setWeekNumbers(from.weekNumbers());
     SetMonth(from.Month());
     SetYear(from.Year());
     SetTitleFont(from.TitleFont());

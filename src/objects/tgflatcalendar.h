@@ -5,6 +5,7 @@
 #include "objects/objecttypes.h"
 #include "objects/tggraphiccontrol.h"
 #include "graphics/tfont.h"
+#include "calendar/pageoptions.h"
 
 #include <QDate>
 #include <QSize>
@@ -24,6 +25,10 @@ public:
     // Only 1 (Sunday) and 2 (Monday) are taken.
     TFCDayOfWeek StartOfWeek() const { return m_startOfWeek; }
     void SetStartOfWeek(TFCDayOfWeek day);
+    // A column of week numbers left of the grid, in the day names' font. Not one of the
+    // stored properties: documents keep it in their options list (CalendarFile).
+    PageOptions::WeekNumbers weekNumbers() const { return m_weekNumbers; }
+    void setWeekNumbers(PageOptions::WeekNumbers numbers);
     int Month() const { return m_month; }
     void SetMonth(int month);
     int Year() const { return m_year; }
@@ -86,6 +91,7 @@ private:
     TFont drawingFont(const TFont &font) const;
 
     TFCDayOfWeek m_startOfWeek = 1;
+    PageOptions::WeekNumbers m_weekNumbers = PageOptions::WeekNumbers::None;
     int m_month;
     int m_year;
     TFont m_titleFont{QStringLiteral("Arial"), 8};

@@ -6,6 +6,7 @@
 #include "calendar/calendardates.h"
 #include "images/decodebudget.h"
 #include "objects/objectnames.h"
+#include "objects/tgflatcalendar.h"
 #include "storage/cellrecord.h"
 #include "storage/documentmessages.h"
 #include "storage/objectrecords.h"
@@ -56,6 +57,57 @@ CalendarFile::FileResult guarded(Work work)
         return {false, DocumentMessages::outOfMemory()};
     }
     return {};
+}
+
+// Floating calendars' week numbers are no stored property of theirs, which older readers
+// would trip over: the options list keeps them as "position:numbering" by the objects'
+// places in the document ("2:iso,5:us"), written only when some calendar has them.
+const QString kFlatCalendarWeekNumbers = QStringLiteral("FlatCalendarWeekNumbers");
+
+// The floating calendar a document's record holds; null for any other component.
+TGFlatCalendar *flatCalendarOf(TComponent *component)
+{
+    const auto *record = dynamic_cast<const ObjectRecord *>(component);
+    return record ? dynamic_cast<TGFlatCalendar *>(&record->object()) : nullptr;
+}
+
+DocumentOptions withFlatCalendarWeekNumbers(const DocumentOptions &options,
+                                            const std::vector<TComponent *> &objects)
+{
+    QStringList entries;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        const TGFlatCalendar *calendar = flatCalendarOf(objects[i]);
+        if (!calendar || calendar->weekNumbers() == PageOptions::WeekNumbers::None)
+            continue;
+        DocumentOptions one;
+        PageOptions::setWeekNumbers(one, calendar->weekNumbers());
+        entries.append(QStringLiteral("%1:%2").arg(i).arg(one.value(QStringLiteral("WeekNumbers")).toString()));
+    }
+    DocumentOptions written = options;
+    written.remove(kFlatCalendarWeekNumbers);
+    if (!entries.isEmpty())
+        written.setValue(kFlatCalendarWeekNumbers, entries.join(QLatin1Char(',')));
+    return written;
+}
+
+// Gives the calendars read back their week numbers and takes the entry out of the page's
+// options. Parts that name no floating calendar are left out.
+void takeFlatCalendarWeekNumbers(DocumentOptions &options, const std::vector<TGFlatCalendar *> &objects)
+{
+    const QString text = options.value(kFlatCalendarWeekNumbers).toString();
+    options.remove(kFlatCalendarWeekNumbers);
+    for (const QString &entry : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList parts = entry.split(QLatin1Char(':'));
+        bool ok = false;
+        const int index = parts.value(0).toInt(&ok);
+        if (parts.size() != 2 || !ok || index < 0 || size_t(index) >= objects.size())
+            continue;
+        TGFlatCalendar *calendar = objects[size_t(index)];
+        DocumentOptions one;
+        one.setValue(QStringLiteral("WeekNumbers"), parts[1]);
+        if (calendar)
+            calendar->setWeekNumbers(PageOptions::weekNumbers(one));
+    }
 }
 
 // Runs a writer over a memory buffer and returns what it wrote.
@@ -166,7 +218,8 @@ QByteArray documentBytes(const PageDocument &doc, const std::vector<TComponent *
     return writeToBytes(
         [&](TWriter &w) {
             writeDocument(w, content, doc.pixelsPerInch, objects,
-                          OptionsList::withNames(doc.options, doc.settings.names));
+                          withFlatCalendarWeekNumbers(OptionsList::withNames(doc.options, doc.settings.names),
+                                                      objects));
         });
 }
 
@@ -245,6 +298,13 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
         return outcome;
     // Objects handed to the sink may leave the owner at once, so the names given are kept.
     auto given = std::make_shared<QSet<QString>>();
+    // The floating calendars by their places in the file (null for other objects), for the
+    // options that name them; every sink keeps such objects while this reads on.
+    std::vector<TGFlatCalendar *> read;
+    const ObjectSink counted = [&read, &sink](std::unique_ptr<TComponent> component) {
+        read.push_back(flatCalendarOf(component.get()));
+        sink(std::move(component));
+    };
     reader.setNamingHook([owner, given](TReader &, TComponent &, QString &name) {
         name = NameDroppedObject(owner, name, *given);
         given->insert(name);
@@ -253,7 +313,7 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
     reader.setSkipDamage(true);
     try {
         reader.GetListStart();
-        reader.GetComponentRecords(owner, nullptr, sink);
+        reader.GetComponentRecords(owner, nullptr, counted);
     } catch (const StreamError &error) {
         outcome.objectsError = error.message();
         outcome.dropped << QStringLiteral("the object list: ") + error.message();
@@ -263,8 +323,10 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
             outcome.objectsError = damage.reason;
         outcome.dropped << damage.text();
     }
-    if (outcome.objectsError.isEmpty())
+    if (outcome.objectsError.isEmpty()) {
         readOptions(reader, doc, outcome);
+        takeFlatCalendarWeekNumbers(doc.options, read);
+    }
     return outcome;
 }
 

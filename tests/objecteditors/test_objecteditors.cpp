@@ -128,6 +128,9 @@ TEST(TFlatCalendarEditor, EditsAPreviewAtZoomOne)
         emit editor.cellBorderList()->activated(4);
         editor.transparentBox()->setChecked(true);
         editor.depthSpinner()->setValue(7);
+        auto *weeks = editor.findChild<QComboBox *>(QStringLiteral("WeekNumbers"));
+        EXPECT_EQ(weeks->currentText(), QStringLiteral("None"));
+        emit weeks->activated(weeks->findText(QStringLiteral("ISO 8601")));
         EXPECT_EQ(editor.Sample().Month(), 5);
         return int(QDialog::Accepted);
     };
@@ -138,6 +141,7 @@ TEST(TFlatCalendarEditor, EditsAPreviewAtZoomOne)
     EXPECT_EQ(calendar.CellBorderStyle(), fcbTopBottom);
     EXPECT_TRUE(calendar.CalTransparent());
     EXPECT_EQ(calendar.ShadowDepth(), 7);
+    EXPECT_EQ(calendar.weekNumbers(), PageOptions::WeekNumbers::Iso);
     // A year the spinner cannot show survives when the user leaves it alone.
     EXPECT_EQ(calendar.Year(), 3000);
     EXPECT_EQ(calendar.boundsRect().size(), QSize(100, 80));

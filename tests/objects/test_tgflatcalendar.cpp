@@ -265,3 +265,21 @@ TEST(TGFlatCalendar, PrintsIntoItsInchRectangle)
     EXPECT_EQ(page.pixel(74, 50), qRgb(255, 0, 0));
     EXPECT_EQ(page.pixel(100, 146), White);
 }
+
+TEST(TGFlatCalendar, WeekNumbersTakeAColumnLeftOfTheDaysAndCopyWithTheProperties)
+{
+    TGFlatCalendar calendar(January1997);
+    prepared(calendar, 280, 200);
+    const QImage plain = paint(calendar);
+    calendar.setWeekNumbers(PageOptions::WeekNumbers::Iso);
+    const QImage numbered = paint(calendar);
+    EXPECT_NE(numbered, plain);
+    // The day names' band keeps its place; the days move right of the numbers' column.
+    EXPECT_EQ(numbered.copy(0, 0, 280, 20), plain.copy(0, 0, 280, 20));
+
+    TGFlatCalendar copy(January1997);
+    copy.assignProperties(calendar);
+    EXPECT_EQ(copy.weekNumbers(), PageOptions::WeekNumbers::Iso);
+    prepared(copy, 280, 200);
+    EXPECT_EQ(paint(copy), numbered);
+}

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "objects/objectkinds.h"
+#include "objects/tgflatcalendar.h"
 #include "objects/tggraphiccontrol.h"
 #include "storage/calendarfile.h"
 #include "storage/objectrecords.h"
@@ -181,4 +182,57 @@ TEST(ObjectKindRecords, SavingAnObjectOfAnUnregisteredKindFailsAndKeepsTheFile)
 
     // The object clipboard refuses it the same way.
     EXPECT_THROW(ObjectRecords::objectListBytes({objects.back().get()}), StreamError);
+}
+
+TEST(FlatCalendarWeekNumbers, TravelInTheOptionsListByTheCalendarsPlaces)
+{
+    std::vector<std::unique_ptr<TGGraphicControl>> objects;
+    for (const char *className : {"TGPLabel", "TGFlatCalendar", "TGFlatCalendar"}) {
+        objects.push_back(madeWithTool(*ObjectKinds::find(QLatin1String(className))));
+        objects.back()->setName(QStringLiteral("Component%1").arg(objects.size()));
+    }
+    const QByteArray plain = documentOf(objects);
+    EXPECT_FALSE(plain.contains("FlatCalendarWeekNumbers")) << "calendars without numbers add nothing";
+
+    static_cast<TGFlatCalendar &>(*objects[2]).setWeekNumbers(PageOptions::WeekNumbers::FirstJanuary);
+    const QByteArray numbered = documentOf(objects);
+    EXPECT_TRUE(numbered.contains("2:us"));
+    EXPECT_TRUE(numbered.startsWith(plain.left(plain.size() - 1))) << "only the options list is added";
+
+    PageDocument doc;
+    std::vector<std::unique_ptr<TGGraphicControl>> read;
+    ASSERT_TRUE(CalendarFile::loadDocumentBytes(doc, numbered, nullptr, ObjectRecords::collectObjects(read)).ok);
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_EQ(static_cast<TGFlatCalendar &>(*read[1]).weekNumbers(), PageOptions::WeekNumbers::None);
+    EXPECT_EQ(static_cast<TGFlatCalendar &>(*read[2]).weekNumbers(), PageOptions::WeekNumbers::FirstJanuary);
+    EXPECT_FALSE(doc.options.contains("FlatCalendarWeekNumbers")) << "the page keeps no copy to write twice";
+    // Written again, the file is the same.
+    const ObjectRecords::RecordList records(read);
+    EXPECT_EQ(CalendarFile::documentBytes(doc, records.components()).contains("2:us"), true);
+}
+
+TEST(FlatCalendarWeekNumbers, EntriesThatNameNoFloatingCalendarAreLeftOut)
+{
+    std::vector<std::unique_ptr<TGGraphicControl>> objects;
+    objects.push_back(madeWithTool(*ObjectKinds::find(QStringLiteral("TGPLabel"))));
+    objects.push_back(madeWithTool(*ObjectKinds::find(QStringLiteral("TGFlatCalendar"))));
+    objects[1]->setName(QStringLiteral("Component1"));
+    // What is written comes from the objects, not from an entry the page carries.
+    PageDocument doc = plainDocument();
+    doc.options.setValue(QStringLiteral("FlatCalendarWeekNumbers"), QStringLiteral("1:iso"));
+    const ObjectRecords::RecordList records(objects);
+    EXPECT_FALSE(CalendarFile::documentBytes(doc, records.components()).contains("1:iso"));
+
+    // A hand-made entry (same length name, so the list stays whole) naming the label, a place
+    // past the end, bad places and values: only the calendar's own valid part is taken.
+    doc.options.remove(QStringLiteral("FlatCalendarWeekNumbers"));
+    doc.options.setValue(QStringLiteral("FlatCalendarWeekNumberZ"), QStringLiteral("0:iso,7:iso,x:us,1,1:us"));
+    QByteArray edited = CalendarFile::documentBytes(doc, records.components());
+    edited.replace("FlatCalendarWeekNumberZ", "FlatCalendarWeekNumbers");
+    PageDocument reread;
+    std::vector<std::unique_ptr<TGGraphicControl>> read;
+    ASSERT_TRUE(CalendarFile::loadDocumentBytes(reread, edited, nullptr, ObjectRecords::collectObjects(read)).ok);
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(static_cast<TGFlatCalendar &>(*read[1]).weekNumbers(), PageOptions::WeekNumbers::FirstJanuary);
+    EXPECT_TRUE(reread.options.isEmpty());
 }
