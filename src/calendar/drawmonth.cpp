@@ -70,6 +70,11 @@ void drawGridLine(Canvas &canvas, int x1, int y1, int x2, int y2)
 void drawPrintedGrid(Canvas &canvas, const MonthBoxGeometry &g, TCalBorderStyle style)
 {
     for (int row = 0; row < 6; ++row) {
+        // The row lines run through the week numbers' column, as on the screen; its sides are
+        // the frame and the first day's edge.
+        if (g.weekColumnWidth > 0)
+            DrawBorder(canvas, {g.frame.left, g.rowLineY(row), g.gridLeft(), g.rowLineY(row + 1)},
+                       style == cbAll ? cbTopBottom : style);
         for (int column = 0; column < 7; ++column) {
             DrawBorder(canvas,
                        {g.columnLineX(column), g.rowLineY(row), g.columnLineX(column + 1),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "page/calpanel32.h"
+#include "calendar/pageoptions.h"
 #include "calendar/drawmonth.h"
 #include "objects/tgplabel.h"
 #include "graphics/reportcanvas.h"
@@ -291,4 +292,23 @@ TEST(PagePrint, FreeformObjectsPrintWithThePagesOffsets)
     // One inch and two inches from the page's corner, plus the offsets.
     EXPECT_EQ(sheet.pixel(printed(100, 0.25), printed(200, 0.5)), qRgb(255, 0, 0));
     EXPECT_EQ(sheet.pixel(printed(90, 0.25), printed(200, 0.5)), White);
+}
+
+TEST(PagePrint, RowLinesRunThroughTheWeekNumbersAsOnTheScreen)
+{
+    TCalendarPanel32 page;
+    prepare(page, loFullCalendar);
+    page.SetCellBorder(cbAll);
+    DocumentOptions options = page.options();
+    PageOptions::setWeekNumbers(options, PageOptions::WeekNumbers::Iso);
+    page.setOptions(options);
+    const QImage sheet = print(page);
+    // Between the frame and the first day's column, at the line under the first week.
+    const CellRecord first = page.cellTable().cell(1);
+    const CellRecord second = page.cellTable().cell(8);
+    const int x = printed((page.CalendarRect().left + first.rTotal.left) / 2);
+    int dark = 0;
+    for (int y = printed(first.rTotal.bottom) - 4; y <= printed(second.rTotal.top) + 4; ++y)
+        dark += qGray(sheet.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 0) << "a row line crosses the week numbers' column";
 }
