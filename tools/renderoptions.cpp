@@ -321,14 +321,8 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
     options.moon = parser.isSet(QStringLiteral("moon"));
     options.moonPhases = parser.isSet(QStringLiteral("moon-phases"));
     if (parser.isSet(QStringLiteral("week-numbers"))) {
-        const QString numbers = parser.value(QStringLiteral("week-numbers")).toLower();
-        if (numbers == QLatin1String("iso"))
-            options.weekNumbers = PageOptions::WeekNumbers::Iso;
-        else if (numbers == QLatin1String("us"))
-            options.weekNumbers = PageOptions::WeekNumbers::FirstJanuary;
-        else if (numbers == QLatin1String("none"))
-            options.weekNumbers = PageOptions::WeekNumbers::None;
-        else {
+        options.weekNumbers = PageOptions::weekNumbersNamed(parser.value(QStringLiteral("week-numbers")).toLower());
+        if (!options.weekNumbers) {
             result.error = invalid(QStringLiteral("week-numbers"), parser.value(QStringLiteral("week-numbers")));
             return result;
         }

@@ -35,23 +35,36 @@ bool flag(const DocumentOptions &options, const QString &name, bool fallback)
 
 } // namespace
 
+QString weekNumbersName(WeekNumbers numbers)
+{
+    switch (numbers) {
+    case WeekNumbers::Iso: return QStringLiteral("iso");
+    case WeekNumbers::FirstJanuary: return QStringLiteral("us");
+    case WeekNumbers::None: break;
+    }
+    return QStringLiteral("none");
+}
+
+std::optional<WeekNumbers> weekNumbersNamed(const QString &name)
+{
+    for (const WeekNumbers numbers : {WeekNumbers::None, WeekNumbers::Iso, WeekNumbers::FirstJanuary}) {
+        if (name == weekNumbersName(numbers))
+            return numbers;
+    }
+    return std::nullopt;
+}
+
 WeekNumbers weekNumbers(const DocumentOptions &options)
 {
-    const QString value = options.value(kWeekNumbers).toString();
-    if (value == QLatin1String("iso"))
-        return WeekNumbers::Iso;
-    if (value == QLatin1String("us"))
-        return WeekNumbers::FirstJanuary;
-    return WeekNumbers::None;
+    return weekNumbersNamed(options.value(kWeekNumbers).toString()).value_or(WeekNumbers::None);
 }
 
 void setWeekNumbers(DocumentOptions &options, WeekNumbers numbers)
 {
-    switch (numbers) {
-    case WeekNumbers::None: options.remove(kWeekNumbers); break;
-    case WeekNumbers::Iso: options.setValue(kWeekNumbers, QStringLiteral("iso")); break;
-    case WeekNumbers::FirstJanuary: options.setValue(kWeekNumbers, QStringLiteral("us")); break;
-    }
+    if (numbers == WeekNumbers::None)
+        options.remove(kWeekNumbers);
+    else
+        options.setValue(kWeekNumbers, weekNumbersName(numbers));
 }
 
 bool moonPhases(const DocumentOptions &options) { return flag(options, kMoonPhases, false); }

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The page options of Orvane's own, read and written by name in a page's DocumentOptions.
 // An option at its default is not stored, so a page that uses none keeps an empty list and
 // its file stays as older versions wrote it.
@@ -15,6 +17,11 @@ namespace PageOptions {
 // Week numbers left of the month grids: ISO 8601, or counting from the week that holds
 // 1 January (the North American custom).
 enum class WeekNumbers { None, Iso, FirstJanuary };
+
+// The numbering's name in files and on the command line: "iso", "us" or "none".
+QString weekNumbersName(WeekNumbers numbers);
+// The numbering a name stands for; none for a name that is none of them.
+std::optional<WeekNumbers> weekNumbersNamed(const QString &name);
 
 WeekNumbers weekNumbers(const DocumentOptions &options);
 void setWeekNumbers(DocumentOptions &options, WeekNumbers numbers);

@@ -138,9 +138,8 @@ void TCalendarProperties::fillHolidayRegions()
 
 void TCalendarProperties::holidayPlaceChosen()
 {
-    const QString country = m_holidayCountry->currentData().toString();
-    const QString region = m_holidayRegion->currentData().toString();
-    const QString place = country.isEmpty() || region.isEmpty() ? country : country + QLatin1Char('-') + region;
+    const QString place = HolidayFiles::joinPlace(m_holidayCountry->currentData().toString(),
+                                                  m_holidayRegion->currentData().toString());
     changeExampleOptions([&place](DocumentOptions &options) { PageOptions::setHolidaysOf(options, place); });
 }
 

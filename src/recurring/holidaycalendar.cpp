@@ -463,4 +463,9 @@ bool splitPlace(const QString &place, QString *country, QString *region)
     return true;
 }
 
+QString joinPlace(const QString &country, const QString &region)
+{
+    return country.isEmpty() || region.isEmpty() ? country : country + QLatin1Char('-') + region;
+}
+
 } // namespace HolidayFiles

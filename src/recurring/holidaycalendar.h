@@ -116,5 +116,8 @@ QList<Country> countries(QStringList *problems = nullptr);
 // "DE" or "DE-BY" (case does not matter) as the country's and the region's code; false
 // when it is neither.
 bool splitPlace(const QString &place, QString *country, QString *region);
+// The place of a country and one of its regions ("DE-BY"), or of the country alone when the
+// region or the country is empty.
+QString joinPlace(const QString &country, const QString &region);
 
 } // namespace HolidayFiles

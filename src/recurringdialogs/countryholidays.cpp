@@ -87,9 +87,7 @@ void TCountryHolidays::countryChanged()
 
 QString TCountryHolidays::place() const
 {
-    const QString region = m_region->currentData().toString();
-    const QString country = m_country->currentData().toString();
-    return region.isEmpty() ? country : country + QLatin1Char('-') + region;
+    return HolidayFiles::joinPlace(m_country->currentData().toString(), m_region->currentData().toString());
 }
 
 bool TCountryHolidays::localNames() const

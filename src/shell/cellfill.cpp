@@ -45,14 +45,24 @@ bool PutTextOnDates(TCalendarMain &window, const QList<RecurringDate> &dates)
     return filled.appended > 0;
 }
 
-void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window)
+namespace {
+
+// The days the window's page shows, for a fill command.
+EventFill::Period fillPeriod(TCalendarMain &window)
 {
-    const RecurringDialogHooks hooks = modalCommandHooks();
     TCalendarPanel32 &page = window.CalendarPanel();
     // Day numbers come from the cell table of the last paint; make sure there is one.
     if (page.cellTable().cell(1).rTotal.width() <= 0)
         page.UpdateCellTable();
-    const EventFill::Period period = EventFill::pagePeriod(page.model());
+    return EventFill::pagePeriod(page.model());
+}
+
+} // namespace
+
+void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window)
+{
+    const RecurringDialogHooks hooks = modalCommandHooks();
+    const EventFill::Period period = fillPeriod(window);
     if (!period.isValid())
         return;
     fillCalendarWithRecurringDates(
@@ -63,14 +73,11 @@ void mnuFillCalendarwithRecurringDatesClick(TCalendarMain &window)
 
 void mnuFillCalendarwithHolidaysClick(TCalendarMain &window)
 {
-    TCalendarPanel32 &page = window.CalendarPanel();
-    if (page.cellTable().cell(1).rTotal.width() <= 0)
-        page.UpdateCellTable();
-    const EventFill::Period period = EventFill::pagePeriod(page.model());
+    const EventFill::Period period = fillPeriod(window);
     if (!period.isValid())
         return;
     const Preferences &preferences = window.preferences();
-    QString place = PageOptions::holidaysOf(page.options());
+    QString place = PageOptions::holidaysOf(window.CalendarPanel().options());
     if (place.isEmpty())
         place = preferences.holidayPlace;
     if (place.isEmpty())

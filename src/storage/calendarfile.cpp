@@ -79,9 +79,7 @@ DocumentOptions withFlatCalendarWeekNumbers(const DocumentOptions &options,
         const TGFlatCalendar *calendar = flatCalendarOf(objects[i]);
         if (!calendar || calendar->weekNumbers() == PageOptions::WeekNumbers::None)
             continue;
-        DocumentOptions one;
-        PageOptions::setWeekNumbers(one, calendar->weekNumbers());
-        entries.append(QStringLiteral("%1:%2").arg(i).arg(one.value(QStringLiteral("WeekNumbers")).toString()));
+        entries.append(QStringLiteral("%1:%2").arg(i).arg(PageOptions::weekNumbersName(calendar->weekNumbers())));
     }
     DocumentOptions written = options;
     written.remove(kFlatCalendarWeekNumbers);
@@ -102,11 +100,9 @@ void takeFlatCalendarWeekNumbers(DocumentOptions &options, const std::vector<TGF
         const int index = parts.value(0).toInt(&ok);
         if (parts.size() != 2 || !ok || index < 0 || size_t(index) >= objects.size())
             continue;
-        TGFlatCalendar *calendar = objects[size_t(index)];
-        DocumentOptions one;
-        one.setValue(QStringLiteral("WeekNumbers"), parts[1]);
-        if (calendar)
-            calendar->setWeekNumbers(PageOptions::weekNumbers(one));
+        const std::optional<PageOptions::WeekNumbers> numbers = PageOptions::weekNumbersNamed(parts[1]);
+        if (TGFlatCalendar *calendar = objects[size_t(index)]; calendar && numbers)
+            calendar->setWeekNumbers(*numbers);
     }
 }
 
