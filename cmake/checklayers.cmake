@@ -33,6 +33,7 @@ set(allowed_recurring core)
 set(allowed_recurringdialogs recurring widgets)
 set(allowed_ical core)
 set(allowed_output core calendar graphics pagemodel)
+set(allowed_project core calendar eventfill ical images objects output pagemodel recurring storage)
 set(allowed_documents core graphics output page storage surface widgets)
 set(allowed_dialogs widgets)
 set(allowed_shell calendar cells core dialogs documents eventfill graphics ical icons objecteditors objects page

@@ -43,7 +43,8 @@ QJsonObject eventJson(const CalendarEvent &event)
                                                        : QJsonValue(QJsonValue::Null)}};
 }
 
-// The editor's default font as a new installation has it: the renderer has no preferences.
+} // namespace
+
 QTextCharFormat emptyCellFormat()
 {
     QTextCharFormat format;
@@ -52,6 +53,8 @@ QTextCharFormat emptyCellFormat()
     format.setForeground(Qt::black);
     return format;
 }
+
+namespace {
 
 // The page's days for a fill; invalid, after a message, on a layout without day cells.
 EventFill::Period fillPeriod(const PageModel &page, const char *option)
@@ -95,31 +98,28 @@ int runCalendarEvents(const RenderOptions &options)
 
 bool fillFromCalendarFile(const RenderOptions &options, PageModel &page)
 {
-    if (options.fillIcsFile.isEmpty())
+    if (options.fillIcsFiles.isEmpty())
         return true;
     const EventFill::Period period = fillPeriod(page, "--fill-ics");
     if (!period.isValid())
         return false;
-    const CalendarEventsResult read = CalendarEvents::readFile(options.fillIcsFile, period.first, period.last);
-    if (!read.ok()) {
-        printError(options.fillIcsFile, read.error);
-        return false;
-    }
-    warnIfCutShort(options.fillIcsFile, read);
     page.UpdateCellTable();
-    reportUnreadable(EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat()));
+    for (const QString &path : options.fillIcsFiles) {
+        const CalendarEventsResult read = CalendarEvents::readFile(path, period.first, period.last);
+        if (!read.ok()) {
+            printError(path, read.error);
+            return false;
+        }
+        warnIfCutShort(path, read);
+        reportUnreadable(EventFill::fillPage(page, EventFill::placements(page, read.events), emptyCellFormat()));
+    }
     return true;
 }
 
-bool fillFromRecurringFile(const RenderOptions &options, PageModel &page)
+bool recurringFillLines(const RenderOptions &options, QStringList &lines)
 {
-    if (options.fillRecurringFile.isEmpty())
-        return true;
-    const EventFill::Period period = fillPeriod(page, "--fill-recurring");
-    if (!period.isValid())
-        return false;
     QString error;
-    QStringList lines = loadRecurringReportFile(options.fillRecurringFile, &error);
+    lines = loadRecurringReportFile(options.fillRecurringFile, &error);
     if (!error.isEmpty()) {
         printProblem(error);
         return false;
@@ -130,6 +130,19 @@ bool fillFromRecurringFile(const RenderOptions &options, PageModel &page)
                 lines.append(holiday);
         }
     }
+    return true;
+}
+
+bool fillFromRecurringFile(const RenderOptions &options, PageModel &page)
+{
+    if (options.fillRecurringFile.isEmpty())
+        return true;
+    const EventFill::Period period = fillPeriod(page, "--fill-recurring");
+    if (!period.isValid())
+        return false;
+    QStringList lines;
+    if (!recurringFillLines(options, lines))
+        return false;
     page.UpdateCellTable();
     reportUnreadable(EventFill::fillRecurringDates(page, recurringDatesInPeriod(lines, period.first, period.last),
                                                    emptyCellFormat()));

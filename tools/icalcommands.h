@@ -2,8 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QStringList>
+
 struct RenderOptions;
 class PageModel;
+class QTextCharFormat;
+
+// The editor's default font as a new installation has it: the renderer has no preferences.
+QTextCharFormat emptyCellFormat();
+// The lines --fill-recurring FILE [--holidays-too] puts on pages; false after a message when
+// the list cannot be read.
+bool recurringFillLines(const RenderOptions &options, QStringList &lines);
 
 // --ics FILE: prints the events of the --month/--year as JSON; returns the exit status.
 int runCalendarEvents(const RenderOptions &options);

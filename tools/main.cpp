@@ -7,6 +7,7 @@
 #include "mooncommands.h"
 #include "icalcommands.h"
 #include "picturecommands.h"
+#include "projectcommands.h"
 #include "rtfcommands.h"
 #include "renderoptions.h"
 #include "terminaltext.h"
@@ -80,6 +81,8 @@ int main(int argc, char *argv[])
         return runRichText(parsed.options);
     if (!parsed.options.icsFile.isEmpty())
         return runCalendarEvents(parsed.options);
+    if (!parsed.options.projectFile.isEmpty())
+        return runProject(parsed.options);
     PageModel page;
     page.ResetToDefaults();
     // Pages made here keep the classic texts unless --locale-dates on asks for the language's,
@@ -91,6 +94,9 @@ int main(int argc, char *argv[])
     if (!loadRenderInputs(parsed.options, page, readInPart))
         return 1;
     applyRenderOptions(parsed.options, page);
+    // The fill options fill the project's months, not its design.
+    if (!parsed.options.newProjectFile.isEmpty())
+        return runNewProject(parsed.options, page);
     if (!fillFromCalendarFile(parsed.options, page) || !fillFromRecurringFile(parsed.options, page))
         return 1;
     if (const int status = saveRenderOutput(parsed.options, page, readInPart); status != 0)

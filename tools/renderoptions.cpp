@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "renderoptions.h"
 
-#include "calendar/pageoptions.h"
 #include "output/pageoutput.h"
 #include "pagemodel/pagemodel.h"
 #include "calendar/pageoptions.h"
+#include "project/calendarproject.h"
 #include "recurring/holidayplaces.h"
 
 #include <QCommandLineParser>
@@ -81,7 +81,8 @@ void addOptions(QCommandLineParser &parser)
     valueOption("save-rtf", "With --rtf: write the text back as RTF.", "FILE");
     valueOption("ics", "Print the events of an iCalendar file on the days of --month/--year as JSON.",
                 "FILE");
-    valueOption("fill-ics", "Fill the page's day cells with the events of an iCalendar file.", "FILE");
+    valueOption("fill-ics", "Fill the page's day cells with the events of an iCalendar file (may be "
+                            "given more than once).", "FILE");
     valueOption("fill-recurring", "Fill the page's day cells with every entry of a recurring-date list "
                                   "that falls on its days, as the window's command does with all chosen.", "FILE");
     parser.addOption({QStringLiteral("holidays-too"),
@@ -90,6 +91,23 @@ void addOptions(QCommandLineParser &parser)
                                      "DE-BY); none turns it off.", "CC[-RR]|none");
     parser.addOption({QStringLiteral("holiday-names"),
                       QStringLiteral("With --holiday-colouring: the holidays' names small in their cells.")});
+    valueOption("new-project", "Make a calendar project from the page: a page a month beside FILE, "
+                               "filled by --fill-recurring, --fill-holidays and --fill-ics, with "
+                               "--photos in the photo frame. Needs --first and --months.", "FILE.ovproj");
+    valueOption("first", "With --new-project: the first month.", "YYYY-MM");
+    valueOption("cover", "With --new-project: a cover page, a year overview or a copy of the design.",
+                "overview|copy");
+    valueOption("photos", "With --new-project: a folder of photos, one a month in name order.", "DIR");
+    valueOption("photo-frame", "With --photos: the clip-art object that holds them (default the largest).",
+                "OBJECTNAME");
+    valueOption("photo-rect", "With --photos: a new photo frame, in inches from the paper's top left.",
+                "L,T,W,H");
+    valueOption("fill-holidays", "With --new-project: the public holidays of a country or region.",
+                "CC[-RR]");
+    parser.addOption({QStringLiteral("local-names"),
+                      QStringLiteral("With --fill-holidays: the holidays' names in the country's language.")});
+    valueOption("project", "A calendar project to write with --out (a .pdf, or images numbered by %02d "
+                           "in the name) or list with --geometry.", "FILE.ovproj");
     valueOption("style", "Apply a calendar style sheet (.OVS).", "FILE");
     valueOption("save", "Save the page as a calendar document (.OVF) or style sheet (.OVS).",
                 "FILE");
@@ -249,6 +267,77 @@ bool readNumbers(const QCommandLineParser &parser, RenderOptions &options, QStri
     return true;
 }
 
+std::optional<MonthOfYear> monthValue(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('-'));
+    const std::optional<int> year = parts.size() == 2 ? intValue(parts[0], {1, 9999}) : std::nullopt;
+    const std::optional<int> month = parts.size() == 2 ? intValue(parts[1], {1, 12}) : std::nullopt;
+    if (!year || !month)
+        return std::nullopt;
+    return MonthOfYear{*month, *year};
+}
+
+bool readPhotoOptions(const QCommandLineParser &parser, RenderOptions &options, QString &error)
+{
+    options.photosFolder = parser.value(QStringLiteral("photos"));
+    options.photoFrame = parser.value(QStringLiteral("photo-frame"));
+    if (parser.isSet(QStringLiteral("photo-rect"))) {
+        const QString text = parser.value(QStringLiteral("photo-rect"));
+        const QStringList parts = text.split(QLatin1Char(','));
+        std::array<float, 4> rect{};
+        for (int i = 0; i < 4; ++i) {
+            const auto value = parts.size() == 4 ? floatValue(parts[i], i < 2 ? -20.0f : 0.01f, 40.0f) : std::nullopt;
+            if (!value) {
+                error = invalid(QStringLiteral("photo-rect"), text);
+                return false;
+            }
+            rect[i] = *value;
+        }
+        options.photoRect = rect;
+    }
+    if ((!options.photoFrame.isEmpty() || options.photoRect) && options.photosFolder.isEmpty())
+        error = QStringLiteral("--photo-frame and --photo-rect go with --photos DIR");
+    else if (!options.photoFrame.isEmpty() && options.photoRect)
+        error = QStringLiteral("--photo-frame and --photo-rect cannot be given together");
+    return error.isEmpty();
+}
+
+bool readProject(const QCommandLineParser &parser, RenderOptions &options, QString &error)
+{
+    options.projectFile = parser.value(QStringLiteral("project"));
+    options.newProjectFile = parser.value(QStringLiteral("new-project"));
+    options.cover = parser.value(QStringLiteral("cover")).toLower();
+    options.fillHolidays = parser.value(QStringLiteral("fill-holidays")).toUpper();
+    options.localHolidayNames = parser.isSet(QStringLiteral("local-names"));
+    if (!readPhotoOptions(parser, options, error))
+        return false;
+    if (parser.isSet(QStringLiteral("first"))) {
+        options.projectFirst = monthValue(parser.value(QStringLiteral("first")));
+        if (!options.projectFirst) {
+            error = invalid(QStringLiteral("first"), parser.value(QStringLiteral("first")));
+            return false;
+        }
+    }
+    QString country;
+    QString region;
+    if (!options.fillHolidays.isEmpty() && !HolidayFiles::splitPlace(options.fillHolidays, &country, &region))
+        error = invalid(QStringLiteral("fill-holidays"), parser.value(QStringLiteral("fill-holidays")));
+    else if (!options.cover.isEmpty() && options.cover != QLatin1String("overview") && options.cover != QLatin1String("copy"))
+        error = invalid(QStringLiteral("cover"), parser.value(QStringLiteral("cover")));
+    else if (options.newProjectFile.isEmpty()
+             && (options.projectFirst || !options.cover.isEmpty() || !options.photosFolder.isEmpty()
+                 || !options.fillHolidays.isEmpty()))
+        error = QStringLiteral("--first, --cover, --photos and --fill-holidays go with --new-project FILE");
+    else if (!options.newProjectFile.isEmpty()
+             && (!options.projectFirst || !parser.isSet(QStringLiteral("months"))))
+        error = QStringLiteral("--new-project needs --first YYYY-MM and --months N");
+    else if (!options.newProjectFile.isEmpty() && !options.projectFile.isEmpty())
+        error = QStringLiteral("--new-project and --project cannot be given together");
+    else if (options.localHolidayNames && options.fillHolidays.isEmpty())
+        error = QStringLiteral("--local-names goes with --fill-holidays CC[-RR]");
+    return error.isEmpty();
+}
+
 } // namespace
 
 RenderOptionsResult parseRenderOptions(const QStringList &arguments)
@@ -367,14 +456,14 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         return result;
     }
     options.icsFile = parser.value(QStringLiteral("ics"));
-    options.fillIcsFile = parser.value(QStringLiteral("fill-ics"));
+    options.fillIcsFiles = parser.values(QStringLiteral("fill-ics"));
     options.fillRecurringFile = parser.value(QStringLiteral("fill-recurring"));
     options.holidaysToo = parser.isSet(QStringLiteral("holidays-too"));
     if (options.holidaysToo && options.fillRecurringFile.isEmpty()) {
         result.error = QStringLiteral("--holidays-too goes with --fill-recurring FILE");
         return result;
     }
-    if (!readHolidayColouring(parser, options, result.error))
+    if (!readHolidayColouring(parser, options, result.error) || !readProject(parser, options, result.error))
         return result;
     if (readNumbers(parser, options, result.error) && readChoices(parser, options, result.error))
         readMargins(parser, options, result.error);
@@ -384,6 +473,11 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         result.error = QStringLiteral("--holidays-of needs --year Y");
     if (result.error.isEmpty() && options.moon && !options.year)
         result.error = QStringLiteral("--moon needs --year Y");
+    if (result.error.isEmpty() && !options.newProjectFile.isEmpty()
+        && (options.months > CalendarProject::kMaxMonths || !options.outFile.isEmpty()))
+        result.error = options.outFile.isEmpty()
+                           ? QStringLiteral("--new-project takes 1 to %1 --months").arg(CalendarProject::kMaxMonths)
+                           : QStringLiteral("--new-project writes a project; write it out with --project FILE --out FILE");
     return result;
 }
 

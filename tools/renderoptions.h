@@ -54,7 +54,7 @@ struct RenderOptions
     bool rtfRuns = false;    // --runs
     QString saveRtfFile;     // --save-rtf FILE
     QString icsFile;         // --ics FILE, with --month and --year
-    QString fillIcsFile;     // --fill-ics FILE
+    QStringList fillIcsFiles; // --fill-ics FILE, once or more
     QString fillRecurringFile; // --fill-recurring FILE
     bool holidaysToo = false;  // --holidays-too
     // Page options: a place's holidays coloured ("" turns it off), and their names shown.
@@ -64,6 +64,16 @@ struct RenderOptions
     QString documentFile;    // the one positional argument
     QString styleFile;       // --style FILE.OVS
     QString saveFile;        // --save FILE.OVF or FILE.OVS
+    // Calendar projects: making one from the page (--new-project), and writing one out.
+    QString newProjectFile;  // --new-project FILE.ovproj
+    std::optional<MonthOfYear> projectFirst; // --first YYYY-MM
+    QString cover;           // --cover overview|copy; empty for none
+    QString photosFolder;    // --photos DIR
+    QString photoFrame;      // --photo-frame OBJECTNAME
+    std::optional<std::array<float, 4>> photoRect; // --photo-rect L,T,W,H in inches
+    QString fillHolidays;    // --fill-holidays CC[-RR]
+    bool localHolidayNames = false; // --local-names
+    QString projectFile;     // --project FILE.ovproj
 };
 
 struct RenderOptionsResult

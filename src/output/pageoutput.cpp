@@ -114,6 +114,34 @@ bool saveImage(const QImage &image, const QString &path, QString *error)
     return writeFile(path, bytes, error);
 }
 
+bool paintPages(QPagedPaintDevice &device, int count, const PageSource &pageAt, QString *error,
+                const PageProgress &progress)
+{
+    QPainter painter;
+    bool cancelled = false;
+    for (int k = 0; k < count && !cancelled; ++k) {
+        PageModel *page = pageAt(k, error);
+        if (!page) {
+            if (painter.isActive())
+                painter.end();
+            return false;
+        }
+        if (progress && !progress(k)) {
+            cancelled = true;
+            break;
+        }
+        device.setPageLayout(pageLayoutOf(*page));
+        if (k == 0 ? !painter.begin(&device) : !device.newPage())
+            return fail(error, QStringLiteral("Cannot start the PDF document"));
+        ReportCanvas report(painter);
+        PagePainter::printPage(*page, report, 0, 0);
+    }
+    const bool written = !painter.isActive() || painter.end();
+    if (cancelled)
+        return fail(error, QStringLiteral("Cancelled"));
+    return written || fail(error, QStringLiteral("Cannot write the PDF document"));
+}
+
 bool writePdf(PageModel &page, int count, QIODevice &device, QString *error,
               const PageProgress &progress)
 {
@@ -121,44 +149,53 @@ bool writePdf(PageModel &page, int count, QIODevice &device, QString *error,
     QPdfWriter writer(&device);
     writer.setResolution(PdfResolution);
     writer.setCreator(QStringLiteral("Orvane"));
-    writer.setPageLayout(pageLayoutOf(page));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return fail(error, QStringLiteral("Cannot start the PDF document"));
-    bool cancelled = false;
-    for (int k = 0; k < count && !cancelled; ++k) {
-        showMonth(page, first, k);
-        if (progress && !progress(k)) {
-            cancelled = true;
-            break;
-        }
-        if (k > 0) {
-            writer.setPageLayout(pageLayoutOf(page));
-            writer.newPage();
-        }
-        ReportCanvas report(painter);
-        PagePainter::printPage(page, report, 0, 0);
-    }
-    const bool written = painter.end();
+    const bool written = paintPages(
+        writer, count,
+        [&page, &first](int k, QString *) {
+            showMonth(page, first, k);
+            return &page;
+        },
+        error, progress);
     showMonth(page, first, 0);
-    if (cancelled)
-        return fail(error, QStringLiteral("Cancelled"));
-    return written || fail(error, QStringLiteral("Cannot write the PDF document"));
+    return written;
 }
 
-bool savePdf(PageModel &page, int count, const QString &path, QString *error,
-             const PageProgress &progress)
+namespace {
+
+// A device, pipe or folder is refused before the pages are drawn, and the file is made in
+// memory first so a failed write leaves the old one.
+bool savePdfWith(const QString &path, QString *error, const std::function<bool(QIODevice &)> &write)
 {
-    // A device, pipe or folder is refused before the pages are drawn.
     const QString unsafe = FileBytes::unsafeSaveTarget(path);
     if (!unsafe.isEmpty())
         return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, unsafe));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!writePdf(page, count, buffer, error, progress))
+    if (!write(buffer))
         return false;
     return writeFile(path, bytes, error);
+}
+
+} // namespace
+
+bool savePdf(PageModel &page, int count, const QString &path, QString *error,
+             const PageProgress &progress)
+{
+    return savePdfWith(path, error, [&](QIODevice &device) {
+        return writePdf(page, count, device, error, progress);
+    });
+}
+
+bool savePdfPages(int count, const PageSource &pageAt, const QString &path, QString *error,
+                  const PageProgress &progress)
+{
+    return savePdfWith(path, error, [&](QIODevice &device) {
+        QPdfWriter writer(&device);
+        writer.setResolution(PdfResolution);
+        writer.setCreator(QStringLiteral("Orvane"));
+        return paintPages(writer, count, pageAt, error, progress);
+    });
 }
 
 bool saveImages(PageModel &page, int count, const QString &path, QString *error)

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QIODevice;
+class QPagedPaintDevice;
 class PageModel;
 
 // Writing pages to image and PDF files.
@@ -33,6 +34,17 @@ bool writePdf(PageModel &page, int count, QIODevice &device, QString *error,
               const PageProgress &progress = {});
 bool savePdf(PageModel &page, int count, const QString &path, QString *error,
              const PageProgress &progress = {});
+
+// The page of index k (0-based) of a run of pages, ready to print; null stops the output,
+// with error saying why.
+using PageSource = std::function<PageModel *(int index, QString *error)>;
+// Prints count pages, each on a sheet of its own paper size and orientation, onto a device
+// that has begun no painting yet (a PDF writer or a printer).
+bool paintPages(QPagedPaintDevice &device, int count, const PageSource &pageAt, QString *error,
+                const PageProgress &progress = {});
+// One PDF document of count pages.
+bool savePdfPages(int count, const PageSource &pageAt, const QString &path, QString *error,
+                  const PageProgress &progress = {});
 
 // Writes count consecutive months as images at the page's zoom; with more than one page
 // the files are numbered (name-01.png, name-02.png ...).
