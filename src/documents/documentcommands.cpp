@@ -35,8 +35,7 @@ const QString kFilter = QStringLiteral("Calendar File|*.OVF");
 
 DocumentCommands::DocumentCommands(DocumentHost &host, QObject *parent)
     : QObject(parent), m_host(host),
-      m_history([this] { return snapshot(); },
-                [this](const QByteArray &state) { restoreSnapshot(state); })
+      m_history(newHistory())
 {
     m_recoveryTimer.setInterval(RecoveryIntervalMs);
     connect(&m_recoveryTimer, &QTimer::timeout, this, &DocumentCommands::writeRecoveryCopy);
@@ -265,7 +264,8 @@ bool DocumentCommands::readDocument(const QString &path)
     page.applyDocument(doc);
     page.adoptReadObjects(std::move(objects));
     m_host.setDocumentFileName(path);
-    addRecentFile(path);
+    if (m_addToRecent)
+        addRecentFile(path);
     m_readInPartFile = outcome.readInPart() ? path : QString();
     if (outcome.readInPart())
         Dialogs::informationBox(m_host.dialogParent(), DocumentMessages::readInPart(path, outcome.dropped));
@@ -429,6 +429,44 @@ void DocumentCommands::Redo()
     flushPendingChange();
     m_history.redo();
     m_host.SetButtons();
+}
+
+DocumentHistory DocumentCommands::newHistory()
+{
+    return DocumentHistory([this] { return snapshot(); }, [this](const QByteArray &state) { restoreSnapshot(state); });
+}
+
+DocumentCommands::ParkedDocument DocumentCommands::parkDocument()
+{
+    m_host.DoSaveRichtext();
+    flushPendingChange();
+    ParkedDocument parked{snapshot(), std::exchange(m_history, newHistory()), m_host.documentFileName(),
+                          m_host.Modified(), std::exchange(m_readInPartFile, QString())};
+    return parked;
+}
+
+void DocumentCommands::showParkedDocument(ParkedDocument parked)
+{
+    {
+        const ScopedFlag opening([this](bool on) { m_host.setOpening(on); });
+        m_history = std::move(parked.history);
+        restoreSnapshot(parked.state);
+    }
+    m_host.setDocumentFileName(parked.fileName);
+    m_readInPartFile = parked.readInPartFile;
+    m_host.SetModified(parked.modified);
+    m_host.setPageShown(true);
+    m_host.SetButtons();
+    m_host.updateIconWindow();
+    m_host.SetCaption();
+    m_host.page().update();
+}
+
+bool DocumentCommands::openWithoutRecent(const QString &path)
+{
+    const QScopedValueRollback noRecent(m_addToRecent, false);
+    OpenCalendarFile(path);
+    return m_host.documentFileName() == path;
 }
 
 QByteArray DocumentCommands::snapshot() const

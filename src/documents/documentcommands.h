@@ -88,6 +88,24 @@ public:
                               const std::optional<DocumentHost::OpenCellText> &openCell = std::nullopt);
     const RecoveryCopy &recoveryCopy() const { return m_recovery; }
 
+    // A document the window does not show for now, while it shows another page of a
+    // project: its page, undo history, file name and unsaved changes, kept as they were.
+    struct ParkedDocument
+    {
+        QByteArray state;
+        DocumentHistory history;
+        QString fileName;
+        bool modified = false;
+        QString readInPartFile;
+    };
+    // Takes the shown document out of the window (the open cell's text goes into its cell
+    // first); the window shows it again with showParkedDocument().
+    ParkedDocument parkDocument();
+    void showParkedDocument(ParkedDocument parked);
+    // Opens a document as Open does, without adding it to the recent files; false when it
+    // could not be read.
+    bool openWithoutRecent(const QString &path);
+
 private:
     // proposal: the file name offered, when not proposedSaveName().
     bool saveAs(const QString &proposal = {});
@@ -99,6 +117,7 @@ private:
     void showOpenedDocument();
     void addRecentFile(const QString &path);
     QByteArray snapshot() const;
+    DocumentHistory newHistory();
     void restoreSnapshot(const QByteArray &snapshot);
     void restoreRecoveryCopy(const RecoveryCopy::Orphan &orphan);
 
@@ -108,6 +127,7 @@ private:
     bool m_restoring = false;
     bool m_cancelling = false;
     RecoveryCopy m_recovery;
+    bool m_addToRecent = true;
     // The folder of the last file chosen to open, where the next Open starts.
     QString m_lastOpenFolder;
     // The open document's file when it was read only in part, until the document is saved.

@@ -99,6 +99,9 @@ struct TCalendarMainHooks {
     // start (true when restored), removed when the window closes normally.
     std::function<bool()> offerRecovery;
     std::function<void()> discardRecovery;
+    // Previous and Next Month while a project is open: true when the project took the step
+    // (it shows its page before or after), so the page keeps its own month.
+    std::function<bool(int delta)> stepPage;
 };
 
 // The program's document window: menus, tool bar, the page in its scrolling area; it

@@ -75,6 +75,10 @@ void TCalendarMain::stepMonth(int delta)
     if (!TGBasePanel::visibleFlag(m_page))
         return;
     commitCellEditor();
+    if (m_hooks.stepPage && m_hooks.stepPage(delta)) {
+        SetButtons();
+        return;
+    }
     const int oldMonth = m_page->MainCalMonth();
     const int oldYear = m_page->MainCalYear();
     // A planner steps by what it shows: a week, two weeks or a day.

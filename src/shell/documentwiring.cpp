@@ -16,6 +16,7 @@
 #include "shell/placement.h"
 #include "documents/printcommands.h"
 #include "dialogs/settd.h"
+#include "shell/projectwiring.h"
 
 namespace {
 
@@ -159,4 +160,5 @@ void connectDocuments(TCalendarMain &window)
             return runPropertiesDialog(window, preview, request);
         };
     });
+    connectProjects(window, *commands, *documents);
 }

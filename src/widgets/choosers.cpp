@@ -254,4 +254,14 @@ std::optional<QString> chooseSaveFile(QWidget *parent, const QString &title,
     return runFileDialog(dialog);
 }
 
+std::optional<QString> chooseFolder(QWidget *parent, const QString &title, const QString &folder)
+{
+    QFileDialog dialog(parent, title, folder);
+    prepareFileDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    return runFileDialog(dialog);
+}
+
 } // namespace Choosers

@@ -76,6 +76,7 @@ std::optional<QString> chooseOpenFile(QWidget *parent, const QString &title,
 std::optional<QString> chooseSaveFile(QWidget *parent, const QString &title,
                                       const QString &proposedPath, const QString &filter,
                                       const QString &defaultSuffix);
+std::optional<QString> chooseFolder(QWidget *parent, const QString &title, const QString &folder);
 // Whether the file dialog shows Qt's own widgets rather than the desktop's dialog.
 bool showsQtsOwnWidgets(const QFileDialog &dialog);
 // Where document and style-sheet dialogs start: the user's documents folder.
