@@ -108,7 +108,9 @@ void TProjectStrip::drawNext()
         return;
     }
     const QSize full = page.sizeAtZoom(1.0f);
-    const float zoom = full.height() > 0 ? float(kThumbnailHeight) / float(full.height()) : 0.1f;
+    // The longer side fills the picture's square, so landscape pages are not cut.
+    const int longer = std::max(full.width(), full.height());
+    const float zoom = longer > 0 ? float(kThumbnailHeight) / float(longer) : 0.1f;
     page.setZoom(zoom);
     entry->setIcon(QIcon(thumbnailOf(PagePainter::renderPage(page))));
     entry->setToolTip(m_session.pageCaption(index));
