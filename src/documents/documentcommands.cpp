@@ -445,8 +445,26 @@ DocumentCommands::ParkedDocument DocumentCommands::parkDocument()
     return parked;
 }
 
+void DocumentCommands::keepRecoveryCopy(const ParkedDocument &parked)
+{
+    if (parked.modified)
+        m_recovery.writeExtra({parked.fileName, parked.state});
+}
+
+void DocumentCommands::dropRecoveryCopy(const QString &fileName)
+{
+    m_recovery.removeExtra(fileName);
+}
+
+void DocumentCommands::dropRecoveryCopies()
+{
+    m_recovery.removeExtras();
+}
+
 void DocumentCommands::showParkedDocument(ParkedDocument parked)
 {
+    // Its copy becomes the shown document's, written now rather than at the next tick.
+    m_recovery.removeExtra(parked.fileName);
     {
         const ScopedFlag opening([this](bool on) { m_host.setOpening(on); });
         m_history = std::move(parked.history);
@@ -455,6 +473,9 @@ void DocumentCommands::showParkedDocument(ParkedDocument parked)
     m_host.setDocumentFileName(parked.fileName);
     m_readInPartFile = parked.readInPartFile;
     m_host.SetModified(parked.modified);
+    m_copiedChanges = m_changes + 1;
+    m_copiedCell.reset();
+    writeRecoveryCopy();
     m_host.setPageShown(true);
     m_host.SetButtons();
     m_host.updateIconWindow();

@@ -102,6 +102,11 @@ public:
     // first); the window shows it again with showParkedDocument().
     ParkedDocument parkDocument();
     void showParkedDocument(ParkedDocument parked);
+    // A parked document with unsaved changes keeps a recovery copy of its own until it is
+    // shown again, saved or given up.
+    void keepRecoveryCopy(const ParkedDocument &parked);
+    void dropRecoveryCopy(const QString &fileName);
+    void dropRecoveryCopies();
     // Opens a document as Open does, without adding it to the recent files; false when it
     // could not be read.
     bool openWithoutRecent(const QString &path);

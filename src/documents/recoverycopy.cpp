@@ -141,7 +141,7 @@ QString RecoveryCopy::lockPath(const QString &owner) const
     return m_folder + owner + QStringLiteral(".lock");
 }
 
-bool RecoveryCopy::write(const Contents &contents)
+bool RecoveryCopy::writeCopy(const Contents &contents)
 {
     if (!QDir().mkpath(m_folder))
         return false;
@@ -153,18 +153,52 @@ bool RecoveryCopy::write(const Contents &contents)
     QByteArray bytes(SignatureV2);
     bytes += FileBytes::encodeName(contents.documentName).toPercentEncoding() + '\n';
     bytes += contents.state;
-    const QString path = pathFor(contents.documentName);
-    if (!CalendarFile::writeFileBytes(path, bytes).ok)
+    return CalendarFile::writeFileBytes(pathFor(contents.documentName), bytes).ok;
+}
+
+bool RecoveryCopy::writeExtra(const Contents &contents)
+{
+    if (!writeCopy(contents))
         return false;
-    if (!m_written.isEmpty() && m_written != path)
+    if (!m_extras.contains(contents.documentName))
+        m_extras.append(contents.documentName);
+    return true;
+}
+
+void RecoveryCopy::removeExtra(const QString &documentName)
+{
+    if (m_extras.removeAll(documentName) > 0 && pathFor(documentName) != m_written)
+        QFile::remove(pathFor(documentName));
+}
+
+void RecoveryCopy::removeExtras()
+{
+    const QStringList extras = m_extras;
+    for (const QString &name : extras)
+        removeExtra(name);
+}
+
+bool RecoveryCopy::write(const Contents &contents)
+{
+    if (!writeCopy(contents))
+        return false;
+    const QString path = pathFor(contents.documentName);
+    if (!m_written.isEmpty() && m_written != path && !isExtraPath(m_written))
         QFile::remove(m_written);
     m_written = path;
     return true;
 }
 
+bool RecoveryCopy::isExtraPath(const QString &path) const
+{
+    return std::any_of(m_extras.begin(), m_extras.end(),
+                       [this, &path](const QString &name) { return pathFor(name) == path; });
+}
+
 void RecoveryCopy::remove()
 {
-    if (!m_written.isEmpty())
+    // A copy that is also an extra one stays until the extra one goes.
+    if (!m_written.isEmpty() && !isExtraPath(m_written))
         QFile::remove(m_written);
     m_written.clear();
 }

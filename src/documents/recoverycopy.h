@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <memory>
@@ -63,6 +64,11 @@ public:
     // copy stays). A copy kept under an earlier name of the document goes.
     bool write(const Contents &contents);
     void remove();
+    // Copies of further documents this program holds at once (a project's pages while
+    // another is shown), by their names, beside the one write() keeps.
+    bool writeExtra(const Contents &contents);
+    void removeExtra(const QString &documentName);
+    void removeExtras();
 
     // The copies whose owner has ended, newest first, each claimed for this object. Copies
     // that cannot be read (damaged, not ours) are left alone and not offered.
@@ -76,6 +82,8 @@ private:
     class HeldLock;
 
     QString lockPath(const QString &owner) const;
+    bool writeCopy(const Contents &contents);
+    bool isExtraPath(const QString &path) const;
     bool ownerHasCopies(const QString &owner) const;
     std::optional<Orphan> readOrphan(const QString &path, const QString &owner);
     bool claim(const QString &owner);
@@ -84,6 +92,7 @@ private:
     QString m_owner;
     QString m_legacyPath;
     QString m_written;
+    QStringList m_extras;
     std::unique_ptr<HeldLock> m_ownLock;
     std::map<QString, std::unique_ptr<HeldLock>> m_claims;
 };

@@ -107,6 +107,8 @@ bool ProjectSession::showPage(int index)
         leaving.parked.reset();
         return false;
     }
+    // Opening discards the copy of the page left: it gets one of its own.
+    m_documents.keepRecoveryCopy(*leaving.parked);
     m_current = index;
     emit currentPageChanged(index);
     return true;
@@ -159,6 +161,7 @@ bool ProjectSession::saveAll()
         page.parked->modified = false;
         page.parked->history.markSaved();
         page.parked->readInPartFile.clear();
+        m_documents.dropRecoveryCopy(page.parked->fileName);
     }
     if (const QString failure = ProjectFile::write(m_project, m_path); !failure.isEmpty())
         failures << QStringLiteral("%1: %2").arg(m_path, failure);
@@ -185,11 +188,13 @@ bool ProjectSession::close()
         case QMessageBox::Discard:
             // The shown page's changes are given up with the others.
             m_host.SetModified(false);
+            m_documents.discardRecoveryCopy();
             break;
         default:
             return false;
         }
     }
+    m_documents.dropRecoveryCopies();
     reset();
     emit closed();
     return true;

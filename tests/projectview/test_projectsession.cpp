@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -185,4 +186,44 @@ TEST(ProjectStrip, ShowsAPictureOfEveryPageAndFollowsTheClicks)
     strip.setCurrentRow(3);
     EXPECT_EQ(w.session->currentPage(), 3);
     EXPECT_EQ(w.calendar.MainCalMonth(), 3);
+}
+
+TEST(ProjectSession, EveryChangedPageHasARecoveryCopyUntilItIsSaved)
+{
+    QTemporaryDir recovery;
+    const QString folder = recovery.path() + QLatin1Char('/');
+    const auto orphansAfterACrash = [&folder](ProjectWindow &w) {
+        // The window's copies stay behind when its program ends without closing them.
+        w.commands->setRecoveryCopy(RecoveryCopy(folder, QStringLiteral("gone"), QString()));
+        RecoveryCopy later(folder, QStringLiteral("later"), QString());
+        QStringList names;
+        for (const RecoveryCopy::Orphan &orphan : later.claimOrphans()) {
+            names << QFileInfo(orphan.contents.documentName).fileName();
+            later.discardOrphan(orphan);
+        }
+        names.sort();
+        return names;
+    };
+    {
+        ProjectWindow w;
+        w.commands->setRecoveryCopy(RecoveryCopy(folder, QStringLiteral("first"), QString()));
+        ASSERT_TRUE(w.session->open(w.projectPath));
+        w.change([](TCalendarPanel32 &page) { page.SetUserTitle(QStringLiteral("Snow")); });
+        ASSERT_TRUE(w.session->showPage(3));
+        w.change([](TCalendarPanel32 &page) { page.SetUserTitle(QStringLiteral("Spring")); });
+        w.commands->writeRecoveryCopy();
+        // Shown again, page 1's copy is the shown document's and page 3's is kept aside.
+        ASSERT_TRUE(w.session->showPage(1));
+        ASSERT_TRUE(w.session->showPage(2));
+        EXPECT_EQ(orphansAfterACrash(w), (QStringList{QStringLiteral("2027-01.OVF"), QStringLiteral("2027-03.OVF")}));
+    }
+    {
+        ProjectWindow w;
+        w.commands->setRecoveryCopy(RecoveryCopy(folder, QStringLiteral("second"), QString()));
+        ASSERT_TRUE(w.session->open(w.projectPath));
+        w.change([](TCalendarPanel32 &page) { page.SetUserTitle(QStringLiteral("Snow")); });
+        ASSERT_TRUE(w.session->showPage(2));
+        ASSERT_TRUE(w.session->saveAll());
+        EXPECT_TRUE(orphansAfterACrash(w).isEmpty());
+    }
 }
