@@ -6,6 +6,7 @@
 #include "pagemodel/pagemodel.h"
 #include "widgets/choosers.h"
 #include "widgets/dialogs.h"
+#include "widgets/helpwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -64,7 +65,8 @@ TNewProjectDialog::TNewProjectDialog(const PageModel &design, const Choices &cho
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Project &file:"), where);
     layout->addLayout(form);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { ShowHelpTopic(kHelpTopic); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

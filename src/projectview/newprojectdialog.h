@@ -35,6 +35,8 @@ public:
         QString proposedPath;
     };
     TNewProjectDialog(const PageModel &design, const Choices &choices, QWidget *parent = nullptr);
+    // The help page of calendar projects.
+    static constexpr int kHelpTopic = 5000;
 
     // What the dialog says to make; the cell format is the caller's.
     ProjectBuilder::Recipe recipe() const;
