@@ -39,6 +39,14 @@ QPushButton *button(const QString &caption, QWidget *parent, const std::function
     return push;
 }
 
+// A form row whose field is a row of widgets: the label's key goes to the first of them.
+void addRow(QFormLayout *form, const QString &caption, QWidget *buddy, QLayout *row)
+{
+    auto *label = new QLabel(caption);
+    label->setBuddy(buddy);
+    form->addRow(label, row);
+}
+
 QString countryCaption(const HolidayFiles::Country &country)
 {
     if (country.localName.isEmpty() || country.localName == country.name)
@@ -63,7 +71,7 @@ TNewProjectDialog::TNewProjectDialog(const PageModel &design, const Choices &cho
     where->addWidget(m_projectPath, 1);
     where->addWidget(button(QStringLiteral("Bro&wse..."), this, [this] { chooseProjectPath(); }));
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Project &file:"), where);
+    addRow(form, QStringLiteral("Project &file:"), m_projectPath, where);
     layout->addLayout(form);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [] { ShowHelpTopic(kHelpTopic); });
@@ -100,11 +108,12 @@ QWidget *TNewProjectDialog::makeStartGroup(const PageModel &design)
     first->addWidget(m_firstMonth);
     first->addWidget(m_firstYear);
     first->addStretch();
-    form->addRow(QStringLiteral("First &month:"), first);
+    addRow(form, QStringLiteral("First &month:"), m_firstMonth, first);
     m_months = new QSpinBox(group);
     m_months->setObjectName(QStringLiteral("Months"));
     m_months->setRange(1, CalendarProject::kMaxMonths);
     m_months->setValue(12);
+    m_months->setMaximumWidth(m_firstYear->sizeHint().width());
     form->addRow(QStringLiteral("Number of mo&nths:"), m_months);
     m_cover = new QComboBox(group);
     m_cover->setObjectName(QStringLiteral("Cover"));
@@ -176,7 +185,7 @@ QWidget *TNewProjectDialog::makePhotoGroup(const PageModel &design)
     m_photos->setPlaceholderText(QStringLiteral("A folder of photos, one a month in name order"));
     folder->addWidget(m_photos, 1);
     folder->addWidget(button(QStringLiteral("Br&owse..."), group, [this] { choosePhotos(); }));
-    form->addRow(QStringLiteral("&Photo folder:"), folder);
+    addRow(form, QStringLiteral("&Photo folder:"), m_photos, folder);
     m_frame = new QComboBox(group);
     m_frame->setObjectName(QStringLiteral("PhotoFrame"));
     const int largest = ProjectBuilder::findPhotoFrame(design, {}, nullptr);

@@ -11,7 +11,9 @@
 #include "projectview/newprojectdialog.h"
 #include "projectview/projectsession.h"
 #include "projectview/projectstrip.h"
+#include "recurring/holidayplaces.h"
 #include "recurring/recurringstore.h"
+#include "calendar/pageoptions.h"
 #include "shell/camain.h"
 #include "shell/cellfill.h"
 #include "storage/calendarfile.h"
@@ -67,9 +69,15 @@ void newProject(TCalendarMain &window, ProjectSession &session)
     TNewProjectDialog::Choices choices;
     choices.recurringLines = RecurringStore::load(RecurringStore::datesFilePath()).lines;
     choices.countries = HolidayFiles::countries();
-    choices.holidayPlace = window.preferences().holidayPlace;
-    choices.holidayLocalNames = window.preferences().holidayLocalNames;
     const PageModel &page = window.CalendarPanel().model();
+    // As Fill Calendar with Holidays offers: the page's own place, the last one chosen, the
+    // country of the desktop's language.
+    choices.holidayPlace = PageOptions::holidaysOf(page.options());
+    if (choices.holidayPlace.isEmpty())
+        choices.holidayPlace = window.preferences().holidayPlace;
+    if (choices.holidayPlace.isEmpty())
+        choices.holidayPlace = HolidayPlaces::placeOfLocale(QLocale::system());
+    choices.holidayLocalNames = window.preferences().holidayLocalNames;
     choices.proposedPath = proposedProjectPath(QDate(page.MainCalYear(), page.MainCalMonth(), 1).addMonths(1).year());
     TNewProjectDialog dialog(page, choices, &window);
     if (Dialogs::exec(dialog) != QDialog::Accepted)

@@ -15,7 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -133,6 +136,34 @@ TEST(ProjectSession, StyleAndObjectsGoToEveryPageWhichKeepsItsMonthAndCanUndoThe
     w.commands->Undo();
     EXPECT_NE(w.calendar.model().settings().main.titleBGColor, TColor(0x00FFCC99));
     EXPECT_EQ(w.calendar.MainCalMonth(), 2);
+}
+
+TEST(ProjectSession, PrintsEveryPageAsItIsNowAsOneJob)
+{
+    ProjectWindow w;
+    ASSERT_TRUE(w.session->open(w.projectPath));
+    ASSERT_TRUE(w.session->showPage(2));
+    w.change([](TCalendarPanel32 &page) {
+        // Orientation goes with the layout: each layout has a portrait and a landscape form.
+        page.SetCalendarLayout(layoutInOrientation(page.CalendarLayout(), coPortrait));
+        page.SetCalendarOrientation(coPortrait);
+    });
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    QList<int> asked;
+    QString error;
+    ASSERT_TRUE(w.session->print(writer, &error, [&asked](int page) {
+        asked << page;
+        return true;
+    })) << error.toStdString();
+    EXPECT_EQ(asked, (QList<int>{0, 1, 2, 3}));
+    // The unsaved portrait page prints upright among the landscape ones.
+    const QString text = QString::fromLatin1(pdf);
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type /Page\\b"))), 4);
+    EXPECT_EQ(text.count(QStringLiteral("/MediaBox [0 0 612.000000 792.000000]")), 1);
+    EXPECT_EQ(text.count(QStringLiteral("/MediaBox [0 0 792.000000 612.000000]")), 3);
 }
 
 TEST(ProjectSession, ClosingAsksOnceForAllPagesAndCancelKeepsEverything)
