@@ -5,6 +5,7 @@
 #include "documents/busycursor.h"
 #include "documents/documentcommands.h"
 #include "documents/documenthost.h"
+#include "documents/mrufilelist.h"
 #include "page/calpanel32.h"
 #include "pagemodel/pagemodel.h"
 #include "project/projectpages.h"
@@ -151,6 +152,23 @@ void exportImages(TCalendarMain &window, ProjectSession &session)
         Dialogs::errorBox(&window, QStringLiteral("Export Pages as Images"), error);
 }
 
+// Save As in a project saves a copy of the page shown: the page keeps its place (and name) in
+// the project, so Save still writes the project's own file.
+void savePageCopyAs(TCalendarMain &window, ProjectSession &session)
+{
+    if (window.hooks().DoSaveRichtext)
+        window.hooks().DoSaveRichtext();
+    const QString page = session.pageCaption(session.currentPage());
+    const std::optional<QString> chosen = Choosers::chooseSaveFile(
+        &window, QStringLiteral("Save a Copy of %1").arg(page), Choosers::documentsFolder() + QLatin1Char('/') + page + QStringLiteral(".OVF"),
+        QStringLiteral("Calendar File|*.OVF"), QStringLiteral("OVF"));
+    if (!chosen)
+        return;
+    const CalendarFile::FileResult written = CalendarFile::writeFileBytes(*chosen, session.pageBytes(session.currentPage()));
+    if (!written.ok)
+        Dialogs::errorBox(&window, QStringLiteral("Save As"), QStringLiteral("Cannot write %1: %2").arg(*chosen, written.message));
+}
+
 void copyObjects(TCalendarMain &window, ProjectSession &session)
 {
     std::vector<const TGGraphicControl *> objects;
@@ -189,9 +207,12 @@ ProjectSession *connectProjects(TCalendarMain &window, DocumentCommands &documen
     dock->setWidget(strip);
     window.addDockWidget(Qt::LeftDockWidgetArea, dock);
     dock->hide();
-    QObject::connect(session, &ProjectSession::opened, strip, [dock, strip] {
+    QObject::connect(session, &ProjectSession::opened, strip, [&window, session, dock, strip] {
         strip->rebuild();
         dock->show();
+        // The project is what the window shows: recent files and the next start reopen it.
+        window.mruList().AddFile(session->path());
+        window.mruList().SaveList();
     });
     QObject::connect(session, &ProjectSession::closed, dock, [dock, strip] {
         strip->clear();
@@ -237,10 +258,16 @@ ProjectSession *connectProjects(TCalendarMain &window, DocumentCommands &documen
             action->setEnabled(session->isOpen());
     });
 
-    window.connectHooks([session, strip](TCalendarMainHooks &h) {
+    window.connectHooks([&window, session, strip](TCalendarMainHooks &h) {
         h.mnuSaveClick = [original = h.mnuSaveClick, session] {
             if (session->isOpen())
                 session->saveAll();
+            else if (original)
+                original();
+        };
+        h.mnuSaveAsClick = [original = h.mnuSaveAsClick, &window, session] {
+            if (session->isOpen())
+                savePageCopyAs(window, *session);
             else if (original)
                 original();
         };
