@@ -132,7 +132,6 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    installFontSubstitutes();
     // Benchmarks sit in build/bench; the data folder is copied beside the programs.
     const QDir built(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/data"));
     if (built.exists(QStringLiteral("Borders")))

@@ -163,7 +163,6 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installFontSubstitutes();
     // The holidays a page colours come from the source tree's data.
     AppPaths::setDataFolderOverride(QStringLiteral(ORVANE_SOURCE_DIR "/data/"));
     benchmark::Initialize(&argc, argv);

@@ -8,7 +8,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORVANE_BUILD_DIR:-$top/build}
 
 packages=(build-essential cmake ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 xvfb xauth
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-crosextra-carlito
+          fonts-crosextra-caladea xvfb xauth
           qt6-image-formats-plugins libical-dev
           clang libclang-rt-14-dev
           desktop-file-utils appstream shared-mime-info dpkg-dev file poppler-utils)

@@ -58,7 +58,6 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("orvane-render"));
-    installFontSubstitutes();
     if (const QString problem = checkRenderData(parsed.options); !problem.isEmpty()) {
         printProblem(problem);
         return 2;

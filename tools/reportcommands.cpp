@@ -5,6 +5,8 @@
 #include "renderoptions.h"
 #include "terminaltext.h"
 
+#include "graphics/fontfamilies.h"
+
 #include "core/filebytes.h"
 #include "output/pageoutput.h"
 #include "pagemodel/pagemodel.h"
@@ -14,6 +16,8 @@
 #include "storage/streamdump.h"
 
 #include <QDate>
+
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -55,8 +59,25 @@ int runDump(const RenderOptions &options)
         return failWith(QStringLiteral("%1 is too large to be a calendar file").arg(options.dumpFile));
     if (!file.ok())
         return failWith(QStringLiteral("Unable to open %1: %2").arg(options.dumpFile, file.reason));
-    const StreamDump dump
-        = dumpCalendarFile(file.bytes, [](const QString &text) { write(terminalText(text, true).toUtf8()); });
+    // The font families the document names, in the order first met: the page's font blocks
+    // ("Name: tagString 'Arial'") and the objects' fonts ("Font.Name = 'Arial'").
+    static const QRegularExpression fontName(QStringLiteral("^\\s*(?:Name: \\S+ |\\w*Font\\.Name = )'(.+)'$"),
+                                             QRegularExpression::MultilineOption);
+    QStringList families;
+    const StreamDump dump = dumpCalendarFile(file.bytes, [&families](const QString &text) {
+        for (auto match = fontName.globalMatch(text); match.hasNext();) {
+            const QString family = match.next().captured(1);
+            if (!families.contains(family, Qt::CaseInsensitive))
+                families << family;
+        }
+        write(terminalText(text, true).toUtf8());
+    });
+    if (!families.isEmpty()) {
+        QString fonts = QStringLiteral("fonts\n");
+        for (const QString &family : families)
+            fonts += QStringLiteral("  %1: drawn with %2\n").arg(family, FontFamilies::drawnWith(family));
+        write(terminalText(fonts, true).toUtf8());
+    }
     return dump.complete ? 0 : 1;
 }
 

@@ -97,11 +97,3 @@ QFont TFont::toQFont(int ppi) const
     font.setStrikeOut(m_style.testFlag(Style::StrikeOut));
     return font;
 }
-
-void installFontSubstitutes()
-{
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-}

@@ -70,7 +70,3 @@ private:
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFont::Styles)
-
-// Maps the font names stored in documents to the metric-compatible faces shipped with
-// the system. Call once at start-up, before any text is measured.
-void installFontSubstitutes();

@@ -65,7 +65,6 @@ int main(int argc, char *argv[])
     if (!instance.start(arguments.documentPath))
         return 0;
 
-    installFontSubstitutes();
     QApplication::setStyle(new HintDelayStyle(kHintDelayMs));
     QApplication::setWindowIcon(QIcon(ToolIcons::programPicture(64)));
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "choosers.h"
 
+#include "graphics/fontfamilies.h"
+
 #include "core/filebytes.h"
 #include "widgets/dialogs.h"
 #include "widgets/fileopendialog.h"
@@ -32,6 +34,9 @@ FontChooser::FontChooser(const TFont &font, int ppi, QWidget *parent)
     // Outline fonts only: objects and cells scale their text with the zoom and for print.
     m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog
                         | QFontDialog::ScalableFonts);
+    m_standIn = new QLabel(this);
+    m_standIn->setObjectName(QStringLiteral("StandIn"));
+    m_standIn->setWordWrap(true);
     auto *colorRow = new QHBoxLayout;
     colorRow->addWidget(new QLabel(tr("&Color:"), this));
     colorRow->addWidget(m_colorButton);
@@ -40,6 +45,7 @@ FontChooser::FontChooser(const TFont &font, int ppi, QWidget *parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_fonts);
+    layout->addWidget(m_standIn);
     layout->addLayout(colorRow);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -67,19 +73,9 @@ TFont FontChooser::font() const
 
 QString FontChooser::displayFamily(const QString &family)
 {
-    // Documents name the fonts of the platform they come from; show the installed
-    // metric-compatible family instead, the one the page draws with.
-    static const std::pair<const char *, const char *> standIns[] = {
-        {"Times New Roman", "Liberation Serif"},
-        {"Arial", "Liberation Sans"},
-        {"Courier New", "Liberation Mono"},
-    };
-    for (const auto &[stored, shown] : standIns) {
-        if (family.compare(QLatin1String(stored), Qt::CaseInsensitive) == 0
-            && QFontDatabase::hasFamily(QLatin1String(shown)))
-            return QLatin1String(shown);
-    }
-    return family;
+    // Documents name the fonts of the platform they come from: show the installed family the
+    // page draws with instead.
+    return FontFamilies::drawnWith(family);
 }
 
 void FontChooser::setChosenFont(const TFont &font)
@@ -93,6 +89,11 @@ void FontChooser::setChosenFont(const TFont &font)
     qfont.setStrikeOut(font.style().testFlag(TFont::Style::StrikeOut));
     m_fonts->setCurrentFont(qfont);
     m_shown = m_fonts->currentFont();
+    // Both names: the one the document keeps and the one shown in the list.
+    const QString drawn = displayFamily(font.name());
+    m_standIn->setVisible(drawn.compare(font.name(), Qt::CaseInsensitive) != 0);
+    m_standIn->setText(tr("The document names %1, which is not installed: it is drawn with %2.")
+                           .arg(font.name(), drawn));
     setChosenColor(font.color());
 }
 

@@ -15,6 +15,7 @@
 
 class QFileDialog;
 class QFontDialog;
+class QLabel;
 class QPushButton;
 
 // The font dialog: face, size and style, plus the colour, which documents keep with the
@@ -37,6 +38,7 @@ private:
     void showColor();
 
     QFontDialog *m_fonts;
+    QLabel *m_standIn;
     QPushButton *m_colorButton;
     TColor m_color;
     int m_ppi;

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 
 #include <cstdlib>
 
+#include "graphics/fontfamilies.h"
 #include "graphics/tcolor.h"
 #include "graphics/tfont.h"
 
@@ -21,7 +23,6 @@ TEST(TColor, StoredValuesAreBlueGreenRed)
 
 TEST(TFont, PixelSizeMatchesTheFontSystem)
 {
-    installFontSubstitutes();
     for (int ppi : {96, 120}) {
         for (int points = 4; points <= 72; ++points) {
             QFont font(QStringLiteral("Times New Roman"));
@@ -34,7 +35,6 @@ TEST(TFont, PixelSizeMatchesTheFontSystem)
 
 TEST(TFont, LineHeightMatchesTheSerifSubstituteWithoutDependingOnIt)
 {
-    installFontSubstitutes();
     QFont substitute(QStringLiteral("Times New Roman"));
     if (QFontInfo(substitute).family() != QLatin1String("Liberation Serif"))
         GTEST_SKIP() << "Liberation Serif is not installed";
@@ -60,4 +60,27 @@ TEST(TFont, PixelFontsConvertAndZoomByTruncation)
     EXPECT_EQ(font.pixelSizeAt(96), 13);
     EXPECT_EQ(font.pointSizeAt(96), 10);
     EXPECT_NE(font, TFont(QStringLiteral("Times New Roman"), 10, TFont::Style::Bold));
+}
+
+TEST(FontFamilies, FamiliesThatAreNotInstalledAreDrawnAsTheFontsSystemSays)
+{
+    // Installed families are themselves; the others take fontconfig's metric-compatible aliases.
+    EXPECT_EQ(FontFamilies::drawnWith(QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(FontFamilies::describe(QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans"));
+    const std::pair<const char *, const char *> aliases[] = {{"Arial", "Liberation Sans"},
+                                                             {"Times New Roman", "Liberation Serif"},
+                                                             {"Courier New", "Liberation Mono"},
+                                                             {"Calibri", "Carlito"},
+                                                             {"Cambria", "Caladea"}};
+    for (const auto &[stored, standIn] : aliases) {
+        if (!QFontDatabase::hasFamily(QLatin1String(standIn)))
+            continue;
+        EXPECT_EQ(FontFamilies::drawnWith(QLatin1String(stored)), QLatin1String(standIn)) << stored;
+        EXPECT_EQ(FontFamilies::describe(QLatin1String(stored)),
+                  QStringLiteral("%1 (drawn with %2)").arg(QLatin1String(stored), QLatin1String(standIn)));
+        // What the page measures is the stand-in's text.
+        QFont font{QLatin1String(stored)};
+        EXPECT_EQ(QFontInfo(font).family(), QLatin1String(standIn)) << stored;
+    }
+    EXPECT_TRUE(FontFamilies::drawnWith(QString()).isEmpty());
 }

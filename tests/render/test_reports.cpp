@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -144,6 +146,25 @@ TEST(RenderDocuments, TextFromDocumentsReachesTheTerminalEscaped)
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(missing.err.contains('\x1b'));
     EXPECT_TRUE(missing.err.contains("gone\\x1B[31m.OVF")) << missing.err.constData();
+}
+
+TEST(RenderDocuments, TheDumpSaysWhichInstalledFamilyDrawsEachFont)
+{
+    if (!QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")))
+        GTEST_SKIP() << "the Liberation fonts are not installed";
+    QTemporaryDir dir;
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2026, 12, 1));
+    page.SetCellFont(TFont(QStringLiteral("Arial"), 9));
+    page.SetTitleFont(TFont(QStringLiteral("DejaVu Sans"), 20));
+    const QString doc = dir.filePath(QStringLiteral("fonts.OVF"));
+    ASSERT_TRUE(CalendarFile::SaveDocument(page.document(), doc, {}).ok);
+    const RunResult dump = render({QStringLiteral("--dump"), doc});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.constData();
+    const QByteArray fonts = dump.out.mid(dump.out.lastIndexOf("\nfonts\n"));
+    EXPECT_TRUE(fonts.contains("\n  Arial: drawn with Liberation Sans\n")) << fonts.constData();
+    EXPECT_TRUE(fonts.contains("\n  DejaVu Sans: drawn with DejaVu Sans\n")) << fonts.constData();
+    EXPECT_EQ(fonts.count("Arial"), 1) << "each family once";
 }
 
 TEST(RenderReports, OversizedFilesAreNamedAsWhatTheyWereReadFor)

@@ -18,6 +18,8 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include <QLabel>
+
 #include <filesystem>
 
 #include <fcntl.h>
@@ -53,6 +55,20 @@ TEST(FontChooser, ShowsTheStoredFontAndOkWithoutAChangeKeepsIt)
     EXPECT_EQ(chooser.font().name(), QStringLiteral("Liberation Mono"));
     EXPECT_EQ(FontChooser::displayFamily(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(FontChooser::displayFamily(QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans"));
+}
+
+TEST(FontChooser, SaysWhichFamilyDrawsAFontThatIsNotInstalled)
+{
+    if (!QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")))
+        GTEST_SKIP() << "the Liberation fonts are not installed";
+    FontChooser chooser(TFont(QStringLiteral("Arial"), 10), 96);
+    const auto *standIn = chooser.findChild<QLabel *>(QStringLiteral("StandIn"));
+    ASSERT_NE(standIn, nullptr);
+    EXPECT_FALSE(standIn->isHidden());
+    EXPECT_EQ(standIn->text(), QStringLiteral("The document names Arial, which is not installed: it is drawn with "
+                                              "Liberation Sans."));
+    chooser.setChosenFont(TFont(QStringLiteral("Liberation Sans"), 10));
+    EXPECT_TRUE(standIn->isHidden());
 }
 
 TEST(Choosers, FileDialogsStartAtHomeWhenThereIsNoDocumentsFolder)
