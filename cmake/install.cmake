@@ -59,7 +59,7 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, fonts-liberation2")
 # Documents name the fonts of the system they were made on; these are drawn with fonts of the
 # same measures (fontconfig's aliases: Calibri with Carlito, Cambria with Caladea).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-crosextra-carlito, fonts-crosextra-caladea, qt6-wayland, shared-mime-info, desktop-file-utils, hicolor-icon-theme")

@@ -7,7 +7,7 @@ mode=${1:-run}
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORVANE_BUILD_DIR:-$top/build}
 
-packages=(build-essential cmake ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+packages=(build-essential cmake ccache pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-crosextra-carlito
           fonts-crosextra-caladea xvfb xauth
           qt6-image-formats-plugins libical-dev

@@ -48,7 +48,7 @@ void addOptions(QCommandLineParser &parser)
     valueOption("zoom", "Zoom factor (default 1.0).", "Z");
     parser.addOption({QStringLiteral("geometry"),
                       QStringLiteral("Print the layout and the painted cells as JSON.")});
-    valueOption("out", "Write the page to FILE (.png, .bmp, .jpg or .pdf).", "FILE");
+    valueOption("out", "Write the page to FILE (.png, .bmp, .jpg, .pdf, or .svg as vectors).", "FILE");
     valueOption("months", "Pages of consecutive months to write (default 1).", "N");
     valueOption("recurring", "Print the entries of a recurring-date file that apply to --month/--year.",
                 "FILE");
@@ -231,7 +231,7 @@ bool readChoices(const QCommandLineParser &parser, RenderOptions &options, QStri
     if (parser.isSet(QStringLiteral("out"))) {
         options.outFile = parser.value(QStringLiteral("out"));
         if (PageOutput::formatOfPath(options.outFile) == PageOutput::Format::Unknown) {
-            error = QStringLiteral("--out needs a .png, .bmp, .jpg or .pdf file: '%1'")
+            error = QStringLiteral("--out needs a .png, .bmp, .jpg, .pdf or .svg file: '%1'")
                         .arg(options.outFile);
             return false;
         }

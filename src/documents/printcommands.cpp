@@ -295,6 +295,33 @@ void PrintCommands::exportImage(bool asJpg)
                                   : PrintSupport::exportFailedMessage(*path) + QStringLiteral("\r") + error);
 }
 
+void PrintCommands::mnuSaveAsImageClick()
+{
+    const QString name = PrintSupport::proposedExportName(m_host.documentFileName(), m_host.page().model(),
+                                                          QStringLiteral("png"));
+    const auto path = Choosers::chooseSaveFile(
+        m_host.dialogParent(), QStringLiteral("Save Calendar As Image"), exportFolder() + QLatin1Char('/') + name,
+        QStringLiteral("PNG Image|*.png|JPEG Image|*.jpg|Bitmap|*.bmp|SVG Drawing|*.svg"), QStringLiteral("png"));
+    if (!path)
+        return;
+    const PageOutput::Format format = PageOutput::formatOfPath(*path);
+    bool saved = false;
+    QString error;
+    if (format == PageOutput::Format::Unknown || format == PageOutput::Format::Pdf) {
+        error = QStringLiteral("Name the picture .png, .jpg, .bmp or .svg.");
+    } else {
+        const BusyCursor busy;
+        const PageModel &page = m_host.page().model();
+        saved = format == PageOutput::Format::Svg
+                    ? PageOutput::saveSvg(page, *path, &error)
+                    : PageOutput::saveImage(PrintSupport::exportImage(page), *path, &error);
+    }
+    m_host.page().update();
+    Dialogs::informationBox(m_host.dialogParent(),
+                            saved ? PrintSupport::exportSavedMessage(*path, m_host.page().ZoomFactor())
+                                  : PrintSupport::exportFailedMessage(*path) + QStringLiteral("\r") + error);
+}
+
 void PrintCommands::mnuSaveAsBitmapClick()
 {
     exportImage(false);

@@ -49,6 +49,11 @@ private:
     bool paintPages(QPrinter &printer, int copies);
     void setPrinterToPage(QPrinter &printer);
     void exportImage(bool asJpg);
+public:
+    // "Save As Image...": PNG, JPG or BMP at the page's zoom, or an SVG drawing of vectors,
+    // by the extension of the name chosen.
+    void mnuSaveAsImageClick();
+private:
     // The page's months from its own as one PDF file, after asking for its name.
     void exportPdf(int months);
     QString exportFolder() const;

@@ -22,7 +22,8 @@ Qt::PenStyle toQtPenStyle(TPenStyle style)
 
 Canvas::Canvas(QPainter &painter, int ppi)
     : m_painter(painter), m_ppi(ppi > 0 ? ppi : 96),
-      m_rasterDevice(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
+      m_rasterDevice(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster),
+      m_svgDevice(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG)
 {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setBackgroundMode(Qt::TransparentMode);
@@ -144,6 +145,12 @@ void Canvas::textOut(int x, int top, const QString &text)
     useTextPen();
     if (m_rasterDevice) {
         m_painter.drawStaticText(QPoint(x, top), m_font->staticText(text));
+        return;
+    }
+    // An SVG drawing keeps text as text (glyph runs would become outlines there).
+    if (m_svgDevice) {
+        m_painter.setFont(m_font->font());
+        m_painter.drawText(QPointF(x, top + m_font->ascent()), text);
         return;
     }
     for (const QGlyphRun &run : m_font->glyphRuns(text))

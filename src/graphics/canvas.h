@@ -69,6 +69,7 @@ private:
     QPainter &m_painter;
     int m_ppi;
     bool m_rasterDevice;
+    bool m_svgDevice;
     QPen m_pen;
     QPen m_textPen;
     enum class ActivePen { None, Line, Text };

@@ -15,6 +15,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSvgGenerator>
 
 namespace PageOutput {
 
@@ -23,6 +24,8 @@ namespace {
 constexpr int JpegQuality = 80;
 // Fine enough that no line or letter lands visibly off its place on paper.
 constexpr int PdfResolution = 600;
+// SVG coordinates are whole numbers in places: fine enough that nothing lands visibly off.
+constexpr int SvgResolution = 300;
 
 bool fail(QString *error, const QString &message)
 {
@@ -38,6 +41,7 @@ const char *formatName(Format format)
     case Format::Bmp: return "bmp";
     case Format::Jpg: return "jpg";
     case Format::Pdf: return "pdf";
+    case Format::Svg: return "svg";
     case Format::Unknown: break;
     }
     return nullptr;
@@ -83,6 +87,8 @@ Format formatOfPath(const QString &path)
         return Format::Jpg;
     if (suffix == QLatin1String("pdf"))
         return Format::Pdf;
+    if (suffix == QLatin1String("svg"))
+        return Format::Svg;
     return Format::Unknown;
 }
 
@@ -101,7 +107,7 @@ bool saveImage(const QImage &image, const QString &path, QString *error)
     if (image.isNull())
         return fail(error, QStringLiteral("%1: the page is too large for an image").arg(path));
     const Format format = formatOfPath(path);
-    if (format == Format::Unknown || format == Format::Pdf)
+    if (format == Format::Unknown || format == Format::Pdf || format == Format::Svg)
         return fail(error, QStringLiteral("%1: not an image file name (.png, .bmp, .jpg)").arg(path));
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -198,14 +204,42 @@ bool savePdfPages(int count, const PageSource &pageAt, const QString &path, QStr
     });
 }
 
+bool saveSvg(const PageModel &page, const QString &path, QString *error)
+{
+    const QString unsafe = FileBytes::unsafeSaveTarget(path);
+    if (!unsafe.isEmpty())
+        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, unsafe));
+    const QPageLayout layout = pageLayoutOf(page);
+    const QSizeF inches = layout.fullRect(QPageLayout::Inch).size();
+    const QSize dots(qRound(inches.width() * SvgResolution), qRound(inches.height() * SvgResolution));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setResolution(SvgResolution);
+    generator.setSize(dots);
+    generator.setViewBox(QRect(QPoint(0, 0), dots));
+    generator.setTitle(page.titleText());
+    generator.setDescription(QStringLiteral("Made with Orvane"));
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return fail(error, QStringLiteral("Cannot start the SVG drawing"));
+    ReportCanvas report(painter);
+    PagePainter::printPage(page, report, 0, 0);
+    painter.end();
+    return writeFile(path, bytes, error);
+}
+
 bool saveImages(PageModel &page, int count, const QString &path, QString *error)
 {
     const MonthOfYear first{page.MainCalMonth(), page.MainCalYear()};
     bool ok = true;
     for (int k = 0; k < count && ok; ++k) {
         showMonth(page, first, k);
-        ok = saveImage(PagePainter::renderPage(page), count > 1 ? numberedPath(path, k + 1) : path,
-                       error);
+        const QString file = count > 1 ? numberedPath(path, k + 1) : path;
+        ok = formatOfPath(path) == Format::Svg ? saveSvg(page, file, error)
+                                               : saveImage(PagePainter::renderPage(page), file, error);
     }
     showMonth(page, first, 0);
     return ok;

@@ -14,7 +14,7 @@ class PageModel;
 // Writing pages to image and PDF files.
 namespace PageOutput {
 
-enum class Format { Unknown, Png, Bmp, Jpg, Pdf };
+enum class Format { Unknown, Png, Bmp, Jpg, Pdf, Svg };
 
 // By the file's extension, without regard to case.
 Format formatOfPath(const QString &path);
@@ -46,8 +46,11 @@ bool paintPages(QPagedPaintDevice &device, int count, const PageSource &pageAt, 
 bool savePdfPages(int count, const PageSource &pageAt, const QString &path, QString *error,
                   const PageProgress &progress = {});
 
-// Writes count consecutive months as images at the page's zoom; with more than one page
-// the files are numbered (name-01.png, name-02.png ...).
+// The page as an SVG drawing: lines, shapes and text stay vectors (text stays text), the
+// paper's size in millimetres; written as saveImage writes.
+bool saveSvg(const PageModel &page, const QString &path, QString *error);
+// Writes count consecutive months as images at the page's zoom (SVG drawings for .svg);
+// with more than one page the files are numbered (name-01.png, name-02.png ...).
 bool saveImages(PageModel &page, int count, const QString &path, QString *error);
 
 // path with "-NN" (two digits at least) before its extension.

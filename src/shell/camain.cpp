@@ -242,6 +242,7 @@ void TCalendarMain::setMenuCommands(bool shown, bool textLayout)
     setCommandEnabled(m_printSetupAction, shown, bool(h.mnuPrintSetupClick));
     setCommandEnabled(m_saveAsBitmapAction, shown, bool(h.mnuSaveAsBitmapClick));
     setCommandEnabled(m_saveAsJpgAction, shown, bool(h.mnuSaveAsJPGClick));
+    setCommandEnabled(m_saveAsImageAction, shown, bool(h.mnuSaveAsImageClick));
     setCommandEnabled(m_saveAsPdfAction, shown, bool(h.mnuSaveAsPdfClick));
     setCommandEnabled(m_saveYearAsPdfAction, shown, bool(h.mnuSaveYearAsPdfClick));
     setCommandEnabled(m_printPreviewAction, shown, bool(h.mnuPrintPreviewClick));

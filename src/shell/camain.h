@@ -54,6 +54,8 @@ struct TCalendarMainHooks {
     std::function<void()> mnuSaveAsClick;
     std::function<void()> mnuSaveAsBitmapClick;
     std::function<void()> mnuSaveAsJPGClick;
+    // PNG, JPG, BMP or SVG by the name's extension.
+    std::function<void()> mnuSaveAsImageClick;
     std::function<void()> mnuCancelChangesClick;
     std::function<void()> mnuClearAllCellContentsClick;
     std::function<void()> DefaultEditorFont1Click;
@@ -200,6 +202,7 @@ public slots:
     void mnuSaveAsClick();
     void mnuSaveAsBitmapClick();
     void mnuSaveAsJPGClick();
+    void mnuSaveAsImageClick();
     void mnuSaveAsPdfClick();
     void mnuSaveYearAsPdfClick();
     void mnuPrintPreviewClick();
@@ -319,6 +322,7 @@ private:
     QAction *m_saveAsAction = nullptr;
     QAction *m_saveAsBitmapAction = nullptr;
     QAction *m_saveAsJpgAction = nullptr;
+    QAction *m_saveAsImageAction = nullptr;
     QAction *m_saveAsPdfAction = nullptr;
     QAction *m_saveYearAsPdfAction = nullptr;
     QAction *m_printPreviewAction = nullptr;

@@ -43,6 +43,7 @@ void TCalendarMain::mnuSaveClick() { runCommand(m_hooks.mnuSaveClick); }
 void TCalendarMain::mnuSaveAsClick() { runCommand(m_hooks.mnuSaveAsClick); }
 void TCalendarMain::mnuSaveAsBitmapClick() { runCommand(m_hooks.mnuSaveAsBitmapClick); }
 void TCalendarMain::mnuSaveAsJPGClick() { runCommand(m_hooks.mnuSaveAsJPGClick); }
+void TCalendarMain::mnuSaveAsImageClick() { runCommand(m_hooks.mnuSaveAsImageClick); }
 void TCalendarMain::mnuSaveAsPdfClick() { runCommand(m_hooks.mnuSaveAsPdfClick); }
 void TCalendarMain::mnuSaveYearAsPdfClick() { runCommand(m_hooks.mnuSaveYearAsPdfClick); }
 void TCalendarMain::mnuPrintPreviewClick() { runCommand(m_hooks.mnuPrintPreviewClick); }

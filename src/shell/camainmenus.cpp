@@ -83,6 +83,8 @@ void TCalendarMain::createFileMenu()
          &TCalendarMain::m_saveAsBitmapAction, false},
         {"mnuSaveAsJPG", "Save As JPG File", &TCalendarMain::mnuSaveAsJPGClick,
          &TCalendarMain::m_saveAsJpgAction, false},
+        {"mnuSaveAsImage", "Save As Ima&ge...", &TCalendarMain::mnuSaveAsImageClick,
+         &TCalendarMain::m_saveAsImageAction, false},
         {"mnuSaveAsPdf", "Save As &PDF File...", &TCalendarMain::mnuSaveAsPdfClick,
          &TCalendarMain::m_saveAsPdfAction, false},
         {"mnuSaveYearAsPdf", "Save &Year As PDF File...", &TCalendarMain::mnuSaveYearAsPdfClick,

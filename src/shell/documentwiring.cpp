@@ -130,6 +130,7 @@ void connectDocuments(TCalendarMain &window)
         h.mnuSaveYearAsPdfClick = [printing] { printing->mnuSaveYearAsPdfClick(); };
         h.mnuSaveAsBitmapClick = [printing] { printing->mnuSaveAsBitmapClick(); };
         h.mnuSaveAsJPGClick = [printing] { printing->mnuSaveAsJPGClick(); };
+        h.mnuSaveAsImageClick = [printing] { printing->mnuSaveAsImageClick(); };
     });
     window.connectHooks([&window](TCalendarMainHooks &h) {
         h.mnuFillCalendarwithRecurringDatesClick = [&window] { mnuFillCalendarwithRecurringDatesClick(window); };

@@ -17,6 +17,7 @@
 #include "page/calpanel32.h"
 #include "stubdocumenthost.h"
 #include "documents/printcommands.h"
+#include "output/printsupport.h"
 
 namespace {
 
@@ -136,6 +137,41 @@ TEST_F(Printing, ExportProposesTheMonthAndReportsTheZoom)
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Dec1997.BMP"))));
     ASSERT_EQ(fake->messages.size(), 1);
     EXPECT_TRUE(fake->messages[0].text.endsWith(QStringLiteral("current magnification level of 70%")));
+}
+
+TEST_F(Printing, SaveAsImageWritesTheKindItsNameSays)
+{
+    host.calendar.SetMainCalYear(2027);
+    host.calendar.SetMainCalMonth(3);
+    host.calendar.SetZoom(0.5f);
+    QString chosen;
+    fake->onDialog = [&](QDialog &d) {
+        auto *files = dynamic_cast<QFileDialog *>(&d);
+        if (!files)
+            return int(QDialog::Rejected);
+        files->selectFile(chosen);
+        return int(QDialog::Accepted);
+    };
+    chosen = dir.filePath(QStringLiteral("march.png"));
+    commands.mnuSaveAsImageClick();
+    const QImage png(chosen, "PNG");
+    ASSERT_FALSE(png.isNull());
+    EXPECT_EQ(png, PrintSupport::exportImage(host.calendar.model()));
+
+    chosen = dir.filePath(QStringLiteral("march.svg"));
+    commands.mnuSaveAsImageClick();
+    QFile svg(chosen);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray drawing = svg.readAll();
+    EXPECT_TRUE(drawing.startsWith("<?xml")) << drawing.left(100).constData();
+    EXPECT_TRUE(drawing.contains(">March 2027</text>")) << "text stays text";
+
+    chosen = dir.filePath(QStringLiteral("march.pdf"));
+    fake->messages.clear();
+    commands.mnuSaveAsImageClick();
+    EXPECT_FALSE(QFile::exists(chosen));
+    ASSERT_EQ(fake->messages.size(), 1);
+    EXPECT_TRUE(fake->messages[0].text.contains(QLatin1String("Name the picture .png, .jpg, .bmp or .svg.")));
 }
 
 namespace {

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <sys/mount.h>
@@ -22,6 +23,7 @@ TEST(PageOutput, FileNames)
     EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("a.jpeg")), Format::Jpg);
     EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("a.bmp")), Format::Bmp);
     EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("a.pdf")), Format::Pdf);
+    EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("a.Svg")), Format::Svg);
     EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("a.png.txt")), Format::Unknown);
     EXPECT_EQ(PageOutput::formatOfPath(QStringLiteral("png")), Format::Unknown);
     EXPECT_EQ(PageOutput::numberedPath(QStringLiteral("/x/year.png"), 3),
@@ -141,4 +143,35 @@ TEST(PageOutput, ImagesAreNeverWrittenOverADeviceAndAFullDiskIsNamed)
     EXPECT_FALSE(saved);
     EXPECT_FALSE(error.contains(QStringLiteral("Unknown error"))) << qPrintable(error);
     EXPECT_TRUE(error.contains(QStringLiteral("space"), Qt::CaseInsensitive)) << qPrintable(error);
+}
+
+TEST(PageOutput, SvgKeepsLinesAndTextAsVectorsOnThePapersSize)
+{
+    QTemporaryDir dir;
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2027, 2, 1));
+    page.SetCalendarLayout(loFullCalendar);
+    page.SetPaperSize(PaperA4);
+    const QString path = dir.filePath(QStringLiteral("february.svg"));
+    QString error;
+    ASSERT_TRUE(PageOutput::saveSvg(page.model(), path, &error)) << error.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    // A4, to the drawing's dots.
+    const QRegularExpressionMatch size
+        = QRegularExpression(QStringLiteral("width=\"([\\d.]+)mm\" height=\"([\\d.]+)mm\"")).match(svg);
+    ASSERT_TRUE(size.hasMatch()) << svg.left(300).toStdString();
+    EXPECT_NEAR(size.captured(1).toDouble(), 210, 0.2);
+    EXPECT_NEAR(size.captured(2).toDouble(), 297, 0.2);
+    EXPECT_TRUE(svg.contains(QLatin1String(">February 2027</text>")));
+    // Every day number is text, and the grid is drawn, not pictured.
+    for (int day = 1; day <= 28; ++day)
+        EXPECT_TRUE(svg.contains(QStringLiteral(">%1</text>").arg(day))) << day;
+    EXPECT_FALSE(svg.contains(QLatin1String("<image")));
+    EXPECT_GT(svg.count(QLatin1String("<polyline")) + svg.count(QLatin1String("<path")) + svg.count(QLatin1String("<rect")), 10);
+    // Several months give numbered drawings.
+    const QString year = dir.filePath(QStringLiteral("year.svg"));
+    ASSERT_TRUE(PageOutput::saveImages(page.model(), 2, year, &error)) << error.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("year-02.svg"))));
 }

@@ -88,7 +88,8 @@ TEST_F(MainWindowFixture, MenusCarryTheirCaptionsAccessKeysAndSeparators)
     const QStringList file = menuTexts(window().fileMenu());
     EXPECT_EQ(file.mid(0, 3), (QStringList{"&New ", "&Open", "-"}));
     EXPECT_EQ(file.indexOf("-", 3), file.indexOf("Save &Year As PDF File...") + 1);
-    EXPECT_EQ(file.indexOf("Save As &PDF File..."), file.indexOf("Save As JPG File") + 1);
+    EXPECT_EQ(file.indexOf("Save As Ima&ge..."), file.indexOf("Save As JPG File") + 1);
+    EXPECT_EQ(file.indexOf("Save As &PDF File..."), file.indexOf("Save As Ima&ge...") + 1);
     EXPECT_EQ(file.indexOf("Print Pre&view..."), file.indexOf("P&rint Calendar") + 1);
     EXPECT_EQ(file.last(), QStringLiteral("E&xit")) << "no recent files: no separator after Exit";
     const QStringList help = menuTexts(window().findChild<QMenu *>(QStringLiteral("Help1")));
