@@ -31,6 +31,7 @@
 #include "documents/documenthost.h"
 #include "documents/mrufilelist.h"
 #include "documents/objectfiler.h"
+#include "surface/tghandle.h"
 #include "documents/recoverychooser.h"
 #include "documents/recoverycopy.h"
 #include "storage/calendarfile.h"
