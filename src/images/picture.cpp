@@ -75,8 +75,8 @@ void Picture::setGraphicFrom(const Picture &other)
     m_sourceFile = other.m_sourceFile;
     m_sourceFormat = other.m_sourceFormat;
     m_previewFile = other.m_previewFile;
-    m_printed = other.m_printed;
-    m_printedFor = other.m_printedFor;
+    m_drawn = other.m_drawn;
+    m_drawnFor = other.m_drawnFor;
     m_metafile = other.m_metafile;
     m_iconBytes = other.m_iconBytes;
 }
@@ -89,8 +89,8 @@ void Picture::clearGraphic()
     m_sourceFile.clear();
     m_sourceFormat = SourceFormat::None;
     m_previewFile.clear();
-    m_printed = {};
-    m_printedFor = {};
+    m_drawn = {};
+    m_drawnFor = {};
     m_metafile.clear();
     m_iconBytes.clear();
 }
@@ -249,18 +249,18 @@ void Picture::draw(QPainter &painter, const QRect &target) const
         painter.drawImage(target, m_image);
         return;
     }
-    const QSize drawn = drawnSize(painter, target);
-    if (isRasterDevice(painter.device())) {
-        // A decoded bitmap is drawn as it is; a file is decoded at the size it lands on the
-        // device, never larger than it is.
-        painter.drawImage(target, m_image.isNull() ? decodeFile(drawn) : m_image);
+    // On a raster device a decoded bitmap is drawn as it is; a file is decoded at the size it
+    // lands on the device, never larger than it is.
+    if (!m_image.isNull() && isRasterDevice(painter.device())) {
+        painter.drawImage(target, m_image);
         return;
     }
-    if (m_printedFor != drawn) {
-        m_printed = bitmapAt(drawn);
-        m_printedFor = drawn;
+    const QSize drawn = drawnSize(painter, target);
+    if (m_drawnFor != drawn) {
+        m_drawn = bitmapAt(drawn);
+        m_drawnFor = drawn;
     }
-    painter.drawImage(target, m_printed);
+    painter.drawImage(target, m_drawn);
 }
 
 ImageStatus Picture::loadFromFile(const QString &path)

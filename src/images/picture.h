@@ -135,10 +135,10 @@ private:
     QByteArray m_sourceFile;
     SourceFormat m_sourceFormat = SourceFormat::None;
     mutable QByteArray m_previewFile;
-    // The last bitmap drawn reduced on a printer, so every page of a PDF that shows the picture
-    // at one size draws the same image, which the PDF then holds once.
-    mutable QImage m_printed;
-    mutable QSize m_printedFor;
+    // The last bitmap made for drawing and the size it was made for: drawing again at that
+    // size (a scrolled preview, every page of a year's PDF, which then holds it once) reuses it.
+    mutable QImage m_drawn;
+    mutable QSize m_drawnFor;
     MetafilePicture m_metafile;
     QByteArray m_iconBytes;
     std::function<void()> m_changed;

@@ -295,11 +295,11 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
     // Objects handed to the sink may leave the owner at once, so the names given are kept.
     auto given = std::make_shared<QSet<QString>>();
     // The objects by their places in the file, for the options that name them (floating
-    // calendars' week numbers, pictures' sources); every sink keeps them while this reads on.
-    std::vector<TGGraphicControl *> read;
-    const ObjectSink counted = [&read, &sink](std::unique_ptr<TComponent> component) {
-        read.push_back(PictureSources::objectOf(component.get()));
-        sink(std::move(component));
+    // calendars' week numbers, pictures' sources). They reach the sink once those are read,
+    // so a sink that lets an object go cannot leave the options naming a freed object.
+    std::vector<std::unique_ptr<TComponent>> read;
+    const ObjectSink held = [&read](std::unique_ptr<TComponent> component) {
+        read.push_back(std::move(component));
     };
     reader.setNamingHook([owner, given](TReader &, TComponent &, QString &name) {
         name = NameDroppedObject(owner, name, *given);
@@ -309,7 +309,7 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
     reader.setSkipDamage(true);
     try {
         reader.GetListStart();
-        reader.GetComponentRecords(owner, nullptr, counted);
+        reader.GetComponentRecords(owner, nullptr, held);
     } catch (const StreamError &error) {
         outcome.objectsError = error.message();
         outcome.dropped << QStringLiteral("the object list: ") + error.message();
@@ -320,9 +320,16 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
         outcome.dropped << damage.text();
     }
     if (outcome.objectsError.isEmpty()) {
+        std::vector<TGGraphicControl *> objects;
+        for (const std::unique_ptr<TComponent> &component : read)
+            objects.push_back(PictureSources::objectOf(component.get()));
         readOptions(reader, doc, outcome);
-        takeFlatCalendarWeekNumbers(doc.options, read);
-        PictureSources::takeSources(doc.options, read, outcome.dropped);
+        takeFlatCalendarWeekNumbers(doc.options, objects);
+        PictureSources::takeSources(doc.options, objects, outcome.dropped);
+    }
+    for (std::unique_ptr<TComponent> &component : read) {
+        if (sink)
+            sink(std::move(component));
     }
     return outcome;
 }
