@@ -31,20 +31,15 @@ inline QImage photoImage(QSize size, quint32 seed = 1)
     return image;
 }
 
-inline QByteArray jpegOf(const QImage &image, int quality = 85)
+inline QByteArray photoJpeg(QSize size, int quality = 85, quint32 seed = 1)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(quality);
-    writer.write(image);
+    writer.write(photoImage(size, seed));
     return bytes;
-}
-
-inline QByteArray photoJpeg(QSize size, int quality = 85, quint32 seed = 1)
-{
-    return jpegOf(photoImage(size, seed), quality);
 }
 
 } // namespace PhotoFiles
