@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the stored picture reader, the PCX decoder and the picture file
-// loader. The first byte chooses the reader: 0 mod 4 for a "Picture.Data" block, odd for a
-// PCX file, 2 mod 4 for a picture file whose kind (as its extension would give it) is the
-// second byte. A picture that
+// loader. The first byte chooses the reader: 0 mod 8 for a "Picture.Data" block, 4 mod 8 for
+// a picture's source file as documents keep it, odd for a PCX file, 2 mod 4 for a picture
+// file whose kind (as its extension would give it) is the second byte. A picture that
 // was read must store and read back again; anything else but an error is a failure.
 #include <QGuiApplication>
 #include <QImage>
@@ -55,8 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     Picture picture;
-    if (!picture.setPictureData(bytes).ok())
+    if (data[0] % 8 == 4) {
+        if (!picture.setSourceData(bytes).ok())
+            return 0;
+        // Its preview is what a document stores in the object.
+        Picture preview;
+        if (!preview.setPictureData(picture.pictureData()).ok() || picture.sourceData() != bytes)
+            __builtin_trap();
+    } else if (!picture.setPictureData(bytes).ok()) {
         return 0;
+    }
     QImage canvas(32, 24, QImage::Format_RGB32);
     QPainter painter(&canvas);
     picture.draw(painter, canvas.rect());

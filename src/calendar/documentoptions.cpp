@@ -30,7 +30,8 @@ void DocumentOptions::setValue(const QString &name, const QVariant &value)
     switch (value.typeId()) {
     case QMetaType::Bool:
     case QMetaType::Int:
-    case QMetaType::QString: break;
+    case QMetaType::QString:
+    case QMetaType::QByteArray: break;
     case QMetaType::UInt:
     case QMetaType::LongLong:
     case QMetaType::ULongLong:

@@ -9,8 +9,8 @@
 #include <utility>
 
 // Options of Orvane's own that a document or style sheet carries beyond the page settings
-// every reader knows, as named values (text, whole numbers, yes/no). Names this version does
-// not know are kept, so a document read and saved again keeps a newer version's options.
+// every reader knows, as named values (text, whole numbers, yes/no, bytes). Names this version
+// does not know are kept, so a document read and saved again keeps a newer version's options.
 class DocumentOptions
 {
 public:
@@ -19,7 +19,7 @@ public:
     bool isEmpty() const { return m_entries.isEmpty(); }
     bool contains(const QString &name) const;
     QVariant value(const QString &name, const QVariant &fallback = {}) const;
-    // A value of another type than text, whole number or yes/no is stored as text; an
+    // A value of another type than text, whole number, yes/no or bytes is stored as text; an
     // invalid value removes the name.
     void setValue(const QString &name, const QVariant &value);
     void remove(const QString &name);

@@ -20,12 +20,24 @@ class QPainter;
 // same bytes; an icon also keeps its decoded image for drawing. A bitmap read from its
 // stored form keeps its file too, and is decoded only when it is used: draw() decodes it at
 // the size it is drawn at, image() at its full size (kept until the graphic changes).
-// Reading the stored form charges DecodeBudget::current(), when there is one, the size the
-// bitmap or icon declares.
+// A bitmap read from a picture file of a format in SourceFormat (a photo) keeps that file,
+// its source, the same way; documents keep the source beside the object, so a photo is
+// saved and printed from its own bytes rather than from pixels.
+// Reading the stored form or a source charges DecodeBudget::current(), when there is one,
+// the size the bitmap or icon declares.
 class Picture
 {
 public:
     enum class Kind { None, Bitmap, Metafile, Icon };
+    // The formats of picture file a bitmap keeps the bytes of.
+    enum class SourceFormat { None, Jpeg };
+
+    // A bitmap with a source is stored, for readers that know only bitmaps, as a copy of it
+    // reduced to this many pixels on its longest side: a preview, not the picture.
+    static constexpr int PreviewSide = 1024;
+    // On a printer or in a PDF, bitmaps are drawn at no more than this many dots per inch of
+    // their printed size.
+    static constexpr int PrintDpi = 300;
 
     Picture() = default;
     Picture(const Picture &other);
@@ -45,9 +57,15 @@ public:
     const MetafilePicture &metafile() const { return m_metafile; }
     // An icon's file bytes; empty for the other kinds.
     const QByteArray &iconBytes() const { return m_iconBytes; }
+    // The file a bitmap was read from and its format; empty and None without one.
+    const QByteArray &sourceFile() const { return m_sourceFile; }
+    SourceFormat sourceFormat() const { return m_sourceFormat; }
 
     void setBitmap(const QImage &image);
     void setMetafile(const MetafilePicture &metafile);
+    // Takes a picture file of format as a bitmap that keeps it, after checking the size its
+    // header declares (it is decoded when used). On failure the picture is unchanged.
+    ImageStatus setSourceFile(const QByteArray &file, SourceFormat format);
     // Takes an icon file; on failure the picture is unchanged.
     ImageStatus setIcon(const QByteArray &iconFile);
     void clear();
@@ -55,15 +73,23 @@ public:
     // Runs after every change of the graphic.
     void setChangeCallback(std::function<void()> callback) { m_changed = std::move(callback); }
 
-    // Draws the graphic stretched into target; nothing when empty.
+    // Draws the graphic stretched into target; nothing when empty. On a raster device a
+    // bitmap kept as a file is decoded at the pixels it covers there. On a printer or in a
+    // PDF (any device but a raster one) a bitmap with more than PrintDpi pixels an inch of
+    // its printed size is drawn reduced to that, so a PDF holds a JPEG of a sensible size.
     void draw(QPainter &painter, const QRect &target) const;
+    // The bitmap at size (stretched), or at its own size when that is smaller; null unless the
+    // picture is a bitmap that can be decoded. Files are decoded straight to that size.
+    QImage bitmapAt(QSize size) const;
 
     // Reads a picture file by its extension: WMF and EMF as metafiles, ICO as an icon, the
-    // raster kinds of pictureKind() as a bitmap. On failure the picture is unchanged.
+    // raster kinds of pictureKind() as a bitmap, which keeps the file when it is a JPEG file
+    // (see isJpegFile()). On failure the picture is unchanged.
     ImageStatus loadFromFile(const QString &path);
 
     // The stored form: the graphic's class name as a short name ("TBitmap", "TMetafile" or
-    // "TIcon") and the graphic's data. Empty without a graphic.
+    // "TIcon") and the graphic's data. Empty without a graphic. A bitmap with a source is
+    // stored as its preview (PreviewSide); sourceData() holds the source.
     QByteArray pictureData() const;
     // Reads the stored form back; on any damage the picture is unchanged.
     ImageStatus setPictureData(const QByteArray &data);
@@ -71,26 +97,54 @@ public:
     QByteArray bitmapData() const;
     ImageStatus setBitmapData(const QByteArray &data);
 
+    // The source's stored form: the format's name as a short name ("jpeg"), then the file.
+    // Empty without a source.
+    QByteArray sourceData() const;
+    // Takes a source's stored form as setSourceFile() takes the file. A picture holding the
+    // preview of that source keeps it as the preview it stores (so saving again writes the
+    // same bytes). On failure the picture is unchanged.
+    ImageStatus setSourceData(const QByteArray &data);
+    // A line about a source's stored form for dumps ("jpeg file, 52311 bytes"), the bytes
+    // left out.
+    static QString sourceDataSummary(const QByteArray &data);
+    // "jpeg" for Jpeg: the name in stored forms, and the format of Qt's image readers.
+    static const char *sourceFormatName(SourceFormat format);
+
     friend bool operator==(const Picture &a, const Picture &b) { return a.sameGraphic(b); }
 
 private:
     void changed();
+    // Empties every part of the graphic but its kind.
+    void clearGraphic();
     void setGraphicFrom(const Picture &other);
     bool sameGraphic(const Picture &other) const;
     ImageStatus setStoredBitmap(const QByteArray &data, qsizetype offset);
+    // The BMP file a bitmap is stored as; the preview for one with a source.
+    QByteArray storedBitmapFile() const;
+    // The bitmap decoded from its file at size, or at full size when size is invalid.
+    QImage decodeFile(QSize size) const;
 
     Kind m_kind = Kind::None;
-    // Decoded on first use when the bitmap came from its stored form.
+    // Decoded on first use when the bitmap came from a file.
     mutable QImage m_image;
-    // A bitmap's BMP file as it was stored, and the size it declares; empty otherwise.
+    // A bitmap's BMP file as it was stored; empty otherwise.
     QByteArray m_bitmapFile;
+    // The size a bitmap's file (stored or source) declares.
     QSize m_bitmapSize;
+    // A bitmap's source file and its format, and the preview made from it once.
+    QByteArray m_sourceFile;
+    SourceFormat m_sourceFormat = SourceFormat::None;
+    mutable QByteArray m_previewFile;
+    // The last bitmap made for drawing and the size it was made for: drawing again at that
+    // size (a scrolled preview, every page of a year's PDF, which then holds it once) reuses it.
+    mutable QImage m_drawn;
+    mutable QSize m_drawnFor;
     MetafilePicture m_metafile;
     QByteArray m_iconBytes;
     std::function<void()> m_changed;
 };
 
 // Reads a picture file as the picture browsers show it: by its extension, icons drawn at
-// their own size onto a bitmap, everything else as Picture::loadFromFile() reads it. On
-// failure picture is left empty.
+// their own size onto a bitmap, everything else as Picture::loadFromFile() reads it (JPEG
+// files keep their bytes). On failure picture is left empty.
 ImageStatus loadBrowserPicture(const QString &path, Picture &picture);

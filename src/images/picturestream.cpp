@@ -70,13 +70,39 @@ BitmapBlock readBitmapBlock(const QByteArray &data, qsizetype offset)
     return {file, checked.size, {}};
 }
 
+QSize previewSize(QSize size)
+{
+    if (size.width() <= Picture::PreviewSide && size.height() <= Picture::PreviewSide)
+        return size;
+    return size.scaled(Picture::PreviewSide, Picture::PreviewSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
 } // namespace
+
+const char *Picture::sourceFormatName(SourceFormat format)
+{
+    switch (format) {
+    case SourceFormat::Jpeg: return "jpeg";
+    case SourceFormat::None: break;
+    }
+    return "";
+}
+
+QByteArray Picture::storedBitmapFile() const
+{
+    if (m_kind != Kind::Bitmap)
+        return {};
+    if (m_sourceFile.isEmpty())
+        return m_bitmapFile.isEmpty() ? writeBmp(m_image) : m_bitmapFile;
+    // Made once: a document's every undo step stores it again.
+    if (m_previewFile.isEmpty())
+        m_previewFile = writeBmp(decodeFile(previewSize(m_bitmapSize)));
+    return m_previewFile;
+}
 
 QByteArray Picture::bitmapData() const
 {
-    QByteArray file;
-    if (m_kind == Kind::Bitmap)
-        file = m_bitmapFile.isEmpty() ? writeBmp(m_image) : m_bitmapFile;
+    const QByteArray file = storedBitmapFile();
     QByteArray out;
     out.reserve(4 + file.size());
     appendU32(out, quint32(file.size())); // length of the BMP file, 0 when empty
@@ -165,4 +191,75 @@ ImageStatus Picture::setPictureData(const QByteArray &data)
         return status.ok() || status.overBudget ? status : damaged(status.error);
     }
     return damaged(QStringLiteral("unknown graphic class \"%1\"").arg(QString::fromLatin1(name)));
+}
+
+QByteArray Picture::sourceData() const
+{
+    QByteArray out;
+    if (m_sourceFile.isEmpty())
+        return out;
+    appendShortName(out, sourceFormatName(m_sourceFormat));
+    out.append(m_sourceFile);
+    return out;
+}
+
+namespace {
+
+struct SourceBlock
+{
+    Picture::SourceFormat format = Picture::SourceFormat::None;
+    QByteArray name;
+    qsizetype fileOffset = 0;
+    QString error;
+};
+
+SourceBlock readSourceBlock(const QByteArray &data)
+{
+    SourceBlock block;
+    const int nameLength = data.isEmpty() ? 0 : uchar(data.at(0));
+    if (data.isEmpty() || nameLength > MaxShortNameLength || data.size() - 1 < nameLength) {
+        block.error = QStringLiteral("the format's name is cut short");
+        return block;
+    }
+    block.name = data.mid(1, nameLength);
+    block.fileOffset = 1 + nameLength;
+    for (Picture::SourceFormat format : {Picture::SourceFormat::Jpeg}) {
+        if (block.name == Picture::sourceFormatName(format))
+            block.format = format;
+    }
+    if (block.format == Picture::SourceFormat::None)
+        block.error = QStringLiteral("unknown picture format \"%1\"").arg(QString::fromLatin1(block.name));
+    return block;
+}
+
+} // namespace
+
+ImageStatus Picture::setSourceData(const QByteArray &data)
+{
+    const SourceBlock block = readSourceBlock(data);
+    if (!block.error.isEmpty())
+        return ImageStatus::failed(QStringLiteral("The picture file is damaged: %1.").arg(block.error));
+    // The bitmap stored beside the source is its preview when it has the preview's size.
+    const bool holdsPreview = m_kind == Kind::Bitmap && m_sourceFile.isEmpty() && !m_bitmapFile.isEmpty();
+    const QByteArray preview = holdsPreview ? m_bitmapFile : QByteArray();
+    const QSize previewDeclared = m_bitmapSize;
+    ImageStatus status = setSourceFile(data.mid(block.fileOffset), block.format);
+    if (!status.ok()) {
+        if (!status.overBudget)
+            status.error = QStringLiteral("The picture file is damaged: %1.").arg(status.error);
+        return status;
+    }
+    if (!preview.isEmpty() && previewDeclared == previewSize(m_bitmapSize))
+        m_previewFile = preview;
+    return status;
+}
+
+QString Picture::sourceDataSummary(const QByteArray &data)
+{
+    const SourceBlock block = readSourceBlock(data);
+    if (block.name.isEmpty() && !block.error.isEmpty())
+        return QStringLiteral("a damaged picture file, %1 bytes").arg(data.size());
+    return QStringLiteral("%1 file, %2 bytes")
+        .arg(QString::fromLatin1(block.name))
+        .arg(data.size() - block.fileOffset);
 }

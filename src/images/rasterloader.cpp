@@ -66,25 +66,61 @@ ImageResult readImage(QImageReader &reader, QSize scaledTo, DecodeBudget *budget
     return {image, {}};
 }
 
+// Why a reader of format cannot take the bytes, or nothing when it can.
+QString refusal(QImageReader &reader, const QByteArray &bytes, const char *format)
+{
+    if (pngChunkRunsPastEnd(bytes))
+        return QStringLiteral("a chunk of the picture runs past its end");
+    reader.setDecideFormatFromContent(false);
+    if (!reader.canRead())
+        return QStringLiteral("the data is not a %1 picture").arg(QLatin1String(format));
+    return {};
+}
+
 } // namespace
 
 ImageResult decodeWithReader(const QByteArray &bytes, const char *format, QSize scaledTo,
                              DecodeBudget *budget)
 {
-    if (pngChunkRunsPastEnd(bytes))
-        return ImageResult::failed(QStringLiteral("a chunk of the picture runs past its end"));
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
-    reader.setDecideFormatFromContent(false);
-    if (!reader.canRead())
-        return ImageResult::failed(QStringLiteral("the data is not a %1 picture").arg(QLatin1String(format)));
+    if (const QString why = refusal(reader, bytes, format); !why.isEmpty())
+        return ImageResult::failed(why);
     try {
         return readImage(reader, scaledTo, budget);
     } catch (const std::bad_alloc &) {
         return ImageResult::failed(QStringLiteral("there is not enough memory for the picture"));
     }
+}
+
+SizeResult checkWithReader(const QByteArray &bytes, const char *format)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    if (const QString why = refusal(reader, bytes, format); !why.isEmpty())
+        return {{}, why};
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        return {{}, reader.errorString()};
+    if (size.width() > MaxPictureSide || size.height() > MaxPictureSide)
+        return {{}, QStringLiteral("the picture is too large")};
+    return {size, {}};
+}
+
+bool isJpegFile(const QByteArray &bytes, PictureKind kind)
+{
+    if (kind == PictureKind::Jpg || kind == PictureKind::Jif)
+        return true;
+    if (kind != PictureKind::Other)
+        return false;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader::imageFormat(&buffer) == "jpeg";
 }
 
 ImageResult decodeIcon(const QByteArray &bytes, DecodeBudget *budget)

@@ -16,6 +16,15 @@ class DecodeBudget;
 ImageResult decodeWithReader(const QByteArray &bytes, const char *format, QSize scaledTo = {},
                              DecodeBudget *budget = nullptr);
 
+// The size a picture of format declares, after the checks decodeWithReader() makes before
+// decoding (its size against MaxPictureSide), without decoding it; or why it cannot be read,
+// in decodeWithReader()'s words.
+SizeResult checkWithReader(const QByteArray &bytes, const char *format);
+
+// Whether a raster file of this kind is a JPEG file, so read with Qt's JPEG reader: by its
+// extension, or by its content for a file of a kind not told by its extension.
+bool isJpegFile(const QByteArray &bytes, PictureKind kind);
+
 // The first picture of an icon file, after checking the icon directory.
 ImageResult decodeIcon(const QByteArray &bytes, DecodeBudget *budget = nullptr);
 

@@ -94,8 +94,9 @@ QImage TGImage::mirroredCopy(int width, int height) const
     if (m_picture.kind() != Picture::Kind::Bitmap || m_picture.isEmpty() || width <= 0
         || height <= 0)
         return {};
-    // Stretching into a rectangle with swapped edges is a stretch followed by a mirror.
-    return m_picture.image()
+    // Stretching into a rectangle with swapped edges is a stretch followed by a mirror. A
+    // bitmap kept as a file decodes straight to about that size.
+    return m_picture.bitmapAt(QSize(width, height))
         .scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .mirrored(m_reverse, m_flip);
 }
@@ -150,12 +151,18 @@ void TGImage::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
     const QRectF target = inchBounds(offsetX, offsetY);
     switch (m_picture.kind()) {
     case Picture::Kind::Bitmap:
-        if (m_flip || m_reverse) {
-            report.stretchDraw(target, mirroredCopy(storedBounds().width(), storedBounds().height()));
-            break;
-        }
-        // The picture decodes at the printed size, so a large stored bitmap is never held whole.
-        [[fallthrough]];
+        // The picture decodes at the printed size, so a large stored bitmap is never held
+        // whole; a mirrored one is drawn through a mirrored painter to keep that size.
+        report.stretchDraw(target, [this](QPainter &painter, const QRect &device) {
+            const QPointF centre = QRectF(device).center();
+            painter.save();
+            painter.translate(centre);
+            painter.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
+            painter.translate(-centre);
+            m_picture.draw(painter, device);
+            painter.restore();
+        });
+        break;
     case Picture::Kind::Metafile:
         report.stretchDraw(target, [this](QPainter &painter, const QRect &device) {
             m_picture.draw(painter, device);

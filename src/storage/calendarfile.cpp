@@ -11,6 +11,7 @@
 #include "storage/documentmessages.h"
 #include "storage/objectrecords.h"
 #include "storage/optionslist.h"
+#include "storage/picturesources.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
@@ -67,8 +68,7 @@ const QString kFlatCalendarWeekNumbers = QStringLiteral("FlatCalendarWeekNumbers
 // The floating calendar a document's record holds; null for any other component.
 TGFlatCalendar *flatCalendarOf(TComponent *component)
 {
-    const auto *record = dynamic_cast<const ObjectRecord *>(component);
-    return record ? dynamic_cast<TGFlatCalendar *>(&record->object()) : nullptr;
+    return dynamic_cast<TGFlatCalendar *>(PictureSources::objectOf(component));
 }
 
 DocumentOptions withFlatCalendarWeekNumbers(const DocumentOptions &options,
@@ -90,7 +90,7 @@ DocumentOptions withFlatCalendarWeekNumbers(const DocumentOptions &options,
 
 // Gives the calendars read back their week numbers and takes the entry out of the page's
 // options. Parts that name no floating calendar are left out.
-void takeFlatCalendarWeekNumbers(DocumentOptions &options, const std::vector<TGFlatCalendar *> &objects)
+void takeFlatCalendarWeekNumbers(DocumentOptions &options, const std::vector<TGGraphicControl *> &objects)
 {
     const QString text = options.value(kFlatCalendarWeekNumbers).toString();
     options.remove(kFlatCalendarWeekNumbers);
@@ -101,7 +101,7 @@ void takeFlatCalendarWeekNumbers(DocumentOptions &options, const std::vector<TGF
         if (parts.size() != 2 || !ok || index < 0 || size_t(index) >= objects.size())
             continue;
         const std::optional<PageOptions::WeekNumbers> numbers = PageOptions::weekNumbersNamed(parts[1]);
-        if (TGFlatCalendar *calendar = objects[size_t(index)]; calendar && numbers)
+        if (auto *calendar = dynamic_cast<TGFlatCalendar *>(objects[size_t(index)]); calendar && numbers)
             calendar->setWeekNumbers(*numbers);
     }
 }
@@ -213,9 +213,9 @@ QByteArray documentBytes(const PageDocument &doc, const std::vector<TComponent *
     const DocumentContent content = documentContentOf(doc);
     return writeToBytes(
         [&](TWriter &w) {
+            const DocumentOptions named = OptionsList::withNames(doc.options, doc.settings.names);
             writeDocument(w, content, doc.pixelsPerInch, objects,
-                          withFlatCalendarWeekNumbers(OptionsList::withNames(doc.options, doc.settings.names),
-                                                      objects));
+                          PictureSources::withSources(withFlatCalendarWeekNumbers(named, objects), objects));
         });
 }
 
@@ -294,12 +294,12 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
         return outcome;
     // Objects handed to the sink may leave the owner at once, so the names given are kept.
     auto given = std::make_shared<QSet<QString>>();
-    // The floating calendars by their places in the file (null for other objects), for the
-    // options that name them; every sink keeps such objects while this reads on.
-    std::vector<TGFlatCalendar *> read;
-    const ObjectSink counted = [&read, &sink](std::unique_ptr<TComponent> component) {
-        read.push_back(flatCalendarOf(component.get()));
-        sink(std::move(component));
+    // The objects by their places in the file, for the options that name them (floating
+    // calendars' week numbers, pictures' sources). They reach the sink once those are read,
+    // so a sink that lets an object go cannot leave the options naming a freed object.
+    std::vector<std::unique_ptr<TComponent>> read;
+    const ObjectSink held = [&read](std::unique_ptr<TComponent> component) {
+        read.push_back(std::move(component));
     };
     reader.setNamingHook([owner, given](TReader &, TComponent &, QString &name) {
         name = NameDroppedObject(owner, name, *given);
@@ -309,7 +309,7 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
     reader.setSkipDamage(true);
     try {
         reader.GetListStart();
-        reader.GetComponentRecords(owner, nullptr, counted);
+        reader.GetComponentRecords(owner, nullptr, held);
     } catch (const StreamError &error) {
         outcome.objectsError = error.message();
         outcome.dropped << QStringLiteral("the object list: ") + error.message();
@@ -320,8 +320,16 @@ static LoadOutcome readDocumentBytes(PageDocument &doc, const QByteArray &bytes,
         outcome.dropped << damage.text();
     }
     if (outcome.objectsError.isEmpty()) {
+        std::vector<TGGraphicControl *> objects;
+        for (const std::unique_ptr<TComponent> &component : read)
+            objects.push_back(PictureSources::objectOf(component.get()));
         readOptions(reader, doc, outcome);
-        takeFlatCalendarWeekNumbers(doc.options, read);
+        takeFlatCalendarWeekNumbers(doc.options, objects);
+        PictureSources::takeSources(doc.options, objects, outcome.dropped);
+    }
+    for (std::unique_ptr<TComponent> &component : read) {
+        if (sink)
+            sink(std::move(component));
     }
     return outcome;
 }
@@ -372,7 +380,7 @@ static void readStyleSheetBytes(PageDocument &doc, const QByteArray &bytes)
     applyPageBlock(block, doc);
     doc.settings.borderFile = border;
     OptionsList::takeNames(options, doc.settings.names);
-    doc.options = options;
+    doc.options = PictureSources::withoutSources(options);
 }
 
 FileResult loadStyleSheetBytes(PageDocument &doc, const QByteArray &bytes)

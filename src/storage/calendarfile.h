@@ -132,7 +132,9 @@ using ObjectSink = std::function<void(std::unique_ptr<TComponent>)>;
 
 // Reads the document into doc, which changes only when its settings and cells were read
 // whole.
-// Drawing objects are created with 'owner' (their naming scope) and handed to 'sink'.
+// Drawing objects are created with 'owner' (their naming scope) and handed to 'sink' in file
+// order once the options after them are read (they may name objects), or not at all when
+// reading fails.
 LoadOutcome LoadDocument(PageDocument &doc, const QString &path, TComponent *owner,
                          const ObjectSink &sink);
 LoadOutcome loadDocumentBytes(PageDocument &doc, const QByteArray &bytes, TComponent *owner,

@@ -13,6 +13,8 @@
 #include "storage/calendarfile.h"
 #include "storage/cellrecord.h"
 #include "storage/documentmessages.h"
+#include "storage/optionslist.h"
+#include "storage/picturesources.h"
 #include "storage/reader.h"
 #include "storage/streamerror.h"
 #include "storage/writer.h"
@@ -643,16 +645,37 @@ QByteArray objectListBytes(const std::vector<const TGGraphicControl *> &objects)
     buffer.open(QIODevice::WriteOnly);
     {
         TWriter writer(&buffer);
+        std::vector<std::unique_ptr<ObjectRecord>> records;
+        std::vector<TComponent *> components;
         writer.PutListStart();
         for (const TGGraphicControl *object : objects) {
-            ObjectRecord record(*object);
-            writer.PutRootRecord(record);
+            records.push_back(std::make_unique<ObjectRecord>(*object));
+            components.push_back(records.back().get());
+            writer.PutRootRecord(*records.back());
         }
         writer.PutListEnd();
+        // Pictures' source files follow the list as they follow a document's objects.
+        OptionsList::write(writer, PictureSources::withSources({}, components));
         writer.flush();
     }
     return bytes;
 }
+
+namespace {
+
+// The sources of the pictures of the objects read, from the options list after their list.
+void takeSources(TReader &reader, ReadResult &result)
+{
+    DocumentOptions options = OptionsList::read(reader);
+    std::vector<TGGraphicControl *> objects;
+    for (const std::unique_ptr<TGGraphicControl> &object : result.objects)
+        objects.push_back(object.get());
+    QStringList dropped;
+    PictureSources::takeSources(options, objects, dropped);
+    result.error = dropped.join(QStringLiteral("; "));
+}
+
+} // namespace
 
 ReadResult readObjectList(const QByteArray &bytes, const NameTaken &taken, int offset)
 {
@@ -682,6 +705,8 @@ ReadResult readObjectList(const QByteArray &bytes, const NameTaken &taken, int o
             if (std::unique_ptr<TGGraphicControl> object = record ? record->release() : nullptr)
                 result.objects.push_back(std::move(object));
         });
+        if (reader.remaining() > 0)
+            takeSources(reader, result);
     } catch (const StreamError &error) {
         result.error = error.message();
     } catch (const std::bad_alloc &) {

@@ -27,12 +27,20 @@ void writeValue(TWriter &writer, const QVariant &value)
     switch (value.typeId()) {
     case QMetaType::Bool: writer.PutBoolean(value.toBool()); break;
     case QMetaType::Int: writer.PutInteger(value.toInt()); break;
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        writer.PutBinary([&bytes](QByteArray &out) { out = bytes; });
+        break;
+    }
     default: writeText(writer, value.toString()); break;
     }
 }
 
-QVariant readValue(TReader &reader)
+// A binary value is bytes under the names that hold bytes, text under any other.
+QVariant readValue(TReader &reader, bool bytes = false)
 {
+    if (bytes && reader.PeekTag() == ValueTag::Binary)
+        return reader.GetBinary();
     switch (reader.PeekTag()) {
     case ValueTag::Int8:
     case ValueTag::Int16:
@@ -47,6 +55,11 @@ QVariant readValue(TReader &reader)
 }
 
 } // namespace
+
+bool holdsBytes(const QString &name)
+{
+    return name.startsWith(kPictureSourcePrefix);
+}
 
 void write(TWriter &writer, const DocumentOptions &options)
 {
@@ -74,7 +87,7 @@ DocumentOptions read(TReader &reader)
         const QVariant name = readValue(reader);
         if (name.typeId() != QMetaType::QString || name.toString().isEmpty())
             throw StreamError(StreamMessages::invalidValue());
-        options.setValue(name.toString(), readValue(reader));
+        options.setValue(name.toString(), readValue(reader, holdsBytes(name.toString())));
     }
     reader.GetListEnd();
     if (reader.remaining() > 0)

@@ -18,6 +18,12 @@ namespace OptionsList {
 inline const QString kName = QStringLiteral("Orvane options");
 constexpr int kVersion = 1;
 
+// Pictures' source files, by the place of their clip-art object among the objects
+// ("PictureSource:2"): the only values that are bytes. Other binary values are text that
+// Windows-1252 cannot hold, as UTF-8.
+inline const QString kPictureSourcePrefix = QStringLiteral("PictureSource:");
+bool holdsBytes(const QString &name);
+
 // Writes nothing when there are no options, so such files stay as they always were.
 void write(TWriter &writer, const DocumentOptions &options);
 // Throws StreamError when the list is damaged or is not ours.

@@ -6,7 +6,9 @@
 #include "readerutil.h"
 #include "streamerror.h"
 
+#include "images/picture.h"
 #include "richtext/rtfreader.h"
+#include "storage/optionslist.h"
 
 #include <QBuffer>
 #include <QTextDocument>
@@ -278,8 +280,14 @@ void Dumper::optionsList()
     ++m_indent;
     integerField(QStringLiteral("version"));
     while (!r.AtListEnd()) {
-        const QString name = value();
-        line(name + QStringLiteral(" = ") + value());
+        const bool text = r.PeekTag() == ValueTag::String || r.PeekTag() == ValueTag::LongString;
+        const QString raw = text ? r.GetString() : QString();
+        const QString name = text ? quoted(raw) : value();
+        // A picture's source file is summed up rather than shown: it is most of the file.
+        if (OptionsList::holdsBytes(raw) && r.PeekTag() == ValueTag::Binary)
+            line(name + QStringLiteral(" = {") + Picture::sourceDataSummary(r.GetBinary()) + QLatin1Char('}'));
+        else
+            line(name + QStringLiteral(" = ") + value());
     }
     --m_indent;
     r.GetListEnd();

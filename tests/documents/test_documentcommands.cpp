@@ -21,6 +21,7 @@
 
 #include "filedialogs.h"
 #include "fakedialogs.h"
+#include "photofiles.h"
 #include "core/filebytes.h"
 #include "objects/tgflatcalendar.h"
 #include "objects/tgimage.h"
@@ -29,6 +30,8 @@
 #include "documents/documentcommands.h"
 #include "documents/documenthost.h"
 #include "documents/mrufilelist.h"
+#include "documents/objectfiler.h"
+#include "surface/tghandle.h"
 #include "documents/recoverychooser.h"
 #include "documents/recoverycopy.h"
 #include "storage/calendarfile.h"
@@ -754,4 +757,70 @@ TEST(DocumentCommands, ARestoredCopySavesOverAFileWhoseNameIsNotUtf8)
     PageDocument reread;
     ASSERT_TRUE(CalendarFile::LoadDocument(reread, path, nullptr, {}).ok);
     EXPECT_EQ(reread.settings.month, 11);
+}
+
+namespace {
+
+const Picture &clipArtPicture(const TCalendarPanel32 &page, size_t place)
+{
+    return dynamic_cast<const TGImage &>(*page.objects().at(place)).picture();
+}
+
+// A photo placed as clip art and recorded as one change.
+void placePhoto(Window &w, const QByteArray &jpeg)
+{
+    Picture picture;
+    ASSERT_TRUE(picture.setSourceFile(jpeg, Picture::SourceFormat::Jpeg).ok());
+    auto image = std::make_unique<TGImage>();
+    image->setBounds(30, 40, 384, 288);
+    image->SetPicture(picture);
+    w.calendar.appendObject(std::move(image));
+    w.calendar.ConnectObjects();
+    w.modified = true;
+    w.commands->recordChange();
+    w.commands->flushPendingChange();
+}
+
+} // namespace
+
+TEST(DocumentCommands, APhotoKeepsItsFileThroughUndoRedoAndRecoveryCopies)
+{
+    RecoveryFolder aside;
+    const QByteArray jpeg = PhotoFiles::photoJpeg({1600, 1200});
+    {
+        Window w;
+        w.commands->setRecoveryCopy(aside.copyFor(QStringLiteral("100-a")));
+        w.commands->resetHistory(true);
+        placePhoto(w, jpeg);
+        change(w, 9, "after the photo");
+        w.commands->Undo();
+        w.commands->Undo();
+        EXPECT_TRUE(w.calendar.objects().empty());
+        w.commands->Redo();
+        ASSERT_EQ(w.calendar.objects().size(), 1u);
+        EXPECT_EQ(clipArtPicture(w.calendar, 0).sourceFile(), jpeg);
+        w.commands->writeRecoveryCopy();
+    }
+    Window restarted;
+    restarted.commands->setRecoveryCopy(aside.copyFor(QStringLiteral("200-b")));
+    answerRecoveryWith(restarted, QStringLiteral("Restore"));
+    ASSERT_TRUE(restarted.commands->offerRecovery());
+    ASSERT_EQ(restarted.calendar.objects().size(), 1u);
+    EXPECT_EQ(clipArtPicture(restarted.calendar, 0).sourceFile(), jpeg);
+}
+
+TEST(DocumentCommands, CopiedPastedAndClonedPhotosKeepTheirFiles)
+{
+    Window w;
+    w.calendar.setObjectTransfer(std::make_unique<TGLabelObjectFiler>());
+    const QByteArray jpeg = PhotoFiles::photoJpeg({1200, 900});
+    placePhoto(w, jpeg);
+    TGGraphicControl *placed = w.calendar.objects().front().get();
+    w.calendar.frame().AddToSelection(placed);
+    w.calendar.CopySelection();
+    w.calendar.PasteObjects();
+    w.calendar.CloneObject(*placed);
+    ASSERT_EQ(w.calendar.objects().size(), 3u);
+    for (size_t place : {1, 2})
+        EXPECT_EQ(clipArtPicture(w.calendar, place).sourceFile(), jpeg) << place;
 }

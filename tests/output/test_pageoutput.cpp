@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "objects/tgimage.h"
 #include "output/pageoutput.h"
 #include "page/calpanel32.h"
+#include "photofiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -174,4 +176,32 @@ TEST(PageOutput, SvgKeepsLinesAndTextAsVectorsOnThePapersSize)
     const QString year = dir.filePath(QStringLiteral("year.svg"));
     ASSERT_TRUE(PageOutput::saveImages(page.model(), 2, year, &error)) << error.toStdString();
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("year-02.svg"))));
+}
+
+TEST(PageOutput, APhotoGoesIntoThePdfAsAJpegOfAtMost300DotsAnInch)
+{
+    TCalendarPanel32 page;
+    page.ResetToDefaults(QDate(2027, 5, 1));
+    const QByteArray jpeg = PhotoFiles::photoJpeg({4000, 3000});
+    Picture photo;
+    ASSERT_TRUE(photo.setSourceFile(jpeg, Picture::SourceFormat::Jpeg).ok());
+    // Four inches by three on the page.
+    const int ppi = page.model().pixelsPerInch();
+    auto image = std::make_unique<TGImage>();
+    image->setBounds(ppi, ppi, 4 * ppi, 3 * ppi);
+    image->SetPicture(photo);
+    page.appendObject(std::move(image));
+
+    for (int months : {1, 12}) {
+        QBuffer buffer;
+        ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+        QString error;
+        ASSERT_TRUE(PageOutput::writePdf(page.model(), months, buffer, &error)) << qPrintable(error);
+        const QByteArray &pdf = buffer.data();
+        EXPECT_EQ(pdf.count("/Subtype /Image"), 1) << "every month shows the one photo held once";
+        EXPECT_TRUE(pdf.contains("/Width 1200")) << "300 dots an inch of four inches";
+        EXPECT_TRUE(pdf.contains("/DCTDecode"));
+        EXPECT_LE(pdf.size(), jpeg.size() * 12 / 10) << months << " months: " << pdf.size()
+                                                     << " bytes, the photo " << jpeg.size();
+    }
 }
