@@ -7,11 +7,13 @@
 
 #include "objects/tgimage.h"
 #include "pagemodel/pagemodel.h"
+#include "photofiles.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -327,6 +329,31 @@ TEST_F(ProjectBuild, WritesOnePdfInPageOrderAndNumberedImagesFromAMovedFolder)
     EXPECT_FALSE(ProjectOutput::savePdf(partial.project, projectPath, second, &error));
     EXPECT_TRUE(error.contains(QLatin1String("2027-02.OVF"))) << error.toStdString();
     EXPECT_FALSE(QFile::exists(second));
+}
+
+TEST_F(ProjectBuild, AYearOfTwelveMegapixelPhotosMakesAPdfNoLargerThanThePhotos)
+{
+    const QString photos = folder.filePath(QStringLiteral("photos"));
+    QDir().mkpath(photos);
+    const QByteArray jpeg = PhotoFiles::photoJpeg({4000, 3000});
+    for (int month = 1; month <= 12; ++month)
+        writeFile(photos + QStringLiteral("/%1.jpg").arg(month, 2, 10, QLatin1Char('0')), jpeg);
+    ProjectBuilder::Recipe recipe = yearOf2027();
+    recipe.photosFolder = photos;
+    recipe.frame.rectInches = QRectF(0.5, 0.4, 7.5, 4.2);
+    const Built built = build(recipe, designBytes(false));
+    ASSERT_TRUE(built.result.ok()) << built.result.error.toStdString();
+    // Pages keep the photo's own file, not a bitmap of it.
+    EXPECT_LT(QFileInfo(folder.filePath(QStringLiteral("year/2027-06.OVF"))).size(), jpeg.size() * 2);
+
+    const QString pdf = folder.filePath(QStringLiteral("year.pdf"));
+    QString error;
+    ASSERT_TRUE(ProjectOutput::savePdf(built.result.project, built.path, pdf, &error)) << error.toStdString();
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.count("/DCTDecode"), 12);
+    EXPECT_LE(bytes.size(), 12 * jpeg.size() * 12 / 10) << bytes.size() << " bytes for photos of " << 12 * jpeg.size();
 }
 
 TEST(ProjectOutput, NumbersImageNamesByTheirPatternOrBeforeTheExtension)
