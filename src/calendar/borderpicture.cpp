@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "borderpicture.h"
 
+#include "core/datafolders.h"
 #include "core/filebytes.h"
 
 #include "core/apppaths.h"
@@ -43,18 +44,6 @@ QString BorderPicture::findFile(const QString &name, bool landscape)
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
         || name == QLatin1String(".") || name == QLatin1String(".."))
         return {};
-    const QString wanted = name + (landscape ? QStringLiteral(".wls") : QStringLiteral(".wpo"));
-    QDir folder(AppPaths::dataFolder());
-    const QStringList subfolders = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &sub : subfolders) {
-        if (sub.compare(QLatin1String("Borders"), Qt::CaseInsensitive) != 0)
-            continue;
-        const QDir borders(folder.filePath(sub));
-        const QStringList files = borders.entryList(QDir::Files);
-        for (const QString &file : files) {
-            if (file.compare(wanted, Qt::CaseInsensitive) == 0)
-                return borders.filePath(file);
-        }
-    }
-    return {};
+    // The user's own border of that name comes before the program's.
+    return DataFolders::find(QStringLiteral("Borders"), name + (landscape ? QStringLiteral(".wls") : QStringLiteral(".wpo")));
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "floater.h"
 
+#include "core/datafolders.h"
+
 #include "icons/iconfiles.h"
 #include "icons/iconlistbox.h"
 #include "core/apppaths.h"
@@ -28,7 +30,8 @@ const QString kBonusFolder = QStringLiteral("BonusIcons");
 
 const char *const kNoBonusSets =
     "No bonus icon sets were found.\r\rBonus icon sets are icon libraries (.ICL files) "
-    "installed in the folder \"BonusIcons\" of the program's data folder.";
+    "installed in the folder \"BonusIcons\" of the program's data folder.\r\rYour own sets go in "
+    "the folder \"BonusIcons\" of ~/.local/share/orvane.";
 
 } // namespace
 
@@ -73,6 +76,11 @@ void TFloatingPalette::createMenu()
 {
     m_fileMenu = m_menuBar->addMenu(QStringLiteral("File"));
     m_fileMenu->setObjectName(QStringLiteral("File"));
+    // Sets dropped into a folder since show up the next time the menu opens.
+    connect(m_fileMenu, &QMenu::aboutToShow, this, [this] {
+        buildBonusMenu();
+        markMenu(currentFile());
+    });
     m_fixedItems = {
         addFileItem(QStringLiteral("Activities"), &TFloatingPalette::ActivitiesClick),
         addFileItem(QStringLiteral("Events"), &TFloatingPalette::EventsClick),
@@ -96,10 +104,28 @@ QAction *TFloatingPalette::addFileItem(const QString &caption, void (TFloatingPa
 
 void TFloatingPalette::buildBonusMenu()
 {
-    const QString folder = IconFiles::dataFile(kBonusFolder);
-    if (!QFileInfo(folder).isDir())
-        return;
-    const QList<IconFiles::BonusSet> sets = IconFiles::bonusSets(folder);
+    // The program's sets, then the user's own (~/.local/share/orvane/BonusIcons) and those
+    // installed for everyone; a user's set takes the place of a shipped one of the same name.
+    QList<IconFiles::BonusSet> sets;
+    QStringList seen;
+    QList<DataFolders::Folder> folders = DataFolders::folders(kBonusFolder);
+    std::stable_sort(folders.begin(), folders.end(), [](const DataFolders::Folder &a, const DataFolders::Folder &b) {
+        return a.origin == DataFolders::Origin::User && b.origin != DataFolders::Origin::User;
+    });
+    for (const DataFolders::Folder &folder : folders) {
+        for (IconFiles::BonusSet set : IconFiles::bonusSets(folder.path)) {
+            if (seen.contains(set.caption, Qt::CaseInsensitive))
+                continue;
+            seen << set.caption;
+            if (folder.origin == DataFolders::Origin::User)
+                set.caption += QStringLiteral(" (yours)");
+            sets << set;
+        }
+    }
+    std::stable_sort(sets.begin(), sets.end(), [](const IconFiles::BonusSet &a, const IconFiles::BonusSet &b) {
+        return a.caption.compare(b.caption, Qt::CaseInsensitive) < 0;
+    });
+    m_bonusMenu->clear();
     for (const IconFiles::BonusSet &set : sets) {
         QAction *item = m_bonusMenu->addAction(set.caption);
         item->setCheckable(true);
@@ -110,10 +136,8 @@ void TFloatingPalette::buildBonusMenu()
         });
     }
     // With sets to offer, the item only opens its submenu.
-    if (!sets.isEmpty()) {
-        m_bonusAction->setCheckable(false);
-        m_bonusAction->setMenu(m_bonusMenu);
-    }
+    m_bonusAction->setCheckable(sets.isEmpty());
+    m_bonusAction->setMenu(sets.isEmpty() ? nullptr : m_bonusMenu);
 }
 
 QString TFloatingPalette::currentFile() const

@@ -5,6 +5,7 @@
 
 #include "page/calpanel32.h"
 #include "core/apppaths.h"
+#include "core/datafolders.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>
@@ -469,16 +470,26 @@ QWidget *TCalendarProperties::buildButtons()
 
 void TCalendarProperties::fillBorderList()
 {
-    const QDir folder(AppPaths::dataFolder() + QStringLiteral("Borders"));
+    // The program's borders and the user's own (~/.local/share/orvane/Borders), read anew each
+    // time the dialog opens, so a border dropped there shows without a restart.
+    const QList<DataFolders::File> files = DataFolders::files(QStringLiteral("Borders"), {QStringLiteral("*.wls")});
     m_borderFiles->clear();
-    if (!folder.exists()) {
-        m_borderFiles->setEnabled(false);
+    m_borderFiles->setEnabled(!DataFolders::folders(QStringLiteral("Borders")).isEmpty());
+    if (!m_borderFiles->isEnabled())
         return;
-    }
     m_borderFiles->addItem(QStringLiteral(" [No Special Border]"));
-    // Name filters match without regard to case, so "*.wls" also finds "FLOWERS.WLS".
-    const QStringList files = folder.entryList({QStringLiteral("*.wls")}, QDir::Files,
-                                               QDir::Name | QDir::IgnoreCase);
-    for (const QString &file : files)
-        m_borderFiles->addItem(file.section(QLatin1Char('.'), 0, 0));
+    for (const DataFolders::File &file : files) {
+        const QString name = file.name.section(QLatin1Char('.'), 0, 0);
+        QString caption = name;
+        if (file.replaced)
+            caption += QStringLiteral(" (replaced by yours)");
+        else if (file.origin == DataFolders::Origin::User)
+            caption += QStringLiteral(" (yours)");
+        auto *item = new QListWidgetItem(caption, m_borderFiles);
+        item->setData(Qt::UserRole, name);
+        item->setToolTip(file.path);
+        // A name the user's border took over leads to the user's: it cannot be chosen.
+        if (file.replaced)
+            item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
+    }
 }

@@ -94,7 +94,9 @@ void TCalendarProperties::FormActivate()
     LayoutListClick();
     int borderRow = 0;
     for (int row = 1; row < m_borderFiles->count(); ++row) {
-        if (m_borderFiles->item(row)->text().compare(m_example->WMFBorderFile(), Qt::CaseInsensitive) == 0)
+        const QListWidgetItem *item = m_borderFiles->item(row);
+        if ((item->flags() & Qt::ItemIsEnabled)
+            && item->data(Qt::UserRole).toString().compare(m_example->WMFBorderFile(), Qt::CaseInsensitive) == 0)
             borderRow = row;
     }
     if (m_borderFiles->count() > 0)
@@ -375,7 +377,7 @@ void TCalendarProperties::BorderFilesClick(int row)
 {
     if (row < 0 || m_activating)
         return;
-    m_example->SetWMFBorderFile(row == 0 ? QString() : m_borderFiles->item(row)->text());
+    m_example->SetWMFBorderFile(row == 0 ? QString() : m_borderFiles->item(row)->data(Qt::UserRole).toString());
 }
 
 void TCalendarProperties::showZoom()

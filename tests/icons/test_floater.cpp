@@ -6,6 +6,7 @@
 #include "icontestfiles.h"
 
 #include "core/apppaths.h"
+#include "core/datafolders.h"
 #include "icons/floater.h"
 #include "icons/iconfiles.h"
 #include "icons/iconlistbox.h"
@@ -168,6 +169,31 @@ TEST_F(FloatingPaletteTest, BonusSetsAreSortedByTheirNameCutAtTheFirstDot)
     palette().bonusMenu().actions().last()->trigger();
     EXPECT_EQ(palette().IconListBox().NumberOfIcons(), 2);
     EXPECT_EQ(checkedItems(), QStringList{"Zoo"});
+}
+
+TEST_F(FloatingPaletteTest, TheUsersOwnSetsShowTheNextTimeTheMenuOpensAndWinOnTheirNames)
+{
+    shippedLibraries();
+    library(QStringLiteral("BonusIcons/Zoo.icl"), 2);
+    const QString mine = DataFolders::userFolder(QStringLiteral("BonusIcons"));
+    QDir().mkpath(mine);
+    const auto captions = [this] {
+        QStringList texts;
+        for (QAction *action : palette().bonusMenu().actions())
+            texts << action->text();
+        return texts;
+    };
+    EXPECT_EQ(captions(), QStringList{"Zoo"});
+    // Dropped in while the program runs.
+    ASSERT_TRUE(QFile::copy(m_data.filePath(QStringLiteral("misc1.icl")), mine + QStringLiteral("Birds.icl")));
+    ASSERT_TRUE(QFile::copy(m_data.filePath(QStringLiteral("events.icl")), mine + QStringLiteral("zoo.ICL")));
+    emit palette().fileMenu().aboutToShow();
+    EXPECT_EQ(captions(), (QStringList{"Birds (yours)", "zoo (yours)"}));
+    palette().bonusMenu().actions().last()->trigger();
+    EXPECT_EQ(palette().IconListBox().NumberOfIcons(), 8) << "the user's zoo, not the shipped one";
+    QDir(mine).removeRecursively();
+    emit palette().fileMenu().aboutToShow();
+    EXPECT_EQ(captions(), QStringList{"Zoo"});
 }
 
 TEST_F(FloatingPaletteTest, AShippedLibraryChosenThroughOtherChecksItsOwnItem)

@@ -23,7 +23,9 @@
 #include "calendar/pageoptions.h"
 #include "properties/calprop.h"
 #include "page/calpanel32.h"
+#include "calendar/borderpicture.h"
 #include "core/apppaths.h"
+#include "core/datafolders.h"
 
 namespace {
 
@@ -253,6 +255,38 @@ TEST(CalendarProperties, TheLayoutFamilyWarningCanStopOk)
     EXPECT_EQ(fake->messages[0].text, QStringLiteral("Warning: changing to this type of layout\r"
                                                      "will erase all text and icons from the current\r"
                                                      "calendar. Proceed?"));
+}
+
+TEST(CalendarProperties, TheUsersOwnBordersAreListedAndTakeThePlaceOfShippedOnesOfTheirName)
+{
+    BorderFolder borders({QStringLiteral("Flowers"), QStringLiteral("Holly")});
+    const QString mine = DataFolders::userFolder(QStringLiteral("Borders"));
+    QDir().mkpath(mine);
+    for (const char *name : {"Flowers.wls", "Flowers.wpo", "Stars.wls", "Stars.wpo"}) {
+        QFile file(mine + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(minimalMetafile());
+    }
+    TCalendarPanel32 page;
+    page.ResetToDefaults();
+    page.SetWMFBorderFile(QStringLiteral("Flowers"));
+    // The page draws the user's border of that name.
+    EXPECT_EQ(BorderPicture::findFile(QStringLiteral("Flowers"), true), mine + QStringLiteral("Flowers.wls"));
+    {
+        Opened o(page);
+        o.dialog.FormActivate();
+        auto *list = child<QListWidget>(o.dialog, "BorderFiles");
+        QStringList captions;
+        for (int row = 0; row < list->count(); ++row)
+            captions << list->item(row)->text();
+        EXPECT_EQ(captions, (QStringList{" [No Special Border]", "Flowers (yours)", "Flowers (replaced by yours)",
+                                         "Holly", "Stars (yours)"}));
+        EXPECT_EQ(list->currentRow(), 1);
+        EXPECT_FALSE(list->item(2)->flags() & Qt::ItemIsEnabled);
+        o.dialog.BorderFilesClick(4);
+        EXPECT_EQ(o.dialog.ExampleCalendar().WMFBorderFile(), QStringLiteral("Stars"));
+    }
+    QDir(mine).removeRecursively();
 }
 
 TEST(CalendarProperties, WithoutABordersFolderTheListIsDisabledAndTheBorderKept)
