@@ -36,10 +36,12 @@ set(allowed_output core calendar graphics pagemodel)
 set(allowed_project core calendar eventfill ical images objects output pagemodel recurring storage)
 set(allowed_documents core graphics output page storage surface widgets)
 set(allowed_dialogs widgets)
+set(allowed_gallery pagemodel templates)
+set(allowed_templates calendar core pagemodel project storage)
 set(allowed_projectview documents objects output page pagemodel project recurring storage widgets)
 set(allowed_shell calendar cells core dialogs documents eventfill graphics ical icons objecteditors objects page
-                  pagemodel project projectview properties recurring recurringdialogs richedit richtext storage
-                  widgets)
+                  gallery pagemodel project projectview properties recurring recurringdialogs richedit richtext
+                  storage templates widgets)
 
 # The libraries whose headers the files include ("lib/header.h"), in first-seen order, and
 # for each such library the first file that includes it (in first_<lib>).

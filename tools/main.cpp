@@ -8,6 +8,7 @@
 #include "icalcommands.h"
 #include "picturecommands.h"
 #include "projectcommands.h"
+#include "templatecommands.h"
 #include "rtfcommands.h"
 #include "renderoptions.h"
 #include "terminaltext.h"
@@ -82,6 +83,8 @@ int main(int argc, char *argv[])
         return runCalendarEvents(parsed.options);
     if (!parsed.options.projectFile.isEmpty())
         return runProject(parsed.options);
+    if (parsed.options.listTemplates)
+        return runTemplates();
     PageModel page;
     page.ResetToDefaults();
     // Pages made here keep the classic texts unless --locale-dates on asks for the language's,
@@ -90,6 +93,8 @@ int main(int argc, char *argv[])
     PageOptions::setLocaleDates(classicTexts, false);
     page.setOptions(classicTexts);
     bool readInPart = false;
+    if (!parsed.options.templateName.isEmpty() && !startFromTemplate(parsed.options, page))
+        return 1;
     if (!loadRenderInputs(parsed.options, page, readInPart))
         return 1;
     applyRenderOptions(parsed.options, page);

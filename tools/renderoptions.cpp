@@ -108,6 +108,10 @@ void addOptions(QCommandLineParser &parser)
                       QStringLiteral("With --fill-holidays: the holidays' names in the country's language.")});
     valueOption("project", "A calendar project to write with --out (a .pdf, or images numbered by %02d "
                            "in the name) or list with --geometry.", "FILE.ovproj");
+    parser.addOption({QStringLiteral("templates"),
+                      QStringLiteral("Print the templates (shipped and the user's) as JSON.")});
+    valueOption("template", "Start the page from a template (its name or file name), at --month and --year "
+                            "(default: next month).", "NAME");
     valueOption("style", "Apply a calendar style sheet (.OVS).", "FILE");
     valueOption("save", "Save the page as a calendar document (.OVF) or style sheet (.OVS).",
                 "FILE");
@@ -387,6 +391,12 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         result.options.documentFile.clear();
     }
     result.options.styleFile = parser.value(QStringLiteral("style"));
+    result.options.listTemplates = parser.isSet(QStringLiteral("templates"));
+    result.options.templateName = parser.value(QStringLiteral("template"));
+    if (!result.options.templateName.isEmpty() && !result.options.documentFile.isEmpty()) {
+        result.error = QStringLiteral("--template NAME starts the page: give no document as well");
+        return result;
+    }
     result.options.saveFile = parser.value(QStringLiteral("save"));
     const QString saveSuffix = QFileInfo(result.options.saveFile).suffix().toUpper();
     if (!result.options.saveFile.isEmpty() && saveSuffix != QLatin1String("OVF")

@@ -74,6 +74,9 @@ struct RenderOptions
     QString fillHolidays;    // --fill-holidays CC[-RR]
     bool localHolidayNames = false; // --local-names
     QString projectFile;     // --project FILE.ovproj
+    // Templates: listing them, and starting the page from one.
+    bool listTemplates = false; // --templates
+    QString templateName;       // --template NAME
 };
 
 struct RenderOptionsResult

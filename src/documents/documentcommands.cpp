@@ -483,6 +483,36 @@ void DocumentCommands::showParkedDocument(ParkedDocument parked)
     m_host.page().update();
 }
 
+bool DocumentCommands::newFromDocument(const QByteArray &document)
+{
+    if (!CheckSaveNeeded())
+        return false;
+    PageDocument doc = m_host.page().document();
+    std::vector<std::unique_ptr<TGGraphicControl>> objects;
+    if (!CalendarFile::loadDocumentBytes(doc, document, nullptr, ObjectRecords::collectObjects(objects)).ok)
+        return false;
+    TCalendarPanel32 &page = m_host.page();
+    {
+        const ScopedFlag opening([this](bool on) { m_host.setOpening(on); });
+        const ScopedFlag suspended([&page](bool on) { page.SetPaintSuspended(on); });
+        const ScopedFlag loading([&page](bool on) { page.SetLoading(on); });
+        page.DeleteAllObjects();
+        page.applyDocument(doc);
+        page.adoptReadObjects(std::move(objects));
+    }
+    m_host.setDocumentFileName(QString());
+    m_host.SetModified(true);
+    m_host.setPageShown(true);
+    resetHistory(false);
+    discardRecoveryCopy();
+    m_readInPartFile.clear();
+    m_host.SetButtons();
+    m_host.updateIconWindow();
+    m_host.setWindowCaption(QStringLiteral("Orvane [untitled]"));
+    page.update();
+    return true;
+}
+
 bool DocumentCommands::openWithoutRecent(const QString &path)
 {
     const QScopedValueRollback noRecent(m_addToRecent, false);

@@ -107,6 +107,9 @@ public:
     void keepRecoveryCopy(const ParkedDocument &parked);
     void dropRecoveryCopy(const QString &fileName);
     void dropRecoveryCopies();
+    // A new, untitled calendar that starts as the document given (a template's page), after
+    // the save question; false when the user cancelled or the document cannot be read.
+    bool newFromDocument(const QByteArray &document);
     // Opens a document as Open does, without adding it to the recent files; false when it
     // could not be read.
     bool openWithoutRecent(const QString &path);

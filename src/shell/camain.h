@@ -104,6 +104,8 @@ struct TCalendarMainHooks {
     // Previous and Next Month while a project is open: true when the project took the step
     // (it shows its page before or after), so the page keeps its own month.
     std::function<bool(int delta)> stepPage;
+    // A start with no document to open: the template gallery, unless the user turned it off.
+    std::function<void()> showGalleryAtStart;
 };
 
 // The program's document window: menus, tool bar, the page in its scrolling area; it
@@ -159,6 +161,7 @@ public:
 
     const Preferences &preferences() const { return m_prefs; }
     void setDefaultEditorFont(const DefaultFontSetting &font) { m_prefs.defaultFont = font; }
+    void setGalleryAtStart(bool show) { m_prefs.galleryAtStart = show; }
     void setHolidayChoice(const QString &place, bool localNames)
     {
         m_prefs.holidayPlace = place;

@@ -120,6 +120,13 @@ bool TCalendarMain::showWithRecentDocument()
             m_hooks.openDocument(m_startDocument);
     } else if (!recovered && !recent.isEmpty() && FileBytes::exists(recent.first()) && m_hooks.openDocument) {
         m_hooks.openDocument(recent.first());
+    } else if (!recovered && m_hooks.showGalleryAtStart) {
+        // Nothing to open: a finished design to start from rather than an empty page, once
+        // the window stands.
+        QTimer::singleShot(0, this, [this] {
+            if (m_hooks.showGalleryAtStart && m_documentFileName.isEmpty() && !m_modified)
+                m_hooks.showGalleryAtStart();
+        });
     }
     // Paint what the open left, then again with the page shown. Running every pending event
     // here instead would let input reach a window that has not finished starting.

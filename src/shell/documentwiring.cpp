@@ -17,6 +17,7 @@
 #include "documents/printcommands.h"
 #include "dialogs/settd.h"
 #include "shell/projectwiring.h"
+#include "shell/templatewiring.h"
 
 namespace {
 
@@ -162,4 +163,5 @@ void connectDocuments(TCalendarMain &window)
         };
     });
     connectProjects(window, *commands, *documents);
+    connectTemplates(window, *commands);
 }

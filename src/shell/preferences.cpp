@@ -40,6 +40,7 @@ Preferences Preferences::load(const IniFile &ini)
     p.hintsOn = ini.readBool(kHints, QStringLiteral("On"), true);
     p.holidayPlace = ini.readString(kHolidays, QStringLiteral("Place"), QString());
     p.holidayLocalNames = ini.readBool(kHolidays, QStringLiteral("LocalNames"), true);
+    p.galleryAtStart = ini.readBool(QStringLiteral("Templates"), QStringLiteral("GalleryAtStart"), true);
     return p;
 }
 
@@ -64,6 +65,8 @@ bool Preferences::save(IniFile &ini) const
         ok = ini.writeString(kHolidays, QStringLiteral("Place"), holidayPlace) && ok;
         ok = ini.writeBool(kHolidays, QStringLiteral("LocalNames"), holidayLocalNames) && ok;
     }
+    if (!galleryAtStart)
+        ok = ini.writeBool(QStringLiteral("Templates"), QStringLiteral("GalleryAtStart"), false) && ok;
     return ok;
 }
 

@@ -29,6 +29,8 @@ struct Preferences {
     // The place "Fill Calendar with Holidays..." last used ("DE-BY"), and its names' language.
     QString holidayPlace;
     bool holidayLocalNames = true;
+    // Whether a start with no document to open shows the template gallery.
+    bool galleryAtStart = true;
 
     // Missing keys, or a missing file, give the defaults.
     static Preferences load(const IniFile &ini);
