@@ -118,3 +118,31 @@ TEST(RenderProjects, SaysWhatIsWrongWithTheOptionsTheDesignOrTheProject)
     EXPECT_EQ(QJsonDocument::fromJson(listed.out).object()["missing"].toArray(), QJsonArray{"2027-02.OVF"});
     fails({"--project", folder.design, "--geometry"}, 1, "not a project file");
 }
+
+TEST(RenderTemplates, ListsTheTemplatesAndStartsAPageFromOne)
+{
+    const RunResult listed = render({"--templates"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err.constData();
+    const QJsonArray templates = QJsonDocument::fromJson(listed.out).array();
+    ASSERT_GE(templates.size(), 16);
+    QStringList names;
+    for (const QJsonValue &value : templates)
+        names << value.toObject()["name"].toString();
+    EXPECT_TRUE(names.contains("Week planner"));
+    EXPECT_EQ(templates[0].toObject()["origin"].toString(), "program");
+
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("December.OVF"));
+    const RunResult made = render({"--template", "holiday SEASON", "--month", "12", "--year", "2027", "--save", saved,
+                                   "--geometry"});
+    ASSERT_EQ(made.exitCode, 0) << made.err.constData();
+    const QJsonObject geometry = QJsonDocument::fromJson(made.out).object();
+    EXPECT_EQ(geometry["title"].toString(), "December 2027");
+    // The new calendar is no template: it names none.
+    const RunResult dump = render({"--dump", saved});
+    EXPECT_FALSE(dump.out.contains("TemplateName")) << "a calendar made from a template is not one";
+
+    const RunResult missing = render({"--template", "Poster", "--out", dir.filePath(QStringLiteral("x.png"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("no template named Poster"));
+}

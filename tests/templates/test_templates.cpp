@@ -5,6 +5,7 @@
 #include "core/apppaths.h"
 #include "core/datafolders.h"
 #include "pagemodel/pagemodel.h"
+#include "pagemodel/pagepainter.h"
 #include "project/projectpages.h"
 #include "richtext/rtfstorage.h"
 
@@ -117,4 +118,50 @@ TEST_F(TemplateFolders, SaveAsTemplateKeepsThePageAmongTheUsersOwn)
     PageModel again;
     ASSERT_TRUE(Templates::instantiate(list[3].path, 4, 2027, again, &error));
     EXPECT_EQ(again.UserTitle(), QStringLiteral("Ours"));
+}
+
+namespace {
+
+QStringList g_warnings;
+
+void collectWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        g_warnings << message;
+}
+
+} // namespace
+
+TEST(ShippedTemplates, EveryOneIsNamedAndCategorisedAndDrawsWithoutAWarning)
+{
+    const QList<Templates::Info> shipped = Templates::list();
+    ASSERT_GE(shipped.size(), 16);
+    QStringList categories;
+    for (const Templates::Info &info : shipped) {
+        SCOPED_TRACE(info.path.toStdString());
+        EXPECT_EQ(info.origin, DataFolders::Origin::Program);
+        EXPECT_FALSE(info.name.isEmpty());
+        EXPECT_NE(info.category, QStringLiteral("Other")) << "every shipped template names its category";
+        if (!categories.contains(info.category))
+            categories << info.category;
+        g_warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
+        PageModel page;
+        QString error;
+        const bool made = Templates::instantiate(info.path, 3, 2027, page, &error);
+        page.setZoom(0.5f);
+        const QImage image = PagePainter::renderPage(page);
+        qInstallMessageHandler(previous);
+        ASSERT_TRUE(made) << error.toStdString();
+        EXPECT_TRUE(g_warnings.isEmpty()) << g_warnings.join(QLatin1Char('\n')).toStdString();
+        EXPECT_FALSE(image.isNull());
+        // A finished design puts ink on the page, not a blank sheet.
+        int inked = 0;
+        for (int y = 0; y < image.height(); y += 4) {
+            for (int x = 0; x < image.width(); x += 4)
+                inked += qGray(image.pixel(x, y)) < 200;
+        }
+        EXPECT_GT(inked, image.width() * image.height() / 16 / 50);
+    }
+    EXPECT_GE(categories.size(), 4);
 }
