@@ -22,13 +22,16 @@ namespace {
 
 constexpr int kIndexRole = Qt::UserRole;
 
-// A page's picture with a thin edge, as paper looks on a desk.
-QPixmap framed(const QImage &page)
+// A page's picture with a thin edge, as paper looks on a desk, in the middle of a square
+// every entry shares, so portrait and landscape pages line up and keep their captions below.
+QPixmap framed(const QImage &page, int side)
 {
-    QImage image(page.width() + 2, page.height() + 2, QImage::Format_RGB32);
-    image.fill(QColor(150, 150, 150));
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.drawImage(1, 1, page);
+    const QRect sheet((side - page.width() - 2) / 2, (side - page.height() - 2) / 2, page.width() + 2, page.height() + 2);
+    painter.fillRect(sheet, QColor(150, 150, 150));
+    painter.drawImage(sheet.topLeft() + QPoint(1, 1), page);
     return QPixmap::fromImage(image);
 }
 
@@ -41,13 +44,12 @@ TTemplateGallery::TTemplateGallery(QList<Templates::Info> templates, const QDate
     setWindowTitle(QStringLiteral("New from Template"));
     m_categories = new QListWidget(this);
     m_categories->setObjectName(QStringLiteral("Categories"));
-    m_categories->setMaximumWidth(190);
     m_designs = new QListWidget(this);
     m_designs->setObjectName(QStringLiteral("Designs"));
     m_designs->setViewMode(QListView::IconMode);
     m_designs->setResizeMode(QListView::Adjust);
     m_designs->setMovement(QListView::Static);
-    m_designs->setIconSize(QSize(kThumbnailSize, kThumbnailSize));
+    m_designs->setIconSize(QSize(kThumbnailSize + 2, kThumbnailSize + 2));
     m_designs->setGridSize(QSize(kThumbnailSize + 30, kThumbnailSize + 2 * fontMetrics().height() + 16));
     m_designs->setWordWrap(true);
     m_designs->setMinimumSize(4 * (kThumbnailSize + 30) + 24, 2 * (kThumbnailSize + 50) + 10);
@@ -59,6 +61,7 @@ TTemplateGallery::TTemplateGallery(QList<Templates::Info> templates, const QDate
     }
     m_categories->addItem(QStringLiteral("All templates"));
     m_categories->addItems(categories);
+    m_categories->setFixedWidth(m_categories->sizeHintForColumn(0) + 2 * m_categories->frameWidth() + 12);
     connect(m_categories, &QListWidget::currentRowChanged, this, &TTemplateGallery::showCategory);
 
     const QDate next = today.addMonths(1);
@@ -112,8 +115,9 @@ void TTemplateGallery::showCategory(int row)
     m_designs->clear();
     m_waiting.clear();
     // A blank sheet stands for each picture until it is drawn.
-    QPixmap blank(kThumbnailSize * 3 / 4, kThumbnailSize);
-    blank.fill(QColor(240, 240, 240));
+    QImage sheet(kThumbnailSize * 3 / 4, kThumbnailSize - 2, QImage::Format_RGB32);
+    sheet.fill(QColor(240, 240, 240));
+    const QPixmap blank = framed(sheet, kThumbnailSize + 2);
     for (int i = 0; i < m_templates.size(); ++i) {
         if (!category.isEmpty() && m_templates[i].category != category)
             continue;
@@ -148,7 +152,7 @@ void TTemplateGallery::drawNext()
     const QSize full = page.sizeAtZoom(1.0f);
     const int longer = std::max(full.width(), full.height());
     page.setZoom(longer > 0 ? float(kThumbnailSize) / float(longer) : 0.1f);
-    item->setIcon(QIcon(framed(PagePainter::renderPage(page))));
+    item->setIcon(QIcon(framed(PagePainter::renderPage(page), kThumbnailSize + 2)));
 }
 
 void TTemplateGallery::drawPending()
