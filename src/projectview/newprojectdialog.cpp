@@ -57,7 +57,7 @@ QString countryCaption(const HolidayFiles::Country &country)
 } // namespace
 
 TNewProjectDialog::TNewProjectDialog(const PageModel &design, const Choices &choices, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent), m_templates(choices.templates)
 {
     setObjectName(QStringLiteral("NewCalendarProject"));
     setWindowTitle(QStringLiteral("New Calendar Project"));
@@ -87,6 +87,8 @@ QWidget *TNewProjectDialog::makeStartGroup(const PageModel &design)
     m_start = new QComboBox(group);
     m_start->setObjectName(QStringLiteral("StartFrom"));
     m_start->addItems({QStringLiteral("The page shown"), QStringLiteral("The page shown with a style sheet...")});
+    for (const auto &[name, file] : m_templates)
+        m_start->addItem(QStringLiteral("The template \u201c%1\u201d").arg(name), file);
     connect(m_start, &QComboBox::activated, this, [this](int index) {
         if (index == 1)
             chooseStyleSheet();
@@ -284,13 +286,18 @@ QString TNewProjectDialog::styleSheet() const
     return m_start->currentIndex() == 1 ? m_styleSheet : QString();
 }
 
+QString TNewProjectDialog::templateFile() const
+{
+    return m_start->currentIndex() >= 2 ? m_start->currentData().toString() : QString();
+}
+
 void TNewProjectDialog::accept()
 {
     if (projectPath().isEmpty()) {
         Dialogs::errorBox(this, windowTitle(), QStringLiteral("Name the project file."));
         return;
     }
-    if (!m_photos->text().trimmed().isEmpty() && m_frame->currentData().toInt() < 0) {
+    if (!m_photos->text().trimmed().isEmpty() && m_frame->currentData().toInt() < 0 && templateFile().isEmpty()) {
         Dialogs::errorBox(this, windowTitle(),
                           QStringLiteral("The photos need a photo frame: put a clip-art object on the page "
                                          "where they should go, then make the project."));

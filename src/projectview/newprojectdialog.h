@@ -33,6 +33,8 @@ public:
         bool holidayLocalNames = false;
         // Where the project file is proposed.
         QString proposedPath;
+        // Templates the design may come from instead of the page: their names and files.
+        QList<QPair<QString, QString>> templates;
     };
     TNewProjectDialog(const PageModel &design, const Choices &choices, QWidget *parent = nullptr);
     // The help page of calendar projects.
@@ -43,6 +45,8 @@ public:
     QString projectPath() const;
     // A style sheet to apply to the design first; empty for the page as it is.
     QString styleSheet() const;
+    // The template file the design comes from instead of the page; empty for the page.
+    QString templateFile() const;
 
     void accept() override;
 
@@ -55,6 +59,7 @@ private:
     void choosePhotos();
     void chooseProjectPath();
 
+    QList<QPair<QString, QString>> m_templates;
     QComboBox *m_start = nullptr;
     QString m_styleSheet;
     QComboBox *m_firstMonth = nullptr;

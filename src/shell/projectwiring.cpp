@@ -19,6 +19,7 @@
 #include "shell/cellfill.h"
 #include "storage/calendarfile.h"
 #include "storage/streamerror.h"
+#include "templates/templates.h"
 #include "widgets/choosers.h"
 #include "widgets/dialogs.h"
 
@@ -33,13 +34,22 @@ namespace {
 
 const QString kProjectFilter = QStringLiteral("Calendar Project|*.ovproj");
 
-// The page shown, with a style sheet applied when one is named, as a whole document.
-std::optional<QByteArray> designOf(TCalendarMain &window, const QString &styleSheet)
+// The page shown (or a template at the project's first month), with a style sheet applied
+// when one is named, as a whole document.
+std::optional<QByteArray> designOf(TCalendarMain &window, const QString &styleSheet, const QString &templateFile,
+                                   const MonthOfYear &first)
 {
     PageModel design;
     try {
-        if (!ProjectPages::loadBytes(design, ProjectPages::documentBytes(window.CalendarPanel().model())).ok)
+        if (!templateFile.isEmpty()) {
+            QString error;
+            if (!Templates::instantiate(templateFile, first.month, first.year, design, &error)) {
+                Dialogs::errorBox(&window, QStringLiteral("New Calendar Project"), error);
+                return std::nullopt;
+            }
+        } else if (!ProjectPages::loadBytes(design, ProjectPages::documentBytes(window.CalendarPanel().model())).ok) {
             return std::nullopt;
+        }
     } catch (const StreamError &error) {
         Dialogs::errorBox(&window, QStringLiteral("New Calendar Project"), error.message());
         return std::nullopt;
@@ -80,13 +90,20 @@ void newProject(TCalendarMain &window, ProjectSession &session)
         choices.holidayPlace = HolidayPlaces::placeOfLocale(QLocale::system());
     choices.holidayLocalNames = window.preferences().holidayLocalNames;
     choices.proposedPath = proposedProjectPath(QDate(page.MainCalYear(), page.MainCalMonth(), 1).addMonths(1).year());
+    for (const Templates::Info &info : Templates::list()) {
+        if (info.category != QLatin1String("Planners"))
+            choices.templates.append({info.name, info.path});
+    }
     TNewProjectDialog dialog(page, choices, &window);
     if (Dialogs::exec(dialog) != QDialog::Accepted)
         return;
-    const std::optional<QByteArray> design = designOf(window, dialog.styleSheet());
+    ProjectBuilder::Recipe recipe = dialog.recipe();
+    // The frame listed was the page's: a template's photos go into its own largest clip art.
+    if (!dialog.templateFile().isEmpty())
+        recipe.frame = {};
+    const std::optional<QByteArray> design = designOf(window, dialog.styleSheet(), dialog.templateFile(), recipe.first);
     if (!design)
         return;
-    ProjectBuilder::Recipe recipe = dialog.recipe();
     recipe.emptyCellFormat = defaultEditorFormat(window.preferences().defaultFont);
     ProjectBuilder::Result built;
     {

@@ -11,7 +11,9 @@
 #include "projectview/newprojectdialog.h"
 #include "projectview/projectstrip.h"
 #include "shell/documentwiring.h"
+#include "templates/templates.h"
 
+#include <QComboBox>
 #include <QDockWidget>
 #include <QImage>
 #include <QLineEdit>
@@ -28,6 +30,12 @@ protected:
         connectDocuments(window());
         m_dialogs->onDialog = [this](QDialog &d) {
             if (auto *dialog = dynamic_cast<TNewProjectDialog *>(&d)) {
+                if (!designTemplate.isEmpty()) {
+                    auto *start = dialog->findChild<QComboBox *>(QStringLiteral("StartFrom"));
+                    const int row = start->findText(designTemplate, Qt::MatchContains);
+                    EXPECT_GE(row, 2) << "no template " << designTemplate.toStdString() << " among " << start->count();
+                    start->setCurrentIndex(row);
+                }
                 dialog->findChild<QLineEdit *>(QStringLiteral("PhotoFolder"))->setText(photos);
                 dialog->findChild<QLineEdit *>(QStringLiteral("ProjectFile"))->setText(projectPath);
                 dialog->accept();
@@ -61,6 +69,7 @@ protected:
     QString photos;
     QString projectPath;
     QString chosenFile;
+    QString designTemplate;
 };
 
 } // namespace
@@ -124,4 +133,22 @@ TEST_F(ProjectWiring, SaveWritesEveryChangedPageAndSaveAsSavesACopyOfThePageShow
     action("New1")->trigger();
     EXPECT_TRUE(pagesDock()->isHidden());
     EXPECT_TRUE(m_dialogs->messages.isEmpty());
+}
+
+TEST_F(ProjectWiring, AProjectCanStartFromATemplateWhosePhotoFrameTakesThePhotos)
+{
+    // The page shown has no clip art at all: the template brings its own frame.
+    window().CalendarPanel().ResetToDefaults(QDate(2026, 12, 1));
+    window().setPageShown(true);
+    designTemplate = QStringLiteral("Seaside photo calendar");
+    action("mnuNewCalendarProject")->trigger();
+    ASSERT_TRUE(QFile::exists(projectPath)) << (m_dialogs->messages.isEmpty() ? std::string()
+                                                                             : m_dialogs->messages.last().text.toStdString());
+    PageModel first;
+    ASSERT_TRUE(ProjectPages::load(first, folder.filePath(QStringLiteral("Year/2027-01.OVF"))).ok);
+    ASSERT_EQ(first.objects().size(), 1u);
+    const auto *photo = dynamic_cast<const TGImage *>(first.objects().front().get());
+    ASSERT_NE(photo, nullptr);
+    EXPECT_EQ(photo->picture().width(), 60) << "the first photo of the folder";
+    EXPECT_TRUE(Templates::nameOf(first.options()).isEmpty());
 }
