@@ -10,7 +10,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
+#include <vector>
 
 class PageModel;
 
@@ -74,6 +76,14 @@ struct RenderOptions
     QString fillHolidays;    // --fill-holidays CC[-RR]
     bool localHolidayNames = false; // --local-names
     QString projectFile;     // --project FILE.ovproj
+    // Clip art to place on the page: --add-picture FILE --rect L,T,W,H, in inches from the
+    // paper's top left, as often as wanted.
+    struct AddedPicture
+    {
+        QString file;
+        std::array<float, 4> rect;
+    };
+    std::vector<AddedPicture> addedPictures;
 };
 
 struct RenderOptionsResult
