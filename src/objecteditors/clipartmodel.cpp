@@ -124,11 +124,12 @@ void ClipArtModel::setFolder(const QString &folder, const QStringList &patterns)
     beginResetModel();
     m_folder = QDir::cleanPath(folder);
     m_files.clear();
-    const QDir root(m_folder);
-    QDirIterator it(m_folder, patterns, QDir::Files | QDir::Readable, QDirIterator::Subdirectories);
+    // The iterator's paths start with the folder as given, so the rest is the path below it.
+    const qsizetype prefix = m_folder.size() + (m_folder.endsWith(u'/') ? 0 : 1);
+    QDirIterator it(m_folder, patterns, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext() && int(m_files.size()) < MaxFiles) {
         const QString path = it.next();
-        const QString relative = root.relativeFilePath(path);
+        const QString relative = path.mid(prefix);
         m_files.push_back({path, relative, relative.toLower()});
     }
     std::sort(m_files.begin(), m_files.end(), [](const File &a, const File &b) { return a.key < b.key; });
@@ -204,10 +205,21 @@ QVariant ClipArtModel::data(const QModelIndex &index, int role) const
             return *thumbnail;
         if (!m_unreadable.contains(file.path))
             requestThumbnail(file.path);
-        return {};
+        // An empty picture of the thumbnail's size, so every item is laid out alike.
+        return placeholder();
     default:
         return {};
     }
+}
+
+const QPixmap &ClipArtModel::placeholder()
+{
+    static const QPixmap empty = [] {
+        QPixmap pixmap(ThumbnailSide, ThumbnailSide);
+        pixmap.fill(Qt::transparent);
+        return pixmap;
+    }();
+    return empty;
 }
 
 void ClipArtModel::requestThumbnail(const QString &path) const

@@ -16,8 +16,8 @@
 // thousands), as a list with thumbnails, narrowed by a filter as it is typed.
 //
 // Thumbnails are drawn on the thread pool, the ones asked for last first (those the view
-// shows now), and reach the model through its event loop; a view shows a file's name until
-// its thumbnail arrives. A limited number of thumbnails are kept and the others drawn again
+// shows now), and reach the model through its event loop; until then, and for files that give
+// no picture, a view gets an empty picture of the same size. A limited number of thumbnails are kept and the others drawn again
 // when shown again. Work queued for a model that is gone is dropped.
 class ClipArtModel : public QAbstractListModel
 {
@@ -60,6 +60,7 @@ private:
     };
     class Queue;
 
+    static const QPixmap &placeholder();
     void applyFilter();
     void requestThumbnail(const QString &path) const;
     void thumbnailDrawn(const QString &path, const QImage &thumbnail);
