@@ -13,6 +13,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
@@ -62,6 +63,15 @@ bool isOutsideReference(const QXmlStreamAttribute &attribute)
     return isReference(attribute) && !isInsidePicture(attribute.value());
 }
 
+// An <image> that shows a picture from outside the file.
+bool showsOutsidePicture(const QXmlStreamReader &reader)
+{
+    if (!isImageElement(reader))
+        return false;
+    const QXmlStreamAttributes attributes = reader.attributes();
+    return std::any_of(attributes.begin(), attributes.end(), isOutsideReference);
+}
+
 struct Scan
 {
     QString error;
@@ -87,10 +97,7 @@ Scan scan(const QByteArray &file)
             }
             root = false;
         }
-        if (isImageElement(reader)) {
-            for (const QXmlStreamAttribute &attribute : reader.attributes())
-                result.outsideReferences = result.outsideReferences || isOutsideReference(attribute);
-        }
+        result.outsideReferences = result.outsideReferences || showsOutsidePicture(reader);
     }
     if (reader.hasError())
         result.error = QStringLiteral("the drawing is not well-formed XML (line %1: %2)")
@@ -101,8 +108,8 @@ Scan scan(const QByteArray &file)
     return result;
 }
 
-// The file without the attributes of <image> elements that refer to outside pictures, token
-// by token; the rest is written as read.
+// The file without the <image> elements that show outside pictures, token by token; the
+// rest is written as read.
 QByteArray withoutOutsideReferences(const QByteArray &file)
 {
     QXmlStreamReader reader(file);
@@ -113,16 +120,10 @@ QByteArray withoutOutsideReferences(const QByteArray &file)
         reader.readNext();
         if (reader.hasError())
             return {};
-        if (reader.isStartElement() && isImageElement(reader)) {
-            // Without namespace processing, declarations are attributes like any other.
-            writer.writeStartElement(reader.qualifiedName().toString());
-            for (const QXmlStreamAttribute &attribute : reader.attributes()) {
-                if (!isOutsideReference(attribute))
-                    writer.writeAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
-            }
-        } else {
+        if (reader.isStartElement() && showsOutsidePicture(reader))
+            reader.skipCurrentElement();
+        else
             writer.writeCurrentToken(reader);
-        }
     }
     return out;
 }

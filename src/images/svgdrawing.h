@@ -19,8 +19,8 @@ class QRectF;
 // (.svgz would inflate without bound), well-formed XML. Qt's reader loads the pictures that
 // <image> elements name from local files by their names (a FIFO would block it, and a
 // document could show any file of the reader's), so it gets a copy of the file without such
-// references: only pictures inside the file itself (data: URLs of raster formats) stay. It
-// fetches nothing from the network.
+// <image> elements: only pictures inside the file itself (data: URLs of raster formats) stay.
+// It fetches nothing from the network.
 class SvgDrawing
 {
 public:
