@@ -63,6 +63,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, li
 # Documents name the fonts of the system they were made on; these are drawn with fonts of the
 # same measures (fontconfig's aliases: Calibri with Carlito, Cambria with Caladea).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-crosextra-carlito, fonts-crosextra-caladea, qt6-wayland, shared-mime-info, desktop-file-utils, hicolor-icon-theme")
+# The clip-art library, offered as a place in the image browser when installed.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "openclipart-svg")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

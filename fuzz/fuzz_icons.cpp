@@ -4,9 +4,8 @@
 // the icons and reads each at the desktop size and at a small one. A count the reader then
 // cannot keep, or an icon of another format, is a failure.
 #include <QGuiApplication>
-#include <QImageReader>
-
 #include "images/iconlibrary.h"
+#include "images/rasterloader.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -23,7 +22,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
     // PNG entries go through Qt's reader, which allocates what a header promises.
-    QImageReader::setAllocationLimit(16);
+    setReaderAllocationLimit(16);
     return 0;
 }
 

@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the stored picture reader, the PCX decoder and the picture file
 // loader. The first byte chooses the reader: 0 mod 8 for a "Picture.Data" block, 4 mod 8 for
-// a picture's source file as documents keep it, odd for a PCX file, 2 mod 4 for a picture
-// file whose kind (as its extension would give it) is the second byte. A picture that
-// was read must store and read back again; anything else but an error is a failure.
+// a picture's source file as documents keep it (a JPEG photo or an SVG drawing), odd for a
+// PCX file, 2 mod 4 for a picture file whose kind (as its extension would give it, WebP and
+// TIFF among them) is the second byte. A picture that was read must store and read back
+// again; anything else but an error is a failure.
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageReader>
+#include <QLoggingCategory>
 #include <QPainter>
 
 #include "images/pcxdecoder.h"
@@ -28,7 +29,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
     // Qt's codecs allocate what a header promises; a smaller ceiling keeps runs fast.
-    QImageReader::setAllocationLimit(16);
+    setReaderAllocationLimit(16);
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.svg.warning=false"));
     return 0;
 }
 
@@ -46,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (data[0] % 4 == 2) {
         if (bytes.isEmpty())
             return 0;
-        const auto kind = PictureKind(quint8(bytes[0]) % 9);
+        const auto kind = PictureKind(quint8(bytes[0]) % 11);
         const ImageResult result = kind == PictureKind::Other && quint8(bytes[0]) % 2
                                        ? decodeIcon(bytes.mid(1))
                                        : decodeRaster(bytes.mid(1), kind);

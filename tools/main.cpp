@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Orvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometryjson.h"
+#include "clipartcommands.h"
 #include "documentcommands.h"
 #include "holidaycommands.h"
 #include "iconcommands.h"
@@ -23,6 +24,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QLoggingCategory>
 
 #include <cstdio>
 
@@ -59,6 +61,9 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("orvane-render"));
+    // Clip-art drawings use much that Qt's SVG reader only warns about; what matters to a
+    // picture is reported by our own messages.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.svg.warning=false"));
     if (const QString problem = checkRenderData(parsed.options); !problem.isEmpty()) {
         printProblem(problem);
         return 2;
@@ -98,6 +103,8 @@ int main(int argc, char *argv[])
     if (!loadRenderInputs(parsed.options, page, readInPart))
         return 1;
     applyRenderOptions(parsed.options, page);
+    if (!addRenderPictures(parsed.options, page))
+        return 1;
     // The fill options fill the project's months, not its design.
     if (!parsed.options.newProjectFile.isEmpty())
         return runNewProject(parsed.options, page);

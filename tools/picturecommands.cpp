@@ -22,6 +22,7 @@ QString kindName(Picture::Kind kind)
     case Picture::Kind::Bitmap: return QStringLiteral("bitmap");
     case Picture::Kind::Metafile: return QStringLiteral("metafile");
     case Picture::Kind::Icon: return QStringLiteral("icon");
+    case Picture::Kind::Svg: return QStringLiteral("svg");
     case Picture::Kind::None: break;
     }
     return QStringLiteral("none");

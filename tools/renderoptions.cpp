@@ -112,6 +112,11 @@ void addOptions(QCommandLineParser &parser)
                       QStringLiteral("Print the templates (shipped and the user's) as JSON.")});
     valueOption("template", "Start the page from a template (its name or file name), at --month and --year "
                             "(default: next month).", "NAME");
+    valueOption("add-picture", "Place a picture (any the image browser reads: SVG, WebP, TIFF, PNG, "
+                               "JPG, BMP, WMF, ...) as clip art over the --rect that follows it; may "
+                               "be given more than once.", "FILE");
+    valueOption("rect", "With --add-picture: where the picture goes, in inches from the paper's top "
+                        "left.", "L,T,W,H");
     valueOption("style", "Apply a calendar style sheet (.OVS).", "FILE");
     valueOption("save", "Save the page as a calendar document (.OVF) or style sheet (.OVS).",
                 "FILE");
@@ -281,29 +286,56 @@ std::optional<MonthOfYear> monthValue(const QString &text)
     return MonthOfYear{*month, *year};
 }
 
+std::optional<std::array<float, 4>> rectValue(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    std::array<float, 4> rect{};
+    for (int i = 0; i < 4; ++i) {
+        const auto value = parts.size() == 4 ? floatValue(parts[i], i < 2 ? -20.0f : 0.01f, 40.0f) : std::nullopt;
+        if (!value)
+            return std::nullopt;
+        rect[size_t(i)] = *value;
+    }
+    return rect;
+}
+
 bool readPhotoOptions(const QCommandLineParser &parser, RenderOptions &options, QString &error)
 {
     options.photosFolder = parser.value(QStringLiteral("photos"));
     options.photoFrame = parser.value(QStringLiteral("photo-frame"));
     if (parser.isSet(QStringLiteral("photo-rect"))) {
         const QString text = parser.value(QStringLiteral("photo-rect"));
-        const QStringList parts = text.split(QLatin1Char(','));
-        std::array<float, 4> rect{};
-        for (int i = 0; i < 4; ++i) {
-            const auto value = parts.size() == 4 ? floatValue(parts[i], i < 2 ? -20.0f : 0.01f, 40.0f) : std::nullopt;
-            if (!value) {
-                error = invalid(QStringLiteral("photo-rect"), text);
-                return false;
-            }
-            rect[i] = *value;
+        options.photoRect = rectValue(text);
+        if (!options.photoRect) {
+            error = invalid(QStringLiteral("photo-rect"), text);
+            return false;
         }
-        options.photoRect = rect;
     }
     if ((!options.photoFrame.isEmpty() || options.photoRect) && options.photosFolder.isEmpty())
         error = QStringLiteral("--photo-frame and --photo-rect go with --photos DIR");
     else if (!options.photoFrame.isEmpty() && options.photoRect)
         error = QStringLiteral("--photo-frame and --photo-rect cannot be given together");
     return error.isEmpty();
+}
+
+// --add-picture and --rect pair up in the order given.
+bool readAddedPictures(const QCommandLineParser &parser, RenderOptions &options, QString &error)
+{
+    const QStringList files = parser.values(QStringLiteral("add-picture"));
+    const QStringList rects = parser.values(QStringLiteral("rect"));
+    if (files.size() != rects.size()) {
+        error = QStringLiteral("each --add-picture FILE needs one --rect L,T,W,H");
+        return false;
+    }
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const auto rect = rectValue(rects[i]);
+        if (!rect) {
+            error = invalid(QStringLiteral("rect"), rects[i]);
+            return false;
+        }
+        options.addedPictures.push_back({files[i], *rect});
+    }
+    return true;
 }
 
 bool readProject(const QCommandLineParser &parser, RenderOptions &options, QString &error)
@@ -473,7 +505,8 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         result.error = QStringLiteral("--holidays-too goes with --fill-recurring FILE");
         return result;
     }
-    if (!readHolidayColouring(parser, options, result.error) || !readProject(parser, options, result.error))
+    if (!readHolidayColouring(parser, options, result.error) || !readProject(parser, options, result.error)
+        || !readAddedPictures(parser, options, result.error))
         return result;
     if (readNumbers(parser, options, result.error) && readChoices(parser, options, result.error))
         readMargins(parser, options, result.error);
@@ -481,6 +514,8 @@ RenderOptionsResult parseRenderOptions(const QStringList &arguments)
         result.error = QStringLiteral("--ics needs --month M and --year Y");
     if (result.error.isEmpty() && !options.holidaysOf.isEmpty() && !options.year)
         result.error = QStringLiteral("--holidays-of needs --year Y");
+    if (result.error.isEmpty() && !options.addedPictures.empty() && !options.projectFile.isEmpty())
+        result.error = QStringLiteral("--add-picture places clip art on a page, not in a --project");
     if (result.error.isEmpty() && options.moon && !options.year)
         result.error = QStringLiteral("--moon needs --year Y");
     if (result.error.isEmpty() && !options.newProjectFile.isEmpty()

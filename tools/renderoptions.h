@@ -10,7 +10,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
+#include <vector>
 
 class PageModel;
 
@@ -77,6 +79,14 @@ struct RenderOptions
     // Templates: listing them, and starting the page from one.
     bool listTemplates = false; // --templates
     QString templateName;       // --template NAME
+    // Clip art to place on the page: --add-picture FILE --rect L,T,W,H, in inches from the
+    // paper's top left, as often as wanted.
+    struct AddedPicture
+    {
+        QString file;
+        std::array<float, 4> rect;
+    };
+    std::vector<AddedPicture> addedPictures;
 };
 
 struct RenderOptionsResult

@@ -79,6 +79,7 @@ void Picture::setGraphicFrom(const Picture &other)
     m_drawnFor = other.m_drawnFor;
     m_metafile = other.m_metafile;
     m_iconBytes = other.m_iconBytes;
+    m_svg = other.m_svg;
 }
 
 void Picture::clearGraphic()
@@ -93,6 +94,7 @@ void Picture::clearGraphic()
     m_drawnFor = {};
     m_metafile.clear();
     m_iconBytes.clear();
+    m_svg = {};
 }
 
 bool Picture::sameGraphic(const Picture &other) const
@@ -110,6 +112,10 @@ bool Picture::sameGraphic(const Picture &other) const
 
 QImage Picture::decodeFile(QSize size) const
 {
+    // A drawing's file is never handed to Qt's image readers, whose SVG reader would follow
+    // the references SvgDrawing leaves out.
+    if (m_kind != Kind::Bitmap)
+        return {};
     if (!m_sourceFile.isEmpty())
         return decodeWithReader(m_sourceFile, sourceFormatName(m_sourceFormat), size).image;
     if (!m_bitmapFile.isEmpty())
@@ -148,6 +154,8 @@ bool Picture::isEmpty() const
         return m_image.isNull();
     case Kind::Metafile:
         return m_metafile.isEmpty();
+    case Kind::Svg:
+        return m_svg.isNull();
     }
     return true;
 }
@@ -163,6 +171,8 @@ QSize Picture::size() const
         return m_image.size();
     case Kind::Metafile:
         return metafilePixelSize(m_metafile);
+    case Kind::Svg:
+        return m_svg.size();
     }
     return {};
 }
@@ -204,6 +214,8 @@ ImageStatus Picture::setSourceFile(const QByteArray &file, SourceFormat format)
 {
     if (format == SourceFormat::None)
         return ImageStatus::failed(QStringLiteral("the picture file has no known format"));
+    if (format == SourceFormat::Svg)
+        return setSvgFile(file);
     if (file.size() > MaxPictureFileBytes)
         return ImageStatus::failed(QStringLiteral("the picture file is larger than %1 bytes").arg(MaxPictureFileBytes));
     const SizeResult checked = checkWithReader(file, sourceFormatName(format));
@@ -220,6 +232,21 @@ ImageStatus Picture::setSourceFile(const QByteArray &file, SourceFormat format)
     m_bitmapSize = checked.size;
     m_sourceFile = file;
     m_sourceFormat = format;
+    changed();
+    return {};
+}
+
+ImageStatus Picture::setSvgFile(const QByteArray &file)
+{
+    const SvgDrawing::ReadResult read = SvgDrawing::read(file);
+    if (!read.ok())
+        return ImageStatus::failed(read.error);
+    clearGraphic();
+    m_kind = Kind::Svg;
+    m_svg = read.drawing;
+    m_bitmapSize = m_svg.size();
+    m_sourceFile = file;
+    m_sourceFormat = SourceFormat::Svg;
     changed();
     return {};
 }
@@ -243,6 +270,10 @@ void Picture::draw(QPainter &painter, const QRect &target) const
         return;
     if (m_kind == Kind::Metafile) {
         m_metafile.draw(painter, QRectF(target));
+        return;
+    }
+    if (m_kind == Kind::Svg) {
+        m_svg.draw(painter, QRectF(target));
         return;
     }
     if (m_kind == Kind::Icon) {
@@ -283,6 +314,12 @@ ImageStatus Picture::loadFromFile(const QString &path)
             return ImageStatus::failed(file.error);
         return setIcon(file.bytes);
     }
+    if (extension == QLatin1String("SVG")) {
+        const BytesResult file = readPictureFile(path, SvgDrawing::MaxFileBytes, QStringLiteral("an SVG drawing"));
+        if (!file.ok())
+            return ImageStatus::failed(file.error);
+        return setSourceFile(file.bytes, SourceFormat::Svg);
+    }
     const BytesResult file = readPictureFile(path);
     if (!file.ok())
         return ImageStatus::failed(file.error);
@@ -314,4 +351,21 @@ ImageStatus loadBrowserPicture(const QString &path, Picture &picture)
     }
     picture = loaded;
     return {};
+}
+
+QImage pictureThumbnail(const QString &path, QSize box)
+{
+    Picture picture;
+    if (!loadBrowserPicture(path, picture).ok() || picture.isEmpty() || box.isEmpty())
+        return {};
+    const QSize fitted = picture.size().scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    QImage thumbnail(box, QImage::Format_ARGB32_Premultiplied);
+    if (thumbnail.isNull())
+        return {};
+    thumbnail.fill(Qt::transparent);
+    QPainter painter(&thumbnail);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPoint corner((box.width() - fitted.width()) / 2, (box.height() - fitted.height()) / 2);
+    picture.draw(painter, QRect(corner, fitted));
+    return thumbnail;
 }

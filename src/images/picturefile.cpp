@@ -26,7 +26,8 @@ PictureKind pictureKind(const QString &path)
     } kinds[] = {
         {"JPG", PictureKind::Jpg}, {"GIF", PictureKind::Gif}, {"JIF", PictureKind::Jif},
         {"BMP", PictureKind::Bmp}, {"DIB", PictureKind::Dib}, {"RLE", PictureKind::Rle},
-        {"TGA", PictureKind::Tga}, {"PCX", PictureKind::Pcx},
+        {"TGA", PictureKind::Tga}, {"PCX", PictureKind::Pcx}, {"WEBP", PictureKind::Webp},
+        {"TIF", PictureKind::Tiff}, {"TIFF", PictureKind::Tiff},
     };
     const QString extension = pictureExtension(path);
     for (const auto &entry : kinds) {

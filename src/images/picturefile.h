@@ -18,6 +18,8 @@ enum class PictureKind {
     Rle = 6,
     Tga = 7,
     Pcx = 8,
+    Webp = 9,
+    Tiff = 10, // .TIF and .TIFF
 };
 
 // The kind of a picture file from the text after the last dot of its file name, compared

@@ -83,6 +83,7 @@ const char *Picture::sourceFormatName(SourceFormat format)
 {
     switch (format) {
     case SourceFormat::Jpeg: return "jpeg";
+    case SourceFormat::Svg: return "svg";
     case SourceFormat::None: break;
     }
     return "";
@@ -90,13 +91,18 @@ const char *Picture::sourceFormatName(SourceFormat format)
 
 QByteArray Picture::storedBitmapFile() const
 {
-    if (m_kind != Kind::Bitmap)
+    if (m_kind != Kind::Bitmap && m_kind != Kind::Svg)
         return {};
     if (m_sourceFile.isEmpty())
         return m_bitmapFile.isEmpty() ? writeBmp(m_image) : m_bitmapFile;
-    // Made once: a document's every undo step stores it again.
-    if (m_previewFile.isEmpty())
-        m_previewFile = writeBmp(decodeFile(previewSize(m_bitmapSize)));
+    // Made once: a document's every undo step stores it again. A drawing's transparent
+    // parts are white in it, as on paper.
+    if (m_previewFile.isEmpty()) {
+        const QSize preview = previewSize(m_bitmapSize);
+        m_previewFile = writeBmp(m_kind == Kind::Svg
+                                     ? m_svg.rendered(preview, Qt::white).convertToFormat(QImage::Format_RGB32)
+                                     : decodeFile(preview));
+    }
     return m_previewFile;
 }
 
@@ -143,6 +149,7 @@ QByteArray Picture::pictureData() const
     case Kind::None:
         break;
     case Kind::Bitmap:
+    case Kind::Svg:
         appendShortName(out, BitmapClass);
         out.append(bitmapData());
         break;
@@ -223,7 +230,7 @@ SourceBlock readSourceBlock(const QByteArray &data)
     }
     block.name = data.mid(1, nameLength);
     block.fileOffset = 1 + nameLength;
-    for (Picture::SourceFormat format : {Picture::SourceFormat::Jpeg}) {
+    for (Picture::SourceFormat format : {Picture::SourceFormat::Jpeg, Picture::SourceFormat::Svg}) {
         if (block.name == Picture::sourceFormatName(format))
             block.format = format;
     }

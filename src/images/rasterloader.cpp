@@ -5,6 +5,7 @@
 #include "images/bmpfile.h"
 #include "images/decodebudget.h"
 #include "images/pcxdecoder.h"
+#include "images/rasterheaders.h"
 #include "images/tgadecoder.h"
 #include "core/pngchunks.h"
 
@@ -12,6 +13,8 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <atomic>
+#include <mutex>
 #include <new>
 
 namespace {
@@ -41,7 +44,28 @@ bool iconPngRunsPastEnd(const QByteArray &bytes, int count)
     return false;
 }
 
+std::mutex g_limitMutex;
+std::atomic<bool> g_limitSet{false};
+
 } // namespace
+
+void setReaderAllocationLimit(int megabytes)
+{
+    const std::lock_guard lock(g_limitMutex);
+    QImageReader::setAllocationLimit(megabytes);
+    g_limitSet.store(true, std::memory_order_release);
+}
+
+void applyReaderAllocationLimit()
+{
+    if (g_limitSet.load(std::memory_order_acquire))
+        return;
+    const std::lock_guard lock(g_limitMutex);
+    if (!g_limitSet.load(std::memory_order_relaxed)) {
+        QImageReader::setAllocationLimit(ReaderAllocationLimitMB);
+        g_limitSet.store(true, std::memory_order_release);
+    }
+}
 
 namespace {
 
@@ -82,6 +106,7 @@ QString refusal(QImageReader &reader, const QByteArray &bytes, const char *forma
 ImageResult decodeWithReader(const QByteArray &bytes, const char *format, QSize scaledTo,
                              DecodeBudget *budget)
 {
+    applyReaderAllocationLimit();
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -97,6 +122,7 @@ ImageResult decodeWithReader(const QByteArray &bytes, const char *format, QSize 
 
 SizeResult checkWithReader(const QByteArray &bytes, const char *format)
 {
+    applyReaderAllocationLimit();
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -162,6 +188,14 @@ ImageResult decodeRaster(const QByteArray &bytes, PictureKind kind)
         break;
     case PictureKind::Tga:
         return decodeTga(bytes, DecodeBudget::current());
+    case PictureKind::Webp:
+    case PictureKind::Tiff: {
+        const bool webp = kind == PictureKind::Webp;
+        const SizeResult declared = webp ? webpDeclaredSize(bytes) : tiffDeclaredSize(bytes);
+        result = declared.ok() ? decodeWithReader(bytes, webp ? "webp" : "tiff", {}, DecodeBudget::current())
+                               : ImageResult::failed(declared.error);
+        break;
+    }
     case PictureKind::Other: {
         // Pictures of today's common formats (PNG and the like) are taken by their content.
         QBuffer buffer;

@@ -7,6 +7,17 @@
 
 class DecodeBudget;
 
+// The most Qt's image readers may allocate for one picture, in megabytes (QImageReader's
+// allocation limit): a picture of MaxPictureSide each way at four bytes a pixel. Our own
+// checks of the declared size come first; the limit stops a reader whose file made it
+// allocate more than it declared.
+inline constexpr int ReaderAllocationLimitMB = int((qint64(MaxPictureSide) * MaxPictureSide * 4) >> 20) + 1;
+// Sets Qt's limit to ReaderAllocationLimitMB unless setReaderAllocationLimit() set another;
+// every reader of ours that hands bytes to Qt's readers calls it first.
+void applyReaderAllocationLimit();
+// Sets Qt's limit to megabytes for good (the fuzzers keep it small).
+void setReaderAllocationLimit(int megabytes);
+
 // Decodes bytes with Qt's reader for format ("jpeg", "gif", "bmp", "ico", "png"), checking
 // the picture's size before it is allocated. Pictures with a palette, or in any other
 // layout, come back as plain RGB (QImage::Format_RGB32, or Format_ARGB32 with alpha).
@@ -29,6 +40,8 @@ bool isJpegFile(const QByteArray &bytes, PictureKind kind);
 ImageResult decodeIcon(const QByteArray &bytes, DecodeBudget *budget = nullptr);
 
 // Decodes a raster picture of the given kind (the kind decides the decoder, not the bytes).
+// WebP and TIFF files have their declared size checked by our own reading of their headers
+// (rasterheaders.h) before Qt's plugins read them; they are charged to DecodeBudget::current().
 ImageResult decodeRaster(const QByteArray &bytes, PictureKind kind);
 
 // Reads and decodes a raster picture file by its extension (see pictureKind()).

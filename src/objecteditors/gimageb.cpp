@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gimageb.h"
 
+#include "objecteditors/clipartmodel.h"
 #include "core/apppaths.h"
 #include "images/picturefile.h"
 #include "widgets/dialogs.h"
@@ -17,10 +18,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTimer>
@@ -59,13 +62,32 @@ QString &lastFolder()
     return folder;
 }
 
+QString &clipArtRoot()
+{
+    // Where the clip-art package installs its drawings (in svg/, by subject).
+    static QString folder = QStringLiteral("/usr/share/openclipart");
+    return folder;
+}
+
 } // namespace
 
 QStringList TGImageBrowser::fileMask()
 {
     return {QStringLiteral("*.BMP"), QStringLiteral("*.DIB"), QStringLiteral("*.JPG"),
             QStringLiteral("*.JIF"), QStringLiteral("*.PCX"), QStringLiteral("*.RLE"),
-            QStringLiteral("*.TGA"), QStringLiteral("*.WMF"), QStringLiteral("*.ICO")};
+            QStringLiteral("*.TGA"), QStringLiteral("*.WMF"), QStringLiteral("*.ICO"),
+            QStringLiteral("*.PNG"), QStringLiteral("*.WEBP"), QStringLiteral("*.TIF"),
+            QStringLiteral("*.TIFF"), QStringLiteral("*.SVG")};
+}
+
+QString TGImageBrowser::clipArtFolder()
+{
+    return clipArtRoot();
+}
+
+void TGImageBrowser::setClipArtFolder(const QString &folder)
+{
+    clipArtRoot() = folder;
 }
 
 QString TGImageBrowser::startFolder()
@@ -77,7 +99,9 @@ QString TGImageBrowser::startFolder()
 
 TGImageBrowser::TGImageBrowser(bool stretch, bool autoSize, QWidget *parent)
     : QDialog(parent), m_places(new QComboBox(this)), m_fileTypes(new QComboBox(this)), m_folders(new QTreeView(this)),
-      m_files(new QListView(this)), m_folderModel(new QFileSystemModel(this)),
+      m_files(new QListView(this)), m_fileViews(new QStackedWidget(this)),
+      m_clipArtFilter(new QLineEdit(this)), m_clipArtList(new QListView(this)),
+      m_clipArt(new ClipArtModel(this)), m_folderModel(new QFileSystemModel(this)),
       m_fileModel(new QFileSystemModel(this)), m_scroll(new QScrollArea(this)),
       m_previewWidget(new PicturePreview(m_preview, m_scroll)), m_status(new QLabel(this)),
       m_stretch(new QCheckBox(QStringLiteral("Stretch"), this)),
@@ -151,7 +175,9 @@ TGImageBrowser::TGImageBrowser(bool stretch, bool autoSize, QWidget *parent)
     auto *columns = new QHBoxLayout;
     columns->addLayout(left, 3);
     auto *middle = new QVBoxLayout;
-    middle->addWidget(m_files, 1);
+    m_fileViews->addWidget(m_files);
+    m_fileViews->addWidget(buildClipArtView());
+    middle->addWidget(m_fileViews, 1);
     middle->addWidget(m_fileTypes);
     columns->addLayout(middle, 3);
     columns->addLayout(right, 4);
@@ -186,16 +212,64 @@ TGImageBrowser::TGImageBrowser(bool stretch, bool autoSize, QWidget *parent)
 
     openFolder(startFolder());
     updatePreviewSize();
-    m_files->setFocus();
+    if (showsClipArt())
+        m_clipArtFilter->setFocus();
+    else
+        m_files->setFocus();
+}
+
+QWidget *TGImageBrowser::buildClipArtView()
+{
+    auto *view = new QWidget(this);
+    m_clipArtFilter->setObjectName(QStringLiteral("ClipArtFilter"));
+    m_clipArtFilter->setPlaceholderText(QStringLiteral("Filter by name"));
+    m_clipArtFilter->setClearButtonEnabled(true);
+    m_clipArtFilter->setWhatsThis(QStringLiteral("Shows only the pictures whose names hold every "
+                                                 "word typed here."));
+    m_clipArtList->setObjectName(QStringLiteral("ClipArtList"));
+    m_clipArtList->setWhatsThis(QStringLiteral("The pictures of the folder and the folders in it. "
+                                               "Select one to preview it."));
+    m_clipArtList->setModel(m_clipArt);
+    m_clipArtList->setViewMode(QListView::IconMode);
+    m_clipArtList->setIconSize(QSize(ClipArtModel::ThumbnailSide, ClipArtModel::ThumbnailSide));
+    m_clipArtList->setGridSize(QSize(ClipArtModel::ThumbnailSide + 40, ClipArtModel::ThumbnailSide + 36));
+    m_clipArtList->setUniformItemSizes(true);
+    m_clipArtList->setMovement(QListView::Static);
+    m_clipArtList->setResizeMode(QListView::Adjust);
+    // Thousands of items are laid out a screenful at a time.
+    m_clipArtList->setLayoutMode(QListView::Batched);
+    m_clipArtList->setTextElideMode(Qt::ElideMiddle);
+    auto *layout = new QVBoxLayout(view);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_clipArtFilter);
+    layout->addWidget(m_clipArtList, 1);
+
+    connect(m_clipArtFilter, &QLineEdit::textChanged, m_clipArt, &ClipArtModel::setFilter);
+    // Enter takes the first picture shown when none is selected (the dialog's Ok follows).
+    connect(m_clipArtFilter, &QLineEdit::returnPressed, this, [this] {
+        if (!m_clipArtList->currentIndex().isValid() && m_clipArt->rowCount() > 0)
+            m_clipArtList->setCurrentIndex(m_clipArt->index(0));
+    });
+    connect(m_clipArtList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &index) {
+                if (index.isValid())
+                    selectFile(m_clipArt->filePath(index));
+            });
+    connect(m_clipArtList, &QListView::activated, this, [this] {
+        if (!m_file.isEmpty())
+            accept();
+    });
+    return view;
 }
 
 void TGImageBrowser::buildPlaces()
 {
     const auto add = [this](const QString &caption, const QString &path) {
-        if (!path.isEmpty() && QDir(path).exists() && m_places->findData(path) < 0)
+        if (!path.isEmpty() && QDir(path).exists() && m_places->findData(QDir::cleanPath(path)) < 0)
             m_places->addItem(caption, QDir::cleanPath(path));
     };
     add(QStringLiteral("Orvane data"), QDir::cleanPath(AppPaths::dataFolder()));
+    add(QStringLiteral("Open Clip Art"), clipArtFolder());
     add(QStringLiteral("Home"), QDir::homePath());
     add(QStringLiteral("Pictures"),
         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
@@ -232,6 +306,28 @@ void TGImageBrowser::openFolder(const QString &folder)
     m_folders->setRootIndex(m_folderModel->setRootPath(root));
     showCurrentFolder();
     m_files->setRootIndex(m_fileModel->setRootPath(m_folder));
+    showClipArt(place >= 0 && !clipArtFolder().isEmpty() && root == QDir::cleanPath(clipArtFolder()));
+}
+
+void TGImageBrowser::showClipArt(bool shown)
+{
+    if (shown) {
+        m_clipArt->setFolder(m_folder, shownPatterns());
+        // Thumbnails want more room than names; grow once, as far as the user has not.
+        if (m_fileViews->currentIndex() == 0)
+            resize(size().expandedTo(QSize(800, 480)));
+    }
+    m_fileViews->setCurrentIndex(shown ? 1 : 0);
+}
+
+bool TGImageBrowser::showsClipArt() const
+{
+    return m_fileViews->currentIndex() == 1;
+}
+
+QStringList TGImageBrowser::shownPatterns() const
+{
+    return m_fileTypes->currentIndex() == 1 ? QStringList() : fileMask();
 }
 
 void TGImageBrowser::selectFile(const QString &path)
@@ -247,7 +343,8 @@ void TGImageBrowser::selectFile(const QString &path)
     }
     updatePreviewSize();
     m_previewWidget->update();
-    m_files->setFocus();
+    if (!showsClipArt())
+        m_files->setFocus();
 }
 
 void TGImageBrowser::showCurrentFolder()
@@ -269,6 +366,8 @@ void TGImageBrowser::setShowAllFiles(bool all)
 {
     m_fileModel->setNameFilters(all ? QStringList() : fileMask());
     m_fileTypes->setCurrentIndex(all ? 1 : 0);
+    if (showsClipArt())
+        m_clipArt->setFolder(m_folder, shownPatterns());
 }
 
 bool TGImageBrowser::stretch() const

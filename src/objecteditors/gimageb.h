@@ -6,18 +6,25 @@
 
 #include <QDialog>
 
+class ClipArtModel;
 class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
 class QLabel;
+class QLineEdit;
 class QListView;
 class QScrollArea;
+class QStackedWidget;
 class QTreeView;
 class PicturePreview;
 
 // "Load Image File ": places and folders on the left, the picture files of the folder in
 // the middle, a preview of the file selected and the two sizing options. The caller takes
 // the preview's picture and the options on OK.
+//
+// When the clip-art library is installed (clipArtFolder()), it is one of the places: inside
+// it the middle shows the pictures of the folder and every folder below it with thumbnails
+// (ClipArtModel) and a filter over their names that narrows the list as it is typed.
 class TGImageBrowser : public QDialog
 {
     Q_OBJECT
@@ -31,6 +38,12 @@ public:
     void setShowAllFiles(bool all);
     // Where the lists open: the folder used last in this session, else the shipped data.
     static QString startFolder();
+    // The clip-art library's folder ("/usr/share/openclipart"); tests set their own before
+    // opening a browser.
+    static QString clipArtFolder();
+    static void setClipArtFolder(const QString &folder);
+    // Whether the middle shows the clip-art library's thumbnails rather than a folder's files.
+    bool showsClipArt() const;
 
     void openFolder(const QString &folder);
     QString currentFolder() const { return m_folder; }
@@ -55,11 +68,18 @@ private:
     void autoSizeClicked(bool checked);
     void updatePreviewSize();
     void showCurrentFolder();
+    QWidget *buildClipArtView();
+    void showClipArt(bool shown);
+    QStringList shownPatterns() const;
 
     QComboBox *m_places;
     QComboBox *m_fileTypes;
     QTreeView *m_folders;
     QListView *m_files;
+    QStackedWidget *m_fileViews;
+    QLineEdit *m_clipArtFilter;
+    QListView *m_clipArtList;
+    ClipArtModel *m_clipArt;
     QFileSystemModel *m_folderModel;
     QFileSystemModel *m_fileModel;
     QScrollArea *m_scroll;

@@ -23,11 +23,15 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int HelpContext = 40012;
 
-// A picture file as a bitmap; metafiles are drawn at their own size. Null on failure.
+// A picture file as a bitmap; metafiles and drawings are drawn at their own size, a drawing
+// at no more than Picture::PreviewSide on its longest side (it may declare any size). Null on
+// failure.
 QImage textureFromFile(const QString &path)
 {
     Picture picture;
@@ -35,7 +39,10 @@ QImage textureFromFile(const QString &path)
         return {};
     if (picture.kind() == Picture::Kind::Bitmap || picture.kind() == Picture::Kind::Icon)
         return picture.image();
-    QImage drawn(picture.size(), QImage::Format_RGB32);
+    QSize size = picture.size();
+    if (picture.kind() == Picture::Kind::Svg && std::max(size.width(), size.height()) > Picture::PreviewSide)
+        size = size.scaled(Picture::PreviewSide, Picture::PreviewSide, Qt::KeepAspectRatio).expandedTo({1, 1});
+    QImage drawn(size, QImage::Format_RGB32);
     drawn.fill(Qt::white);
     QPainter painter(&drawn);
     picture.draw(painter, drawn.rect());
@@ -128,7 +135,8 @@ TSuperTextBrushImageBrowser::~TSuperTextBrushImageBrowser() = default;
 
 QStringList TSuperTextBrushImageBrowser::fileMask()
 {
-    return QStringLiteral("*.BMP;*.DIB;*.JPG;*.JIF;*.PCX;*.RLE;*.TGA;*.ICO").split(QLatin1Char(';'));
+    return QStringLiteral("*.BMP;*.DIB;*.JPG;*.JIF;*.PCX;*.RLE;*.TGA;*.ICO;*.PNG;*.WEBP;*.TIF;*.TIFF;*.SVG")
+        .split(QLatin1Char(';'));
 }
 
 QString TSuperTextBrushImageBrowser::startFolder()

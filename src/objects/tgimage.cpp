@@ -164,6 +164,8 @@ void TGImage::PrintTo(ReportCanvas &report, double offsetX, double offsetY)
         });
         break;
     case Picture::Kind::Metafile:
+    case Picture::Kind::Svg:
+        // Vectors stay vectors on paper and in PDFs; like metafiles, drawings are not mirrored.
         report.stretchDraw(target, [this](QPainter &painter, const QRect &device) {
             m_picture.draw(painter, device);
         });

@@ -8,8 +8,9 @@
 
 #include <QImage>
 
-// Clip art: a picture (bitmap, metafile or icon) that always fills the object's rectangle,
-// optionally mirrored and framed. The object can take the picture's size (AutoSize).
+// Clip art: a picture (bitmap, metafile, icon or SVG drawing) that always fills the object's
+// rectangle, optionally mirrored (bitmaps only) and framed. The object can take the
+// picture's size (AutoSize).
 class TGImage : public TGGraphicControl
 {
 public:

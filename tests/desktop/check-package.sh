@@ -21,6 +21,9 @@ for needed in libqt6widgets6 libqt6printsupport6 libc6 qt6-qpa-plugins fonts-lib
   [[ "$depends" == *"$needed"* ]] || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 
+# The clip-art library the image browser offers when it is installed.
+[[ "$(dpkg-deb -f "$deb" Suggests)" == *openclipart-svg* ]] || { echo "Suggests lacks openclipart-svg"; exit 1; }
+
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/files"
 for file in ./usr/bin/orvane ./usr/bin/orvane-render \
             ./usr/share/applications/org.orvane.Orvane.desktop \

@@ -25,10 +25,14 @@ TEST(PictureFile, KindFollowsTheTextAfterTheLastDot)
         {"/some/dir.v2/clip.Pcx", PictureKind::Pcx}, {"C:\\Art.old\\clip.tga", PictureKind::Tga},
         {"trailing.", PictureKind::Other},     {"x.jpeg", PictureKind::Other},
         {"x.wmf", PictureKind::Other},         {"", PictureKind::Other},
+        {"x.WebP", PictureKind::Webp},         {"x.tif", PictureKind::Tiff},
+        {"x.TIFF", PictureKind::Tiff},         {"x.svg", PictureKind::Other},
+        {"x.png", PictureKind::Other},
     };
     for (const auto &entry : cases)
         EXPECT_EQ(pictureKind(QString::fromUtf8(entry.path)), entry.kind) << entry.path;
     EXPECT_EQ(int(pictureKind(QStringLiteral("x.pcx"))), 8);
+    EXPECT_EQ(int(pictureKind(QStringLiteral("x.tif"))), 10);
     EXPECT_EQ(pictureExtension(QStringLiteral("/a.b/c.d.wMf")), QStringLiteral("WMF"));
 }
 

@@ -8,8 +8,11 @@
 #include "graphics/reportcanvas.h"
 #include "images/picture.h"
 #include "objects/tgimage.h"
+#include "svgfiles.h"
 
+#include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
 
 namespace {
 
@@ -242,4 +245,44 @@ TEST(TGImage, PrintsTheMirroredCopyOrTheBitmapIntoItsInchRectangle)
     page = print();
     EXPECT_EQ(page.pixel(146, 26), Yellow);
     EXPECT_EQ(page.pixel(236, 68), Red);
+}
+
+TEST(TGImage, AnSvgDrawingIsDrawnAndPrintedAsVectorsAndLikeAMetafileIsNotMirrored)
+{
+    Picture drawing;
+    ASSERT_TRUE(drawing.setSourceFile(SvgFiles::halves(), Picture::SourceFormat::Svg).ok());
+    TGImage object;
+    prepared(object, 200, 100);
+    object.AfterLoad();
+    object.SetPicture(drawing);
+    EXPECT_FALSE(object.isOpaque());
+    object.SetFlip(true);
+    object.SetReverse(true);
+    object.PopupAboutToShow();
+    EXPECT_FALSE(findMenuEntry(object.popupMenu(), QStringLiteral("Flip"))->enabled);
+    EXPECT_FALSE(findMenuEntry(object.popupMenu(), QStringLiteral("Reverse"))->enabled);
+
+    // At four times the zoom the one-unit stripe is four pixels with sharp edges.
+    object.setZoomFactor(4.0f);
+    const QImage shown = painted(object);
+    ASSERT_EQ(shown.size(), QSize(800, 400));
+    EXPECT_EQ(shown.pixel(197, 200), SvgFiles::kLeft.rgb());
+    EXPECT_EQ(shown.pixel(199, 200), Black);
+    EXPECT_EQ(shown.pixel(200, 200), Black);
+    EXPECT_EQ(shown.pixel(202, 200), SvgFiles::kLeft.rgb());
+    EXPECT_EQ(shown.pixel(700, 200), SvgFiles::kRight.rgb()) << "not mirrored";
+
+    object.setZoomFactor(1.0f);
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(600);
+    {
+        QPainter painter(&writer);
+        ReportCanvas report(painter);
+        object.PrintTo(report, 0.5, 0.5);
+    }
+    EXPECT_FALSE(pdf.contains("/Subtype /Image"));
+    EXPECT_LT(pdf.size(), 20000);
 }

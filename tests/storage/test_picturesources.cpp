@@ -7,6 +7,7 @@
 #include "objects/tgimage.h"
 #include "objects/tgplabel.h"
 #include "photofiles.h"
+#include "svgfiles.h"
 #include "storage/calendarfile.h"
 #include "storage/objectrecords.h"
 #include "storage/optionslist.h"
@@ -256,4 +257,31 @@ TEST(PictureSources, TheObjectClipboardAndClonesKeepThem)
     EXPECT_TRUE(pasted.error.startsWith(QStringLiteral("the picture file kept for object 2")))
         << qPrintable(pasted.error);
     EXPECT_EQ(pictureOf(pasted.objects, 1).size(), QSize(1024, 768));
+}
+
+TEST(PictureSources, AnSvgDrawingComesBackByteForByteAndOldReadersSeeItAsABitmap)
+{
+    const QByteArray svg = SvgFiles::halves();
+    Picture drawing;
+    ASSERT_TRUE(drawing.setSourceFile(svg, Picture::SourceFormat::Svg).ok());
+    const QByteArray document = documentOf(labelAndClipArt(drawing));
+
+    Read read = load(document);
+    ASSERT_TRUE(read.outcome.ok);
+    EXPECT_TRUE(read.outcome.dropped.isEmpty()) << qPrintable(read.outcome.dropped.join(u'\n'));
+    const Picture &back = pictureOf(read.objects, 1);
+    EXPECT_EQ(back.kind(), Picture::Kind::Svg);
+    EXPECT_EQ(back.sourceFile(), svg);
+    EXPECT_EQ(documentOf(read.objects, read.doc), document) << "saved again, the file is the same";
+    EXPECT_TRUE(dumpCalendarFile(document).text.contains(
+        QStringLiteral("'PictureSource:1' = {svg file, %1 bytes}\n").arg(svg.size())));
+
+    // A reader that stops at the end marker finds the drawing as a bitmap of its size.
+    const Read classic = load(document.left(optionsStart(document)));
+    ASSERT_TRUE(classic.outcome.ok);
+    const Picture &preview = pictureOf(classic.objects, 1);
+    EXPECT_EQ(preview.kind(), Picture::Kind::Bitmap);
+    ASSERT_EQ(preview.size(), QSize(200, 100));
+    EXPECT_EQ(preview.image().pixel(20, 50), SvgFiles::kLeft.rgb());
+    EXPECT_EQ(preview.image().pixel(180, 50), SvgFiles::kRight.rgb());
 }
