@@ -281,6 +281,8 @@ private:
     // True when unsaved changes from a run that did not end normally were restored.
     bool showWithRecentDocument();
     void finishStart();
+    // Hands the memory the start used for a while back to the system.
+    static void releaseStartMemory();
     void restoreStuckCursor(QObject *watched);
     void runCommand(const std::function<void()> &command);
 
