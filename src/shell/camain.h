@@ -82,6 +82,8 @@ struct TCalendarMainHooks {
     std::function<bool(bool forward)> cellEditorTab;
     // The printer check of the first activation, with its messages.
     std::function<bool()> checkPrinter;
+    // Makes the icons window when it is first to show; from then on it is the icons window.
+    std::function<QWidget *()> makeIconsWindow;
     // Loads an icon library into the icons window, and the library it shows now.
     std::function<void(const QString &file)> loadIconLibrary;
     std::function<QString()> currentIconFile;
