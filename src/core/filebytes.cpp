@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -216,8 +217,12 @@ ReadResult readRegularFile(const QString &path, qint64 maxBytes)
         ::close(fd);
         return {{}, Failure::ReadError, file.errorString()};
     }
-    // One byte more than allowed tells a file that grew since fstat from one that fits.
-    QByteArray bytes = file.read(maxBytes + 1);
+    // Reading asks for a buffer of the size requested, so it asks for what fstat saw and
+    // one byte more, not for the limit: that byte tells a file that grew since, which is
+    // then read on up to one byte past the limit.
+    QByteArray bytes = file.read(std::min<qint64>(status.st_size, maxBytes) + 1);
+    if (file.error() == QFileDevice::NoError && bytes.size() > status.st_size && bytes.size() <= maxBytes)
+        bytes += file.read(maxBytes + 1 - bytes.size());
     if (file.error() != QFileDevice::NoError)
         return {{}, Failure::ReadError, file.errorString()};
     if (bytes.size() > maxBytes)

@@ -2,10 +2,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolpictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace ToolPictures {
+
+namespace {
+
+// Draws its picture at a size the first time that size is asked for. The pictures drawn
+// so far are kept in a plain icon, which also makes the disabled and selected looks from
+// them as for any other icon.
+class DrawnIconEngine : public QIconEngine
+{
+public:
+    explicit DrawnIconEngine(Drawing draw) : m_draw(std::move(draw)) {}
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        // The size is in device pixels already.
+        return drawnAt(size).pixmap(size, 1.0, mode, state);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        drawnAt(rect.size() * ratio).paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+    // The pictures are square and drawn to fit any square.
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(kGrid, kGrid), QSize(2 * kGrid, 2 * kGrid)};
+    }
+
+    QIconEngine *clone() const override { return new DrawnIconEngine(*this); }
+    QString key() const override { return QStringLiteral("ToolPictures"); }
+    bool isNull() override { return false; }
+
+private:
+    const QIcon &drawnAt(const QSize &size)
+    {
+        const int side = qMin(size.width(), size.height());
+        if (side > 0 && !m_sides.contains(side)) {
+            m_drawn.addPixmap(drawn(side, m_draw));
+            m_sides.append(side);
+        }
+        return m_drawn;
+    }
+
+    Drawing m_draw;
+    QIcon m_drawn;
+    QList<int> m_sides;
+};
+
+} // namespace
 
 QPixmap drawn(int size, const Drawing &draw)
 {
@@ -20,10 +77,7 @@ QPixmap drawn(int size, const Drawing &draw)
 
 QIcon icon(const Drawing &draw)
 {
-    QIcon result;
-    for (int size : {24, 48})
-        result.addPixmap(drawn(size, draw));
-    return result;
+    return QIcon(new DrawnIconEngine(draw));
 }
 
 void drawLetter(QPainter &p, const QString &letter, const QFont &font, const QBrush &brush)

@@ -22,7 +22,8 @@ constexpr int kGrid = 24;
 using Drawing = std::function<void(QPainter &)>;
 
 QPixmap drawn(int size, const Drawing &draw);
-// The drawing at 24 and 48 pixels.
+// The drawing as an icon, drawn at each size when that size is first shown: a window full
+// of tool buttons costs no drawing until it paints, and only at the sizes the screen needs.
 QIcon icon(const Drawing &draw);
 
 // A letter outlined in black and filled with brush, centred on the grid.

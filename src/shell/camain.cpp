@@ -261,7 +261,7 @@ void TCalendarMain::setToolButtons(bool shown, bool textLayout)
     m_propertiesButton->setEnabled(shown && h.runPropertiesDialog);
     m_printButton->setEnabled(shown && m_printerAvailable && h.mnuPrintCalendarClick);
     m_zoomSpinner->setEnabled(shown);
-    m_showHideIconTool->setEnabled(textLayout && m_iconsWindow);
+    m_showHideIconTool->setEnabled(textLayout && (m_iconsWindow || h.makeIconsWindow));
     m_showHideIconTool->setText(iconsWindowShowing() ? QStringLiteral("Hide Icon Tool")
                                                      : QStringLiteral("Show Icon Tool"));
     if (m_formatToolBar)
@@ -282,6 +282,8 @@ bool TCalendarMain::iconsWindowShowing() const
 
 void TCalendarMain::showIconsWindow(bool show)
 {
+    if (show && !m_iconsWindow && m_hooks.makeIconsWindow)
+        setIconsWindow(m_hooks.makeIconsWindow());
     if (m_iconsWindow)
         m_iconsWindow->setVisible(show);
 }

@@ -84,6 +84,8 @@ struct TCalendarMainHooks {
     std::function<bool(bool forward)> cellEditorTab;
     // The printer check of the first activation, with its messages.
     std::function<bool()> checkPrinter;
+    // Makes the icons window when it is first to show; from then on it is the icons window.
+    std::function<QWidget *()> makeIconsWindow;
     // Loads an icon library into the icons window, and the library it shows now.
     std::function<void(const QString &file)> loadIconLibrary;
     std::function<QString()> currentIconFile;
@@ -290,6 +292,8 @@ private:
     // True when unsaved changes from a run that did not end normally were restored.
     bool showWithRecentDocument();
     void finishStart();
+    // Hands the memory the start used for a while back to the system.
+    static void releaseStartMemory();
     void restoreStuckCursor(QObject *watched);
     void runCommand(const std::function<void()> &command);
 

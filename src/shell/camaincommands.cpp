@@ -205,9 +205,9 @@ void TCalendarMain::AssistantbuttonClick()
 
 void TCalendarMain::ShowHideIconToolClick()
 {
-    if (!m_iconsWindow)
+    if (!m_iconsWindow && !m_hooks.makeIconsWindow)
         return;
-    const bool show = !m_iconsWindow->isVisible();
+    const bool show = !iconsWindowShowing();
     m_iconsWindowWanted = show;
     showIconsWindow(show);
     SetButtons();

@@ -30,6 +30,10 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 Q_LOGGING_CATEGORY(lcMainWindow, "orvane.shell.mainwindow")
 
 namespace {
@@ -99,6 +103,18 @@ void TCalendarMain::finishStart()
         showIconsWindow(true);
     SetButtons();
     m_page->update();
+    QTimer::singleShot(0, this, &releaseStartMemory);
+}
+
+void TCalendarMain::releaseStartMemory()
+{
+#ifdef __GLIBC__
+    // The start leaves much of the heap free: the font database is built, files are read
+    // and the first pictures are composed in memory that is given back, and the large
+    // page images raise malloc's limits so far that it keeps those pages. Once the window
+    // has painted they go back to the system.
+    ::malloc_trim(0);
+#endif
 }
 
 bool TCalendarMain::showWithRecentDocument()

@@ -13,6 +13,7 @@
 #include "shell/placement.h"
 
 #include <QDropEvent>
+#include <QPointer>
 
 namespace {
 
@@ -81,33 +82,62 @@ void placePalette(TFloatingPalette &palette, TCalendarMain &window)
     palette.resize(designed);
 }
 
+// Makes the icons window the first time it is asked for. A child of the main window.
+class PaletteMaker : public QObject
+{
+public:
+    explicit PaletteMaker(TCalendarMain &window) : QObject(&window), m_window(window) {}
+
+    TFloatingPalette &palette()
+    {
+        if (!m_palette)
+            make();
+        return *m_palette;
+    }
+    bool made() const { return !m_palette.isNull(); }
+
+private:
+    void make()
+    {
+        m_palette = new TFloatingPalette(&m_window);
+        placePalette(*m_palette, m_window);
+        m_palette->setBeforeDestroy([](TFloatingPalette &closing) {
+            IniFile ini(TCalendarMain::iniPath());
+            SavePlacement(closing, kPlacementName, ini);
+        });
+        const std::weak_ptr<const bool> alive = m_window.lifeToken();
+        QObject::connect(m_palette, &TFloatingPalette::visibilityChanged, &m_window,
+                         [&window = m_window, alive] {
+                             if (!alive.expired())
+                                 window.SetButtons();
+                         });
+        m_window.setIconsWindow(m_palette);
+    }
+
+    TCalendarMain &m_window;
+    QPointer<TFloatingPalette> m_palette;
+};
+
 } // namespace
 
-TFloatingPalette *connectIconPalette(TCalendarMain &window, CellEditing &editing)
+std::function<TFloatingPalette &()> connectIconPalette(TCalendarMain &window, CellEditing &editing)
 {
-    auto *palette = new TFloatingPalette(&window);
-    placePalette(*palette, window);
-    palette->setBeforeDestroy([](TFloatingPalette &closing) {
-        IniFile ini(TCalendarMain::iniPath());
-        SavePlacement(closing, kPlacementName, ini);
+    auto *maker = new PaletteMaker(window);
+    window.connectHooks([maker, &window](TCalendarMainHooks &h) {
+        h.makeIconsWindow = [maker]() -> QWidget * { return &maker->palette(); };
+        h.loadIconLibrary = [maker](const QString &file) { maker->palette().CheckIconMenu(file); };
+        // A window that was never made still shows the library of the preferences.
+        h.currentIconFile = [maker, &window] {
+            return maker->made() ? maker->palette().currentFile() : window.preferences().iconFile;
+        };
     });
-    const std::weak_ptr<const bool> alive = window.lifeToken();
-    QObject::connect(palette, &TFloatingPalette::visibilityChanged, &window, [&window, alive] {
-        if (!alive.expired())
-            window.SetButtons();
-    });
-    window.connectHooks([palette](TCalendarMainHooks &h) {
-        h.loadIconLibrary = [palette](const QString &file) { palette->CheckIconMenu(file); };
-        h.currentIconFile = [palette] { return palette->currentFile(); };
-    });
-    window.setIconsWindow(palette);
 
     TCalendarPanel32 &page = window.CalendarPanel();
     QWidget *viewport = editing.editor().viewport();
-    auto *drops = new IconDropFilter(editing, page, palette);
+    auto *drops = new IconDropFilter(editing, page, maker);
     page.setAcceptDrops(true);
     page.installEventFilter(drops);
     viewport->setAcceptDrops(true);
     viewport->installEventFilter(drops);
-    return palette;
+    return [maker]() -> TFloatingPalette & { return maker->palette(); };
 }

@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 class CellEditing;
 class TCalendarMain;
 class TFloatingPalette;
 
-// Creates the floating icons window for the main window and connects it: its placement
-// (position only) and library in the preferences, the Show/Hide Icon Tool button, and
-// icons dropped onto the day cells and into the open cell editor. The window is a child of
-// the main window; the returned pointer stays valid as long as the main window.
-TFloatingPalette *connectIconPalette(TCalendarMain &window, CellEditing &editing);
+// Connects the floating icons window to the main window: its placement (position only) and
+// library in the preferences, the Show/Hide Icon Tool button, and icons dropped onto the day
+// cells and into the open cell editor. The window is made when it is first needed, which at
+// start is once the main window shows its document. The returned function gives the icons
+// window, made if need be; it is a child of the main window and lives as long as it.
+std::function<TFloatingPalette &()> connectIconPalette(TCalendarMain &window, CellEditing &editing);

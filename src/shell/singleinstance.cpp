@@ -4,18 +4,23 @@
 
 #include "core/filebytes.h"
 
-#include <QCoreApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QPointer>
+#include <QSocketNotifier>
 
 #include <cerrno>
+#include <cstring>
+#include <optional>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <utility>
 
 namespace {
 
@@ -24,7 +29,8 @@ const QByteArray kActivate = QByteArrayLiteral("activate\n");
 const QByteArray kOpen = QByteArrayLiteral("open ");
 constexpr int kTimeoutMs = 1000;
 // Longer than any path the system accepts, in Base64, with the request's word.
-constexpr qint64 kMaxLine = 8192;
+constexpr qsizetype kMaxLine = 8192;
+constexpr int kBacklog = 8;
 
 const QString kSocketName = QStringLiteral("orvane.socket");
 
@@ -33,14 +39,136 @@ bool lstatPath(const QString &path, struct stat &info)
     return ::lstat(FileBytes::encodeName(path).constData(), &info) == 0;
 }
 
+// False when the path does not fit into an address (about 100 bytes).
+bool socketAddress(const QByteArray &path, sockaddr_un &address)
+{
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || std::size_t(path.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    return true;
+}
+
+const sockaddr *asAddress(const sockaddr_un &address)
+{
+    return reinterpret_cast<const sockaddr *>(&address);
+}
+
+std::optional<uid_t> peerUser(int fd)
+{
+    struct ucred peer{};
+    socklen_t size = sizeof peer;
+    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0)
+        return std::nullopt;
+    return peer.uid;
+}
+
+bool sendAll(int fd, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        // No SIGPIPE when the other end has gone: that is a failed send, not the program's end.
+        const ssize_t sent = ::send(fd, bytes.data(), std::size_t(bytes.size()), MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR)
+            continue;
+        if (sent <= 0)
+            return false;
+        bytes = bytes.sliced(sent);
+    }
+    return true;
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
 } // namespace
+
+// One accepted connection: its descriptor, the notifier that tells when it can be read, and
+// the start of a line that has not fully arrived. A child of its SingleInstance.
+class SingleInstance::Connection : public QObject
+{
+public:
+    Connection(int fd, SingleInstance &owner)
+        : QObject(&owner), m_fd(fd), m_notifier(qintptr(fd), QSocketNotifier::Read)
+    {
+    }
+    ~Connection() override { close(); }
+
+    const QSocketNotifier &notifier() const { return m_notifier; }
+    void setReading(bool reading) { m_notifier.setEnabled(reading); }
+
+    // Appends the whole lines that have arrived to lines. False when the connection is over:
+    // the other end hung up, reading failed, or a line grew longer than any request.
+    bool receive(QList<QByteArray> &lines)
+    {
+        char chunk[4096];
+        for (;;) {
+            const ssize_t got = ::recv(m_fd, chunk, sizeof chunk, MSG_DONTWAIT);
+            if (got > 0) {
+                m_pending.append(chunk, got);
+                if (!takeLines(lines))
+                    return false;
+            } else if (got == 0) {
+                return false;
+            } else if (errno != EINTR) {
+                return errno == EAGAIN || errno == EWOULDBLOCK;
+            }
+        }
+    }
+
+    void close()
+    {
+        if (m_fd < 0)
+            return;
+        m_notifier.setEnabled(false);
+        ::close(m_fd);
+        m_fd = -1;
+    }
+
+private:
+    bool takeLines(QList<QByteArray> &lines)
+    {
+        qsizetype start = 0;
+        for (qsizetype end; (end = m_pending.indexOf('\n', start)) >= 0; start = end + 1) {
+            if (end + 1 - start > kMaxLine)
+                return false;
+            lines.append(m_pending.sliced(start, end + 1 - start));
+        }
+        m_pending.remove(0, start);
+        // A line that never ends is not allowed to grow without bound either.
+        return m_pending.size() <= kMaxLine;
+    }
+
+    int m_fd;
+    QSocketNotifier m_notifier;
+    QByteArray m_pending;
+};
 
 SingleInstance::SingleInstance(QString serverName, QObject *parent)
     : QObject(parent), m_serverName(std::move(serverName)), m_owner(::getuid())
 {
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    stopListening();
+}
 
 QString SingleInstance::defaultServerName()
 {
@@ -91,7 +219,7 @@ QString SingleInstance::socketPath() const
 
 bool SingleInstance::start(const QString &documentPath)
 {
-    if (m_server)
+    if (isPrimary())
         return true;
     if (m_serverName.isEmpty()) {
         qWarning("orvane: no private folder for the single-instance socket; running on its own");
@@ -111,7 +239,7 @@ bool SingleInstance::start(const QString &documentPath)
             return false;
         // A socket file left behind by a program that ended abnormally blocks listening;
         // nobody answered on it above, so it is stale.
-        QLocalServer::removeServer(path);
+        ::unlink(FileBytes::encodeName(path).constData());
     }
     if (!listen())
         qWarning("orvane: cannot listen on %s; running on its own", QFile::encodeName(path).constData());
@@ -120,79 +248,118 @@ bool SingleInstance::start(const QString &documentPath)
 
 bool SingleInstance::listen()
 {
-    auto *server = new QLocalServer(this);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(m_serverName)) {
-        delete server;
+    const QByteArray path = FileBytes::encodeName(socketPath());
+    sockaddr_un address;
+    if (!socketAddress(path, address))
+        return false;
+    Descriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (listener.get() < 0)
+        return false;
+    // The file is made with the socket's permissions, so it is never open to others, not
+    // even for a moment.
+    if (::fchmod(listener.get(), S_IRUSR | S_IWUSR) != 0
+        || ::bind(listener.get(), asAddress(address), sizeof address) != 0)
+        return false;
+    struct stat made{};
+    if (::listen(listener.get(), kBacklog) != 0 || ::lstat(path.constData(), &made) != 0) {
+        ::unlink(path.constData());
         return false;
     }
-    m_server = server;
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::readRequest);
+    m_socketDevice = made.st_dev;
+    m_socketInode = made.st_ino;
+    m_listener = listener.release();
+    m_listenerNotifier = new QSocketNotifier(qintptr(m_listener), QSocketNotifier::Read, this);
+    connect(m_listenerNotifier, &QSocketNotifier::activated, this, &SingleInstance::acceptConnections);
     return true;
 }
 
-bool SingleInstance::peerIsOwner(const QLocalSocket &socket) const
+void SingleInstance::stopListening()
 {
+    if (m_listener < 0)
+        return;
+    delete m_listenerNotifier;
+    m_listenerNotifier = nullptr;
+    ::close(m_listener);
+    m_listener = -1;
+    const QByteArray path = FileBytes::encodeName(socketPath());
+    struct stat now{};
+    if (::lstat(path.constData(), &now) == 0 && now.st_dev == m_socketDevice && now.st_ino == m_socketInode)
+        ::unlink(path.constData());
+}
+
+bool SingleInstance::notifyRunningInstance(const QString &documentPath) const
+{
+    sockaddr_un address;
+    if (!socketAddress(FileBytes::encodeName(socketPath()), address))
+        return false;
+    const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (socket.get() < 0)
+        return false;
+    // Connecting and sending give up on a program that does not take them in this time.
+    const timeval timeout{kTimeoutMs / 1000, (kTimeoutMs % 1000) * 1000};
+    ::setsockopt(socket.get(), SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+    if (::connect(socket.get(), asAddress(address), sizeof address) != 0)
+        return false;
     // The file's owner was checked before connecting; the listening process's own user
     // settles it, whatever happened to the file in between.
-    struct ucred peer{};
-    socklen_t size = sizeof peer;
-    return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
-           && peer.uid == m_owner;
-}
-
-bool SingleInstance::notifyRunningInstance(const QString &documentPath)
-{
-    QLocalSocket socket;
-    socket.connectToServer(m_serverName);
-    if (!socket.waitForConnected(kTimeoutMs))
+    if (peerUser(socket.get()) != m_owner)
         return false;
-    if (!peerIsOwner(socket)) {
-        socket.abort();
-        return false;
-    }
-    if (documentPath.isEmpty())
-        socket.write(kActivate);
-    else
-        socket.write(kOpen + FileBytes::encodeName(documentPath).toBase64() + '\n');
-    socket.waitForBytesWritten(kTimeoutMs);
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(kTimeoutMs);
-    return true;
+    const QByteArray request = documentPath.isEmpty()
+                                   ? kActivate
+                                   : kOpen + FileBytes::encodeName(documentPath).toBase64() + '\n';
+    // What was sent waits for the running program in the socket after this end closes.
+    return sendAll(socket.get(), request);
 }
 
-void SingleInstance::readRequest()
+void SingleInstance::acceptConnections()
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readLines(*socket); });
-        readLines(*socket);
-    }
-}
-
-void SingleInstance::readLines(QLocalSocket &socket)
-{
-    // Only whole, known requests count; anything else from the socket is ignored, and a
-    // line longer than any request ends the connection. Whoever handles a request may run
-    // events, in which the finished connection is deleted: nothing touches it after that.
-    const QPointer<QLocalSocket> alive(&socket);
-    while (alive && socket.canReadLine()) {
-        const QByteArray line = socket.readLine(kMaxLine);
-        if (!line.endsWith('\n')) {
-            socket.abort();
+    for (;;) {
+        const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0 && errno == EINTR)
+            continue;
+        if (fd < 0)
             return;
+        // The file's permissions keep others out; the peer's user is checked as well, as
+        // the administrator passes any permission.
+        if (peerUser(fd) != ::getuid()) {
+            ::close(fd);
+            continue;
         }
-        if (line == kActivate) {
-            emit activationRequested();
-        } else if (line.startsWith(kOpen)) {
-            const auto decoded = QByteArray::fromBase64Encoding(
-                line.mid(kOpen.size()).chopped(1), QByteArray::AbortOnBase64DecodingErrors);
-            if (decoded && !decoded.decoded.isEmpty())
-                emit openRequested(FileBytes::decodeName(decoded.decoded));
-        }
+        auto *connection = new Connection(fd, *this);
+        connect(&connection->notifier(), &QSocketNotifier::activated, this,
+                [this, connection] { readConnection(*connection); });
+        readConnection(*connection);
     }
-    // A line that never ends is not allowed to grow without bound either.
-    if (alive && socket.bytesAvailable() > kMaxLine)
-        socket.abort();
+}
+
+void SingleInstance::readConnection(Connection &connection)
+{
+    // Only whole, known requests count. Whoever handles a request may run events: the
+    // connection is not read meanwhile, so requests are handled in order, and one that
+    // ended is closed first and deleted later, nothing touches it after.
+    QList<QByteArray> lines;
+    const bool open = connection.receive(lines);
+    const QPointer<Connection> alive(&connection);
+    if (open) {
+        connection.setReading(false);
+    } else {
+        connection.close();
+        connection.deleteLater();
+    }
+    for (const QByteArray &line : std::as_const(lines))
+        handleRequest(line);
+    if (open && alive)
+        alive->setReading(true);
+}
+
+void SingleInstance::handleRequest(const QByteArray &line)
+{
+    if (line == kActivate) {
+        emit activationRequested();
+    } else if (line.startsWith(kOpen)) {
+        const auto decoded = QByteArray::fromBase64Encoding(
+            line.mid(kOpen.size()).chopped(1), QByteArray::AbortOnBase64DecodingErrors);
+        if (decoded && !decoded.decoded.isEmpty())
+            emit openRequested(FileBytes::decodeName(decoded.decoded));
+    }
 }

@@ -7,24 +7,28 @@
 
 #include <sys/types.h>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 // Makes the program run once per user: the first start listens on a local socket, a later
 // start finds it, asks it to bring its window forward (and to open the document the later
 // start was given) and then ends.
 //
 // The socket lives in a folder only the user can write to (the session's runtime folder,
-// else a private folder of our own), and a later start talks only to a socket that belongs
-// to its own user: the document paths it hands over reach nobody else. When no such socket
-// can be had the program runs on its own.
+// else a private folder of our own), only its owner may use it, and a later start talks
+// only to a socket that belongs to its own user: the document paths it hands over reach
+// nobody else. When no such socket can be had the program runs on its own.
+//
+// A request is one line: "activate", or "open " and the document's path in Base64.
+// The socket is a plain Unix-domain one: a network library only for this would cost the
+// start its loading.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
-    // A name without a folder lies in the temporary folder, as QLocalServer places it.
+    // A name without a folder lies in the temporary folder.
     explicit SingleInstance(QString serverName = defaultServerName(), QObject *parent = nullptr);
+    // Stops listening and removes the socket, unless another program has replaced it.
     ~SingleInstance() override;
 
     // The socket's full path; empty when there is no private folder for it.
@@ -47,7 +51,7 @@ public:
     // runs, which has then been asked to come forward and to open documentPath (an absolute
     // path) unless it is empty.
     bool start(const QString &documentPath = QString());
-    bool isPrimary() const { return m_server != nullptr; }
+    bool isPrimary() const { return m_listener >= 0; }
 
 signals:
     // A later start asked this instance to bring its window forward.
@@ -56,14 +60,21 @@ signals:
     void openRequested(const QString &path);
 
 private:
+    class Connection;
+
     QString socketPath() const;
     bool listen();
-    bool notifyRunningInstance(const QString &documentPath);
-    bool peerIsOwner(const QLocalSocket &socket) const;
-    void readRequest();
-    void readLines(QLocalSocket &socket);
+    void stopListening();
+    bool notifyRunningInstance(const QString &documentPath) const;
+    void acceptConnections();
+    void readConnection(Connection &connection);
+    void handleRequest(const QByteArray &line);
 
     QString m_serverName;
     uid_t m_owner;
-    QLocalServer *m_server = nullptr;
+    int m_listener = -1;
+    QSocketNotifier *m_listenerNotifier = nullptr;
+    // The socket file this instance made, told apart from one a later program put there.
+    dev_t m_socketDevice = 0;
+    ino_t m_socketInode = 0;
 };

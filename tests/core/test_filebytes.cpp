@@ -11,10 +11,12 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <cstring>
 
 #include <dirent.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,6 +49,38 @@ TEST(FileBytes, ReadsRegularFilesAndLinksToThemUpToTheLimit)
     EXPECT_TRUE(large.bytes.isEmpty());
     EXPECT_EQ(FileBytes::readRegularFile(dir.filePath(QStringLiteral("none")), 5).failure,
               Failure::NotFound);
+}
+
+TEST(FileBytes, ReadingASmallFileNeedsNoMemoryForTheLimit)
+{
+    // Documents are read with a limit of hundreds of megabytes; a small one must not need
+    // that much memory, which a system with a memory limit would not give.
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("small.OVF"), QByteArray(1000, 'x'));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        long pages = 0;
+        if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%ld", &pages) != 1)
+                pages = 0;
+            std::fclose(statm);
+        }
+        const rlim_t room = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + (rlim_t(64) << 20);
+        const rlimit limit{room, room};
+        if (pages == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0)
+            ::_exit(2);
+        try {
+            const FileBytes::ReadResult read = FileBytes::readRegularFile(path, qint64(1) << 30);
+            ::_exit(read.ok() && read.bytes.size() == 1000 ? 0 : 1);
+        } catch (...) {
+            ::_exit(3);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(FileBytes, DevicesPipesAndFoldersAreRefusedAtOnce)

@@ -94,7 +94,8 @@ TEST_F(Manual, MentionsEveryMenuCommandOfTheWiredProgram)
     TCalendarMain window;
     connectDocuments(window);
     CellEditing *editing = connectCellEditing(window);
-    TFloatingPalette *palette = connectIconPalette(window, *editing);
+    // The icons window is made when first asked for.
+    TFloatingPalette *palette = &connectIconPalette(window, *editing)();
     QStringList commands;
     for (const QAction *top : window.menuBar()->actions()) {
         ASSERT_NE(top->menu(), nullptr);

@@ -561,6 +561,40 @@ TEST_F(MainWindowFixture, IconsWindowFollowsTheLayoutAndTheToolButton)
     window().setIconsWindow(nullptr);
 }
 
+TEST_F(MainWindowFixture, TheIconsWindowIsMadeWhenItIsFirstToShow)
+{
+    QWidget icons;
+    int made = 0;
+    TCalendarMainHooks hooks;
+    hooks.makeIconsWindow = [&icons, &made] {
+        ++made;
+        return &icons;
+    };
+    window().setHooks(hooks);
+    // A page without day cells has no use for it.
+    window().CalendarPanel().SetCalendarLayout(loMC24Month);
+    window().setPageShown(true);
+    EXPECT_EQ(made, 0);
+    auto *toggle = window().findChild<QToolButton *>(QStringLiteral("ShowHideIconTool"));
+    window().CalendarPanel().SetCalendarLayout(loFullCalendar);
+    window().SetButtons();
+    EXPECT_TRUE(toggle->isEnabled()) << "offered before it is made";
+    EXPECT_EQ(toggle->text(), QStringLiteral("Show Icon Tool"));
+    EXPECT_EQ(made, 0);
+
+    toggle->click();
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(window().iconsWindow(), &icons);
+    EXPECT_TRUE(icons.isVisible());
+    EXPECT_EQ(toggle->text(), QStringLiteral("Hide Icon Tool"));
+    toggle->click();
+    toggle->click();
+    EXPECT_EQ(made, 1) << "made once";
+    EXPECT_TRUE(icons.isVisible());
+    window().setIconsWindow(nullptr);
+    window().setHooks({});
+}
+
 TEST_F(MainWindowFixture, EditRecurringDatesStepsTheIconsWindowAside)
 {
     QWidget icons;

@@ -51,11 +51,15 @@ protected:
 
         connectDocuments(window());
         m_editing = connectCellEditing(window());
-        m_palette = connectIconPalette(window(), *m_editing);
+        const std::function<TFloatingPalette &()> palette = connectIconPalette(window(), *m_editing);
         m_dialogs->onDialog = [this](QDialog &d) { return answer(d); };
+        // Made when first needed: at start once the document shows, with the rest of the start.
+        EXPECT_EQ(window().iconsWindow(), nullptr);
         window().FormActivate();
-        // The rest of the start comes once the document shows.
         QCoreApplication::sendPostedEvents();
+        ASSERT_NE(window().iconsWindow(), nullptr);
+        m_palette = &palette();
+        EXPECT_EQ(window().iconsWindow(), m_palette);
         action("New1")->trigger();
         window().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
@@ -72,7 +76,7 @@ protected:
     int answer(QDialog &d)
     {
         ++m_dialogsSeen;
-        m_paletteVisibleInDialog = m_palette->isVisible();
+        m_paletteVisibleInDialog = m_palette && m_palette->isVisible();
         if (auto *properties = dynamic_cast<TCalendarProperties *>(&d)) {
             properties->FormActivate();
             properties->findChild<QListWidget *>(QStringLiteral("LayoutList"))->setCurrentRow(m_layoutRow);
@@ -264,6 +268,15 @@ TEST_F(IconWiring, ADroppedIconIsSavedAndComesBackWithTheDocument)
             found = painted.pixelColor(x, y) == kIconColor;
     }
     EXPECT_TRUE(found);
+}
+
+TEST_F(IconWiring, OnTheFirstRunTheIconsWindowShowsCentredOverTheMainWindow)
+{
+    // Made once the main window stands where it shows, not where it was before that.
+    const QPoint middle = window().geometry().center();
+    const QPoint palette = m_palette->geometry().center();
+    EXPECT_LE(std::abs(palette.x() - middle.x()), 1) << palette.x() << " " << middle.x();
+    EXPECT_LE(std::abs(palette.y() - middle.y()), 1) << palette.y() << " " << middle.y();
 }
 
 TEST_F(IconWiring, TheLibraryAndThePositionAreStoredForTheNextRun)

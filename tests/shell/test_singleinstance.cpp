@@ -20,6 +20,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -257,4 +258,104 @@ TEST(SingleInstance, NothingIsSentToASocketOfAnotherUser)
     ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0770), 0);
     EXPECT_FALSE(SingleInstance::socketBelongsTo(name, ::getuid()));
     ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0700), 0);
+}
+
+TEST(SingleInstance, TheSocketIsTheUsersAloneAndGoesWithTheInstance)
+{
+    QTemporaryDir folder;
+    const QString name = folder.filePath(QStringLiteral("orvane.socket"));
+    const QByteArray path = QFile::encodeName(name);
+    struct stat info{};
+    {
+        SingleInstance first(name);
+        ASSERT_TRUE(first.start());
+        ASSERT_EQ(::lstat(path.constData(), &info), 0);
+        EXPECT_TRUE(S_ISSOCK(info.st_mode));
+        EXPECT_EQ(info.st_mode & 07777, 0600u);
+    }
+    EXPECT_FALSE(QFileInfo::exists(name)) << "removed when the instance ends";
+
+    // A socket that another program put in the place of ours is not ours to remove.
+    QLocalServer replacement;
+    {
+        SingleInstance first(name);
+        ASSERT_TRUE(first.start());
+        ASSERT_EQ(::unlink(path.constData()), 0);
+        ASSERT_TRUE(replacement.listen(name));
+        ASSERT_EQ(::lstat(path.constData(), &info), 0);
+    }
+    struct stat after{};
+    ASSERT_EQ(::lstat(path.constData(), &after), 0);
+    EXPECT_EQ(after.st_ino, info.st_ino);
+}
+
+TEST(SingleInstance, RequestsArriveWholeAndInOrderHoweverTheyAreCut)
+{
+    const QString name = uniqueName();
+    SingleInstance first(name);
+    ASSERT_TRUE(first.start());
+    QStringList events;
+    QObject::connect(&first, &SingleInstance::activationRequested, &first,
+                     [&events] { events << QStringLiteral("activate"); });
+    QObject::connect(&first, &SingleInstance::openRequested, &first,
+                     [&events](const QString &path) { events << path; });
+
+    // One that never says anything keeps nobody else waiting.
+    QLocalSocket idle;
+    idle.connectToServer(name);
+    ASSERT_TRUE(idle.waitForConnected(kPatience));
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    ASSERT_TRUE(socket.waitForConnected(kPatience));
+    const QByteArray path = "/docs/" + QByteArray(300, 'x') + ".OVF";
+    const QByteArray requests = "open " + path.toBase64() + "\nactivate\nopen " + QByteArray("/b.OVF").toBase64() + "\n";
+    // In pieces that end anywhere, a line's end among them: the server reads between them.
+    for (qsizetype at = 0; at < requests.size(); at += 7) {
+        socket.write(requests.mid(at, 7));
+        socket.waitForBytesWritten(kPatience);
+        QTest::qWait(2);
+    }
+    for (int waited = 0; events.size() < 3 && waited < kPatience; waited += 20)
+        QTest::qWait(20);
+    EXPECT_EQ(events, (QStringList{QString::fromLatin1(path), QStringLiteral("activate"), QStringLiteral("/b.OVF")}));
+}
+
+TEST(SingleInstance, RequestsFromAnotherUserAreRefused)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the administrator can act as another user here";
+    QTemporaryDir folder;
+    const QString name = folder.filePath(QStringLiteral("orvane.socket"));
+    SingleInstance first(name);
+    ASSERT_TRUE(first.start());
+    QSignalSpy raised(&first, &SingleInstance::activationRequested);
+    // Opened up as a careless setup might leave it: the peer's user is what refuses.
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0711), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(name).constData(), 0666), 0);
+
+    const QByteArray path = QFile::encodeName(name);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Only system calls here: the child of a Qt program must not use Qt.
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool sent = ::setuid(65534) == 0
+                          && ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+                          && ::write(fd, "activate\n", 9) == 9;
+        ::_exit(sent ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other user's request was not even sent";
+
+    // Connections are taken in the order they came: once this one is handled, the other
+    // user's was too.
+    SingleInstance second(name);
+    EXPECT_FALSE(second.start());
+    ASSERT_TRUE(raised.wait(kPatience));
+    QTest::qWait(50);
+    EXPECT_EQ(raised.count(), 1);
 }
