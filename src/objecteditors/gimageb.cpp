@@ -4,6 +4,7 @@
 
 #include "objecteditors/clipartmodel.h"
 #include "core/apppaths.h"
+#include "core/datafolders.h"
 #include "images/picturefile.h"
 #include "widgets/dialogs.h"
 #include "widgets/helpwindow.h"
@@ -270,6 +271,14 @@ void TGImageBrowser::buildPlaces()
     };
     add(QStringLiteral("Orvane data"), QDir::cleanPath(AppPaths::dataFolder()));
     add(QStringLiteral("Open Clip Art"), clipArtFolder());
+    // Clip art of the user's own (~/.local/share/orvane/ClipArt) and installed for everyone.
+    for (const DataFolders::Folder &folder : DataFolders::folders(QStringLiteral("ClipArt"))) {
+        switch (folder.origin) {
+        case DataFolders::Origin::User: add(QStringLiteral("Your clip art"), folder.path); break;
+        case DataFolders::Origin::System: add(QStringLiteral("Clip art for everyone"), folder.path); break;
+        case DataFolders::Origin::Program: add(QStringLiteral("Orvane clip art"), folder.path); break;
+        }
+    }
     add(QStringLiteral("Home"), QDir::homePath());
     add(QStringLiteral("Pictures"),
         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));

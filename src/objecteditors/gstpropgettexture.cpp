@@ -4,6 +4,7 @@
 
 #include "objecteditors/objectpreview.h"
 #include "core/apppaths.h"
+#include "core/datafolders.h"
 #include "images/picture.h"
 #include "images/picturefile.h"
 #include "widgets/dialogs.h"
@@ -73,6 +74,12 @@ TSuperTextBrushImageBrowser::TSuperTextBrushImageBrowser(const TGSuperText &prev
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         if (volume.isValid() && volume.isReady())
             m_driveCombo->addItem(volume.rootPath());
+    }
+    // The user's own textures (~/.local/share/orvane/Textures) and those installed for
+    // everyone, read anew each time the dialog opens.
+    for (const DataFolders::Folder &folder : DataFolders::folders(QStringLiteral("Textures"))) {
+        if (folder.origin != DataFolders::Origin::Program)
+            m_driveCombo->addItem(QDir::cleanPath(folder.path));
     }
     m_folders = new QFileSystemModel(this);
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);

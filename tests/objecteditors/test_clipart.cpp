@@ -4,6 +4,7 @@
 // and a name filter, over a small library laid out as the installed one is.
 #include <gtest/gtest.h>
 
+#include "core/datafolders.h"
 #include "fakedialogs.h"
 #include "objecteditors/clipartmodel.h"
 #include "objecteditors/gimageb.h"
@@ -233,4 +234,27 @@ TEST(TSuperTextBrushImageBrowser, TakesSvgWebpAndTiffTexturesAndDrawsLargeDrawin
     EXPECT_EQ(texture.pixel(100, 256), SvgFiles::kLeft.rgb());
     browser.selectFile(folder.filePath(QStringLiteral("tile.tif")));
     EXPECT_EQ(browser.SuperTextExample().Image().size(), QSize(16, 16));
+}
+
+TEST(UsersOwnPictures, TheirClipArtAndTexturesFoldersAreOfferedWhenTheyExist)
+{
+    ScopedFakeDialogs dialogs;
+    const QString clipArt = DataFolders::userFolder(QStringLiteral("ClipArt"));
+    const QString textures = DataFolders::userFolder(QStringLiteral("Textures"));
+    {
+        TGImageBrowser before(true, false);
+        EXPECT_LT(before.findChild<QComboBox *>(QStringLiteral("DriveComboBox1"))->findText(QStringLiteral("Your clip art")), 0);
+    }
+    ASSERT_TRUE(QDir().mkpath(clipArt));
+    ASSERT_TRUE(QDir().mkpath(textures));
+    TGImageBrowser browser(true, false);
+    auto *places = browser.findChild<QComboBox *>(QStringLiteral("DriveComboBox1"));
+    const int place = places->findText(QStringLiteral("Your clip art"));
+    ASSERT_GE(place, 0);
+    EXPECT_EQ(places->itemData(place).toString(), QDir::cleanPath(clipArt));
+
+    TGSuperText preview;
+    TSuperTextBrushImageBrowser texturesBrowser(preview, QString());
+    EXPECT_GE(texturesBrowser.findChild<QComboBox *>(QStringLiteral("DriveCombo"))->findText(QDir::cleanPath(textures)), 0);
+    QDir(DataFolders::userFolder(QString())).removeRecursively();
 }
