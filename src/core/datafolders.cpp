@@ -21,7 +21,7 @@ QString withSlash(QString folder)
     return folder;
 }
 
-// $XDG_DATA_HOME, else ~/.local/share, as the specification of those variables says.
+// $XDG_DATA_HOME, else ~/.local/share: the XDG base-directory default.
 QString userDataHome()
 {
     const QString home = qEnvironmentVariable("XDG_DATA_HOME");
