@@ -96,15 +96,27 @@ bool saveImages(const CalendarProject &project, const QString &projectPath, cons
         return false;
     }
     PageReader reader(project, projectPath);
-    for (int k = 0; k < reader.count(); ++k) {
-        PageModel *page = reader.page(k, error);
+    const PageOutput::PageSource pages = reader.source();
+    return saveImages(
+        reader.count(),
+        [&pages, &progress](int k, QString *error) -> PageModel * {
+            PageModel *page = pages(k, error);
+            if (page && progress && !progress(k)) {
+                if (error)
+                    *error = QStringLiteral("Cancelled");
+                return nullptr;
+            }
+            return page;
+        },
+        pattern, zoom, error);
+}
+
+bool saveImages(int count, const PageOutput::PageSource &pageAt, const QString &pattern, float zoom, QString *error)
+{
+    for (int k = 0; k < count; ++k) {
+        PageModel *page = pageAt(k, error);
         if (!page)
             return false;
-        if (progress && !progress(k)) {
-            if (error)
-                *error = QStringLiteral("Cancelled");
-            return false;
-        }
         page->setZoom(zoom);
         if (!PageOutput::saveImage(PagePainter::renderPage(*page), imagePath(pattern, k + 1), error))
             return false;

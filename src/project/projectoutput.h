@@ -44,6 +44,8 @@ bool print(const CalendarProject &project, const QString &projectPath, QPagedPai
 // a percent sign); a pattern without one gets "-NN" before its extension, as other numbered
 // images do. Empty when the pattern holds another "%" code.
 QString imagePath(const QString &pattern, int number);
+// Writes count pages from pageAt as images at the zoom, named by imagePath().
+bool saveImages(int count, const PageOutput::PageSource &pageAt, const QString &pattern, float zoom, QString *error);
 // Writes every page as an image at the zoom (1.0 = the screen's 96 pixels an inch).
 bool saveImages(const CalendarProject &project, const QString &projectPath, const QString &pattern,
                 float zoom, QString *error, const PageOutput::PageProgress &progress = {});

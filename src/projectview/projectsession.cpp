@@ -313,14 +313,5 @@ bool ProjectSession::saveImages(const QString &pattern, float zoom, QString *err
 {
     m_host.DoSaveRichtext();
     std::unique_ptr<PageModel> holder;
-    const PageOutput::PageSource source = pageSource(holder, nullptr);
-    for (int i = 0; i < pageCount(); ++i) {
-        PageModel *page = source(i, error);
-        if (!page)
-            return false;
-        page->setZoom(zoom);
-        if (!PageOutput::saveImage(PagePainter::renderPage(*page), ProjectOutput::imagePath(pattern, i + 1), error))
-            return false;
-    }
-    return true;
+    return ProjectOutput::saveImages(pageCount(), pageSource(holder, nullptr), pattern, zoom, error);
 }
