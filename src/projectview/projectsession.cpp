@@ -5,7 +5,6 @@
 #include "documents/documenthost.h"
 #include "page/calpanel32.h"
 #include "pagemodel/pagemodel.h"
-#include "pagemodel/pagepainter.h"
 #include "project/projectoutput.h"
 #include "project/projectpages.h"
 #include "storage/calendarfile.h"
